@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ipc/ikavoipc.h"
+#include "ipc/refcountedptr.h"
+#include "plugin/menuinterface.h"
+#include "plugin/plugin.h"
+#include "plugin/toolbarinterface.h"
+#include "ui_devicepane.h"
+#include "ui_mediaserverfunctionpane.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+class PluginInterfaceRef;
+class QActionGroup;
+class QTimer;
+class QToolButton;
+
+namespace TransferDevicesLibrary {
+class TransferDevices;
+}
+
+namespace Zarnet {
+
+class ZRTToolBarMenu;
+
+// The plug-in object and the controller of the "Kavo To Go" pane. It lives on
+// the host's GUI thread; endpoint callbacks only emit its signals.
+class DevicePane : public QObject,
+                   public MenuInterface,
+                   public ToolBarInterface,
+                   public kvds::IKavoIPCCallback,
+                   public Orbe::Plugin,
+                   public Ui::DevicePane,
+                   public Ui::MediaServerFunctionPane
+{
+    Q_OBJECT
+
+public:
+    explicit DevicePane(Orbe::PluginContext *context);
+    ~DevicePane() override;
+
+    // Orbe::Plugin
+    int queryInterface(const Orbe::String &id, void **out) override;
+
+    // MenuInterface
+    QObject *menuObject() override;
+
+    // ToolBarInterface
+    QStringList toolBarItems(QString group) override;
+    void setupToolBarItem(QString name, QToolButton *button) override;
+
+    // kvds::IKavoIPCCallback: the endpoints never own the pane.
+    int32_t AddRef() override { return 1; }
+    int32_t Release() override { return 1; }
+    int32_t GetRefCount() override { return 1; }
+    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
+                   const void *data) override;
+
+private:
+    bool streamingOn = false;
+    QString pendingStreamFile;
+    int nextColumn = 0;
+    int nextRow = 0;
+    QToolButton *showPaneButton = nullptr;
+    ZRTToolBarMenu *paneWidget = nullptr;
+    ZRTToolBarMenu *streamingPopup = nullptr;
+    TransferDevicesLibrary::TransferDevices *store = nullptr;
+    QActionGroup *transferActions = nullptr;
+    PluginInterfaceRef *playbackServices = nullptr;
+    PluginInterfaceRef *mediaView = nullptr;
+    kvtl::RefCountedPtr<kvds::IKavoIPC> deviceIpc;
+    QToolButton *streamingButton = nullptr;
+    QMutex *mediaServerLock = nullptr;
+    QTimer *pollTimer = nullptr;
+    kvtl::RefCountedPtr<kvds::IKavoIPC> mediaServerIpc;
+};
+
+} // namespace Zarnet

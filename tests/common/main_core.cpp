@@ -1,0 +1,15 @@
+// Test main for non-GUI tests: a QCoreApplication, and an environment whose
+// paths all point into a temporary folder for the whole run.
+#include "tests/common/testenvironment.h"
+
+#include <QCoreApplication>
+
+#include <gmock/gmock.h>
+
+int main(int argc, char **argv)
+{
+    TestEnvironment environment;
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleMock(&argc, argv);
+    return RUN_ALL_TESTS();
+}

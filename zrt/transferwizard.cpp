@@ -1,0 +1,48 @@
+#include "zrt/transferwizard.h"
+
+#include "zrt/transferwizarddialog.h"
+
+#include <QFile>
+#include <QStringList>
+
+namespace Zarnet {
+
+namespace {
+TransferWizard::Hook &hook()
+{
+    static TransferWizard::Hook h;
+    return h;
+}
+
+void appendToLog(const QList<QUrl> &urls, unsigned deviceId)
+{
+    const QString path = qEnvironmentVariable("KAVO_TRANSFER_LOG");
+    if (path.isEmpty())
+        return;
+    QFile log(path);
+    if (!log.open(QIODevice::Append | QIODevice::Text))
+        return;
+    QStringList fields{QString::number(deviceId)};
+    for (const QUrl &url : urls)
+        fields << url.toString();
+    log.write(fields.join(QLatin1Char('\t')).toUtf8() + '\n');
+}
+} // namespace
+
+void TransferWizard::setHook(Hook h)
+{
+    hook() = std::move(h);
+}
+
+int TransferWizard::transferFiles(const QList<QUrl> &urls, const QString &text, unsigned deviceId)
+{
+    if (hook())
+        return hook()(urls, text, deviceId);
+    appendToLog(urls, deviceId);
+    auto *dialog = new TransferWizardDialog(urls, deviceId);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return 0;
+}
+
+} // namespace Zarnet

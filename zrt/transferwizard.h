@@ -1,0 +1,29 @@
+#pragma once
+
+#include "zrt/zrtglobal.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+namespace Zarnet {
+
+// Hands files to a transfer device (or, with BurnTarget, to a disc).
+class ZRT_EXPORT TransferWizard
+{
+public:
+    static constexpr unsigned BurnTarget = 1000;
+
+    // Shows the wizard with the files and the target; returns 0. When
+    // KAVO_TRANSFER_LOG names a file, each call is also appended there as one
+    // line: the target, a tab, and the URLs separated by tabs.
+    static int transferFiles(const QList<QUrl> &urls, const QString &text, unsigned deviceId);
+
+    // Tests record calls instead of showing the wizard.
+    using Hook = std::function<int(const QList<QUrl> &, const QString &, unsigned)>;
+    static void setHook(Hook hook);
+};
+
+} // namespace Zarnet
