@@ -13,6 +13,7 @@
 #include <QString>
 
 class PluginInterfaceRef;
+class QAction;
 class QActionGroup;
 class QTimer;
 class QToolButton;
@@ -23,6 +24,7 @@ class TransferDevices;
 
 namespace Zarnet {
 
+class TransferDeviceWidget;
 class ZRTToolBarMenu;
 
 // The plug-in object and the controller of the "Kavo To Go" pane. It lives on
@@ -57,6 +59,36 @@ public:
     int32_t GetRefCount() override { return 1; }
     void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
                    const void *data) override;
+
+    // Called by the device buttons.
+    void editDevice(TransferDeviceWidget *button);
+    void deleteDevice(TransferDeviceWidget *button, bool removeFromStore);
+    // Tells the host's playback services that files were handed to the wizard.
+    void afterFilesTransferred();
+
+signals:
+    void adjustSizeForScrollability();
+    void noteTransferDevicesHaveChangedExternallySignal();
+    void noteTransferDevicesHaveChangedInternally();
+    void msgStartedResponseSignal(bool sharing);
+    void disconnectPipeSignal();
+
+public slots:
+    void addDeviceButtonClicked();
+    void adjustSizeForScrollabilitySlot();
+    void noteTransferDevicesHaveChangedExternally();
+    void noteTransferDevicesHaveChangedInternallySlot();
+    void syncWidgetsToTransferDevices(bool updateDevicesFromStore);
+    void toggleDevicePane();
+    void updateDevicePaneMenus();
+    void launchKMSClicked();
+    void streamToSlot();
+    void transferFilesToDeviceSlot(QAction *action);
+    void burnFilesSlot();
+    void checkStreamingSlot();
+    void updateStreamingStateSlot(bool sharing);
+    void sendFileNameSlot();
+    void disconnectPipeSlot();
 
 private:
     bool streamingOn = false;

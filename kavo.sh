@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# One entry point for a fresh Debian 12 machine: installs what is missing,
+# builds, and runs the player or the tests. Idempotent; quick when nothing changed.
+#
+#   ./kavo.sh player [ARGS]   build and start kavo-player (headless: the scripted tour)
+#   ./kavo.sh test            build and run every test (ctest)
+#   ./kavo.sh sanitize        the same suite under AddressSanitizer + UBSan
+#   ./kavo.sh tsan            the Qt-free layers' tests under ThreadSanitizer
+#   ./kavo.sh bench           build and run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
+    libsqlite3-dev libboost-thread-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth clang libclang-rt-14-dev
+)
+JOBS=$(nproc)
+
+install_missing() {
+    local missing=() p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null | grep -qx installed || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# build DIR [cmake options...]
+build() {
+    local dir=$1; shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$dir" -j "$JOBS"
+}
+
+run_tests() {
+    local dir=$1
+    ctest --test-dir "$dir" --output-on-failure -j "$JOBS" --timeout 600
+}
+
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+export LSAN_OPTIONS=suppressions=$PWD/.ci/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
+
+command=${1:-test}
+shift || true
+case "$command" in
+    player)
+        install_missing
+        build build
+        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+            echo "No display: running the scripted tour headless; pictures go to build/tour."
+            QT_QPA_PLATFORM=offscreen exec build/bin/kavo-player --tour build/tour "$@"
+        fi
+        exec build/bin/kavo-player "$@"
+        ;;
+    test)
+        install_missing
+        build build
+        run_tests build
+        ;;
+    sanitize)
+        install_missing
+        build build-asan -DKAVO_SANITIZE=ON
+        run_tests build-asan
+        ;;
+    tsan)
+        install_missing
+        build build-tsan -DKAVO_TSAN=ON
+        run_tests build-tsan
+        ;;
+    bench)
+        install_missing
+        build build
+        for b in build/bin/bench_*; do echo "== $b"; "$b"; done
+        ;;
+    *)
+        echo "usage: $0 player|test|sanitize|tsan|bench" >&2
+        exit 2
+        ;;
+esac
