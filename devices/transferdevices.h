@@ -1,0 +1,54 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace kvds {
+class IKavoIPC;
+}
+
+namespace TransferDevicesLibrary {
+
+class TransferDevice;
+struct TransferDevicesData;
+
+// The process-wide store over the user's device database
+// ($XDG_DATA_HOME/Kavo/TransferWizard/Devices), shared with other processes
+// through SQLite's file lock. Every change is announced as a "Device/..."
+// notice. Failures show only in results (0, null, false); a store that could
+// not open stays closed for good.
+class TransferDevices
+{
+public:
+    // Makes the endpoint the notices go out through; false = no notices.
+    using EndpointFactory = bool (*)(kvds::IKavoIPC **out);
+
+    // Creates and opens the store on the first call; later calls ignore the
+    // arguments. The default endpoint is a window-message one.
+    static TransferDevices *instance(const std::string &componentId);
+    static TransferDevices *instance(const std::string &componentId, EndpointFactory makeEndpoint);
+
+    virtual ~TransferDevices();
+    TransferDevices(const TransferDevices &) = delete;
+    TransferDevices &operator=(const TransferDevices &) = delete;
+
+    bool isOpen() const;
+    bool isInitialized() const;
+    unsigned count();
+    // The records returned belong to the caller.
+    TransferDevice *deviceAt(unsigned index);
+    TransferDevice *deviceById(unsigned deviceId);
+    TransferDevice *createDevice(int type, std::string name);
+    // On true the store has destroyed device; on false it is untouched.
+    bool removeDevice(TransferDevice *device);
+
+private:
+    friend class TransferDevice;
+    TransferDevices();
+    void open(const std::string &componentId, EndpointFactory makeEndpoint);
+    static TransferDevices *current();
+
+    std::unique_ptr<TransferDevicesData> d;
+};
+
+} // namespace TransferDevicesLibrary
