@@ -1,0 +1,19 @@
+#include "ipc/kavoos.h"
+
+namespace KavoOS {
+
+namespace {
+thread_local uint32_t t_lastError = kErrorSuccess;
+}
+
+uint32_t GetLastError()
+{
+    return t_lastError;
+}
+
+void SetLastError(uint32_t code)
+{
+    t_lastError = code;
+}
+
+} // namespace KavoOS

@@ -1,0 +1,113 @@
+#include "ipc/kavoosthread.h"
+
+#include "ipc/kavoosevent.h"
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+namespace KavoOS {
+
+struct CKavoThread::Shared
+{
+    std::atomic<bool> stop{false};
+    CKavoEvent finished{true};
+};
+
+namespace {
+
+// Linux has no per-thread priority classes for ordinary threads; the
+// thread's nice value is the nearest hint. Raising it needs privileges, so
+// a refusal is ignored.
+void ApplyPriority(int priority)
+{
+    static const int niceOffset[] = {10, 5, 0, -5, -10};
+    if (priority < 0 || priority > 4 || priority == CKavoThread::PriorityNormal)
+        return;
+    const auto tid = static_cast<id_t>(syscall(SYS_gettid));
+    errno = 0;
+    const int current = getpriority(PRIO_PROCESS, tid);
+    if (current == -1 && errno != 0)
+        return;
+    setpriority(PRIO_PROCESS, tid, current + niceOffset[priority]);
+}
+
+} // namespace
+
+CKavoThread::CKavoThread(ThreadProc proc, void *userData, int32_t value, int priority)
+    : m_value(value),
+      m_proc(proc),
+      m_userData(userData),
+      m_shared(std::make_shared<Shared>()),
+      m_priority(priority)
+{
+}
+
+CKavoThread::~CKavoThread()
+{
+    std::unique_lock<std::mutex> lock(m_handleLock);
+    StopLocked(lock, false);
+    if (m_thread.joinable()) {
+        // Destroyed on the worker itself: it keeps the shared flag and event.
+        m_thread.detach();
+    }
+    m_userData = nullptr;
+}
+
+void CKavoThread::Start()
+{
+    if (!m_proc)
+        return;
+    std::unique_lock<std::mutex> lock(m_handleLock);
+    if (m_thread.joinable()) {
+        StopLocked(lock, false);
+        if (m_thread.joinable())
+            return; // Start from the worker itself: it is still running.
+    }
+    std::shared_ptr<Shared> shared = m_shared;
+    shared->finished.Reset();
+    shared->stop.store(false);
+    try {
+        m_thread = std::thread([shared, proc = m_proc, userData = m_userData, value = m_value,
+                                priority = m_priority] {
+            ApplyPriority(priority);
+            proc(&shared->stop, userData, value);
+            shared->finished.Set();
+        });
+    } catch (const std::system_error &) {
+        shared->finished.Set();
+    }
+}
+
+void CKavoThread::Stop(bool noWait)
+{
+    std::unique_lock<std::mutex> lock(m_handleLock);
+    StopLocked(lock, noWait);
+}
+
+bool CKavoThread::IsStarted() const
+{
+    std::lock_guard<std::mutex> lock(m_handleLock);
+    return m_thread.joinable();
+}
+
+void CKavoThread::StopLocked(std::unique_lock<std::mutex> &lock, bool noWait)
+{
+    if (!m_thread.joinable())
+        return;
+    m_shared->stop.store(true);
+    if (noWait || m_thread.get_id() == std::this_thread::get_id())
+        return;
+    std::thread worker = std::move(m_thread);
+    std::shared_ptr<Shared> shared = m_shared;
+    // Others may raise the flag meanwhile; nobody else joins this thread.
+    lock.unlock();
+    shared->finished.Wait(-1);
+    worker.join();
+    lock.lock();
+}
+
+} // namespace KavoOS

@@ -1,0 +1,222 @@
+#include "ipc/kavoosthread.h"
+
+#include "ipc/kavoosevent.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+using KavoOS::CKavoEvent;
+using KavoOS::CKavoThread;
+
+namespace {
+
+struct Probe
+{
+    std::atomic<int> runs{0};
+    std::atomic<int> passes{0};
+    std::atomic<int32_t> value{0};
+    std::atomic<bool> sawStopAtStart{false};
+    CKavoEvent started;
+    CKavoEvent release{true};
+};
+
+// Loops until stopped.
+void Looping(std::atomic<bool> *stop, void *userData, int32_t value)
+{
+    auto *probe = static_cast<Probe *>(userData);
+    probe->sawStopAtStart = stop->load();
+    probe->value = value;
+    ++probe->runs;
+    probe->started.Set();
+    while (!stop->load()) {
+        ++probe->passes;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+// Returns as soon as the test releases it, without looking at the flag.
+void OneShot(std::atomic<bool> *, void *userData, int32_t value)
+{
+    auto *probe = static_cast<Probe *>(userData);
+    probe->value = value;
+    probe->release.Wait(-1);
+    ++probe->runs;
+    probe->started.Set();
+}
+
+} // namespace
+
+TEST(CKavoThreadTest, StartWithoutWorkerCreatesNoThread)
+{
+    CKavoThread thread(nullptr, nullptr, 0);
+    thread.Start();
+    EXPECT_FALSE(thread.IsStarted());
+    thread.Stop(false);
+    thread.Stop(true);
+    EXPECT_FALSE(thread.IsStarted());
+}
+
+TEST(CKavoThreadTest, WorkerGetsUserDataValueAndClearedFlag)
+{
+    Probe probe;
+    CKavoThread thread(&Looping, &probe, -42);
+    thread.Start();
+    ASSERT_TRUE(probe.started.Wait(10000));
+    EXPECT_TRUE(thread.IsStarted());
+    EXPECT_EQ(probe.value.load(), -42);
+    EXPECT_FALSE(probe.sawStopAtStart.load());
+    thread.Stop(false);
+    EXPECT_FALSE(thread.IsStarted());
+    EXPECT_EQ(probe.runs.load(), 1);
+}
+
+TEST(CKavoThreadTest, StopOnFinishedWorkerDoesNotBlockAndLetsGo)
+{
+    Probe probe;
+    CKavoThread thread(&OneShot, &probe, 7);
+    thread.Start();
+    ASSERT_TRUE(probe.started.Wait(10000));
+    // The worker has returned (it never looks at the flag); the handle is still held.
+    EXPECT_TRUE(thread.IsStarted());
+    thread.Stop(false);
+    EXPECT_FALSE(thread.IsStarted());
+    EXPECT_EQ(probe.runs.load(), 1);
+}
+
+TEST(CKavoThreadTest, NoWaitStopKeepsHandleUntilWaitingStop)
+{
+    Probe probe;
+    probe.release.Reset();
+    CKavoThread thread(&OneShot, &probe, 1);
+    thread.Start();
+    thread.Stop(true);
+    // The worker is still held back, so a waiting stop would block; the
+    // no-wait stop must have returned and kept the thread.
+    EXPECT_TRUE(thread.IsStarted());
+    EXPECT_EQ(probe.runs.load(), 0);
+    probe.release.Set();
+    thread.Stop(false);
+    EXPECT_FALSE(thread.IsStarted());
+    EXPECT_EQ(probe.runs.load(), 1);
+}
+
+TEST(CKavoThreadTest, NoWaitStopEndsLoopingWorker)
+{
+    Probe probe;
+    CKavoThread thread(&Looping, &probe, 0);
+    thread.Start();
+    ASSERT_TRUE(probe.started.Wait(10000));
+    thread.Stop(true);
+    EXPECT_TRUE(thread.IsStarted());
+    thread.Stop(false);
+    EXPECT_FALSE(thread.IsStarted());
+}
+
+TEST(CKavoThreadTest, RestartAfterStopRunsAgainWithFlagCleared)
+{
+    Probe probe;
+    CKavoThread thread(&Looping, &probe, 3);
+    thread.Start();
+    ASSERT_TRUE(probe.started.Wait(10000));
+    thread.Stop(false);
+    probe.started.Reset();
+
+    thread.Start();
+    ASSERT_TRUE(probe.started.Wait(10000));
+    EXPECT_FALSE(probe.sawStopAtStart.load());
+    EXPECT_EQ(probe.runs.load(), 2);
+    thread.Stop(false);
+    EXPECT_FALSE(thread.IsStarted());
+}
+
+TEST(CKavoThreadTest, StartWhileRunningReplacesTheOldWorker)
+{
+    Probe probe;
+    CKavoThread thread(&Looping, &probe, 0);
+    thread.Start();
+    ASSERT_TRUE(probe.started.Wait(10000));
+    probe.started.Reset();
+    thread.Start();
+    ASSERT_TRUE(probe.started.Wait(10000));
+    EXPECT_EQ(probe.runs.load(), 2);
+    thread.Stop(false);
+}
+
+TEST(CKavoThreadTest, DestructorStopsAndJoins)
+{
+    Probe probe;
+    {
+        CKavoThread thread(&Looping, &probe, 0);
+        thread.Start();
+        ASSERT_TRUE(probe.started.Wait(10000));
+    }
+    const int passes = probe.passes.load();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(probe.passes.load(), passes);
+}
+
+TEST(CKavoThreadTest, EveryPriorityIndexRuns)
+{
+    for (int priority = CKavoThread::PriorityLowest; priority <= CKavoThread::PriorityTimeCritical;
+         ++priority) {
+        Probe probe;
+        CKavoThread thread(&Looping, &probe, priority, priority);
+        thread.Start();
+        ASSERT_TRUE(probe.started.Wait(10000)) << priority;
+        thread.Stop(false);
+        EXPECT_EQ(probe.value.load(), priority);
+    }
+}
+
+namespace {
+
+struct SelfStop
+{
+    CKavoThread *thread = nullptr;
+    CKavoEvent done;
+};
+
+void StopsItself(std::atomic<bool> *stop, void *userData, int32_t)
+{
+    auto *self = static_cast<SelfStop *>(userData);
+    // Must neither block nor abort on its own thread.
+    self->thread->Stop(false);
+    if (stop->load())
+        self->done.Set();
+}
+
+} // namespace
+
+TEST(CKavoThreadTest, WaitingStopOnWorkerThreadOnlyRaisesFlag)
+{
+    SelfStop self;
+    CKavoThread thread(&StopsItself, &self, 0);
+    self.thread = &thread;
+    thread.Start();
+    ASSERT_TRUE(self.done.Wait(10000));
+    thread.Stop(false);
+    EXPECT_FALSE(thread.IsStarted());
+}
+
+TEST(CKavoEventTest, ManualResetReleasesEveryWaiterUntilReset)
+{
+    CKavoEvent event;
+    EXPECT_FALSE(event.IsSet());
+    EXPECT_FALSE(event.Wait(0));
+    std::atomic<int> woken{0};
+    std::thread a([&] { event.Wait(-1); ++woken; });
+    std::thread b([&] { event.Wait(-1); ++woken; });
+    event.Set();
+    a.join();
+    b.join();
+    EXPECT_EQ(woken.load(), 2);
+    EXPECT_TRUE(event.Wait(0));
+    EXPECT_TRUE(event.Wait(0));
+    event.Reset();
+    EXPECT_FALSE(event.Wait(1));
+    CKavoEvent initially(true);
+    EXPECT_TRUE(initially.IsSet());
+}
