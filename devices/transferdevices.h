@@ -46,7 +46,8 @@ private:
     friend class TransferDevice;
     TransferDevices();
     void open(const std::string &componentId, EndpointFactory makeEndpoint);
-    static TransferDevices *current();
+    // The singleton's state when it is open, else null; used by the records.
+    static TransferDevicesData *openState();
 
     std::unique_ptr<TransferDevicesData> d;
 };
