@@ -24,10 +24,17 @@ void appendToLog(const QList<QUrl> &urls, unsigned deviceId)
         return;
     QStringList fields{QString::number(deviceId)};
     for (const QUrl &url : urls)
-        fields << url.toString();
+        fields << TransferWizard::urlText(url);
     log.write(fields.join(QLatin1Char('\t')).toUtf8() + '\n');
 }
 } // namespace
+
+QString TransferWizard::urlText(const QUrl &url)
+{
+    // Qt 6 refuses the '_' in "kavo_playlist_item:" and keeps the text of
+    // such a URL in its path.
+    return url.isValid() ? url.toString() : url.path();
+}
 
 void TransferWizard::setHook(Hook h)
 {

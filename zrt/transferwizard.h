@@ -21,6 +21,10 @@ public:
     // line: the target, a tab, and the URLs separated by tabs.
     static int transferFiles(const QList<QUrl> &urls, const QString &text, unsigned deviceId);
 
+    // A URL as the wizard shows it, including playlist-item URLs, which Qt 6
+    // holds as invalid.
+    static QString urlText(const QUrl &url);
+
     // Tests record calls instead of showing the wizard.
     using Hook = std::function<int(const QList<QUrl> &, const QString &, unsigned)>;
     static void setHook(Hook hook);

@@ -22,7 +22,7 @@ TransferWizardDialog::TransferWizardDialog(const QList<QUrl> &urls, unsigned dev
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("TransferFiles"));
     for (const QUrl &url : urls)
-        list->addItem(url.isLocalFile() ? url.toLocalFile() : url.toString());
+        list->addItem(url.isLocalFile() ? url.toLocalFile() : TransferWizard::urlText(url));
     if (urls.isEmpty())
         list->addItem(tr("(choose files to add)"));
     layout->addWidget(list);
