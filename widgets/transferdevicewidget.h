@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui_devicebutton.h"
+
+#include <QWidget>
+
+class PluginInterfaceRef;
+class QContextMenuEvent;
+class QDragLeaveEvent;
+
+namespace Orbe {
+class PluginContext;
+}
+
+namespace TransferDevicesLibrary {
+class TransferDevice;
+}
+
+namespace Zarnet {
+
+class DevicePane;
+
+// The button that stands for one transfer device in the pane's grid: the
+// device's name under its type's icon, in the inactive look until the device
+// has been configured. A click opens the transfer wizard for the device.
+class TransferDeviceWidget : public QWidget, public Ui::DeviceButton
+{
+    Q_OBJECT
+
+public:
+    // The button holds the only pointer to the record and destroys it with
+    // itself, unless clearDevice() has let it go.
+    TransferDeviceWidget(Orbe::PluginContext *context, DevicePane *pane,
+                         TransferDevicesLibrary::TransferDevice *device, QWidget *parent = nullptr);
+    ~TransferDeviceWidget() override;
+
+    // Shows the record's current name, icon and look.
+    void refresh();
+    TransferDevicesLibrary::TransferDevice *device() const { return m_device; }
+    // For when the store has destroyed the record.
+    void clearDevice() { m_device = nullptr; }
+
+public slots:
+    void invokeTransfer();
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void editMenuItemSelected();
+    void deleteMenuItemSelected();
+
+protected:
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+
+private:
+    // Held by the drop handler for the length of one drop.
+    PluginInterfaceRef *m_dragLookup = nullptr;
+    TransferDevicesLibrary::TransferDevice *m_device = nullptr;
+    Orbe::PluginContext *m_context = nullptr;
+    DevicePane *m_pane = nullptr;
+};
+
+} // namespace Zarnet
