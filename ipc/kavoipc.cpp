@@ -1,0 +1,150 @@
+#include "ipc/kavoipc.h"
+
+#include <cstring>
+#include <new>
+
+namespace {
+
+uint32_t GetLe32(const unsigned char *p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+} // namespace
+
+bool CreateWindowMessageIPC(kvds::IKavoIPC **out)
+{
+    KavoIPC *endpoint = new (std::nothrow) KavoIPC;
+    if (!endpoint)
+        return false;
+    kvtl::RefCountedPtr_STLSafe<kvds::IKavoIPC> holder(endpoint);
+    if (!endpoint->m_windowThread.Start())
+        return false;
+    // Bounded: a window thread that never reports costs a few seconds, not
+    // the caller's thread.
+    if (!endpoint->m_windowDone.Wait(KavoIPC::kWindowWaitMs) || !endpoint->m_windowCreated)
+        return false;
+    if (out) {
+        endpoint->AddRef();
+        *out = endpoint;
+    }
+    return true;
+}
+
+KavoIPC::KavoIPC()
+    : m_window([this](const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size) {
+          return OnCopyData(senderWindow, tag, data, size);
+      })
+{
+    m_windowThread.SetFunction(&KavoIPC::WindowThreadRoutine, this);
+}
+
+KavoIPC::~KavoIPC()
+{
+    m_window.PostClose();
+    m_windowThread.Join();
+    // Members go in reverse order: window, send lock, buffer, table lock, table.
+}
+
+void KavoIPC::WindowThreadRoutine(void *parameter)
+{
+    auto *self = static_cast<KavoIPC *>(parameter);
+    self->m_windowCreated = self->m_window.Create();
+    const bool created = self->m_windowCreated;
+    self->m_windowDone.Set();
+    if (created)
+        self->m_window.RunMessageLoop();
+}
+
+bool KavoIPC::RegisterCallback(const std::string &prefix, kvds::IKavoIPCCallback *cb, bool append)
+{
+    if (prefix.empty() || !cb)
+        return false;
+    KavoThreadLock::ScopeLock lock(m_tableLock);
+    CallbackList &list = m_callbacks[prefix];
+    if (!append)
+        list.clear();
+    list.emplace_back(cb);
+    return true;
+}
+
+bool KavoIPC::Send(const std::string &sender, const std::string &topic, unsigned length,
+                   const void *data, int *delivered)
+{
+    if (!delivered)
+        return false;
+    *delivered = 0;
+    if (sender.empty() || sender.size() > kMaxNameLength || topic.empty()
+        || topic.size() > kMaxNameLength || (length != 0 && !data))
+        return false;
+    if (length > KavoIPCWindow::kMaxDataSize - kFixedSize)
+        return false;
+
+    const bool onWindowThread = m_windowThread.IsCurrentThread();
+    if (onWindowThread && m_window.IsAwaitedBySender()) {
+        // The holder of the send lock waits for this thread to answer its
+        // delivery, so this send is nested in that one, as a send from a
+        // callback of a direct delivery is: it must not wait for the lock.
+        kvtl::MemoryBuffer<unsigned char> buffer;
+        return SendLocked(buffer, sender, topic, length, data, true, delivered);
+    }
+    KavoThreadLock::ScopeLock lock(m_sendLock);
+    kvtl::MemoryBuffer<unsigned char> nestedBuffer;
+    kvtl::MemoryBuffer<unsigned char> &buffer = m_sendDepth == 0 ? m_sendBuffer : nestedBuffer;
+    ++m_sendDepth;
+    const bool sent = SendLocked(buffer, sender, topic, length, data, onWindowThread, delivered);
+    --m_sendDepth;
+    return sent;
+}
+
+bool KavoIPC::SendLocked(kvtl::MemoryBuffer<unsigned char> &buffer, const std::string &sender,
+                         const std::string &topic, unsigned length, const void *data,
+                         bool onWindowThread, int *delivered)
+{
+    const uint32_t size = length + kFixedSize;
+    buffer.Resize(size, true);
+    unsigned char *message = buffer.Data();
+    if (!message)
+        return false;
+    std::memcpy(message, sender.c_str(), sender.size() + 1);
+    std::memcpy(message + kTopicOffset, topic.c_str(), topic.size() + 1);
+    for (int i = 0; i < 4; ++i)
+        message[kLengthOffset + i] = static_cast<unsigned char>(length >> (8 * i));
+    if (length != 0)
+        std::memcpy(message + kPayloadOffset, data, length);
+    *delivered = m_window.SendToAll(kCopyDataTag, message, size, onWindowThread);
+    return true;
+}
+
+int KavoIPC::OnCopyData(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size)
+{
+    if (!m_window.IsPeer(senderWindow) || tag != kCopyDataTag || !data || size < kFixedSize
+        || data[0] == 0 || data[kTopicOffset] == 0)
+        return 0;
+    // Names must end inside their fields and the payload inside the message.
+    if (!std::memchr(data, 0, kNameFieldSize) || !std::memchr(data + kTopicOffset, 0, kNameFieldSize))
+        return 0;
+    const uint32_t length = GetLe32(data + kLengthOffset);
+    if (length > size - kPayloadOffset)
+        return 0;
+
+    const std::string sender(reinterpret_cast<const char *>(data));
+    const std::string topic(reinterpret_cast<const char *>(data + kTopicOffset));
+    const void *payload = length != 0 ? data + kPayloadOffset : nullptr;
+
+    std::map<std::string, CallbackList> table;
+    {
+        KavoThreadLock::ScopeLock lock(m_tableLock);
+        table = m_callbacks;
+    }
+    int called = 0;
+    for (const auto &entry : table) {
+        if (topic.compare(0, entry.first.size(), entry.first) != 0)
+            continue;
+        for (const auto &callback : entry.second) {
+            callback->OnMessage(sender, topic, length, payload);
+            ++called;
+        }
+    }
+    return called;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ipc/ikavoipc.h"
+#include "ipc/kavoipcwindow.h"
+#include "ipc/kavoosevent.h"
+#include "ipc/kavothread.h"
+#include "ipc/kavothreadlock.h"
+#include "ipc/memorybuffer.h"
+#include "ipc/refcountedimpl.h"
+#include "ipc/refcountedptr.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+// Creates a window-message endpoint with one reference for the caller.
+// False when its window cannot be made within a few seconds.
+bool CreateWindowMessageIPC(kvds::IKavoIPC **out);
+
+// The window-message endpoint: every endpoint of the user's desktop, in
+// this process and others, receives every message synchronously on its own
+// window thread.
+class KavoIPC : public kvtl::RefCountedImpl<kvds::IKavoIPC>
+{
+public:
+    static constexpr uint32_t kCopyDataTag = 0x4B495043; // "KIPC"
+    static constexpr size_t kMaxNameLength = 256;
+    static constexpr size_t kNameFieldSize = 260;
+    static constexpr size_t kTopicOffset = 260;
+    static constexpr size_t kLengthOffset = 520;
+    static constexpr size_t kPayloadOffset = 524;
+    static constexpr uint32_t kFixedSize = 528;
+    static constexpr int kWindowWaitMs = 5000;
+
+    using kvds::IKavoIPC::RegisterCallback;
+    using kvds::IKavoIPC::Send;
+    bool RegisterCallback(const std::string &prefix, kvds::IKavoIPCCallback *cb, bool append) override;
+    bool Send(const std::string &sender, const std::string &topic, unsigned length, const void *data,
+              int *delivered) override;
+
+    // The window's handling of a copy-data message: a well-formed message
+    // from a peer window goes to every callback whose prefix starts the
+    // topic; answers how many were called.
+    int OnCopyData(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size);
+    // The socket file name that stands for this endpoint's window.
+    const std::string &WindowName() const { return m_window.Name(); }
+
+private:
+    friend bool CreateWindowMessageIPC(kvds::IKavoIPC **out);
+    using CallbackList = std::vector<kvtl::RefCountedPtr_STLSafe<kvds::IKavoIPCCallback>>;
+
+    KavoIPC();
+    ~KavoIPC() override;
+    static void WindowThreadRoutine(void *endpoint);
+    bool SendLocked(kvtl::MemoryBuffer<unsigned char> &buffer, const std::string &sender,
+                    const std::string &topic, unsigned length, const void *data, bool onWindowThread,
+                    int *delivered);
+
+    std::map<std::string, CallbackList> m_callbacks;
+    KavoThreadLock m_tableLock;
+    kvtl::MemoryBuffer<unsigned char> m_sendBuffer;
+    // Sends nested inside a callback of this endpoint's own delivery use a
+    // buffer of their own, so the outer send keeps its message.
+    int m_sendDepth = 0;
+    KavoThreadLock m_sendLock;
+    KavoThread m_windowThread;
+    KavoIPCWindow m_window;
+    bool m_windowCreated = false;
+    KavoOS::CKavoEvent m_windowDone;
+};

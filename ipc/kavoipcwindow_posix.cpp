@@ -1,0 +1,461 @@
+#include "ipc/kavoipcwindow.h"
+
+#include "ipc/memorybuffer.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kWindowClassName[] = "KavoIPCWindowClassName";
+constexpr char kWindowTitle[] = "KavoIPCWindowName";
+constexpr char kLockSuffix[] = ".lock";
+
+using Clock = std::chrono::steady_clock;
+
+void PutLe32(unsigned char *p, uint32_t v)
+{
+    p[0] = static_cast<unsigned char>(v);
+    p[1] = static_cast<unsigned char>(v >> 8);
+    p[2] = static_cast<unsigned char>(v >> 16);
+    p[3] = static_cast<unsigned char>(v >> 24);
+}
+
+uint32_t GetLe32(const unsigned char *p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+bool MakeAddress(const std::string &path, sockaddr_un *address)
+{
+    if (path.size() >= sizeof(address->sun_path))
+        return false;
+    std::memset(address, 0, sizeof(*address));
+    address->sun_family = AF_UNIX;
+    std::memcpy(address->sun_path, path.c_str(), path.size() + 1);
+    return true;
+}
+
+bool PeerIsUs(int fd)
+{
+    ucred cred{};
+    socklen_t length = sizeof(cred);
+    return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &length) == 0 && cred.uid == geteuid();
+}
+
+bool IsOurSocket(const std::string &path)
+{
+    struct stat st{};
+    return lstat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode) && st.st_uid == geteuid();
+}
+
+// True when fd still names the file at path, i.e. nobody removed or
+// replaced the lock file between open and flock.
+bool SameFile(int fd, const std::string &path)
+{
+    struct stat held{}, named{};
+    return fstat(fd, &held) == 0 && lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev
+        && held.st_ino == named.st_ino;
+}
+
+// Blocking socket with SO_RCVTIMEO: a stalled peer ends the read.
+bool ReadAll(int fd, unsigned char *out, size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = recv(fd, out, size, 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        out += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void Answer(int fd, int32_t count)
+{
+    unsigned char answer[4];
+    PutLe32(answer, static_cast<uint32_t>(count));
+    ssize_t n;
+    do {
+        n = send(fd, answer, sizeof(answer), MSG_NOSIGNAL);
+    } while (n < 0 && errno == EINTR);
+}
+
+} // namespace
+
+KavoIPCWindow::KavoIPCWindow(CopyDataHandler handler) : m_handler(std::move(handler))
+{
+    if (pipe2(m_wakeFds, O_CLOEXEC | O_NONBLOCK) != 0)
+        m_wakeFds[0] = m_wakeFds[1] = -1;
+}
+
+KavoIPCWindow::~KavoIPCWindow()
+{
+    Destroy();
+    for (int &fd : m_wakeFds) {
+        if (fd >= 0)
+            close(fd);
+        fd = -1;
+    }
+}
+
+std::string KavoIPCWindow::WindowDirectory()
+{
+    const char *runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string directory = runtime && *runtime
+        ? std::string(runtime) + '/' + kWindowClassName
+        : "/tmp/KavoIPC-" + std::to_string(geteuid());
+    if (mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST)
+        return {};
+    struct stat st{};
+    if (lstat(directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()
+        || (st.st_mode & 077) != 0)
+        return {};
+    return directory;
+}
+
+bool KavoIPCWindow::HasWindowTitle(const char *name)
+{
+    const size_t titleLength = sizeof(kWindowTitle) - 1;
+    if (!name || std::strncmp(name, kWindowTitle, titleLength) != 0)
+        return false;
+    if (name[titleLength] != '\0' && name[titleLength] != '.')
+        return false;
+    const size_t length = std::strlen(name);
+    const size_t suffixLength = sizeof(kLockSuffix) - 1;
+    if (length >= suffixLength && std::strcmp(name + length - suffixLength, kLockSuffix) == 0)
+        return false;
+    return std::strchr(name, '/') == nullptr;
+}
+
+bool KavoIPCWindow::Create()
+{
+    if (m_listenFd >= 0 || m_wakeFds[0] < 0)
+        return false;
+    m_directory = WindowDirectory();
+    if (m_directory.empty())
+        return false;
+
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        const std::string name = std::string(kWindowTitle) + '.' + std::to_string(getpid()) + '.'
+            + std::to_string(++counter);
+        const std::string path = m_directory + '/' + name;
+        const std::string lockPath = path + kLockSuffix;
+        sockaddr_un address{};
+        if (!MakeAddress(path, &address))
+            return false;
+
+        const int lockFd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (lockFd < 0)
+            continue;
+        if (flock(lockFd, LOCK_EX | LOCK_NB) != 0 || !SameFile(lockFd, lockPath)) {
+            close(lockFd);
+            continue;
+        }
+        // A socket left here by a dead process of the same pid.
+        unlink(path.c_str());
+        const int listenFd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (listenFd < 0 || bind(listenFd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0
+            || listen(listenFd, SOMAXCONN) != 0) {
+            if (listenFd >= 0)
+                close(listenFd);
+            unlink(path.c_str());
+            unlink(lockPath.c_str());
+            close(lockFd);
+            return false;
+        }
+        m_name = name;
+        m_lockFd = lockFd;
+        m_listenFd = listenFd;
+        return true;
+    }
+    return false;
+}
+
+void KavoIPCWindow::Destroy()
+{
+    const std::string path = m_directory + '/' + m_name;
+    if (m_listenFd >= 0) {
+        unlink(path.c_str());
+        close(m_listenFd);
+        m_listenFd = -1;
+    }
+    if (m_lockFd >= 0) {
+        unlink((path + kLockSuffix).c_str());
+        close(m_lockFd);
+        m_lockFd = -1;
+    }
+}
+
+void KavoIPCWindow::PostClose()
+{
+    if (m_wakeFds[1] < 0)
+        return;
+    const char close = 1;
+    ssize_t n;
+    do {
+        n = write(m_wakeFds[1], &close, 1);
+    } while (n < 0 && errno == EINTR);
+}
+
+void KavoIPCWindow::RunMessageLoop()
+{
+    while (m_listenFd >= 0) {
+        pollfd fds[2] = {{m_listenFd, POLLIN, 0}, {m_wakeFds[0], POLLIN, 0}};
+        const int ready = poll(fds, 2, -1);
+        if (ready < 0) {
+            if (errno == EINTR)
+                continue;
+            break;
+        }
+        if (fds[1].revents != 0)
+            break;
+        if (fds[0].revents != 0)
+            ServePending();
+    }
+    Destroy();
+}
+
+void KavoIPCWindow::ServePending()
+{
+    for (;;) {
+        const int fd = accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            return;
+        }
+        ServeConnection(fd);
+    }
+}
+
+void KavoIPCWindow::ServeConnection(int fd)
+{
+    const timeval timeout{kDeliveryTimeoutMs / 1000, (kDeliveryTimeoutMs % 1000) * 1000};
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
+    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof(timeout));
+
+    unsigned char header[kRequestHeaderSize];
+    if (!PeerIsUs(fd)) {
+        Answer(fd, 0);
+    } else if (ReadAll(fd, header, 12)) {
+        const uint32_t message = GetLe32(header);
+        const uint32_t tag = GetLe32(header + 4);
+        const uint32_t size = GetLe32(header + 8);
+        if (message != kCopyDataMessage || size > kMaxDataSize) {
+            Answer(fd, 0);
+        } else if (ReadAll(fd, header + 12, kWindowNameSize)) {
+            kvtl::MemoryBuffer<unsigned char> data;
+            data.Resize(size, false);
+            if (size != 0 && !data.Data()) {
+                Answer(fd, 0);
+            } else if (ReadAll(fd, data.Data(), size)) {
+                char sender[kWindowNameSize];
+                std::memcpy(sender, header + 12, kWindowNameSize);
+                if (!std::memchr(sender, 0, kWindowNameSize))
+                    sender[0] = '\0';
+                Answer(fd, m_handler(sender, tag, data.Data(), size));
+            }
+        }
+    }
+    close(fd);
+}
+
+bool KavoIPCWindow::IsPeer(const char *name) const
+{
+    return HasWindowTitle(name) && IsOurSocket(m_directory + '/' + name);
+}
+
+int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t size,
+                             bool onWindowThread)
+{
+    std::vector<std::string> names;
+    if (DIR *directory = opendir(m_directory.c_str())) {
+        while (const dirent *entry = readdir(directory)) {
+            if (HasWindowTitle(entry->d_name))
+                names.emplace_back(entry->d_name);
+        }
+        closedir(directory);
+    }
+
+    int delivered = 0;
+    for (const std::string &name : names) {
+        if (!IsOurSocket(m_directory + '/' + name))
+            continue;
+        if (name != m_name) {
+            delivered += Deliver(name, tag, data, size, onWindowThread);
+        } else if (onWindowThread) {
+            delivered += m_handler(m_name.c_str(), tag, data, size);
+        } else {
+            m_awaitedBySender = true;
+            delivered += Deliver(name, tag, data, size, false);
+            m_awaitedBySender = false;
+        }
+    }
+    return delivered;
+}
+
+int KavoIPCWindow::Deliver(const std::string &name, uint32_t tag, const unsigned char *data,
+                           uint32_t size, bool serveOwn)
+{
+    const std::string path = m_directory + '/' + name;
+    sockaddr_un address{};
+    if (!MakeAddress(path, &address))
+        return 0;
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return 0;
+
+    auto fail = [fd] {
+        close(fd);
+        return 0;
+    };
+
+    for (auto deadline = Clock::now() + std::chrono::milliseconds(kDeliveryTimeoutMs);;) {
+        if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0)
+            break;
+        if (errno == EINTR)
+            continue;
+        if (errno == EINPROGRESS) {
+            int error = 0;
+            socklen_t length = sizeof(error);
+            if (!WaitReady(fd, POLLOUT, serveOwn)
+                || getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0)
+                return fail();
+            break;
+        }
+        if (errno == ECONNREFUSED) {
+            close(fd);
+            RemoveIfStale(path);
+            return 0;
+        }
+        // EAGAIN: the peer's backlog is full; it has not accepted for a while.
+        if (errno != EAGAIN || Clock::now() >= deadline)
+            return fail();
+        WaitReady(-1, 0, serveOwn);
+    }
+    if (!PeerIsUs(fd))
+        return fail();
+
+    unsigned char header[kRequestHeaderSize] = {};
+    PutLe32(header, kCopyDataMessage);
+    PutLe32(header + 4, tag);
+    PutLe32(header + 8, size);
+    std::memcpy(header + 12, m_name.c_str(), std::min(m_name.size(), kWindowNameSize - 1));
+
+    size_t sent = 0;
+    const size_t total = kRequestHeaderSize + size;
+    while (sent < total) {
+        iovec parts[2];
+        int count = 0;
+        if (sent < kRequestHeaderSize)
+            parts[count++] = {header + sent, kRequestHeaderSize - sent};
+        const size_t dataSent = sent > kRequestHeaderSize ? sent - kRequestHeaderSize : 0;
+        if (size > dataSent)
+            parts[count++] = {const_cast<unsigned char *>(data) + dataSent, size - dataSent};
+        msghdr message{};
+        message.msg_iov = parts;
+        message.msg_iovlen = static_cast<size_t>(count);
+        const ssize_t n = sendmsg(fd, &message, MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += static_cast<size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && errno == EAGAIN) {
+            if (!WaitReady(fd, POLLOUT, serveOwn))
+                return fail();
+        } else {
+            return fail();
+        }
+    }
+
+    unsigned char answer[4];
+    size_t received = 0;
+    while (received < sizeof(answer)) {
+        const ssize_t n = recv(fd, answer + received, sizeof(answer) - received, 0);
+        if (n > 0) {
+            received += static_cast<size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && errno == EAGAIN) {
+            if (!WaitReady(fd, POLLIN, serveOwn))
+                return fail();
+        } else {
+            return fail();
+        }
+    }
+    close(fd);
+    const auto count = static_cast<int32_t>(GetLe32(answer));
+    return count > 0 ? count : 0;
+}
+
+// Waits for fd (or, with fd -1, a short pause), serving deliveries to the own
+// window meanwhile when asked, so that two window threads sending to each
+// other both get through. Each served delivery restarts the wait.
+bool KavoIPCWindow::WaitReady(int fd, short events, bool serveOwn)
+{
+    auto deadline = Clock::now() + std::chrono::milliseconds(fd < 0 ? 1 : kDeliveryTimeoutMs);
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() < 0)
+            return false;
+        pollfd fds[2];
+        nfds_t count = 0;
+        if (fd >= 0)
+            fds[count++] = {fd, events, 0};
+        const bool watchOwn = serveOwn && m_listenFd >= 0;
+        if (watchOwn)
+            fds[count++] = {m_listenFd, POLLIN, 0};
+        const int ready = poll(fds, count, static_cast<int>(left.count()) + 1);
+        if (ready < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (ready == 0)
+            return fd < 0;
+        if (watchOwn && fds[count - 1].revents != 0) {
+            ServePending();
+            if (fd >= 0)
+                deadline = Clock::now() + std::chrono::milliseconds(kDeliveryTimeoutMs);
+        }
+        if (fd >= 0 && fds[0].revents != 0)
+            return true;
+    }
+}
+
+// A refused connection: if the owner's lock is free, the owner is dead and
+// whoever wins the lock removes the socket and the lock file.
+void KavoIPCWindow::RemoveIfStale(const std::string &path)
+{
+    const std::string lockPath = path + kLockSuffix;
+    const int lockFd = open(lockPath.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    if (lockFd < 0) {
+        // Owners lock before they bind: a socket without a lock file has none.
+        if (errno == ENOENT)
+            unlink(path.c_str());
+        return;
+    }
+    if (flock(lockFd, LOCK_EX | LOCK_NB) == 0 && SameFile(lockFd, lockPath)) {
+        unlink(path.c_str());
+        unlink(lockPath.c_str());
+    }
+    close(lockFd);
+}
