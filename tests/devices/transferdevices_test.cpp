@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sqlite3.h>
+
+#include <thread>
+
 #include <unistd.h>
 
 using namespace TransferDevicesLibrary;
@@ -339,6 +343,31 @@ TEST_F(StoreFixture, ReadOnlyDatabaseIsLeftClosedAndUntouched)
     closeStore();
     EXPECT_EQ(readAll(databasePath()), before);
     QFile::setPermissions(databasePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+TEST_F(StoreFixture, CreateWaitsForAnotherWriterAndTakesTheNextId)
+{
+    store();
+    // Another writer has taken the write lock and added 10000 but not yet
+    // committed. Reading the highest id before taking the lock would give
+    // 10000 again and the insert would then fail.
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(databasePath().toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other,
+                           "BEGIN IMMEDIATE;"
+                           "INSERT INTO device (device_id, name, type, profile) VALUES (10000, 'other', 0, 0);",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    std::thread committer([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    DevicePtr device(m_store->createDevice(TV, "mine"));
+    committer.join();
+    sqlite3_close(other);
+    ASSERT_TRUE(device);
+    EXPECT_EQ(device->deviceId(), 10001u);
+    EXPECT_EQ(m_store->count(), 2u);
 }
 
 TEST(DeviceTypes, TableHoldsTheFourCodesWithLabelsAndIconKeys)

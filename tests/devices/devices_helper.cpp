@@ -1,0 +1,93 @@
+// Child process for the multi-process store tests. Commands:
+//   create COUNT      wait for "go" on stdin, then create COUNT devices;
+//                     prints "created ID" per device, exit 3 on a failed create
+//   churn             create, rename, configure and remove devices until killed;
+//                     prints "tick N" after each step
+//   open              prints "open 0|1 count N"
+#include "devices/transferdevice.h"
+#include "devices/transferdevices.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+using namespace TransferDevicesLibrary;
+
+namespace {
+
+void say(const std::string &line)
+{
+    std::cout << line << std::endl;
+}
+
+std::string componentId()
+{
+    return "devices-helper-" + std::to_string(getpid());
+}
+
+int create(int count)
+{
+    say("ready");
+    std::string line;
+    if (!std::getline(std::cin, line) || line != "go")
+        return 2;
+    TransferDevices *store = TransferDevices::instance(componentId(), nullptr);
+    if (!store->isOpen())
+        return 4;
+    int failed = 0;
+    for (int i = 0; i < count; ++i) {
+        std::unique_ptr<TransferDevice> device(store->createDevice(i % 4, "device " + std::to_string(i)));
+        if (device)
+            say("created " + std::to_string(device->deviceId()));
+        else
+            ++failed;
+    }
+    return failed ? 3 : 0;
+}
+
+int churn()
+{
+    TransferDevices *store = TransferDevices::instance(componentId(), nullptr);
+    if (!store->isOpen())
+        return 4;
+    for (unsigned tick = 0;; ++tick) {
+        std::unique_ptr<TransferDevice> device(store->createDevice(int(tick % 4), "churn " + std::to_string(tick)));
+        if (!device)
+            return 3;
+        device->setName("renamed " + std::to_string(tick));
+        device->markConfigured();
+        device->setType(int((tick + 1) % 4));
+        if (tick % 3 == 0)
+            store->removeDevice(device.release());
+        say("tick " + std::to_string(tick));
+    }
+}
+
+int open()
+{
+    TransferDevices *store = TransferDevices::instance(componentId(), nullptr);
+    say("open " + std::to_string(store->isOpen() ? 1 : 0) + " count " + std::to_string(store->count()));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString command = args.value(1);
+    if (command == QStringLiteral("create") && args.size() == 3)
+        return create(args.at(2).toInt());
+    if (command == QStringLiteral("churn"))
+        return churn();
+    if (command == QStringLiteral("open"))
+        return open();
+    std::fprintf(stderr, "usage: devices_helper create COUNT | churn | open\n");
+    return 2;
+}
