@@ -1,0 +1,26 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Gives each test its own pair of hive files in a fresh folder, and puts the
+// previous KAVO_USER_HIVE / KAVO_MACHINE_HIVE back afterwards.
+class HiveTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    const std::string &dir() const { return m_dir; }
+    std::string userHive() const { return m_dir + "/user.db"; }
+    std::string machineHive() const { return m_dir + "/machine.db"; }
+
+    static std::string readFile(const std::string &path);
+    static void writeFile(const std::string &path, const std::string &bytes);
+
+private:
+    std::string m_dir;
+    std::string m_oldUser;
+    std::string m_oldMachine;
+};
