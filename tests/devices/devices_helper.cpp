@@ -4,6 +4,9 @@
 //   churn             create, rename, configure and remove devices until killed;
 //                     prints "tick N" after each step
 //   open              prints "open 0|1 count N"
+//   notify            through a window-message endpoint: prints "sender ID",
+//                     creates a device ("id N"), renames it, removes it
+#include "devices/devicetype.h"
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
 
@@ -75,6 +78,21 @@ int open()
     return 0;
 }
 
+int notify()
+{
+    const std::string sender = componentId();
+    TransferDevices *store = TransferDevices::instance(sender);
+    if (!store->isOpen())
+        return 4;
+    say("sender " + sender);
+    TransferDevice *device = store->createDevice(TV, "Kitchen TV");
+    if (!device)
+        return 3;
+    say("id " + std::to_string(device->deviceId()));
+    device->setName("Kitchen");
+    return store->removeDevice(device) ? 0 : 3;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -88,6 +106,8 @@ int main(int argc, char **argv)
         return churn();
     if (command == QStringLiteral("open"))
         return open();
-    std::fprintf(stderr, "usage: devices_helper create COUNT | churn | open\n");
+    if (command == QStringLiteral("notify"))
+        return notify();
+    std::fprintf(stderr, "usage: devices_helper create COUNT | churn | open | notify\n");
     return 2;
 }

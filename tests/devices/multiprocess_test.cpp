@@ -2,12 +2,15 @@
 #include "devices/transferdevices.h"
 #include "tests/common/testenvironment.h"
 #include "tests/devices/sqlitefile.h"
+#include "ipc/kavoipc.h"
+#include "ipc/refcountedimpl.h"
 
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <mutex>
 #include <set>
 
 #include <signal.h>
@@ -32,6 +35,43 @@ QByteArray readLine(QProcess &process)
         if (!process.waitForReadyRead(LongWait))
             return QByteArray();
     return process.readLine().trimmed();
+}
+
+struct Received
+{
+    std::string sender;
+    std::string topic;
+    QByteArray payload;
+};
+
+class Collector : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
+{
+public:
+    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
+                   const void *data) override
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_received.push_back({sender, topic, QByteArray(static_cast<const char *>(data), int(length))});
+    }
+
+    std::vector<Received> received()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_received;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<Received> m_received;
+};
+
+QByteArray payload(uint32_t id, uint32_t state)
+{
+    QByteArray bytes;
+    for (uint32_t word : {1u, id, state})
+        for (int b = 0; b < 4; ++b)
+            bytes.append(char((word >> (8 * b)) & 0xFF));
+    return bytes;
 }
 
 class MultiProcess : public ::testing::Test
@@ -127,4 +167,38 @@ TEST_F(MultiProcess, KilledWriterLeavesAConsistentFile)
     std::unique_ptr<TransferDevice> added(store->createDevice(0, "after the crash"));
     EXPECT_TRUE(added);
     delete store;
+}
+
+TEST_F(MultiProcess, AnotherProcessReceivesEveryNoticeWithTheWritersId)
+{
+    kvtl::RefCountedPtr<kvds::IKavoIPC> endpoint;
+    ASSERT_TRUE(CreateWindowMessageIPC(&endpoint));
+    kvtl::RefCountedPtr<Collector> collector(new Collector);
+    ASSERT_TRUE(endpoint->RegisterCallback(std::string("Device/"), collector.get(), false));
+
+    std::unique_ptr<QProcess> writer = startHelper({QStringLiteral("notify")});
+    ASSERT_TRUE(writer->waitForFinished(LongWait));
+    ASSERT_EQ(writer->exitCode(), 0);
+    std::string sender;
+    uint32_t id = 0;
+    for (const QByteArray &line : writer->readAll().split('\n')) {
+        if (line.startsWith("sender "))
+            sender = line.mid(7).toStdString();
+        else if (line.startsWith("id "))
+            id = line.mid(3).toUInt();
+    }
+    ASSERT_FALSE(sender.empty());
+    ASSERT_EQ(id, 10000u);
+
+    // Delivery is synchronous: once the writer is done, so are its notices.
+    const std::vector<Received> received = collector->received();
+    ASSERT_EQ(received.size(), 3u);
+    const char *topics[] = {"Device/Create", "Device/Change", "Device/Remove"};
+    const QByteArray payloads[] = {payload(id, 1), payload(id, 1), payload(id, 0)};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(received[i].sender, sender);
+        EXPECT_EQ(received[i].topic, topics[i]);
+        EXPECT_EQ(received[i].payload, payloads[i]) << received[i].payload.toHex().constData();
+    }
+    endpoint.reset();
 }

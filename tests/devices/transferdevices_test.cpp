@@ -218,6 +218,7 @@ TEST_F(StoreFixture, SecondInstanceCallReturnsTheFirstUnchanged)
     TransferDevices *first = store("FirstComponent");
     TransferDevices *second = TransferDevices::instance("OtherComponent", &RecordingIPC::fail);
     EXPECT_EQ(first, second);
+    EXPECT_EQ(TransferDevices::instance("Third"), first);
     DevicePtr device(second->createDevice(TV, "x"));
     ASSERT_TRUE(device);
     ASSERT_EQ(RecordingIPC::log().size(), 1);
