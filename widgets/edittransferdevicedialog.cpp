@@ -1,0 +1,59 @@
+#include "widgets/edittransferdevicedialog.h"
+
+#include "widgets/devicedialogsupport.h"
+#include "widgets/modalrunner.h"
+
+#include "ui_edittransferdevicedialog.h"
+
+namespace Zarnet {
+
+namespace {
+const char *trContext()
+{
+    return EditTransferDeviceDialog::staticMetaObject.className();
+}
+} // namespace
+
+EditTransferDeviceDialog::EditTransferDeviceDialog(Orbe::PluginContext *context)
+    : QDialog(nullptr)
+    , ui(std::make_unique<Ui::EditTransferDeviceDialog>())
+    , context(context)
+{
+    ui->setupUi(this);
+    DeviceDialogSupport::prepare(*this, *ui->DeviceNameInput, *ui->RegisterDeviceButton, context);
+    connect(ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ui->SaveButton, &QPushButton::clicked, this, &EditTransferDeviceDialog::saveButtonClicked);
+    connect(ui->RegisterDeviceButton, &QPushButton::clicked, this,
+            &EditTransferDeviceDialog::registerDeviceButtonClicked);
+}
+
+EditTransferDeviceDialog::~EditTransferDeviceDialog() = default;
+
+bool EditTransferDeviceDialog::getDeviceInfo(unsigned &type, QString &name)
+{
+    DeviceDialogSupport::fillTypeList(*ui->DeviceTypeInput, trContext());
+    const int index = ui->DeviceTypeInput->findData(QVariant(type));
+    if (index < 0)
+        return false;
+    ui->DeviceTypeInput->setCurrentIndex(index);
+    ui->DeviceNameInput->setText(name);
+    adjustSize();
+    setWindowTitle(tr("Edit Your Device"));
+    if (ModalRunner::current().run(*this) != QDialog::Accepted)
+        return false;
+    type = this->type;
+    name = this->name;
+    return true;
+}
+
+void EditTransferDeviceDialog::saveButtonClicked()
+{
+    DeviceDialogSupport::confirm(*this, *ui->DeviceNameInput, *ui->DeviceTypeInput, name, type, trContext());
+}
+
+void EditTransferDeviceDialog::registerDeviceButtonClicked()
+{
+    // Registration happens on the maker's web site; the button has no action here.
+}
+
+} // namespace Zarnet
