@@ -242,6 +242,17 @@ int query(const Command &command)
 
 int add(const Command &command)
 {
+    // The data is checked before anything is created.
+    uint64_t number = 0;
+    std::vector<unsigned char> bytes;
+    if (command.hasValue) {
+        if (command.type == "REG_DWORD" && !parseUnsigned(command.data, 0xFFFFFFFFu, number))
+            return usageError("REG_DWORD data must be a number from 0 to 4294967295 (or 0x hex).");
+        if (command.type == "REG_QWORD" && !parseUnsigned(command.data, UINT64_MAX, number))
+            return usageError("REG_QWORD data must be a number from 0 to 18446744073709551615 (or 0x hex).");
+        if (command.type == "REG_BINARY" && !parseHex(command.data, bytes))
+            return usageError("REG_BINARY data must be pairs of hex digits.");
+    }
     kvtl::RefCountedPtr<kvds::IKavoSettings> key;
     const auto mode = command.machine ? kvds::CreateMachine : kvds::CreateUser;
     if (!kvds::CreateSettings(command.below, mode, &key)) {
@@ -250,25 +261,17 @@ int add(const Command &command)
     }
     if (command.hasValue) {
         bool stored = false;
-        uint64_t number = 0;
         if (command.type == "REG_DWORD") {
-            if (!parseUnsigned(command.data, 0xFFFFFFFFu, number))
-                return usageError("REG_DWORD data must be a number from 0 to 4294967295 (or 0x hex).");
             // SetFloat stores exactly these four bytes as a REG_DWORD.
             const uint32_t bits = static_cast<uint32_t>(number);
             float asFloat = 0;
             std::memcpy(&asFloat, &bits, 4);
             stored = key->SetFloat(command.value, asFloat);
         } else if (command.type == "REG_QWORD") {
-            if (!parseUnsigned(command.data, UINT64_MAX, number))
-                return usageError("REG_QWORD data must be a number from 0 to 18446744073709551615 (or 0x hex).");
             stored = key->SetQWord(command.value, number);
         } else if (command.type == "REG_SZ") {
             stored = key->SetString(command.value, command.data);
         } else {
-            std::vector<unsigned char> bytes;
-            if (!parseHex(command.data, bytes))
-                return usageError("REG_BINARY data must be pairs of hex digits.");
             stored = key->SetBinary(command.value, bytes.data(), static_cast<uint32_t>(bytes.size()));
         }
         if (!stored) {

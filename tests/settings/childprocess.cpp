@@ -1,0 +1,107 @@
+#include "tests/settings/childprocess.h"
+
+#include <cerrno>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+ChildProcess::~ChildProcess()
+{
+    if (m_pid > 0) {
+        ::kill(m_pid, SIGKILL);
+        wait();
+    }
+    if (m_out >= 0)
+        ::close(m_out);
+}
+
+bool ChildProcess::start(const std::vector<std::string> &args)
+{
+    int fds[2];
+    if (args.empty() || ::pipe(fds) != 0)
+        return false;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addclose(&actions, fds[1]);
+    std::vector<char *> argv;
+    for (const std::string &arg : args)
+        argv.push_back(const_cast<char *>(arg.c_str()));
+    argv.push_back(nullptr);
+    const int rc = posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    if (rc != 0) {
+        m_pid = -1;
+        ::close(fds[0]);
+        return false;
+    }
+    m_out = fds[0];
+    return true;
+}
+
+bool ChildProcess::readLine(std::string &line)
+{
+    while (true) {
+        const auto newline = m_pending.find('\n');
+        if (newline != std::string::npos) {
+            line = m_pending.substr(0, newline);
+            m_pending.erase(0, newline + 1);
+            return true;
+        }
+        char buffer[256];
+        const ssize_t got = m_out >= 0 ? ::read(m_out, buffer, sizeof buffer) : 0;
+        if (got <= 0)
+            return false;
+        m_pending.append(buffer, static_cast<size_t>(got));
+    }
+}
+
+std::string ChildProcess::readAll()
+{
+    std::string all = std::move(m_pending);
+    m_pending.clear();
+    char buffer[4096];
+    ssize_t got;
+    while (m_out >= 0 && (got = ::read(m_out, buffer, sizeof buffer)) > 0)
+        all.append(buffer, static_cast<size_t>(got));
+    return all;
+}
+
+int ChildProcess::wait()
+{
+    if (m_pid <= 0)
+        return -1;
+    int status = 0;
+    pid_t got;
+    do {
+        got = ::waitpid(m_pid, &status, 0);
+    } while (got < 0 && errno == EINTR);
+    m_pid = -1;
+    if (got < 0)
+        return -1;
+    if (WIFEXITED(status))
+        return WEXITSTATUS(status);
+    return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : -1;
+}
+
+void ChildProcess::kill(int signal)
+{
+    if (m_pid > 0)
+        ::kill(m_pid, signal);
+}
+
+int ChildProcess::run(const std::vector<std::string> &args, std::string *out)
+{
+    ChildProcess child;
+    if (!child.start(args))
+        return -1;
+    const std::string all = child.readAll();
+    if (out)
+        *out = all;
+    return child.wait();
+}

@@ -1,0 +1,230 @@
+#include "ipc/refcountedptr.h"
+#include "settings/kavosettings.h"
+#include "settings/settingsholder.h"
+#include "tests/settings/childprocess.h"
+#include "tests/settings/hivefixture.h"
+
+#include <sqlite3.h>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+using kvtl::RefCountedPtr;
+
+namespace {
+
+const std::string Helper = KAVO_SETTINGS_HELPER;
+const std::string KavoReg = KAVO_REG_TOOL;
+
+std::string integrity(const std::string &path)
+{
+    sqlite3 *db = nullptr;
+    std::string result = "cannot open";
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_stmt *stmt = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr) == SQLITE_OK
+            && sqlite3_step(stmt) == SQLITE_ROW)
+            result = reinterpret_cast<const char *>(sqlite3_column_text(stmt, 0));
+        else
+            result = sqlite3_errmsg(db);
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return result;
+}
+
+std::string componentId()
+{
+    return "MultiProcess";
+}
+
+class SettingsProcessTest : public HiveTest
+{
+};
+
+} // namespace
+
+TEST_F(SettingsProcessTest, TwoProcessesWritingOneKeyAtOnceBothPersist)
+{
+    constexpr int Count = 150;
+    ChildProcess a;
+    ChildProcess b;
+    ASSERT_TRUE(a.start({Helper, "write-many", "A", std::to_string(Count)}));
+    ASSERT_TRUE(b.start({Helper, "write-many", "B", std::to_string(Count)}));
+    EXPECT_EQ(a.wait(), 0);
+    EXPECT_EQ(b.wait(), 0);
+
+    RefCountedPtr<kvds::IKavoSettings> s;
+    ASSERT_TRUE(kvds::CreateSettings("Settings/Shared/General", kvds::ReadUser, &s));
+    int32_t count = 0;
+    ASSERT_TRUE(s->GetValueCount(count));
+    EXPECT_EQ(count, 2 * Count);
+    for (int i = 0; i < Count; ++i) {
+        uint32_t va = 0xFFFF;
+        uint32_t vb = 0xFFFF;
+        EXPECT_TRUE(s->GetUInt("A" + std::to_string(i), va));
+        EXPECT_TRUE(s->GetUInt("B" + std::to_string(i), vb));
+        EXPECT_EQ(va, static_cast<uint32_t>(i));
+        EXPECT_EQ(vb, static_cast<uint32_t>(i));
+    }
+}
+
+TEST_F(SettingsProcessTest, AProcessKilledWhileWritingLeavesAHiveThatOpensAndReads)
+{
+    for (int round = 0; round < 4; ++round) {
+        ChildProcess writer;
+        ASSERT_TRUE(writer.start({Helper, "write-forever"}));
+        std::string line;
+        ASSERT_TRUE(writer.readLine(line));
+        ASSERT_EQ(line, "ready");
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 + 37 * round));
+        writer.kill(SIGKILL);
+        EXPECT_EQ(writer.wait(), 128 + SIGKILL);
+
+        RefCountedPtr<kvds::IKavoSettings> s;
+        ASSERT_TRUE(kvds::CreateSettings("Settings/Kill/General", kvds::OpenUser, &s)) << round;
+        uint32_t counter = 0xFFFFFFFF;
+        EXPECT_TRUE(s->GetUInt("counter", counter));
+        EXPECT_NE(counter, 0xFFFFFFFFu);
+        std::set<std::string> subKeys;
+        EXPECT_TRUE(s->GetSubKeyNames(subKeys));
+        EXPECT_TRUE(s->SetUInt("afterKill", static_cast<uint32_t>(round)));
+        s.reset();
+        EXPECT_EQ(integrity(userHive()), "ok") << round;
+    }
+}
+
+TEST_F(SettingsProcessTest, AChangeByAnotherProcessIsSeenAtTheNextRead)
+{
+    kvds::SettingsHolder holder(&componentId);
+    EXPECT_TRUE(holder.ReadBoolSetting(true, "General", "TransferDevicesConfirmDeletions"));
+    ASSERT_EQ(ChildProcess::run({Helper, "set-bool", componentId(), "false"}), 0);
+    EXPECT_FALSE(holder.ReadBoolSetting(true, "General", "TransferDevicesConfirmDeletions"));
+    ASSERT_EQ(ChildProcess::run({Helper, "set-bool", componentId(), "true"}), 0);
+    EXPECT_TRUE(holder.ReadBoolSetting(false, "General", "TransferDevicesConfirmDeletions"));
+}
+
+TEST_F(SettingsProcessTest, KavoRegWritesWhatReadBoolSettingReads)
+{
+    const std::string key = "HKCU\\SOFTWARE\\Kavo\\Settings\\" + componentId() + "\\General";
+    std::string out;
+    ASSERT_EQ(ChildProcess::run({KavoReg, "add", key, "/v", "TransferDevicesConfirmDeletions", "/t", "REG_DWORD",
+                                 "/d", "0"},
+                                &out),
+              0);
+    EXPECT_EQ(out, "The operation completed successfully.\n");
+    ASSERT_EQ(ChildProcess::run({KavoReg, "query", key, "/v", "TransferDevicesConfirmDeletions"}, &out), 0);
+    EXPECT_NE(out.find("    TransferDevicesConfirmDeletions    REG_DWORD    0x0\n"), std::string::npos) << out;
+    kvds::SettingsHolder holder(&componentId);
+    EXPECT_FALSE(holder.ReadBoolSetting(true, "General", "TransferDevicesConfirmDeletions"));
+
+    // And back: what the plug-in writes the tool shows.
+    ASSERT_TRUE(holder.WriteBoolSetting("General", "TransferDevicesConfirmDeletions", true));
+    ASSERT_EQ(ChildProcess::run({KavoReg, "query", key}, &out), 0);
+    EXPECT_NE(out.find("    TransferDevicesConfirmDeletions    REG_DWORD    0x1\n"), std::string::npos) << out;
+}
+
+TEST_F(SettingsProcessTest, KavoRegTypesAndMachineDefaults)
+{
+    const std::string user = "HKCU\\SOFTWARE\\Kavo\\Settings\\" + componentId() + "\\General";
+    const std::string machine = "HKLM\\SOFTWARE\\Kavo\\Settings\\" + componentId() + "\\General";
+    ASSERT_EQ(ChildProcess::run({KavoReg, "add", machine, "/v", "TransferDevicesConfirmDeletions", "/t",
+                                 "REG_DWORD", "/d", "0"}),
+              0);
+    kvds::SettingsHolder holder(&componentId);
+    EXPECT_FALSE(holder.ReadBoolSetting(true, "General", "TransferDevicesConfirmDeletions"));
+
+    ASSERT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "Q", "/t", "REG_QWORD", "/d", "0x0123456789abcdef"}), 0);
+    ASSERT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "S", "/t", "REG_SZ", "/d", "caf\xC3\xA9"}), 0);
+    ASSERT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "B", "/t", "REG_BINARY", "/d", "00ff7f"}), 0);
+    ASSERT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "D", "/t", "REG_DWORD", "/d", "4294967295"}), 0);
+    RefCountedPtr<kvds::IKavoSettings> s;
+    ASSERT_TRUE(kvds::CreateSettings("Settings/" + componentId() + "/General", kvds::ReadUser, &s));
+    uint64_t q = 0;
+    EXPECT_TRUE(s->GetQWord("Q", q));
+    EXPECT_EQ(q, 0x0123456789abcdefull);
+    std::string text;
+    EXPECT_TRUE(s->GetString("S", text));
+    EXPECT_EQ(text, "caf\xC3\xA9");
+    kvtl::MemoryBuffer<unsigned char> bytes;
+    ASSERT_TRUE(s->GetBinary("B", bytes));
+    ASSERT_EQ(bytes.Size(), 3u);
+    EXPECT_EQ(bytes.Data()[1], 0xFF);
+    uint32_t d = 0;
+    EXPECT_TRUE(s->GetUInt("D", d));
+    EXPECT_EQ(d, 0xFFFFFFFFu);
+
+    std::string out;
+    ASSERT_EQ(ChildProcess::run({KavoReg, "query", user}, &out), 0);
+    EXPECT_NE(out.find("    B    REG_BINARY    00FF7F\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("    Q    REG_QWORD    0x123456789abcdef\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("    S    REG_SZ    caf\xC3\xA9\n"), std::string::npos) << out;
+
+    EXPECT_EQ(ChildProcess::run({KavoReg, "delete", user, "/v", "S"}), 0);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "query", user, "/v", "S"}), 1);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "delete", machine}), 0);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "query", machine}), 1);
+    EXPECT_TRUE(holder.ReadBoolSetting(true, "General", "TransferDevicesConfirmDeletions"));
+}
+
+TEST_F(SettingsProcessTest, KavoRegRefusesBadCommandLines)
+{
+    const std::string user = "HKCU\\SOFTWARE\\Kavo\\X";
+    EXPECT_EQ(ChildProcess::run({KavoReg}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "list", user}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "query", "HKCR\\SOFTWARE\\Kavo\\X"}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "query", "HKCU\\SOFTWARE\\Other"}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "query", "HKCU\\SOFTWARE\\Kavo\\"}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "D", "/t", "REG_DWORD", "/d", "4294967296"}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "D", "/t", "REG_DWORD", "/d", "-1"}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "B", "/t", "REG_BINARY", "/d", "0g"}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "X", "/t", "REG_MULTI_SZ", "/d", "a"}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v"}), 2);
+    EXPECT_EQ(ChildProcess::run({KavoReg, "query", user}), 1); // well formed, but no such key
+}
+
+TEST_F(SettingsProcessTest, ReadOnlyHivesRefuseWritingButStillRead)
+{
+    // Read-only hives: one for the user, one for the machine, each with a value.
+    const std::string roUserDir = dir() + "/userro";
+    const std::string rwUserDir = dir() + "/user";
+    const std::string machineDir = dir() + "/machine";
+    for (const std::string &d : {roUserDir, rwUserDir, machineDir})
+        ASSERT_EQ(mkdir(d.c_str(), 0755), 0);
+    setenv("KAVO_USER_HIVE", (roUserDir + "/user.db").c_str(), 1);
+    setenv("KAVO_MACHINE_HIVE", (machineDir + "/machine.db").c_str(), 1);
+    {
+        RefCountedPtr<kvds::IKavoSettings> s;
+        ASSERT_TRUE(kvds::CreateSettings("Settings/RO/General", kvds::CreateUser, &s));
+        ASSERT_TRUE(s->SetBool("U", true));
+        ASSERT_TRUE(kvds::CreateSettings("Settings/RO/General", kvds::CreateMachine, &s));
+        ASSERT_TRUE(s->SetBool("Flag", false));
+    }
+    const std::string userBefore = readFile(roUserDir + "/user.db");
+    const std::string machineBefore = readFile(machineDir + "/machine.db");
+    ASSERT_EQ(chmod((roUserDir + "/user.db").c_str(), 0444), 0);
+    ASSERT_EQ(chmod((machineDir + "/machine.db").c_str(), 0444), 0);
+    ASSERT_EQ(chmod(roUserDir.c_str(), 0555), 0);
+    ASSERT_EQ(chmod(machineDir.c_str(), 0555), 0);
+
+    // As root, permissions do not bind: the check runs as nobody instead.
+    std::vector<std::string> args{Helper};
+    if (geteuid() == 0) {
+        ASSERT_EQ(chmod(dir().c_str(), 0755), 0);
+        ASSERT_EQ(chown(rwUserDir.c_str(), 65534, 65534), 0);
+        args.push_back("--as-nobody");
+    }
+    args.insert(args.end(), {"readonly-hives", roUserDir + "/user.db", rwUserDir + "/user.db"});
+    std::string out;
+    EXPECT_EQ(ChildProcess::run(args, &out), 0) << out;
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(readFile(roUserDir + "/user.db"), userBefore);
+    EXPECT_EQ(readFile(machineDir + "/machine.db"), machineBefore);
+
+    chmod(roUserDir.c_str(), 0755);
+    chmod(machineDir.c_str(), 0755);
+}
