@@ -121,8 +121,8 @@ int KavoIPC::OnCopyData(const char *senderWindow, uint32_t tag, const unsigned c
     if (!m_window.IsPeer(senderWindow) || tag != kCopyDataTag || !data || size < kFixedSize
         || data[0] == 0 || data[kTopicOffset] == 0)
         return 0;
-    // Names must end inside their fields and the payload inside the message.
-    if (!std::memchr(data, 0, kNameFieldSize) || !std::memchr(data + kTopicOffset, 0, kNameFieldSize))
+    // Names of 1 to 256 bytes, ended inside their fields; the payload inside the message.
+    if (!std::memchr(data, 0, kMaxNameLength + 1) || !std::memchr(data + kTopicOffset, 0, kMaxNameLength + 1))
         return 0;
     const uint32_t length = GetLe32(data + kLengthOffset);
     if (length > size - kPayloadOffset)

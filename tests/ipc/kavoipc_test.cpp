@@ -273,9 +273,18 @@ TEST_F(KavoIPCTest, ReceiverRefusesMalformedCopyData)
     unterminatedTopic.replace(260, 260, std::string(260, 'T'));
     EXPECT_EQ(deliver(self.c_str(), tag, unterminatedTopic), 0);
 
+    // 257 to 259 bytes end inside the field but break the 256-byte limit.
+    std::string longSender = BuildMessage("S", "T", "");
+    longSender.replace(0, 257, std::string(257, 's'));
+    EXPECT_EQ(deliver(self.c_str(), tag, longSender), 0);
+    std::string longTopic = BuildMessage("S", "T", "");
+    longTopic.replace(260, 259, std::string(259, 'T'));
+    EXPECT_EQ(deliver(self.c_str(), tag, longTopic), 0);
+    std::string longest = BuildMessage(std::string(256, 's'), std::string(256, 'T'), "");
+    EXPECT_EQ(deliver(self.c_str(), tag, longest), 1);
+
     std::string tooLong = good;
-    tooLong[520] = 6; // 6 > 531 - 524 would not be: 531 - 524 = 7, so claim 8
-    tooLong[520] = 8;
+    tooLong[520] = 8; // 531 bytes leave room for 7 after offset 524
     EXPECT_EQ(deliver(self.c_str(), tag, tooLong), 0);
     std::string huge = good;
     huge[523] = '\xFF';
@@ -286,8 +295,8 @@ TEST_F(KavoIPCTest, ReceiverRefusesMalformedCopyData)
     std::string exact = good;
     exact[520] = 7;
     EXPECT_EQ(deliver(self.c_str(), tag, exact), 1);
-    EXPECT_EQ(cb->Count(), 2u);
-    EXPECT_EQ(cb->Messages()[1].payload.size(), 7u);
+    EXPECT_EQ(cb->Count(), 3u);
+    EXPECT_EQ(cb->Messages()[2].payload.size(), 7u);
 }
 
 TEST_F(KavoIPCTest, WireRequestsThatBreakTheFormatAreAnsweredZeroOrDropped)
