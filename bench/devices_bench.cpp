@@ -30,11 +30,13 @@ namespace {
 QTemporaryDir *g_root = nullptr;
 TransferDevices *g_store = nullptr;
 
-// A store over its own data folder below the run's temporary folder.
+// A store over a new file in its own data folder below the run's temporary
+// folder (each repetition starts from an empty table).
 TransferDevices *freshStore(const char *folder, TransferDevices::EndpointFactory endpoint = &CreateWindowMessageIPC)
 {
     delete g_store;
     const QString data = g_root->filePath(QString::fromLatin1(folder));
+    QDir(data).removeRecursively();
     QDir().mkpath(data);
     qputenv("XDG_DATA_HOME", data.toLocal8Bit());
     g_store = TransferDevices::instance("kavo-bench", endpoint);
@@ -80,6 +82,7 @@ const char *const RawSchema[] = {
 void BM_RawInsert(benchmark::State &state)
 {
     const QString folder = g_root->filePath(QStringLiteral("raw"));
+    QDir(folder).removeRecursively();
     QDir().mkpath(folder);
     sqlite3 *db = nullptr;
     if (sqlite3_open((folder + QStringLiteral("/Devices")).toUtf8().constData(), &db) != SQLITE_OK) {
