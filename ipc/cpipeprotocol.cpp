@@ -1,0 +1,112 @@
+#include "ipc/cpipeprotocol.h"
+
+#include "ipc/kavoospipeerror.h"
+#include "ipc/pipecrc32.h"
+
+namespace kvds {
+
+namespace {
+constexpr uint32_t InitialCheck = 0xFFFFFFFFu;
+} // namespace
+
+CPipeProtocol::CPipeProtocol(ITransportIPC *transport)
+    : m_transport(transport)
+{
+}
+
+bool CPipeProtocol::writeU32(uint32_t value)
+{
+    const unsigned char bytes[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+                                    static_cast<unsigned char>(value >> 16),
+                                    static_cast<unsigned char>(value >> 24)};
+    return m_transport->Write(bytes, sizeof bytes);
+}
+
+bool CPipeProtocol::writeBytes(const std::string &bytes)
+{
+    // An empty field is no message at all: a message pipe cannot carry one.
+    return m_transport->Write(bytes.empty() ? nullptr : bytes.data(), static_cast<unsigned>(bytes.size()));
+}
+
+bool CPipeProtocol::WriteMessage(const std::string &sender, const std::string &topic, unsigned length,
+                                 const void *data)
+{
+    if (!m_transport || (length != 0 && !data))
+        return false;
+    const uint32_t check = length ? PipeCrc32(data, length, InitialCheck) : InitialCheck;
+    return writeU32(Magic) && writeU32(length) && writeU32(check)
+        && writeU32(static_cast<uint32_t>(sender.size())) && writeBytes(sender)
+        && writeU32(static_cast<uint32_t>(topic.size())) && writeBytes(topic)
+        && (length == 0 || m_transport->Write(data, length));
+}
+
+bool CPipeProtocol::readU32(uint32_t &value)
+{
+    unsigned char bytes[4];
+    if (!m_transport->Read(bytes, sizeof bytes))
+        return false;
+    value = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 | uint32_t(bytes[3]) << 24;
+    return true;
+}
+
+bool CPipeProtocol::readName(std::string &name)
+{
+    uint32_t size = 0;
+    if (!readU32(size))
+        return false;
+    if (size > MaxNameLength) {
+        KavoOS::SetLastError(KavoOS::kErrorInvalidData);
+        return false;
+    }
+    name.resize(size);
+    return size == 0 || m_transport->Read(name.data(), size);
+}
+
+bool CPipeProtocol::ReadMessage(std::string &sender, std::string &topic, unsigned &length, const char *&data)
+{
+    length = 0;
+    data = nullptr;
+    if (!m_transport)
+        return false;
+
+    uint32_t magic = 0;
+    if (!readU32(magic))
+        return false;
+    if (magic != Magic) {
+        // A refused frame is bad data, not a broken pipe: the reader goes on.
+        KavoOS::SetLastError(KavoOS::kErrorInvalidData);
+        return false;
+    }
+    uint32_t payloadLength = 0;
+    uint32_t check = 0;
+    std::string newSender;
+    std::string newTopic;
+    if (!readU32(payloadLength) || !readU32(check) || !readName(newSender) || !readName(newTopic))
+        return false;
+    if (payloadLength > MaxPayloadLength) {
+        KavoOS::SetLastError(KavoOS::kErrorInvalidData);
+        return false;
+    }
+
+    m_payload.Resize(payloadLength, false);
+    if (payloadLength != 0) {
+        if (!m_payload.Data()) {
+            KavoOS::SetLastError(KavoOS::kErrorNotEnoughMemory);
+            return false;
+        }
+        if (!m_transport->Read(m_payload.Data(), payloadLength))
+            return false;
+        if (PipeCrc32(m_payload.Data(), payloadLength, InitialCheck) != check) {
+            KavoOS::SetLastError(KavoOS::kErrorInvalidData);
+            return false;
+        }
+    }
+
+    sender = std::move(newSender);
+    topic = std::move(newTopic);
+    length = payloadLength;
+    data = payloadLength ? m_payload.Data() : nullptr;
+    return true;
+}
+
+} // namespace kvds

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+
+namespace KavoOS {
+
+// One direction of a named pipe "\\.\Pipe\<name>": a SOCK_SEQPACKET Unix
+// socket <name> in the user's pipe directory, so that every write arrives as
+// one message and a read shorter than its message fails, as in message mode.
+// Failures leave the Win32 code in the last error.
+class CNamedPipe
+{
+public:
+    CNamedPipe() = default;
+    CNamedPipe(const CNamedPipe &) = delete;
+    CNamedPipe &operator=(const CNamedPipe &) = delete;
+    ~CNamedPipe();
+
+    // Server: binds and listens at once; the client is taken by the first
+    // Read or Write after it came (until then they fail with 536). Fails with
+    // 231 while another live server holds the name; a dead one's files are
+    // replaced.
+    bool Create(const std::string &pipeName);
+    // Client: fails at once with 2 when no server has created the pipe (a
+    // dead server's files are removed), with 231 when its one client is
+    // already there.
+    bool Open(const std::string &pipeName);
+    bool IsOpen() const;
+
+    // Exactly n bytes as one message; a blocking wait for it.
+    bool Read(void *buffer, unsigned n);
+    // One message of n bytes; a peer that stops reading costs a bounded wait.
+    bool Write(const void *data, unsigned n);
+
+    // Wakes a Read blocked on another thread; from then on every Read and
+    // Write fails with 995.
+    void Shutdown();
+    // Once no other thread uses the pipe. A server removes its socket file.
+    void Close();
+
+    // Until a busy pipe is served anew, its server is gone, or timeoutMs
+    // pass (false with 121); false with 2 when the pipe does not exist.
+    static bool Wait(const std::string &pipeName, int timeoutMs);
+
+    // The socket file of a pipe name; empty, with the last error set, when
+    // the name is not in the pipe namespace, the directory is refused or the
+    // path does not fit a socket address.
+    static std::string SocketPath(const std::string &pipeName);
+    // $XDG_RUNTIME_DIR/KavoPipe, else /tmp/KavoPipe-<uid>; created with mode
+    // 0700; empty when it is not a directory of ours closed to others.
+    static std::string PipeDirectory();
+
+    static constexpr int WriteTimeoutMs = 2000;
+
+private:
+    bool acceptLocked();
+    void closeLocked();
+
+    mutable std::mutex m_mutex;
+    int m_fd = -1;       // the connection
+    int m_listenFd = -1; // server, until its client is taken
+    int m_lockFd = -1;   // server: held for the life of the socket file
+    std::string m_path;  // server: the socket file to remove
+    std::atomic<bool> m_shutdown{false};
+};
+
+} // namespace KavoOS

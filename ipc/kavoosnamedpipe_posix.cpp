@@ -1,0 +1,404 @@
+#include "ipc/kavoosnamedpipe.h"
+
+#include "ipc/kavoospipeerror.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace KavoOS {
+
+namespace {
+
+constexpr char PipePrefix[] = "\\\\.\\Pipe\\";
+constexpr size_t PipePrefixLength = sizeof PipePrefix - 1;
+
+uint32_t errorFromErrno(int error)
+{
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return kErrorFileNotFound;
+    case EACCES:
+    case EPERM:
+        return kErrorAccessDenied;
+    case ENOMEM:
+    case ENOBUFS:
+        return kErrorNotEnoughMemory;
+    case EPIPE:
+    case ECONNRESET:
+        return kErrorBrokenPipe;
+    case ENOTCONN:
+        return kErrorPipeNotConnected;
+    case EAGAIN:
+    case ETIMEDOUT:
+        return kErrorSemTimeout;
+    case ENAMETOOLONG:
+        return kErrorFilenameExcedRange;
+    case EMSGSIZE:
+        return kErrorInvalidParameter;
+    default:
+        return kErrorGenFailure;
+    }
+}
+
+bool fail(uint32_t code)
+{
+    SetLastError(code);
+    return false;
+}
+
+bool failErrno()
+{
+    return fail(errorFromErrno(errno));
+}
+
+bool fillAddress(const std::string &path, sockaddr_un &address)
+{
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return true;
+}
+
+bool peerIsUs(int fd)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 && credentials.uid == geteuid();
+}
+
+void setWriteTimeout(int fd)
+{
+    timeval timeout{};
+    timeout.tv_sec = CNamedPipe::WriteTimeoutMs / 1000;
+    timeout.tv_usec = (CNamedPipe::WriteTimeoutMs % 1000) * 1000;
+    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+}
+
+std::string lockPathOf(const std::string &socketPath)
+{
+    return socketPath + ".lock";
+}
+
+// The owner of a socket file holds an exclusive flock on <socket>.lock for
+// its life. -1: another live process holds it.
+int takeOwnerLock(const std::string &lockPath)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd < 0)
+            return -1;
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            close(fd);
+            return -1;
+        }
+        // Whoever held it before us may have removed the file meanwhile.
+        struct stat held{};
+        struct stat named{};
+        if (fstat(fd, &held) == 0 && stat(lockPath.c_str(), &named) == 0 && held.st_dev == named.st_dev
+            && held.st_ino == named.st_ino)
+            return fd;
+        close(fd);
+    }
+    return -1;
+}
+
+bool ownerIsGone(const std::string &lockPath)
+{
+    const int fd = open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return errno == ENOENT;
+    const bool free = flock(fd, LOCK_SH | LOCK_NB) == 0;
+    close(fd);
+    return free;
+}
+
+// A refused connection to a socket whose owner is dead: remove its files.
+// False while a live owner holds them.
+bool removeIfStale(const std::string &socketPath)
+{
+    const std::string lockPath = lockPathOf(socketPath);
+    const int lockFd = takeOwnerLock(lockPath);
+    if (lockFd < 0)
+        return false;
+    unlink(socketPath.c_str());
+    unlink(lockPath.c_str());
+    close(lockFd);
+    return true;
+}
+
+} // namespace
+
+CNamedPipe::~CNamedPipe()
+{
+    Close();
+}
+
+std::string CNamedPipe::PipeDirectory()
+{
+    const char *runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string directory = runtime && *runtime ? std::string(runtime) + "/KavoPipe"
+                                                      : "/tmp/KavoPipe-" + std::to_string(geteuid());
+    if (mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) {
+        failErrno();
+        return {};
+    }
+    struct stat info{};
+    if (lstat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid()
+        || (info.st_mode & 077) != 0) {
+        fail(kErrorAccessDenied);
+        return {};
+    }
+    return directory;
+}
+
+std::string CNamedPipe::SocketPath(const std::string &pipeName)
+{
+    if (pipeName.size() <= PipePrefixLength || strncasecmp(pipeName.c_str(), PipePrefix, PipePrefixLength) != 0) {
+        fail(kErrorInvalidName);
+        return {};
+    }
+    const std::string name = pipeName.substr(PipePrefixLength);
+    if (name == "." || name == ".." || name.find('/') != std::string::npos
+        || name.find('\0') != std::string::npos) {
+        fail(kErrorInvalidName);
+        return {};
+    }
+    const std::string directory = PipeDirectory();
+    if (directory.empty())
+        return {};
+    std::string path = directory + '/' + name;
+    sockaddr_un address;
+    if (!fillAddress(path, address)) {
+        fail(kErrorFilenameExcedRange);
+        return {};
+    }
+    return path;
+}
+
+bool CNamedPipe::Create(const std::string &pipeName)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_fd >= 0 || m_listenFd >= 0)
+        return fail(kErrorInvalidParameter);
+    const std::string path = SocketPath(pipeName);
+    sockaddr_un address;
+    if (path.empty() || !fillAddress(path, address))
+        return false;
+
+    const int lockFd = takeOwnerLock(lockPathOf(path));
+    if (lockFd < 0)
+        return fail(kErrorPipeBusy);
+    // We own the name now; a file left there is a dead server's.
+    unlink(path.c_str());
+    const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
+        || listen(fd, 4) != 0) {
+        const int error = errno;
+        if (fd >= 0)
+            close(fd);
+        unlink(path.c_str());
+        unlink(lockPathOf(path).c_str());
+        close(lockFd);
+        return fail(errorFromErrno(error));
+    }
+    m_listenFd = fd;
+    m_lockFd = lockFd;
+    m_path = path;
+    m_shutdown = false;
+    return true;
+}
+
+bool CNamedPipe::Open(const std::string &pipeName)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_fd >= 0 || m_listenFd >= 0)
+        return fail(kErrorInvalidParameter);
+    const std::string path = SocketPath(pipeName);
+    sockaddr_un address;
+    if (path.empty() || !fillAddress(path, address))
+        return false;
+
+    const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return failErrno();
+    // Also bounds a connect to a server whose backlog is full.
+    setWriteTimeout(fd);
+    int result;
+    do {
+        result = connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        const int error = errno;
+        close(fd);
+        switch (error) {
+        case ECONNREFUSED:
+            return fail(removeIfStale(path) ? kErrorFileNotFound : kErrorPipeBusy);
+        case EAGAIN:
+        case ETIMEDOUT:
+            return fail(kErrorPipeBusy);
+        default:
+            return fail(errorFromErrno(error));
+        }
+    }
+    if (!peerIsUs(fd)) {
+        close(fd);
+        return fail(kErrorAccessDenied);
+    }
+    m_fd = fd;
+    m_shutdown = false;
+    return true;
+}
+
+bool CNamedPipe::IsOpen() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_fd >= 0 || m_listenFd >= 0;
+}
+
+bool CNamedPipe::acceptLocked()
+{
+    if (m_fd >= 0)
+        return true;
+    if (m_listenFd < 0)
+        return fail(kErrorPipeNotConnected);
+    const int fd = accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+    if (fd < 0)
+        return fail(errno == EAGAIN || errno == EWOULDBLOCK || errno == ECONNABORTED || errno == EINTR
+                        ? kErrorPipeListening
+                        : errorFromErrno(errno));
+    if (!peerIsUs(fd)) {
+        close(fd);
+        return fail(kErrorPipeListening);
+    }
+    setWriteTimeout(fd);
+    m_fd = fd;
+    // One client per pipe: later ones find it busy (refused, owner alive).
+    close(m_listenFd);
+    m_listenFd = -1;
+    return true;
+}
+
+bool CNamedPipe::Read(void *buffer, unsigned n)
+{
+    int fd;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_shutdown)
+            return fail(kErrorOperationAborted);
+        if (!acceptLocked())
+            return false;
+        fd = m_fd;
+    }
+    if (n == 0)
+        return true;
+    iovec part{buffer, n};
+    msghdr message{};
+    message.msg_iov = &part;
+    message.msg_iovlen = 1;
+    ssize_t received;
+    do {
+        received = recvmsg(fd, &message, MSG_CMSG_CLOEXEC);
+    } while (received < 0 && errno == EINTR);
+    const int error = errno;
+    // The fd stays valid until Close, which waits for this thread's owner.
+    if (m_shutdown)
+        return fail(kErrorOperationAborted);
+    if (received < 0)
+        return fail(errorFromErrno(error));
+    if (received == 0)
+        return fail(kErrorBrokenPipe); // the peer has gone; no empty message is ever sent
+    if (message.msg_flags & MSG_TRUNC)
+        return fail(kErrorMoreData);
+    if (static_cast<size_t>(received) != n)
+        return fail(kErrorInvalidData);
+    return true;
+}
+
+bool CNamedPipe::Write(const void *data, unsigned n)
+{
+    // Held across the send, so that Close never pulls the socket from under it.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_shutdown)
+        return fail(kErrorOperationAborted);
+    if (!acceptLocked())
+        return false;
+    if (n == 0)
+        return true;
+    ssize_t sent;
+    do {
+        sent = send(m_fd, data, n, MSG_NOSIGNAL);
+    } while (sent < 0 && errno == EINTR);
+    if (sent < 0)
+        return failErrno();
+    if (static_cast<size_t>(sent) != n)
+        return fail(kErrorGenFailure);
+    return true;
+}
+
+void CNamedPipe::Shutdown()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_shutdown = true;
+    if (m_fd >= 0)
+        shutdown(m_fd, SHUT_RDWR);
+}
+
+void CNamedPipe::Close()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    closeLocked();
+    m_shutdown = false;
+}
+
+void CNamedPipe::closeLocked()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+    if (m_listenFd >= 0)
+        close(m_listenFd);
+    m_fd = m_listenFd = -1;
+    if (m_lockFd >= 0) {
+        // Still holding the lock, so no new server's files are removed.
+        unlink(m_path.c_str());
+        unlink(lockPathOf(m_path).c_str());
+        close(m_lockFd);
+        m_lockFd = -1;
+    }
+    m_path.clear();
+}
+
+bool CNamedPipe::Wait(const std::string &pipeName, int timeoutMs)
+{
+    const std::string path = SocketPath(pipeName);
+    if (path.empty())
+        return false;
+    struct stat first{};
+    if (stat(path.c_str(), &first) != 0)
+        return fail(kErrorFileNotFound);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        struct stat now{};
+        if (stat(path.c_str(), &now) != 0)
+            return fail(kErrorFileNotFound);
+        if (now.st_ino != first.st_ino || now.st_dev != first.st_dev || ownerIsGone(lockPathOf(path)))
+            return true;
+    }
+    return fail(kErrorSemTimeout);
+}
+
+} // namespace KavoOS

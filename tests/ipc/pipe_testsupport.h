@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ipc/ikavoipc.h"
+#include "ipc/refcountedimpl.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/types.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// Records what an endpoint delivers, from whichever thread it comes. Held
+// by reference, so an endpoint that outlives the test body keeps it alive.
+class PipeRecorder : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
+{
+public:
+    struct Message
+    {
+        std::string sender;
+        std::string topic;
+        std::string payload;
+        bool dataNull;
+    };
+
+    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
+                   const void *data) override;
+    // Waits (bounded, so a fault fails instead of hanging) for count messages.
+    bool WaitFor(size_t count, int timeoutMs = 10000) const;
+    std::vector<Message> Messages() const;
+    size_t Count() const;
+
+private:
+    mutable std::mutex m_lock;
+    mutable std::condition_variable m_changed;
+    std::vector<Message> m_messages;
+};
+
+// Each test gets an XDG_RUNTIME_DIR of its own below the one the test main
+// prepared, so sockets left by one test never meet another.
+class PipeTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    std::string RuntimeDir() const { return m_dir; }
+
+private:
+    std::string m_saved;
+    std::string m_dir;
+};
+
+// A child process with its standard input and output on pipes.
+class ChildProcess
+{
+public:
+    ChildProcess() = default;
+    ChildProcess(const ChildProcess &) = delete;
+    ChildProcess &operator=(const ChildProcess &) = delete;
+    ~ChildProcess();
+
+    bool Start(const std::vector<std::string> &argv);
+    pid_t Pid() const { return m_pid; }
+    // The next line of output without its newline; false at end or after
+    // timeoutMs.
+    bool ReadLine(std::string &line, int timeoutMs = 10000);
+    // Reads lines until one equals (or starts with) text.
+    bool WaitForLine(const std::string &text, int timeoutMs = 10000, bool prefix = false);
+    bool WriteLine(const std::string &line);
+    void Kill(int signal);
+    // The exit status as waitpid gives it, or -1.
+    int Wait();
+
+private:
+    pid_t m_pid = -1;
+    int m_in = -1;
+    int m_out = -1;
+    std::string m_buffered;
+};
+
+std::string PipePeerProgram();
+std::string UniqueBase(const char *label);

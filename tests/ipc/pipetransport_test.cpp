@@ -1,0 +1,430 @@
+#include "ipc/cpipetransport.h"
+#include "ipc/kavoosnamedpipe.h"
+#include "ipc/kavoospipeerror.h"
+#include "ipc/refcountedptr.h"
+#include "ipc/signalpeerready.h"
+#include "tests/ipc/pipe_testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include <fcntl.h>
+#include <semaphore.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using kvds::CPipeTransport;
+using kvds::ITransportIPC;
+using KavoOS::CNamedPipe;
+
+namespace {
+
+class Launcher : public kvtl::RefCountedImpl<kvds::IPipeLauncher>
+{
+public:
+    bool Reserved() override { return false; }
+    bool Launch(const char *) override { return true; }
+};
+
+class CountingPoll : public kvds::ITransportIPCCallback
+{
+public:
+    bool OnPoll() override
+    {
+        ++polls;
+        return polls < stopAfter;
+    }
+    std::atomic<int> polls{0};
+    int stopAfter = 1 << 30;
+};
+
+// Blocks in Read, as the endpoint does, and records how it came back.
+class BlockingReader : public kvds::ITransportIPCCallback
+{
+public:
+    bool OnPoll() override
+    {
+        char byte;
+        if (m_transport->Read(&byte, 1)) {
+            ++reads;
+            return true;
+        }
+        lastError = KavoOS::GetLastError();
+        return lastError == KavoOS::kErrorPipeListening;
+    }
+    std::atomic<int> reads{0};
+    std::atomic<uint32_t> lastError{0};
+    ITransportIPC *m_transport = nullptr;
+};
+
+bool fileExists(const std::string &path)
+{
+    struct stat info{};
+    return lstat(path.c_str(), &info) == 0;
+}
+
+bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+using PipeTransportTest = PipeTest;
+
+} // namespace
+
+TEST(PipeTransportFactory, RefusesBadArgumentsAndCreatesNothing)
+{
+    Launcher launcher;
+    launcher.AddRef();
+    ITransportIPC *out = reinterpret_cast<ITransportIPC *>(0x1);
+    EXPECT_FALSE(kvds::CreatePipeTransport("", true, nullptr, &out));
+    EXPECT_EQ(out, reinterpret_cast<ITransportIPC *>(0x1));
+    EXPECT_FALSE(kvds::CreatePipeTransport("abc", true, nullptr, nullptr));
+    EXPECT_FALSE(kvds::CreatePipeTransport("abc", false, &launcher, &out));
+    EXPECT_EQ(out, reinterpret_cast<ITransportIPC *>(0x1));
+    EXPECT_EQ(launcher.GetRefCount(), 1);
+
+    kvtl::RefCountedPtr<ITransportIPC> transport;
+    ASSERT_TRUE(kvds::CreatePipeTransport("abc", true, &launcher, &transport));
+    EXPECT_EQ(transport->GetRefCount(), 1);
+    EXPECT_FALSE(transport->IsConnected());
+    EXPECT_EQ(launcher.GetRefCount(), 2);
+    transport.reset();
+    EXPECT_EQ(launcher.GetRefCount(), 1);
+}
+
+TEST(PipeTransportNames, ServerAndClientUseOppositePipesOfTheBase)
+{
+    CPipeTransport server("abc", true, nullptr);
+    EXPECT_EQ(server.ReadPipeName(), "\\\\.\\Pipe\\abc_Client2Server");
+    EXPECT_EQ(server.WritePipeName(), "\\\\.\\Pipe\\abc_Server2Client");
+    EXPECT_EQ(server.ReadPipeName().size(), 9u + 3u + 14u);
+    CPipeTransport client("abc", false, nullptr);
+    EXPECT_EQ(client.ReadPipeName(), "\\\\.\\Pipe\\abc_Server2Client");
+    EXPECT_EQ(client.WritePipeName(), "\\\\.\\Pipe\\abc_Client2Server");
+}
+
+TEST_F(PipeTransportTest, ServerConnectsWithoutClientAndWritesFailUntilOneComes)
+{
+    const std::string base = UniqueBase("lonely");
+    CPipeTransport server(base, true, nullptr);
+    ASSERT_TRUE(server.Connect());
+    EXPECT_TRUE(server.IsConnected());
+    EXPECT_TRUE(fileExists(RuntimeDir() + "/KavoPipe/" + base + "_Client2Server"));
+    EXPECT_TRUE(fileExists(RuntimeDir() + "/KavoPipe/" + base + "_Server2Client"));
+    EXPECT_FALSE(server.Write("x", 1));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorPipeListening);
+    char byte;
+    EXPECT_FALSE(server.Read(&byte, 1));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorPipeListening);
+
+    // A second Connect changes nothing.
+    EXPECT_FALSE(server.Connect());
+    EXPECT_TRUE(server.IsConnected());
+
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+    EXPECT_FALSE(client.Connect());
+    EXPECT_TRUE(server.Write("x", 1));
+    ASSERT_TRUE(client.Read(&byte, 1));
+    EXPECT_EQ(byte, 'x');
+    ASSERT_TRUE(client.Write("yz", 2));
+    char two[2];
+    ASSERT_TRUE(server.Read(two, 2));
+    EXPECT_EQ(std::string(two, 2), "yz");
+
+    // Closing removes the socket files, so a later client finds no server.
+    server.Disconnect();
+    EXPECT_FALSE(server.IsConnected());
+    EXPECT_FALSE(fileExists(RuntimeDir() + "/KavoPipe/" + base + "_Client2Server"));
+    EXPECT_FALSE(fileExists(RuntimeDir() + "/KavoPipe/" + base + "_Client2Server.lock"));
+}
+
+TEST_F(PipeTransportTest, ClientWithoutServerFailsAtOnceWithNotFound)
+{
+    CPipeTransport client(UniqueBase("nobody"), false, nullptr);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(client.Connect());
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorFileNotFound);
+    EXPECT_FALSE(client.IsConnected());
+    // Not the 5000 ms wait for a busy pipe; only the clean-up pause.
+    EXPECT_LT(elapsed, std::chrono::milliseconds(CPipeTransport::ClientWaitMs));
+    EXPECT_GE(elapsed, std::chrono::milliseconds(CPipeTransport::DisconnectPauseMs));
+}
+
+TEST_F(PipeTransportTest, ZeroLengthWritesAndClosedTransport)
+{
+    const std::string base = UniqueBase("zero");
+    CPipeTransport server(base, true, nullptr);
+    EXPECT_FALSE(server.Write(nullptr, 0)); // not connected
+    EXPECT_FALSE(server.Write("x", 1));
+    char byte;
+    EXPECT_FALSE(server.Read(&byte, 1));
+    ASSERT_TRUE(server.Connect());
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+    EXPECT_TRUE(server.Write(nullptr, 0));
+    EXPECT_FALSE(server.Write("x", 0));
+    EXPECT_FALSE(server.Write(nullptr, 1));
+    // Nothing reached the client: the next message is the one written now.
+    ASSERT_TRUE(server.Write("m", 1));
+    ASSERT_TRUE(client.Read(&byte, 1));
+    EXPECT_EQ(byte, 'm');
+}
+
+TEST_F(PipeTransportTest, ReadOfTheWrongSizeFailsAndConsumesTheMessage)
+{
+    const std::string base = UniqueBase("size");
+    CPipeTransport server(base, true, nullptr);
+    ASSERT_TRUE(server.Connect());
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+    ASSERT_TRUE(client.Write("abcdef", 6));
+    ASSERT_TRUE(client.Write("ab", 2));
+    ASSERT_TRUE(client.Write("next", 4));
+    char buffer[4];
+    EXPECT_FALSE(server.Read(buffer, 4));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorMoreData);
+    EXPECT_FALSE(server.Read(buffer, 4));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidData);
+    ASSERT_TRUE(server.Read(buffer, 4));
+    EXPECT_EQ(std::string(buffer, 4), "next");
+}
+
+TEST_F(PipeTransportTest, PeerGoneGivesBrokenPipeBothWays)
+{
+    const std::string base = UniqueBase("gone");
+    CPipeTransport server(base, true, nullptr);
+    ASSERT_TRUE(server.Connect());
+    {
+        CPipeTransport client(base, false, nullptr);
+        ASSERT_TRUE(client.Connect());
+        ASSERT_TRUE(client.Write("last", 4));
+        ASSERT_TRUE(server.Write("x", 1));
+    }
+    char buffer[4];
+    // What was written before the peer left is still read.
+    ASSERT_TRUE(server.Read(buffer, 4));
+    EXPECT_FALSE(server.Read(buffer, 4));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorBrokenPipe);
+    EXPECT_FALSE(server.Write("x", 1));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorBrokenPipe);
+    EXPECT_TRUE(server.IsConnected()); // until Disconnect
+}
+
+TEST_F(PipeTransportTest, ReaderPollsEveryTenMillisecondsAndStopsWhenTold)
+{
+    const std::string base = UniqueBase("poll");
+    CountingPoll poll; // outlives the transport's reader
+    poll.stopAfter = 3;
+    CPipeTransport server(base, true, nullptr);
+    server.SetCallback(&poll);
+    ASSERT_TRUE(server.Connect());
+    ASSERT_TRUE(waitUntil([&] { return poll.polls >= 3; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(poll.polls, 3); // OnPoll returned false: the reader ended
+    EXPECT_TRUE(server.Disconnect());
+}
+
+TEST_F(PipeTransportTest, DisconnectWakesABlockedReaderAndClearsTheCallback)
+{
+    const std::string base = UniqueBase("wake");
+    BlockingReader reader;
+    CPipeTransport server(base, true, nullptr);
+    reader.m_transport = &server;
+    server.SetCallback(&reader);
+    ASSERT_TRUE(server.Connect());
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+    ASSERT_TRUE(client.Write("a", 1));
+    ASSERT_TRUE(waitUntil([&] { return reader.reads == 1; }));
+    // The reader now blocks in Read; Disconnect must end it and return.
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    EXPECT_TRUE(server.Disconnect());
+    EXPECT_EQ(reader.lastError, KavoOS::kErrorOperationAborted);
+    EXPECT_FALSE(server.IsConnected());
+    // The client sees the server go.
+    char byte;
+    EXPECT_FALSE(client.Read(&byte, 1));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorBrokenPipe);
+
+    // Reconnecting works, and the callback was cleared.
+    ASSERT_TRUE(server.Connect());
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(reader.reads, 1);
+    server.Disconnect();
+}
+
+TEST_F(PipeTransportTest, DisconnectOfAClosedTransportPausesClearsAndSucceeds)
+{
+    CountingPoll poll;
+    CPipeTransport transport(UniqueBase("closed"), true, nullptr);
+    transport.SetCallback(&poll);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_TRUE(transport.Disconnect());
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    ASSERT_TRUE(transport.Connect());
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(poll.polls, 0);
+}
+
+TEST_F(PipeTransportTest, SecondServerOnTheSameNameFailsWithoutDisturbingTheFirst)
+{
+    const std::string base = UniqueBase("twice");
+    CPipeTransport first(base, true, nullptr);
+    ASSERT_TRUE(first.Connect());
+    CPipeTransport second(base, true, nullptr);
+    EXPECT_FALSE(second.Connect());
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorPipeBusy);
+    EXPECT_FALSE(second.IsConnected());
+
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+    ASSERT_TRUE(client.Write("ok", 2));
+    char buffer[2];
+    ASSERT_TRUE(first.Read(buffer, 2));
+    EXPECT_EQ(std::string(buffer, 2), "ok");
+
+    // Once the first has gone the name can be served again.
+    first.Disconnect();
+    EXPECT_TRUE(second.Connect());
+}
+
+TEST_F(PipeTransportTest, SecondClientFindsThePipeBusyAndItsWaitIsBounded)
+{
+    const std::string base = UniqueBase("busy");
+    CPipeTransport server(base, true, nullptr);
+    ASSERT_TRUE(server.Connect());
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+    ASSERT_TRUE(server.Write("x", 1)); // takes the client on the server's write pipe
+
+    CNamedPipe intruder;
+    EXPECT_FALSE(intruder.Open(server.WritePipeName()));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorPipeBusy);
+    EXPECT_FALSE(CNamedPipe::Wait(server.WritePipeName(), 100));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorSemTimeout);
+
+    // When the server goes, the wait ends at once with not found.
+    std::thread closer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        server.Disconnect();
+    });
+    EXPECT_FALSE(CNamedPipe::Wait(client.ReadPipeName(), 10000));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorFileNotFound);
+    closer.join();
+}
+
+TEST_F(PipeTransportTest, StaleSocketOfAKilledServerIsCleanedAndTheNameServedAgain)
+{
+    const std::string base = UniqueBase("stale");
+    ChildProcess peer;
+    ASSERT_TRUE(peer.Start({PipePeerProgram(), "serve", base}));
+    ASSERT_TRUE(peer.WaitForLine("ready"));
+    peer.Kill(SIGKILL);
+    peer.Wait();
+    const std::string socket = RuntimeDir() + "/KavoPipe/" + base + "_Server2Client";
+    ASSERT_TRUE(fileExists(socket));
+
+    CPipeTransport client(base, false, nullptr);
+    EXPECT_FALSE(client.Connect());
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorFileNotFound);
+    EXPECT_FALSE(fileExists(socket));
+    EXPECT_FALSE(fileExists(socket + ".lock"));
+
+    // A new server replaces the other, still stale, pipe of the pair.
+    CPipeTransport server(base, true, nullptr);
+    ASSERT_TRUE(server.Connect());
+    ASSERT_TRUE(client.Connect());
+    ASSERT_TRUE(client.Write("hi", 2));
+    char buffer[2];
+    EXPECT_TRUE(server.Read(buffer, 2));
+}
+
+TEST_F(PipeTransportTest, PipeNamesOutsideTheNamespaceOrTooLongAreRefused)
+{
+    EXPECT_TRUE(CNamedPipe::SocketPath("\\\\.\\pipe\\lower").size() > 0);
+    EXPECT_EQ(CNamedPipe::SocketPath("abc"), "");
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidName);
+    EXPECT_EQ(CNamedPipe::SocketPath("\\\\.\\Pipe\\"), "");
+    EXPECT_EQ(CNamedPipe::SocketPath("\\\\.\\Pipe\\../escape"), "");
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidName);
+    EXPECT_EQ(CNamedPipe::SocketPath("\\\\.\\Pipe\\" + std::string(120, 'n')), "");
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorFilenameExcedRange);
+
+    CPipeTransport server(std::string(120, 'n'), true, nullptr);
+    EXPECT_FALSE(server.Connect());
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorFilenameExcedRange);
+}
+
+TEST_F(PipeTransportTest, PipeDirectoryOpenToOthersIsRefused)
+{
+    const std::string directory = CNamedPipe::PipeDirectory();
+    ASSERT_EQ(directory, RuntimeDir() + "/KavoPipe");
+    struct stat info{};
+    ASSERT_EQ(stat(directory.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    ASSERT_EQ(chmod(directory.c_str(), 0755), 0);
+    EXPECT_EQ(CNamedPipe::PipeDirectory(), "");
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorAccessDenied);
+    CPipeTransport server(UniqueBase("open"), true, nullptr);
+    EXPECT_FALSE(server.Connect());
+
+    ASSERT_EQ(rmdir(directory.c_str()), 0);
+    ASSERT_EQ(symlink("/tmp", directory.c_str()), 0);
+    EXPECT_EQ(CNamedPipe::PipeDirectory(), "");
+    unlink(directory.c_str());
+}
+
+TEST(SignalPeerReady, PostsAnExistingSemaphoreAndNeverCreatesOne)
+{
+    const std::string name = kvds::PeerReadyName(static_cast<unsigned long>(getpid()));
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "/{83AB5D5B-695E-4879-8049-63EB7C0F542A}%x", getpid());
+    EXPECT_EQ(name, expected);
+    EXPECT_EQ(kvds::PeerReadyName(0xABCDEFul), "/{83AB5D5B-695E-4879-8049-63EB7C0F542A}abcdef");
+
+    sem_unlink(name.c_str());
+    EXPECT_FALSE(kvds::SignalPeerReady());
+    EXPECT_EQ(sem_open(name.c_str(), 0), SEM_FAILED); // still not there
+
+    sem_t *ready = sem_open(name.c_str(), O_CREAT | O_EXCL, 0600, 0);
+    ASSERT_NE(ready, SEM_FAILED);
+    EXPECT_TRUE(kvds::SignalPeerReady());
+    int value = -1;
+    sem_getvalue(ready, &value);
+    EXPECT_EQ(value, 1);
+    sem_close(ready);
+    sem_unlink(name.c_str());
+}
+
+TEST_F(PipeTransportTest, ClientConnectPostsItsReadySemaphore)
+{
+    const std::string base = UniqueBase("ready");
+    const std::string name = kvds::PeerReadyName(static_cast<unsigned long>(getpid()));
+    sem_unlink(name.c_str());
+    sem_t *ready = sem_open(name.c_str(), O_CREAT | O_EXCL, 0600, 0);
+    ASSERT_NE(ready, SEM_FAILED);
+    CPipeTransport server(base, true, nullptr);
+    ASSERT_TRUE(server.Connect());
+    int value = -1;
+    sem_getvalue(ready, &value);
+    EXPECT_EQ(value, 0); // a server does not signal
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+    sem_getvalue(ready, &value);
+    EXPECT_EQ(value, 1);
+    sem_close(ready);
+    sem_unlink(name.c_str());
+}
