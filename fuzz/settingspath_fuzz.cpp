@@ -13,28 +13,27 @@
 
 namespace {
 
-void removeHives(); // at exit
-
-const std::string &hiveDir()
-{
-    static const std::string dir = [] {
-        char pattern[] = "/tmp/kavo-fuzz-settings-XXXXXX";
-        const char *made = mkdtemp(pattern);
-        if (!made)
-            std::abort();
-        const std::string d(made);
-        setenv("KAVO_USER_HIVE", (d + "/user.db").c_str(), 1);
-        setenv("KAVO_MACHINE_HIVE", (d + "/machine.db").c_str(), 1);
-        std::atexit(removeHives);
-        return d;
-    }();
-    return dir;
-}
+char g_hiveDir[] = "/tmp/kavo-fuzz-settings-XXXXXX";
 
 void removeHives()
 {
     std::error_code ignored;
-    std::filesystem::remove_all(hiveDir(), ignored);
+    std::filesystem::remove_all(g_hiveDir, ignored);
+}
+
+// Temporary hives for the whole run, removed at exit.
+void prepareHives()
+{
+    static const bool prepared = [] {
+        if (!mkdtemp(g_hiveDir))
+            std::abort();
+        const std::string d(g_hiveDir);
+        setenv("KAVO_USER_HIVE", (d + "/user.db").c_str(), 1);
+        setenv("KAVO_MACHINE_HIVE", (d + "/machine.db").c_str(), 1);
+        std::atexit(removeHives);
+        return true;
+    }();
+    (void)prepared;
 }
 
 void require(bool condition)
@@ -53,7 +52,7 @@ kvtl::WString lastSegment(const kvtl::WString &path)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    hiveDir();
+    prepareHives();
     if (size < 2 || size > 4096)
         return 0;
     const auto mode = static_cast<kvds::SettingsAccessMode>(data[0] % 11);
