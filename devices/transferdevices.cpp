@@ -186,10 +186,20 @@ void TransferDevices::open(const std::string &componentId, EndpointFactory makeE
         return;
 
     QMutexLocker lock(&d->mutex);
-    auto fail = [this] { d->database.close(); };
+    if (!prepareSchema()) {
+        d->database.close();
+        return;
+    }
+    QSqlQuery query(d->database);
+    if (query.prepare(sql("SELECT initialized FROM schema_data")) && readOneRow(query))
+        d->initialized = query.value(0).toBool();
+    query.finish();
+}
 
+bool TransferDevices::prepareSchema()
+{
     if (!isOurs(d->database))
-        return fail();
+        return false;
 
     bool runScript = true;
     {
@@ -214,16 +224,16 @@ void TransferDevices::open(const std::string &componentId, EndpointFactory makeE
             if (!transaction && !statement.startsWith(QLatin1String("PRAGMA"))) {
                 transaction.reset(new WriteTransaction(d->database));
                 if (!transaction->isActive())
-                    return fail();
+                    return false;
             }
             if (!runStatement(d->database, statement))
-                return fail();
+                return false;
         }
     }
     if (!transaction) {
         transaction.reset(new WriteTransaction(d->database));
         if (!transaction->isActive())
-            return fail();
+            return false;
     }
 
     bool rowMissing = true;
@@ -236,23 +246,13 @@ void TransferDevices::open(const std::string &componentId, EndpointFactory makeE
         QSqlQuery query(d->database);
         if (!query.prepare(sql("INSERT INTO schema_data (version) VALUES(0)")) || !query.exec()
             || query.numRowsAffected() != 1)
-            return fail();
+            return false;
     }
-    {
-        QSqlQuery query(d->database);
-        if (!query.prepare(sql("UPDATE schema_data SET version = :VERSION")))
-            return fail();
-        query.bindValue(QStringLiteral(":VERSION"), static_cast<int>(SchemaVersion));
-        if (!query.exec())
-            return fail();
-    }
-    if (!transaction->commit())
-        return fail();
-
     QSqlQuery query(d->database);
-    if (query.prepare(sql("SELECT initialized FROM schema_data")) && readOneRow(query))
-        d->initialized = query.value(0).toBool();
-    query.finish();
+    if (!query.prepare(sql("UPDATE schema_data SET version = :VERSION")))
+        return false;
+    query.bindValue(QStringLiteral(":VERSION"), static_cast<int>(SchemaVersion));
+    return query.exec() && transaction->commit();
 }
 
 bool TransferDevices::isOpen() const

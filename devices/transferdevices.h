@@ -46,6 +46,9 @@ private:
     friend class TransferDevice;
     TransferDevices();
     void open(const std::string &componentId, EndpointFactory makeEndpoint);
+    // Creates what is missing and stamps the version; false leaves the file
+    // as it was.
+    bool prepareSchema();
     // The singleton's state when it is open, else null; used by the records.
     static TransferDevicesData *openState();
 

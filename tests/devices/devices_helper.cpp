@@ -4,6 +4,8 @@
 //   churn             create, rename, configure and remove devices until killed;
 //                     prints "tick N" after each step
 //   open              prints "open 0|1 count N"
+//   open-unprivileged as open, after dropping to the nobody account when run
+//                     as the superuser (to whom file modes do not apply)
 //   notify            through a window-message endpoint: prints "sender ID",
 //                     creates a device ("id N"), renames it, removes it
 #include "devices/devicetype.h"
@@ -106,8 +108,13 @@ int main(int argc, char **argv)
         return churn();
     if (command == QStringLiteral("open"))
         return open();
+    if (command == QStringLiteral("open-unprivileged")) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return 5;
+        return open();
+    }
     if (command == QStringLiteral("notify"))
         return notify();
-    std::fprintf(stderr, "usage: devices_helper create COUNT | churn | open | notify\n");
+    std::fprintf(stderr, "usage: devices_helper create COUNT | churn | open | open-unprivileged | notify\n");
     return 2;
 }

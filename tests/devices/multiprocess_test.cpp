@@ -5,6 +5,9 @@
 #include "ipc/kavoipc.h"
 #include "ipc/refcountedimpl.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -201,4 +204,38 @@ TEST_F(MultiProcess, AnotherProcessReceivesEveryNoticeWithTheWritersId)
         EXPECT_EQ(received[i].payload, payloads[i]) << received[i].payload.toHex().constData();
     }
     endpoint.reset();
+}
+
+TEST_F(MultiProcess, ReadOnlyDatabaseIsLeftClosedAndUntouched)
+{
+    {
+        TransferDevices *store = TransferDevices::instance("writer", nullptr);
+        ASSERT_TRUE(store->isOpen());
+        std::unique_ptr<TransferDevice>(store->createDevice(2, "TV"));
+        delete store;
+    }
+    // Readable but not writable for the reader, which runs under another
+    // account when the tests run as the superuser.
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const QFileDevice::Permissions enterable = readOnly | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    QString folder = databasePath();
+    while (folder.size() > m_environment->root().size()) {
+        folder = QFileInfo(folder).path();
+        ASSERT_TRUE(QFile::setPermissions(folder, enterable));
+    }
+    ASSERT_TRUE(QFile::setPermissions(databasePath(), readOnly));
+    QFile file(databasePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    std::unique_ptr<QProcess> reader = startHelper({QStringLiteral("open-unprivileged")});
+    ASSERT_TRUE(reader->waitForFinished(LongWait));
+    EXPECT_EQ(reader->exitCode(), 0);
+    EXPECT_EQ(reader->readAll().trimmed(), QByteArray("open 0 count 0"));
+
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_FALSE(QFile::exists(databasePath() + QStringLiteral("-journal")));
+    QFile::setPermissions(databasePath(), readOnly | QFileDevice::WriteOwner);
 }
