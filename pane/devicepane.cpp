@@ -1,14 +1,28 @@
 #include "pane/devicepane.h"
 
+#include "pane/panestyles.h"
 #include "plugin/interfaceids.h"
+#include "plugin/plugininterfaceref.h"
+#include "settings/settingsholder.h"
+#include "widgets/zrttoolbarmenu.h"
+#include "zrt/osutilities.h"
+#include "zrt/zrttoolbarbutton.h"
 
+#include <QToolButton>
 #include <QTimer>
 
 namespace Zarnet {
 
+namespace {
+const char mediaServerSender[] = "KavoMediaServer";
+const char pipeErrorSender[] = "_KavoPipeIPC_::";
+} // namespace
+
 DevicePane::DevicePane(Orbe::PluginContext *context)
     : QObject(nullptr)
     , Orbe::Plugin(context)
+    , Ui::DevicePane()
+    , Ui::MediaServerFunctionPane()
     , mediaServerLock(new QMutex)
     , pollTimer(new QTimer)
 {
@@ -17,12 +31,33 @@ DevicePane::DevicePane(Orbe::PluginContext *context)
 DevicePane::~DevicePane()
 {
     pollTimer->stop();
-    mediaServerIpc.reset();
+    unitSettings().Release();
+    {
+        QMutexLocker locker(mediaServerLock);
+        mediaServerIpc.reset();
+    }
     delete pollTimer;
     pollTimer = nullptr;
     delete mediaServerLock;
     mediaServerLock = nullptr;
     deviceIpc.reset();
+    // The pop-ups have no parent; their widgets hold pointers into this object.
+    delete paneWidget;
+    delete streamingPopup;
+    if (playbackServices) {
+        playbackServices->reset();
+        delete playbackServices;
+    }
+    if (mediaView) {
+        mediaView->reset();
+        delete mediaView;
+    }
+}
+
+kvds::SettingsHolder &DevicePane::unitSettings()
+{
+    static kvds::SettingsHolder holder(&OSUtilities::getComponentIdUTF8);
+    return holder;
 }
 
 int DevicePane::queryInterface(const Orbe::String &id, void **out)
@@ -55,17 +90,43 @@ QStringList DevicePane::toolBarItems(QString group)
 
 void DevicePane::setupToolBarItem(QString name, QToolButton *button)
 {
-    Q_UNUSED(name);
-    Q_UNUSED(button);
+    if (!button)
+        return;
+    if (name == QLatin1String("ShowDeviceMenu")) {
+        button->setStyleSheet(PaneStyles::showDeviceMenuButton());
+        button->setCheckable(true);
+        showPaneButton = button;
+        if (!paneWidget)
+            initializePane();
+        if (auto *toolBarButton = qobject_cast<ZRTToolBarButton *>(button)) {
+            toolBarButton->setPopup(paneWidget);
+            toolBarButton->setPopupStaysOpen(true);
+        }
+        connect(button, &QToolButton::clicked, this, &DevicePane::updateDevicePaneMenus);
+        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    } else if (name == QLatin1String("Streaming")) {
+        setupStreamingItem(button);
+    }
 }
 
 void DevicePane::OnMessage(const std::string &sender, const std::string &topic, unsigned length,
                            const void *data)
 {
-    Q_UNUSED(sender);
-    Q_UNUSED(topic);
-    Q_UNUSED(length);
-    Q_UNUSED(data);
+    // Runs on an endpoint's thread: only signals leave here.
+    if (sender == mediaServerSender) {
+        if (topic == "StartedResponse") {
+            const bool sharing = length > 0 && data && *static_cast<const unsigned char *>(data) != 0;
+            emit msgStartedResponseSignal(sharing);
+        }
+        return;
+    }
+    if (sender == pipeErrorSender) {
+        if (topic == "IPCPipeError")
+            emit disconnectPipeSignal();
+        return;
+    }
+    if (sender != OSUtilities::getComponentIdUTF8() && topic.compare(0, 7, "Device/") == 0)
+        emit noteTransferDevicesHaveChangedExternallySignal();
 }
 
 } // namespace Zarnet

@@ -8,17 +8,25 @@
 #include "ui_devicepane.h"
 #include "ui_mediaserverfunctionpane.h"
 
+#include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class PluginInterfaceRef;
 class QAction;
+class QLayout;
 class QActionGroup;
 class QTimer;
 class QToolButton;
 
+namespace kvds {
+class SettingsHolder;
+}
+
 namespace TransferDevicesLibrary {
+class TransferDevice;
 class TransferDevices;
 }
 
@@ -91,6 +99,20 @@ public slots:
     void disconnectPipeSlot();
 
 private:
+    void initializePane();
+    TransferDeviceWidget *addDeviceWidget(TransferDevicesLibrary::TransferDevice *device, bool notify);
+    void rebuildTransferMenu();
+    void rebuildDeviceGrid();
+    QList<unsigned> buttonDeviceIds() const;
+    QList<unsigned> storeDeviceIds() const;
+    // Hands the files of the host's current source to the wizard for target.
+    void transferFromHost(unsigned actionId, unsigned target);
+    bool sendMediaServerMessage(const std::string &name, unsigned size, const void *data);
+    void fitFunctionButtons(QLayout *layout);
+    void setupStreamingItem(QToolButton *button);
+    // The pane's own settings holder (the component's key).
+    static kvds::SettingsHolder &unitSettings();
+
     bool streamingOn = false;
     QString pendingStreamFile;
     int nextColumn = 0;
@@ -107,6 +129,8 @@ private:
     QMutex *mediaServerLock = nullptr;
     QTimer *pollTimer = nullptr;
     kvtl::RefCountedPtr<kvds::IKavoIPC> mediaServerIpc;
+    // Buttons taken out of the grid, kept until no handler of theirs can run.
+    QList<QPointer<QWidget>> retiredButtons;
 };
 
 } // namespace Zarnet

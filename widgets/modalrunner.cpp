@@ -36,4 +36,10 @@ int ModalRunner::information(const QString &title, const QString &text)
     return current().run(box);
 }
 
+int ModalRunner::warning(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, nullptr);
+    return current().run(box);
+}
+
 } // namespace Zarnet

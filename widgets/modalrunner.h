@@ -24,6 +24,8 @@ public:
 
     // An information box without parent and with a single OK button.
     static int information(const QString &title, const QString &text);
+    // A warning box without parent and with a single OK button.
+    static int warning(const QString &title, const QString &text);
 };
 
 } // namespace Zarnet

@@ -2,11 +2,14 @@
 
 #include "ui_devicebutton.h"
 
+#include <QUrl>
 #include <QWidget>
 
 class PluginInterfaceRef;
 class QContextMenuEvent;
+class QDragEnterEvent;
 class QDragLeaveEvent;
+class QDropEvent;
 
 namespace Orbe {
 class PluginContext;
@@ -47,9 +50,14 @@ public slots:
     void deleteMenuItemSelected();
 
 protected:
+    // Local files, file URLs and the player's playlist items are accepted.
+    void dragEnterEvent(QDragEnterEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    QUrl resolvePlaylistItem(quint64 id, const QUrl &fallback);
+
     // Held by the drop handler for the length of one drop.
     PluginInterfaceRef *m_dragLookup = nullptr;
     TransferDevicesLibrary::TransferDevice *m_device = nullptr;

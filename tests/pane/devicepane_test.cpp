@@ -1,0 +1,309 @@
+#include "devices/transferdevice.h"
+#include "devices/transferdevices.h"
+#include "settings/settingsholder.h"
+#include "zrt/osutilities.h"
+#include "tests/pane/panetestsupport.h"
+#include "widgets/transferdevicewidget.h"
+#include "widgets/zrttoolbarmenu.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+using TransferDevicesLibrary::TransferDevice;
+using TransferDevicesLibrary::TransferDevices;
+
+namespace {
+
+PaneHarness *currentHarness = nullptr;
+
+// The pane as the host's button holds it.
+QWidget *paneOf(Zarnet::DevicePane *)
+{
+    return currentHarness ? currentHarness->showButton.popup() : nullptr;
+}
+
+QGridLayout *grid(Zarnet::DevicePane *pane)
+{
+    QWidget *paneWidget = paneOf(pane);
+    auto *contents = paneWidget ? paneWidget->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents")) : nullptr;
+    return contents ? qobject_cast<QGridLayout *>(contents->layout()) : nullptr;
+}
+
+Zarnet::TransferDeviceWidget *buttonAt(Zarnet::DevicePane *pane, int row, int column)
+{
+    QLayoutItem *item = grid(pane)->itemAtPosition(row, column);
+    return item ? qobject_cast<Zarnet::TransferDeviceWidget *>(item->widget()) : nullptr;
+}
+
+std::string nameAt(Zarnet::DevicePane *pane, int row, int column)
+{
+    auto *button = buttonAt(pane, row, column);
+    return button && button->device() ? button->device()->name() : std::string();
+}
+
+// Fills and confirms the add or edit dialog.
+std::function<int(QDialog &)> fillDeviceDialog(int type, const QString &name)
+{
+    return [type, name](QDialog &dialog) {
+        auto *types = dialog.findChild<QComboBox *>(QStringLiteral("DeviceTypeInput"));
+        auto *input = dialog.findChild<QLineEdit *>(QStringLiteral("DeviceNameInput"));
+        if (!types || !input)
+            return int(QDialog::Rejected);
+        types->setCurrentIndex(types->findData(type));
+        input->setText(name);
+        return confirm(dialog);
+    };
+}
+
+void settle()
+{
+    // Queued signals and deferred deletions.
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+TEST(DevicePane, FirstRunCreatesFourDevicesInTheFirstColumnAndTheSubmenu)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+
+    ASSERT_NE(grid(pane), nullptr);
+    EXPECT_EQ(nameAt(pane, 0, 0), "DVD Player");
+    EXPECT_EQ(nameAt(pane, 1, 0), "Blu-ray Player");
+    EXPECT_EQ(nameAt(pane, 2, 0), "TV");
+    EXPECT_EQ(nameAt(pane, 3, 0), "PlayStation\u00ae3");
+    EXPECT_EQ(grid(pane)->columnCount(), 1);
+
+    const auto entries = harness.submenu();
+    ASSERT_EQ(entries.size(), 4);
+    EXPECT_EQ(entries[0], qMakePair(QStringLiteral("DVD Player"), 10000u));
+    EXPECT_EQ(entries[3], qMakePair(QString::fromUtf8("PlayStation\u00ae3"), 10003u));
+    EXPECT_TRUE(TransferDevices::instance("KavoPlayer")->isInitialized());
+}
+
+TEST(DevicePane, SecondRunDoesNotRecreateDeletedDefaults)
+{
+    {
+        TransferDevices *store = TransferDevices::instance("KavoPlayer");
+        std::unique_ptr<TransferDevice>(store->createDevice(2, "Kitchen TV"));
+    }
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    EXPECT_EQ(nameAt(pane, 0, 0), "Kitchen TV");
+    EXPECT_EQ(buttonAt(pane, 1, 0), nullptr);
+    EXPECT_EQ(harness.submenu().size(), 1);
+}
+
+TEST(DevicePane, FifthDeviceStartsTheNextColumnAndWidensThePane)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    auto *paneWidget = paneOf(pane);
+    ASSERT_NE(paneWidget, nullptr);
+    const int widthBefore = paneWidget->width();
+    const int buttonWidth = buttonAt(pane, 0, 0)->width();
+
+    harness.runner.answer = fillDeviceDialog(1, QStringLiteral("Den Player"));
+    pane->addDeviceButtonClicked();
+    settle();
+
+    EXPECT_EQ(nameAt(pane, 0, 1), "Den Player");
+    EXPECT_EQ(grid(pane)->columnCount(), 2);
+    // One column step: the grid, two button widths plus their gaps, now
+    // outgrows the texts above and below it.
+    EXPECT_GT(paneWidget->width(), widthBefore);
+    EXPECT_EQ(paneWidget->width(), (buttonWidth + 7) * 2 + 8);
+    EXPECT_EQ(harness.submenu().size(), 5);
+    // A new device starts unconfigured.
+    EXPECT_FALSE(buttonAt(pane, 0, 1)->device()->hasBeenConfigured());
+}
+
+TEST(DevicePane, CancelledAddChangesNothing)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    pane->addDeviceButtonClicked();
+    settle();
+    EXPECT_EQ(harness.runner.shown, QStringList{QStringLiteral("Add a Device")});
+    EXPECT_EQ(TransferDevices::instance("KavoPlayer")->count(), 4u);
+}
+
+TEST(DevicePane, EditWritesTypeNameAndConfiguredThenRefreshesTheMenu)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    harness.runner.answer = fillDeviceDialog(2, QStringLiteral("Bedroom \"TV\" 100%"));
+    pane->editDevice(buttonAt(pane, 0, 0));
+    settle();
+
+    const std::unique_ptr<TransferDevice> stored(TransferDevices::instance("KavoPlayer")->deviceById(10000));
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->name(), "Bedroom \"TV\" 100%");
+    EXPECT_EQ(stored->type(), 2);
+    EXPECT_TRUE(stored->hasBeenConfigured());
+    EXPECT_EQ(harness.submenu().first().first, QStringLiteral("Bedroom \"TV\" 100%"));
+}
+
+TEST(DevicePane, DeleteRebuildsTheGridFromTheStore)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    harness.runner.answer = [](QDialog &) { return int(QDialog::Accepted); };
+    pane->deleteDevice(buttonAt(pane, 1, 0), true);
+    settle();
+
+    EXPECT_EQ(harness.runner.shown, QStringList{QStringLiteral("Delete Your Device")});
+    EXPECT_EQ(nameAt(pane, 0, 0), "DVD Player");
+    EXPECT_EQ(nameAt(pane, 1, 0), "TV");
+    EXPECT_EQ(nameAt(pane, 2, 0), "PlayStation\u00ae3");
+    EXPECT_EQ(buttonAt(pane, 3, 0), nullptr);
+    EXPECT_EQ(grid(pane)->count(), 3);
+    EXPECT_EQ(TransferDevices::instance("KavoPlayer")->count(), 3u);
+    EXPECT_EQ(harness.submenu().size(), 3);
+}
+
+TEST(DevicePane, DeclinedDeleteKeepsTheDevice)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    pane->deleteDevice(buttonAt(pane, 0, 0), true);
+    settle();
+    EXPECT_EQ(TransferDevices::instance("KavoPlayer")->count(), 4u);
+    EXPECT_EQ(grid(pane)->count(), 4);
+}
+
+TEST(DevicePane, WithConfirmationOffNoDialogIsShown)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    kvds::SettingsHolder settings(&Zarnet::OSUtilities::getComponentIdUTF8);
+    ASSERT_TRUE(settings.WriteBoolSetting("General", "TransferDevicesConfirmDeletions", false));
+    pane->deleteDevice(buttonAt(pane, 0, 0), true);
+    settle();
+    EXPECT_TRUE(harness.runner.shown.isEmpty());
+    EXPECT_EQ(TransferDevices::instance("KavoPlayer")->count(), 3u);
+}
+
+TEST(DevicePane, OwnNoticesAreIgnoredForeignOnesReloadEveryRecord)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    {
+        // Another writer changes the row behind the pane's back.
+        const std::unique_ptr<TransferDevice> other(TransferDevices::instance("KavoPlayer")->deviceById(10002));
+        ASSERT_TRUE(other);
+        other->setName("Lounge TV");
+    }
+    settle();
+    const unsigned char payload[12] = {1, 0, 0, 0, 0x12, 0x27, 0, 0, 1, 0, 0, 0};
+    pane->OnMessage("KavoPlayer", "Device/Change", sizeof payload, payload);
+    settle();
+    EXPECT_EQ(nameAt(pane, 2, 0), "TV");
+    EXPECT_EQ(buttonAt(pane, 2, 0)->findChild<QToolButton *>(QStringLiteral("ActiveButton"))->text()
+                  + buttonAt(pane, 2, 0)->findChild<QToolButton *>(QStringLiteral("InactiveButton"))->text(),
+              QStringLiteral("TVTV"));
+
+    pane->OnMessage("kavo-devices", "Device/Other", sizeof payload, payload);
+    settle();
+    EXPECT_EQ(nameAt(pane, 2, 0), "Lounge TV");
+
+    // Not a device notice.
+    {
+        const std::unique_ptr<TransferDevice> other(TransferDevices::instance("KavoPlayer")->deviceById(10002));
+        other->setName("Attic TV");
+    }
+    pane->OnMessage("kavo-devices", "Devices", 0, nullptr);
+    settle();
+    EXPECT_EQ(nameAt(pane, 2, 0), "Lounge TV");
+}
+
+TEST(DevicePane, StartedResponseOfNoBytesReadsAsOff)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.create();
+    QList<bool> states;
+    QObject::connect(pane, &Zarnet::DevicePane::msgStartedResponseSignal, [&](bool on) { states << on; });
+    const unsigned char on = 7, off = 0;
+    pane->OnMessage("KavoMediaServer", "StartedResponse", 1, &on);
+    pane->OnMessage("KavoMediaServer", "StartedResponse", 1, &off);
+    pane->OnMessage("KavoMediaServer", "StartedResponse", 0, nullptr);
+    pane->OnMessage("KavoMediaServer", "StartStopResponse", 1, &on);
+    EXPECT_EQ(states, (QList<bool>{true, false, false}));
+}
+
+TEST(DevicePane, ToggleBeforeInitialisationDoesNothing)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.create();
+    pane->toggleDevicePane();
+    pane->updateDevicePaneMenus();
+    EXPECT_EQ(paneOf(pane), nullptr);
+}
+
+TEST(DevicePane, ToggleShowsAndHidesThePaneAndSwapsTheMenuActions)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    auto *paneWidget = paneOf(pane);
+    EXPECT_TRUE(harness.action(1240)->isVisible());
+    EXPECT_FALSE(harness.action(1241)->isVisible());
+    pane->toggleDevicePane();
+    EXPECT_TRUE(paneWidget->isVisible());
+    EXPECT_FALSE(harness.action(1240)->isVisible());
+    EXPECT_TRUE(harness.action(1241)->isVisible());
+    pane->toggleDevicePane();
+    EXPECT_FALSE(paneWidget->isVisible());
+    EXPECT_TRUE(harness.action(1240)->isVisible());
+}
+
+TEST(DevicePane, MissingHostInterfaceLeavesAnEmptyFrame)
+{
+    PaneHarness harness;
+    currentHarness = &harness;
+    harness.host.offerMediaView = false;
+    Zarnet::DevicePane *pane = harness.setUp();
+    settle();
+    auto *paneWidget = paneOf(pane);
+    ASSERT_NE(paneWidget, nullptr);
+    EXPECT_EQ(paneWidget->findChild<QToolButton *>(QStringLiteral("AddDevice")), nullptr);
+    // Later calls do not retry, and nothing breaks.
+    pane->setupToolBarItem(QStringLiteral("ShowDeviceMenu"), &harness.showButton);
+    pane->toggleDevicePane();
+    pane->syncWidgetsToTransferDevices(true);
+}
