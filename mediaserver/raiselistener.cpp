@@ -1,0 +1,53 @@
+#include "mediaserver/raiselistener.h"
+
+#include "zrt/kavomediaserver.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+RaiseListener::RaiseListener(QObject *parent)
+    : QObject(parent)
+    , m_server(new QLocalServer(this))
+{
+    connect(m_server, &QLocalServer::newConnection, this, &RaiseListener::accept);
+}
+
+bool RaiseListener::askRunningInstance()
+{
+    QLocalSocket socket;
+    socket.connectToServer(Zarnet::KavoMediaServer::raiseSocketName());
+    if (!socket.waitForConnected(300))
+        return false;
+    socket.write("raise\n");
+    socket.waitForBytesWritten(300);
+    socket.disconnectFromServer();
+    return true;
+}
+
+bool RaiseListener::listen()
+{
+    const QString name = Zarnet::KavoMediaServer::raiseSocketName();
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (m_server->listen(name))
+        return true;
+    // A socket file left by a media server that died: nobody answers on it.
+    QLocalSocket probe;
+    probe.connectToServer(name);
+    if (probe.waitForConnected(300))
+        return false;
+    QLocalServer::removeServer(name);
+    return m_server->listen(name);
+}
+
+void RaiseListener::accept()
+{
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            while (socket->canReadLine()) {
+                socket->readLine();
+                emit raiseRequested();
+            }
+        });
+    }
+}
