@@ -2,8 +2,12 @@
 
 #include <atomic>
 #include <cstddef>
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <string>
 
 // The hidden window of a window-message endpoint. Here a window is a
@@ -53,8 +57,19 @@ public:
     static bool HasWindowTitle(const char *name);
 
 private:
-    int Deliver(const std::string &name, uint32_t tag, const unsigned char *data, uint32_t size,
-                bool serveOwn);
+    // A delivery to this window from another thread of this process: it
+    // stays in the process, as a cross-thread window message does.
+    struct LocalDelivery;
+
+    std::shared_ptr<LocalDelivery> PostLocal(uint32_t tag, const unsigned char *data, uint32_t size);
+    int AwaitLocal(const std::shared_ptr<LocalDelivery> &delivery);
+    void ServeLocal(bool closing);
+    void Wake(char reason);
+    // Connects and writes the request: the socket to await the answer on, or -1.
+    int BeginDelivery(const std::string &name, uint32_t tag, const unsigned char *data, uint32_t size,
+                      bool serveOwn);
+    // The peer's callback count, 0 when it does not answer in time.
+    int FinishDelivery(int fd, bool serveOwn);
     bool WaitReady(int fd, short events, bool serveOwn);
     void ServePending();
     void RemoveIfStale(const std::string &path);
@@ -67,4 +82,8 @@ private:
     int m_lockFd = -1;
     int m_wakeFds[2] = {-1, -1};
     std::atomic<bool> m_awaitedBySender{false};
+    std::mutex m_localLock;
+    std::condition_variable m_localDone;
+    std::deque<std::shared_ptr<LocalDelivery>> m_localQueue;
+    bool m_closed = false;
 };

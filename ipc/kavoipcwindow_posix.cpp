@@ -27,6 +27,9 @@ constexpr char kLockSuffix[] = ".lock";
 
 using Clock = std::chrono::steady_clock;
 
+constexpr char kWakeClose = 1;
+constexpr char kWakeLocal = 2;
+
 void PutLe32(unsigned char *p, uint32_t v)
 {
     p[0] = static_cast<unsigned char>(v);
@@ -50,17 +53,23 @@ bool MakeAddress(const std::string &path, sockaddr_un *address)
     return true;
 }
 
+uid_t OwnUid()
+{
+    static const uid_t uid = geteuid();
+    return uid;
+}
+
 bool PeerIsUs(int fd)
 {
     ucred cred{};
     socklen_t length = sizeof(cred);
-    return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &length) == 0 && cred.uid == geteuid();
+    return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &cred, &length) == 0 && cred.uid == OwnUid();
 }
 
 bool IsOurSocket(const std::string &path)
 {
     struct stat st{};
-    return lstat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode) && st.st_uid == geteuid();
+    return lstat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode) && st.st_uid == OwnUid();
 }
 
 // True when fd still names the file at path, i.e. nobody removed or
@@ -72,17 +81,48 @@ bool SameFile(int fd, const std::string &path)
         && held.st_ino == named.st_ino;
 }
 
-// Blocking socket with SO_RCVTIMEO: a stalled peer ends the read.
+// Waits for more of a request; a stalled sender ends the read.
+bool AwaitData(int fd)
+{
+    pollfd p{fd, POLLIN, 0};
+    int ready;
+    do {
+        ready = poll(&p, 1, KavoIPCWindow::kDeliveryTimeoutMs);
+    } while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
+
+// The request is usually there already; only a short one waits.
 bool ReadAll(int fd, unsigned char *out, size_t size)
 {
     while (size > 0) {
-        const ssize_t n = recv(fd, out, size, 0);
+        const ssize_t n = recv(fd, out, size, MSG_DONTWAIT);
         if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EAGAIN && AwaitData(fd))
             continue;
         if (n <= 0)
             return false;
         out += n;
         size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Reads at least min and at most max bytes: the fixed part of a request
+// arrives together, so one call usually takes it whole.
+bool ReadSome(int fd, unsigned char *out, size_t min, size_t max, size_t *got)
+{
+    *got = 0;
+    while (*got < min) {
+        const ssize_t n = recv(fd, out + *got, max - *got, MSG_DONTWAIT);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno == EAGAIN && AwaitData(fd))
+            continue;
+        if (n <= 0)
+            return false;
+        *got += static_cast<size_t>(n);
     }
     return true;
 }
@@ -93,11 +133,19 @@ void Answer(int fd, int32_t count)
     PutLe32(answer, static_cast<uint32_t>(count));
     ssize_t n;
     do {
-        n = send(fd, answer, sizeof(answer), MSG_NOSIGNAL);
+        n = send(fd, answer, sizeof(answer), MSG_NOSIGNAL | MSG_DONTWAIT);
     } while (n < 0 && errno == EINTR);
 }
 
 } // namespace
+
+struct KavoIPCWindow::LocalDelivery
+{
+    uint32_t tag = 0;
+    kvtl::MemoryBuffer<unsigned char> data;
+    int result = 0;
+    bool done = false;
+};
 
 KavoIPCWindow::KavoIPCWindow(CopyDataHandler handler) : m_handler(std::move(handler))
 {
@@ -204,20 +252,25 @@ void KavoIPCWindow::Destroy()
     }
 }
 
-void KavoIPCWindow::PostClose()
+void KavoIPCWindow::Wake(char reason)
 {
     if (m_wakeFds[1] < 0)
         return;
-    const char close = 1;
     ssize_t n;
     do {
-        n = write(m_wakeFds[1], &close, 1);
+        n = write(m_wakeFds[1], &reason, 1);
     } while (n < 0 && errno == EINTR);
+}
+
+void KavoIPCWindow::PostClose()
+{
+    Wake(kWakeClose);
 }
 
 void KavoIPCWindow::RunMessageLoop()
 {
-    while (m_listenFd >= 0) {
+    bool closing = false;
+    while (m_listenFd >= 0 && !closing) {
         pollfd fds[2] = {{m_listenFd, POLLIN, 0}, {m_wakeFds[0], POLLIN, 0}};
         const int ready = poll(fds, 2, -1);
         if (ready < 0) {
@@ -225,12 +278,77 @@ void KavoIPCWindow::RunMessageLoop()
                 continue;
             break;
         }
-        if (fds[1].revents != 0)
-            break;
-        if (fds[0].revents != 0)
+        if (fds[1].revents != 0) {
+            char reasons[64];
+            ssize_t n;
+            while ((n = read(m_wakeFds[0], reasons, sizeof(reasons))) > 0) {
+                if (std::memchr(reasons, kWakeClose, static_cast<size_t>(n)))
+                    closing = true;
+            }
+            ServeLocal(false);
+        }
+        if (fds[0].revents != 0 && !closing)
             ServePending();
     }
     Destroy();
+    ServeLocal(true);
+}
+
+std::shared_ptr<KavoIPCWindow::LocalDelivery> KavoIPCWindow::PostLocal(uint32_t tag, const unsigned char *data,
+                                                                       uint32_t size)
+{
+    auto delivery = std::make_shared<LocalDelivery>();
+    delivery->tag = tag;
+    delivery->data.Resize(size, false);
+    if (size != 0 && !delivery->data.Data())
+        return nullptr;
+    if (size != 0)
+        std::memcpy(delivery->data.Data(), data, size);
+    {
+        std::lock_guard<std::mutex> lock(m_localLock);
+        if (m_closed)
+            return nullptr;
+        m_localQueue.push_back(delivery);
+    }
+    Wake(kWakeLocal);
+    return delivery;
+}
+
+// Bounded like any delivery; the window works on its own copy of the data,
+// so giving up leaves nothing dangling.
+int KavoIPCWindow::AwaitLocal(const std::shared_ptr<LocalDelivery> &delivery)
+{
+    if (!delivery)
+        return 0;
+    std::unique_lock<std::mutex> lock(m_localLock);
+    m_localDone.wait_for(lock, std::chrono::milliseconds(kDeliveryTimeoutMs),
+                         [&delivery] { return delivery->done; });
+    return delivery->done ? delivery->result : 0;
+}
+
+void KavoIPCWindow::ServeLocal(bool closing)
+{
+    for (;;) {
+        std::shared_ptr<LocalDelivery> delivery;
+        {
+            std::lock_guard<std::mutex> lock(m_localLock);
+            if (closing)
+                m_closed = true;
+            if (m_localQueue.empty())
+                return;
+            delivery = m_localQueue.front();
+            m_localQueue.pop_front();
+        }
+        const int result = closing ? 0
+                                   : m_handler(m_name.c_str(), delivery->tag, delivery->data.Data(),
+                                               delivery->data.Size());
+        {
+            std::lock_guard<std::mutex> lock(m_localLock);
+            delivery->result = result;
+            delivery->done = true;
+        }
+        m_localDone.notify_all();
+    }
 }
 
 void KavoIPCWindow::ServePending()
@@ -248,20 +366,17 @@ void KavoIPCWindow::ServePending()
 
 void KavoIPCWindow::ServeConnection(int fd)
 {
-    const timeval timeout{kDeliveryTimeoutMs / 1000, (kDeliveryTimeoutMs % 1000) * 1000};
-    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
-    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof(timeout));
-
     unsigned char header[kRequestHeaderSize];
+    size_t got = 0;
     if (!PeerIsUs(fd)) {
         Answer(fd, 0);
-    } else if (ReadAll(fd, header, 12)) {
+    } else if (ReadSome(fd, header, 12, kRequestHeaderSize, &got)) {
         const uint32_t message = GetLe32(header);
         const uint32_t tag = GetLe32(header + 4);
         const uint32_t size = GetLe32(header + 8);
         if (message != kCopyDataMessage || size > kMaxDataSize) {
             Answer(fd, 0);
-        } else if (ReadAll(fd, header + 12, kWindowNameSize)) {
+        } else if (ReadAll(fd, header + got, kRequestHeaderSize - got)) {
             kvtl::MemoryBuffer<unsigned char> data;
             data.Resize(size, false);
             if (size != 0 && !data.Data()) {
@@ -295,25 +410,46 @@ int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t s
         closedir(directory);
     }
 
+    // Every peer gets its request before any answer is awaited, so the peers
+    // handle it side by side; each delivery is still complete, answer and
+    // all, before the send returns. A batch bounds the open sockets.
+    constexpr size_t kBatch = 64;
     int delivered = 0;
-    for (const std::string &name : names) {
-        if (!IsOurSocket(m_directory + '/' + name))
-            continue;
-        if (name != m_name) {
-            delivered += Deliver(name, tag, data, size, onWindowThread);
-        } else if (onWindowThread) {
+    std::vector<int> pending;
+    for (size_t first = 0; first < names.size(); first += kBatch) {
+        const size_t last = std::min(names.size(), first + kBatch);
+        bool callOwn = false;
+        std::shared_ptr<LocalDelivery> local;
+        pending.clear();
+        for (size_t i = first; i < last; ++i) {
+            const std::string &name = names[i];
+            if (!IsOurSocket(m_directory + '/' + name))
+                continue;
+            if (name != m_name) {
+                const int fd = BeginDelivery(name, tag, data, size, onWindowThread);
+                if (fd >= 0)
+                    pending.push_back(fd);
+            } else if (onWindowThread) {
+                callOwn = true;
+            } else {
+                m_awaitedBySender = true;
+                local = PostLocal(tag, data, size);
+            }
+        }
+        if (callOwn)
             delivered += m_handler(m_name.c_str(), tag, data, size);
-        } else {
-            m_awaitedBySender = true;
-            delivered += Deliver(name, tag, data, size, false);
+        for (int fd : pending)
+            delivered += FinishDelivery(fd, onWindowThread);
+        if (local || m_awaitedBySender) {
+            delivered += AwaitLocal(local);
             m_awaitedBySender = false;
         }
     }
     return delivered;
 }
 
-int KavoIPCWindow::Deliver(const std::string &name, uint32_t tag, const unsigned char *data,
-                           uint32_t size, bool serveOwn)
+int KavoIPCWindow::BeginDelivery(const std::string &name, uint32_t tag, const unsigned char *data,
+                                 uint32_t size, bool serveOwn)
 {
     const std::string path = m_directory + '/' + name;
     sockaddr_un address{};
@@ -325,7 +461,7 @@ int KavoIPCWindow::Deliver(const std::string &name, uint32_t tag, const unsigned
 
     auto fail = [fd] {
         close(fd);
-        return 0;
+        return -1;
     };
 
     for (auto deadline = Clock::now() + std::chrono::milliseconds(kDeliveryTimeoutMs);;) {
@@ -344,7 +480,7 @@ int KavoIPCWindow::Deliver(const std::string &name, uint32_t tag, const unsigned
         if (errno == ECONNREFUSED) {
             close(fd);
             RemoveIfStale(path);
-            return 0;
+            return -1;
         }
         // EAGAIN: the peer's backlog is full; it has not accepted for a while.
         if (errno != EAGAIN || Clock::now() >= deadline)
@@ -386,22 +522,29 @@ int KavoIPCWindow::Deliver(const std::string &name, uint32_t tag, const unsigned
         }
     }
 
+    return fd;
+}
+
+int KavoIPCWindow::FinishDelivery(int fd, bool serveOwn)
+{
     unsigned char answer[4];
     size_t received = 0;
-    while (received < sizeof(answer)) {
+    bool ready = WaitReady(fd, POLLIN, serveOwn);
+    while (ready && received < sizeof(answer)) {
         const ssize_t n = recv(fd, answer + received, sizeof(answer) - received, 0);
         if (n > 0) {
             received += static_cast<size_t>(n);
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else if (n < 0 && errno == EAGAIN) {
-            if (!WaitReady(fd, POLLIN, serveOwn))
-                return fail();
+            ready = WaitReady(fd, POLLIN, serveOwn);
         } else {
-            return fail();
+            break;
         }
     }
     close(fd);
+    if (received < sizeof(answer))
+        return 0;
     const auto count = static_cast<int32_t>(GetLe32(answer));
     return count > 0 ? count : 0;
 }

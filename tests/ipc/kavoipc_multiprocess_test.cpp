@@ -83,7 +83,7 @@ TEST_F(KavoIPCProcessTest, StoppedPeerCostsOneBoundedWaitAndOthersStillHear)
 {
     auto stopped = StartPeer(1, "Device/");
     auto live = StartPeer(1, "Device/");
-    stopped->Signal(SIGSTOP);
+    ASSERT_TRUE(stopped->Stop());
 
     kvtl::RefCountedPtr<kvds::IKavoIPC> ipc;
     ASSERT_TRUE(CreateWindowMessageIPC(&ipc));

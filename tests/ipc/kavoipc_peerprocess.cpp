@@ -93,6 +93,18 @@ void PeerProcess::Signal(int signal)
         kill(m_pid, signal);
 }
 
+bool PeerProcess::Stop()
+{
+    if (m_pid <= 0 || kill(m_pid, SIGSTOP) != 0)
+        return false;
+    int status = 0;
+    pid_t r;
+    do {
+        r = waitpid(m_pid, &status, WUNTRACED);
+    } while (r < 0 && errno == EINTR);
+    return r == m_pid && WIFSTOPPED(status);
+}
+
 int PeerProcess::Wait()
 {
     if (m_pid <= 0)

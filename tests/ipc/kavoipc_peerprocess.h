@@ -19,6 +19,8 @@ public:
     std::string Command(const std::string &line);
     std::string ReadLine(int timeoutMs = 30000);
     void Signal(int signal);
+    // Stops the child and returns once every thread of it has stopped.
+    bool Stop();
     // Waits for the child to end; its exit status, or -1.
     int Wait();
 
