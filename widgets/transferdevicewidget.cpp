@@ -15,6 +15,10 @@
 
 namespace Zarnet {
 
+// The form's inactive sheet gives its text colour as rgba() with an explicit
+// alpha: Qt 6 rejects rgba() with three components, and the name would fall
+// back to black on the dark pane.
+
 TransferDeviceWidget::TransferDeviceWidget(Orbe::PluginContext *context, DevicePane *pane,
                                            TransferDevicesLibrary::TransferDevice *device,
                                            QWidget *parent)
@@ -40,11 +44,16 @@ void TransferDeviceWidget::refresh()
 {
     if (!m_device)
         return;
+    const QString name = ZRTStringTools::fromStdStringUTF8(m_device->name());
     // Tool buttons would read "&" as a mnemonic; double it so the name shows as typed.
-    QString text = ZRTStringTools::fromStdStringUTF8(m_device->name());
+    QString text = name;
     text.replace(QLatin1Char('&'), QLatin1String("&&"));
     InactiveButton->setText(text);
     ActiveButton->setText(text);
+    // A long name is elided on the button; the tip shows all of it.
+    const QString tip = QLatin1String("<qt>") + name.toHtmlEscaped() + QLatin1String("</qt>");
+    InactiveButton->setToolTip(tip);
+    ActiveButton->setToolTip(tip);
 
     // An unknown type keeps the titles, and with them the icon, it had.
     if (const char *key = TransferDevicesLibrary::deviceTypeIconKey(m_device->type())) {

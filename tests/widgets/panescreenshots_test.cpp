@@ -1,0 +1,241 @@
+// Renders the pane's pop-ups as the user sees them, over the black of a
+// playing video, and keeps the pictures for a person to look at.
+#include "tests/widgets/panelayout.h"
+
+#include "devices/transferdevice.h"
+#include "devices/transferdevices.h"
+#include "widgets/transferdevicewidget.h"
+#include "widgets/zrttoolbarmenu.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace widgetstest;
+
+namespace {
+
+QString outputDir()
+{
+    const QString fromEnv = qEnvironmentVariable("KAVO_SCREENSHOT_DIR");
+    return fromEnv.isEmpty() ? QStringLiteral(KAVO_DEFAULT_SCREENSHOT_DIR) : fromEnv;
+}
+
+// The widget as drawn over a video frame: a mid grey, so that a panel that
+// failed to paint its own dark background shows.
+QImage render(QWidget *widget)
+{
+    widget->show();
+    QApplication::processEvents();
+    const QPixmap pixmap = widget->grab();
+    QImage out(pixmap.size(), QImage::Format_RGB32);
+    out.fill(QColor(128, 128, 128));
+    QPainter painter(&out);
+    painter.drawPixmap(0, 0, pixmap);
+    return out;
+}
+
+bool save(const QImage &image, const QString &name)
+{
+    QDir().mkpath(outputDir());
+    return image.save(QDir(outputDir()).filePath(name), "PNG");
+}
+
+int luminance(QRgb pixel)
+{
+    return qGray(pixel);
+}
+
+// The brightest and the mean luminance inside a rectangle.
+struct Light
+{
+    int brightest = 0;
+    double mean = 0;
+};
+
+Light lightIn(const QImage &image, const QRect &rect)
+{
+    Light light;
+    const QRect r = rect.intersected(image.rect());
+    long sum = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const int l = luminance(image.pixel(x, y));
+            light.brightest = std::max(light.brightest, l);
+            sum += l;
+        }
+    }
+    light.mean = r.isEmpty() ? 0 : double(sum) / (r.width() * r.height());
+    return light;
+}
+
+QRect inside(QWidget *child, QWidget *top)
+{
+    return QRect(child->mapTo(top, QPoint(0, 0)), child->size());
+}
+
+struct Seed
+{
+    int type;
+    const char *name;
+    bool configured;
+};
+
+} // namespace
+
+class PaneScreenshots : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        for (auto *device : removed)
+            store()->removeDevice(device);
+    }
+    // Records the buttons own; removal from the store happens through a copy.
+    std::vector<TransferDevicesLibrary::TransferDevice *> removed;
+
+    void fill(TestDevicePane &pane, const std::vector<Seed> &seeds)
+    {
+        for (const Seed &seed : seeds) {
+            TransferDevicesLibrary::TransferDevice *device = makeDevice(seed.type, seed.name, seed.configured);
+            ASSERT_NE(device, nullptr);
+            removed.push_back(store()->deviceById(device->deviceId()));
+            pane.addDevice(device);
+        }
+    }
+
+    // The panel is dark, the caption and the device names are light.
+    void expectReadable(TestDevicePane &pane, const QImage &image)
+    {
+        const Light caption = lightIn(image, inside(pane.DragFilesLabel, pane.frame));
+        EXPECT_GT(caption.brightest, 140);
+        const Light add = lightIn(image, inside(pane.AddDevice, pane.frame));
+        EXPECT_GT(add.brightest, 140);
+        // A strip of bare panel between the caption and the grid.
+        const QRect gap(4, pane.DragFilesLabel->geometry().bottom() + 2, pane.frame->width() - 8, 3);
+        EXPECT_LT(lightIn(image, gap).mean, 60.0);
+        for (int i = 0; i < pane.DeviceGrid->count(); ++i) {
+            auto *button = qobject_cast<Zarnet::TransferDeviceWidget *>(pane.DeviceGrid->itemAt(i)->widget());
+            ASSERT_NE(button, nullptr);
+            QToolButton *shown = button->ButtonStack->currentIndex() == 1 ? button->ActiveButton
+                                                                            : button->InactiveButton;
+            const QRect face = inside(shown, pane.frame);
+            // The name sits in the lower third, under the icon.
+            const QRect nameBand(face.left(), face.top() + face.height() * 2 / 3, face.width(),
+                                 face.height() / 3);
+            EXPECT_GT(lightIn(image, nameBand).brightest, 150) << shown->text().toStdString();
+            // A name wider than its button is elided there, and whole in the tip.
+            if (QFontMetrics(shown->font()).horizontalAdvance(shown->text()) > face.width())
+                EXPECT_TRUE(shown->toolTip().contains(shown->text().toHtmlEscaped())) << shown->text().toStdString();
+        }
+    }
+};
+
+TEST_F(PaneScreenshots, FourDevicesAsOnFirstRun)
+{
+    TestDevicePane pane;
+    fill(pane, {{0, "DVD Player", false},
+                {1, "Blu-ray Player", false},
+                {2, "TV", false},
+                {3, "PlayStation\xc2\xae" "3", false}});
+    const QImage image = render(pane.frame);
+    ASSERT_TRUE(save(image, QStringLiteral("pane-4-devices.png")));
+    EXPECT_EQ(pane.DeviceGrid->columnCount(), 1);
+    expectReadable(pane, image);
+}
+
+TEST_F(PaneScreenshots, FiveDevicesInTwoColumns)
+{
+    TestDevicePane pane;
+    fill(pane, {{0, "DVD Player", true},
+                {1, "Blu-ray Player", false},
+                {2, "Living Room TV", true},  // longer than the button
+                {3, "PlayStation\xc2\xae" "3", true},
+                {2, "Bedroom TV", false}});
+    const QImage image = render(pane.frame);
+    ASSERT_TRUE(save(image, QStringLiteral("pane-5-devices.png")));
+    EXPECT_EQ(pane.DeviceGrid->columnCount(), 2);
+    expectReadable(pane, image);
+}
+
+TEST_F(PaneScreenshots, DeviceButtonsInBothLooksAndEveryType)
+{
+    // One row per look, one column per type, as the pane would size them.
+    TestDevicePane pane;
+    std::vector<Seed> seeds;
+    const char *names[] = {"DVD Player", "Blu-ray Player", "TV", "PlayStation\xc2\xae" "3"};
+    for (int configured = 1; configured >= 0; --configured)
+        for (int type = 0; type < 4; ++type)
+            seeds.push_back({type, names[type], configured == 1});
+    for (const Seed &seed : seeds) {
+        TransferDevicesLibrary::TransferDevice *device = makeDevice(seed.type, seed.name, seed.configured);
+        ASSERT_NE(device, nullptr);
+        removed.push_back(store()->deviceById(device->deviceId()));
+        Zarnet::TransferDeviceWidget *button = pane.addDevice(device);
+        const QImage single = render(button);
+        const QString file = QStringLiteral("devicebutton-%1-%2.png")
+                                 .arg(button->ActiveButton->windowTitle().toLower(),
+                                      seed.configured ? QStringLiteral("active") : QStringLiteral("inactive"));
+        ASSERT_TRUE(save(single, file));
+    }
+    const QImage image = render(pane.frame);
+    ASSERT_TRUE(save(image, QStringLiteral("devicebuttons.png")));
+    expectReadable(pane, image);
+}
+
+TEST_F(PaneScreenshots, StreamingPopup)
+{
+    TestStreamingPopup popup;
+    // The tool-bar button fits the pop-up to its contents before showing it.
+    popup.frame->adjustSize();
+    const QImage image = render(popup.frame);
+    ASSERT_TRUE(save(image, QStringLiteral("streaming-popup.png")));
+    for (QToolButton *button : {popup.StreamToBtn, popup.SettingsBtn}) {
+        const QRect face = inside(button, popup.frame);
+        EXPECT_GT(lightIn(image, face.adjusted(0, face.height() * 2 / 3, 0, 0)).brightest, 150);
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), face.width());
+    }
+}
+
+TEST_F(PaneScreenshots, AllImagesOnThePanel)
+{
+    // Every image of the resource tree at three times its size, on the panel's colour.
+    QStringList paths;
+    for (const char *root : {":/ControlBar", ":/DevicePane"}) {
+        QDirIterator it(QString::fromLatin1(root), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            paths << it.next();
+    }
+    paths.sort();
+    ASSERT_EQ(paths.size(), 20);
+    QImage sheet(1400, 1500, QImage::Format_RGB32);
+    sheet.fill(QColor(24, 24, 24));
+    QPainter painter(&sheet);
+    int x = 10, y = 10, rowHeight = 0;
+    for (const QString &path : paths) {
+        const QImage image(path);
+        ASSERT_FALSE(image.isNull()) << path.toStdString();
+        const QSize size = image.size() * 3;
+        if (x + size.width() > sheet.width() - 10) {
+            x = 10;
+            y += rowHeight + 10;
+            rowHeight = 0;
+        }
+        painter.drawImage(QRect(QPoint(x, y), size), image);
+        x += size.width() + 10;
+        rowHeight = std::max(rowHeight, size.height());
+    }
+    painter.end();
+    EXPECT_LE(y + rowHeight, sheet.height());
+    ASSERT_TRUE(save(sheet, QStringLiteral("pane-images.png")));
+}
