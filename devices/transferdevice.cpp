@@ -6,7 +6,6 @@
 #include "devices/writetransaction.h"
 
 #include <QMutexLocker>
-#include <QSqlQuery>
 
 namespace TransferDevicesLibrary {
 
@@ -100,23 +99,22 @@ bool TransferDevice::load()
     if (!data)
         return false;
     QMutexLocker lock(&data->mutex);
-    QSqlQuery query(data->database);
-    if (!query.prepare(QString::fromLatin1(LoadStatement)))
+    PreparedStatements::Use query = data->statement(LoadStatement);
+    if (!query)
         return false;
-    query.bindValue(QStringLiteral(":ID"), m_deviceId);
-    if (!query.exec() || !query.next())
+    query->bindValue(QStringLiteral(":ID"), m_deviceId);
+    if (!query->exec() || !query->next())
         return false;
-    m_name = readText(query.value(QStringLiteral("name")));
-    m_hasBeenConfigured = query.value(QStringLiteral("has_been_configured")).toBool();
-    m_type = readInt(query.value(QStringLiteral("type")));
-    m_profile = readInt(query.value(QStringLiteral("profile")));
-    m_lastUsedMethod = readInt(query.value(QStringLiteral("last_used_method")));
-    m_lumoRegistrationState = readInt(query.value(QStringLiteral("lumo_registration_state")));
-    m_promptForLumoRegistration = query.value(QStringLiteral("prompt_for_lumo_registration")).toBool();
+    m_name = readText(query->value(QStringLiteral("name")));
+    m_hasBeenConfigured = query->value(QStringLiteral("has_been_configured")).toBool();
+    m_type = readInt(query->value(QStringLiteral("type")));
+    m_profile = readInt(query->value(QStringLiteral("profile")));
+    m_lastUsedMethod = readInt(query->value(QStringLiteral("last_used_method")));
+    m_lumoRegistrationState = readInt(query->value(QStringLiteral("lumo_registration_state")));
+    m_promptForLumoRegistration = query->value(QStringLiteral("prompt_for_lumo_registration")).toBool();
     m_dataRateOfLastUsedDrive =
-        static_cast<uint32_t>(query.value(QStringLiteral("data_rate_of_last_used_drive")).toLongLong());
-    m_lastUsedDriveName = readText(query.value(QStringLiteral("last_used_drive_name")));
-    query.finish();
+        static_cast<uint32_t>(query->value(QStringLiteral("data_rate_of_last_used_drive")).toLongLong());
+    m_lastUsedDriveName = readText(query->value(QStringLiteral("last_used_drive_name")));
     return true;
 }
 
@@ -134,41 +132,44 @@ bool TransferDevice::save(int type, const std::string &name)
     // Lookup and write under one write lock: another process may insert or
     // delete the row in between.
     WriteTransaction transaction(data->database);
-    if (!transaction.isActive() || !writeRow(type, name) || !transaction.commit())
+    if (!transaction.isActive() || !writeRow(type, name, false) || !transaction.commit())
         return false;
     sendNotice("Device/Create");
     return true;
 }
 
-bool TransferDevice::writeRow(int type, const std::string &name)
+bool TransferDevice::writeRow(int type, const std::string &name, bool isNew)
 {
     TransferDevicesData *data = TransferDevices::openState();
     if (!data)
         return false;
     QMutexLocker lock(&data->mutex);
 
-    QSqlQuery query(data->database);
-    if (!query.prepare(QString::fromLatin1(LookupStatement)))
-        return false;
-    query.bindValue(QStringLiteral(":ID"), m_deviceId);
-    const bool exists = query.exec() && query.next();
-    query.finish();
-    if (!query.prepare(QString::fromLatin1(exists ? UpdateStatement : InsertStatement)))
+    bool exists = false;
+    if (!isNew) {
+        PreparedStatements::Use lookup = data->statement(LookupStatement);
+        if (!lookup)
+            return false;
+        lookup->bindValue(QStringLiteral(":ID"), m_deviceId);
+        exists = lookup->exec() && lookup->next();
+    }
+    PreparedStatements::Use query = data->statement(exists ? UpdateStatement : InsertStatement);
+    if (!query)
         return false;
 
     m_type = type;
     m_name = name;
-    query.bindValue(QStringLiteral(":ID"), m_deviceId);
-    query.bindValue(QStringLiteral(":NAME"), fromUtf8(m_name));
-    query.bindValue(QStringLiteral(":CONF"), m_hasBeenConfigured);
-    query.bindValue(QStringLiteral(":TYPE"), asStored(m_type));
-    query.bindValue(QStringLiteral(":PROFILE"), asStored(m_profile));
-    query.bindValue(QStringLiteral(":METHOD"), asStored(m_lastUsedMethod));
-    query.bindValue(QStringLiteral(":LUMOSTATE"), asStored(m_lumoRegistrationState));
-    query.bindValue(QStringLiteral(":LUMOPROMPT"), m_promptForLumoRegistration);
-    query.bindValue(QStringLiteral(":DATARATE"), m_dataRateOfLastUsedDrive);
-    query.bindValue(QStringLiteral(":DRIVENAME"), fromUtf8(m_lastUsedDriveName));
-    return query.exec() && query.numRowsAffected() == 1;
+    query->bindValue(QStringLiteral(":ID"), m_deviceId);
+    query->bindValue(QStringLiteral(":NAME"), fromUtf8(m_name));
+    query->bindValue(QStringLiteral(":CONF"), m_hasBeenConfigured);
+    query->bindValue(QStringLiteral(":TYPE"), asStored(m_type));
+    query->bindValue(QStringLiteral(":PROFILE"), asStored(m_profile));
+    query->bindValue(QStringLiteral(":METHOD"), asStored(m_lastUsedMethod));
+    query->bindValue(QStringLiteral(":LUMOSTATE"), asStored(m_lumoRegistrationState));
+    query->bindValue(QStringLiteral(":LUMOPROMPT"), m_promptForLumoRegistration);
+    query->bindValue(QStringLiteral(":DATARATE"), m_dataRateOfLastUsedDrive);
+    query->bindValue(QStringLiteral(":DRIVENAME"), fromUtf8(m_lastUsedDriveName));
+    return query->exec() && query->numRowsAffected() == 1;
 }
 
 bool TransferDevice::updateField(const QString &column, const QVariant &value)
@@ -179,13 +180,15 @@ bool TransferDevice::updateField(const QString &column, const QVariant &value)
     if (!data)
         return false;
     QMutexLocker lock(&data->mutex);
-    QSqlQuery query(data->database);
-    if (!query.prepare(QString::fromLatin1(FieldStatement).arg(column)))
-        return false;
-    query.bindValue(QStringLiteral(":ID"), m_deviceId);
-    query.bindValue(QStringLiteral(":VALUE"), value);
-    if (!query.exec() || query.numRowsAffected() != 1)
-        return false;
+    {
+        PreparedStatements::Use query = data->statement(QString::fromLatin1(FieldStatement).arg(column));
+        if (!query)
+            return false;
+        query->bindValue(QStringLiteral(":ID"), m_deviceId);
+        query->bindValue(QStringLiteral(":VALUE"), value);
+        if (!query->exec() || query->numRowsAffected() != 1)
+            return false;
+    }
     sendNotice("Device/Change");
     return true;
 }
@@ -216,17 +219,21 @@ void TransferDevice::setType(int type)
     m_lastUsedDriveName.clear();
 
     QMutexLocker lock(&data->mutex);
-    QSqlQuery query(data->database);
-    if (!query.prepare(QString::fromLatin1(TypeStatement)))
-        return;
-    query.bindValue(QStringLiteral(":ID"), m_deviceId);
-    query.bindValue(QStringLiteral(":TYPE"), asStored(m_type));
-    query.bindValue(QStringLiteral(":PROFILE"), asStored(m_profile));
-    query.bindValue(QStringLiteral(":METHOD"), asStored(m_lastUsedMethod));
-    query.bindValue(QStringLiteral(":DRIVENAME"), fromUtf8(m_lastUsedDriveName));
-    query.bindValue(QStringLiteral(":LUMOSTATE"), asStored(m_lumoRegistrationState));
-    query.bindValue(QStringLiteral(":LUMOPROMPT"), m_promptForLumoRegistration);
-    if (query.exec() && query.numRowsAffected() == 1)
+    bool written = false;
+    {
+        PreparedStatements::Use query = data->statement(TypeStatement);
+        if (!query)
+            return;
+        query->bindValue(QStringLiteral(":ID"), m_deviceId);
+        query->bindValue(QStringLiteral(":TYPE"), asStored(m_type));
+        query->bindValue(QStringLiteral(":PROFILE"), asStored(m_profile));
+        query->bindValue(QStringLiteral(":METHOD"), asStored(m_lastUsedMethod));
+        query->bindValue(QStringLiteral(":DRIVENAME"), fromUtf8(m_lastUsedDriveName));
+        query->bindValue(QStringLiteral(":LUMOSTATE"), asStored(m_lumoRegistrationState));
+        query->bindValue(QStringLiteral(":LUMOPROMPT"), m_promptForLumoRegistration);
+        written = query->exec() && query->numRowsAffected() == 1;
+    }
+    if (written)
         sendNotice("Device/Change");
 }
 

@@ -50,7 +50,9 @@ public:
 
 private:
     friend class TransferDevices;
-    bool writeRow(int type, const std::string &name);
+    // The row write of save(); isNew skips the lookup for an id the store
+    // has just taken under its write lock.
+    bool writeRow(int type, const std::string &name, bool isNew);
 
     std::string m_name;
     int m_type = 0;

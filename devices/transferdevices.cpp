@@ -139,6 +139,7 @@ TransferDevices::~TransferDevices()
 {
     if (d) {
         QMutexLocker lock(&d->mutex);
+        d->statements.clear();
         d->database.close();
         d->database = QSqlDatabase();
     }
@@ -187,6 +188,7 @@ void TransferDevices::open(const std::string &componentId, EndpointFactory makeE
 
     QMutexLocker lock(&d->mutex);
     if (!prepareSchema()) {
+        d->statements.clear();
         d->database.close();
         return;
     }
@@ -270,12 +272,10 @@ unsigned TransferDevices::count()
     if (!isOpen())
         return 0;
     QMutexLocker lock(&d->mutex);
-    QSqlQuery query(d->database);
-    unsigned result = 0;
-    if (query.prepare(sql("SELECT count(device_id) FROM device")) && readOneRow(query))
-        result = query.value(0).toUInt();
-    query.finish();
-    return result;
+    PreparedStatements::Use query = d->statement("SELECT count(device_id) FROM device");
+    if (!query || !readOneRow(*query))
+        return 0;
+    return query->value(0).toUInt();
 }
 
 TransferDevice *TransferDevices::deviceAt(unsigned index)
@@ -283,14 +283,17 @@ TransferDevice *TransferDevices::deviceAt(unsigned index)
     if (!isOpen())
         return nullptr;
     QMutexLocker lock(&d->mutex);
-    QSqlQuery query(d->database);
-    if (!query.prepare(sql("SELECT device_id AS device_id FROM device ORDER BY device_id ASC LIMIT 1 OFFSET :INDEX")))
-        return nullptr;
-    query.bindValue(QStringLiteral(":INDEX"), index);
-    if (!readOneRow(query))
-        return nullptr;
-    const unsigned deviceId = query.value(0).toUInt();
-    query.finish();
+    unsigned deviceId = 0;
+    {
+        PreparedStatements::Use query =
+            d->statement("SELECT device_id AS device_id FROM device ORDER BY device_id ASC LIMIT 1 OFFSET :INDEX");
+        if (!query)
+            return nullptr;
+        query->bindValue(QStringLiteral(":INDEX"), index);
+        if (!readOneRow(*query))
+            return nullptr;
+        deviceId = query->value(0).toUInt();
+    }
     return deviceById(deviceId);
 }
 
@@ -320,22 +323,20 @@ TransferDevice *TransferDevices::createDevice(int type, std::string name)
 
     uint32_t deviceId = 0;
     {
-        QSqlQuery query(d->database);
-        if (!query.prepare(sql("SELECT max(device_id) FROM device")) || !readOneRow(query))
+        PreparedStatements::Use query = d->statement("SELECT max(device_id) FROM device");
+        if (!query || !readOneRow(*query))
             return nullptr;
-        deviceId = static_cast<uint32_t>(query.value(0).toLongLong()) + 1;
-        query.finish();
+        deviceId = static_cast<uint32_t>(query->value(0).toLongLong()) + 1;
     }
     if (deviceId < FirstDeviceId)
         deviceId = FirstDeviceId;
 
     std::unique_ptr<TransferDevice> device(new TransferDevice(deviceId, d->componentId, d->ipc.get()));
-    if (!device->writeRow(type, name))
+    if (!device->writeRow(type, name, true))
         return nullptr;
     if (!d->initialized) {
-        QSqlQuery query(d->database);
-        if (!query.prepare(sql("UPDATE schema_data SET initialized = 1")) || !query.exec()
-            || query.numRowsAffected() != 1)
+        PreparedStatements::Use query = d->statement("UPDATE schema_data SET initialized = 1");
+        if (!query || !query->exec() || query->numRowsAffected() != 1)
             return nullptr;
     }
     if (!transaction.commit())
@@ -352,12 +353,14 @@ bool TransferDevices::removeDevice(TransferDevice *device)
         return false;
     QMutexLocker lock(&d->mutex);
     const uint32_t deviceId = device->deviceId();
-    QSqlQuery query(d->database);
-    if (!query.prepare(sql("DELETE FROM device WHERE device_id = :ID")))
-        return false;
-    query.bindValue(QStringLiteral(":ID"), deviceId);
-    if (!query.exec() || query.numRowsAffected() != 1)
-        return false;
+    {
+        PreparedStatements::Use query = d->statement("DELETE FROM device WHERE device_id = :ID");
+        if (!query)
+            return false;
+        query->bindValue(QStringLiteral(":ID"), deviceId);
+        if (!query->exec() || query->numRowsAffected() != 1)
+            return false;
+    }
     delete device;
     if (d->ipc) {
         TransferDeviceNotice notice;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ipc/ikavoipc.h"
+#include "devices/preparedstatements.h"
 #include "ipc/refcountedptr.h"
 
 #include <QRecursiveMutex>
@@ -16,8 +17,19 @@ struct TransferDevicesData
     std::string componentId;
     kvtl::RefCountedPtr<kvds::IKavoIPC> ipc;
     QSqlDatabase database;
+    PreparedStatements statements;
     QRecursiveMutex mutex;
     bool initialized = false;
+
+    // A prepared statement of the connection, reset when the Use ends.
+    PreparedStatements::Use statement(const char *text)
+    {
+        return PreparedStatements::Use(statements.get(database, QString::fromLatin1(text)));
+    }
+    PreparedStatements::Use statement(const QString &text)
+    {
+        return PreparedStatements::Use(statements.get(database, text));
+    }
 };
 
 } // namespace TransferDevicesLibrary
