@@ -101,6 +101,8 @@ private:
                    unsigned char *bytes);
     bool ReadSized(const kvtl::WString &key, uint32_t wantedType, std::string &bytes);
     bool WriteValue(const kvtl::WString &key, uint32_t type, const void *data, uint32_t size);
+    // size (4 or 8) low bytes of bits, little-endian.
+    bool WriteBits(const kvtl::WString &key, uint32_t type, uint64_t bits, uint32_t size);
 
     bool CollectSubKeys(const kvreg::RegKey &key, std::set<kvtl::WString> &names);
     void CollectValues(const kvreg::RegKey &key, std::set<kvtl::WString> &names);

@@ -96,11 +96,16 @@ bool KavoSettings::WriteValue(const kvtl::WString &key, uint32_t type, const voi
     return primary.IsOpen() && kvreg::SetValue(primary, key, type, data, size) == kvreg::ERROR_SUCCESS;
 }
 
-bool KavoSettings::SetQWord(const kvtl::WString &key, uint64_t value)
+bool KavoSettings::WriteBits(const kvtl::WString &key, uint32_t type, uint64_t bits, uint32_t size)
 {
     unsigned char bytes[8];
-    toLittleEndian(value, bytes, 8);
-    return WriteValue(key, kvreg::REG_QWORD, bytes, 8);
+    toLittleEndian(bits, bytes, size);
+    return WriteValue(key, type, bytes, size);
+}
+
+bool KavoSettings::SetQWord(const kvtl::WString &key, uint64_t value)
+{
+    return WriteBits(key, kvreg::REG_QWORD, value, 8);
 }
 
 bool KavoSettings::SetInt(const kvtl::WString &key, int32_t value)
@@ -127,18 +132,14 @@ bool KavoSettings::SetFloat(const kvtl::WString &key, float value)
 {
     uint32_t bits = 0;
     std::memcpy(&bits, &value, 4);
-    unsigned char bytes[4];
-    toLittleEndian(bits, bytes, 4);
-    return WriteValue(key, kvreg::REG_DWORD, bytes, 4);
+    return WriteBits(key, kvreg::REG_DWORD, bits, 4);
 }
 
 bool KavoSettings::SetDouble(const kvtl::WString &key, double value)
 {
     uint64_t bits = 0;
     std::memcpy(&bits, &value, 8);
-    unsigned char bytes[8];
-    toLittleEndian(bits, bytes, 8);
-    return WriteValue(key, kvreg::REG_QWORD, bytes, 8);
+    return WriteBits(key, kvreg::REG_QWORD, bits, 8);
 }
 
 bool KavoSettings::SetBool(const kvtl::WString &key, bool value)

@@ -163,6 +163,31 @@ Status copyName(const kvtl::WString &name, char16_t *buffer, uint32_t *length)
     return ERROR_SUCCESS;
 }
 
+// The index-th subkey or value name in match-key order; the value walk also
+// gives the type.
+Status enumerate(const RegKey &key, Hive::Statement which, uint32_t index, char16_t *name, uint32_t *nameLength,
+                 uint32_t *type)
+{
+    Hive *hive = key.hive();
+    if (!hive)
+        return ERROR_INVALID_HANDLE;
+    std::lock_guard<std::mutex> lock(hive->Mutex());
+    Use walkNames(*hive, which);
+    if (!walkNames)
+        return ERROR_BADDB;
+    sqlite3_bind_int64(walkNames.get(), 1, key.id());
+    sqlite3_bind_int64(walkNames.get(), 2, index);
+    const int rc = sqlite3_step(walkNames.get());
+    if (rc == SQLITE_DONE)
+        return ERROR_NO_MORE_ITEMS;
+    if (rc != SQLITE_ROW)
+        return hive->StatusOf(rc);
+    if (type)
+        *type = static_cast<uint32_t>(sqlite3_column_int64(walkNames.get(), 1));
+    return copyName(fromLittleEndian(sqlite3_column_blob(walkNames.get(), 0), sqlite3_column_bytes(walkNames.get(), 0)),
+                    name, nameLength);
+}
+
 Status deleteKey(Root root, const kvtl::WString &path, bool tree)
 {
     std::vector<std::u16string_view> segments;
@@ -378,44 +403,12 @@ Status QueryInfoKey(const RegKey &key, uint32_t *subKeys, uint32_t *maxSubKeyLen
 
 Status EnumKey(const RegKey &key, uint32_t index, char16_t *name, uint32_t *nameLength)
 {
-    Hive *hive = key.hive();
-    if (!hive)
-        return ERROR_INVALID_HANDLE;
-    std::lock_guard<std::mutex> lock(hive->Mutex());
-    Use walkKeys(*hive, Hive::EnumSubKey);
-    if (!walkKeys)
-        return ERROR_BADDB;
-    sqlite3_bind_int64(walkKeys.get(), 1, key.id());
-    sqlite3_bind_int64(walkKeys.get(), 2, index);
-    const int rc = sqlite3_step(walkKeys.get());
-    if (rc == SQLITE_DONE)
-        return ERROR_NO_MORE_ITEMS;
-    if (rc != SQLITE_ROW)
-        return hive->StatusOf(rc);
-    return copyName(fromLittleEndian(sqlite3_column_blob(walkKeys.get(), 0), sqlite3_column_bytes(walkKeys.get(), 0)),
-                    name, nameLength);
+    return enumerate(key, Hive::EnumSubKey, index, name, nameLength, nullptr);
 }
 
 Status EnumValue(const RegKey &key, uint32_t index, char16_t *name, uint32_t *nameLength, uint32_t *type)
 {
-    Hive *hive = key.hive();
-    if (!hive)
-        return ERROR_INVALID_HANDLE;
-    std::lock_guard<std::mutex> lock(hive->Mutex());
-    Use walkValues(*hive, Hive::EnumValue);
-    if (!walkValues)
-        return ERROR_BADDB;
-    sqlite3_bind_int64(walkValues.get(), 1, key.id());
-    sqlite3_bind_int64(walkValues.get(), 2, index);
-    const int rc = sqlite3_step(walkValues.get());
-    if (rc == SQLITE_DONE)
-        return ERROR_NO_MORE_ITEMS;
-    if (rc != SQLITE_ROW)
-        return hive->StatusOf(rc);
-    if (type)
-        *type = static_cast<uint32_t>(sqlite3_column_int64(walkValues.get(), 1));
-    return copyName(fromLittleEndian(sqlite3_column_blob(walkValues.get(), 0), sqlite3_column_bytes(walkValues.get(), 0)),
-                    name, nameLength);
+    return enumerate(key, Hive::EnumValue, index, name, nameLength, type);
 }
 
 Status DeleteKey(Root root, const kvtl::WString &path)
