@@ -371,6 +371,32 @@ TEST_F(StoreFixture, CreateWaitsForAnotherWriterAndTakesTheNextId)
     EXPECT_EQ(m_store->count(), 2u);
 }
 
+TEST_F(StoreFixture, ReadsLeaveNoLockBehindForOtherWriters)
+{
+    TransferDevices *devices = store();
+    DevicePtr(devices->createDevice(TV, "a"));
+    DevicePtr(devices->createDevice(TV, "b"));
+    // Every kind of read; a statement left unfinished would keep the shared
+    // lock and another process could not commit.
+    EXPECT_EQ(devices->count(), 2u);
+    DevicePtr first(devices->deviceAt(0));
+    DevicePtr second(devices->deviceById(10001));
+    ASSERT_TRUE(first && second && first->reload());
+
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(databasePath().toUtf8().constData(), &other), SQLITE_OK);
+    sqlite3_busy_timeout(other, 0);
+    EXPECT_EQ(sqlite3_exec(other,
+                           "BEGIN IMMEDIATE;"
+                           "INSERT INTO device (device_id, name, type, profile) VALUES (20000, 'other', 0, 0);"
+                           "COMMIT;",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK)
+        << sqlite3_errmsg(other);
+    sqlite3_close(other);
+    EXPECT_EQ(devices->count(), 3u);
+}
+
 TEST(DeviceTypes, TableHoldsTheFourCodesWithLabelsAndIconKeys)
 {
     EXPECT_STREQ(deviceTypeLabel(0), "DVD Player");
