@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 
@@ -26,7 +27,9 @@ public:
 private:
     std::recursive_mutex *m_lock;
     bool m_named;
-    int32_t m_defaultWaitMs;
+    // CAutoMutex sets it before locking, so threads that share the lock
+    // write it concurrently.
+    std::atomic<int32_t> m_defaultWaitMs;
 };
 
 } // namespace KavoOS

@@ -27,6 +27,9 @@ public:
     // dead server's files are removed), with 231 when its one client is
     // already there.
     bool Open(const std::string &pipeName);
+    // Takes over an already connected SOCK_SEQPACKET socket, such as one end
+    // of a socket pair.
+    bool Adopt(int fd);
     bool IsOpen() const;
 
     // Exactly n bytes as one message; a blocking wait for it.

@@ -263,6 +263,16 @@ bool CNamedPipe::Open(const std::string &pipeName)
     return true;
 }
 
+bool CNamedPipe::Adopt(int fd)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (fd < 0 || m_fd >= 0 || m_listenFd >= 0)
+        return fail(kErrorInvalidParameter);
+    m_fd = fd;
+    m_shutdown = false;
+    return true;
+}
+
 bool CNamedPipe::IsOpen() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
