@@ -65,24 +65,24 @@ QString dataFolderPath()
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (base.isEmpty())
         return QString();
-    const QString folder = QDir(base).path() + QStringLiteral("/Kavo/") + QStringLiteral("TransferWizard");
+    const QString folder = QDir(base).path() + QStringLiteral("/Kavo/TransferWizard");
     QDir().mkpath(folder);
     return folder;
 }
 
 bool readOneRow(QSqlQuery &query)
 {
-    const bool ok = query.exec() && query.next();
-    return ok;
+    return query.exec() && query.next();
 }
 
-QStringList columnsOf(const QSqlDatabase &db, const QString &table, bool *ok)
+// Empty when the table cannot be read.
+QStringList columnsOf(const QSqlDatabase &db, const char *table)
 {
     QStringList columns;
     QSqlQuery query(db);
-    *ok = query.exec(QStringLiteral("PRAGMA table_info(") + table + QStringLiteral(")"));
-    while (*ok && query.next())
-        columns << query.value(1).toString().toLower();
+    if (query.exec(QStringLiteral("PRAGMA table_info(") + sql(table) + QStringLiteral(")")))
+        while (query.next())
+            columns << query.value(1).toString().toLower();
     query.finish();
     return columns;
 }
@@ -111,16 +111,13 @@ bool isOurs(const QSqlDatabase &db)
     const bool hasDevice = tables.contains(QLatin1String("device"));
     if (!hasSchemaData && !hasDevice)
         return tables.isEmpty();
-    bool ok = true;
-    if (hasSchemaData && !hasAll(columnsOf(db, sql("schema_data"), &ok), {"version", "initialized"}))
+    if (hasSchemaData && !hasAll(columnsOf(db, "schema_data"), {"version", "initialized"}))
         return false;
-    if (hasDevice
-        && !hasAll(columnsOf(db, sql("device"), &ok),
-                   {"device_id", "name", "has_been_configured", "type", "profile", "last_used_method",
-                    "lumo_registration_state", "prompt_for_lumo_registration",
-                    "data_rate_of_last_used_drive", "last_used_drive_name"}))
-        return false;
-    return ok;
+    return !hasDevice
+           || hasAll(columnsOf(db, "device"),
+                     {"device_id", "name", "has_been_configured", "type", "profile", "last_used_method",
+                      "lumo_registration_state", "prompt_for_lumo_registration",
+                      "data_rate_of_last_used_drive", "last_used_drive_name"});
 }
 
 bool runStatement(QSqlDatabase &db, const QString &statement)
