@@ -47,8 +47,8 @@ const char *const StatementSql[Hive::StatementCount] = {
     "SELECT name FROM keys WHERE parent = ?1 ORDER BY fold LIMIT 1 OFFSET ?2",
     "SELECT name, type FROM vals WHERE key = ?1 ORDER BY fold LIMIT 1 OFFSET ?2",
     "SELECT type, data FROM vals WHERE key = ?1 AND fold = ?2",
-    "INSERT INTO vals(key, name, fold, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
-    " ON CONFLICT(key, fold) DO UPDATE SET type = excluded.type, data = excluded.data",
+    ("INSERT INTO vals(key, name, fold, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
+     " ON CONFLICT(key, fold) DO UPDATE SET type = excluded.type, data = excluded.data"),
     "DELETE FROM vals WHERE key = ?1 AND fold = ?2",
     "SELECT count(*) FROM keys WHERE parent = ?1",
     "DELETE FROM keys WHERE id = ?1",
