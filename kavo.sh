@@ -81,7 +81,7 @@ case "$command" in
     bench)
         install_missing
         build build
-        for b in build/bin/bench_*; do echo "== $b"; "$b"; done
+        for b in build/bin/*_bench; do echo "== $b"; "$b"; done
         ;;
     *)
         echo "usage: $0 player|test|sanitize|tsan|bench" >&2
