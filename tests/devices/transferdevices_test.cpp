@@ -371,6 +371,33 @@ TEST_F(StoreFixture, CreateWaitsForAnotherWriterAndTakesTheNextId)
     EXPECT_EQ(m_store->count(), 2u);
 }
 
+TEST_F(StoreFixture, OpeningBesideAnotherFirstOpenKeepsOneSchemaRow)
+{
+    // Another process is part way through opening the new file: tables and
+    // row written, not yet committed. This open sees neither at first; it
+    // must still not add a second row once the other one commits.
+    QDir().mkpath(folderPath());
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(databasePath().toUtf8().constData(), &other), SQLITE_OK);
+    const std::string firstOpen = std::string("BEGIN IMMEDIATE;") + OurTables
+                                  + "INSERT INTO schema_data (version) VALUES (0);"
+                                    "UPDATE schema_data SET version = 65536;";
+    ASSERT_EQ(sqlite3_exec(other, firstOpen.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread committer([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    TransferDevices *devices = store();
+    committer.join();
+    sqlite3_close(other);
+    ASSERT_TRUE(devices->isOpen());
+    DevicePtr device(devices->createDevice(TV, "first"));
+    EXPECT_TRUE(device);
+    EXPECT_TRUE(devices->isInitialized());
+    closeStore();
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")), QStringLiteral("1"));
+}
+
 TEST_F(StoreFixture, ReadsLeaveNoLockBehindForOtherWriters)
 {
     TransferDevices *devices = store();
