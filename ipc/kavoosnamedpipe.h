@@ -19,7 +19,8 @@ public:
     ~CNamedPipe();
 
     // Server: binds and listens at once; the client is taken by the first
-    // Read or Write after it came (until then they fail with 536). Fails with
+    // Read or Write after it came. Until then a Write fails with 536 at once,
+    // a Read after waiting up to ListenWaitMs for the client. Fails with
     // 231 while another live server holds the name; a dead one's files are
     // replaced.
     bool Create(const std::string &pipeName);
@@ -56,6 +57,7 @@ public:
     static std::string PipeDirectory();
 
     static constexpr int WriteTimeoutMs = 2000;
+    static constexpr int ListenWaitMs = 250;
 
 private:
     bool acceptLocked();

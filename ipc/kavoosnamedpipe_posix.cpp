@@ -9,6 +9,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <poll.h>
 #include <strings.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -304,6 +305,19 @@ bool CNamedPipe::acceptLocked()
 
 bool CNamedPipe::Read(void *buffer, unsigned n)
 {
+    int listenFd = -1;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_fd < 0)
+            listenFd = m_listenFd;
+    }
+    if (listenFd >= 0) {
+        // A reader polling for a client that has not come would otherwise
+        // wake every 10 ms; Shutdown ends the wait at once. Only this thread
+        // takes the client, so the socket stays open meanwhile.
+        pollfd client{listenFd, POLLIN, 0};
+        poll(&client, 1, ListenWaitMs);
+    }
     int fd;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -365,6 +379,8 @@ void CNamedPipe::Shutdown()
     m_shutdown = true;
     if (m_fd >= 0)
         shutdown(m_fd, SHUT_RDWR);
+    if (m_listenFd >= 0)
+        shutdown(m_listenFd, SHUT_RDWR);
 }
 
 void CNamedPipe::Close()

@@ -1,0 +1,302 @@
+// One request/response round trip through two pipe endpoints in different
+// processes, against a raw SOCK_SEQPACKET one-message round trip, in the
+// same run. Requests are spaced more than the reader's 10 ms pause apart, so
+// that both readers are blocked in their reads when a message comes and the
+// figure measures the transport, not that pause. Target: ratio at most 2.
+// Also: the CPU a server endpoint costs while no client has come (its
+// reader polls every 10 ms).
+#include "ipc/ckavonamedpipeipc.h"
+#include "ipc/refcountedptr.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr auto Spacing = std::chrono::milliseconds(15);
+constexpr int Iterations = 400;
+const char Base[] = "PipeBench";
+
+std::string g_self;
+std::vector<double> g_pipeTimes;
+std::vector<double> g_rawTimes;
+
+class Echo : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
+{
+public:
+    explicit Echo(kvds::IKavoIPC *endpoint) : m_endpoint(endpoint) {}
+    void OnMessage(const std::string &, const std::string &topic, unsigned length, const void *data) override
+    {
+        if (topic == "IPCPipeError")
+            _exit(0);
+        int delivered = 0;
+        const char state = 1;
+        (void)length;
+        (void)data;
+        m_endpoint->Send(std::string("KavoMediaServer"), "Reply" + topic, 1, &state, &delivered);
+    }
+
+private:
+    kvds::IKavoIPC *m_endpoint;
+};
+
+// Notes when each reply reached its callback on the reader thread: that ends
+// the round trip; waking the benchmark's own thread afterwards does not count.
+class Replies : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
+{
+public:
+    void OnMessage(const std::string &, const std::string &, unsigned, const void *) override
+    {
+        const auto now = std::chrono::steady_clock::now();
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            ++m_count;
+            m_arrival = now;
+        }
+        m_changed.notify_one();
+    }
+    std::chrono::steady_clock::time_point WaitPast(unsigned count)
+    {
+        std::unique_lock<std::mutex> lock(m_lock);
+        m_changed.wait(lock, [&] { return m_count > count; });
+        return m_arrival;
+    }
+    unsigned Count()
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        return m_count;
+    }
+
+private:
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    unsigned m_count = 0;
+    std::chrono::steady_clock::time_point m_arrival;
+};
+
+// Child: the client endpoint answering every request.
+int RunEchoPeer()
+{
+    kvtl::RefCountedPtr<kvds::IKavoIPC> endpoint;
+    for (int attempt = 0; attempt < 100 && !kvds::CreateNamedPipeIPC(Base, false, nullptr, &endpoint); ++attempt)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (!endpoint)
+        return 1;
+    kvtl::RefCountedPtr<Echo> echo(new Echo(endpoint.get()));
+    endpoint->RegisterCallback(std::string("Echo"), echo.get(), false);
+    char c;
+    while (read(STDIN_FILENO, &c, 1) > 0) {
+    }
+    return 0;
+}
+
+// Child: a raw SEQPACKET listener echoing every message on its one connection.
+int RunRawPeer(const std::string &path)
+{
+    const int listenFd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    if (bind(listenFd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || listen(listenFd, 1) != 0)
+        return 1;
+    std::puts("ready");
+    std::fflush(stdout);
+    const int fd = accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
+        if (got <= 0)
+            return 0;
+        send(fd, buffer, 1, MSG_NOSIGNAL);
+    }
+}
+
+pid_t Spawn(const std::vector<std::string> &arguments, int &stdinFd, bool waitReady)
+{
+    int toChild[2];
+    int fromChild[2];
+    if (pipe2(toChild, O_CLOEXEC) != 0 || pipe2(fromChild, O_CLOEXEC) != 0)
+        std::abort();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(toChild[0], STDIN_FILENO);
+        dup2(fromChild[1], STDOUT_FILENO);
+        std::vector<char *> argv{const_cast<char *>(g_self.c_str())};
+        for (const auto &argument : arguments)
+            argv.push_back(const_cast<char *>(argument.c_str()));
+        argv.push_back(nullptr);
+        execv(g_self.c_str(), argv.data());
+        _exit(127);
+    }
+    close(toChild[0]);
+    close(fromChild[1]);
+    if (waitReady) {
+        char ready[6];
+        if (read(fromChild[0], ready, sizeof ready) != sizeof ready)
+            std::abort();
+    }
+    close(fromChild[0]);
+    stdinFd = toChild[1];
+    return pid;
+}
+
+void Finish(pid_t pid, int stdinFd)
+{
+    close(stdinFd);
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+}
+
+double Seconds(std::chrono::steady_clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+void BM_PipeEndpointRoundTrip(benchmark::State &state)
+{
+    kvtl::RefCountedPtr<kvds::IKavoIPC> player;
+    if (!kvds::CreateNamedPipeIPC(Base, true, nullptr, &player)) {
+        state.SkipWithError("cannot create the server endpoint");
+        return;
+    }
+    kvtl::RefCountedPtr<Replies> replies(new Replies);
+    player->RegisterCallback(std::string("Reply"), replies.get(), false);
+    int stdinFd = -1;
+    const pid_t peer = Spawn({"--echo-peer"}, stdinFd, false);
+    int delivered = 0;
+    // Until the client has come, writes fail (the pipe is still listening).
+    while (!player->Send(std::string("Player"), std::string("EchoWarmUp"), 0, nullptr, &delivered))
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    replies->WaitPast(0);
+    for (auto _ : state) {
+        std::this_thread::sleep_for(Spacing);
+        const unsigned before = replies->Count();
+        const auto start = std::chrono::steady_clock::now();
+        player->Send(std::string("Player"), std::string("EchoStartedRequest"), 0, nullptr, &delivered);
+        const double seconds = Seconds(replies->WaitPast(before) - start);
+        state.SetIterationTime(seconds);
+        g_pipeTimes.push_back(seconds);
+    }
+    player.reset();
+    Finish(peer, stdinFd);
+}
+
+void BM_RawSeqpacketRoundTrip(benchmark::State &state)
+{
+    const std::string path = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/raw-bench";
+    unlink(path.c_str());
+    int stdinFd = -1;
+    const pid_t peer = Spawn({"--raw-peer", path}, stdinFd, true);
+    const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+        state.SkipWithError("cannot connect to the raw peer");
+        return;
+    }
+    // About the size of a StartedRequest frame.
+    const std::string request(4 * 5 + 6 + 47, 'r');
+    char answer[16];
+    for (auto _ : state) {
+        std::this_thread::sleep_for(Spacing);
+        const auto start = std::chrono::steady_clock::now();
+        send(fd, request.data(), request.size(), MSG_NOSIGNAL);
+        recv(fd, answer, sizeof answer, 0);
+        const double seconds = Seconds(std::chrono::steady_clock::now() - start);
+        state.SetIterationTime(seconds);
+        g_rawTimes.push_back(seconds);
+    }
+    close(fd);
+    Finish(peer, stdinFd);
+    unlink(path.c_str());
+}
+
+double ProcessCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// A server endpoint with no client: its reader finds no peer every 10 ms.
+void BM_ListeningServerCpu(benchmark::State &state)
+{
+    for (auto _ : state) {
+        kvtl::RefCountedPtr<kvds::IKavoIPC> player;
+        if (!kvds::CreateNamedPipeIPC("PipeBenchIdle", true, nullptr, &player)) {
+            state.SkipWithError("cannot create the server endpoint");
+            return;
+        }
+        kvtl::RefCountedPtr<Replies> replies(new Replies);
+        player->RegisterCallback(std::string("Reply"), replies.get(), false);
+        const double cpuBefore = ProcessCpuSeconds();
+        const auto start = std::chrono::steady_clock::now();
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        const double wall = Seconds(std::chrono::steady_clock::now() - start);
+        state.counters["core_percent"] = 100.0 * (ProcessCpuSeconds() - cpuBefore) / wall;
+    }
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+BENCHMARK(BM_PipeEndpointRoundTrip)->UseManualTime()->Iterations(Iterations)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_RawSeqpacketRoundTrip)->UseManualTime()->Iterations(Iterations)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ListeningServerCpu)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    g_self = std::filesystem::canonical("/proc/self/exe").string();
+    if (argc >= 2 && std::strcmp(argv[1], "--echo-peer") == 0)
+        return RunEchoPeer();
+    if (argc >= 3 && std::strcmp(argv[1], "--raw-peer") == 0)
+        return RunRawPeer(argv[2]);
+
+    // Sockets go to a folder of our own, never the user's.
+    char pattern[] = "/tmp/kavo-pipe-bench-XXXXXX";
+    const char *root = mkdtemp(pattern);
+    if (!root)
+        return 1;
+    setenv("XDG_RUNTIME_DIR", root, 1);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    const double pipe = Median(g_pipeTimes);
+    const double raw = Median(g_rawTimes);
+    if (pipe > 0 && raw > 0)
+        std::printf("round trip, median: endpoints %.1f us, raw SEQPACKET %.1f us, ratio %.2f (target <= 2)\n",
+                    pipe * 1e6, raw * 1e6, pipe / raw);
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+    return 0;
+}
