@@ -7,7 +7,9 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <thread>
 
@@ -16,6 +18,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using kvtl::RefCountedPtr;
@@ -640,4 +643,68 @@ TEST_F(KavoIPCTest, ConcurrentSendersAndRegistrationsCountEveryCallback)
     EXPECT_EQ(total.load(), 200);
     EXPECT_EQ(ca->Count(), 100u);
     EXPECT_EQ(cb->Count(), 100u);
+}
+
+namespace {
+
+// In a child that may first become another user: connects to the socket
+// through an O_PATH descriptor opened before, so that the private folder
+// need not be searchable, and sends the request. Exit status: the answer,
+// 200 when there was none, 201 when the connection failed.
+int AnswerInChild(const std::string &socketPath, const std::string &request, bool asOtherUser)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int pathFd = open(socketPath.c_str(), O_PATH | O_CLOEXEC);
+        if (asOtherUser && (setresgid(65534, 65534, 65534) != 0 || setresuid(65534, 65534, 65534) != 0))
+            _exit(202);
+        char viaFd[64];
+        std::snprintf(viaFd, sizeof(viaFd), "/proc/self/fd/%d", pathFd);
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, viaFd, sizeof(address.sun_path) - 1);
+        if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0)
+            _exit(201);
+        // A refused peer may be answered and dropped before it has written.
+        send(fd, request.data(), request.size(), MSG_NOSIGNAL);
+        unsigned char answer[4];
+        size_t got = 0;
+        while (got < 4) {
+            const ssize_t n = read(fd, answer + got, 4 - got);
+            if (n <= 0)
+                break;
+            got += static_cast<size_t>(n);
+        }
+        _exit(got == 4 ? answer[0] : 200);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST_F(KavoIPCTest, RequestFromAnotherUserIsRefused)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "acting as another user needs root";
+    auto ipc = MakeEndpoint();
+    RefCountedPtr<RecordingCallback> cb(new RecordingCallback);
+    ipc->RegisterCallback(std::string("T"), cb.get(), true);
+    const std::string path = SocketPath(ipc);
+    ASSERT_EQ(chmod(path.c_str(), 0777), 0);
+
+    std::string request;
+    for (uint32_t v : {0x004Au, KavoIPC::kCopyDataTag, 528u + 3u}) {
+        for (int i = 0; i < 4; ++i)
+            request.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    }
+    std::string window = Impl(ipc)->WindowName();
+    window.resize(108, '\0');
+    request += window + BuildMessage("S", "T", "abc");
+
+    EXPECT_EQ(AnswerInChild(path, request, false), 1); // the way in works
+    EXPECT_EQ(AnswerInChild(path, request, true), 0);
+    EXPECT_EQ(cb->Count(), 1u);
 }
