@@ -35,7 +35,8 @@ TransferDevices *g_store = nullptr;
 
 // A store over a new file in its own data folder below the run's temporary
 // folder (each repetition starts from an empty table).
-TransferDevices *freshStore(const char *folder, TransferDevices::EndpointFactory endpoint = &CreateWindowMessageIPC)
+TransferDevices *freshStore(
+    const char *folder, TransferDevices::EndpointFactory endpoint = &CreateWindowMessageIPC)
 {
     delete g_store;
     const QString data = g_root->filePath(QString::fromLatin1(folder));
@@ -50,7 +51,8 @@ void createDevices(benchmark::State &state, TransferDevices *store)
 {
     int n = 0;
     for (auto _ : state) {
-        std::unique_ptr<TransferDevice> device(store->createDevice(n % 4, "Bench device " + std::to_string(n)));
+        std::unique_ptr<TransferDevice> device(
+            store->createDevice(n % 4, "Bench device " + std::to_string(n)));
         if (!device) {
             state.SkipWithError("createDevice failed");
             break;
@@ -97,11 +99,11 @@ public:
         for (const char *statement : RawSchema)
             sqlite3_exec(m_db, statement, nullptr, nullptr, nullptr);
         sqlite3_prepare_v2(m_db,
-                           "INSERT INTO device (device_id, name, has_been_configured, type, profile,"
-                           " last_used_method, lumo_registration_state, prompt_for_lumo_registration,"
-                           " data_rate_of_last_used_drive, last_used_drive_name)"
-                           " VALUES (?, ?, 0, ?, 0, 0, 0, 1, 0, '')",
-                           -1, &m_insert, nullptr);
+            "INSERT INTO device (device_id, name, has_been_configured, type, profile,"
+            " last_used_method, lumo_registration_state, prompt_for_lumo_registration,"
+            " data_rate_of_last_used_drive, last_used_drive_name)"
+            " VALUES (?, ?, 0, ?, 0, 0, 0, 1, 0, '')",
+            -1, &m_insert, nullptr);
     }
     ~RawTable()
     {
@@ -151,7 +153,8 @@ void BM_CreateDeviceThenRawInsert(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
-        std::unique_ptr<TransferDevice> device(store->createDevice(n % 4, "Bench device " + std::to_string(n)));
+        std::unique_ptr<TransferDevice> device(
+            store->createDevice(n % 4, "Bench device " + std::to_string(n)));
         const auto t1 = std::chrono::steady_clock::now();
         const bool inserted = raw.insert();
         const auto t2 = std::chrono::steady_clock::now();
@@ -260,15 +263,15 @@ int main(int argc, char **argv)
     if (reporter.pairedRatio > 0)
         std::printf("createDevice / raw sqlite3 insert, side by side (median of repetitions): %.2f"
                     " (target at most 1.3)\n",
-                    reporter.pairedRatio);
-    for (auto *times : {&reporter.realTime, &reporter.cpuTime}) {
+            reporter.pairedRatio);
+    for (auto *times : { &reporter.realTime, &reporter.cpuTime }) {
         const double store = (*times)["BM_CreateDevice"];
         const double silent = (*times)["BM_CreateDeviceSilent"];
         const double raw = (*times)["BM_RawInsert"];
         if (store > 0 && raw > 0)
             std::printf("createDevice / raw sqlite3 insert, median %s time: %.2f (target at most 1.3);"
                         " without the notice %.2f\n",
-                        times == &reporter.realTime ? "real" : "CPU", store / raw, silent / raw);
+                times == &reporter.realTime ? "real" : "CPU", store / raw, silent / raw);
     }
     delete g_store;
     benchmark::Shutdown();

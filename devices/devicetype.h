@@ -23,10 +23,10 @@ struct TransferDeviceTypeInfo
 };
 
 inline constexpr TransferDeviceTypeInfo TransferDeviceTypes[TransferDeviceTypeCount] = {
-    {DVDPlayer, "DVD Player", "DVD"},
-    {BluRayPlayer, "Blu-ray Player", "BluRay"},
-    {TV, "TV", "TV"},
-    {PlayStation3, "PlayStation\u00ae3", "Console"},
+    { DVDPlayer, "DVD Player", "DVD" },
+    { BluRayPlayer, "Blu-ray Player", "BluRay" },
+    { TV, "TV", "TV" },
+    { PlayStation3, "PlayStation\u00ae3", "Console" },
 };
 
 constexpr bool isKnownDeviceType(int type)

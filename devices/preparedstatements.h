@@ -18,7 +18,10 @@ public:
     class Use
     {
     public:
-        explicit Use(QSqlQuery *query) : m_query(query) {}
+        explicit Use(QSqlQuery *query)
+            : m_query(query)
+        {
+        }
         ~Use()
         {
             if (m_query)

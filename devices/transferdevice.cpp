@@ -11,49 +11,53 @@ namespace TransferDevicesLibrary {
 
 namespace {
 
-const char LoadStatement[] =
-    "SELECT name AS name, has_been_configured AS has_been_configured,"
-    "       type AS type, profile AS profile, last_used_method AS last_used_method,"
-    "       lumo_registration_state AS lumo_registration_state,"
-    "       prompt_for_lumo_registration AS prompt_for_lumo_registration,"
-    "       data_rate_of_last_used_drive AS data_rate_of_last_used_drive,"
-    "       last_used_drive_name AS last_used_drive_name  FROM device WHERE device_id = :ID";
+const char LoadStatement[]
+    = "SELECT name AS name, has_been_configured AS has_been_configured,"
+      "       type AS type, profile AS profile, last_used_method AS last_used_method,"
+      "       lumo_registration_state AS lumo_registration_state,"
+      "       prompt_for_lumo_registration AS prompt_for_lumo_registration,"
+      "       data_rate_of_last_used_drive AS data_rate_of_last_used_drive,"
+      "       last_used_drive_name AS last_used_drive_name  FROM device WHERE device_id = :ID";
 
 const char LookupStatement[] = "SELECT name FROM device WHERE device_id = :ID";
 
-const char UpdateStatement[] =
-    "UPDATE device   SET name = :NAME, has_been_configured = :CONF,"
-    "       type = :TYPE, profile = :PROFILE, last_used_method = :METHOD,"
-    "       lumo_registration_state = :LUMOSTATE,"
-    "       prompt_for_lumo_registration = :LUMOPROMPT,"
-    "       data_rate_of_last_used_drive = :DATARATE,"
-    "       last_used_drive_name = :DRIVENAME WHERE device_id = :ID";
+const char UpdateStatement[] = "UPDATE device   SET name = :NAME, has_been_configured = :CONF,"
+                               "       type = :TYPE, profile = :PROFILE, last_used_method = :METHOD,"
+                               "       lumo_registration_state = :LUMOSTATE,"
+                               "       prompt_for_lumo_registration = :LUMOPROMPT,"
+                               "       data_rate_of_last_used_drive = :DATARATE,"
+                               "       last_used_drive_name = :DRIVENAME WHERE device_id = :ID";
 
-const char InsertStatement[] =
-    "INSERT INTO device (device_id, name, has_been_configured,"
-    "                    type, profile, last_used_method,"
-    "                    lumo_registration_state, prompt_for_lumo_registration,"
-    "                    data_rate_of_last_used_drive,"
-    "                    last_used_drive_name) VALUES (:ID, :NAME, :CONF, :TYPE, :PROFILE, :METHOD,"
-    "         :LUMOSTATE, :LUMOPROMPT, :DATARATE, :DRIVENAME)";
+const char InsertStatement[]
+    = "INSERT INTO device (device_id, name, has_been_configured,"
+      "                    type, profile, last_used_method,"
+      "                    lumo_registration_state, prompt_for_lumo_registration,"
+      "                    data_rate_of_last_used_drive,"
+      "                    last_used_drive_name) VALUES (:ID, :NAME, :CONF, :TYPE, :PROFILE, :METHOD,"
+      "         :LUMOSTATE, :LUMOPROMPT, :DATARATE, :DRIVENAME)";
 
 const char FieldStatement[] = "UPDATE device   SET %1 = :VALUE WHERE device_id = :ID";
 
-const char TypeStatement[] =
-    "UPDATE device   SET type = :TYPE, profile = :PROFILE,"
-    "       last_used_method = :METHOD,"
-    "       last_used_drive_name = :DRIVENAME,"
-    "       lumo_registration_state = :LUMOSTATE,"
-    "       prompt_for_lumo_registration = :LUMOPROMPT WHERE device_id = :ID";
+const char TypeStatement[] = "UPDATE device   SET type = :TYPE, profile = :PROFILE,"
+                             "       last_used_method = :METHOD,"
+                             "       last_used_drive_name = :DRIVENAME,"
+                             "       lumo_registration_state = :LUMOSTATE,"
+                             "       prompt_for_lumo_registration = :LUMOPROMPT WHERE device_id = :ID";
 
 // The column name becomes part of the statement text, so only the device
 // table's own value columns are let through.
 bool isValueColumn(const QString &column)
 {
     static const char *const columns[] = {
-        "name", "has_been_configured", "type", "profile", "last_used_method",
-        "lumo_registration_state", "prompt_for_lumo_registration",
-        "data_rate_of_last_used_drive", "last_used_drive_name",
+        "name",
+        "has_been_configured",
+        "type",
+        "profile",
+        "last_used_method",
+        "lumo_registration_state",
+        "prompt_for_lumo_registration",
+        "data_rate_of_last_used_drive",
+        "last_used_drive_name",
     };
     for (const char *known : columns)
         if (column == QLatin1String(known))
@@ -112,8 +116,8 @@ bool TransferDevice::load()
     m_lastUsedMethod = readInt(query->value(QStringLiteral("last_used_method")));
     m_lumoRegistrationState = readInt(query->value(QStringLiteral("lumo_registration_state")));
     m_promptForLumoRegistration = query->value(QStringLiteral("prompt_for_lumo_registration")).toBool();
-    m_dataRateOfLastUsedDrive =
-        static_cast<uint32_t>(query->value(QStringLiteral("data_rate_of_last_used_drive")).toLongLong());
+    m_dataRateOfLastUsedDrive
+        = static_cast<uint32_t>(query->value(QStringLiteral("data_rate_of_last_used_drive")).toLongLong());
     m_lastUsedDriveName = readText(query->value(QStringLiteral("last_used_drive_name")));
     return true;
 }

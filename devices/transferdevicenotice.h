@@ -18,7 +18,7 @@ struct TransferDeviceNotice
 
     void encode(unsigned char (&out)[Size]) const
     {
-        const uint32_t words[3] = {one, deviceId, state};
+        const uint32_t words[3] = { one, deviceId, state };
         for (int w = 0; w < 3; ++w)
             for (int b = 0; b < 4; ++b)
                 out[w * 4 + b] = static_cast<unsigned char>(words[w] >> (8 * b));
@@ -30,7 +30,7 @@ struct TransferDeviceNotice
         if (!data || length != Size)
             return false;
         const auto *in = static_cast<const unsigned char *>(data);
-        uint32_t words[3] = {0, 0, 0};
+        uint32_t words[3] = { 0, 0, 0 };
         for (int w = 0; w < 3; ++w)
             for (int b = 0; b < 4; ++b)
                 words[w] |= uint32_t(in[w * 4 + b]) << (8 * b);

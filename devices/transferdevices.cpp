@@ -23,26 +23,25 @@ constexpr uint32_t FirstDeviceId = 10000;
 const char ConnectionName[] = "TransferDevicesLibraryDatabaseConnection";
 const char ConnectOptions[] = "QSQLITE_BUSY_TIMEOUT=120000";
 
-const char SchemaScript[] =
-    "PRAGMA auto_vacuum = full"
-    "    ;;    "
-    "PRAGMA temp_store = MEMORY"
-    "    ;;    "
-    "CREATE TABLE IF NOT EXISTS schema_data ("
-    "  version INTEGER NOT NULL DEFAULT 0,"
-    "  initialized INTEGER NOT NULL DEFAULT 0)"
-    "    ;;    "
-    "CREATE TABLE IF NOT EXISTS device ("
-    "  device_id INTEGER PRIMARY KEY NOT NULL,"
-    "  name TEXT NOT NULL,"
-    "  has_been_configured INTEGER NOT NULL DEFAULT 0,"
-    "  type INTEGER NOT NULL,"
-    "  profile INTEGER NOT NULL,"
-    "  last_used_method INTEGER,"
-    "  lumo_registration_state INTEGER,"
-    "  prompt_for_lumo_registration INTEGER NOT NULL DEFAULT 1,"
-    "  data_rate_of_last_used_drive INTEGER NOT NULL DEFAULT 0,"
-    "  last_used_drive_name TEXT)";
+const char SchemaScript[] = "PRAGMA auto_vacuum = full"
+                            "    ;;    "
+                            "PRAGMA temp_store = MEMORY"
+                            "    ;;    "
+                            "CREATE TABLE IF NOT EXISTS schema_data ("
+                            "  version INTEGER NOT NULL DEFAULT 0,"
+                            "  initialized INTEGER NOT NULL DEFAULT 0)"
+                            "    ;;    "
+                            "CREATE TABLE IF NOT EXISTS device ("
+                            "  device_id INTEGER PRIMARY KEY NOT NULL,"
+                            "  name TEXT NOT NULL,"
+                            "  has_been_configured INTEGER NOT NULL DEFAULT 0,"
+                            "  type INTEGER NOT NULL,"
+                            "  profile INTEGER NOT NULL,"
+                            "  last_used_method INTEGER,"
+                            "  lumo_registration_state INTEGER,"
+                            "  prompt_for_lumo_registration INTEGER NOT NULL DEFAULT 1,"
+                            "  data_rate_of_last_used_drive INTEGER NOT NULL DEFAULT 0,"
+                            "  last_used_drive_name TEXT)";
 
 // A pointer needs no constructor at load time; the lock guards first use.
 TransferDevices *s_instance = nullptr;
@@ -111,13 +110,13 @@ bool isOurs(const QSqlDatabase &db)
     const bool hasDevice = tables.contains(QLatin1String("device"));
     if (!hasSchemaData && !hasDevice)
         return tables.isEmpty();
-    if (hasSchemaData && !hasAll(columnsOf(db, "schema_data"), {"version", "initialized"}))
+    if (hasSchemaData && !hasAll(columnsOf(db, "schema_data"), { "version", "initialized" }))
         return false;
     return !hasDevice
-           || hasAll(columnsOf(db, "device"),
-                     {"device_id", "name", "has_been_configured", "type", "profile", "last_used_method",
-                      "lumo_registration_state", "prompt_for_lumo_registration",
-                      "data_rate_of_last_used_drive", "last_used_drive_name"});
+        || hasAll(columnsOf(db, "device"),
+            { "device_id", "name", "has_been_configured", "type", "profile", "last_used_method",
+                "lumo_registration_state", "prompt_for_lumo_registration", "data_rate_of_last_used_drive",
+                "last_used_drive_name" });
 }
 
 bool runStatement(QSqlDatabase &db, const QString &statement)
@@ -282,8 +281,8 @@ TransferDevice *TransferDevices::deviceAt(unsigned index)
     QMutexLocker lock(&d->mutex);
     unsigned deviceId = 0;
     {
-        PreparedStatements::Use query =
-            d->statement("SELECT device_id AS device_id FROM device ORDER BY device_id ASC LIMIT 1 OFFSET :INDEX");
+        PreparedStatements::Use query = d->statement(
+            "SELECT device_id AS device_id FROM device ORDER BY device_id ASC LIMIT 1 OFFSET :INDEX");
         if (!query)
             return nullptr;
         query->bindValue(QStringLiteral(":INDEX"), index);
@@ -366,8 +365,8 @@ bool TransferDevices::removeDevice(TransferDevice *device)
         unsigned char payload[TransferDeviceNotice::Size];
         notice.encode(payload);
         int delivered = 0;
-        d->ipc->Send(d->componentId, std::string("Device/Remove"), TransferDeviceNotice::Size, payload,
-                     &delivered);
+        d->ipc->Send(
+            d->componentId, std::string("Device/Remove"), TransferDeviceNotice::Size, payload, &delivered);
     }
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ipc/ikavoipc.h"
 #include "devices/preparedstatements.h"
+#include "ipc/ikavoipc.h"
 #include "ipc/refcountedptr.h"
 
 #include <QRecursiveMutex>

@@ -33,16 +33,15 @@ namespace {
 
 enum Exit { Done = 0, Failed = 1, Usage = 2, NoDatabase = 3, NoEndpoint = 4 };
 
-const char UsageText[] =
-    "usage: kavo-devices list\n"
-    "       kavo-devices add TYPE NAME\n"
-    "       kavo-devices rename ID NAME\n"
-    "       kavo-devices retype ID TYPE\n"
-    "       kavo-devices configure ID\n"
-    "       kavo-devices remove ID\n"
-    "       kavo-devices watch [COUNT]\n"
-    "TYPE is a code 0-3 or one of DVD, BluRay, TV, Console.\n"
-    "Changes are announced as KAVO_COMPONENT_ID (default \"kavo-devices\").\n";
+const char UsageText[] = "usage: kavo-devices list\n"
+                         "       kavo-devices add TYPE NAME\n"
+                         "       kavo-devices rename ID NAME\n"
+                         "       kavo-devices retype ID TYPE\n"
+                         "       kavo-devices configure ID\n"
+                         "       kavo-devices remove ID\n"
+                         "       kavo-devices watch [COUNT]\n"
+                         "TYPE is a code 0-3 or one of DVD, BluRay, TV, Console.\n"
+                         "Changes are announced as KAVO_COMPONENT_ID (default \"kavo-devices\").\n";
 
 int usage(const char *problem = nullptr)
 {
@@ -115,7 +114,7 @@ bool parseId(const char *text, unsigned *id)
 void printDevice(const TransferDevice &device)
 {
     std::printf("%u\t%d %s\t%s\t%s\n", device.deviceId(), device.type(), typeLabel(device.type()),
-                device.name().c_str(), device.hasBeenConfigured() ? "configured" : "not configured");
+        device.name().c_str(), device.hasBeenConfigured() ? "configured" : "not configured");
 }
 
 int list(TransferDevices *store)
@@ -136,7 +135,8 @@ std::unique_ptr<TransferDevice> reread(TransferDevices *store, const TransferDev
     return std::unique_ptr<TransferDevice>(store->deviceById(device.deviceId()));
 }
 
-int written(TransferDevices *store, const TransferDevice &device, bool (*check)(const TransferDevice &, const TransferDevice &))
+int written(TransferDevices *store, const TransferDevice &device,
+    bool (*check)(const TransferDevice &, const TransferDevice &))
 {
     std::unique_ptr<TransferDevice> row = reread(store, device);
     if (!row || !check(device, *row)) {
@@ -150,15 +150,18 @@ int written(TransferDevices *store, const TransferDevice &device, bool (*check)(
 class NoticePrinter : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    explicit NoticePrinter(long long limit) : m_limit(limit) {}
+    explicit NoticePrinter(long long limit)
+        : m_limit(limit)
+    {
+    }
 
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override
     {
         TransferDeviceNotice notice;
         if (notice.decode(data, length)) {
             std::printf("%s\t%s\tid %" PRIu32 " state %" PRIu32 "%s\n", sender.c_str(), topic.c_str(),
-                        notice.deviceId, notice.state, notice.one == 1 ? "" : " (first word not 1)");
+                notice.deviceId, notice.state, notice.one == 1 ? "" : " (first word not 1)");
         } else {
             std::printf("%s\t%s\t%u bytes:", sender.c_str(), topic.c_str(), length);
             for (unsigned i = 0; i < length; ++i)
@@ -172,7 +175,7 @@ public:
 
 private:
     const long long m_limit;
-    std::atomic<long long> m_seen{0};
+    std::atomic<long long> m_seen { 0 };
 };
 
 int watch(int argc, char **argv)
@@ -207,9 +210,18 @@ int watch(int argc, char **argv)
     return Done;
 }
 
-bool sameName(const TransferDevice &wanted, const TransferDevice &row) { return wanted.name() == row.name(); }
-bool sameType(const TransferDevice &wanted, const TransferDevice &row) { return wanted.type() == row.type(); }
-bool configured(const TransferDevice &, const TransferDevice &row) { return row.hasBeenConfigured(); }
+bool sameName(const TransferDevice &wanted, const TransferDevice &row)
+{
+    return wanted.name() == row.name();
+}
+bool sameType(const TransferDevice &wanted, const TransferDevice &row)
+{
+    return wanted.type() == row.type();
+}
+bool configured(const TransferDevice &, const TransferDevice &row)
+{
+    return row.hasBeenConfigured();
+}
 
 int run(int argc, char **argv)
 {
@@ -223,7 +235,8 @@ int run(int argc, char **argv)
 
     int type = 0;
     unsigned id = 0;
-    const bool takesId = command == "rename" || command == "retype" || command == "configure" || command == "remove";
+    const bool takesId
+        = command == "rename" || command == "retype" || command == "configure" || command == "remove";
     if (takesId && argc >= 3 && !parseId(argv[2], &id))
         return usage("not a device id");
     if (command == "list") {

@@ -61,7 +61,8 @@ int churn()
     if (!store->isOpen())
         return 4;
     for (unsigned tick = 0;; ++tick) {
-        std::unique_ptr<TransferDevice> device(store->createDevice(int(tick % 4), "churn " + std::to_string(tick)));
+        std::unique_ptr<TransferDevice> device(
+            store->createDevice(int(tick % 4), "churn " + std::to_string(tick)));
         if (!device)
             return 3;
         device->setName("renamed " + std::to_string(tick));

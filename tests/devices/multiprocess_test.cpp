@@ -1,9 +1,9 @@
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
-#include "tests/common/testenvironment.h"
-#include "tests/devices/sqlitefile.h"
 #include "ipc/kavoipc.h"
 #include "ipc/refcountedimpl.h"
+#include "tests/common/testenvironment.h"
+#include "tests/devices/sqlitefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,11 +50,11 @@ struct Received
 class Collector : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_received.push_back({sender, topic, QByteArray(static_cast<const char *>(data), int(length))});
+        m_received.push_back({ sender, topic, QByteArray(static_cast<const char *>(data), int(length)) });
     }
 
     std::vector<Received> received()
@@ -71,7 +71,7 @@ private:
 QByteArray payload(uint32_t id, uint32_t state)
 {
     QByteArray bytes;
-    for (uint32_t word : {1u, id, state})
+    for (uint32_t word : { 1u, id, state })
         for (int b = 0; b < 4; ++b)
             bytes.append(char((word >> (8 * b)) & 0xFF));
     return bytes;
@@ -99,7 +99,7 @@ TEST_F(MultiProcess, FourProcessesCreatingAtOnceGetDistinctIds)
     const int perProcess = 50;
     std::vector<std::unique_ptr<QProcess>> helpers;
     for (int i = 0; i < processes; ++i) {
-        helpers.push_back(startHelper({QStringLiteral("create"), QString::number(perProcess)}));
+        helpers.push_back(startHelper({ QStringLiteral("create"), QString::number(perProcess) }));
         ASSERT_TRUE(helpers.back()->waitForStarted(LongWait));
     }
     // All are up before any starts: the new file is opened and written by
@@ -126,16 +126,19 @@ TEST_F(MultiProcess, FourProcessesCreatingAtOnceGetDistinctIds)
     EXPECT_EQ(ids.size(), size_t(processes * perProcess));
     EXPECT_EQ(*ids.begin(), 10000u);
     EXPECT_EQ(*ids.rbegin(), 10000u + processes * perProcess - 1);
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM device")), QStringLiteral("200"));
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")), QStringLiteral("1"));
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT initialized FROM schema_data")), QStringLiteral("1"));
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM device")),
+        QStringLiteral("200"));
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")),
+        QStringLiteral("1"));
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT initialized FROM schema_data")),
+        QStringLiteral("1"));
 }
 
 TEST_F(MultiProcess, KilledWriterLeavesAConsistentFile)
 {
     int ticks = 0;
     for (int round = 0; round < 3; ++round) {
-        std::unique_ptr<QProcess> writer = startHelper({QStringLiteral("churn")});
+        std::unique_ptr<QProcess> writer = startHelper({ QStringLiteral("churn") });
         ASSERT_TRUE(writer->waitForStarted(LongWait));
         // Kill at a different point of the write cycle each round.
         const int until = 20 + round * 7;
@@ -150,7 +153,7 @@ TEST_F(MultiProcess, KilledWriterLeavesAConsistentFile)
         EXPECT_EQ(writer->exitStatus(), QProcess::CrashExit);
         ticks += until;
 
-        std::unique_ptr<QProcess> reader = startHelper({QStringLiteral("open")});
+        std::unique_ptr<QProcess> reader = startHelper({ QStringLiteral("open") });
         ASSERT_TRUE(reader->waitForFinished(LongWait));
         const QByteArray answer = reader->readAll().trimmed();
         EXPECT_TRUE(answer.startsWith("open 1 count ")) << answer.constData();
@@ -179,7 +182,7 @@ TEST_F(MultiProcess, AnotherProcessReceivesEveryNoticeWithTheWritersId)
     kvtl::RefCountedPtr<Collector> collector(new Collector);
     ASSERT_TRUE(endpoint->RegisterCallback(std::string("Device/"), collector.get(), false));
 
-    std::unique_ptr<QProcess> writer = startHelper({QStringLiteral("notify")});
+    std::unique_ptr<QProcess> writer = startHelper({ QStringLiteral("notify") });
     ASSERT_TRUE(writer->waitForFinished(LongWait));
     ASSERT_EQ(writer->exitCode(), 0);
     std::string sender;
@@ -196,8 +199,8 @@ TEST_F(MultiProcess, AnotherProcessReceivesEveryNoticeWithTheWritersId)
     // Delivery is synchronous: once the writer is done, so are its notices.
     const std::vector<Received> received = collector->received();
     ASSERT_EQ(received.size(), 3u);
-    const char *topics[] = {"Device/Create", "Device/Change", "Device/Remove"};
-    const QByteArray payloads[] = {payload(id, 1), payload(id, 1), payload(id, 0)};
+    const char *topics[] = { "Device/Create", "Device/Change", "Device/Remove" };
+    const QByteArray payloads[] = { payload(id, 1), payload(id, 1), payload(id, 0) };
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(received[i].sender, sender);
         EXPECT_EQ(received[i].topic, topics[i]);
@@ -216,8 +219,10 @@ TEST_F(MultiProcess, ReadOnlyDatabaseIsLeftClosedAndUntouched)
     }
     // Readable but not writable for the reader, which runs under another
     // account when the tests run as the superuser.
-    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    const QFileDevice::Permissions enterable = readOnly | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    const QFileDevice::Permissions readOnly
+        = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const QFileDevice::Permissions enterable
+        = readOnly | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
     QString folder = databasePath();
     while (folder.size() > m_environment->root().size()) {
         folder = QFileInfo(folder).path();
@@ -229,7 +234,7 @@ TEST_F(MultiProcess, ReadOnlyDatabaseIsLeftClosedAndUntouched)
     const QByteArray before = file.readAll();
     file.close();
 
-    std::unique_ptr<QProcess> reader = startHelper({QStringLiteral("open-unprivileged")});
+    std::unique_ptr<QProcess> reader = startHelper({ QStringLiteral("open-unprivileged") });
     ASSERT_TRUE(reader->waitForFinished(LongWait));
     EXPECT_EQ(reader->exitCode(), 0);
     EXPECT_EQ(reader->readAll().trimmed(), QByteArray("open 0 count 0"));

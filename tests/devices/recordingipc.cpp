@@ -1,13 +1,13 @@
 #include "tests/devices/recordingipc.h"
 
-bool RecordingIPC::Send(const std::string &sender, const std::string &topic, unsigned length,
-                        const void *data, int *delivered)
+bool RecordingIPC::Send(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data, int *delivered)
 {
     if (delivered)
         *delivered = 0;
     if (sender.empty() || topic.empty() || (length && !data))
         return false;
-    log().append({sender, topic, QByteArray(static_cast<const char *>(data), int(length))});
+    log().append({ sender, topic, QByteArray(static_cast<const char *>(data), int(length)) });
     return true;
 }
 

@@ -26,7 +26,7 @@ public:
 
     bool RegisterCallback(const std::string &, kvds::IKavoIPCCallback *, bool) override { return false; }
     bool Send(const std::string &sender, const std::string &topic, unsigned length, const void *data,
-              int *delivered) override;
+        int *delivered) override;
 
     static QList<SentNotice> &log();
     // An endpoint factory for TransferDevices::instance.

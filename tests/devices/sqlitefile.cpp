@@ -10,8 +10,9 @@ struct Handle
 {
     explicit Handle(const QString &path)
     {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                            nullptr) != SQLITE_OK) {
+        if (sqlite3_open_v2(
+                path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+            != SQLITE_OK) {
             sqlite3_close(db);
             db = nullptr;
         } else {
@@ -27,7 +28,8 @@ struct Handle
 bool exec(const QString &path, const QString &statements)
 {
     Handle h(path);
-    return h.db && sqlite3_exec(h.db, statements.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    return h.db
+        && sqlite3_exec(h.db, statements.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 QString value(const QString &path, const QString &query)
@@ -57,7 +59,8 @@ QStringList tables(const QString &path)
     sqlite3_stmt *statement = nullptr;
     if (!h.db
         || sqlite3_prepare_v2(h.db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name", -1,
-                              &statement, nullptr) != SQLITE_OK)
+               &statement, nullptr)
+            != SQLITE_OK)
         return names;
     while (sqlite3_step(statement) == SQLITE_ROW)
         names << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));

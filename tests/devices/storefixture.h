@@ -28,9 +28,8 @@ protected:
         m_environment.reset();
     }
 
-    TransferDevicesLibrary::TransferDevices *
-    store(const std::string &componentId = "TestComponent",
-          TransferDevicesLibrary::TransferDevices::EndpointFactory factory = &RecordingIPC::create)
+    TransferDevicesLibrary::TransferDevices *store(const std::string &componentId = "TestComponent",
+        TransferDevicesLibrary::TransferDevices::EndpointFactory factory = &RecordingIPC::create)
     {
         if (!m_store)
             m_store = TransferDevicesLibrary::TransferDevices::instance(componentId, factory);

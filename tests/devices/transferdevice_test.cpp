@@ -26,9 +26,9 @@ protected:
 
     QString column(const char *name)
     {
-        return SqliteFile::value(databasePath(), QStringLiteral("SELECT ") + QLatin1String(name)
-                                                     + QStringLiteral(" FROM device WHERE device_id = ")
-                                                     + QString::number(device->deviceId()));
+        return SqliteFile::value(databasePath(),
+            QStringLiteral("SELECT ") + QLatin1String(name)
+                + QStringLiteral(" FROM device WHERE device_id = ") + QString::number(device->deviceId()));
     }
 
     DevicePtr device;
@@ -81,7 +81,10 @@ TEST_F(RecordFixture, SetNameWritesAndAnnouncesAChange)
     ASSERT_EQ(RecordingIPC::log().size(), 1);
     EXPECT_EQ(RecordingIPC::log().at(0).topic, "Device/Change");
     EXPECT_EQ(RecordingIPC::log().at(0).sender, "TestComponent");
-    EXPECT_EQ(RecordingIPC::log().at(0).payload, QByteArray::fromHex("01000000" "10270000" "01000000"));
+    EXPECT_EQ(RecordingIPC::log().at(0).payload,
+        QByteArray::fromHex("01000000"
+                            "10270000"
+                            "01000000"));
 }
 
 TEST_F(RecordFixture, MarkConfiguredWritesOnce)
@@ -89,7 +92,8 @@ TEST_F(RecordFixture, MarkConfiguredWritesOnce)
     device->markConfigured();
     EXPECT_TRUE(device->hasBeenConfigured());
     EXPECT_EQ(column("has_been_configured"), QStringLiteral("1"));
-    ASSERT_TRUE(SqliteFile::exec(databasePath(), QStringLiteral("UPDATE device SET has_been_configured = 0")));
+    ASSERT_TRUE(
+        SqliteFile::exec(databasePath(), QStringLiteral("UPDATE device SET has_been_configured = 0")));
     device->markConfigured();
     EXPECT_EQ(column("has_been_configured"), QStringLiteral("0"));
     EXPECT_EQ(RecordingIPC::log().size(), 1);
@@ -98,11 +102,11 @@ TEST_F(RecordFixture, MarkConfiguredWritesOnce)
 TEST_F(RecordFixture, SetTypeResetsTheTypeDependentFields)
 {
     ASSERT_TRUE(SqliteFile::exec(databasePath(),
-                                 QStringLiteral("UPDATE device SET has_been_configured = 1, profile = 5,"
-                                                " last_used_method = 2, lumo_registration_state = 1,"
-                                                " prompt_for_lumo_registration = 0,"
-                                                " data_rate_of_last_used_drive = 4000000000,"
-                                                " last_used_drive_name = 'E:'")));
+        QStringLiteral("UPDATE device SET has_been_configured = 1, profile = 5,"
+                       " last_used_method = 2, lumo_registration_state = 1,"
+                       " prompt_for_lumo_registration = 0,"
+                       " data_rate_of_last_used_drive = 4000000000,"
+                       " last_used_drive_name = 'E:'")));
     ASSERT_TRUE(device->reload());
     EXPECT_EQ(device->profile(), 5);
     EXPECT_EQ(device->lastUsedMethod(), 2);
@@ -134,7 +138,10 @@ TEST_F(RecordFixture, SetTypeResetsTheTypeDependentFields)
 
     ASSERT_EQ(RecordingIPC::log().size(), 1);
     EXPECT_EQ(RecordingIPC::log().at(0).topic, "Device/Change");
-    EXPECT_EQ(RecordingIPC::log().at(0).payload, QByteArray::fromHex("01000000" "10270000" "01000000"));
+    EXPECT_EQ(RecordingIPC::log().at(0).payload,
+        QByteArray::fromHex("01000000"
+                            "10270000"
+                            "01000000"));
 }
 
 TEST_F(RecordFixture, SetTypeToTheCurrentTypeWritesNothing)
@@ -155,9 +162,15 @@ TEST_F(RecordFixture, LumoStateOneGivesStateWordThreeAndRemovalZero)
     ASSERT_TRUE(device->sendNotice("Device/Change"));
     ASSERT_TRUE(m_store->removeDevice(device.release()));
     ASSERT_EQ(RecordingIPC::log().size(), 2);
-    EXPECT_EQ(RecordingIPC::log().at(0).payload, QByteArray::fromHex("01000000" "10270000" "03000000"));
+    EXPECT_EQ(RecordingIPC::log().at(0).payload,
+        QByteArray::fromHex("01000000"
+                            "10270000"
+                            "03000000"));
     EXPECT_EQ(RecordingIPC::log().at(1).topic, "Device/Remove");
-    EXPECT_EQ(RecordingIPC::log().at(1).payload, QByteArray::fromHex("01000000" "10270000" "00000000"));
+    EXPECT_EQ(RecordingIPC::log().at(1).payload,
+        QByteArray::fromHex("01000000"
+                            "10270000"
+                            "00000000"));
 }
 
 TEST_F(RecordFixture, LoadOfAMissingRowFailsAndKeepsTheDefaults)
@@ -173,9 +186,9 @@ TEST_F(RecordFixture, LoadOfAMissingRowFailsAndKeepsTheDefaults)
 TEST_F(RecordFixture, NullColumnsLoadAsZeroAndEmpty)
 {
     ASSERT_TRUE(SqliteFile::exec(databasePath(),
-                                 QStringLiteral("UPDATE device SET last_used_method = NULL,"
-                                                " lumo_registration_state = NULL, last_used_drive_name = NULL,"
-                                                " last_used_method = NULL")));
+        QStringLiteral("UPDATE device SET last_used_method = NULL,"
+                       " lumo_registration_state = NULL, last_used_drive_name = NULL,"
+                       " last_used_method = NULL")));
     ASSERT_TRUE(device->updateField(QStringLiteral("last_used_method"), 7));
     ASSERT_TRUE(device->updateField(QStringLiteral("last_used_method"), QVariant()));
     EXPECT_EQ(column("last_used_method"), QStringLiteral("<null>"));

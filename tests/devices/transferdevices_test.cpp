@@ -31,14 +31,14 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-const char OurTables[] =
-    "CREATE TABLE schema_data (version INTEGER NOT NULL DEFAULT 0,"
-    " initialized INTEGER NOT NULL DEFAULT 0);"
-    "CREATE TABLE device (device_id INTEGER PRIMARY KEY NOT NULL, name TEXT NOT NULL,"
-    " has_been_configured INTEGER NOT NULL DEFAULT 0, type INTEGER NOT NULL, profile INTEGER NOT NULL,"
-    " last_used_method INTEGER, lumo_registration_state INTEGER,"
-    " prompt_for_lumo_registration INTEGER NOT NULL DEFAULT 1,"
-    " data_rate_of_last_used_drive INTEGER NOT NULL DEFAULT 0, last_used_drive_name TEXT);";
+const char OurTables[]
+    = "CREATE TABLE schema_data (version INTEGER NOT NULL DEFAULT 0,"
+      " initialized INTEGER NOT NULL DEFAULT 0);"
+      "CREATE TABLE device (device_id INTEGER PRIMARY KEY NOT NULL, name TEXT NOT NULL,"
+      " has_been_configured INTEGER NOT NULL DEFAULT 0, type INTEGER NOT NULL, profile INTEGER NOT NULL,"
+      " last_used_method INTEGER, lumo_registration_state INTEGER,"
+      " prompt_for_lumo_registration INTEGER NOT NULL DEFAULT 1,"
+      " data_rate_of_last_used_drive INTEGER NOT NULL DEFAULT 0, last_used_drive_name TEXT);";
 
 // What every operation of a store that is not open must answer.
 void expectClosed(TransferDevices *devices)
@@ -68,10 +68,13 @@ TEST_F(StoreFixture, NewProfileCreatesFolderFileAndEmptyTables)
     closeStore();
 
     ASSERT_TRUE(QFileInfo(databasePath()).isFile());
-    EXPECT_EQ(SqliteFile::tables(databasePath()), (QStringList{QStringLiteral("device"), QStringLiteral("schema_data")}));
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")), QStringLiteral("1"));
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT version || ',' || initialized FROM schema_data")),
-              QStringLiteral("65536,0"));
+    EXPECT_EQ(SqliteFile::tables(databasePath()),
+        (QStringList { QStringLiteral("device"), QStringLiteral("schema_data") }));
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")),
+        QStringLiteral("1"));
+    EXPECT_EQ(SqliteFile::value(
+                  databasePath(), QStringLiteral("SELECT version || ',' || initialized FROM schema_data")),
+        QStringLiteral("65536,0"));
     // The script's first pragma takes effect on a new file.
     EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("PRAGMA auto_vacuum")), QStringLiteral("1"));
 }
@@ -90,7 +93,8 @@ TEST_F(StoreFixture, IdentifiersStartAt10000AndFirstCreateInitializes)
     EXPECT_EQ(third->deviceId(), 10002u);
     EXPECT_EQ(devices->count(), 3u);
     closeStore();
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT initialized FROM schema_data")), QStringLiteral("1"));
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT initialized FROM schema_data")),
+        QStringLiteral("1"));
     // A later open reads the flag back.
     EXPECT_TRUE(store()->isInitialized());
 }
@@ -99,9 +103,10 @@ TEST_F(StoreFixture, IdentifiersBelow10000InTheFileAreNeverGivenOut)
 {
     QDir().mkpath(folderPath());
     ASSERT_TRUE(SqliteFile::exec(databasePath(),
-                                 QString::fromLatin1(OurTables)
-                                     + QStringLiteral("INSERT INTO schema_data VALUES (65536, 1);"
-                                                      "INSERT INTO device (device_id, name, type, profile) VALUES (7, 'old', 0, 0);")));
+        QString::fromLatin1(OurTables)
+            + QStringLiteral(
+                "INSERT INTO schema_data VALUES (65536, 1);"
+                "INSERT INTO device (device_id, name, type, profile) VALUES (7, 'old', 0, 0);")));
     DevicePtr device(store()->createDevice(TV, "new"));
     ASSERT_TRUE(device);
     EXPECT_EQ(device->deviceId(), 10000u);
@@ -128,44 +133,50 @@ TEST_F(StoreFixture, NewerVersionSkipsTheScriptAndIsRewritten)
     QDir().mkpath(folderPath());
     // No device table: if the script ran it would create one.
     ASSERT_TRUE(SqliteFile::exec(databasePath(),
-                                 QStringLiteral("CREATE TABLE schema_data (version INTEGER NOT NULL DEFAULT 0,"
-                                                " initialized INTEGER NOT NULL DEFAULT 0);"
-                                                "INSERT INTO schema_data VALUES (70000, 0);")));
+        QStringLiteral("CREATE TABLE schema_data (version INTEGER NOT NULL DEFAULT 0,"
+                       " initialized INTEGER NOT NULL DEFAULT 0);"
+                       "INSERT INTO schema_data VALUES (70000, 0);")));
     EXPECT_TRUE(store()->isOpen());
     closeStore();
-    EXPECT_EQ(SqliteFile::tables(databasePath()), QStringList{QStringLiteral("schema_data")});
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT version FROM schema_data")), QStringLiteral("65536"));
+    EXPECT_EQ(SqliteFile::tables(databasePath()), QStringList { QStringLiteral("schema_data") });
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT version FROM schema_data")),
+        QStringLiteral("65536"));
 }
 
 TEST_F(StoreFixture, OlderVersionRunsTheScriptAndKeepsTheDevices)
 {
     QDir().mkpath(folderPath());
     ASSERT_TRUE(SqliteFile::exec(databasePath(),
-                                 QString::fromLatin1(OurTables)
-                                     + QStringLiteral("INSERT INTO schema_data VALUES (3, 1);"
-                                                      "INSERT INTO device (device_id, name, type, profile) VALUES (10005, 'kept', 2, 0);")));
+        QString::fromLatin1(OurTables)
+            + QStringLiteral(
+                "INSERT INTO schema_data VALUES (3, 1);"
+                "INSERT INTO device (device_id, name, type, profile) VALUES (10005, 'kept', 2, 0);")));
     TransferDevices *devices = store();
     ASSERT_TRUE(devices->isOpen());
     EXPECT_TRUE(devices->isInitialized());
     EXPECT_EQ(devices->count(), 1u);
     closeStore();
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT version FROM schema_data")), QStringLiteral("65536"));
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT version FROM schema_data")),
+        QStringLiteral("65536"));
 }
 
 TEST_F(StoreFixture, MissingSchemaRowIsInserted)
 {
     QDir().mkpath(folderPath());
     ASSERT_TRUE(SqliteFile::exec(databasePath(),
-                                 QString::fromLatin1(OurTables)
-                                     + QStringLiteral("INSERT INTO device (device_id, name, type, profile) VALUES (10000, 'a', 1, 0);")));
+        QString::fromLatin1(OurTables)
+            + QStringLiteral(
+                "INSERT INTO device (device_id, name, type, profile) VALUES (10000, 'a', 1, 0);")));
     TransferDevices *devices = store();
     ASSERT_TRUE(devices->isOpen());
     EXPECT_FALSE(devices->isInitialized());
     EXPECT_EQ(devices->count(), 1u);
     closeStore();
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")), QStringLiteral("1"));
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT version || ',' || initialized FROM schema_data")),
-              QStringLiteral("65536,0"));
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")),
+        QStringLiteral("1"));
+    EXPECT_EQ(SqliteFile::value(
+                  databasePath(), QStringLiteral("SELECT version || ',' || initialized FROM schema_data")),
+        QStringLiteral("65536,0"));
 }
 
 TEST_F(StoreFixture, ReopeningKeepsOneSchemaRow)
@@ -174,13 +185,14 @@ TEST_F(StoreFixture, ReopeningKeepsOneSchemaRow)
     closeStore();
     store();
     closeStore();
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")), QStringLiteral("1"));
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")),
+        QStringLiteral("1"));
 }
 
 TEST_F(StoreFixture, DeviceAtFollowsIdentifierOrderAndShiftsAfterRemoval)
 {
     TransferDevices *devices = store();
-    const char *names[] = {"one", "two", "three"};
+    const char *names[] = { "one", "two", "three" };
     for (const char *name : names)
         DevicePtr(devices->createDevice(TV, name));
     ASSERT_EQ(devices->count(), 3u);
@@ -235,10 +247,16 @@ TEST_F(StoreFixture, CreateAndRemoveSendNoticesWithExactPayloads)
     ASSERT_EQ(log.size(), 2);
     EXPECT_EQ(log.at(0).sender, "Sender");
     EXPECT_EQ(log.at(0).topic, "Device/Create");
-    EXPECT_EQ(log.at(0).payload, QByteArray::fromHex("01000000" "10270000" "01000000"));
+    EXPECT_EQ(log.at(0).payload,
+        QByteArray::fromHex("01000000"
+                            "10270000"
+                            "01000000"));
     EXPECT_EQ(log.at(1).sender, "Sender");
     EXPECT_EQ(log.at(1).topic, "Device/Remove");
-    EXPECT_EQ(log.at(1).payload, QByteArray::fromHex("01000000" "10270000" "00000000"));
+    EXPECT_EQ(log.at(1).payload,
+        QByteArray::fromHex("01000000"
+                            "10270000"
+                            "00000000"));
 }
 
 TEST_F(StoreFixture, RemovingAMissingRowFailsAndKeepsTheRecord)
@@ -269,7 +287,7 @@ TEST_F(StoreFixture, NamesRoundTripUnchanged)
     const std::string names[] = {
         "Bob's \"best\" TV",
         "100% ; DROP TABLE device; --",
-        "\xe5\xae\xa2\xe5\x8e\x85\xe7\x9a\x84\xe7\x94\xb5\xe8\xa7\x86",   // Chinese
+        "\xe5\xae\xa2\xe5\x8e\x85\xe7\x9a\x84\xe7\x94\xb5\xe8\xa7\x86", // Chinese
         "\xd0\x93\xd0\xbe\xd1\x81\xd1\x82\xd0\xb8\xd0\xbd\xd0\xb0\xd1\x8f", // Russian
         "Emoji \xf0\x9f\x93\xba %1 %s :NAME",
         "",
@@ -309,22 +327,22 @@ TEST_F(StoreFixture, FileThatIsNotSqliteIsLeftClosedAndUntouched)
 TEST_F(StoreFixture, ForeignDatabaseIsLeftClosedAndUntouched)
 {
     QDir().mkpath(folderPath());
-    ASSERT_TRUE(SqliteFile::exec(databasePath(),
-                                 QStringLiteral("CREATE TABLE songs (title TEXT); INSERT INTO songs VALUES ('a');")));
+    ASSERT_TRUE(SqliteFile::exec(
+        databasePath(), QStringLiteral("CREATE TABLE songs (title TEXT); INSERT INTO songs VALUES ('a');")));
     const QByteArray before = readAll(databasePath());
     expectClosed(store());
     closeStore();
     EXPECT_EQ(readAll(databasePath()), before);
-    EXPECT_EQ(SqliteFile::tables(databasePath()), QStringList{QStringLiteral("songs")});
+    EXPECT_EQ(SqliteFile::tables(databasePath()), QStringList { QStringLiteral("songs") });
 }
 
 TEST_F(StoreFixture, DeviceTableOfAnotherShapeIsLeftClosedAndUntouched)
 {
     QDir().mkpath(folderPath());
     ASSERT_TRUE(SqliteFile::exec(databasePath(),
-                                 QStringLiteral("CREATE TABLE schema_data (version INTEGER, initialized INTEGER);"
-                                                "INSERT INTO schema_data VALUES (65536, 1);"
-                                                "CREATE TABLE device (id INTEGER PRIMARY KEY, label TEXT);")));
+        QStringLiteral("CREATE TABLE schema_data (version INTEGER, initialized INTEGER);"
+                       "INSERT INTO schema_data VALUES (65536, 1);"
+                       "CREATE TABLE device (id INTEGER PRIMARY KEY, label TEXT);")));
     const QByteArray before = readAll(databasePath());
     expectClosed(store());
     closeStore();
@@ -355,10 +373,10 @@ TEST_F(StoreFixture, CreateWaitsForAnotherWriterAndTakesTheNextId)
     sqlite3 *other = nullptr;
     ASSERT_EQ(sqlite3_open(databasePath().toUtf8().constData(), &other), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(other,
-                           "BEGIN IMMEDIATE;"
-                           "INSERT INTO device (device_id, name, type, profile) VALUES (10000, 'other', 0, 0);",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK);
+                  "BEGIN IMMEDIATE;"
+                  "INSERT INTO device (device_id, name, type, profile) VALUES (10000, 'other', 0, 0);",
+                  nullptr, nullptr, nullptr),
+        SQLITE_OK);
     std::thread committer([other] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
@@ -380,8 +398,8 @@ TEST_F(StoreFixture, OpeningBesideAnotherFirstOpenKeepsOneSchemaRow)
     sqlite3 *other = nullptr;
     ASSERT_EQ(sqlite3_open(databasePath().toUtf8().constData(), &other), SQLITE_OK);
     const std::string firstOpen = std::string("BEGIN IMMEDIATE;") + OurTables
-                                  + "INSERT INTO schema_data (version) VALUES (0);"
-                                    "UPDATE schema_data SET version = 65536;";
+        + "INSERT INTO schema_data (version) VALUES (0);"
+          "UPDATE schema_data SET version = 65536;";
     ASSERT_EQ(sqlite3_exec(other, firstOpen.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
     std::thread committer([other] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -395,7 +413,8 @@ TEST_F(StoreFixture, OpeningBesideAnotherFirstOpenKeepsOneSchemaRow)
     EXPECT_TRUE(device);
     EXPECT_TRUE(devices->isInitialized());
     closeStore();
-    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")), QStringLiteral("1"));
+    EXPECT_EQ(SqliteFile::value(databasePath(), QStringLiteral("SELECT count(*) FROM schema_data")),
+        QStringLiteral("1"));
 }
 
 TEST_F(StoreFixture, ReadsLeaveNoLockBehindForOtherWriters)
@@ -414,11 +433,11 @@ TEST_F(StoreFixture, ReadsLeaveNoLockBehindForOtherWriters)
     ASSERT_EQ(sqlite3_open(databasePath().toUtf8().constData(), &other), SQLITE_OK);
     sqlite3_busy_timeout(other, 0);
     EXPECT_EQ(sqlite3_exec(other,
-                           "BEGIN IMMEDIATE;"
-                           "INSERT INTO device (device_id, name, type, profile) VALUES (20000, 'other', 0, 0);"
-                           "COMMIT;",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK)
+                  "BEGIN IMMEDIATE;"
+                  "INSERT INTO device (device_id, name, type, profile) VALUES (20000, 'other', 0, 0);"
+                  "COMMIT;",
+                  nullptr, nullptr, nullptr),
+        SQLITE_OK)
         << sqlite3_errmsg(other);
     sqlite3_close(other);
     EXPECT_EQ(devices->count(), 3u);
@@ -429,7 +448,9 @@ TEST(DeviceTypes, TableHoldsTheFourCodesWithLabelsAndIconKeys)
     EXPECT_STREQ(deviceTypeLabel(0), "DVD Player");
     EXPECT_STREQ(deviceTypeLabel(1), "Blu-ray Player");
     EXPECT_STREQ(deviceTypeLabel(2), "TV");
-    EXPECT_STREQ(deviceTypeLabel(3), "PlayStation\xc2\xae" "3");
+    EXPECT_STREQ(deviceTypeLabel(3),
+        "PlayStation\xc2\xae"
+        "3");
     EXPECT_STREQ(deviceTypeIconKey(0), "DVD");
     EXPECT_STREQ(deviceTypeIconKey(1), "BluRay");
     EXPECT_STREQ(deviceTypeIconKey(2), "TV");
@@ -440,7 +461,7 @@ TEST(DeviceTypes, TableHoldsTheFourCodesWithLabelsAndIconKeys)
 
 TEST(DeviceNotice, DecodeRefusesWrongLengths)
 {
-    unsigned char bytes[12] = {1, 0, 0, 0, 0x11, 0x27, 0, 0, 3, 0, 0, 0};
+    unsigned char bytes[12] = { 1, 0, 0, 0, 0x11, 0x27, 0, 0, 3, 0, 0, 0 };
     TransferDeviceNotice notice;
     ASSERT_TRUE(notice.decode(bytes, 12));
     EXPECT_EQ(notice.one, 1u);
