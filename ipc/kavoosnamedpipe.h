@@ -4,6 +4,8 @@
 #include <mutex>
 #include <string>
 
+#include <sys/un.h>
+
 namespace KavoOS {
 
 // One direction of a named pipe "\\.\Pipe\<name>": a SOCK_SEQPACKET Unix
@@ -60,6 +62,8 @@ public:
     static constexpr int ListenWaitMs = 250;
 
 private:
+    // Under the lock: the socket address of a pipe this object may open.
+    bool addressFor(const std::string &pipeName, std::string &path, sockaddr_un &address) const;
     bool acceptLocked();
     void closeLocked();
 

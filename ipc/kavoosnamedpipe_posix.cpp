@@ -190,14 +190,20 @@ std::string CNamedPipe::SocketPath(const std::string &pipeName)
     return path;
 }
 
+bool CNamedPipe::addressFor(const std::string &pipeName, std::string &path, sockaddr_un &address) const
+{
+    if (m_fd >= 0 || m_listenFd >= 0)
+        return fail(kErrorInvalidParameter);
+    path = SocketPath(pipeName);
+    return !path.empty() && fillAddress(path, address);
+}
+
 bool CNamedPipe::Create(const std::string &pipeName)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_fd >= 0 || m_listenFd >= 0)
-        return fail(kErrorInvalidParameter);
-    const std::string path = SocketPath(pipeName);
+    std::string path;
     sockaddr_un address;
-    if (path.empty() || !fillAddress(path, address))
+    if (!addressFor(pipeName, path, address))
         return false;
 
     const int lockFd = takeOwnerLock(lockPathOf(path));
@@ -226,11 +232,9 @@ bool CNamedPipe::Create(const std::string &pipeName)
 bool CNamedPipe::Open(const std::string &pipeName)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_fd >= 0 || m_listenFd >= 0)
-        return fail(kErrorInvalidParameter);
-    const std::string path = SocketPath(pipeName);
+    std::string path;
     sockaddr_un address;
-    if (path.empty() || !fillAddress(path, address))
+    if (!addressFor(pipeName, path, address))
         return false;
 
     const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);

@@ -57,6 +57,12 @@ protected:
             && player->RegisterCallback(Prefix, recorder, false);
     }
 
+    bool StartConnected(ChildProcess &server, const char *sharing, RefCountedPtr<kvds::IKavoIPC> &player,
+                        PipeRecorder *recorder)
+    {
+        return StartServer(server, sharing) && OpenPlayer(player, recorder) && server.WaitForLine("connected");
+    }
+
     static bool Request(kvds::IKavoIPC *player, const std::string &name, const std::string &payload = {})
     {
         int delivered = 0;
@@ -75,11 +81,9 @@ private:
 TEST_F(MediaServerTest, AnswersEveryStartedRequestWithItsSharingState)
 {
     ChildProcess server;
-    ASSERT_TRUE(StartServer(server, "on"));
     RefCountedPtr<PipeRecorder> recorder(new PipeRecorder);
     RefCountedPtr<kvds::IKavoIPC> player;
-    ASSERT_TRUE(OpenPlayer(player, recorder.get()));
-    ASSERT_TRUE(server.WaitForLine("connected"));
+    ASSERT_TRUE(StartConnected(server, "on", player, recorder.get()));
 
     ASSERT_TRUE(Request(player.get(), "StartedRequest"));
     ASSERT_TRUE(recorder->WaitFor(1));
@@ -105,11 +109,9 @@ TEST_F(MediaServerTest, AnswersEveryStartedRequestWithItsSharingState)
 TEST_F(MediaServerTest, RecordsTheStreamPathsInUtf8)
 {
     ChildProcess server;
-    ASSERT_TRUE(StartServer(server, "on"));
     RefCountedPtr<PipeRecorder> recorder(new PipeRecorder);
     RefCountedPtr<kvds::IKavoIPC> player;
-    ASSERT_TRUE(OpenPlayer(player, recorder.get()));
-    ASSERT_TRUE(server.WaitForLine("connected"));
+    ASSERT_TRUE(StartConnected(server, "on", player, recorder.get()));
     const std::string path = "/home/user/Vid\xC3\xA9os/\xE6\x98\xA0\xE7\x94\xBB 1.mkv";
     ASSERT_TRUE(Request(player.get(), "StreamFileRequest", path + '\0'));
     ASSERT_TRUE(server.WaitForLine("StreamFileRequest " + path));
