@@ -223,9 +223,24 @@ TEST_F(MultiProcess, ReadOnlyDatabaseIsLeftClosedAndUntouched)
         = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     const QFileDevice::Permissions enterable
         = readOnly | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    // The owner gets write access back whatever happens, so the temporary
+    // folder can be removed.
+    struct Restore
+    {
+        QStringList folders;
+        QString file;
+        ~Restore()
+        {
+            QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            for (const QString &folder : folders)
+                QFile::setPermissions(
+                    folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+    } restore { {}, databasePath() };
     QString folder = databasePath();
     while (folder.size() > m_environment->root().size()) {
         folder = QFileInfo(folder).path();
+        restore.folders << folder;
         ASSERT_TRUE(QFile::setPermissions(folder, enterable));
     }
     ASSERT_TRUE(QFile::setPermissions(databasePath(), readOnly));
@@ -242,5 +257,4 @@ TEST_F(MultiProcess, ReadOnlyDatabaseIsLeftClosedAndUntouched)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
     EXPECT_FALSE(QFile::exists(databasePath() + QStringLiteral("-journal")));
-    QFile::setPermissions(databasePath(), readOnly | QFileDevice::WriteOwner);
 }
