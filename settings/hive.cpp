@@ -176,7 +176,8 @@ Status Hive::Acquire(Root root, bool create, std::shared_ptr<Hive> &out)
         hives.erase(found);
     }
     std::shared_ptr<Hive> hive;
-    const Status status = Open(path, create, hive);
+    // The user's settings are nobody else's business; the machine's are for all to read.
+    const Status status = Open(path, create, root == Root::CurrentUser ? 0700 : 0755, hive);
     if (status != ERROR_SUCCESS)
         return status;
     hives[path] = hive;
@@ -184,7 +185,7 @@ Status Hive::Acquire(Root root, bool create, std::shared_ptr<Hive> &out)
     return ERROR_SUCCESS;
 }
 
-Status Hive::Open(const std::string &path, bool create, std::shared_ptr<Hive> &out)
+Status Hive::Open(const std::string &path, bool create, unsigned folderMode, std::shared_ptr<Hive> &out)
 {
     const std::string dir = directoryOf(path);
     struct stat st {};
@@ -194,7 +195,7 @@ Status Hive::Open(const std::string &path, bool create, std::shared_ptr<Hive> &o
     if (!exists) {
         if (!create)
             return ERROR_FILE_NOT_FOUND;
-        if (!makeDirectories(dir, 0755))
+        if (!makeDirectories(dir, static_cast<mode_t>(folderMode)))
             return ERROR_ACCESS_DENIED;
     }
     // The rollback journal lives beside the file, so writing needs the folder too.

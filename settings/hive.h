@@ -62,7 +62,7 @@ public:
 
 private:
     Hive() = default;
-    static Status Open(const std::string &path, bool create, std::shared_ptr<Hive> &out);
+    static Status Open(const std::string &path, bool create, unsigned folderMode, std::shared_ptr<Hive> &out);
     Status PrepareSchema();
 
     std::mutex m_mutex;

@@ -288,3 +288,19 @@ TEST_F(RegistryTest, DefaultLocationsFollowTheEnvironment)
     ASSERT_EQ(status, ERROR_SUCCESS);
     EXPECT_EQ(access((dir() + "/cfg/Kavo/Registry/user.db").c_str(), F_OK), 0);
 }
+
+TEST_F(RegistryTest, MissingFoldersAreMadePrivateForTheUserAndReadableForTheMachine)
+{
+    setenv("KAVO_USER_HIVE", (dir() + "/u/Kavo/user.db").c_str(), 1);
+    setenv("KAVO_MACHINE_HIVE", (dir() + "/m/Kavo/machine.db").c_str(), 1);
+    RegKey key;
+    ASSERT_EQ(CreateKey(Root::CurrentUser, u"SOFTWARE\\Kavo", key), ERROR_SUCCESS);
+    ASSERT_EQ(CreateKey(Root::LocalMachine, u"SOFTWARE\\Kavo", key), ERROR_SUCCESS);
+    const mode_t mask = umask(0);
+    umask(mask);
+    struct stat st {};
+    ASSERT_EQ(stat((dir() + "/u/Kavo").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0700u & ~mask);
+    ASSERT_EQ(stat((dir() + "/m/Kavo").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0755u & ~mask);
+}
