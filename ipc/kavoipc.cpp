@@ -1,7 +1,9 @@
 #include "ipc/kavoipc.h"
 
+#include <chrono>
 #include <cstring>
 #include <new>
+#include <thread>
 
 namespace {
 
@@ -81,19 +83,27 @@ bool KavoIPC::Send(const std::string &sender, const std::string &topic, unsigned
         return false;
 
     const bool onWindowThread = m_windowThread.IsCurrentThread();
-    if (onWindowThread && m_window.IsAwaitedBySender()) {
-        // The holder of the send lock waits for this thread to answer its
-        // delivery, so this send is nested in that one, as a send from a
-        // callback of a direct delivery is: it must not wait for the lock.
-        kvtl::MemoryBuffer<unsigned char> buffer;
-        return SendLocked(buffer, sender, topic, length, data, true, delivered);
+    if (onWindowThread) {
+        // A sender on another thread that holds the send lock may be waiting
+        // for this very thread to answer its delivery. A send from here is
+        // then nested in that one, as a send from a callback of a direct
+        // delivery is, and must not wait for the lock.
+        while (!m_sendLock.TryLock()) {
+            if (m_window.IsAwaitedBySender()) {
+                kvtl::MemoryBuffer<unsigned char> buffer;
+                return SendLocked(buffer, sender, topic, length, data, true, delivered);
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    } else {
+        m_sendLock.Lock();
     }
-    KavoThreadLock::ScopeLock lock(m_sendLock);
     kvtl::MemoryBuffer<unsigned char> nestedBuffer;
     kvtl::MemoryBuffer<unsigned char> &buffer = m_sendDepth == 0 ? m_sendBuffer : nestedBuffer;
     ++m_sendDepth;
     const bool sent = SendLocked(buffer, sender, topic, length, data, onWindowThread, delivered);
     --m_sendDepth;
+    m_sendLock.Unlock();
     return sent;
 }
 

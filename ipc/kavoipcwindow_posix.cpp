@@ -416,6 +416,10 @@ int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t s
     constexpr size_t kBatch = 64;
     int delivered = 0;
     std::vector<int> pending;
+    // From another thread this send awaits the own window before it ends;
+    // sends of the window thread meanwhile are nested in it.
+    if (!onWindowThread)
+        m_awaitedBySender = true;
     for (size_t first = 0; first < names.size(); first += kBatch) {
         const size_t last = std::min(names.size(), first + kBatch);
         bool callOwn = false;
@@ -432,7 +436,6 @@ int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t s
             } else if (onWindowThread) {
                 callOwn = true;
             } else {
-                m_awaitedBySender = true;
                 local = PostLocal(tag, data, size);
             }
         }
@@ -440,11 +443,11 @@ int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t s
             delivered += m_handler(m_name.c_str(), tag, data, size);
         for (int fd : pending)
             delivered += FinishDelivery(fd, onWindowThread);
-        if (local || m_awaitedBySender) {
+        if (local)
             delivered += AwaitLocal(local);
-            m_awaitedBySender = false;
-        }
     }
+    if (!onWindowThread)
+        m_awaitedBySender = false;
     return delivered;
 }
 

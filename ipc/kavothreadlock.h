@@ -25,6 +25,7 @@ public:
     virtual ~KavoThreadLock() = default;
 
     void Lock() { m_section.lock(); }
+    bool TryLock() { return m_section.try_lock(); }
     void Unlock() { m_section.unlock(); }
 
 private:

@@ -708,3 +708,50 @@ TEST_F(KavoIPCTest, RequestFromAnotherUserIsRefused)
     EXPECT_EQ(AnswerInChild(path, request, true), 0);
     EXPECT_EQ(cb->Count(), 1u);
 }
+
+TEST_F(KavoIPCTest, WindowThreadSendsWhileAnotherThreadAwaitsItsOwnWindow)
+{
+    auto a = MakeEndpoint();
+    auto b = MakeEndpoint();
+    RefCountedPtr<RecordingCallback> zA(new RecordingCallback);
+    RefCountedPtr<RecordingCallback> yB(new RecordingCallback);
+    RefCountedPtr<RecordingCallback> trigger(new RecordingCallback);
+    a->RegisterCallback(std::string("Z"), zA.get(), true);
+    b->RegisterCallback(std::string("Y"), yB.get(), true);
+    std::mutex lock;
+    std::condition_variable changed;
+    bool entered = false;
+    std::atomic<int> nested{-1};
+    kvds::IKavoIPC *rawA = a.get();
+    trigger->SetAction([&](const std::string &) {
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            entered = true;
+        }
+        changed.notify_all();
+        // Let the test thread take A's send lock and wait for this window.
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        int count = 0;
+        rawA->Send(std::string("A"), std::string("Y"), 0, nullptr, &count);
+        nested = count;
+    });
+    a->RegisterCallback(std::string("X"), trigger.get(), true);
+
+    std::thread fromB([&] {
+        int count = 0;
+        b->Send(std::string("B"), std::string("X"), 0, nullptr, &count);
+    });
+    {
+        std::unique_lock<std::mutex> guard(lock);
+        ASSERT_TRUE(changed.wait_for(guard, std::chrono::seconds(20), [&] { return entered; }));
+    }
+    int delivered = 0;
+    ASSERT_TRUE(a->Send(std::string("A"), std::string("Z"), 0, nullptr, &delivered));
+    fromB.join();
+    // Neither waited out the other: A's own window answered, and the
+    // window thread's send reached B.
+    EXPECT_EQ(delivered, 1);
+    EXPECT_EQ(zA->Count(), 1u);
+    EXPECT_EQ(nested.load(), 1);
+    EXPECT_EQ(yB->Count(), 1u);
+}
