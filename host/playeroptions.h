@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the player was started with.
+class PlayerOptions
+{
+public:
+    // --plugin, else KAVO_PLUGIN, else <dir of the program>/../lib/libdevicepane.so.
+    QString pluginPath;
+    // --media; empty means the user's videos folder.
+    QString mediaFolder;
+    // --quit-after: close this many milliseconds after start; -1 never.
+    int quitAfterMs = -1;
+    // --tour: run the scripted tour and write its pictures here.
+    QString tourDir;
+
+    // False with a message for the user; --help and --version also end in
+    // false with their text and an exit code of 0.
+    static bool parse(const QStringList &arguments, const QString &programDir, PlayerOptions *out,
+                      QString *message, int *exitCode);
+    static QString defaultPluginPath(const QString &programDir);
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "zrt/zrttoolbarbutton.h"
+
+// The control bar's button for a plug-in item. Besides what every tool-bar
+// button does with its pop-up, it keeps the pop-up above itself while the
+// window moves or resizes, closes it when the window is minimised or hidden
+// or the button goes, and lets only one pop-up of the bar be open at a time.
+class PlayerToolBarButton : public Zarnet::ZRTToolBarButton
+{
+    Q_OBJECT
+
+public:
+    explicit PlayerToolBarButton(QWidget *parent = nullptr);
+    ~PlayerToolBarButton() override;
+
+    bool isPopupShown() const;
+    // Closes the pop-up the way a click on the button would.
+    void closePopup();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void watchWindow();
+    void afterToggle();
+
+    QWidget *m_watchedWindow = nullptr;
+};

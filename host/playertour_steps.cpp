@@ -1,0 +1,537 @@
+// The tour's steps, in the order a person would try the pane.
+#include "host/playertour.h"
+
+#include "host/medialibrary.h"
+#include "host/medialistwidget.h"
+#include "host/nowplaying.h"
+#include "host/playeractions.h"
+#include "host/playertoolbarbutton.h"
+#include "host/playerwindow.h"
+#include "host/playlistwidget.h"
+#include "host/urilistmimedata.h"
+#include "zrt/commonmenubar.h"
+#include "zrt/kavomediaserver.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <cstdio>
+
+using Zarnet::CommonMenuBar;
+
+namespace {
+const QString AddedName = QStringLiteral("Living Room TV");
+const QString EditedName = QStringLiteral("Bedroom Blu-ray");
+constexpr unsigned TypeTv = 2;
+constexpr unsigned TypeBluRay = 1;
+
+void note(const QString &text)
+{
+    std::fputs(qPrintable(QStringLiteral("      ") + text + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+// Interactions that may start a modal run are made from the event loop, never
+// from inside an answer, and as a posted call rather than a timer: a modal
+// run started inside a timer's dispatch sees no further timers here.
+void later(QObject *context, std::function<void()> action)
+{
+    QMetaObject::invokeMethod(context, std::move(action), Qt::QueuedConnection);
+}
+
+QString plain(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
+QAction *actionTexted(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (plain(action->text()) == text)
+            return action;
+    }
+    return nullptr;
+}
+
+QMessageBox *visibleBox()
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMessageBox *>(top);
+        if (box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+} // namespace
+
+void PlayerTour::selectLibraryRows(const QList<int> &rows)
+{
+    MediaListWidget *list = m_window->libraryList();
+    list->clearSelection();
+    for (int row : rows) {
+        if (QListWidgetItem *item = list->item(row))
+            item->setSelected(true);
+    }
+    if (!rows.isEmpty())
+        list->setCurrentRow(rows.first(), QItemSelectionModel::Current);
+}
+
+QString PlayerTour::libraryUrl(int row) const
+{
+    const QList<MediaLibrary::Item> &items = m_window->library()->items();
+    return row < items.size() ? QUrl::fromLocalFile(items.at(row).path).toString() : QString();
+}
+
+void PlayerTour::chooseInDeviceMenu(const QString &entry)
+{
+    answer(QStringLiteral("the device's menu"), [this, entry] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible())
+            return false;
+        QStringList texts;
+        for (QAction *action : menu->actions())
+            texts << plain(action->text());
+        note(QStringLiteral("menu: %1").arg(texts.join(QStringLiteral(" | "))));
+        QAction *chosen = actionTexted(menu, entry);
+        if (!chosen) {
+            m_answerFailures << QStringLiteral("the device's menu has no \"%1\"").arg(entry);
+            later(menu, [menu] { menu->close(); });
+            return true;
+        }
+        shoot(QStringLiteral("device-menu-") + entry.toLower());
+        later(menu, [menu, chosen] {
+            menu->setActiveAction(chosen);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        return true;
+    });
+}
+
+void PlayerTour::openDeviceMenu(QWidget *device)
+{
+    const QPoint centre = device->rect().center();
+    QCursor::setPos(device->mapToGlobal(centre));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, centre, device->mapToGlobal(centre));
+    QApplication::sendEvent(device, &event);
+}
+
+bool PlayerTour::chooseFromTransferMenu(QMenu *menu, const QString &name, unsigned *deviceId)
+{
+    QAction *transfer = m_window->playerActions()->action(CommonMenuBar::TransferTo);
+    QMenu *devices = transfer->menu();
+    if (!devices)
+        return fail(QStringLiteral("\"Transfer to\" has no submenu"));
+    QAction *entry = actionTexted(devices, name);
+    if (!entry) {
+        QStringList texts;
+        for (QAction *action : devices->actions())
+            texts << plain(action->text());
+        menu->close();
+        return fail(QStringLiteral("\"Transfer to\" lists no \"%1\" (it lists: %2)")
+                        .arg(name, texts.join(QStringLiteral(", "))));
+    }
+    *deviceId = entry->data().toUInt();
+    menu->setActiveAction(transfer);
+    // The submenu opens after the menu's own short delay.
+    if (waitFor([devices] { return devices->isVisible(); }, 2000)) {
+        shoot(QStringLiteral("transfer-menu"));
+        devices->setActiveAction(entry);
+        QTest::keyClick(devices, Qt::Key_Return);
+    } else {
+        note(QStringLiteral("the submenu did not open on its own; choosing the entry directly"));
+        shoot(QStringLiteral("transfer-menu"));
+        menu->close();
+        entry->trigger();
+    }
+    return true;
+}
+
+bool PlayerTour::startPlayer()
+{
+    if (!m_window->pluginError().isEmpty())
+        return fail(QStringLiteral("the plug-in did not load: %1").arg(m_window->pluginError()));
+    for (const char *item : {"ShowDeviceMenu", "Streaming"}) {
+        if (!button(QLatin1String(item)))
+            return fail(QStringLiteral("the plug-in gave no \"%1\" tool-bar item").arg(QLatin1String(item)));
+    }
+    if (m_window->library()->items().size() < 5)
+        return fail(QStringLiteral("the tour needs at least five videos in %1").arg(m_window->library()->folder()));
+    note(QStringLiteral("%1 videos from %2")
+             .arg(m_window->library()->items().size())
+             .arg(m_window->library()->folder()));
+    return shoot(QStringLiteral("player"));
+}
+
+bool PlayerTour::openPane()
+{
+    PlayerActions *actions = m_window->playerActions();
+    QAction *show = actions->action(CommonMenuBar::ShowDevicePane);
+    QAction *hide = actions->action(CommonMenuBar::HideDevicePane);
+    if (!show->isVisible() || !show->isEnabled())
+        return fail(QStringLiteral("\"Show Kavo To Go\" is not offered"));
+    show->trigger();
+    if (!waitFor([this] { return pane() && pane()->isVisible(); }))
+        return fail(QStringLiteral("the pane did not open"));
+    if (show->isVisible() || !hide->isVisible())
+        return fail(QStringLiteral("the menu still offers \"Show Kavo To Go\" with the pane open"));
+    QToolButton *paneButton = button(QStringLiteral("ShowDeviceMenu"));
+    if (pane()->frameGeometry().bottom() >= paneButton->mapToGlobal(QPoint(0, 0)).y())
+        return fail(QStringLiteral("the pane does not open above its button"));
+    if (paneButton->isCheckable() && !paneButton->isChecked())
+        return fail(QStringLiteral("the pane's button is not shown pressed"));
+    if (!waitFor([this] { return !deviceWidgets().isEmpty(); }))
+        return fail(QStringLiteral("the pane shows no device"));
+    m_initialDevices = int(deviceWidgets().size());
+    QStringList names;
+    for (QWidget *device : deviceWidgets())
+        names << deviceName(device);
+    note(QStringLiteral("devices: %1").arg(names.join(QStringLiteral(", "))));
+    return shoot(QStringLiteral("pane"));
+}
+
+bool PlayerTour::addDevice()
+{
+    auto *add = pane()->findChild<QAbstractButton *>(QStringLiteral("AddDevice"));
+    if (!add)
+        return fail(QStringLiteral("the pane has no \"AddDevice\" button"));
+    answer(QStringLiteral("the \"Add a Device\" dialog"), [this] {
+        QDialog *dialog = dialogTitled(QStringLiteral("Add a Device"));
+        if (!dialog)
+            return false;
+        auto *type = dialog->findChild<QComboBox *>(QStringLiteral("DeviceTypeInput"));
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("DeviceNameInput"));
+        auto *create = dialog->findChild<QAbstractButton *>(QStringLiteral("CreateButton"));
+        if (!type || !name || !create) {
+            m_answerFailures << QStringLiteral("the \"Add a Device\" dialog lacks its fields");
+            later(dialog, [dialog] { dialog->reject(); });
+            return true;
+        }
+        type->setCurrentIndex(type->findData(TypeTv));
+        name->clear();
+        QTest::keyClicks(name, AddedName);
+        shoot(QStringLiteral("add-dialog"), dialog);
+        later(create, [create] { QTest::mouseClick(create, Qt::LeftButton); });
+        return true;
+    });
+    add->click();
+    if (!answered())
+        return false;
+    if (!waitFor([this] { return deviceNamed(AddedName) != nullptr; }))
+        return fail(QStringLiteral("no button for \"%1\" appeared").arg(AddedName));
+    if (deviceWidgets().size() != m_initialDevices + 1)
+        return fail(QStringLiteral("the pane shows %1 devices, expected %2")
+                        .arg(deviceWidgets().size())
+                        .arg(m_initialDevices + 1));
+    return shoot(QStringLiteral("device-added"));
+}
+
+bool PlayerTour::editDevice()
+{
+    QWidget *device = deviceNamed(AddedName);
+    if (!device)
+        return fail(QStringLiteral("no button for \"%1\"").arg(AddedName));
+    chooseInDeviceMenu(QStringLiteral("Edit"));
+    answer(QStringLiteral("the \"Edit Your Device\" dialog"), [this] {
+        QDialog *dialog = dialogTitled(QStringLiteral("Edit Your Device"));
+        if (!dialog)
+            return false;
+        auto *type = dialog->findChild<QComboBox *>(QStringLiteral("DeviceTypeInput"));
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("DeviceNameInput"));
+        auto *save = dialog->findChild<QAbstractButton *>(QStringLiteral("SaveButton"));
+        if (!type || !name || !save) {
+            m_answerFailures << QStringLiteral("the \"Edit Your Device\" dialog lacks its fields");
+            later(dialog, [dialog] { dialog->reject(); });
+            return true;
+        }
+        if (name->text() != AddedName || type->currentData().toUInt() != TypeTv)
+            m_answerFailures << QStringLiteral("the edit dialog shows \"%1\" of type %2, not the device")
+                                    .arg(name->text())
+                                    .arg(type->currentData().toUInt());
+        type->setCurrentIndex(type->findData(TypeBluRay));
+        name->selectAll();
+        QTest::keyClicks(name, EditedName);
+        shoot(QStringLiteral("edit-dialog"), dialog);
+        later(save, [save] { QTest::mouseClick(save, Qt::LeftButton); });
+        return true;
+    });
+    openDeviceMenu(device);
+    if (!answered())
+        return false;
+    if (!waitFor([this] { return deviceNamed(EditedName) != nullptr; }))
+        return fail(QStringLiteral("the device was not renamed to \"%1\"").arg(EditedName));
+    auto *stack = deviceNamed(EditedName)->findChild<QStackedWidget *>(QStringLiteral("ButtonStack"));
+    if (stack && stack->currentWidget()->objectName() != QLatin1String("ActivePage"))
+        return fail(QStringLiteral("an edited device should show its active look"));
+    QAction *transfer = m_window->playerActions()->action(CommonMenuBar::TransferTo);
+    if (!waitFor([transfer] { return transfer->menu() && actionTexted(transfer->menu(), EditedName); }))
+        return fail(QStringLiteral("\"Transfer to\" does not list \"%1\"").arg(EditedName));
+    return shoot(QStringLiteral("device-edited"));
+}
+
+bool PlayerTour::dropFiles()
+{
+    QWidget *device = deviceNamed(EditedName);
+    if (!device)
+        return fail(QStringLiteral("no button for \"%1\"").arg(EditedName));
+    QAction *transfer = m_window->playerActions()->action(CommonMenuBar::TransferTo);
+    QAction *entry = transfer->menu() ? actionTexted(transfer->menu(), EditedName) : nullptr;
+    const unsigned deviceId = entry ? entry->data().toUInt() : 0;
+
+    const QList<MediaLibrary::Item> &items = m_window->library()->items();
+    // As a drag from the library and the playlist together would carry them.
+    UriListMimeData mime({QString::fromLatin1(QUrl::fromLocalFile(items.at(0).path).toEncoded()),
+                                          QString::fromLatin1(QUrl::fromLocalFile(items.at(1).path).toEncoded()),
+                                          PlaylistWidget::itemUri(m_window->playlist()->playlistId(),
+                                                                  items.at(2).id, 0)});
+    const QString expected = QStringList{QString::number(deviceId), libraryUrl(0), libraryUrl(1), libraryUrl(2)}
+                                 .join(QLatin1Char('\t'));
+    newTransfers();
+
+    answer(
+        QStringLiteral("no \"Unrecognized File\" box"),
+        [this] {
+            QMessageBox *box = visibleBox();
+            if (!box)
+                return false;
+            m_answerFailures << QStringLiteral("the device refused the drop: %1").arg(box->text());
+            later(box, [box] { box->accept(); });
+            return true;
+        },
+        true);
+
+    const QPoint centre = device->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(device, &enter);
+    if (!enter.isAccepted())
+        return fail(QStringLiteral("the device button refused the drag"));
+    QDragMoveEvent move(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(device, &move);
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(device, &drop);
+
+    if (!waitFor([this] { return wizard() != nullptr; }))
+        return fail(m_answerFailures.isEmpty() ? QStringLiteral("the transfer wizard did not open")
+                                               : m_answerFailures.join(QStringLiteral("; ")));
+    const QStringList transfers = newTransfers();
+    if (transfers.isEmpty() || transfers.last() != expected)
+        return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
+                        .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
+    note(QStringLiteral("the playlist entry was resolved to its file"));
+    if (!waitFor([this] { return !m_window->statusBar()->currentMessage().isEmpty(); }))
+        return fail(QStringLiteral("the player was not told that files were handed over"));
+    note(QStringLiteral("status bar: %1").arg(m_window->statusBar()->currentMessage()));
+    shoot(QStringLiteral("drop-wizard"));
+    return closeWizard();
+}
+
+bool PlayerTour::transferFromLibraryMenu()
+{
+    selectLibraryRows({3});
+    MediaListWidget *list = m_window->libraryList();
+    QMenu *menu = m_window->libraryContextMenu();
+    const QPoint at = list->viewport()->mapToGlobal(list->visualItemRect(list->item(3)).center());
+    menu->popup(at);
+    if (!waitFor([menu] { return menu->isVisible(); }))
+        return fail(QStringLiteral("the library's context menu did not open"));
+    QAction *transfer = m_window->playerActions()->action(CommonMenuBar::TransferTo);
+    if (transfer->property("context").toString() != QLatin1String(PlayerActions::LibraryContext))
+        return fail(QStringLiteral("\"Transfer to\" is not in the library's context"));
+    newTransfers();
+    unsigned deviceId = 0;
+    if (!chooseFromTransferMenu(menu, EditedName, &deviceId))
+        return false;
+    const QString expected = QString::number(deviceId) + QLatin1Char('\t') + libraryUrl(3);
+    if (!waitFor([this] { return wizard() != nullptr; }))
+        return fail(QStringLiteral("the transfer wizard did not open"));
+    const QStringList transfers = newTransfers();
+    if (transfers.isEmpty() || transfers.last() != expected)
+        return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
+                        .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
+    return closeWizard();
+}
+
+bool PlayerTour::transferWhatIsPlaying()
+{
+    MediaListWidget *list = m_window->libraryList();
+    const qint64 playing = m_window->library()->items().at(4).id;
+    list->setFocus();
+    list->setCurrentRow(4);
+    QTest::keyClick(list, Qt::Key_Return);
+    if (!waitFor([this, playing] { return m_window->nowPlaying()->currentItemId() == playing; }))
+        return fail(QStringLiteral("Enter on a video did not play it"));
+    note(QStringLiteral("playing \"%1\"").arg(m_window->nowPlaying()->title()));
+    // The selection differs from what plays, so the source is plain to see.
+    selectLibraryRows({0});
+
+    QMenu *menu = m_window->playbackMenu();
+    menu->popup(m_window->menuBar()->mapToGlobal(m_window->menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
+    if (!waitFor([menu] { return menu->isVisible(); }))
+        return fail(QStringLiteral("the Playback menu did not open"));
+    QAction *transfer = m_window->playerActions()->action(CommonMenuBar::TransferTo);
+    if (transfer->property("context").toString() != QLatin1String(PlayerActions::PlaybackContext))
+        return fail(QStringLiteral("\"Transfer to\" is not in the playback context"));
+    newTransfers();
+    unsigned deviceId = 0;
+    if (!chooseFromTransferMenu(menu, EditedName, &deviceId))
+        return false;
+    const QString expected = QString::number(deviceId) + QLatin1Char('\t') + libraryUrl(4);
+    if (!waitFor([this] { return wizard() != nullptr; }))
+        return fail(QStringLiteral("the transfer wizard did not open"));
+    const QStringList transfers = newTransfers();
+    if (transfers.isEmpty() || transfers.last() != expected)
+        return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
+                        .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
+    shoot(QStringLiteral("playing-wizard"));
+    return closeWizard();
+}
+
+bool PlayerTour::burnSelection()
+{
+    selectLibraryRows({0, 2});
+    QMenu *menu = m_window->libraryMenu();
+    menu->popup(m_window->menuBar()->mapToGlobal(m_window->menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
+    if (!waitFor([menu] { return menu->isVisible(); }))
+        return fail(QStringLiteral("the Library menu did not open"));
+    QAction *burn = m_window->playerActions()->action(CommonMenuBar::Burn);
+    if (burn->property("context").toString() != QLatin1String(PlayerActions::LibraryContext))
+        return fail(QStringLiteral("\"Burn to Disc\" is not in the library's context"));
+    shoot(QStringLiteral("library-menu"));
+    newTransfers();
+    menu->setActiveAction(burn);
+    QTest::keyClick(menu, Qt::Key_Return);
+    const QString expected = QStringLiteral("1000\t") + libraryUrl(0) + QLatin1Char('\t') + libraryUrl(2);
+    if (!waitFor([this] { return wizard() != nullptr; }))
+        return fail(QStringLiteral("the wizard did not open for burning"));
+    const QStringList transfers = newTransfers();
+    if (transfers.isEmpty() || transfers.last() != expected)
+        return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
+                        .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
+    shoot(QStringLiteral("burn-wizard"));
+    return closeWizard();
+}
+
+bool PlayerTour::deleteDevice()
+{
+    QWidget *device = deviceNamed(EditedName);
+    if (!device)
+        return fail(QStringLiteral("no button for \"%1\"").arg(EditedName));
+    chooseInDeviceMenu(QStringLiteral("Delete"));
+    answer(QStringLiteral("the \"Delete Your Device\" dialog"), [this] {
+        QDialog *dialog = dialogTitled(QStringLiteral("Delete Your Device"));
+        if (!dialog)
+            return false;
+        auto *message = dialog->findChild<QLabel *>(QStringLiteral("MessageText"));
+        auto *remove = dialog->findChild<QAbstractButton *>(QStringLiteral("DeleteButton"));
+        if (!remove) {
+            m_answerFailures << QStringLiteral("the delete dialog has no \"Delete\" button");
+            later(dialog, [dialog] { dialog->reject(); });
+            return true;
+        }
+        if (!message || !message->text().contains(EditedName))
+            m_answerFailures << QStringLiteral("the delete dialog does not name the device");
+        shoot(QStringLiteral("delete-dialog"), dialog);
+        later(remove, [remove] { QTest::mouseClick(remove, Qt::LeftButton); });
+        return true;
+    });
+    openDeviceMenu(device);
+    if (!answered())
+        return false;
+    if (!waitFor([this] { return deviceNamed(EditedName) == nullptr; }))
+        return fail(QStringLiteral("\"%1\" is still in the pane").arg(EditedName));
+    if (deviceWidgets().size() != m_initialDevices)
+        return fail(QStringLiteral("the pane shows %1 devices after the deletion, expected %2")
+                        .arg(deviceWidgets().size())
+                        .arg(m_initialDevices));
+    QAction *transfer = m_window->playerActions()->action(CommonMenuBar::TransferTo);
+    if (!waitFor([transfer] { return transfer->menu() && !actionTexted(transfer->menu(), EditedName); }))
+        return fail(QStringLiteral("\"Transfer to\" still lists \"%1\"").arg(EditedName));
+    return shoot(QStringLiteral("device-deleted"));
+}
+
+bool PlayerTour::closePane()
+{
+    m_window->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_window, 2000))
+        note(QStringLiteral("the window is not active; the key goes to it anyway"));
+    QTest::keyClick(m_window, Qt::Key_D, Qt::ControlModifier);
+    if (!waitFor([this] { return !pane()->isVisible(); }))
+        return fail(QStringLiteral("Ctrl+D did not close the pane"));
+    QAction *show = m_window->playerActions()->action(CommonMenuBar::ShowDevicePane);
+    if (!show->isVisible())
+        return fail(QStringLiteral("\"Show Kavo To Go\" is not offered again"));
+    QToolButton *paneButton = button(QStringLiteral("ShowDeviceMenu"));
+    if (paneButton->isCheckable() && paneButton->isChecked())
+        return fail(QStringLiteral("the pane's button still looks pressed"));
+    return shoot(QStringLiteral("pane-closed"));
+}
+
+bool PlayerTour::streaming()
+{
+    if (!Zarnet::KavoMediaServer::IsKMSInstalled()) {
+        note(QStringLiteral("skipped: kavo-media-server is not installed"));
+        return true;
+    }
+    auto *streamButton = qobject_cast<PlayerToolBarButton *>(button(QStringLiteral("Streaming")));
+    if (!streamButton || !streamButton->isEnabled())
+        return fail(QStringLiteral("the Streaming button is not available"));
+    // The player starts the media server as its own child here, so the tour
+    // leaves nothing running behind.
+    Zarnet::KavoMediaServer::setLaunchHook([this] {
+        if (m_mediaServer && m_mediaServer->state() != QProcess::NotRunning)
+            return 0;
+        if (!m_mediaServer)
+            m_mediaServer = new QProcess(this);
+        m_mediaServer->setProgram(Zarnet::KavoMediaServer::programPath());
+        m_mediaServer->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_mediaServer->start();
+        return m_mediaServer->waitForStarted(5000) ? 0 : -1;
+    });
+    QTest::mouseClick(streamButton, Qt::LeftButton);
+    if (!waitFor([streamButton] { return streamButton->isPopupShown(); }))
+        return fail(QStringLiteral("the Streaming pop-up did not open"));
+    QWidget *popup = streamButton->popup();
+    auto *streamTo = popup->findChild<QAbstractButton *>(QStringLiteral("StreamToBtn"));
+    if (!streamTo)
+        return fail(QStringLiteral("the Streaming pop-up has no \"StreamToBtn\""));
+    shoot(QStringLiteral("streaming"));
+
+    answer(
+        QStringLiteral("the sharing warning"),
+        [this] {
+            QMessageBox *box = visibleBox();
+            if (!box)
+                return false;
+            note(QStringLiteral("\"%1\": %2").arg(box->windowTitle(), box->text()));
+            shoot(QStringLiteral("stream-warning"));
+            later(box, [box] { box->accept(); });
+            return true;
+        },
+        true);
+    streamTo->click();
+    waitFor([this] { return m_answers.isEmpty(); }, 3000);
+    const bool started = waitFor(
+        [this] { return m_mediaServer && m_mediaServer->state() == QProcess::Running; }, 5000);
+    note(started ? QStringLiteral("the media server was started") : QStringLiteral("the media server did not start"));
+    QTest::mouseClick(streamButton, Qt::LeftButton);
+    waitFor([streamButton] { return !streamButton->isPopupShown(); }, 2000);
+    Zarnet::KavoMediaServer::setLaunchHook({});
+    if (!started)
+        return fail(QStringLiteral("\"Stream to\" did not start the media server"));
+    return true;
+}
