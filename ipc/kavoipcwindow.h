@@ -48,8 +48,8 @@ public:
     int SendToAll(uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread);
     // Reads one request from a connected socket, answers it and closes it.
     void ServeConnection(int fd);
-    // True while a thread other than the window's waits for this window to
-    // answer its delivery.
+    // True while a send from another thread is under way: it holds the
+    // endpoint's send lock and awaits this window's answer before it ends.
     bool IsAwaitedBySender() const { return m_awaitedBySender.load(); }
 
     // Created if missing; empty when refused (not ours, or open to others).
