@@ -55,6 +55,14 @@ void PlayerToolBarButton::afterToggle()
 
 void PlayerToolBarButton::watchWindow()
 {
+    // The pop-up may change its size once shown (a device added): keep it
+    // standing on the button.
+    if (popup() && popup() != m_watchedPopup) {
+        if (m_watchedPopup)
+            m_watchedPopup->removeEventFilter(this);
+        m_watchedPopup = popup();
+        m_watchedPopup->installEventFilter(this);
+    }
     QWidget *top = window();
     if (top == m_watchedWindow)
         return;
@@ -70,6 +78,11 @@ void PlayerToolBarButton::watchWindow()
 
 bool PlayerToolBarButton::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_watchedPopup && event->type() == QEvent::Resize && isPopupShown() && !m_placing) {
+        m_placing = true;
+        placePopup();
+        m_placing = false;
+    }
     if (watched == m_watchedWindow && isPopupShown()) {
         switch (event->type()) {
         case QEvent::Move:

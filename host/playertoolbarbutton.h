@@ -2,6 +2,8 @@
 
 #include "zrt/zrttoolbarbutton.h"
 
+#include <QPointer>
+
 // The control bar's button for a plug-in item. Besides what every tool-bar
 // button does with its pop-up, it keeps the pop-up above itself while the
 // window moves or resizes, closes it when the window is minimised or hidden
@@ -29,4 +31,6 @@ private:
     void afterToggle();
 
     QWidget *m_watchedWindow = nullptr;
+    QPointer<QWidget> m_watchedPopup;
+    bool m_placing = false;
 };

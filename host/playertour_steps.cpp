@@ -29,6 +29,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <cstdio>
@@ -202,7 +203,7 @@ bool PlayerTour::openPane()
     for (QWidget *device : deviceWidgets())
         names << deviceName(device);
     note(QStringLiteral("devices: %1").arg(names.join(QStringLiteral(", "))));
-    return shoot(QStringLiteral("pane"));
+    return shoot(QStringLiteral("pane")) && shoot(QStringLiteral("control-bar"), m_window->controlBar());
 }
 
 bool PlayerTour::addDevice()
@@ -232,7 +233,7 @@ bool PlayerTour::addDevice()
     add->click();
     if (!answered())
         return false;
-    if (!waitFor([this] { return deviceNamed(AddedName) != nullptr; }))
+    if (!waitFor([this] { return deviceNamed(AddedName) && deviceWidgets().size() == m_initialDevices + 1; }))
         return fail(QStringLiteral("no button for \"%1\" appeared").arg(AddedName));
     if (deviceWidgets().size() != m_initialDevices + 1)
         return fail(QStringLiteral("the pane shows %1 devices, expected %2")
@@ -452,7 +453,8 @@ bool PlayerTour::deleteDevice()
     openDeviceMenu(device);
     if (!answered())
         return false;
-    if (!waitFor([this] { return deviceNamed(EditedName) == nullptr; }))
+    // The rebuilt buttons are shown by the event loop.
+    if (!waitFor([this] { return !deviceNamed(EditedName) && deviceWidgets().size() == m_initialDevices; }))
         return fail(QStringLiteral("\"%1\" is still in the pane").arg(EditedName));
     if (deviceWidgets().size() != m_initialDevices)
         return fail(QStringLiteral("the pane shows %1 devices after the deletion, expected %2")

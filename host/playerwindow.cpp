@@ -17,6 +17,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPolygonF>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -34,6 +36,22 @@ constexpr int StartingPlaylistLength = 3;
 QString idText(const Orbe::String &id)
 {
     return QString::fromLatin1(id.c_str());
+}
+
+// Light glyphs that stay visible on the dark control bar.
+QIcon glyph(bool play)
+{
+    QPixmap pixmap(48, 48);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xe8, 0xe8, 0xe8));
+    if (play)
+        painter.drawPolygon(QPolygonF{QPointF(14, 9), QPointF(40, 24), QPointF(14, 39)});
+    else
+        painter.drawRoundedRect(QRectF(12, 12, 24, 24), 3, 3);
+    return QIcon(pixmap);
 }
 
 QWidget *titled(const QString &title, QWidget *body)
@@ -170,11 +188,11 @@ void PlayerWindow::buildMenus()
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    auto *play = new QAction(style()->standardIcon(QStyle::SP_MediaPlay), tr("&Play"), this);
+    auto *play = new QAction(glyph(true), tr("&Play"), this);
     play->setObjectName(QStringLiteral("PlayAction"));
     play->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(play, &QAction::triggered, this, &PlayerWindow::playSelection);
-    auto *stop = new QAction(style()->standardIcon(QStyle::SP_MediaStop), tr("&Stop"), this);
+    auto *stop = new QAction(glyph(false), tr("&Stop"), this);
     stop->setObjectName(QStringLiteral("StopAction"));
     stop->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period));
     connect(stop, &QAction::triggered, m_nowPlaying, &NowPlaying::stop);
@@ -231,8 +249,16 @@ void PlayerWindow::buildControlBar()
     m_controlBar->setMovable(false);
     m_controlBar->setFloatable(false);
     m_controlBar->setIconSize(QSize(24, 24));
+    // Flat buttons: a plug-in's sheet only gives its images, and those are
+    // drawn only on a button whose border the sheet owns.
     m_controlBar->setStyleSheet(QStringLiteral(
-        "QToolBar#ControlBar { background: #202226; border-top: 1px solid #3a3d42; spacing: 6px; padding: 4px; }"
+        "QToolBar#ControlBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2c2f34, stop:1 #1b1d21);"
+        " border-top: 1px solid #3a3d42; spacing: 6px; padding: 4px; }"
+        "QToolBar#ControlBar QToolButton { border: 1px solid transparent; border-radius: 4px; background: transparent;"
+        " padding: 2px; }"
+        "QToolBar#ControlBar QToolButton:hover { border-color: #4a4e55; }"
+        "QToolBar#ControlBar QToolButton:checked { background: rgba(255, 255, 255, 36); border-color: #5a5f66; }"
+        "QToolBar#ControlBar QToolButton:disabled { background: transparent; }"
         "QLabel#NowPlayingLabel { color: #e0e0e0; padding-left: 8px; }"));
     addToolBar(Qt::BottomToolBarArea, m_controlBar);
 
