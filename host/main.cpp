@@ -8,10 +8,39 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+// Qt takes "-plugin X" (and "--plugin X") as a generic input plug-in of its
+// own and removes it from the arguments, so the player reads its arguments
+// before Qt does and keeps that option away from it.
+std::vector<char *> argumentsForQt(int argc, char **argv)
+{
+    std::vector<char *> kept;
+    for (int i = 0; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (i > 0 && (argument == "--plugin" || argument == "-plugin")) {
+            ++i;
+            continue;
+        }
+        if (i > 0 && (argument.rfind("--plugin=", 0) == 0 || argument.rfind("-plugin=", 0) == 0))
+            continue;
+        kept.push_back(argv[i]);
+    }
+    kept.push_back(nullptr);
+    return kept;
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    std::vector<char *> qtArguments = argumentsForQt(argc, argv);
+    int qtArgc = int(qtArguments.size()) - 1;
+    QApplication app(qtArgc, qtArguments.data());
     QApplication::setApplicationName(QStringLiteral("kavo-player"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kavo Player"));
     QApplication::setOrganizationName(QStringLiteral("Kavo"));
@@ -19,7 +48,7 @@ int main(int argc, char **argv)
     PlayerOptions options;
     QString message;
     int exitCode = 0;
-    if (!PlayerOptions::parse(QApplication::arguments(), QApplication::applicationDirPath(), &options, &message,
+    if (!PlayerOptions::parse(arguments, QApplication::applicationDirPath(), &options, &message,
                               &exitCode)) {
         std::fprintf(exitCode == 0 ? stdout : stderr, "%s\n", qPrintable(message));
         return exitCode;
