@@ -11,6 +11,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
+#include <memory>
+
 #include <mutex>
 
 namespace TransferDevicesLibrary {
@@ -341,6 +344,51 @@ TransferDevice *TransferDevices::createDevice(int type, std::string name)
     // Announced once committed, so a process that reloads on the notice sees the row.
     device->sendNotice("Device/Create");
     return device.release();
+}
+
+bool TransferDevices::createInitialDevices(const std::vector<std::pair<int, std::string>> &devices)
+{
+    if (!isOpen())
+        return false;
+    QMutexLocker lock(&d->mutex);
+    WriteTransaction transaction(d->database);
+    if (!transaction.isActive())
+        return false;
+    {
+        // Another process may have initialised the file since this one opened it.
+        PreparedStatements::Use query = d->statement("SELECT initialized FROM schema_data");
+        if (!query || !readOneRow(*query))
+            return false;
+        if (query->value(0).toBool()) {
+            d->initialized = true;
+            return false;
+        }
+    }
+    uint32_t deviceId = 0;
+    {
+        PreparedStatements::Use query = d->statement("SELECT max(device_id) FROM device");
+        if (!query || !readOneRow(*query))
+            return false;
+        deviceId = static_cast<uint32_t>(query->value(0).toLongLong());
+    }
+    std::vector<std::unique_ptr<TransferDevice>> created;
+    for (const auto &[type, name] : devices) {
+        deviceId = std::max<uint32_t>(deviceId + 1, FirstDeviceId);
+        created.emplace_back(new TransferDevice(deviceId, d->componentId, d->ipc.get()));
+        if (!created.back()->writeRow(type, name, true))
+            return false;
+    }
+    {
+        PreparedStatements::Use query = d->statement("UPDATE schema_data SET initialized = 1");
+        if (!query || !query->exec() || query->numRowsAffected() != 1)
+            return false;
+    }
+    if (!transaction.commit())
+        return false;
+    d->initialized = true;
+    for (const auto &device : created)
+        device->sendNotice("Device/Create");
+    return true;
 }
 
 bool TransferDevices::removeDevice(TransferDevice *device)

@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kvds {
 class IKavoIPC;
@@ -39,6 +41,11 @@ public:
     TransferDevice *deviceAt(unsigned index);
     TransferDevice *deviceById(unsigned deviceId);
     TransferDevice *createDevice(int type, std::string name);
+    // Creates the given devices, in order, only if no device was ever created
+    // in this file, deciding that under the write lock: two players set up on
+    // a new profile at once must not both add the defaults. False when the
+    // file was initialised already (or on failure).
+    bool createInitialDevices(const std::vector<std::pair<int, std::string>> &devices);
     // On true the store has destroyed device; on false it is untouched.
     bool removeDevice(TransferDevice *device);
 

@@ -89,10 +89,10 @@ void DevicePane::initializePane()
     unitSettings().EnsureSettings();
 
     if (!store->isInitialized()) {
-        std::unique_ptr<TransferDevice>(store->createDevice(0, toUtf8(tr("DVD Player"))));
-        std::unique_ptr<TransferDevice>(store->createDevice(1, toUtf8(tr("Blu-ray Player"))));
-        std::unique_ptr<TransferDevice>(store->createDevice(2, toUtf8(tr("TV"))));
-        std::unique_ptr<TransferDevice>(store->createDevice(3, toUtf8(tr("PlayStation\u00ae3"))));
+        store->createInitialDevices({{0, toUtf8(tr("DVD Player"))},
+                                     {1, toUtf8(tr("Blu-ray Player"))},
+                                     {2, toUtf8(tr("TV"))},
+                                     {3, toUtf8(tr("PlayStation\u00ae3"))}});
     }
 
     for (unsigned index = 0; index < store->count(); ++index)

@@ -99,6 +99,35 @@ TEST_F(StoreFixture, IdentifiersStartAt10000AndFirstCreateInitializes)
     EXPECT_TRUE(store()->isInitialized());
 }
 
+TEST_F(StoreFixture, InitialDevicesGoInOnceAndOnlyIntoANewFile)
+{
+    TransferDevices *devices = store("Sender");
+    ASSERT_FALSE(devices->isInitialized());
+    ASSERT_TRUE(devices->createInitialDevices({{DVDPlayer, "DVD Player"}, {TV, "TV"}}));
+    EXPECT_TRUE(devices->isInitialized());
+    EXPECT_EQ(devices->count(), 2u);
+    DevicePtr second(devices->deviceAt(1));
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->deviceId(), 10001u);
+    EXPECT_EQ(second->name(), "TV");
+    EXPECT_EQ(RecordingIPC::log().size(), 2);
+    EXPECT_EQ(RecordingIPC::log().at(1).topic, "Device/Create");
+
+    EXPECT_FALSE(devices->createInitialDevices({{DVDPlayer, "again"}}));
+    EXPECT_EQ(devices->count(), 2u);
+}
+
+TEST_F(StoreFixture, InitialDevicesAreRefusedWhenAnotherWriterInitialisedTheFileMeanwhile)
+{
+    TransferDevices *devices = store();
+    ASSERT_FALSE(devices->isInitialized());
+    // Another process initialises the file after this one opened it.
+    ASSERT_TRUE(SqliteFile::exec(databasePath(), QStringLiteral("UPDATE schema_data SET initialized = 1")));
+    EXPECT_FALSE(devices->createInitialDevices({{DVDPlayer, "DVD Player"}}));
+    EXPECT_TRUE(devices->isInitialized());
+    EXPECT_EQ(devices->count(), 0u);
+}
+
 TEST_F(StoreFixture, IdentifiersBelow10000InTheFileAreNeverGivenOut)
 {
     QDir().mkpath(folderPath());

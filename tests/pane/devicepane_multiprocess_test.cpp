@@ -116,3 +116,16 @@ TEST(PaneAcrossProcesses, AddRenameAndRemoveShowInTheOtherPlayer)
     EXPECT_EQ(first.grid(), afterRemoval);
     EXPECT_TRUE(second.gridBecomes(afterRemoval)) << second.grid().join(QLatin1Char('|')).toStdString();
 }
+
+TEST(PaneAcrossProcesses, TwoPlayersOnANewProfileAddTheDefaultsOnce)
+{
+    // Both set up at the same moment: only one of them may add the defaults.
+    Player first(QStringLiteral("PlayerOne"));
+    Player second(QStringLiteral("PlayerTwo"));
+    ASSERT_TRUE(first.waitFor("ready"));
+    ASSERT_TRUE(second.waitFor("ready"));
+    const QStringList defaults{QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10001 Blu-ray Player"),
+                               QStringLiteral("2 0 10002 TV"), QString::fromUtf8("3 0 10003 PlayStation\u00ae3")};
+    EXPECT_TRUE(first.gridBecomes(defaults)) << first.grid().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(second.gridBecomes(defaults)) << second.grid().join(QLatin1Char('|')).toStdString();
+}
