@@ -19,7 +19,8 @@ struct PlayerRun
     QString err;
 };
 
-PlayerRun runPlayer(const QStringList &arguments, const QProcessEnvironment &extra = QProcessEnvironment())
+PlayerRun runPlayer(const QStringList &arguments, const QProcessEnvironment &extra = QProcessEnvironment(),
+                    int timeoutMs = 60000)
 {
     QProcess player;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -32,7 +33,7 @@ PlayerRun runPlayer(const QStringList &arguments, const QProcessEnvironment &ext
     PlayerRun run;
     if (!player.waitForStarted(10000))
         return run;
-    run.finished = player.waitForFinished(60000);
+    run.finished = player.waitForFinished(timeoutMs);
     if (!run.finished) {
         player.kill();
         player.waitForFinished(5000);
@@ -108,4 +109,23 @@ TEST_F(PlayerProcessTest, BadOptionsAreRefusedWithAMessage)
     const PlayerRun help = runPlayer({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("--tour")));
+}
+
+TEST_F(PlayerProcessTest, TheTourRunsHeadlessAndLeavesItsPictures)
+{
+    QTemporaryDir tour;
+    ASSERT_TRUE(tour.isValid());
+    const PlayerRun run = runPlayer({QStringLiteral("--plugin"), QStringLiteral(KAVO_PLUGIN_PATH),
+                                     QStringLiteral("--tour"), tour.path()},
+                                    QProcessEnvironment(), 240000);
+    ASSERT_TRUE(run.finished) << qPrintable(run.out);
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.out) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Tour complete"))) << qPrintable(run.out);
+    EXPECT_FALSE(run.out.contains(QStringLiteral("FAILED"))) << qPrintable(run.out);
+    const QFileInfoList pictures = QDir(tour.path()).entryInfoList({QStringLiteral("*.png")}, QDir::Files);
+    EXPECT_GE(pictures.size(), 15);
+    for (const QFileInfo &picture : pictures)
+        EXPECT_GT(picture.size(), 1000) << qPrintable(picture.fileName());
+    // Its own profile: the devices it made and removed live there.
+    EXPECT_TRUE(QDir(tour.filePath(QStringLiteral("profile/data"))).exists());
 }
