@@ -199,6 +199,9 @@ void PlayerWindow::buildMenus()
     auto *enqueue = new QAction(tr("Add to Play&list"), this);
     enqueue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(enqueue, &QAction::triggered, this, &PlayerWindow::addSelectionToPlaylist);
+    // The light glyphs are for the dark control bar, not for menus.
+    play->setIconVisibleInMenu(false);
+    stop->setIconVisibleInMenu(false);
     addActions({play, stop, enqueue});
 
     m_libraryMenu = menuBar()->addMenu(tr("&Library"));
@@ -235,7 +238,7 @@ void PlayerWindow::buildMenus()
     m_actions->useInMenu(m_libraryContextMenu, PlayerActions::LibraryContext);
 
     m_playlistContextMenu = new QMenu(this);
-    m_playlistContextMenu->addAction(play->icon(), tr("&Play"), this, [this] {
+    m_playlistContextMenu->addAction(tr("&Play"), this, [this] {
         if (QListWidgetItem *item = m_playlist->currentItem())
             m_nowPlaying->play(item->data(Qt::UserRole).toLongLong());
     });
