@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -492,48 +493,77 @@ bool PlayerTour::streaming()
     auto *streamButton = qobject_cast<PlayerToolBarButton *>(button(QStringLiteral("Streaming")));
     if (!streamButton || !streamButton->isEnabled())
         return fail(QStringLiteral("the Streaming button is not available"));
-    // The player starts the media server as its own child here, so the tour
-    // leaves nothing running behind.
-    Zarnet::KavoMediaServer::setLaunchHook([this] {
-        if (m_mediaServer && m_mediaServer->state() != QProcess::NotRunning)
-            return 0;
-        if (!m_mediaServer)
-            m_mediaServer = new QProcess(this);
-        m_mediaServer->setProgram(Zarnet::KavoMediaServer::programPath());
-        m_mediaServer->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_mediaServer->start();
-        return m_mediaServer->waitForStarted(5000) ? 0 : -1;
-    });
-    QTest::mouseClick(streamButton, Qt::LeftButton);
-    if (!waitFor([streamButton] { return streamButton->isPopupShown(); }))
-        return fail(QStringLiteral("the Streaming pop-up did not open"));
-    QWidget *popup = streamButton->popup();
-    auto *streamTo = popup->findChild<QAbstractButton *>(QStringLiteral("StreamToBtn"));
-    if (!streamTo)
-        return fail(QStringLiteral("the Streaming pop-up has no \"StreamToBtn\""));
-    shoot(QStringLiteral("streaming"));
+    const qint64 playing = m_window->nowPlaying()->currentItemId();
+    const QString path = m_window->nowPlaying()->itemUrl(playing).toLocalFile();
+    if (path.isEmpty())
+        return fail(QStringLiteral("nothing is playing"));
 
-    answer(
-        QStringLiteral("the sharing warning"),
-        [this] {
-            QMessageBox *box = visibleBox();
-            if (!box)
-                return false;
-            note(QStringLiteral("\"%1\": %2").arg(box->windowTitle(), box->text()));
-            shoot(QStringLiteral("stream-warning"));
-            later(box, [box] { box->accept(); });
-            return true;
-        },
-        true);
-    streamTo->click();
-    waitFor([this] { return m_answers.isEmpty(); }, 3000);
-    const bool started = waitFor(
-        [this] { return m_mediaServer && m_mediaServer->state() == QProcess::Running; }, 5000);
-    note(started ? QStringLiteral("the media server was started") : QStringLiteral("the media server did not start"));
-    QTest::mouseClick(streamButton, Qt::LeftButton);
-    waitFor([streamButton] { return !streamButton->isPopupShown(); }, 2000);
+    // The media server runs headless as the tour's own child, with sharing on,
+    // and the player's launch request finds it running: nothing is left behind.
+    m_mediaServer = new QProcess(this);
+    m_mediaServer->setProgram(Zarnet::KavoMediaServer::programPath());
+    m_mediaServer->setArguments({QStringLiteral("--headless"), QStringLiteral("--sharing"), QStringLiteral("on")});
+    m_mediaServer->setProcessChannelMode(QProcess::SeparateChannels);
+    m_mediaServer->start();
+    if (!m_mediaServer->waitForStarted(5000))
+        return fail(QStringLiteral("kavo-media-server did not start"));
+    Zarnet::KavoMediaServer::setLaunchHook([this] {
+        return m_mediaServer && m_mediaServer->state() == QProcess::Running ? 0 : -1;
+    });
+    QString serverSaid;
+    const auto heard = [this, &serverSaid](const QString &text) {
+        return waitFor([this, &serverSaid, text] {
+            serverSaid += QString::fromLocal8Bit(m_mediaServer->readAllStandardOutput());
+            return serverSaid.contains(text) || m_mediaServer->state() != QProcess::Running;
+        }) && serverSaid.contains(text);
+    };
+    bool ok = heard(QStringLiteral("connected"));
+    if (!ok)
+        fail(QStringLiteral("the pane's poll never reached the media server"));
+    // The button turns to its "on" look with the first answer.
+    if (ok && !waitFor([streamButton] {
+            return streamButton->styleSheet().startsWith(
+                QLatin1String("QToolButton { image: url(:/ControlBar/Streaming/Hover)"));
+        }))
+        ok = fail(QStringLiteral("the Streaming button did not show that sharing is on"));
+    if (ok) {
+        note(QStringLiteral("the media server is sharing"));
+        QTest::mouseClick(streamButton, Qt::LeftButton);
+        if (!waitFor([streamButton] { return streamButton->isPopupShown(); }))
+            ok = fail(QStringLiteral("the Streaming pop-up did not open"));
+    }
+    QAbstractButton *streamTo = nullptr;
+    if (ok) {
+        streamTo = streamButton->popup()->findChild<QAbstractButton *>(QStringLiteral("StreamToBtn"));
+        if (!streamTo)
+            ok = fail(QStringLiteral("the Streaming pop-up has no \"StreamToBtn\""));
+    }
+    if (ok) {
+        shoot(QStringLiteral("streaming"));
+        answer(
+            QStringLiteral("no warning"),
+            [this] {
+                QMessageBox *box = visibleBox();
+                if (!box)
+                    return false;
+                m_answerFailures << QStringLiteral("\"%1\": %2").arg(box->windowTitle(), box->text());
+                later(box, [box] { box->accept(); });
+                return true;
+            },
+            true);
+        streamTo->click();
+        if (!heard(QStringLiteral("StreamFileRequest ") + path))
+            ok = fail(m_answerFailures.isEmpty()
+                          ? QStringLiteral("the media server was not asked to stream %1").arg(path)
+                          : m_answerFailures.join(QStringLiteral("; ")));
+        else
+            note(QStringLiteral("the media server was asked to stream \"%1\"").arg(QFileInfo(path).fileName()));
+    }
+    if (streamButton->isPopupShown())
+        QTest::mouseClick(streamButton, Qt::LeftButton);
+    m_mediaServer->write("quit\n");
+    if (!m_mediaServer->waitForFinished(3000))
+        m_mediaServer->terminate();
     Zarnet::KavoMediaServer::setLaunchHook({});
-    if (!started)
-        return fail(QStringLiteral("\"Stream to\" did not start the media server"));
-    return true;
+    return ok;
 }
