@@ -3,6 +3,7 @@
 // Target: each under 150 ms.
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
+#include "bench/benchenvironment.h"
 #include "pane/devicepane.h"
 #include "settings/settingsholder.h"
 #include "tests/pane/fakehost.h"
@@ -82,16 +83,8 @@ BENCHMARK(BM_DeleteAndRebuild)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    for (const char *name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
-        const QString path = home.filePath(QString::fromLatin1(name));
-        QDir().mkpath(path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv(name, path.toLocal8Bit());
-    }
-    qputenv("KAVO_USER_HIVE", home.filePath(QStringLiteral("user.db")).toLocal8Bit());
-    qputenv("KAVO_MACHINE_HIVE", home.filePath(QStringLiteral("machine.db")).toLocal8Bit());
+    useBenchEnvironment(home);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

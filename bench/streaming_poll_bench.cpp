@@ -4,6 +4,7 @@
 // same stretch with the poll stopped. Target: under 0.1% of one core.
 //
 //   streaming_poll_bench [SECONDS]   (default 60 per stretch)
+#include "bench/benchenvironment.h"
 #include "pane/devicepane.h"
 #include "tests/pane/fakehost.h"
 #include "zrt/zrttoolbarbutton.h"
@@ -47,16 +48,8 @@ double idleStretch(int seconds)
 int main(int argc, char **argv)
 {
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    for (const char *name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
-        const QString path = home.filePath(QString::fromLatin1(name));
-        QDir().mkpath(path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv(name, path.toLocal8Bit());
-    }
-    qputenv("KAVO_USER_HIVE", home.filePath(QStringLiteral("user.db")).toLocal8Bit());
-    qputenv("KAVO_MACHINE_HIVE", home.filePath(QStringLiteral("machine.db")).toLocal8Bit());
+    useBenchEnvironment(home);
     QApplication app(argc, argv);
 
     QProcess server;
