@@ -66,6 +66,8 @@ private:
     QWidget *wizard() const;
     bool closeWizard();
     QStringList newTransfers();
+    // Waits for the wizard and checks the call it got (the last logged one).
+    bool wizardGot(const QString &expected, const QString &whenNoWizard);
     // Queue the answer first, then open the menu: the menu runs modally.
     void chooseInDeviceMenu(const QString &entry);
     void openDeviceMenu(QWidget *device);

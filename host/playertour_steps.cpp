@@ -327,19 +327,26 @@ bool PlayerTour::dropFiles()
     QDropEvent drop(QPointF(centre), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(device, &drop);
 
-    if (!waitFor([this] { return wizard() != nullptr; }))
-        return fail(m_answerFailures.isEmpty() ? QStringLiteral("the transfer wizard did not open")
-                                               : m_answerFailures.join(QStringLiteral("; ")));
-    const QStringList transfers = newTransfers();
-    if (transfers.isEmpty() || transfers.last() != expected)
-        return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
-                        .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
+    if (!wizardGot(expected, m_answerFailures.isEmpty() ? QStringLiteral("the transfer wizard did not open")
+                                                        : m_answerFailures.join(QStringLiteral("; "))))
+        return false;
     note(QStringLiteral("the playlist entry was resolved to its file"));
     if (!waitFor([this] { return !m_window->statusBar()->currentMessage().isEmpty(); }))
         return fail(QStringLiteral("the player was not told that files were handed over"));
     note(QStringLiteral("status bar: %1").arg(m_window->statusBar()->currentMessage()));
     shoot(QStringLiteral("drop-wizard"));
     return closeWizard();
+}
+
+bool PlayerTour::wizardGot(const QString &expected, const QString &whenNoWizard)
+{
+    if (!waitFor([this] { return wizard() != nullptr; }))
+        return fail(whenNoWizard);
+    const QStringList transfers = newTransfers();
+    if (transfers.isEmpty() || transfers.last() != expected)
+        return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
+                        .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
+    return true;
 }
 
 bool PlayerTour::transferFromLibraryMenu()
@@ -359,12 +366,8 @@ bool PlayerTour::transferFromLibraryMenu()
     if (!chooseFromTransferMenu(menu, EditedName, &deviceId))
         return false;
     const QString expected = QString::number(deviceId) + QLatin1Char('\t') + libraryUrl(3);
-    if (!waitFor([this] { return wizard() != nullptr; }))
-        return fail(QStringLiteral("the transfer wizard did not open"));
-    const QStringList transfers = newTransfers();
-    if (transfers.isEmpty() || transfers.last() != expected)
-        return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
-                        .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
+    if (!wizardGot(expected, QStringLiteral("the transfer wizard did not open")))
+        return false;
     return closeWizard();
 }
 
@@ -393,12 +396,8 @@ bool PlayerTour::transferWhatIsPlaying()
     if (!chooseFromTransferMenu(menu, EditedName, &deviceId))
         return false;
     const QString expected = QString::number(deviceId) + QLatin1Char('\t') + libraryUrl(4);
-    if (!waitFor([this] { return wizard() != nullptr; }))
-        return fail(QStringLiteral("the transfer wizard did not open"));
-    const QStringList transfers = newTransfers();
-    if (transfers.isEmpty() || transfers.last() != expected)
-        return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
-                        .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
+    if (!wizardGot(expected, QStringLiteral("the transfer wizard did not open")))
+        return false;
     shoot(QStringLiteral("playing-wizard"));
     return closeWizard();
 }
@@ -418,12 +417,8 @@ bool PlayerTour::burnSelection()
     menu->setActiveAction(burn);
     QTest::keyClick(menu, Qt::Key_Return);
     const QString expected = QStringLiteral("1000\t") + libraryUrl(0) + QLatin1Char('\t') + libraryUrl(2);
-    if (!waitFor([this] { return wizard() != nullptr; }))
-        return fail(QStringLiteral("the wizard did not open for burning"));
-    const QStringList transfers = newTransfers();
-    if (transfers.isEmpty() || transfers.last() != expected)
-        return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
-                        .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
+    if (!wizardGot(expected, QStringLiteral("the wizard did not open for burning")))
+        return false;
     shoot(QStringLiteral("burn-wizard"));
     return closeWizard();
 }
