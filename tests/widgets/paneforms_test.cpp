@@ -198,16 +198,17 @@ TEST(DevicePaneForm, FiveDevicesPutTheSecondColumnToTheLeft)
         ASSERT_NE(device, nullptr);
         pane.addDevice(device);
     }
-    EXPECT_EQ(pane.nextColumn, 1);
-    EXPECT_EQ(pane.nextRow, 1);
+    // The fifth took row 0 of column 1; the next goes below it.
+    ASSERT_NE(pane.grid()->itemAtPosition(0, 1), nullptr);
+    EXPECT_EQ(pane.grid()->itemAtPosition(1, 1), nullptr);
     pane.frame->show();
     QApplication::processEvents();
-    QWidget *first = pane.DeviceGrid->itemAtPosition(0, 0)->widget();
-    QWidget *fifth = pane.DeviceGrid->itemAtPosition(0, 1)->widget();
+    QWidget *first = pane.grid()->itemAtPosition(0, 0)->widget();
+    QWidget *fifth = pane.grid()->itemAtPosition(0, 1)->widget();
     ASSERT_NE(first, nullptr);
     ASSERT_NE(fifth, nullptr);
     EXPECT_LT(fifth->geometry().right(), first->geometry().left());
-    EXPECT_EQ(pane.DeviceGrid->itemAtPosition(3, 0)->widget()->geometry().left(), first->geometry().left());
+    EXPECT_EQ(pane.grid()->itemAtPosition(3, 0)->widget()->geometry().left(), first->geometry().left());
 }
 
 TEST(MediaServerFunctionPaneForm, BuildsTheWidgetTree)

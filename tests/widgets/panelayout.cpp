@@ -3,12 +3,12 @@
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
 #include "widgets/transferdevicewidget.h"
-#include "widgets/zrttoolbarmenu.h"
 
-#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
 #include <QToolButton>
 
-#include <algorithm>
+#include <memory>
 
 namespace widgetstest {
 
@@ -34,70 +34,41 @@ TransferDevicesLibrary::TransferDevice *makeDevice(int type, const std::string &
 }
 
 TestDevicePane::TestDevicePane()
-    : frame(new Zarnet::ZRTToolBarMenu)
 {
-    setupUi(frame);
+    // No defaults: the tests choose every device shown.
+    store()->createInitialDevices({});
+    harness.setUp();
+    frame = harness.showButton.popup();
+    DragFilesLabel = frame->findChild<QLabel *>(QStringLiteral("DragFilesLabel"));
+    AddDevice = frame->findChild<QToolButton *>(QStringLiteral("AddDevice"));
 }
 
-TestDevicePane::~TestDevicePane()
+QGridLayout *TestDevicePane::grid() const
 {
-    delete frame;
+    // The pane installs a fresh grid whenever it rebuilds.
+    QWidget *contents = frame->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents"));
+    return contents ? qobject_cast<QGridLayout *>(contents->layout()) : nullptr;
 }
 
 Zarnet::TransferDeviceWidget *TestDevicePane::addDevice(TransferDevicesLibrary::TransferDevice *device)
 {
-    auto *button = new Zarnet::TransferDeviceWidget(nullptr, nullptr, device);
-    button->ensurePolished();
-    const int h = QFontMetrics(button->font()).height();
-    const int w = 7 * h;
-    const int height = static_cast<int>(7 * h / 1.6666666666666667);
-    button->setFixedSize(w, height);
-    const int c = static_cast<int>(7 * h * 0.7565217391304347);
-    const QSize icon(c, static_cast<int>(c / 2.806451612903226));
-    button->ActiveButton->setIconSize(icon);
-    button->InactiveButton->setIconSize(icon);
-
-    DeviceGrid->addWidget(button, nextRow, nextColumn);
-    if (nextRow >= 3) {
-        ++nextColumn;
-        nextRow = 0;
-    } else {
-        ++nextRow;
+    const std::unique_ptr<TransferDevicesLibrary::TransferDevice> record(device);
+    QMetaObject::invokeMethod(harness.pane, "noteTransferDevicesHaveChangedExternally");
+    QGridLayout *layout = grid();
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        auto *button = qobject_cast<Zarnet::TransferDeviceWidget *>(layout->itemAt(i)->widget());
+        if (button && button->device() && button->device()->deviceId() == record->deviceId())
+            return button;
     }
-
-    const int width = std::max({DragFilesLayout->sizeHint().width(), AddDeviceLayout->sizeHint().width(),
-                                (w + 7) * DeviceGrid->columnCount()});
-    frame->setFixedWidth(width + 8);
-    frame->setFixedHeight((height + 7) * DeviceGrid->rowCount() + AddDeviceLayout->sizeHint().height()
-                          + DragFilesLayout->sizeHint().height());
-    return button;
+    return nullptr;
 }
 
 TestStreamingPopup::TestStreamingPopup()
-    : frame(new Zarnet::ZRTToolBarMenu)
 {
-    setupUi(frame);
-    QWidget *parent = MediaServerFunctionLayout->parentWidget();
-    parent->ensurePolished();
-    const int h = QFontMetrics(parent->font()).height();
-    int w = 7 * h;
-    for (int i = MediaServerFunctionLayout->count() - 1; i >= 0; --i) {
-        if (auto *button = qobject_cast<QToolButton *>(MediaServerFunctionLayout->itemAt(i)->widget()))
-            w = std::max(w, h + QFontMetrics(button->font()).horizontalAdvance(button->text()));
-    }
-    const int height = static_cast<int>(w / 1.6666666666666667);
-    for (int i = MediaServerFunctionLayout->count() - 1; i >= 0; --i) {
-        if (auto *button = qobject_cast<QToolButton *>(MediaServerFunctionLayout->itemAt(i)->widget())) {
-            button->setFixedSize(w, height);
-            button->setIconSize(QSize(height / 2, height / 2));
-        }
-    }
-    parent->adjustSize();
-}
-
-TestStreamingPopup::~TestStreamingPopup()
-{
-    delete frame;
+    pane.harness.pane->setupToolBarItem(QStringLiteral("Streaming"), &pane.harness.streamingButton);
+    frame = pane.harness.streamingButton.popup();
+    StreamToBtn = frame->findChild<QToolButton *>(QStringLiteral("StreamToBtn"));
+    SettingsBtn = frame->findChild<QToolButton *>(QStringLiteral("SettingsBtn"));
 }
 
 } // namespace widgetstest

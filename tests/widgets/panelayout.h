@@ -1,11 +1,12 @@
 #pragma once
 
-#include "ui_devicepane.h"
-#include "ui_mediaserverfunctionpane.h"
+#include "tests/pane/panetestsupport.h"
 
 #include <string>
 
-class QLayout;
+class QGridLayout;
+class QLabel;
+class QToolButton;
 
 namespace TransferDevicesLibrary {
 class TransferDevice;
@@ -14,7 +15,6 @@ class TransferDevices;
 
 namespace Zarnet {
 class TransferDeviceWidget;
-class ZRTToolBarMenu;
 }
 
 namespace widgetstest {
@@ -25,29 +25,34 @@ TransferDevicesLibrary::TransferDevices *store();
 // A new stored record; the caller owns it.
 TransferDevicesLibrary::TransferDevice *makeDevice(int type, const std::string &name, bool configured);
 
-// The device pop-up as the pane builds it: the form inside a pop-up panel, and
-// device buttons sized, placed and counted the way the controller does.
-class TestDevicePane : public Ui::DevicePane
+// The real device pop-up, set up as the host sets it up, over a store that
+// starts without the default devices.
+class TestDevicePane
 {
 public:
     TestDevicePane();
-    ~TestDevicePane();
 
+    // Shows a device that is already in the store, the way a change from
+    // another process reaches the pane; takes the record.
     Zarnet::TransferDeviceWidget *addDevice(TransferDevicesLibrary::TransferDevice *device);
+    QGridLayout *grid() const;
 
-    Zarnet::ZRTToolBarMenu *frame;
-    int nextRow = 0;
-    int nextColumn = 0;
+    PaneHarness harness;
+    QWidget *frame = nullptr;
+    QLabel *DragFilesLabel = nullptr;
+    QToolButton *AddDevice = nullptr;
 };
 
-// The streaming pop-up, its two buttons sized to their texts.
-class TestStreamingPopup : public Ui::MediaServerFunctionPane
+// The real streaming pop-up, its two buttons sized to their texts by the pane.
+class TestStreamingPopup
 {
 public:
     TestStreamingPopup();
-    ~TestStreamingPopup();
 
-    Zarnet::ZRTToolBarMenu *frame;
+    TestDevicePane pane;
+    QWidget *frame = nullptr;
+    QToolButton *StreamToBtn = nullptr;
+    QToolButton *SettingsBtn = nullptr;
 };
 
 } // namespace widgetstest

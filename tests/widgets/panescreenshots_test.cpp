@@ -127,8 +127,8 @@ protected:
         // A strip of bare panel between the caption and the grid.
         const QRect gap(4, pane.DragFilesLabel->geometry().bottom() + 2, pane.frame->width() - 8, 3);
         EXPECT_LT(lightIn(image, gap).mean, 60.0);
-        for (int i = 0; i < pane.DeviceGrid->count(); ++i) {
-            auto *button = qobject_cast<Zarnet::TransferDeviceWidget *>(pane.DeviceGrid->itemAt(i)->widget());
+        for (int i = 0; i < pane.grid()->count(); ++i) {
+            auto *button = qobject_cast<Zarnet::TransferDeviceWidget *>(pane.grid()->itemAt(i)->widget());
             ASSERT_NE(button, nullptr);
             QToolButton *shown = button->ButtonStack->currentIndex() == 1 ? button->ActiveButton
                                                                             : button->InactiveButton;
@@ -155,7 +155,7 @@ TEST_F(PaneScreenshots, FourDevicesAsOnFirstRun)
                 {3, "PlayStation\xc2\xae" "3", false}});
     const QImage image = render(pane.frame);
     ASSERT_TRUE(save(image, QStringLiteral("pane-4-devices.png")));
-    EXPECT_EQ(pane.DeviceGrid->columnCount(), 1);
+    EXPECT_EQ(pane.grid()->columnCount(), 1);
     expectReadable(pane, image);
 }
 
@@ -169,7 +169,7 @@ TEST_F(PaneScreenshots, FiveDevicesInTwoColumns)
                 {2, "Bedroom TV", false}});
     const QImage image = render(pane.frame);
     ASSERT_TRUE(save(image, QStringLiteral("pane-5-devices.png")));
-    EXPECT_EQ(pane.DeviceGrid->columnCount(), 2);
+    EXPECT_EQ(pane.grid()->columnCount(), 2);
     expectReadable(pane, image);
 }
 
