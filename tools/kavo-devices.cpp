@@ -11,6 +11,7 @@
 #include "ipc/kavoipc.h"
 #include "ipc/refcountedimpl.h"
 #include "ipc/refcountedptr.h"
+#include "tools/stopsignals.h"
 
 #include <QCoreApplication>
 
@@ -18,7 +19,6 @@
 #include <cerrno>
 #include <cinttypes>
 #include <climits>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -184,14 +184,7 @@ int watch(int argc, char **argv)
     if (argc > 3 || (argc == 3 && (!parseNumber(argv[2], LLONG_MAX, &limit) || limit == 0)))
         return usage("watch takes an optional positive count");
 
-    // The endpoint's thread must not take the signals: the main thread waits
-    // for them.
-    sigset_t stop;
-    sigemptyset(&stop);
-    sigaddset(&stop, SIGINT);
-    sigaddset(&stop, SIGTERM);
-    sigaddset(&stop, SIGHUP);
-    pthread_sigmask(SIG_BLOCK, &stop, nullptr);
+    const sigset_t stop = blockStopSignals();
 
     kvtl::RefCountedPtr<kvds::IKavoIPC> endpoint;
     if (!CreateWindowMessageIPC(&endpoint)) {
@@ -204,8 +197,7 @@ int watch(int argc, char **argv)
         return NoEndpoint;
     }
     std::fprintf(stderr, "kavo-devices: watching device notices\n");
-    int signal = 0;
-    sigwait(&stop, &signal);
+    waitForStopSignal(stop);
     endpoint.reset();
     return Done;
 }

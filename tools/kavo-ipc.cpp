@@ -4,7 +4,8 @@
 #include "ipc/kavoipc.h"
 #include "ipc/refcountedptr.h"
 
-#include <csignal>
+#include "tools/stopsignals.h"
+
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -90,14 +91,7 @@ int Listen(int argc, char **argv)
         if (!ValidName(argv[i]))
             return Usage("a prefix must be 1 to 256 bytes");
     }
-    // Wait for the end signal on this thread only; the window thread
-    // inherits the blocked mask.
-    sigset_t stop;
-    sigemptyset(&stop);
-    sigaddset(&stop, SIGINT);
-    sigaddset(&stop, SIGTERM);
-    sigaddset(&stop, SIGHUP);
-    pthread_sigmask(SIG_BLOCK, &stop, nullptr);
+    const sigset_t stop = blockStopSignals();
 
     kvtl::RefCountedPtr<kvds::IKavoIPC> ipc;
     if (!CreateWindowMessageIPC(&ipc)) {
@@ -115,8 +109,7 @@ int Listen(int argc, char **argv)
     }
     std::printf("listening as %s\n", static_cast<KavoIPC *>(ipc.get())->WindowName().c_str());
     std::fflush(stdout);
-    int signal = 0;
-    sigwait(&stop, &signal);
+    waitForStopSignal(stop);
     return kExitOk;
 }
 
