@@ -77,6 +77,7 @@ void DevicePane::initializePane()
             &DevicePane::noteTransferDevicesHaveChangedExternally);
 
     Ui::DevicePane::setupUi(paneWidget);
+    TransferDeviceWidget::styleButtonHolder(DeviceScrollWidgetContents);
 
     store = TransferDevices::instance(OSUtilities::getComponentIdUTF8());
 

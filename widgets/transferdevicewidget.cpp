@@ -10,14 +10,95 @@
 
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QStyle>
 
 #include <memory>
 
 namespace Zarnet {
 
-// The form's inactive sheet gives its text colour as rgba() with an explicit
-// alpha: Qt 6 rejects rgba() with three components, and the name would fall
-// back to black on the dark pane.
+namespace {
+
+// The inactive text colour is rgba() with an explicit alpha: Qt 6 rejects
+// rgba() with three components, and the name would fall back to black on the
+// dark pane.
+const QString &inactiveButtonSheet()
+{
+    static const QString sheet = QStringLiteral(
+        "QToolButton#InactiveButton {\n"
+        "border: 0px solid transparent;\n"
+        "background-color: transparent;\n"
+        "border-image: url(:/DevicePane/DeviceButton/Disabled);\n"
+        "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
+        "color: rgba(194, 194, 194, 255);\n"
+        "padding-top: 0.5em;\n"
+        "}\n"
+        "\n"
+        "QToolButton#InactiveButton:hover {\n"
+        "border-image: url(:/DevicePane/DeviceButton/Hover);\n"
+        "}\n"
+        "\n"
+        "QToolButton#InactiveButton[windowTitle=\"DVD\"] {\n"
+        "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
+        "}\n"
+        "\n"
+        "QToolButton#InactiveButton[windowTitle=\"Console\"] {\n"
+        "qproperty-icon: url(:/DevicePane/Icon/Console);\n"
+        "}\n"
+        "\n"
+        "QToolButton#InactiveButton[windowTitle=\"TV\"] {\n"
+        "qproperty-icon: url(:/DevicePane/Icon/TV);\n"
+        "}\n"
+        "\n"
+        "QToolButton#InactiveButton[windowTitle=\"BluRay\"] {\n"
+        "qproperty-icon: url(:/DevicePane/Icon/BluRay);\n"
+        "}");
+    return sheet;
+}
+
+const QString &activeButtonSheet()
+{
+    static const QString sheet = QStringLiteral(
+        "QToolButton#ActiveButton {\n"
+        "border: 0px solid transparent;\n"
+        "border-image: url(:/DevicePane/DeviceButton/Normal);\n"
+        "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
+        "color: #C2C2C2;\n"
+        "padding-top: 0.5em;\n"
+        "}\n"
+        "\n"
+        "QToolButton#ActiveButton:hover {\n"
+        "border-image: url(:/DevicePane/DeviceButton/Hover);\n"
+        "}\n"
+        "\n"
+        "QToolButton#ActiveButton[windowTitle=\"DVD\"] {\n"
+        "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
+        "}\n"
+        "\n"
+        "QToolButton#ActiveButton[windowTitle=\"Console\"] {\n"
+        "qproperty-icon: url(:/DevicePane/Icon/Console);\n"
+        "}\n"
+        "\n"
+        "QToolButton#ActiveButton[windowTitle=\"TV\"] {\n"
+        "qproperty-icon: url(:/DevicePane/Icon/TV);\n"
+        "}\n"
+        "\n"
+        "QToolButton#ActiveButton[windowTitle=\"BluRay\"] {\n"
+        "qproperty-icon: url(:/DevicePane/Icon/BluRay);\n"
+        "}");
+    return sheet;
+}
+
+} // namespace
+
+void TransferDeviceWidget::styleButtonHolder(QWidget *holder)
+{
+    if (!holder)
+        return;
+    QString sheet = holder->styleSheet();
+    if (!sheet.isEmpty())
+        sheet += QLatin1String("\n\n");
+    holder->setStyleSheet(sheet + inactiveButtonSheet() + QLatin1String("\n\n") + activeButtonSheet());
+}
 
 TransferDeviceWidget::TransferDeviceWidget(Orbe::PluginContext *context, DevicePane *pane,
                                            TransferDevicesLibrary::TransferDevice *device,
@@ -64,9 +145,14 @@ void TransferDeviceWidget::refresh()
 
     ButtonStack->setCurrentWidget(m_device->hasBeenConfigured() ? ActivePage : InactivePage);
 
-    // Setting the sheet again makes the title selectors match the new title.
-    ActiveButton->setStyleSheet(ActiveButton->styleSheet());
-    InactiveButton->setStyleSheet(InactiveButton->styleSheet());
+    // Polishing again makes the holder's title selectors match the new title.
+    // A button no sheet has reached yet gets them when it is placed.
+    for (QToolButton *button : {ActiveButton, InactiveButton}) {
+        if (!button->testAttribute(Qt::WA_StyleSheet))
+            continue;
+        button->style()->unpolish(button);
+        button->style()->polish(button);
+    }
 }
 
 void TransferDeviceWidget::invokeTransfer()

@@ -90,6 +90,17 @@ TEST(DevicePane, FirstRunCreatesFourDevicesInTheFirstColumnAndTheSubmenu)
     EXPECT_EQ(nameAt(pane, 3, 0), "PlayStation\u00ae3");
     EXPECT_EQ(grid(pane)->columnCount(), 1);
 
+    // Each button shows its type's icon, which the pane's sheet picks by title.
+    const QSize images[] = {QSize(180, 33), QSize(180, 30), QSize(102, 70), QSize(105, 65)};
+    for (int row = 0; row < 4; ++row) {
+        Zarnet::TransferDeviceWidget *button = buttonAt(pane, row, 0);
+        ASSERT_NE(button, nullptr);
+        for (QToolButton *face : {button->ActiveButton, button->InactiveButton}) {
+            const QList<QSize> sizes = face->icon().availableSizes();
+            EXPECT_EQ(sizes.value(0), images[row]) << row << " " << face->objectName().toStdString();
+        }
+    }
+
     const auto entries = harness.submenu();
     ASSERT_EQ(entries.size(), 4);
     EXPECT_EQ(entries[0], qMakePair(QStringLiteral("DVD Player"), 10000u));

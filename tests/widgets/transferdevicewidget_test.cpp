@@ -38,6 +38,7 @@ class DeviceButtonTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        TransferDeviceWidget::styleButtonHolder(&holder);
         Zarnet::TransferWizard::setHook([this](const QList<QUrl> &urls, const QString &text, unsigned id) {
             calls.push_back({urls, text, id});
             return 0;
@@ -52,7 +53,8 @@ protected:
         }
     }
 
-    // A button over a new stored record; the button owns the record.
+    // A button over a new stored record, placed in a holder that carries the
+    // buttons' look; the button owns the record.
     std::unique_ptr<TransferDeviceWidget> button(int type, const std::string &name, bool configured)
     {
         TransferDevice *device = makeDevice(type, name, configured);
@@ -60,6 +62,7 @@ protected:
             return nullptr;
         ids.push_back(device->deviceId());
         auto widget = std::make_unique<TransferDeviceWidget>(nullptr, nullptr, device);
+        widget->setParent(&holder);
         widget->ensurePolished();
         widget->ActiveButton->ensurePolished();
         widget->InactiveButton->ensurePolished();
@@ -68,6 +71,7 @@ protected:
 
     std::vector<WizardCall> calls;
     std::vector<unsigned> ids;
+    QWidget holder;
 };
 
 // The image size of a button's icon: every device icon has its own.
@@ -141,12 +145,29 @@ TEST(DeviceButtonForm, BuildsTheWidgetTree)
     EXPECT_EQ(ui.InactiveButton->iconSize(), QSize(85, 15));
     EXPECT_EQ(ui.ActiveButton->iconSize(), QSize(87, 31));
 
-    const QString inactive = ui.InactiveButton->styleSheet();
+    // The look is the holder's, not each button's.
+    EXPECT_TRUE(ui.InactiveButton->styleSheet().isEmpty());
+    EXPECT_TRUE(ui.ActiveButton->styleSheet().isEmpty());
+}
+
+// Both buttons' rules follow the holder's own sheet, each in its order: base,
+// hover, DVD, Console, TV, BluRay.
+TEST(DeviceButtonLook, HolderCarriesBothSheetsAfterItsOwn)
+{
+    QWidget holder;
+    holder.setStyleSheet(QStringLiteral("QWidget#Holder { background: black; }"));
+    TransferDeviceWidget::styleButtonHolder(&holder);
+    const QString all = holder.styleSheet();
+    ASSERT_TRUE(all.startsWith(QStringLiteral("QWidget#Holder { background: black; }\n\nQToolButton#InactiveButton {")));
+    const qsizetype start = all.indexOf(QStringLiteral("QToolButton#InactiveButton {"));
+    const qsizetype split = all.indexOf(QStringLiteral("QToolButton#ActiveButton {"));
+    ASSERT_GT(split, start);
+    const QString inactive = all.mid(start, split - start);
+    const QString active = all.mid(split);
     EXPECT_TRUE(inactive.startsWith(QStringLiteral(
         "QToolButton#InactiveButton {\nborder: 0px solid transparent;\nbackground-color: transparent;\n"
         "border-image: url(:/DevicePane/DeviceButton/Disabled);\nqproperty-icon: url(:/DevicePane/Icon/DVD);\n"
         "color: rgba(194, 194, 194, 255);\npadding-top: 0.5em;\n}")));
-    const QString active = ui.ActiveButton->styleSheet();
     EXPECT_TRUE(active.startsWith(QStringLiteral(
         "QToolButton#ActiveButton {\nborder: 0px solid transparent;\nborder-image: "
         "url(:/DevicePane/DeviceButton/Normal);\nqproperty-icon: url(:/DevicePane/Icon/DVD);\ncolor: #C2C2C2;\n"
@@ -168,6 +189,11 @@ TEST(DeviceButtonForm, BuildsTheWidgetTree)
     EXPECT_LT(active.indexOf(QStringLiteral("\"Console\"")), active.indexOf(QStringLiteral("\"TV\"")));
     EXPECT_LT(active.indexOf(QStringLiteral("\"TV\"")), active.indexOf(QStringLiteral("\"BluRay\"")));
     EXPECT_FALSE(active.contains(QStringLiteral("background-color")));
+    EXPECT_TRUE(inactive.contains(QStringLiteral("background-color")));
+
+    QWidget bare;
+    TransferDeviceWidget::styleButtonHolder(&bare);
+    EXPECT_TRUE(bare.styleSheet().startsWith(QStringLiteral("QToolButton#InactiveButton {")));
 }
 
 TEST(DeviceButtonMeta, SlotsInOrderAndNoSignals)
