@@ -3,29 +3,25 @@
 #include "ipc/kavoospipeerror.h"
 #include "ipc/pipecrc32.h"
 
+#include <array>
+
 namespace kvds {
 
 namespace {
+
 constexpr uint32_t InitialCheck = 0xFFFFFFFFu;
+
+std::array<unsigned char, 4> littleEndian(uint32_t value)
+{
+    return {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+            static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+}
+
 } // namespace
 
 CPipeProtocol::CPipeProtocol(ITransportIPC *transport)
     : m_transport(transport)
 {
-}
-
-bool CPipeProtocol::writeU32(uint32_t value)
-{
-    const unsigned char bytes[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-                                    static_cast<unsigned char>(value >> 16),
-                                    static_cast<unsigned char>(value >> 24)};
-    return m_transport->Write(bytes, sizeof bytes);
-}
-
-bool CPipeProtocol::writeBytes(const std::string &bytes)
-{
-    // An empty field is no message at all: a message pipe cannot carry one.
-    return m_transport->Write(bytes.empty() ? nullptr : bytes.data(), static_cast<unsigned>(bytes.size()));
 }
 
 bool CPipeProtocol::WriteMessage(const std::string &sender, const std::string &topic, unsigned length,
@@ -34,10 +30,23 @@ bool CPipeProtocol::WriteMessage(const std::string &sender, const std::string &t
     if (!m_transport || (length != 0 && !data))
         return false;
     const uint32_t check = length ? PipeCrc32(data, length, InitialCheck) : InitialCheck;
-    return writeU32(Magic) && writeU32(length) && writeU32(check)
-        && writeU32(static_cast<uint32_t>(sender.size())) && writeBytes(sender)
-        && writeU32(static_cast<uint32_t>(topic.size())) && writeBytes(topic)
-        && (length == 0 || m_transport->Write(data, length));
+    const auto magicBytes = littleEndian(Magic);
+    const auto lengthBytes = littleEndian(length);
+    const auto checkBytes = littleEndian(check);
+    const auto senderSize = littleEndian(static_cast<uint32_t>(sender.size()));
+    const auto topicSize = littleEndian(static_cast<uint32_t>(topic.size()));
+    // An empty field is no message at all: a message pipe cannot carry one.
+    const ITransportIPC::Buffer fields[] = {
+        {magicBytes.data(), 4},
+        {lengthBytes.data(), 4},
+        {checkBytes.data(), 4},
+        {senderSize.data(), 4},
+        {sender.empty() ? nullptr : sender.data(), static_cast<unsigned>(sender.size())},
+        {topicSize.data(), 4},
+        {topic.empty() ? nullptr : topic.data(), static_cast<unsigned>(topic.size())},
+        {length ? data : nullptr, length},
+    };
+    return m_transport->WriteEach(fields, sizeof fields / sizeof fields[0]);
 }
 
 bool CPipeProtocol::readU32(uint32_t &value)

@@ -13,7 +13,8 @@ namespace kvds {
 // The frame of the pipe messages: magic "Kavo", payload length, payload
 // check, sender length and bytes, topic length and bytes, payload; integers
 // u32 little-endian. Each field is its own transport write and read, so on a
-// message pipe every field is one message.
+// message pipe every field is one message; a frame's writes go to the
+// transport together.
 class CPipeProtocol : public kvtl::RefCountedImpl<IProtocolIPC>
 {
 public:
@@ -31,8 +32,6 @@ public:
                      const char *&data) override;
 
 private:
-    bool writeU32(uint32_t value);
-    bool writeBytes(const std::string &bytes);
     bool readU32(uint32_t &value);
     bool readName(std::string &name);
 

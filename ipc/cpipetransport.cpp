@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <thread>
+#include <vector>
 
 namespace kvds {
 
@@ -107,6 +108,26 @@ bool CPipeTransport::Write(const void *data, unsigned n)
     if (n == 0)
         return false;
     return m_writePipe.Write(data, n);
+}
+
+bool CPipeTransport::WriteEach(const Buffer *buffers, unsigned count)
+{
+    if (!IsConnected()) {
+        KavoOS::SetLastError(KavoOS::kErrorInvalidHandle);
+        return false;
+    }
+    std::vector<iovec> messages;
+    messages.reserve(count);
+    for (unsigned i = 0; i < count; ++i) {
+        const Buffer &buffer = buffers[i];
+        if ((buffer.data == nullptr) != (buffer.n == 0)) {
+            KavoOS::SetLastError(KavoOS::kErrorInvalidParameter);
+            return false;
+        }
+        if (buffer.n != 0)
+            messages.push_back({const_cast<void *>(buffer.data), buffer.n});
+    }
+    return messages.empty() || m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
 }
 
 bool CPipeTransport::Read(void *buffer, unsigned n)

@@ -32,6 +32,7 @@ public:
     bool IsConnected() override;
     bool Write(const void *data, unsigned n) override;
     bool Read(void *buffer, unsigned n) override;
+    bool WriteEach(const Buffer *buffers, unsigned count) override;
     bool SetCallback(ITransportIPCCallback *cb) override;
 
     const std::string &ReadPipeName() const { return m_readPipeName; }

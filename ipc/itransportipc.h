@@ -16,6 +16,28 @@ public:
     virtual bool Write(const void *data, unsigned n) = 0;
     virtual bool Read(void *buffer, unsigned n) = 0;
     virtual bool SetCallback(ITransportIPCCallback *cb) = 0;
+
+    struct Buffer
+    {
+        const void *data;
+        unsigned n;
+    };
+    // Each buffer as its own Write, in order, in one call, so that a
+    // transport can hand a whole frame to the system at once and wake its
+    // reader once. (null, 0) is skipped as Write skips it; when any buffer has
+    // data without bytes or bytes without data, nothing is written.
+    virtual bool WriteEach(const Buffer *buffers, unsigned count)
+    {
+        for (unsigned i = 0; i < count; ++i) {
+            if ((buffers[i].data == nullptr) != (buffers[i].n == 0))
+                return false;
+        }
+        for (unsigned i = 0; i < count; ++i) {
+            if (!Write(buffers[i].data, buffers[i].n))
+                return false;
+        }
+        return true;
+    }
 };
 
 } // namespace kvds

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 
+#include <sys/uio.h>
 #include <sys/un.h>
 
 namespace KavoOS {
@@ -39,6 +41,9 @@ public:
     bool Read(void *buffer, unsigned n);
     // One message of n bytes; a peer that stops reading costs a bounded wait.
     bool Write(const void *data, unsigned n);
+    // Each buffer as one message, in order, through as few system calls as
+    // the socket allows. Every buffer must hold at least one byte.
+    bool WriteMessages(const iovec *messages, unsigned count);
 
     // Wakes a Read blocked on another thread; from then on every Read and
     // Write fails with 995.
@@ -60,6 +65,10 @@ public:
 
     static constexpr int WriteTimeoutMs = 2000;
     static constexpr int ListenWaitMs = 250;
+    // A Read within BurstGap of the last message polls for up to BurstSpin
+    // before it blocks.
+    static constexpr std::chrono::microseconds BurstGap{200};
+    static constexpr std::chrono::microseconds BurstSpin{30};
 
 private:
     // Under the lock: the socket address of a pipe this object may open.
@@ -73,6 +82,7 @@ private:
     int m_lockFd = -1;   // server: held for the life of the socket file
     std::string m_path;  // server: the socket file to remove
     std::atomic<bool> m_shutdown{false};
+    std::atomic<std::chrono::steady_clock::duration> m_lastMessage{};
 };
 
 } // namespace KavoOS

@@ -7,8 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
+#include <sched.h>
 #include <poll.h>
 #include <strings.h>
 #include <sys/file.h>
@@ -337,11 +339,30 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
     msghdr message{};
     message.msg_iov = &part;
     message.msg_iovlen = 1;
-    ssize_t received;
-    do {
-        received = recvmsg(fd, &message, MSG_CMSG_CLOEXEC);
-    } while (received < 0 && errno == EINTR);
-    const int error = errno;
+    // A message close behind the last one is usually part of the same frame
+    // and already on its way: waiting for it awake costs less than sleeping
+    // and being woken again.
+    ssize_t received = -1;
+    int error = EAGAIN;
+    const auto now = std::chrono::steady_clock::now();
+    if (now - std::chrono::steady_clock::time_point(m_lastMessage.load()) < BurstGap) {
+        const auto until = now + BurstSpin;
+        do {
+            received = recvmsg(fd, &message, MSG_CMSG_CLOEXEC | MSG_DONTWAIT);
+            error = errno;
+            if (received >= 0 || (error != EAGAIN && error != EINTR))
+                break;
+            sched_yield();
+        } while (std::chrono::steady_clock::now() < until);
+    }
+    if (received < 0 && (error == EAGAIN || error == EINTR)) {
+        do {
+            received = recvmsg(fd, &message, MSG_CMSG_CLOEXEC);
+        } while (received < 0 && errno == EINTR);
+        error = errno;
+    }
+    if (received > 0)
+        m_lastMessage = std::chrono::steady_clock::now().time_since_epoch();
     // The fd stays valid until Close, which waits for this thread's owner.
     if (m_shutdown)
         return fail(kErrorOperationAborted);
@@ -374,6 +395,35 @@ bool CNamedPipe::Write(const void *data, unsigned n)
         return failErrno();
     if (static_cast<size_t>(sent) != n)
         return fail(kErrorGenFailure);
+    return true;
+}
+
+bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_shutdown)
+        return fail(kErrorOperationAborted);
+    if (!acceptLocked())
+        return false;
+    std::vector<mmsghdr> headers(count);
+    for (unsigned i = 0; i < count; ++i) {
+        headers[i].msg_hdr.msg_iov = const_cast<iovec *>(&messages[i]);
+        headers[i].msg_hdr.msg_iovlen = 1;
+    }
+    unsigned done = 0;
+    while (done < count) {
+        const int sent = sendmmsg(m_fd, headers.data() + done, count - done, MSG_NOSIGNAL);
+        if (sent < 0) {
+            if (errno == EINTR)
+                continue;
+            return failErrno();
+        }
+        for (int i = 0; i < sent; ++i) {
+            if (headers[done + i].msg_len != messages[done + i].iov_len)
+                return fail(kErrorGenFailure);
+        }
+        done += static_cast<unsigned>(sent);
+    }
     return true;
 }
 

@@ -147,6 +147,21 @@ TEST(PipeProtocol, WriteStopsAtTheFirstFailedField)
     EXPECT_FALSE(protocol.WriteMessage("Player", "X", 3, nullptr));
 }
 
+// A transport without a batch write of its own gets one write per buffer,
+// and none at all when a buffer is bad.
+TEST(PipeTransportBatch, DefaultWritesEachBufferOrNothing)
+{
+    MessageTransport transport;
+    const kvds::ITransportIPC::Buffer bad[] = {{"ab", 2}, {"c", 0}};
+    EXPECT_FALSE(transport.WriteEach(bad, 2));
+    const kvds::ITransportIPC::Buffer alsoBad[] = {{"ab", 2}, {nullptr, 1}};
+    EXPECT_FALSE(transport.WriteEach(alsoBad, 2));
+    EXPECT_TRUE(transport.messages.empty());
+    const kvds::ITransportIPC::Buffer good[] = {{"ab", 2}, {nullptr, 0}, {"c", 1}};
+    EXPECT_TRUE(transport.WriteEach(good, 3));
+    EXPECT_EQ(transport.messages, (std::deque<std::string>{"ab", "c"}));
+}
+
 TEST(PipeProtocol, RoundTripThroughMessages)
 {
     MessageTransport transport;

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <csignal>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <semaphore.h>
@@ -181,6 +182,105 @@ TEST_F(PipeTransportTest, ZeroLengthWritesAndClosedTransport)
     ASSERT_TRUE(server.Write("m", 1));
     ASSERT_TRUE(client.Read(&byte, 1));
     EXPECT_EQ(byte, 'm');
+}
+
+TEST_F(PipeTransportTest, WriteEachSendsEveryBufferAsItsOwnMessageOrNothing)
+{
+    const std::string base = UniqueBase("each");
+    CPipeTransport server(base, true, nullptr);
+    const ITransportIPC::Buffer one[] = {{"x", 1}};
+    EXPECT_FALSE(server.WriteEach(one, 1)); // not connected
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidHandle);
+    ASSERT_TRUE(server.Connect());
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+
+    // A bad buffer anywhere refuses the whole run before anything is sent.
+    const ITransportIPC::Buffer dataWithoutBytes[] = {{"a", 1}, {"b", 0}};
+    EXPECT_FALSE(server.WriteEach(dataWithoutBytes, 2));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidParameter);
+    const ITransportIPC::Buffer bytesWithoutData[] = {{"a", 1}, {nullptr, 2}};
+    EXPECT_FALSE(server.WriteEach(bytesWithoutData, 2));
+    const ITransportIPC::Buffer nothing[] = {{nullptr, 0}};
+    EXPECT_TRUE(server.WriteEach(nothing, 1));
+
+    const ITransportIPC::Buffer frame[] = {{"abc", 3}, {nullptr, 0}, {"de", 2}, {"f", 1}};
+    ASSERT_TRUE(server.WriteEach(frame, 4));
+    char buffer[3];
+    ASSERT_TRUE(client.Read(buffer, 3));
+    EXPECT_EQ(std::string(buffer, 3), "abc");
+    ASSERT_TRUE(client.Read(buffer, 2));
+    EXPECT_EQ(std::string(buffer, 2), "de");
+    ASSERT_TRUE(client.Read(buffer, 1));
+    EXPECT_EQ(buffer[0], 'f');
+}
+
+// More than the socket buffer holds: the run goes out in several system
+// calls while the reader drains it, in order and whole.
+TEST_F(PipeTransportTest, WriteEachLargerThanTheSocketBufferArrivesInOrder)
+{
+    const std::string base = UniqueBase("big");
+    CPipeTransport server(base, true, nullptr);
+    ASSERT_TRUE(server.Connect());
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+
+    constexpr unsigned Count = 600;
+    constexpr unsigned Size = 1000;
+    std::vector<std::string> messages;
+    std::vector<ITransportIPC::Buffer> buffers;
+    for (unsigned i = 0; i < Count; ++i)
+        messages.push_back(std::string(Size, char('a' + i % 26)) + std::to_string(i % 10));
+    for (const std::string &message : messages)
+        buffers.push_back({message.data(), static_cast<unsigned>(message.size())});
+
+    std::atomic<unsigned> good{0};
+    std::thread reader([&] {
+        std::string buffer(Size + 1, '\0');
+        for (unsigned i = 0; i < Count; ++i) {
+            if (!client.Read(buffer.data(), Size + 1) || buffer != messages[i])
+                return;
+            ++good;
+        }
+    });
+    EXPECT_TRUE(server.WriteEach(buffers.data(), Count));
+    reader.join();
+    EXPECT_EQ(good.load(), Count);
+}
+
+// A read right after a message first polls briefly; a message that comes
+// later than that is still waited for, and Disconnect still wakes the read.
+TEST_F(PipeTransportTest, ReadSoonAfterAMessageStillWaitsAndStillWakes)
+{
+    const std::string base = UniqueBase("burst");
+    CPipeTransport server(base, true, nullptr);
+    ASSERT_TRUE(server.Connect());
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+
+    char byte = 0;
+    ASSERT_TRUE(server.Write("a", 1));
+    ASSERT_TRUE(client.Read(&byte, 1));
+    std::thread late([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        server.Write("b", 1);
+    });
+    ASSERT_TRUE(client.Read(&byte, 1));
+    EXPECT_EQ(byte, 'b');
+    late.join();
+
+    ASSERT_TRUE(server.Write("c", 1));
+    ASSERT_TRUE(client.Read(&byte, 1));
+    std::atomic<uint32_t> error{0};
+    std::thread blocked([&] {
+        char next;
+        if (!client.Read(&next, 1))
+            error = KavoOS::GetLastError();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    client.Disconnect();
+    blocked.join();
+    EXPECT_EQ(error.load(), KavoOS::kErrorOperationAborted);
 }
 
 TEST_F(PipeTransportTest, ReadOfTheWrongSizeFailsAndConsumesTheMessage)
