@@ -40,6 +40,7 @@ const char Base[] = "PipeBench";
 std::string g_self;
 std::vector<double> g_pipeTimes;
 std::vector<double> g_rawTimes;
+std::vector<double> g_frameTimes;
 
 class Echo : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
@@ -111,17 +112,25 @@ int RunEchoPeer()
 }
 
 // Child: a raw SEQPACKET listener echoing every message on its one connection.
-int RunRawPeer(const std::string &path)
+// Listens at path, tells the parent, and takes its one connection.
+int AcceptOne(const std::string &path)
 {
     const int listenFd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
     if (bind(listenFd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || listen(listenFd, 1) != 0)
-        return 1;
+        return -1;
     std::puts("ready");
     std::fflush(stdout);
-    const int fd = accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+    return accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+}
+
+int RunRawPeer(const std::string &path)
+{
+    const int fd = AcceptOne(path);
+    if (fd < 0)
+        return 1;
     char buffer[4096];
     for (;;) {
         const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
@@ -129,6 +138,56 @@ int RunRawPeer(const std::string &path)
             return 0;
         send(fd, buffer, 1, MSG_NOSIGNAL);
     }
+}
+
+// The fields of a StartedRequest frame and of its answer, as the endpoints
+// write them: one message each.
+std::string U32(uint32_t value)
+{
+    return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
+}
+const std::vector<std::string> RequestFields{"Kavo", U32(0), U32(0xFFFFFFFFu), U32(6), "Player", U32(18),
+                                             "EchoStartedRequest"};
+const std::vector<std::string> ReplyFields{"Kavo", U32(1), U32(0x12345678u), U32(15), "KavoMediaServer", U32(19),
+                                           "ReplyStartedRequest", "\x01"};
+
+void SendFields(int fd, const std::vector<std::string> &fields)
+{
+    std::vector<iovec> parts;
+    std::vector<mmsghdr> headers(fields.size());
+    for (const auto &field : fields)
+        parts.push_back({const_cast<char *>(field.data()), field.size()});
+    for (size_t i = 0; i < fields.size(); ++i) {
+        headers[i].msg_hdr.msg_iov = &parts[i];
+        headers[i].msg_hdr.msg_iovlen = 1;
+    }
+    sendmmsg(fd, headers.data(), static_cast<unsigned>(headers.size()), MSG_NOSIGNAL);
+}
+
+bool ReceiveFields(int fd, size_t count)
+{
+    char buffer[64];
+    for (size_t i = 0; i < count; ++i) {
+        if (recv(fd, buffer, sizeof buffer, 0) <= 0)
+            return false;
+    }
+    return true;
+}
+
+// Child: the wire format alone. A reader thread takes each request field by
+// field and answers with a frame, as the echo endpoint does, without any of
+// the endpoint's code.
+int RunFramePeer(const std::string &path)
+{
+    const int fd = AcceptOne(path);
+    if (fd < 0)
+        return 1;
+    std::thread reader([fd] {
+        while (ReceiveFields(fd, RequestFields.size()))
+            SendFields(fd, ReplyFields);
+    });
+    reader.join();
+    return 0;
 }
 
 pid_t Spawn(const std::vector<std::string> &arguments, int &stdinFd, bool waitReady)
@@ -167,13 +226,28 @@ void Finish(pid_t pid, int stdinFd)
     waitpid(pid, nullptr, 0);
 }
 
+int ConnectTo(const std::string &path)
+{
+    const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 double Seconds(std::chrono::steady_clock::duration d)
 {
     return std::chrono::duration<double>(d).count();
 }
 
-// Both round trips, alternating, so that each pair sees the same machine:
-// timer slack, frequency and the other vCPU's load change over a run.
+// The round trips take turns, so that each sees the same machine: timer
+// slack, frequency and the other vCPU's load change over a run. The third
+// sends the endpoints' frames, one message per field, between bare sockets
+// with the same threads: what the wire format costs before any of our code.
 void BM_RoundTrips(benchmark::State &state)
 {
     kvtl::RefCountedPtr<kvds::IKavoIPC> player;
@@ -191,25 +265,31 @@ void BM_RoundTrips(benchmark::State &state)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     replies->WaitPast(0);
 
-    const std::string path = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/raw-bench";
-    unlink(path.c_str());
+    const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
     int rawStdin = -1;
-    const pid_t rawPeer = Spawn({"--raw-peer", path}, rawStdin, true);
-    const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-    if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
-        state.SkipWithError("cannot connect to the raw peer");
+    const pid_t rawPeer = Spawn({"--raw-peer", runtime + "/raw-bench"}, rawStdin, true);
+    const int rawFd = ConnectTo(runtime + "/raw-bench");
+    int frameStdin = -1;
+    const pid_t framePeer = Spawn({"--frame-peer", runtime + "/frame-bench"}, frameStdin, true);
+    const int frameFd = ConnectTo(runtime + "/frame-bench");
+    if (rawFd < 0 || frameFd < 0) {
+        state.SkipWithError("cannot connect to the raw peers");
         return;
     }
     // About the size of a StartedRequest frame.
     const std::string request(4 * 5 + 6 + 47, 'r');
     char answer[16];
+    // Answers to the wire-format frames come to a thread of their own, as
+    // they do to the endpoint's reader.
+    kvtl::RefCountedPtr<Replies> frameReplies(new Replies);
+    std::thread frameReader([&] {
+        while (ReceiveFields(frameFd, ReplyFields.size()))
+            frameReplies->OnMessage(std::string(), std::string(), 0, nullptr);
+    });
 
     for (auto _ : state) {
         std::this_thread::sleep_for(Spacing);
-        const unsigned before = replies->Count();
+        unsigned before = replies->Count();
         auto start = std::chrono::steady_clock::now();
         player->Send(std::string("Player"), std::string("EchoStartedRequest"), 0, nullptr, &delivered);
         const double pipeSeconds = Seconds(replies->WaitPast(before) - start);
@@ -218,13 +298,24 @@ void BM_RoundTrips(benchmark::State &state)
 
         std::this_thread::sleep_for(Spacing);
         start = std::chrono::steady_clock::now();
-        send(fd, request.data(), request.size(), MSG_NOSIGNAL);
-        recv(fd, answer, sizeof answer, 0);
+        send(rawFd, request.data(), request.size(), MSG_NOSIGNAL);
+        recv(rawFd, answer, sizeof answer, 0);
         g_rawTimes.push_back(Seconds(std::chrono::steady_clock::now() - start));
+
+        std::this_thread::sleep_for(Spacing);
+        before = frameReplies->Count();
+        start = std::chrono::steady_clock::now();
+        SendFields(frameFd, RequestFields);
+        g_frameTimes.push_back(Seconds(frameReplies->WaitPast(before) - start));
     }
-    close(fd);
+    shutdown(frameFd, SHUT_RDWR);
+    frameReader.join();
+    close(frameFd);
+    close(rawFd);
+    Finish(framePeer, frameStdin);
     Finish(rawPeer, rawStdin);
-    unlink(path.c_str());
+    unlink((runtime + "/raw-bench").c_str());
+    unlink((runtime + "/frame-bench").c_str());
     player.reset();
     Finish(echoPeer, echoStdin);
 }
@@ -275,6 +366,8 @@ int main(int argc, char **argv)
         return RunEchoPeer();
     if (argc >= 3 && std::strcmp(argv[1], "--raw-peer") == 0)
         return RunRawPeer(argv[2]);
+    if (argc >= 3 && std::strcmp(argv[1], "--frame-peer") == 0)
+        return RunFramePeer(argv[2]);
 
     // Sockets go to a folder of our own, never the user's.
     char pattern[] = "/tmp/kavo-pipe-bench-XXXXXX";
@@ -289,9 +382,13 @@ int main(int argc, char **argv)
 
     const double pipe = Median(g_pipeTimes);
     const double raw = Median(g_rawTimes);
-    if (pipe > 0 && raw > 0)
+    const double frames = Median(g_frameTimes);
+    if (pipe > 0 && raw > 0 && frames > 0) {
         std::printf("round trip, median: endpoints %.1f us, raw SEQPACKET %.1f us, ratio %.2f (target <= 2)\n",
                     pipe * 1e6, raw * 1e6, pipe / raw);
+        std::printf("the same frames between bare sockets: %.1f us, ratio %.2f to raw\n", frames * 1e6,
+                    frames / raw);
+    }
     std::error_code ignored;
     std::filesystem::remove_all(root, ignored);
     return 0;
