@@ -44,6 +44,7 @@ public:
     // sheet. The look lives on the holder rather than on every button so that
     // Qt parses it, and loads its icons, once for the whole grid.
     static void styleButtonHolder(QWidget *holder);
+
     TransferDevicesLibrary::TransferDevice *device() const { return m_device; }
     // For when the store has destroyed the record.
     void clearDevice() { m_device = nullptr; }
