@@ -42,7 +42,8 @@ public:
     // One message of n bytes; a peer that stops reading costs a bounded wait.
     bool Write(const void *data, unsigned n);
     // Each buffer as one message, in order, through as few system calls as
-    // the socket allows. Every buffer must hold at least one byte.
+    // the socket allows, within one write timeout for the whole run. Every
+    // buffer must hold at least one byte.
     bool WriteMessages(const iovec *messages, unsigned count);
 
     // Wakes a Read blocked on another thread; from then on every Read and

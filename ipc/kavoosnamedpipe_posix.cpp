@@ -410,13 +410,24 @@ bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count)
         headers[i].msg_hdr.msg_iov = const_cast<iovec *>(&messages[i]);
         headers[i].msg_hdr.msg_iovlen = 1;
     }
+    // The whole run shares one write timeout, as a single Write has: the
+    // socket's own timeout would start again with every call.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(WriteTimeoutMs);
     unsigned done = 0;
     while (done < count) {
-        const int sent = sendmmsg(m_fd, headers.data() + done, count - done, MSG_NOSIGNAL);
+        const int sent = sendmmsg(m_fd, headers.data() + done, count - done, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (sent < 0) {
             if (errno == EINTR)
                 continue;
-            return failErrno();
+            if (errno != EAGAIN && errno != EWOULDBLOCK)
+                return failErrno();
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0)
+                return fail(kErrorSemTimeout);
+            pollfd writable{m_fd, POLLOUT, 0};
+            poll(&writable, 1, static_cast<int>(left.count()));
+            continue;
         }
         for (int i = 0; i < sent; ++i) {
             if (headers[done + i].msg_len != messages[done + i].iov_len)

@@ -215,8 +215,9 @@ TEST_F(PipeTransportTest, WriteEachSendsEveryBufferAsItsOwnMessageOrNothing)
     EXPECT_EQ(buffer[0], 'f');
 }
 
-// More than the socket buffer holds: the run goes out in several system
-// calls while the reader drains it, in order and whole.
+// More messages than one system call takes and more bytes than the socket
+// buffer holds: the run goes out in several calls while the reader drains
+// it, in order and whole.
 TEST_F(PipeTransportTest, WriteEachLargerThanTheSocketBufferArrivesInOrder)
 {
     const std::string base = UniqueBase("big");
@@ -225,8 +226,8 @@ TEST_F(PipeTransportTest, WriteEachLargerThanTheSocketBufferArrivesInOrder)
     CPipeTransport client(base, false, nullptr);
     ASSERT_TRUE(client.Connect());
 
-    constexpr unsigned Count = 600;
-    constexpr unsigned Size = 1000;
+    constexpr unsigned Count = 1500; // over the kernel's 1024 messages per call
+    constexpr unsigned Size = 400;
     std::vector<std::string> messages;
     std::vector<ITransportIPC::Buffer> buffers;
     for (unsigned i = 0; i < Count; ++i)
@@ -246,6 +247,26 @@ TEST_F(PipeTransportTest, WriteEachLargerThanTheSocketBufferArrivesInOrder)
     EXPECT_TRUE(server.WriteEach(buffers.data(), Count));
     reader.join();
     EXPECT_EQ(good.load(), Count);
+}
+
+// A peer that stops reading costs one write timeout for the whole run, not
+// one per system call.
+TEST_F(PipeTransportTest, WriteEachToAPeerThatStopsReadingTimesOutOnce)
+{
+    const std::string base = UniqueBase("stall");
+    CPipeTransport server(base, true, nullptr);
+    ASSERT_TRUE(server.Connect());
+    CPipeTransport client(base, false, nullptr);
+    ASSERT_TRUE(client.Connect());
+
+    const std::string message(1000, 'x');
+    const std::vector<ITransportIPC::Buffer> buffers(3000, {message.data(), 1000});
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(server.WriteEach(buffers.data(), static_cast<unsigned>(buffers.size())));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorSemTimeout);
+    EXPECT_GE(elapsed, std::chrono::milliseconds(CNamedPipe::WriteTimeoutMs));
+    EXPECT_LT(elapsed, std::chrono::milliseconds(CNamedPipe::WriteTimeoutMs * 3 / 2));
 }
 
 // A read right after a message first polls briefly; a message that comes
