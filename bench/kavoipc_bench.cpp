@@ -2,6 +2,7 @@
 // processes, against a raw Unix-socket connect + 540-byte request + 4-byte
 // answer + close to as many listeners, measured in the same run.
 // Target: Send at most 1.5 times the raw figure.
+#include "bench/benchchild.h"
 #include "ipc/kavoipc.h"
 #include "ipc/refcountedptr.h"
 
@@ -31,7 +32,6 @@ namespace {
 constexpr size_t kRawRequestSize = 540;
 const int kPeerCounts[] = {1, 4, 16};
 
-std::string g_self;
 std::string g_root;
 
 class NullCallback : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
@@ -101,44 +101,11 @@ int RunRawListener(const std::string &path)
     }
 }
 
-struct Child
-{
-    pid_t pid;
-    int stdinFd;
-};
-
-Child Spawn(const std::vector<std::string> &arguments)
-{
-    int toChild[2];
-    int fromChild[2];
-    if (pipe2(toChild, O_CLOEXEC) != 0 || pipe2(fromChild, O_CLOEXEC) != 0)
-        std::abort();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(toChild[0], STDIN_FILENO);
-        dup2(fromChild[1], STDOUT_FILENO);
-        std::vector<char *> argv;
-        argv.push_back(const_cast<char *>(g_self.c_str()));
-        for (const auto &argument : arguments)
-            argv.push_back(const_cast<char *>(argument.c_str()));
-        argv.push_back(nullptr);
-        execv(g_self.c_str(), argv.data());
-        _exit(127);
-    }
-    close(toChild[0]);
-    close(fromChild[1]);
-    char ready[6];
-    if (!ReadFull(fromChild[0], ready, sizeof(ready)))
-        std::abort();
-    close(fromChild[0]);
-    return {pid, toChild[1]};
-}
-
 // K peer processes in a window directory of their own, and the sending
 // endpoint there; and K raw listeners in another folder.
 struct PeerSet
 {
-    std::vector<Child> children;
+    std::vector<BenchChild> children;
     kvtl::RefCountedPtr<kvds::IKavoIPC> sender;
     std::vector<std::string> rawPaths;
 };
@@ -157,12 +124,12 @@ PeerSet &Peers(int k)
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     for (int i = 0; i < k; ++i)
-        set->children.push_back(Spawn({"--peer"}));
+        set->children.push_back(SpawnSelf({"--peer"}, true));
     if (!CreateWindowMessageIPC(&set->sender))
         std::abort();
     for (int i = 0; i < k; ++i) {
         set->rawPaths.push_back(raw + "/listener" + std::to_string(i));
-        set->children.push_back(Spawn({"--raw", set->rawPaths.back()}));
+        set->children.push_back(SpawnSelf({"--raw", set->rawPaths.back()}, true));
     }
     return *set;
 }
@@ -173,11 +140,8 @@ void StopChildren()
     for (int k : kPeerCounts) {
         PeerSet &set = Peers(k);
         set.sender.reset();
-        for (const Child &child : set.children) {
-            close(child.stdinFd);
-            kill(child.pid, SIGTERM);
-            waitpid(child.pid, nullptr, 0);
-        }
+        for (const BenchChild &child : set.children)
+            FinishChild(child);
     }
 }
 
@@ -283,7 +247,6 @@ int main(int argc, char **argv)
     if (argc > 2 && std::strcmp(argv[1], "--raw") == 0)
         return RunRawListener(argv[2]);
 
-    g_self = std::filesystem::canonical("/proc/self/exe").string();
     char pattern[] = "/tmp/kavoipc-bench-XXXXXX";
     if (!mkdtemp(pattern))
         return 1;

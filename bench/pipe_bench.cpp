@@ -5,6 +5,7 @@
 // figure measures the transport, not that pause. Target: ratio at most 2.
 // Also: the CPU a server endpoint costs while no client has come (its
 // reader polls every 10 ms).
+#include "bench/benchchild.h"
 #include "ipc/ckavonamedpipeipc.h"
 #include "ipc/refcountedptr.h"
 
@@ -37,7 +38,6 @@ constexpr auto Spacing = std::chrono::milliseconds(15);
 constexpr int Iterations = 400;
 const char Base[] = "PipeBench";
 
-std::string g_self;
 std::vector<double> g_pipeTimes;
 std::vector<double> g_rawTimes;
 std::vector<double> g_frameTimes;
@@ -190,42 +190,6 @@ int RunFramePeer(const std::string &path)
     return 0;
 }
 
-pid_t Spawn(const std::vector<std::string> &arguments, int &stdinFd, bool waitReady)
-{
-    int toChild[2];
-    int fromChild[2];
-    if (pipe2(toChild, O_CLOEXEC) != 0 || pipe2(fromChild, O_CLOEXEC) != 0)
-        std::abort();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(toChild[0], STDIN_FILENO);
-        dup2(fromChild[1], STDOUT_FILENO);
-        std::vector<char *> argv{const_cast<char *>(g_self.c_str())};
-        for (const auto &argument : arguments)
-            argv.push_back(const_cast<char *>(argument.c_str()));
-        argv.push_back(nullptr);
-        execv(g_self.c_str(), argv.data());
-        _exit(127);
-    }
-    close(toChild[0]);
-    close(fromChild[1]);
-    if (waitReady) {
-        char ready[6];
-        if (read(fromChild[0], ready, sizeof ready) != sizeof ready)
-            std::abort();
-    }
-    close(fromChild[0]);
-    stdinFd = toChild[1];
-    return pid;
-}
-
-void Finish(pid_t pid, int stdinFd)
-{
-    close(stdinFd);
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-}
-
 int ConnectTo(const std::string &path)
 {
     const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
@@ -257,8 +221,7 @@ void BM_RoundTrips(benchmark::State &state)
     }
     kvtl::RefCountedPtr<Replies> replies(new Replies);
     player->RegisterCallback(std::string("Reply"), replies.get(), false);
-    int echoStdin = -1;
-    const pid_t echoPeer = Spawn({"--echo-peer"}, echoStdin, false);
+    const BenchChild echoPeer = SpawnSelf({"--echo-peer"}, false);
     int delivered = 0;
     // Until the client has come, writes fail (the pipe is still listening).
     while (!player->Send(std::string("Player"), std::string("EchoWarmUp"), 0, nullptr, &delivered))
@@ -266,23 +229,21 @@ void BM_RoundTrips(benchmark::State &state)
     replies->WaitPast(0);
 
     const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
-    int rawStdin = -1;
-    const pid_t rawPeer = Spawn({"--raw-peer", runtime + "/raw-bench"}, rawStdin, true);
+    const BenchChild rawPeer = SpawnSelf({"--raw-peer", runtime + "/raw-bench"}, true);
     const int rawFd = ConnectTo(runtime + "/raw-bench");
-    int frameStdin = -1;
-    const pid_t framePeer = Spawn({"--frame-peer", runtime + "/frame-bench"}, frameStdin, true);
+    const BenchChild framePeer = SpawnSelf({"--frame-peer", runtime + "/frame-bench"}, true);
     const int frameFd = ConnectTo(runtime + "/frame-bench");
     auto finishAll = [&] {
         for (int fd : {frameFd, rawFd}) {
             if (fd >= 0)
                 close(fd);
         }
-        Finish(framePeer, frameStdin);
-        Finish(rawPeer, rawStdin);
+        FinishChild(framePeer);
+        FinishChild(rawPeer);
         unlink((runtime + "/raw-bench").c_str());
         unlink((runtime + "/frame-bench").c_str());
         player.reset();
-        Finish(echoPeer, echoStdin);
+        FinishChild(echoPeer);
     };
     if (rawFd < 0 || frameFd < 0) {
         state.SkipWithError("cannot connect to the raw peers");
@@ -367,7 +328,6 @@ BENCHMARK(BM_ListeningServerCpu)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    g_self = std::filesystem::canonical("/proc/self/exe").string();
     if (argc >= 2 && std::strcmp(argv[1], "--echo-peer") == 0)
         return RunEchoPeer();
     if (argc >= 3 && std::strcmp(argv[1], "--raw-peer") == 0)
