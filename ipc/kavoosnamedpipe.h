@@ -39,7 +39,8 @@ public:
 
     // Exactly n bytes as one message; a blocking wait for it.
     bool Read(void *buffer, unsigned n);
-    // One message of n bytes; a peer that stops reading costs a bounded wait.
+    // One message of n bytes (none for 0); a peer that stops reading costs
+    // at most WriteTimeoutMs.
     bool Write(const void *data, unsigned n);
     // Each buffer as one message, in order, through as few system calls as
     // the socket allows, within one write timeout for the whole run. Every

@@ -242,7 +242,7 @@ bool CNamedPipe::Open(const std::string &pipeName)
     const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return failErrno();
-    // Also bounds a connect to a server whose backlog is full.
+    // Bounds a connect to a server whose backlog is full.
     setWriteTimeout(fd);
     int result;
     do {
@@ -301,7 +301,6 @@ bool CNamedPipe::acceptLocked()
         close(fd);
         return fail(kErrorPipeListening);
     }
-    setWriteTimeout(fd);
     m_fd = fd;
     // One client per pipe: later ones find it busy (refused, owner alive).
     close(m_listenFd);
@@ -379,27 +378,13 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
 
 bool CNamedPipe::Write(const void *data, unsigned n)
 {
-    // Held across the send, so that Close never pulls the socket from under it.
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_shutdown)
-        return fail(kErrorOperationAborted);
-    if (!acceptLocked())
-        return false;
-    if (n == 0)
-        return true;
-    ssize_t sent;
-    do {
-        sent = send(m_fd, data, n, MSG_NOSIGNAL);
-    } while (sent < 0 && errno == EINTR);
-    if (sent < 0)
-        return failErrno();
-    if (static_cast<size_t>(sent) != n)
-        return fail(kErrorGenFailure);
-    return true;
+    const iovec message{const_cast<void *>(data), n};
+    return WriteMessages(&message, n == 0 ? 0 : 1);
 }
 
 bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count)
 {
+    // Held across the sends, so that Close never pulls the socket from under them.
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_shutdown)
         return fail(kErrorOperationAborted);
@@ -410,8 +395,8 @@ bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count)
         headers[i].msg_hdr.msg_iov = const_cast<iovec *>(&messages[i]);
         headers[i].msg_hdr.msg_iovlen = 1;
     }
-    // The whole run shares one write timeout, as a single Write has: the
-    // socket's own timeout would start again with every call.
+    // The whole run shares one write timeout: the socket's own timeout would
+    // start again with every call.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(WriteTimeoutMs);
     unsigned done = 0;
     while (done < count) {
