@@ -4,6 +4,7 @@
 #include "host/medialibrary.h"
 #include "host/playerplugincontext.h"
 #include "plugin/interfaceids.h"
+#include "tests/host/hostfakes.h"
 #include "plugin/mediamanagerinterface.h"
 #include "plugin/mediaviewinterface.h"
 #include "plugin/playbackservicesinterface.h"
@@ -83,26 +84,6 @@ protected:
     PlayerPluginContext context;
     int resolved = 0;
 };
-
-class FakePlayback : public PlaybackServicesInterface
-{
-public:
-    qint64 currentItemId() override { return 7; }
-    QUrl itemUrl(qint64) override { return QUrl(); }
-    void afterFilesTransferred() override {}
-};
-
-class FakeView : public MediaViewInterface
-{
-public:
-    bool isSelectionEmpty() override { return true; }
-    QList<QUrl> selectedUrls(int) override { return {}; }
-};
-
-QString id(const Orbe::String &text)
-{
-    return QString::fromLatin1(text.c_str());
-}
 
 } // namespace
 
@@ -203,14 +184,14 @@ TEST_F(ContextTest, FindPluginLoadsAKnownProviderOnlyWhenAllowed)
 
 TEST_F(ContextTest, ThePlayersServicesAreFoundThroughTheLoadedList)
 {
-    FakePlayback playback;
-    FakeView view;
+    StillPlayback playback(7);
+    EmptyView view;
     MediaLibrary library;
     HostPlugin host(&context, &playback, &view, &library);
     host.setPluginInfo(context.addKnownPlugin(
         QStringLiteral("player"), QString(),
-        {id(Orbe::playbackServicesInterfaceId()), id(Orbe::mediaViewInterfaceId()),
-         id(Orbe::mediaManagerInterfaceId())}));
+        {interfaceName(Orbe::playbackServicesInterfaceId()), interfaceName(Orbe::mediaViewInterfaceId()),
+         interfaceName(Orbe::mediaManagerInterfaceId())}));
     context.addLoadedPlugin(&host);
 
     PluginInterfaceRef playbackRef(Orbe::playbackServicesInterfaceId());
@@ -243,8 +224,8 @@ TEST_F(ContextTest, ThePlayersServicesAreFoundThroughTheLoadedList)
 
 TEST_F(ContextTest, TheHostPluginAnswersOnlyItsThreeIds)
 {
-    FakePlayback playback;
-    FakeView view;
+    StillPlayback playback(7);
+    EmptyView view;
     MediaLibrary library;
     HostPlugin host(&context, &playback, &view, &library);
     void *out = &host;

@@ -6,6 +6,7 @@
 #include "host/playerplugincontext.h"
 #include "host/playertoolbarbutton.h"
 #include "plugin/interfaceids.h"
+#include "tests/host/hostfakes.h"
 #include "plugin/menuinterface.h"
 #include "plugin/mediaviewinterface.h"
 #include "plugin/playbackservicesinterface.h"
@@ -19,30 +20,6 @@
 
 #include <dlfcn.h>
 
-namespace {
-
-class IdlePlayback : public PlaybackServicesInterface
-{
-public:
-    qint64 currentItemId() override { return 0; }
-    QUrl itemUrl(qint64) override { return QUrl(); }
-    void afterFilesTransferred() override {}
-};
-
-class EmptyView : public MediaViewInterface
-{
-public:
-    bool isSelectionEmpty() override { return true; }
-    QList<QUrl> selectedUrls(int) override { return {}; }
-};
-
-QString id(const Orbe::String &text)
-{
-    return QString::fromLatin1(text.c_str());
-}
-
-} // namespace
-
 TEST(PluginDlopenTest, TheBuiltPluginNegotiatesAsThePlayerExpects)
 {
     // Never closed: the pane's widgets may outlive its object.
@@ -53,13 +30,14 @@ TEST(PluginDlopenTest, TheBuiltPluginNegotiatesAsThePlayerExpects)
     ASSERT_NE(entry, nullptr);
 
     PlayerPluginContext context;
-    IdlePlayback playback;
+    StillPlayback playback;
     EmptyView view;
     MediaLibrary media;
     HostPlugin host(&context, &playback, &view, &media);
     host.setPluginInfo(context.addKnownPlugin(QStringLiteral("player"), QString(),
-                                              {id(Orbe::playbackServicesInterfaceId()),
-                                               id(Orbe::mediaViewInterfaceId()), id(Orbe::mediaManagerInterfaceId())}));
+                                              {interfaceName(Orbe::playbackServicesInterfaceId()),
+                                               interfaceName(Orbe::mediaViewInterfaceId()),
+                                               interfaceName(Orbe::mediaManagerInterfaceId())}));
     context.addLoadedPlugin(&host);
     PlayerActions actions; // the numbered commands the pane fetches
 
