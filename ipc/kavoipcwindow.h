@@ -9,6 +9,9 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
+
+struct pollfd;
 
 // The hidden window of a window-message endpoint. Here a window is a
 // listening Unix socket in the user's window directory, named after the
@@ -46,7 +49,8 @@ public:
     // answers. On the window's own thread this window is called directly,
     // and deliveries to it are served while the others are awaited.
     int SendToAll(uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread);
-    // Reads one request from a connected socket, answers it and closes it.
+    // Serves one connected socket to its end, as the loop would: reads the
+    // request, answers it and closes it, or drops it at its deadline.
     void ServeConnection(int fd);
     // True while a send from another thread is under way: it holds the
     // endpoint's send lock and awaits this window's answer before it ends.
@@ -60,6 +64,10 @@ private:
     // A delivery to this window from another thread of this process: it
     // stays in the process, as a cross-thread window message does.
     struct LocalDelivery;
+    // A request being read. Each connection has its own deadline, so a
+    // silent one delays nobody.
+    struct Incoming;
+    static constexpr size_t kMaxIncoming = 256;
 
     std::shared_ptr<LocalDelivery> PostLocal(uint32_t tag, const unsigned char *data, uint32_t size);
     int AwaitLocal(const std::shared_ptr<LocalDelivery> &delivery);
@@ -71,7 +79,13 @@ private:
     // The peer's callback count, 0 when it does not answer in time.
     int FinishDelivery(int fd, bool serveOwn);
     bool WaitReady(int fd, short events, bool serveOwn);
-    void ServePending();
+    // The listening socket (while below the cap) and every request being
+    // read; the time until the nearest deadline, -1 for none.
+    int AddOwnSockets(std::vector<pollfd> &fds) const;
+    // Never blocks: accepts, reads what has come, answers whole requests and
+    // drops expired ones. Answers how many requests were handled.
+    int ServeReady();
+    void Accept();
     void RemoveIfStale(const std::string &path);
     void Destroy();
 
@@ -85,5 +99,6 @@ private:
     std::mutex m_localLock;
     std::condition_variable m_localDone;
     std::deque<std::shared_ptr<LocalDelivery>> m_localQueue;
+    std::vector<std::unique_ptr<Incoming>> m_incoming;
     bool m_closed = false;
 };

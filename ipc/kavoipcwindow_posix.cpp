@@ -81,52 +81,6 @@ bool SameFile(int fd, const std::string &path)
         && held.st_ino == named.st_ino;
 }
 
-// Waits for more of a request; a stalled sender ends the read.
-bool AwaitData(int fd)
-{
-    pollfd p{fd, POLLIN, 0};
-    int ready;
-    do {
-        ready = poll(&p, 1, KavoIPCWindow::kDeliveryTimeoutMs);
-    } while (ready < 0 && errno == EINTR);
-    return ready > 0;
-}
-
-// The request is usually there already; only a short one waits.
-bool ReadAll(int fd, unsigned char *out, size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = recv(fd, out, size, MSG_DONTWAIT);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno == EAGAIN && AwaitData(fd))
-            continue;
-        if (n <= 0)
-            return false;
-        out += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-// Reads at least min and at most max bytes: the fixed part of a request
-// arrives together, so one call usually takes it whole.
-bool ReadSome(int fd, unsigned char *out, size_t min, size_t max, size_t *got)
-{
-    *got = 0;
-    while (*got < min) {
-        const ssize_t n = recv(fd, out + *got, max - *got, MSG_DONTWAIT);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno == EAGAIN && AwaitData(fd))
-            continue;
-        if (n <= 0)
-            return false;
-        *got += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 void Answer(int fd, int32_t count)
 {
     unsigned char answer[4];
@@ -138,6 +92,68 @@ void Answer(int fd, int32_t count)
 }
 
 } // namespace
+
+struct KavoIPCWindow::Incoming
+{
+    enum class Step { More, Ready, Done };
+
+    explicit Incoming(int socket) : fd(socket) {}
+    ~Incoming()
+    {
+        if (fd >= 0)
+            close(fd);
+    }
+    // Reads what has arrived without waiting. Done: answered or dropped.
+    Step Advance();
+
+    int fd;
+    Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kDeliveryTimeoutMs);
+    unsigned char header[kRequestHeaderSize] = {};
+    size_t headerGot = 0;
+    uint32_t size = 0;
+    kvtl::MemoryBuffer<unsigned char> data;
+    size_t dataGot = 0;
+};
+
+// The fixed part is read first (its first 12 bytes decide whether the rest
+// is wanted), then exactly size bytes: nothing past the request.
+KavoIPCWindow::Incoming::Step KavoIPCWindow::Incoming::Advance()
+{
+    for (;;) {
+        const bool inHeader = headerGot < kRequestHeaderSize;
+        if (!inHeader && dataGot == size)
+            return Step::Ready;
+        unsigned char *to = inHeader ? header + headerGot : data.Data() + dataGot;
+        const size_t want = inHeader ? kRequestHeaderSize - headerGot : size - dataGot;
+        const ssize_t n = recv(fd, to, want, MSG_DONTWAIT);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return Step::More;
+        if (n <= 0)
+            return Step::Done; // ended early: dropped unanswered
+        if (!inHeader) {
+            dataGot += static_cast<size_t>(n);
+            continue;
+        }
+        const bool hadFixed = headerGot >= 12;
+        headerGot += static_cast<size_t>(n);
+        if (!hadFixed && headerGot >= 12) {
+            size = GetLe32(header + 8);
+            if (GetLe32(header) != kCopyDataMessage || size > kMaxDataSize) {
+                Answer(fd, 0);
+                return Step::Done;
+            }
+        }
+        if (headerGot == kRequestHeaderSize && size != 0) {
+            data.Resize(size, false);
+            if (!data.Data()) {
+                Answer(fd, 0);
+                return Step::Done;
+            }
+        }
+    }
+}
 
 struct KavoIPCWindow::LocalDelivery
 {
@@ -239,6 +255,7 @@ bool KavoIPCWindow::Create()
 
 void KavoIPCWindow::Destroy()
 {
+    m_incoming.clear();
     const std::string path = m_directory + '/' + m_name;
     if (m_listenFd >= 0) {
         unlink(path.c_str());
@@ -270,15 +287,17 @@ void KavoIPCWindow::PostClose()
 void KavoIPCWindow::RunMessageLoop()
 {
     bool closing = false;
+    std::vector<pollfd> fds;
     while (m_listenFd >= 0 && !closing) {
-        pollfd fds[2] = {{m_listenFd, POLLIN, 0}, {m_wakeFds[0], POLLIN, 0}};
-        const int ready = poll(fds, 2, -1);
+        fds.assign(1, {m_wakeFds[0], POLLIN, 0});
+        const int timeout = AddOwnSockets(fds);
+        const int ready = poll(fds.data(), fds.size(), timeout);
         if (ready < 0) {
             if (errno == EINTR)
                 continue;
             break;
         }
-        if (fds[1].revents != 0) {
+        if (fds[0].revents != 0) {
             char reasons[64];
             ssize_t n;
             while ((n = read(m_wakeFds[0], reasons, sizeof(reasons))) > 0) {
@@ -287,8 +306,8 @@ void KavoIPCWindow::RunMessageLoop()
             }
             ServeLocal(false);
         }
-        if (fds[0].revents != 0 && !closing)
-            ServePending();
+        if (!closing)
+            ServeReady();
     }
     Destroy();
     ServeLocal(true);
@@ -351,46 +370,89 @@ void KavoIPCWindow::ServeLocal(bool closing)
     }
 }
 
-void KavoIPCWindow::ServePending()
+int KavoIPCWindow::AddOwnSockets(std::vector<pollfd> &fds) const
 {
-    for (;;) {
-        const int fd = accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+    if (m_listenFd >= 0 && m_incoming.size() < kMaxIncoming)
+        fds.push_back({m_listenFd, POLLIN, 0});
+    if (m_incoming.empty())
+        return -1;
+    Clock::time_point nearest = Clock::time_point::max();
+    for (const auto &incoming : m_incoming) {
+        fds.push_back({incoming->fd, POLLIN, 0});
+        nearest = std::min(nearest, incoming->deadline);
+    }
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(nearest - Clock::now()).count();
+    return static_cast<int>(std::clamp<long long>(left, 0, kDeliveryTimeoutMs));
+}
+
+void KavoIPCWindow::Accept()
+{
+    while (m_listenFd >= 0 && m_incoming.size() < kMaxIncoming) {
+        const int fd = accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0) {
             if (errno == EINTR || errno == ECONNABORTED)
                 continue;
             return;
         }
-        ServeConnection(fd);
+        if (!PeerIsUs(fd)) {
+            Answer(fd, 0);
+            close(fd);
+            continue;
+        }
+        m_incoming.push_back(std::make_unique<Incoming>(fd));
     }
+}
+
+int KavoIPCWindow::ServeReady()
+{
+    Accept();
+    // Whole requests leave the table before their callbacks run: a callback
+    // that sends serves this window again, nested.
+    std::vector<std::unique_ptr<Incoming>> whole;
+    const auto now = Clock::now();
+    for (auto it = m_incoming.begin(); it != m_incoming.end();) {
+        const Incoming::Step step = (*it)->Advance();
+        if (step == Incoming::Step::More && now < (*it)->deadline) {
+            ++it;
+            continue;
+        }
+        // An expired request is dropped unanswered, as a stalled read was.
+        if (step == Incoming::Step::Ready)
+            whole.push_back(std::move(*it));
+        it = m_incoming.erase(it);
+    }
+    for (const auto &request : whole) {
+        char sender[kWindowNameSize];
+        std::memcpy(sender, request->header + 12, kWindowNameSize);
+        if (!std::memchr(sender, 0, kWindowNameSize))
+            sender[0] = '\0';
+        Answer(request->fd, m_handler(sender, GetLe32(request->header + 4), request->data.Data(), request->size));
+    }
+    return static_cast<int>(whole.size());
 }
 
 void KavoIPCWindow::ServeConnection(int fd)
 {
-    unsigned char header[kRequestHeaderSize];
-    size_t got = 0;
     if (!PeerIsUs(fd)) {
         Answer(fd, 0);
-    } else if (ReadSome(fd, header, 12, kRequestHeaderSize, &got)) {
-        const uint32_t message = GetLe32(header);
-        const uint32_t tag = GetLe32(header + 4);
-        const uint32_t size = GetLe32(header + 8);
-        if (message != kCopyDataMessage || size > kMaxDataSize) {
-            Answer(fd, 0);
-        } else if (ReadAll(fd, header + got, kRequestHeaderSize - got)) {
-            kvtl::MemoryBuffer<unsigned char> data;
-            data.Resize(size, false);
-            if (size != 0 && !data.Data()) {
-                Answer(fd, 0);
-            } else if (ReadAll(fd, data.Data(), size)) {
-                char sender[kWindowNameSize];
-                std::memcpy(sender, header + 12, kWindowNameSize);
-                if (!std::memchr(sender, 0, kWindowNameSize))
-                    sender[0] = '\0';
-                Answer(fd, m_handler(sender, tag, data.Data(), size));
-            }
-        }
+        close(fd);
+        return;
     }
-    close(fd);
+    Incoming request(fd);
+    Incoming::Step step;
+    while ((step = request.Advance()) == Incoming::Step::More) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(request.deadline - Clock::now()).count();
+        pollfd p{fd, POLLIN, 0};
+        if (left <= 0 || (poll(&p, 1, static_cast<int>(left)) < 0 && errno != EINTR))
+            return;
+    }
+    if (step == Incoming::Step::Ready) {
+        char sender[kWindowNameSize];
+        std::memcpy(sender, request.header + 12, kWindowNameSize);
+        if (!std::memchr(sender, 0, kWindowNameSize))
+            sender[0] = '\0';
+        Answer(fd, m_handler(sender, GetLe32(request.header + 4), request.data.Data(), request.size));
+    }
 }
 
 bool KavoIPCWindow::IsPeer(const char *name) const
@@ -456,11 +518,12 @@ int KavoIPCWindow::BeginDelivery(const std::string &name, uint32_t tag, const un
 {
     const std::string path = m_directory + '/' + name;
     sockaddr_un address{};
+    // A peer we cannot even address is passed over, not counted.
     if (!MakeAddress(path, &address))
-        return 0;
+        return -1;
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
-        return 0;
+        return -1;
 
     auto fail = [fd] {
         close(fd);
@@ -558,32 +621,32 @@ int KavoIPCWindow::FinishDelivery(int fd, bool serveOwn)
 bool KavoIPCWindow::WaitReady(int fd, short events, bool serveOwn)
 {
     auto deadline = Clock::now() + std::chrono::milliseconds(fd < 0 ? 1 : kDeliveryTimeoutMs);
+    std::vector<pollfd> fds;
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() < 0)
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left < 0)
             return false;
-        pollfd fds[2];
-        nfds_t count = 0;
+        fds.clear();
         if (fd >= 0)
-            fds[count++] = {fd, events, 0};
-        const bool watchOwn = serveOwn && m_listenFd >= 0;
-        if (watchOwn)
-            fds[count++] = {m_listenFd, POLLIN, 0};
-        const int ready = poll(fds, count, static_cast<int>(left.count()) + 1);
+            fds.push_back({fd, events, 0});
+        int timeout = static_cast<int>(left);
+        if (serveOwn) {
+            const int own = AddOwnSockets(fds);
+            if (own >= 0)
+                timeout = std::min(timeout, own);
+        }
+        const int ready = poll(fds.data(), fds.size(), timeout);
         if (ready < 0) {
             if (errno == EINTR)
                 continue;
             return false;
         }
-        if (ready == 0)
-            return fd < 0;
-        if (watchOwn && fds[count - 1].revents != 0) {
-            ServePending();
-            if (fd >= 0)
-                deadline = Clock::now() + std::chrono::milliseconds(kDeliveryTimeoutMs);
-        }
         if (fd >= 0 && fds[0].revents != 0)
             return true;
+        if (serveOwn && ServeReady() > 0 && fd >= 0)
+            deadline = Clock::now() + std::chrono::milliseconds(kDeliveryTimeoutMs);
+        if (ready == 0 && Clock::now() >= deadline)
+            return fd < 0;
     }
 }
 

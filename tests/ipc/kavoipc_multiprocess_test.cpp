@@ -6,9 +6,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <memory>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -133,5 +143,95 @@ TEST_F(KavoIPCProcessTest, WindowThreadsOfTwoProcessesSendingToEachOtherBothFini
         EXPECT_EQ(SplitWords(peer->Command("count")), std::vector<std::string>({"count", "10"}));
         peer->Command("quit");
         EXPECT_EQ(peer->Wait(), 0);
+    }
+}
+
+TEST_F(KavoIPCProcessTest, IdleConnectionsDelayNoNotice)
+{
+    kvtl::RefCountedPtr<kvds::IKavoIPC> ipc;
+    ASSERT_TRUE(CreateWindowMessageIPC(&ipc));
+    kvtl::RefCountedPtr<RecordingCallback> callback(new RecordingCallback);
+    ASSERT_TRUE(ipc->RegisterCallback(std::string("Device/"), callback.get(), false));
+    const std::string socket = WindowDirectory() + '/' + static_cast<KavoIPC *>(ipc.get())->WindowName();
+
+    // Connections that never send, as any process of the user can open.
+    std::vector<int> idle;
+    for (int i = 0; i < 5; ++i) {
+        const int fd = ConnectTo(socket);
+        ASSERT_GE(fd, 0);
+        idle.push_back(fd);
+    }
+    auto peer = StartPeer(1, "Other/");
+    const auto start = std::chrono::steady_clock::now();
+    const auto reply = SplitWords(peer->Command("send component Device/Create 0102"));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(reply.size(), 3u);
+    EXPECT_EQ(reply[2], "1");
+    EXPECT_LT(elapsed, std::chrono::seconds(1));
+    EXPECT_EQ(callback->Count(), 1u);
+    for (int fd : idle)
+        close(fd);
+    peer->Command("quit");
+    EXPECT_EQ(peer->Wait(), 0);
+}
+
+// A peer whose delivery cannot even be set up is passed over: the send never
+// reads or closes a descriptor it did not open (here 0, a live socket).
+TEST_F(KavoIPCProcessTest, APeerThatCannotBeReachedIsSkippedWithoutTouchingOtherDescriptors)
+{
+    enum Cause { OutOfDescriptors, PathTooLong };
+    for (const Cause cause : {OutOfDescriptors, PathTooLong}) {
+        SCOPED_TRACE(cause == OutOfDescriptors ? "out of descriptors" : "path too long");
+        // The peers live here, so that the child's lack of descriptors is its own.
+        kvtl::RefCountedPtr<kvds::IKavoIPC> peer, other;
+        ASSERT_TRUE(CreateWindowMessageIPC(&peer));
+        ASSERT_TRUE(CreateWindowMessageIPC(&other));
+        kvtl::RefCountedPtr<RecordingCallback> heard(new RecordingCallback);
+        for (auto *endpoint : {peer.get(), other.get()})
+            endpoint->RegisterCallback(std::string("Device/"), heard.get(), false);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int pair[2];
+            if (socketpair(AF_UNIX, SOCK_STREAM, 0, pair) != 0 || dup2(pair[0], 0) != 0
+                || write(pair[1], "untouched", 9) != 9)
+                _exit(10);
+            kvtl::RefCountedPtr<kvds::IKavoIPC> sender;
+            if (!CreateWindowMessageIPC(&sender))
+                _exit(11);
+            sender->RegisterCallback(std::string("Device/"), heard.get(), false);
+            int expected = 3;
+            if (cause == OutOfDescriptors) {
+                // One descriptor left: listing the windows and the first
+                // peer's socket take it in turn; the second peer finds none.
+                const rlimit limit{64, 64};
+                setrlimit(RLIMIT_NOFILE, &limit);
+                int last = -1;
+                for (int fd; (fd = open("/dev/null", O_RDONLY | O_CLOEXEC)) >= 0;)
+                    last = fd;
+                close(last);
+                expected = 2;
+            } else {
+                const std::string directory = WindowDirectory();
+                const std::string shortPath = directory + "/KavoIPCWindowName.short";
+                const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+                sockaddr_un address{};
+                address.sun_family = AF_UNIX;
+                std::snprintf(address.sun_path, sizeof(address.sun_path), "%s", shortPath.c_str());
+                if (bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0 || listen(fd, 4) != 0
+                    || rename(shortPath.c_str(), (directory + "/KavoIPCWindowName." + std::string(100, 'x')).c_str()) != 0)
+                    _exit(12);
+            }
+            int delivered = -1;
+            sender->Send(std::string("me"), std::string("Device/Change"), 0, nullptr, &delivered);
+            int unread = -1;
+            if (fcntl(0, F_GETFD) < 0 || ioctl(0, FIONREAD, &unread) != 0 || unread != 9)
+                _exit(2);
+            _exit(delivered == expected ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "1: wrong count, 2: descriptor 0 read or closed, 1x: set-up";
     }
 }

@@ -19,6 +19,21 @@ void PutLe32(std::string &out, uint32_t v)
 
 } // namespace
 
+int ConnectTo(const std::string &socketPath)
+{
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, socketPath.c_str(), sizeof(address.sun_path) - 1);
+    if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 int SendRawRequest(const std::string &socketPath, const RawRequest &request)
 {
     std::string bytes;
@@ -32,18 +47,11 @@ int SendRawRequest(const std::string &socketPath, const RawRequest &request)
     if (request.cutAfter < bytes.size())
         bytes.resize(request.cutAfter);
 
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = ConnectTo(socketPath);
     if (fd < 0)
         return -2;
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, socketPath.c_str(), sizeof(address.sun_path) - 1);
     const timeval timeout{10, 0};
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
-    if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0) {
-        close(fd);
-        return -2;
-    }
     size_t sent = 0;
     while (sent < bytes.size()) {
         const ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);

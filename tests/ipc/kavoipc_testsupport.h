@@ -86,6 +86,8 @@ struct RawRequest
     size_t cutAfter = SIZE_MAX; // bytes of the whole request actually written
 };
 int SendRawRequest(const std::string &socketPath, const RawRequest &request);
+// A stream socket connected to a window's socket file, or -1.
+int ConnectTo(const std::string &socketPath);
 
 // The 528 + N byte message body.
 std::string BuildMessage(const std::string &sender, const std::string &topic, const std::string &payload);
