@@ -35,7 +35,8 @@ bool CKavoNamedPipeIPC::RegisterCallback(const std::string &prefix, IKavoIPCCall
 bool CKavoNamedPipeIPC::SendImpl(const std::string &sender, const std::string &topic, unsigned length,
                                  const void *data)
 {
-    if (!m_protocol->WriteMessage(sender, topic, length, data))
+    // The owner is usually a GUI thread: it never waits for the peer.
+    if (!m_protocol->PostMessage(sender, topic, length, data))
         return false;
     if (m_delivered)
         ++*m_delivered;

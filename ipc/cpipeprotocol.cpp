@@ -27,6 +27,18 @@ CPipeProtocol::CPipeProtocol(ITransportIPC *transport)
 bool CPipeProtocol::WriteMessage(const std::string &sender, const std::string &topic, unsigned length,
                                  const void *data)
 {
+    return writeFrame(sender, topic, length, data, false);
+}
+
+bool CPipeProtocol::PostMessage(const std::string &sender, const std::string &topic, unsigned length,
+                                const void *data)
+{
+    return writeFrame(sender, topic, length, data, true);
+}
+
+bool CPipeProtocol::writeFrame(const std::string &sender, const std::string &topic, unsigned length,
+                               const void *data, bool post)
+{
     if (!m_transport || (length != 0 && !data))
         return false;
     const uint32_t check = length ? PipeCrc32(data, length, InitialCheck) : InitialCheck;
@@ -46,7 +58,8 @@ bool CPipeProtocol::WriteMessage(const std::string &sender, const std::string &t
         {topic.empty() ? nullptr : topic.data(), static_cast<unsigned>(topic.size())},
         {length ? data : nullptr, length},
     };
-    return m_transport->WriteEach(fields, sizeof fields / sizeof fields[0]);
+    constexpr unsigned count = sizeof fields / sizeof fields[0];
+    return post ? m_transport->PostEach(fields, count) : m_transport->WriteEach(fields, count);
 }
 
 bool CPipeProtocol::readU32(uint32_t &value)

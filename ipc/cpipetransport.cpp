@@ -31,9 +31,10 @@ CPipeTransport::~CPipeTransport()
     if (!m_launcher) {
         Disconnect();
     } else {
-        // The pipes outlive a launched transport, but the reader must not
-        // outlive the members it reads.
+        // The pipes outlive a launched transport, but the threads must not
+        // outlive the members they use.
         m_readPipe.Shutdown();
+        stopWriter();
         Stop(false);
     }
 }
@@ -80,11 +81,13 @@ bool CPipeTransport::Connect()
 
 bool CPipeTransport::Disconnect()
 {
-    // Closing a socket does not end a read blocked on it; shutting it down
-    // does, and tells the peer that we have gone.
+    // Closing a socket does not end a read or write blocked on it; shutting
+    // it down does, and the peer sees at once that we have gone: no pause
+    // is needed before the threads are joined. Runs still waiting are
+    // dropped, since waiting for them would wait on the peer.
     m_writePipe.Shutdown();
     m_readPipe.Shutdown();
-    std::this_thread::sleep_for(std::chrono::milliseconds(DisconnectPauseMs));
+    stopWriter();
     Stop(false);
     m_writePipe.Close();
     m_readPipe.Close();
@@ -128,6 +131,115 @@ bool CPipeTransport::WriteEach(const Buffer *buffers, unsigned count)
             messages.push_back({const_cast<void *>(buffer.data), buffer.n});
     }
     return messages.empty() || m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
+}
+
+bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
+{
+    if (!IsConnected()) {
+        KavoOS::SetLastError(KavoOS::kErrorInvalidHandle);
+        return false;
+    }
+    std::vector<iovec> messages;
+    size_t bytes = 0;
+    messages.reserve(count);
+    for (unsigned i = 0; i < count; ++i) {
+        const Buffer &buffer = buffers[i];
+        if ((buffer.data == nullptr) != (buffer.n == 0)) {
+            KavoOS::SetLastError(KavoOS::kErrorInvalidParameter);
+            return false;
+        }
+        if (buffer.n != 0)
+            messages.push_back({const_cast<void *>(buffer.data), buffer.n});
+        bytes += buffer.n;
+    }
+    if (messages.empty())
+        return true;
+
+    std::lock_guard<std::mutex> lock(m_postLock);
+    if (m_cut) {
+        KavoOS::SetLastError(KavoOS::kErrorBrokenPipe);
+        return false;
+    }
+    unsigned sent = 0;
+    if (m_waiting.empty()) {
+        if (m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()), 0, &sent))
+            return true;
+        // No peer yet, or it has gone: nothing was handed over.
+        if (KavoOS::GetLastError() != KavoOS::kErrorSemTimeout)
+            return false;
+    } else if (m_waitingBytes + bytes > MaxWaitingBytes) {
+        KavoOS::SetLastError(KavoOS::kErrorSemTimeout);
+        return false;
+    }
+    // The socket is full: the writer finishes the run, whatever of it
+    // already went.
+    try {
+        Run rest;
+        rest.reserve(messages.size() - sent);
+        for (size_t i = sent; i < messages.size(); ++i)
+            rest.emplace_back(static_cast<const char *>(messages[i].iov_base), messages[i].iov_len);
+        if (!m_writer.joinable())
+            m_writer = std::thread(&CPipeTransport::writerThread, this);
+        m_waiting.push_back(std::move(rest));
+    } catch (...) {
+        // A frame begun and not finished would spoil every later one.
+        m_cut = sent != 0;
+        if (m_cut)
+            m_writePipe.Shutdown();
+        KavoOS::SetLastError(KavoOS::kErrorNotEnoughMemory);
+        return false;
+    }
+    m_waitingBytes += bytes;
+    m_posted.notify_one();
+    return true;
+}
+
+void CPipeTransport::writerThread()
+{
+    std::unique_lock<std::mutex> lock(m_postLock);
+    for (;;) {
+        m_posted.wait(lock, [this] { return m_stopWriter || !m_waiting.empty(); });
+        if (m_stopWriter)
+            return;
+        const Run &run = m_waiting.front();
+        std::vector<iovec> messages;
+        size_t bytes = 0;
+        for (const std::string &message : run) {
+            messages.push_back({const_cast<char *>(message.data()), message.size()});
+            bytes += message.size();
+        }
+        // PostEach only queues behind the front run, which stays in place,
+        // so the lock can be let go while the peer is waited for.
+        lock.unlock();
+        const bool written = m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
+        lock.lock();
+        m_waiting.pop_front();
+        m_waitingBytes -= std::min(m_waitingBytes, bytes);
+        if (!written && !m_stopWriter) {
+            // The peer must never take a later run's messages for the rest
+            // of this one: the connection ends here, and the peer sees it.
+            m_cut = true;
+            m_waiting.clear();
+            m_waitingBytes = 0;
+            m_writePipe.Shutdown();
+        }
+    }
+}
+
+void CPipeTransport::stopWriter()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_postLock);
+        m_stopWriter = true;
+    }
+    m_posted.notify_all();
+    if (m_writer.joinable())
+        m_writer.join();
+    std::lock_guard<std::mutex> lock(m_postLock);
+    m_waiting.clear();
+    m_waitingBytes = 0;
+    m_stopWriter = false;
+    m_cut = false;
 }
 
 bool CPipeTransport::Read(void *buffer, unsigned n)

@@ -9,7 +9,12 @@
 #include "ipc/refcountedptr.h"
 
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace kvds {
 
@@ -21,8 +26,10 @@ class CPipeTransport : public kvtl::RefCountedImpl<ITransportIPC>, public KavoOS
 {
 public:
     static constexpr int ClientWaitMs = 5000;
-    static constexpr int DisconnectPauseMs = 100;
     static constexpr int PollPauseMs = 10;
+    // Bytes a peer that stopped reading may leave waiting before PostEach
+    // refuses more.
+    static constexpr size_t MaxWaitingBytes = 1u << 20;
 
     CPipeTransport(const std::string &baseName, bool server, IPipeLauncher *launcher);
     ~CPipeTransport() override;
@@ -33,6 +40,8 @@ public:
     bool Write(const void *data, unsigned n) override;
     bool Read(void *buffer, unsigned n) override;
     bool WriteEach(const Buffer *buffers, unsigned count) override;
+    // Do not mix with Write or WriteEach while posted runs still wait.
+    bool PostEach(const Buffer *buffers, unsigned count) override;
     bool SetCallback(ITransportIPCCallback *cb) override;
 
     const std::string &ReadPipeName() const { return m_readPipeName; }
@@ -41,6 +50,10 @@ public:
 private:
     static void readerThread(std::atomic<bool> *stop, void *transport, int32_t value);
     static bool openClientPipe(KavoOS::CNamedPipe &pipe, const std::string &name);
+    // A posted run's messages, copied.
+    using Run = std::vector<std::string>;
+    void writerThread();
+    void stopWriter();
 
     bool m_server;
     std::string m_readPipeName;
@@ -51,6 +64,14 @@ private:
     ITransportIPCCallback *m_callback = nullptr;
     KavoOS::CKavoMutex m_callbackLock;
     std::string m_baseName;
+
+    std::mutex m_postLock;
+    std::condition_variable m_posted;
+    std::deque<Run> m_waiting; // the front one is being written
+    size_t m_waitingBytes = 0;
+    bool m_cut = false;
+    bool m_stopWriter = false;
+    std::thread m_writer;
 };
 
 // False, creating nothing, for an empty base name, a null out or a client

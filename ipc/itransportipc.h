@@ -38,6 +38,13 @@ public:
         }
         return true;
     }
+    // As WriteEach, but the caller never waits for the peer: what the pipe
+    // does not take at once is finished by a writer of the transport's own.
+    // A run is written whole or not started; a run the peer does not take
+    // in time cuts the connection. False, with nothing handed over, when the
+    // run cannot go (no peer yet, peer gone, connection cut, too much
+    // waiting).
+    virtual bool PostEach(const Buffer *buffers, unsigned count) { return WriteEach(buffers, count); }
 };
 
 } // namespace kvds

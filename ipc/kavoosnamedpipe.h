@@ -43,9 +43,12 @@ public:
     // at most WriteTimeoutMs.
     bool Write(const void *data, unsigned n);
     // Each buffer as one message, in order, through as few system calls as
-    // the socket allows, within one write timeout for the whole run. Every
-    // buffer must hold at least one byte.
-    bool WriteMessages(const iovec *messages, unsigned count);
+    // the socket allows. Waits for room at most timeoutMs for the whole run
+    // (0: not at all, failing with 121 while the socket is full); *sent
+    // tells how many messages went, on failure too. Every buffer must hold at
+    // least one byte. Shutdown ends a wait at once.
+    bool WriteMessages(const iovec *messages, unsigned count, int timeoutMs = WriteTimeoutMs,
+                       unsigned *sent = nullptr);
 
     // Wakes a Read blocked on another thread; from then on every Read and
     // Write fails with 995.
@@ -67,6 +70,8 @@ public:
 
     static constexpr int WriteTimeoutMs = 2000;
     static constexpr int ListenWaitMs = 250;
+    // What one message costs the socket buffer beyond its bytes, generously.
+    static constexpr size_t MessageOverhead = 2048;
     // A Read within BurstGap of the last message polls for up to BurstSpin
     // before it blocks.
     static constexpr std::chrono::microseconds BurstGap{200};

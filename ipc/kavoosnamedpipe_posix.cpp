@@ -14,10 +14,13 @@
 #include <poll.h>
 #include <strings.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+#include <linux/sockios.h>
 
 namespace KavoOS {
 
@@ -382,43 +385,72 @@ bool CNamedPipe::Write(const void *data, unsigned n)
     return WriteMessages(&message, n == 0 ? 0 : 1);
 }
 
-bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count)
+bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count, int timeoutMs, unsigned *sent)
 {
-    // Held across the sends, so that Close never pulls the socket from under them.
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_shutdown)
-        return fail(kErrorOperationAborted);
-    if (!acceptLocked())
-        return false;
+    unsigned done = 0;
+    if (sent)
+        *sent = 0;
+    int fd;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_shutdown)
+            return fail(kErrorOperationAborted);
+        if (!acceptLocked())
+            return false;
+        // Valid until Close, which the owner calls only once no write runs;
+        // not holding the lock lets Shutdown end a wait for room.
+        fd = m_fd;
+    }
     std::vector<mmsghdr> headers(count);
     for (unsigned i = 0; i < count; ++i) {
         headers[i].msg_hdr.msg_iov = const_cast<iovec *>(&messages[i]);
         headers[i].msg_hdr.msg_iovlen = 1;
     }
-    // The whole run shares one write timeout: the socket's own timeout would
-    // start again with every call.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(WriteTimeoutMs);
-    unsigned done = 0;
+    // The whole run shares one timeout: the socket's own would start again
+    // with every call.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    // A run that fits the socket buffer is begun only once it fits whole,
+    // so a peer that stops reading leaves whole runs behind, never half of
+    // one.
+    size_t needed = 0;
+    for (unsigned i = 0; i < count; ++i)
+        needed += messages[i].iov_len + MessageOverhead;
+    int bufferSize = 0;
+    socklen_t optionSize = sizeof bufferSize;
+    const bool fitsBuffer = getsockopt(fd, SOL_SOCKET, SO_SNDBUF, &bufferSize, &optionSize) == 0
+        && needed <= static_cast<size_t>(bufferSize);
     while (done < count) {
-        const int sent = sendmmsg(m_fd, headers.data() + done, count - done, MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (sent < 0) {
+        int queued = 0;
+        const bool room = done != 0 || !fitsBuffer || ioctl(fd, SIOCOUTQ, &queued) != 0
+            || needed <= static_cast<size_t>(bufferSize - std::min(queued, bufferSize));
+        const int n = room ? sendmmsg(fd, headers.data() + done, count - done, MSG_NOSIGNAL | MSG_DONTWAIT)
+                           : (errno = EAGAIN, -1);
+        if (n < 0) {
             if (errno == EINTR)
                 continue;
+            if (m_shutdown)
+                return fail(kErrorOperationAborted);
             if (errno != EAGAIN && errno != EWOULDBLOCK)
                 return failErrno();
             const auto left =
                 std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0)
                 return fail(kErrorSemTimeout);
-            pollfd writable{m_fd, POLLOUT, 0};
-            poll(&writable, 1, static_cast<int>(left.count()));
+            // The socket reports room long before a whole run fits: then
+            // look again now and then rather than spin.
+            pollfd writable{fd, static_cast<short>(room ? POLLOUT : 0), 0};
+            poll(&writable, 1, static_cast<int>(std::min<long long>(left.count(), room ? left.count() : 5)));
+            if (m_shutdown)
+                return fail(kErrorOperationAborted);
             continue;
         }
-        for (int i = 0; i < sent; ++i) {
+        for (int i = 0; i < n; ++i) {
             if (headers[done + i].msg_len != messages[done + i].iov_len)
                 return fail(kErrorGenFailure);
         }
-        done += static_cast<unsigned>(sent);
+        done += static_cast<unsigned>(n);
+        if (sent)
+            *sent = done;
     }
     return true;
 }
