@@ -8,6 +8,7 @@
 #include "ui_devicepane.h"
 #include "ui_mediaserverfunctionpane.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
 #include <QObject>
@@ -129,6 +130,11 @@ private:
     QMutex *mediaServerLock = nullptr;
     QTimer *pollTimer = nullptr;
     kvtl::RefCountedPtr<kvds::IKavoIPC> mediaServerIpc;
+    // Since when a "StartedRequest" has waited for its answer; invalid when
+    // none waits. A media server that took one and stays silent this long
+    // is taken for gone.
+    QElapsedTimer requestWaiting;
+    static constexpr int AnswerTimeoutMs = 3000;
     // Buttons taken out of the grid, kept until no handler of theirs can run.
     QList<QPointer<QWidget>> retiredButtons;
 };

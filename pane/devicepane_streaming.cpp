@@ -83,12 +83,22 @@ bool DevicePane::sendMediaServerMessage(const std::string &name, unsigned size, 
 
 void DevicePane::checkStreamingSlot()
 {
-    sendMediaServerMessage("StartedRequest", 0, nullptr);
+    // One request at a time: a media server that stopped reading must not
+    // pile them up. Dropping a silent one shows it off and builds a new
+    // endpoint on a later tick, as a broken pipe does.
+    if (requestWaiting.isValid()) {
+        if (requestWaiting.hasExpired(AnswerTimeoutMs))
+            disconnectPipeSlot();
+        return;
+    }
+    if (sendMediaServerMessage("StartedRequest", 0, nullptr))
+        requestWaiting.start();
 }
 
 void DevicePane::updateStreamingStateSlot(bool on)
 {
     streamingOn = on;
+    requestWaiting.invalidate();
     if (!streamingButton)
         return;
     const QString &sheet = on ? PaneStyles::streamingOn() : PaneStyles::streamingOff();

@@ -1,3 +1,4 @@
+#include "ipc/cpipetransport.h"
 #include "pane/panestyles.h"
 #include "tests/pane/panetestsupport.h"
 #include "zrt/kavomediaserver.h"
@@ -5,11 +6,13 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -49,6 +52,7 @@ public:
         m_process.waitForFinished(5000);
     }
     void command(const char *line) { m_process.write(QByteArray(line) + '\n'); }
+    void signal(int number) { ::kill(static_cast<pid_t>(m_process.processId()), number); }
 
     // Every line printed so far.
     QStringList lines()
@@ -210,4 +214,47 @@ TEST_F(StreamingPane, FunctionButtonsFitTheirTexts)
     EXPECT_GE(streamTo->width(), h + QFontMetrics(streamTo->font()).horizontalAdvance(streamTo->text()));
     EXPECT_EQ(streamTo->height(), static_cast<int>(streamTo->width() / 1.6666666666666667));
     EXPECT_EQ(streamTo->iconSize(), QSize(streamTo->height() / 2, streamTo->height() / 2));
+}
+
+// A media server that stops reading (hung, or stopped) never stalls the
+// window: it shows off after a few silent seconds, and when it goes on it
+// finds only whole requests and is shown on again.
+TEST_F(StreamingPane, AStoppedServerNeverStallsTheWindowAndIsFoundAgain)
+{
+    MediaServerProcess server("on");
+    ASSERT_TRUE(waitUntil([&] { return showsOn(); }));
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer probe;
+    probe.setInterval(10);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    probe.start();
+    server.signal(SIGSTOP);
+    QTest::qWait(60000);
+    EXPECT_TRUE(showsOff());
+    server.signal(SIGCONT);
+    EXPECT_TRUE(waitUntil([&] { return showsOn(); }));
+    EXPECT_LT(longest, 1000);
+    const QStringList lines = server.lines();
+    EXPECT_TRUE(lines.filter(QStringLiteral("dwLastError")).isEmpty()) << lines.join(QLatin1Char('|')).toStdString();
+}
+
+// A second player finds the pipe names taken: its ticks fail without pausing.
+TEST_F(StreamingPane, APipeThatCannotBeMadeCostsTheTickNoPause)
+{
+    kvds::CPipeTransport first("C277327F-6714-4129-A79F-6D8477523D76", true, nullptr);
+    ASSERT_TRUE(first.Connect());
+    for (int tick = 0; tick < 3; ++tick) {
+        QElapsedTimer clock;
+        clock.start();
+        harness.pane->checkStreamingSlot();
+        EXPECT_LT(clock.elapsed(), 100);
+    }
+    EXPECT_TRUE(showsOff());
+    first.Disconnect();
 }
