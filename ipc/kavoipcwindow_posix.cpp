@@ -1,6 +1,7 @@
 #include "ipc/kavoipcwindow.h"
 
 #include "ipc/memorybuffer.h"
+#include "ipc/userruntimedirectory.h"
 
 #include <algorithm>
 #include <atomic>
@@ -181,17 +182,7 @@ KavoIPCWindow::~KavoIPCWindow()
 
 std::string KavoIPCWindow::WindowDirectory()
 {
-    const char *runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string directory = runtime && *runtime
-        ? std::string(runtime) + '/' + kWindowClassName
-        : "/tmp/KavoIPC-" + std::to_string(geteuid());
-    if (mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST)
-        return {};
-    struct stat st{};
-    if (lstat(directory.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()
-        || (st.st_mode & 077) != 0)
-        return {};
-    return directory;
+    return KavoOS::UserRuntimeDirectory(kWindowClassName, "KavoIPC");
 }
 
 bool KavoIPCWindow::HasWindowTitle(const char *name)

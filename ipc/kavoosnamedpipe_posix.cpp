@@ -1,6 +1,7 @@
 #include "ipc/kavoosnamedpipe.h"
 
 #include "ipc/kavoospipeerror.h"
+#include "ipc/userruntimedirectory.h"
 
 #include <cerrno>
 #include <chrono>
@@ -155,20 +156,7 @@ CNamedPipe::~CNamedPipe()
 
 std::string CNamedPipe::PipeDirectory()
 {
-    const char *runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string directory = runtime && *runtime ? std::string(runtime) + "/KavoPipe"
-                                                      : "/tmp/KavoPipe-" + std::to_string(geteuid());
-    if (mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) {
-        failErrno();
-        return {};
-    }
-    struct stat info{};
-    if (lstat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid()
-        || (info.st_mode & 077) != 0) {
-        fail(kErrorAccessDenied);
-        return {};
-    }
-    return directory;
+    return UserRuntimeDirectory("KavoPipe", "KavoPipe");
 }
 
 std::string CNamedPipe::SocketPath(const std::string &pipeName)

@@ -14,9 +14,12 @@ RaiseListener::RaiseListener(QObject *parent)
 
 bool RaiseListener::askRunningInstance()
 {
+    const QString name = Zarnet::KavoMediaServer::raiseSocketName();
+    if (name.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(Zarnet::KavoMediaServer::raiseSocketName());
-    if (!socket.waitForConnected(300))
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(300) || !Zarnet::KavoMediaServer::isOwnPeer(socket))
         return false;
     socket.write("raise\n");
     socket.waitForBytesWritten(300);
@@ -27,6 +30,8 @@ bool RaiseListener::askRunningInstance()
 bool RaiseListener::listen()
 {
     const QString name = Zarnet::KavoMediaServer::raiseSocketName();
+    if (name.isEmpty())
+        return false;
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (m_server->listen(name))
         return true;
@@ -43,6 +48,10 @@ void RaiseListener::accept()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (!Zarnet::KavoMediaServer::isOwnPeer(*socket)) {
+            socket->abort();
+            continue;
+        }
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
                 socket->readLine();

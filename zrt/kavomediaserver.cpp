@@ -1,5 +1,7 @@
 #include "zrt/kavomediaserver.h"
 
+#include "ipc/userruntimedirectory.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,6 +9,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace Zarnet {
@@ -40,7 +43,18 @@ bool KavoMediaServer::IsKMSInstalled()
 
 QString KavoMediaServer::raiseSocketName()
 {
-    return QStringLiteral("kavo-media-server-raise-%1").arg(getuid());
+    // In the user's own runtime folder: a name in /tmp could be taken or
+    // answered by anyone, and another session's media server would be raised.
+    const std::string directory = KavoOS::UserRuntimeDirectory("KavoMediaServer", "KavoMediaServer");
+    return directory.empty() ? QString() : QString::fromStdString(directory) + QStringLiteral("/raise");
+}
+
+bool KavoMediaServer::isOwnPeer(const QLocalSocket &socket)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0
+        && credentials.uid == geteuid();
 }
 
 void KavoMediaServer::setLaunchHook(LaunchHook hook)
@@ -54,8 +68,10 @@ int KavoMediaServer::launchKMS()
         return launchHook()();
 
     QLocalSocket socket;
-    socket.connectToServer(raiseSocketName());
-    if (socket.waitForConnected(300)) {
+    const QString raiseName = raiseSocketName();
+    if (!raiseName.isEmpty())
+        socket.connectToServer(raiseName);
+    if (!raiseName.isEmpty() && socket.waitForConnected(300) && isOwnPeer(socket)) {
         socket.write("raise\n");
         socket.waitForBytesWritten(300);
         socket.disconnectFromServer();

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QLocalSocket;
+
 namespace Zarnet {
 
 // Finds, starts and raises the media-server program (kavo-media-server).
@@ -20,8 +22,11 @@ public:
     static bool IsKMSInstalled();
 
     static QString programPath();
-    // The local socket a running media server listens on to be raised.
+    // The local socket a running media server listens on to be raised, in
+    // the user's runtime folder; empty when that folder is refused.
     static QString raiseSocketName();
+    // True when the other end of a connected socket runs as this user.
+    static bool isOwnPeer(const QLocalSocket &socket);
 
     // Tests record launches instead of starting a process.
     using LaunchHook = std::function<int()>;

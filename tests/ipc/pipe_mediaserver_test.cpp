@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <semaphore.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -189,7 +190,7 @@ TEST_F(MediaServerTest, ALineOnTheRaiseSocketBringsItForward)
 {
     ChildProcess server;
     ASSERT_TRUE(StartServer(server, "on"));
-    const std::string path = RuntimeDir() + "/kavo-media-server-raise-" + std::to_string(getuid());
+    const std::string path = RuntimeDir() + "/KavoMediaServer/raise";
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     ASSERT_LT(path.size(), sizeof address.sun_path);
@@ -200,4 +201,8 @@ TEST_F(MediaServerTest, ALineOnTheRaiseSocketBringsItForward)
     ASSERT_EQ(write(fd, "raise\n", 6), 6);
     close(fd);
     EXPECT_TRUE(server.WaitForLine("raise"));
+    // The user's own folder, closed to others, as for every other socket.
+    struct stat folder{};
+    ASSERT_EQ(lstat((RuntimeDir() + "/KavoMediaServer").c_str(), &folder), 0);
+    EXPECT_EQ(folder.st_mode & 0777, 0700u);
 }
