@@ -1,6 +1,7 @@
 #include "ipc/ckavoipcbase.h"
 
 #include "ipc/kavoosautomutex.h"
+#include "ipc/kavoospipeerror.h"
 
 namespace kvds {
 
@@ -9,11 +10,18 @@ bool CKavoIPCBase::RegisterCallback(const std::string &prefix, IKavoIPCCallback 
     if (prefix.empty() || !cb)
         return false;
     KavoOS::CAutoMutex lock(&m_tableLock, -1);
-    CallbackList &list = m_callbacks[prefix];
-    if (!append)
-        list.clear();
-    list.emplace_back(cb);
-    return true;
+    try {
+        CallbackList &list = m_callbacks[prefix];
+        // Replaced only once the new list exists: a failure changes nothing.
+        CallbackList replacement;
+        if (append)
+            replacement = list;
+        replacement.emplace_back(cb);
+        list.swap(replacement);
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 bool CKavoIPCBase::Send(const std::string &sender, const std::string &topic, unsigned length, const void *data,
@@ -27,11 +35,18 @@ bool CKavoIPCBase::Send(const std::string &sender, const std::string &topic, uns
         return false;
     KavoOS::CAutoMutex lock(&m_sendLock, -1);
     m_delivered = delivered;
-    const bool sent = SendImpl(sender, topic, length, data);
+    bool sent = false;
+    try {
+        sent = SendImpl(sender, topic, length, data);
+    } catch (...) {
+        KavoOS::SetLastError(KavoOS::kErrorNotEnoughMemory);
+        *delivered = 0;
+    }
     m_delivered = nullptr;
     return sent;
 }
 
+// Callers catch: copying allocates.
 CKavoIPCBase::CallbackTable CKavoIPCBase::CopyCallbacks()
 {
     KavoOS::CAutoMutex lock(&m_tableLock, -1);

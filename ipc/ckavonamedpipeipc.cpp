@@ -50,6 +50,7 @@ bool CKavoNamedPipeIPC::OnPoll()
     unsigned length = 0;
     const char *data = nullptr;
     if (m_protocol->ReadMessage(sender, topic, length, data)) {
+        m_failedReads = false;
         Dispatch(sender, topic, length, data);
         return true;
     }
@@ -66,8 +67,12 @@ bool CKavoNamedPipeIPC::OnPoll()
         // Our own Disconnect woke the read: nothing to announce.
         return false;
     default:
-        std::printf("\ndwLastError = %d\n", static_cast<int>(error));
-        std::fflush(stdout);
+        // A bad frame fails once for each of its fields: say so once.
+        if (!m_failedReads) {
+            std::printf("\ndwLastError = %d\n", static_cast<int>(error));
+            std::fflush(stdout);
+        }
+        m_failedReads = true;
         return true;
     }
 }

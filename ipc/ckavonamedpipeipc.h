@@ -31,6 +31,9 @@ public:
 private:
     void Dispatch(const std::string &sender, const std::string &topic, unsigned length, const void *data);
     void NotifyBrokenPipe();
+
+    // On the reader thread: the reads since the last good frame failed.
+    bool m_failedReads = false;
 };
 
 // False, creating nothing, for an empty base name or a null out. Otherwise

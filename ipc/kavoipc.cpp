@@ -63,11 +63,18 @@ bool KavoIPC::RegisterCallback(const std::string &prefix, kvds::IKavoIPCCallback
     if (prefix.empty() || !cb)
         return false;
     KavoThreadLock::ScopeLock lock(m_tableLock);
-    CallbackList &list = m_callbacks[prefix];
-    if (!append)
-        list.clear();
-    list.emplace_back(cb);
-    return true;
+    try {
+        CallbackList &list = m_callbacks[prefix];
+        // Replaced only once the new list exists: a failure changes nothing.
+        CallbackList replacement;
+        if (append)
+            replacement = list;
+        replacement.emplace_back(cb);
+        list.swap(replacement);
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 bool KavoIPC::Send(const std::string &sender, const std::string &topic, unsigned length,
@@ -127,6 +134,17 @@ bool KavoIPC::SendLocked(kvtl::MemoryBuffer<unsigned char> &buffer, const std::s
 }
 
 int KavoIPC::OnCopyData(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size)
+{
+    // The window thread must survive a message it cannot copy: it answers
+    // what it managed.
+    try {
+        return Dispatch(senderWindow, tag, data, size);
+    } catch (...) {
+        return 0;
+    }
+}
+
+int KavoIPC::Dispatch(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size)
 {
     if (!m_window.IsPeer(senderWindow) || tag != kCopyDataTag || !data || size < kFixedSize
         || data[0] == 0 || data[kTopicOffset] == 0)

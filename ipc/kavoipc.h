@@ -53,6 +53,8 @@ private:
     KavoIPC();
     ~KavoIPC() override;
     static void WindowThreadRoutine(void *endpoint);
+    // OnCopyData's work; may throw when memory runs out.
+    int Dispatch(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size);
     bool SendLocked(kvtl::MemoryBuffer<unsigned char> &buffer, const std::string &sender,
                     const std::string &topic, unsigned length, const void *data, bool onWindowThread,
                     int *delivered);

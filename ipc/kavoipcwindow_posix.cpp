@@ -297,8 +297,13 @@ void KavoIPCWindow::RunMessageLoop()
             }
             ServeLocal(false);
         }
-        if (!closing)
-            ServeReady();
+        if (!closing) {
+            try {
+                ServeReady();
+            } catch (...) {
+                // Out of memory: the requests not yet read wait for the next pass.
+            }
+        }
     }
     Destroy();
     ServeLocal(true);
@@ -390,7 +395,14 @@ void KavoIPCWindow::Accept()
             close(fd);
             continue;
         }
-        m_incoming.push_back(std::make_unique<Incoming>(fd));
+        std::unique_ptr<Incoming> incoming;
+        try {
+            incoming = std::make_unique<Incoming>(fd);
+        } catch (...) {
+            close(fd);
+            throw;
+        }
+        m_incoming.push_back(std::move(incoming));
     }
 }
 
@@ -400,6 +412,7 @@ int KavoIPCWindow::ServeReady()
     // Whole requests leave the table before their callbacks run: a callback
     // that sends serves this window again, nested.
     std::vector<std::unique_ptr<Incoming>> whole;
+    whole.reserve(m_incoming.size());
     const auto now = Clock::now();
     for (auto it = m_incoming.begin(); it != m_incoming.end();) {
         const Incoming::Step step = (*it)->Advance();
@@ -456,9 +469,13 @@ int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t s
 {
     std::vector<std::string> names;
     if (DIR *directory = opendir(m_directory.c_str())) {
-        while (const dirent *entry = readdir(directory)) {
-            if (HasWindowTitle(entry->d_name))
-                names.emplace_back(entry->d_name);
+        try {
+            while (const dirent *entry = readdir(directory)) {
+                if (HasWindowTitle(entry->d_name))
+                    names.emplace_back(entry->d_name);
+            }
+        } catch (...) {
+            // Out of memory: those listed so far still get the message.
         }
         closedir(directory);
     }
@@ -469,35 +486,44 @@ int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t s
     constexpr size_t kBatch = 64;
     int delivered = 0;
     std::vector<int> pending;
+    size_t finished = 0; // pending[finished...] are still open
     // From another thread this send awaits the own window before it ends;
     // sends of the window thread meanwhile are nested in it.
     if (!onWindowThread)
         m_awaitedBySender = true;
-    for (size_t first = 0; first < names.size(); first += kBatch) {
-        const size_t last = std::min(names.size(), first + kBatch);
-        bool callOwn = false;
-        std::shared_ptr<LocalDelivery> local;
-        pending.clear();
-        for (size_t i = first; i < last; ++i) {
-            const std::string &name = names[i];
-            if (!IsOurSocket(m_directory + '/' + name))
-                continue;
-            if (name != m_name) {
-                const int fd = BeginDelivery(name, tag, data, size, onWindowThread);
-                if (fd >= 0)
-                    pending.push_back(fd);
-            } else if (onWindowThread) {
-                callOwn = true;
-            } else {
-                local = PostLocal(tag, data, size);
+    try {
+        pending.reserve(kBatch);
+        for (size_t first = 0; first < names.size(); first += kBatch) {
+            const size_t last = std::min(names.size(), first + kBatch);
+            bool callOwn = false;
+            std::shared_ptr<LocalDelivery> local;
+            pending.clear();
+            finished = 0;
+            for (size_t i = first; i < last; ++i) {
+                const std::string &name = names[i];
+                if (!IsOurSocket(m_directory + '/' + name))
+                    continue;
+                if (name != m_name) {
+                    const int fd = BeginDelivery(name, tag, data, size, onWindowThread);
+                    if (fd >= 0)
+                        pending.push_back(fd);
+                } else if (onWindowThread) {
+                    callOwn = true;
+                } else {
+                    local = PostLocal(tag, data, size);
+                }
             }
+            if (callOwn)
+                delivered += m_handler(m_name.c_str(), tag, data, size);
+            for (; finished < pending.size(); ++finished)
+                delivered += FinishDelivery(pending[finished], onWindowThread);
+            if (local)
+                delivered += AwaitLocal(local);
         }
-        if (callOwn)
-            delivered += m_handler(m_name.c_str(), tag, data, size);
-        for (int fd : pending)
-            delivered += FinishDelivery(fd, onWindowThread);
-        if (local)
-            delivered += AwaitLocal(local);
+    } catch (...) {
+        // Out of memory halfway: what was delivered counts, nothing leaks.
+        for (; finished < pending.size(); ++finished)
+            close(pending[finished]);
     }
     if (!onWindowThread)
         m_awaitedBySender = false;

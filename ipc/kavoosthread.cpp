@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <new>
 #include <system_error>
 
 namespace KavoOS {
@@ -67,9 +68,17 @@ void CKavoThread::Start()
         if (m_thread.joinable())
             return; // Start from the worker itself: it is still running.
     }
+    if (!AwaitJoined(lock))
+        return;
+    // Each run has its own flag and event: a Stop still waiting for the
+    // last run must not see them reset.
+    try {
+        m_shared = std::make_shared<Shared>();
+    } catch (const std::bad_alloc &) {
+        return;
+    }
     std::shared_ptr<Shared> shared = m_shared;
     shared->finished.Reset();
-    shared->stop.store(false);
     try {
         m_thread = std::thread([shared, proc = m_proc, userData = m_userData, value = m_value,
                                 priority = m_priority] {
@@ -77,7 +86,7 @@ void CKavoThread::Start()
             proc(&shared->stop, userData, value);
             shared->finished.Set();
         });
-    } catch (const std::system_error &) {
+    } catch (const std::exception &) {
         shared->finished.Set();
     }
 }
@@ -94,20 +103,34 @@ bool CKavoThread::IsStarted() const
     return m_thread.joinable();
 }
 
+bool CKavoThread::AwaitJoined(std::unique_lock<std::mutex> &lock)
+{
+    if (m_joining == std::this_thread::get_id())
+        return false;
+    m_joined.wait(lock, [this] { return m_joining == std::thread::id(); });
+    return true;
+}
+
 void CKavoThread::StopLocked(std::unique_lock<std::mutex> &lock, bool noWait)
 {
-    if (!m_thread.joinable())
+    if (!m_thread.joinable()) {
+        if (!noWait)
+            AwaitJoined(lock);
         return;
+    }
     m_shared->stop.store(true);
     if (noWait || m_thread.get_id() == std::this_thread::get_id())
         return;
     std::thread worker = std::move(m_thread);
     std::shared_ptr<Shared> shared = m_shared;
-    // Others may raise the flag meanwhile; nobody else joins this thread.
+    m_joining = worker.get_id();
+    // Others may raise the flag meanwhile; they wait for this join to end.
     lock.unlock();
     shared->finished.Wait(-1);
     worker.join();
     lock.lock();
+    m_joining = std::thread::id();
+    m_joined.notify_all();
 }
 
 } // namespace KavoOS

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -31,10 +32,13 @@ public:
     virtual ~CKavoThread();
 
     // Runs the worker on a new thread with the stop flag cleared. A thread
-    // still held from an earlier Start is stopped and joined first.
+    // still held from an earlier Start, or being stopped by another thread,
+    // is waited for first. From a worker that is being stopped it does
+    // nothing.
     void Start();
     // Raises the stop flag; unless noWait, waits for the worker to return
-    // and lets the thread go. On the worker's own thread it never waits.
+    // and lets the thread go, also when another thread is already stopping
+    // it. On the worker's own thread it never waits.
     void Stop(bool noWait);
     // True from Start until a waiting Stop: the thread may have ended.
     bool IsStarted() const;
@@ -44,6 +48,8 @@ private:
     struct Shared;
 
     void StopLocked(std::unique_lock<std::mutex> &lock, bool noWait);
+    // Until no other thread is joining a worker; false on that worker itself.
+    bool AwaitJoined(std::unique_lock<std::mutex> &lock);
 
     int32_t m_value;
     ThreadProc m_proc;
@@ -52,6 +58,9 @@ private:
     std::shared_ptr<Shared> m_shared;
     int m_priority;
     mutable std::mutex m_handleLock;
+    std::condition_variable m_joined;
+    // The worker another thread is joining, with m_handleLock released.
+    std::thread::id m_joining;
 };
 
 } // namespace KavoOS

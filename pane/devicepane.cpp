@@ -24,8 +24,14 @@ DevicePane::DevicePane(Orbe::PluginContext *context)
     , Ui::DevicePane()
     , Ui::MediaServerFunctionPane()
     , mediaServerLock(new QMutex)
-    , pollTimer(new QTimer)
 {
+    // The plug-in's entry answers "no plug-in" when this throws: leave nothing.
+    try {
+        pollTimer = new QTimer;
+    } catch (...) {
+        delete mediaServerLock;
+        throw;
+    }
 }
 
 DevicePane::~DevicePane()

@@ -19,7 +19,13 @@ extern "C" __attribute__((visibility("default"))) int _getPlugin(Orbe::PluginCon
 {
     if (!out)
         return Orbe::NothingToDo;
-    auto *pane = new (std::nothrow) Zarnet::DevicePane(context);
-    *out = pane ? static_cast<Orbe::Plugin *>(pane) : nullptr;
+    *out = nullptr;
+    // Nothing may leave a C entry point; running out of memory anywhere in
+    // the construction answers no plug-in, as a failed allocation of it does.
+    try {
+        *out = new Zarnet::DevicePane(context);
+    } catch (...) {
+        *out = nullptr;
+    }
     return Orbe::Ok;
 }

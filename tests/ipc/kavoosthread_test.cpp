@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <chrono>
 #include <thread>
 
@@ -219,4 +220,35 @@ TEST(CKavoEventTest, ManualResetReleasesEveryWaiterUntilReset)
     EXPECT_FALSE(event.Wait(1));
     CKavoEvent initially(true);
     EXPECT_TRUE(initially.IsSet());
+}
+
+// A Start while another thread waits in Stop(false) must not leave that Stop
+// waiting for the new run, which nobody asked to end.
+TEST(CKavoThreadTest, StartDuringAnotherThreadsStopLeavesThatStopFree)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        Probe probe;
+        CKavoThread thread(&Looping, &probe, 0);
+        thread.Start();
+        ASSERT_TRUE(probe.started.Wait(5000));
+        std::atomic<bool> stopped{false};
+        std::thread stopper([&] {
+            thread.Stop(false);
+            stopped = true;
+        });
+        while (probe.runs == 1 && thread.IsStarted())
+            std::this_thread::yield();
+        thread.Start();
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!stopped && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (!stopped) {
+            // Hung for good: nothing here can be torn down any more.
+            ADD_FAILURE() << "Stop(false) still waits, attempt " << attempt;
+            std::_Exit(1);
+        }
+        thread.Stop(false);
+        stopper.join();
+        EXPECT_LE(probe.runs, 2);
+    }
 }
