@@ -2,7 +2,10 @@
 // processes, against a raw SOCK_SEQPACKET one-message round trip, in the
 // same run, the two taking turns. Requests are spaced more than the reader's 10 ms pause apart, so
 // that both readers are blocked in their reads when a message comes and the
-// figure measures the transport, not that pause. Target: ratio at most 2.
+// figure measures the transport, not that pause. A third turn sends the
+// endpoints' own frames between bare sockets: endpoints against that is the
+// figure that measures our code. Target: at most 1.2. The raw one-message
+// figure is printed for information.
 // Also: the CPU a server endpoint costs while no client has come (its
 // reader polls every 10 ms).
 #include "bench/benchchild.h"
@@ -349,12 +352,13 @@ int main(int argc, char **argv)
     const double pipe = Median(g_pipeTimes);
     const double raw = Median(g_rawTimes);
     const double frames = Median(g_frameTimes);
-    if (pipe > 0 && raw > 0)
-        std::printf("round trip, median: endpoints %.1f us, raw SEQPACKET %.1f us, ratio %.2f (target <= 2)\n",
-                    pipe * 1e6, raw * 1e6, pipe / raw);
-    if (frames > 0 && raw > 0)
-        std::printf("the same frames between bare sockets: %.1f us, ratio %.2f to raw\n", frames * 1e6,
-                    frames / raw);
+    if (pipe > 0 && frames > 0)
+        std::printf("round trip, median: endpoints %.1f us, the same frames between bare sockets %.1f us, "
+                    "ratio %.2f (target <= 1.2)\n",
+                    pipe * 1e6, frames * 1e6, pipe / frames);
+    if (raw > 0)
+        std::printf("for information: raw one-message SEQPACKET %.1f us; endpoints / raw %.2f\n", raw * 1e6,
+                    pipe / raw);
     std::error_code ignored;
     std::filesystem::remove_all(root, ignored);
     return 0;
