@@ -122,6 +122,11 @@ bool CPipeProtocol::ReadMessage(std::string &sender, std::string &topic, unsigne
             KavoOS::SetLastError(KavoOS::kErrorInvalidData);
             return false;
         }
+    } else if (check != InitialCheck) {
+        // An empty payload's check is fixed; any other value means fields
+        // that do not belong together.
+        KavoOS::SetLastError(KavoOS::kErrorInvalidData);
+        return false;
     }
 
     sender = std::move(newSender);
