@@ -5,6 +5,7 @@
 //
 //   streaming_poll_bench [SECONDS]   (default 60 per stretch)
 #include "bench/benchenvironment.h"
+#include "bench/benchmediaserver.h"
 #include "pane/devicepane.h"
 #include "tests/pane/fakehost.h"
 #include "zrt/zrttoolbarbutton.h"
@@ -53,19 +54,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     QProcess server;
-    server.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kavo-media-server"),
-                 {QStringLiteral("--headless"), QStringLiteral("--sharing"), QStringLiteral("on")});
-    if (!server.waitForStarted(10000)) {
-        std::fprintf(stderr, "kavo-media-server did not start\n");
+    if (!startMediaServer(server))
         return 1;
-    }
-
     FakeHost host;
     Zarnet::ZRTToolBarButton showButton, streamingButton;
-    auto *pane = new Zarnet::DevicePane(&host);
-    pane->setupToolBarItem(QStringLiteral("ShowDeviceMenu"), &showButton);
-    pane->setupToolBarItem(QStringLiteral("Streaming"), &streamingButton);
-    QTest::qWait(3000); // connected and answering
+    Zarnet::DevicePane *pane = pollingPane(host, showButton, streamingButton);
 
     const double polling = idleStretch(seconds);
     int requests = 0;

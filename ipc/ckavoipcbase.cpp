@@ -10,18 +10,7 @@ bool CKavoIPCBase::RegisterCallback(const std::string &prefix, IKavoIPCCallback 
     if (prefix.empty() || !cb)
         return false;
     KavoOS::CAutoMutex lock(&m_tableLock, -1);
-    try {
-        CallbackList &list = m_callbacks[prefix];
-        // Replaced only once the new list exists: a failure changes nothing.
-        CallbackList replacement;
-        if (append)
-            replacement = list;
-        replacement.emplace_back(cb);
-        list.swap(replacement);
-        return true;
-    } catch (...) {
-        return false;
-    }
+    return AddCallback(m_callbacks, prefix, cb, append);
 }
 
 bool CKavoIPCBase::Send(const std::string &sender, const std::string &topic, unsigned length, const void *data,
@@ -47,7 +36,7 @@ bool CKavoIPCBase::Send(const std::string &sender, const std::string &topic, uns
 }
 
 // Callers catch: copying allocates.
-CKavoIPCBase::CallbackTable CKavoIPCBase::CopyCallbacks()
+CallbackTable CKavoIPCBase::CopyCallbacks()
 {
     KavoOS::CAutoMutex lock(&m_tableLock, -1);
     return m_callbacks;

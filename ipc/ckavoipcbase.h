@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ipc/callbacktable.h"
 #include "ipc/ikavoipc.h"
 #include "ipc/iprotocolipc.h"
 #include "ipc/itransportipc.h"
@@ -21,9 +22,6 @@ class CKavoIPCBase : public IKavoIPC
 {
 public:
     static constexpr size_t MaxNameLength = 256;
-
-    using CallbackList = std::vector<kvtl::RefCountedPtr_STLSafe<IKavoIPCCallback>>;
-    using CallbackTable = std::map<std::string, CallbackList>;
 
     using IKavoIPC::RegisterCallback;
     using IKavoIPC::Send;

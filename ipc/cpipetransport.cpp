@@ -113,38 +113,21 @@ bool CPipeTransport::Write(const void *data, unsigned n)
     return m_writePipe.Write(data, n);
 }
 
-bool CPipeTransport::WriteEach(const Buffer *buffers, unsigned count)
+// The buffers as messages, (null, 0) left out; false, with nothing kept,
+// when not connected or a buffer has data without bytes or bytes without
+// data.
+bool CPipeTransport::toMessages(const Buffer *buffers, unsigned count, std::vector<iovec> &messages, size_t &bytes)
 {
     if (!IsConnected()) {
         KavoOS::SetLastError(KavoOS::kErrorInvalidHandle);
         return false;
     }
-    std::vector<iovec> messages;
     messages.reserve(count);
+    bytes = 0;
     for (unsigned i = 0; i < count; ++i) {
         const Buffer &buffer = buffers[i];
         if ((buffer.data == nullptr) != (buffer.n == 0)) {
-            KavoOS::SetLastError(KavoOS::kErrorInvalidParameter);
-            return false;
-        }
-        if (buffer.n != 0)
-            messages.push_back({const_cast<void *>(buffer.data), buffer.n});
-    }
-    return messages.empty() || m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
-}
-
-bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
-{
-    if (!IsConnected()) {
-        KavoOS::SetLastError(KavoOS::kErrorInvalidHandle);
-        return false;
-    }
-    std::vector<iovec> messages;
-    size_t bytes = 0;
-    messages.reserve(count);
-    for (unsigned i = 0; i < count; ++i) {
-        const Buffer &buffer = buffers[i];
-        if ((buffer.data == nullptr) != (buffer.n == 0)) {
+            messages.clear();
             KavoOS::SetLastError(KavoOS::kErrorInvalidParameter);
             return false;
         }
@@ -152,6 +135,24 @@ bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
             messages.push_back({const_cast<void *>(buffer.data), buffer.n});
         bytes += buffer.n;
     }
+    return true;
+}
+
+bool CPipeTransport::WriteEach(const Buffer *buffers, unsigned count)
+{
+    std::vector<iovec> messages;
+    size_t bytes = 0;
+    if (!toMessages(buffers, count, messages, bytes))
+        return false;
+    return messages.empty() || m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
+}
+
+bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
+{
+    std::vector<iovec> messages;
+    size_t bytes = 0;
+    if (!toMessages(buffers, count, messages, bytes))
+        return false;
     if (messages.empty())
         return true;
 

@@ -63,18 +63,7 @@ bool KavoIPC::RegisterCallback(const std::string &prefix, kvds::IKavoIPCCallback
     if (prefix.empty() || !cb)
         return false;
     KavoThreadLock::ScopeLock lock(m_tableLock);
-    try {
-        CallbackList &list = m_callbacks[prefix];
-        // Replaced only once the new list exists: a failure changes nothing.
-        CallbackList replacement;
-        if (append)
-            replacement = list;
-        replacement.emplace_back(cb);
-        list.swap(replacement);
-        return true;
-    } catch (...) {
-        return false;
-    }
+    return kvds::AddCallback(m_callbacks, prefix, cb, append);
 }
 
 bool KavoIPC::Send(const std::string &sender, const std::string &topic, unsigned length,
@@ -160,7 +149,7 @@ int KavoIPC::Dispatch(const char *senderWindow, uint32_t tag, const unsigned cha
     const std::string topic(reinterpret_cast<const char *>(data + kTopicOffset));
     const void *payload = length != 0 ? data + kPayloadOffset : nullptr;
 
-    std::map<std::string, CallbackList> table;
+    kvds::CallbackTable table;
     {
         KavoThreadLock::ScopeLock lock(m_tableLock);
         table = m_callbacks;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ipc/callbacktable.h"
 #include "ipc/ikavoipc.h"
 #include "ipc/kavoipcwindow.h"
 #include "ipc/kavoosevent.h"
@@ -48,7 +49,6 @@ public:
 
 private:
     friend bool CreateWindowMessageIPC(kvds::IKavoIPC **out);
-    using CallbackList = std::vector<kvtl::RefCountedPtr_STLSafe<kvds::IKavoIPCCallback>>;
 
     KavoIPC();
     ~KavoIPC() override;
@@ -59,7 +59,7 @@ private:
                     const std::string &topic, unsigned length, const void *data, bool onWindowThread,
                     int *delivered);
 
-    std::map<std::string, CallbackList> m_callbacks;
+    kvds::CallbackTable m_callbacks;
     KavoThreadLock m_tableLock;
     kvtl::MemoryBuffer<unsigned char> m_sendBuffer;
     // Sends nested inside a callback of this endpoint's own delivery use a

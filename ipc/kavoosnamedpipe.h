@@ -81,6 +81,9 @@ private:
     // Under the lock: the socket address of a pipe this object may open.
     bool addressFor(const std::string &pipeName, std::string &path, sockaddr_un &address) const;
     bool acceptLocked();
+    // The connected socket, the client taken first if need be; -1 with the
+    // last error set.
+    int connection();
     void closeLocked();
 
     mutable std::mutex m_mutex;

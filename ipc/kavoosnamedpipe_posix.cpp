@@ -299,6 +299,18 @@ bool CNamedPipe::acceptLocked()
     return true;
 }
 
+int CNamedPipe::connection()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_shutdown) {
+        fail(kErrorOperationAborted);
+        return -1;
+    }
+    // Valid until Close, which the owner calls only once no read or write
+    // runs; not holding the lock meanwhile lets Shutdown end their waits.
+    return acceptLocked() ? m_fd : -1;
+}
+
 bool CNamedPipe::Read(void *buffer, unsigned n)
 {
     int listenFd = -1;
@@ -314,15 +326,9 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
         pollfd client{listenFd, POLLIN, 0};
         poll(&client, 1, ListenWaitMs);
     }
-    int fd;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_shutdown)
-            return fail(kErrorOperationAborted);
-        if (!acceptLocked())
-            return false;
-        fd = m_fd;
-    }
+    const int fd = connection();
+    if (fd < 0)
+        return false;
     if (n == 0)
         return true;
     iovec part{buffer, n};
@@ -378,17 +384,9 @@ bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count, int timeou
     unsigned done = 0;
     if (sent)
         *sent = 0;
-    int fd;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_shutdown)
-            return fail(kErrorOperationAborted);
-        if (!acceptLocked())
-            return false;
-        // Valid until Close, which the owner calls only once no write runs;
-        // not holding the lock lets Shutdown end a wait for room.
-        fd = m_fd;
-    }
+    const int fd = connection();
+    if (fd < 0)
+        return false;
     std::vector<mmsghdr> headers(count);
     for (unsigned i = 0; i < count; ++i) {
         headers[i].msg_hdr.msg_iov = const_cast<iovec *>(&messages[i]);

@@ -6,6 +6,7 @@
 #include "ipc/refcountedptr.h"
 #include "plugin/plugin.h"
 #include "plugin/plugincontext.h"
+#include "tests/foundation/quietcontext.h"
 
 #include <gtest/gtest.h>
 
@@ -58,20 +59,6 @@ class Counting : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 public:
     void OnMessage(const std::string &, const std::string &, unsigned, const void *) override { ++count; }
     int count = 0;
-};
-
-class QuietContext : public Orbe::PluginContext
-{
-public:
-    std::vector<Orbe::Plugin *> loadedPlugins() override { return {}; }
-    std::vector<Orbe::PluginInfo *> knownPlugins() override { return {}; }
-    boost::recursive_mutex &mutex() override { return m_mutex; }
-    int loadPlugin(Orbe::PluginInfo *, Orbe::Plugin **) override { return Orbe::NotFound; }
-    void pluginReleasing(Orbe::Plugin *) override {}
-    void pluginReleased(Orbe::Plugin *) override {}
-
-private:
-    boost::recursive_mutex m_mutex;
 };
 
 } // namespace

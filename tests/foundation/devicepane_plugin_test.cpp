@@ -1,30 +1,11 @@
 #include "pane/devicepane.h"
 #include "plugin/interfaceids.h"
 #include "plugin/plugincontext.h"
+#include "tests/foundation/quietcontext.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
-
-namespace {
-
-class QuietContext : public Orbe::PluginContext
-{
-public:
-    std::vector<Orbe::Plugin *> loadedPlugins() override { return {}; }
-    std::vector<Orbe::PluginInfo *> knownPlugins() override { return {}; }
-    boost::recursive_mutex &mutex() override { return m_mutex; }
-    int loadPlugin(Orbe::PluginInfo *, Orbe::Plugin **) override { return Orbe::NotFound; }
-    void pluginReleasing(Orbe::Plugin *) override { ++releasing; }
-    void pluginReleased(Orbe::Plugin *) override { ++released; }
-    int releasing = 0;
-    int released = 0;
-
-private:
-    boost::recursive_mutex m_mutex;
-};
-
-} // namespace
 
 TEST(DevicePanePlugin, AnswersTheMenuAndToolBarIdsOnly)
 {
