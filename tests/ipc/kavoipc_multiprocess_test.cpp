@@ -182,6 +182,12 @@ TEST_F(KavoIPCProcessTest, APeerThatCannotBeReachedIsSkippedWithoutTouchingOther
     enum Cause { OutOfDescriptors, PathTooLong };
     for (const Cause cause : {OutOfDescriptors, PathTooLong}) {
         SCOPED_TRACE(cause == OutOfDescriptors ? "out of descriptors" : "path too long");
+#if defined(__SANITIZE_ADDRESS__)
+        // The sanitizers' own checks open pipes: a process out of
+        // descriptors gets false reports from them, not from us.
+        if (cause == OutOfDescriptors)
+            continue;
+#endif
         // The peers live here, so that the child's lack of descriptors is its own.
         kvtl::RefCountedPtr<kvds::IKavoIPC> peer, other;
         ASSERT_TRUE(CreateWindowMessageIPC(&peer));
