@@ -81,8 +81,11 @@ void audioArguments(const TransferDecision &decision, QStringList *args)
 QStringList transferArguments(const TransferDecision &decision, const TransferPaths &paths)
 {
     QStringList args{ QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"), QStringLiteral("-nostats"),
-        QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-i"), paths.source,
-        QStringLiteral("-map"), QStringLiteral("0:v:0") };
+        QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y") };
+    // AVI stores no presentation times; the segment muxer cuts by them.
+    if (paths.segmentSeconds > 0)
+        args << QStringLiteral("-fflags") << QStringLiteral("+genpts");
+    args << QStringLiteral("-i") << paths.source << QStringLiteral("-map") << QStringLiteral("0:v:0");
     if (decision.hasAudio)
         args << QStringLiteral("-map") << QStringLiteral("0:a:0");
     for (int index : decision.subtitles)

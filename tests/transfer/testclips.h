@@ -5,6 +5,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+// Readable failures for texts and lists.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList &list, std::ostream *os)
+{
+    *os << '[' << list.join(QStringLiteral("\", \"")).prepend(QLatin1Char('"')).append(QLatin1Char('"')).toStdString() << ']';
+}
+QT_END_NAMESPACE
+
 // Small clips made once per test program with ffmpeg's test sources, in a
 // folder removed at exit. Each kind is a container, video and audio a device
 // meets in the wild.

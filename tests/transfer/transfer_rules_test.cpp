@@ -11,13 +11,6 @@
 
 using namespace Zarnet;
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
-
 namespace {
 
 static_assert(deviceProfile(0)->type == 0 && deviceProfile(1)->type == 1 && deviceProfile(2)->type == 2
@@ -220,6 +213,7 @@ TEST(TargetNames, RulesForFatAsciiAndJoliet)
         { "a\\b/c:d*e?f\"g<h>i|j.mp4", fat, "a_b_c_d_e_f_g_h_i_j.mp4" },
         { "ends in dot. .mp4", fat, "ends in dot.mp4" },
         { "trailing. ", fat, "trailing" },
+        { "Movie? One..mp4", fat, "Movie_ One.mp4" },
         { "con.avi", fat, "con_.avi" },
         { "What? Yes: no.mp4", plain, "What? Yes: no.mp4" },
         { "Caf\u00e9 \u00fcber Stra\u00dfe.avi", dvd, "Cafe uber Stra_e.avi" },
