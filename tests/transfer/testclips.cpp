@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cstdio>
+
 namespace {
 
 const char *const Names[] = { "clip.mp4", "clip with subtitles.mkv", "clip.avi", "wide.mp4", "asp.mkv" };
@@ -86,13 +88,14 @@ QString TestClips::path(Kind kind)
 bool TestClips::run(const QString &program, const QStringList &arguments, QByteArray *output)
 {
     QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(program, arguments);
-    if (!process.waitForFinished(120000))
-        return false;
+    const bool ok = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     if (output)
         *output = process.readAllStandardOutput();
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    // The tools talk a lot on stderr; only a failure's words are worth showing.
+    if (!ok)
+        std::fprintf(stderr, "%s: %s\n", qPrintable(program), process.readAllStandardError().constData());
+    return ok;
 }
 
 QByteArray TestClips::probeJson(const QString &file, const QStringList &extra)

@@ -401,3 +401,84 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
 }
 
 } // namespace
+
+namespace {
+
+QStringList isoFiles(const QString &iso, bool joliet)
+{
+    QByteArray listing;
+    QStringList arguments{ QStringLiteral("-no_rc") };
+    if (joliet)
+        arguments << QStringLiteral("-rockridge") << QStringLiteral("off");
+    arguments << QStringLiteral("-indev") << iso << QStringLiteral("-find") << QStringLiteral("/") << QStringLiteral("-type")
+              << QStringLiteral("f");
+    TestClips::run(QStringLiteral("xorriso"), arguments, &listing);
+    QStringList files = QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString &file : files)
+        file = file.mid(2).chopped(1); // '/name'
+    files.sort();
+    return files;
+}
+
+TEST_F(TransferEngineTest, DiscImageListsBackWithChecksumsAndShortNames)
+{
+    const QString sources = m_dir.filePath(QStringLiteral("sources"));
+    QDir().mkpath(sources);
+    const QString longName = sources + QLatin1Char('/') + QString(80, QLatin1Char('L')) + QStringLiteral(".mp4");
+    ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), longName));
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+    QDir().mkpath(out);
+    TransferRequest request;
+    request.type = 1;
+    request.burn = true;
+    request.isoPath = out + QStringLiteral("/disc.iso");
+    request.disc = DiscSize::Cd;
+    request.files = QStringList{ TestClips::path(TestClips::Mp4H264Aac), TestClips::path(TestClips::MkvH264Mp3Srt), longName };
+    const Outcome run = transfer(request);
+    ASSERT_TRUE(run.allArrived) << run.runError.toStdString();
+    EXPECT_EQ(entries(out), QStringList{ QStringLiteral("disc.iso") }); // no part, no staging folder
+    const QStringList expected{ QString(60, QLatin1Char('L')) + QStringLiteral(".mp4"), QStringLiteral("clip with subtitles.mkv"),
+        QStringLiteral("clip.mp4") };
+    EXPECT_EQ(isoFiles(request.isoPath, false), expected);
+    EXPECT_EQ(isoFiles(request.isoPath, true), expected);
+    QByteArray check;
+    EXPECT_TRUE(TestClips::run(QStringLiteral("xorriso"),
+        { QStringLiteral("-no_rc"), QStringLiteral("-md5"), QStringLiteral("on"), QStringLiteral("-indev"), request.isoPath,
+            QStringLiteral("-check_md5_r"), QStringLiteral("SORRY"), QStringLiteral("/"), QStringLiteral("--") },
+        &check));
+    const QString extracted = m_dir.filePath(QStringLiteral("extracted.mp4"));
+    ASSERT_TRUE(TestClips::run(QStringLiteral("xorriso"),
+        { QStringLiteral("-no_rc"), QStringLiteral("-osirrox"), QStringLiteral("on"), QStringLiteral("-indev"), request.isoPath,
+            QStringLiteral("-extract"), QStringLiteral("/clip.mp4"), extracted }));
+    QFile source(TestClips::path(TestClips::Mp4H264Aac));
+    QFile copy(extracted);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(source.readAll() == copy.readAll());
+}
+
+TEST_F(TransferEngineTest, DiscThatCannotHoldItIsRefusedBeforeAnyWork)
+{
+    // A clip with 800 MB of trailing room: ffprobe still reads it, and its size counts.
+    const QString big = m_dir.filePath(QStringLiteral("big.mp4"));
+    ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), big));
+    ASSERT_TRUE(QFile(big).resize(Q_INT64_C(800) << 20));
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+    QDir().mkpath(out);
+    TransferRequest request;
+    request.type = 2;
+    request.burn = true;
+    request.isoPath = out + QStringLiteral("/disc.iso");
+    request.disc = DiscSize::Cd;
+    request.files = QStringList{ big, TestClips::path(TestClips::AviAspMp3) };
+    const Outcome run = transfer(request);
+    EXPECT_FALSE(run.allArrived);
+    EXPECT_TRUE(run.runError.contains(QStringLiteral("does not fit on a CD"))) << run.runError.toStdString();
+    for (const TransferProgress &progress : run.progress)
+        EXPECT_EQ(progress.stage, TransferProgress::Probing);
+    EXPECT_EQ(entries(out), QStringList());
+    request.disc = DiscSize::Dvd;
+    request.dryRun = true;
+    EXPECT_TRUE(transfer(request).allArrived); // what a dry run reports: it would all fit
+}
+
+} // namespace
