@@ -27,20 +27,21 @@ namespace {
 
 enum Exit { Done = 0, Failed = 1, Usage = 2 };
 
-const char UsageText[] = "usage: kavo-transfer --device ID --to DIR [--dry-run] FILE...\n"
-                         "       kavo-transfer --type 0..3 --to DIR [--dry-run] FILE...\n"
-                         "       kavo-transfer --burn --type 0..3 [--disc cd|dvd|dvd-dl|bd] --iso OUT.iso [--dry-run] FILE...\n"
-                         "Converts each video to what the device type plays (0 DVD Player, 1 Blu-ray Player,\n"
-                         "2 TV, 3 PlayStation 3): copied when it plays as it is, remuxed when only the\n"
-                         "container or the audio does not fit, transcoded otherwise. --device takes the type\n"
-                         "of a stored device. Each output is written as .NAME.kavo-part, synced, then\n"
-                         "renamed; a file that fails or is stopped leaves nothing. --burn puts the files\n"
-                         "into an ISO 9660 image (Joliet, Rock Ridge, MD5s), refused at once when it cannot\n"
-                         "fit the disc (default dvd). --dry-run prints each file's decision and reason.\n"
-                         "One line per file on stderr. Ctrl+C or SIGTERM stops and removes the parts.\n"
-                         "Exit: 0 every file arrived, 1 a file failed or the run was stopped, 2 bad usage.\n"
-                         "ffmpeg, ffprobe and xorriso are found through KAVO_FFMPEG, KAVO_FFPROBE and\n"
-                         "KAVO_XORRISO, beside this program, or on PATH.\n";
+const char UsageText[]
+    = "usage: kavo-transfer --device ID --to DIR [--dry-run] FILE...\n"
+      "       kavo-transfer --type 0..3 --to DIR [--dry-run] FILE...\n"
+      "       kavo-transfer --burn --type 0..3 [--disc cd|dvd|dvd-dl|bd] --iso OUT.iso [--dry-run] FILE...\n"
+      "Converts each video to what the device type plays (0 DVD Player, 1 Blu-ray Player,\n"
+      "2 TV, 3 PlayStation 3): copied when it plays as it is, remuxed when only the\n"
+      "container or the audio does not fit, transcoded otherwise. --device takes the type\n"
+      "of a stored device. Each output is written as .NAME.kavo-part, synced, then\n"
+      "renamed; a file that fails or is stopped leaves nothing. --burn puts the files\n"
+      "into an ISO 9660 image (Joliet, Rock Ridge, MD5s), refused at once when it cannot\n"
+      "fit the disc (default dvd). --dry-run prints each file's decision and reason.\n"
+      "One line per file on stderr. Ctrl+C or SIGTERM stops and removes the parts.\n"
+      "Exit: 0 every file arrived, 1 a file failed or the run was stopped, 2 bad usage.\n"
+      "ffmpeg, ffprobe and xorriso are found through KAVO_FFMPEG, KAVO_FFPROBE and\n"
+      "KAVO_XORRISO, beside this program, or on PATH.\n";
 
 int usage(const char *problem = nullptr, const QString &detail = {})
 {
@@ -68,7 +69,8 @@ int deviceType(const QString &text, int *type)
     if (!ok)
         return usage("not a device id: ", text);
     const QByteArray component = qgetenv("KAVO_COMPONENT_ID");
-    auto *store = TransferDevicesLibrary::TransferDevices::instance(component.isEmpty() ? std::string("kavo-transfer") : component.toStdString());
+    auto *store = TransferDevicesLibrary::TransferDevices::instance(
+        component.isEmpty() ? std::string("kavo-transfer") : component.toStdString());
     if (!store->isOpen()) {
         std::fprintf(stderr, "kavo-transfer: cannot open the device database\n");
         return Failed;
@@ -86,7 +88,8 @@ int deviceType(const QString &text, int *type)
 
 QString sizeText(double bytes)
 {
-    return bytes >= 1e6 ? QString::number(bytes / 1e6, 'f', 1) + QStringLiteral(" MB") : QString::number(bytes / 1e3, 'f', 0) + QStringLiteral(" kB");
+    return bytes >= 1e6 ? QString::number(bytes / 1e6, 'f', 1) + QStringLiteral(" MB")
+                        : QString::number(bytes / 1e3, 'f', 0) + QStringLiteral(" kB");
 }
 
 class Reporter
@@ -100,11 +103,14 @@ public:
 
     void progress(const TransferProgress &progress)
     {
-        if (!m_live || progress.stage == TransferProgress::Arrived || progress.stage == TransferProgress::Failed
-            || progress.stage == TransferProgress::Cancelled)
+        if (!m_live || progress.stage == TransferProgress::Arrived
+            || progress.stage == TransferProgress::Failed || progress.stage == TransferProgress::Cancelled)
             return;
-        QString line = QStringLiteral("[%1/%2] %3: %4 %5%").arg(progress.file).arg(progress.count).arg(progress.name,
-            TransferProgress::stageName(progress.stage)).arg(int(progress.fraction * 100));
+        QString line = QStringLiteral("[%1/%2] %3: %4 %5%")
+                           .arg(progress.file)
+                           .arg(progress.count)
+                           .arg(progress.name, TransferProgress::stageName(progress.stage))
+                           .arg(int(progress.fraction * 100));
         if (progress.bytesPerSecond > 0)
             line += QStringLiteral(", %1/s").arg(sizeText(progress.bytesPerSecond));
         if (progress.secondsLeft >= 0)
@@ -119,18 +125,27 @@ public:
             return;
         m_printed.insert(index);
         const TransferItem &item = m_engine.items().at(index);
-        QString line = QStringLiteral("[%1/%2] %3").arg(index + 1).arg(m_engine.items().size()).arg(QFileInfo(item.source).fileName());
+        QString line = QStringLiteral("[%1/%2] %3")
+                           .arg(index + 1)
+                           .arg(m_engine.items().size())
+                           .arg(QFileInfo(item.source).fileName());
         if (item.decision.profile)
-            line += QStringLiteral(" (%1: %2)").arg(TransferDecision::actionName(item.decision.action), item.decision.reason);
+            line += QStringLiteral(" (%1: %2)")
+                        .arg(TransferDecision::actionName(item.decision.action), item.decision.reason);
         switch (item.state) {
         case TransferItem::Arrived:
             line += QStringLiteral(": arrived as ") + item.outputs.join(QStringLiteral(", "));
             if (!item.decision.notes.isEmpty())
                 line += QStringLiteral("; ") + item.decision.notes.join(QStringLiteral("; "));
             break;
-        case TransferItem::Failed: line += QStringLiteral(": failed: ") + item.error; break;
-        case TransferItem::Cancelled: line += QStringLiteral(": stopped"); break;
-        default: return;
+        case TransferItem::Failed:
+            line += QStringLiteral(": failed: ") + item.error;
+            break;
+        case TransferItem::Cancelled:
+            line += QStringLiteral(": stopped");
+            break;
+        default:
+            return;
         }
         std::fprintf(stderr, "%s%s\n", m_open ? "\r\033[K" : "", qPrintable(line));
         m_open = false;
@@ -141,7 +156,8 @@ public:
         for (int i = 0; i < m_engine.items().size(); ++i)
             ended(i);
         if (!m_engine.runError().isEmpty())
-            std::fprintf(stderr, "%skavo-transfer: %s\n", m_open ? "\r\033[K" : "", qPrintable(m_engine.runError()));
+            std::fprintf(
+                stderr, "%skavo-transfer: %s\n", m_open ? "\r\033[K" : "", qPrintable(m_engine.runError()));
     }
 
 private:
@@ -158,8 +174,8 @@ void printDecisions(const TransferEngine &engine)
             std::printf("%s\terror\t%s\n", qPrintable(item.source), qPrintable(item.error));
             continue;
         }
-        QString line = item.source + QLatin1Char('\t') + TransferDecision::actionName(item.decision.action) + QLatin1Char('\t')
-            + item.decision.reason + QStringLiteral("\t") + item.name;
+        QString line = item.source + QLatin1Char('\t') + TransferDecision::actionName(item.decision.action)
+            + QLatin1Char('\t') + item.decision.reason + QStringLiteral("\t") + item.name;
         for (const QString &note : item.decision.notes)
             line += QStringLiteral("\t") + note;
         if (item.state == TransferItem::Failed)
@@ -230,7 +246,8 @@ int main(int argc, char **argv)
 
     TransferEngine engine;
     Reporter reporter(engine, isatty(STDERR_FILENO));
-    QObject::connect(&engine, &TransferEngine::progressed, [&](const TransferProgress &p) { reporter.progress(p); });
+    QObject::connect(
+        &engine, &TransferEngine::progressed, [&](const TransferProgress &p) { reporter.progress(p); });
     QObject::connect(&engine, &TransferEngine::fileEnded, [&](int index) {
         if (!request.dryRun)
             reporter.ended(index);
@@ -246,8 +263,8 @@ int main(int argc, char **argv)
     if (!engine.start(request, &error))
         return usage("", error);
 
-    std::atomic<bool> ending{ false };
-    std::atomic<bool> stopped{ false };
+    std::atomic<bool> ending { false };
+    std::atomic<bool> stopped { false };
     std::thread watcher([&] {
         waitForStopSignal(stop);
         if (ending)

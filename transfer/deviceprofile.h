@@ -51,15 +51,17 @@ inline constexpr DeviceProfile DeviceProfiles[] = {
         VideoFormat::Mpeg4Asp, 0, 1, { { 720, 576, 25.0 }, { 720, 480, 30.0 } }, 2000, 4854, AudioFormat::Mp3,
         160, true, Q_INT64_C(1) << 30, false, true, 64 },
     { TransferDevicesLibrary::BluRayPlayer, "Blu-ray Player", OutputContainer::Mp4, true, true, true, nullptr,
-        VideoFormat::H264, 41, 16, { { 1920, 1080, 30.0 }, { 1280, 720, 60.0 } }, 0, 20000, AudioFormat::Aac, 160,
-        true, 0, false, false, 0 },
-    { TransferDevicesLibrary::TV, "TV", OutputContainer::Mp4, true, true, false, nullptr, VideoFormat::H264, 41, 16,
-        { { 1920, 1080, 30.0 }, { 1280, 720, 60.0 } }, 0, 20000, AudioFormat::Aac, 160, true, 0, false, false, 0 },
+        VideoFormat::H264, 41, 16, { { 1920, 1080, 30.0 }, { 1280, 720, 60.0 } }, 0, 20000, AudioFormat::Aac,
+        160, true, 0, false, false, 0 },
+    { TransferDevicesLibrary::TV, "TV", OutputContainer::Mp4, true, true, false, nullptr, VideoFormat::H264,
+        41, 16, { { 1920, 1080, 30.0 }, { 1280, 720, 60.0 } }, 0, 20000, AudioFormat::Aac, 160, true, 0,
+        false, false, 0 },
     { TransferDevicesLibrary::PlayStation3, "PlayStation\u00ae3", OutputContainer::Mp4, false, false, false,
         nullptr, VideoFormat::H264, 40, 16, { { 1920, 1080, 30.0 }, { 1280, 720, 60.0 } }, 0, 20000,
         AudioFormat::Aac, 160, false, 0, true, false, 0 },
 };
-static_assert(sizeof(DeviceProfiles) / sizeof(DeviceProfiles[0]) == TransferDevicesLibrary::TransferDeviceTypeCount,
+static_assert(
+    sizeof(DeviceProfiles) / sizeof(DeviceProfiles[0]) == TransferDevicesLibrary::TransferDeviceTypeCount,
     "one profile per device type");
 
 // Null for a type outside the table.

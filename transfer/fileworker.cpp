@@ -31,7 +31,8 @@ FileWorker::~FileWorker()
 
 void FileWorker::report(bool ok, const QString &error)
 {
-    QMetaObject::invokeMethod(this, [this, ok, error] { emit done(ok, error); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, ok, error] { emit done(ok, error); }, Qt::QueuedConnection);
 }
 
 void FileWorker::copy(const QString &source, int partDescriptor)
@@ -40,7 +41,8 @@ void FileWorker::copy(const QString &source, int partDescriptor)
         const int in = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
         struct stat info;
         if (in < 0 || ::fstat(in, &info) != 0) {
-            report(false, QStringLiteral("cannot read the source: ") + QString::fromLocal8Bit(std::strerror(errno)));
+            report(false,
+                QStringLiteral("cannot read the source: ") + QString::fromLocal8Bit(std::strerror(errno)));
             if (in >= 0)
                 ::close(in);
             return;
@@ -49,13 +51,15 @@ void FileWorker::copy(const QString &source, int partDescriptor)
         off_t offset = 0;
         QString error;
         while (offset < info.st_size && !m_cancelled) {
-            const ssize_t sent = ::sendfile(out, in, &offset, std::min<size_t>(Chunk, size_t(info.st_size - offset)));
+            const ssize_t sent
+                = ::sendfile(out, in, &offset, std::min<size_t>(Chunk, size_t(info.st_size - offset)));
             if (sent < 0 && errno == EINTR)
                 continue;
             if (sent < 0) {
                 // The source's own read errors come back from sendfile too.
                 error = errno == EIO && ::access(path.constData(), R_OK) != 0
-                    ? QStringLiteral("cannot read the source: ") + QString::fromLocal8Bit(std::strerror(errno))
+                    ? QStringLiteral("cannot read the source: ")
+                        + QString::fromLocal8Bit(std::strerror(errno))
                     : PartFile::writeError(errno);
                 break;
             }

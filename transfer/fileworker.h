@@ -33,9 +33,9 @@ private:
     void report(bool ok, const QString &error);
 
     std::thread m_thread;
-    std::atomic<bool> m_cancelled{ false };
-    std::atomic<qint64> m_bytes{ 0 };
-    std::atomic<qint64> m_total{ 0 };
+    std::atomic<bool> m_cancelled { false };
+    std::atomic<qint64> m_bytes { 0 };
+    std::atomic<qint64> m_total { 0 };
 };
 
 } // namespace Zarnet

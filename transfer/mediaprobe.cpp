@@ -25,7 +25,8 @@ double rational(const QString &text)
 
 bool isTextSubtitle(const QString &codec)
 {
-    static const char *const text[] = { "subrip", "srt", "ass", "ssa", "mov_text", "webvtt", "text", "microdvd" };
+    static const char *const text[]
+        = { "subrip", "srt", "ass", "ssa", "mov_text", "webvtt", "text", "microdvd" };
     for (const char *name : text) {
         if (codec == QLatin1String(name))
             return true;
@@ -46,7 +47,8 @@ bool MediaProbe::fromJson(const QByteArray &json, MediaProbe *out, QString *erro
     MediaProbe probe;
     const QJsonObject format = document.object().value(QLatin1String("format")).toObject();
     probe.formatName = format.value(QLatin1String("format_name")).toString();
-    probe.brand = format.value(QLatin1String("tags")).toObject().value(QLatin1String("major_brand")).toString();
+    probe.brand
+        = format.value(QLatin1String("tags")).toObject().value(QLatin1String("major_brand")).toString();
     probe.duration = format.value(QLatin1String("duration")).toString().toDouble();
     probe.size = number(format.value(QLatin1String("size")));
     probe.bitRate = number(format.value(QLatin1String("bit_rate")));
@@ -56,7 +58,11 @@ bool MediaProbe::fromJson(const QByteArray &json, MediaProbe *out, QString *erro
         const QJsonObject stream = value.toObject();
         const QString type = stream.value(QLatin1String("codec_type")).toString();
         const QString codec = stream.value(QLatin1String("codec_name")).toString();
-        const bool cover = stream.value(QLatin1String("disposition")).toObject().value(QLatin1String("attached_pic")).toInt() != 0;
+        const bool cover = stream.value(QLatin1String("disposition"))
+                               .toObject()
+                               .value(QLatin1String("attached_pic"))
+                               .toInt()
+            != 0;
         if (type == QLatin1String("video") && !cover && !probe.hasVideo) {
             probe.hasVideo = true;
             Video &video = probe.video;
@@ -65,7 +71,8 @@ bool MediaProbe::fromJson(const QByteArray &json, MediaProbe *out, QString *erro
             video.level = stream.value(QLatin1String("level")).toInt();
             video.width = stream.value(QLatin1String("width")).toInt();
             video.height = stream.value(QLatin1String("height")).toInt();
-            const QStringList sar = stream.value(QLatin1String("sample_aspect_ratio")).toString().split(QLatin1Char(':'));
+            const QStringList sar
+                = stream.value(QLatin1String("sample_aspect_ratio")).toString().split(QLatin1Char(':'));
             if (sar.size() == 2 && sar.at(0).toInt() > 0 && sar.at(1).toInt() > 0) {
                 video.sarNum = sar.at(0).toInt();
                 video.sarDen = sar.at(1).toInt();

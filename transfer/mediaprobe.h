@@ -55,7 +55,10 @@ struct MediaProbe
     // video stream.
     static bool fromJson(const QByteArray &json, MediaProbe *out, QString *error);
 
-    bool isSquarePixels() const { return video.sarNum == video.sarDen || video.sarNum == 0 || video.sarDen == 0; }
+    bool isSquarePixels() const
+    {
+        return video.sarNum == video.sarDen || video.sarNum == 0 || video.sarDen == 0;
+    }
     bool hasImageSubtitles() const;
 };
 

@@ -16,7 +16,8 @@ const QString Suffix = QStringLiteral(".kavo-part");
 
 bool syncPath(const QString &path, bool folder, int *error)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), (folder ? O_RDONLY | O_DIRECTORY : O_WRONLY) | O_CLOEXEC);
+    const int fd = ::open(
+        QFile::encodeName(path).constData(), (folder ? O_RDONLY | O_DIRECTORY : O_WRONLY) | O_CLOEXEC);
     if (fd < 0) {
         *error = errno;
         return false;
@@ -80,7 +81,8 @@ bool PartFile::commit(const QStringList &parts, const QStringList &finals, QStri
         }
     }
     for (int i = 0; i < parts.size(); ++i) {
-        if (::rename(QFile::encodeName(parts.at(i)).constData(), QFile::encodeName(finals.at(i)).constData()) != 0) {
+        if (::rename(QFile::encodeName(parts.at(i)).constData(), QFile::encodeName(finals.at(i)).constData())
+            != 0) {
             *error = writeError(errno);
             return false;
         }
@@ -95,7 +97,8 @@ bool PartFile::commit(const QStringList &parts, const QStringList &finals, QStri
 int PartFile::sweep(const QString &folder)
 {
     int swept = 0;
-    const QStringList parts = QDir(folder).entryList({ QStringLiteral(".*") + Suffix }, QDir::Files | QDir::Hidden);
+    const QStringList parts
+        = QDir(folder).entryList({ QStringLiteral(".*") + Suffix }, QDir::Files | QDir::Hidden);
     for (const QString &name : parts) {
         const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
         const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
@@ -126,7 +129,8 @@ QString PartFile::writeError(int error)
     case EACCES:
     case EPERM:
     case EROFS:
-        return QStringLiteral("the destination cannot be written: ") + QString::fromLocal8Bit(std::strerror(error));
+        return QStringLiteral("the destination cannot be written: ")
+            + QString::fromLocal8Bit(std::strerror(error));
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }

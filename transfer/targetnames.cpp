@@ -47,7 +47,8 @@ QString asciiOnly(const QString &text)
 bool reservedOnFat(const QString &base)
 {
     static const QSet<QString> names = [] {
-        QSet<QString> set{ QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"), QStringLiteral("NUL") };
+        QSet<QString> set { QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+            QStringLiteral("NUL") };
         for (int i = 1; i <= 9; ++i)
             set << QStringLiteral("COM%1").arg(i) << QStringLiteral("LPT%1").arg(i);
         return set;

@@ -75,11 +75,16 @@ QString ToolRun::programPath(const QString &name)
 QString ToolRun::toString(ToolResult result)
 {
     switch (result) {
-    case ToolResult::Done: return QStringLiteral("done");
-    case ToolResult::Failed: return QStringLiteral("failed");
-    case ToolResult::Crashed: return QStringLiteral("ended abnormally");
-    case ToolResult::StartFailed: return QStringLiteral("could not be started");
-    case ToolResult::Cancelled: return QStringLiteral("cancelled");
+    case ToolResult::Done:
+        return QStringLiteral("done");
+    case ToolResult::Failed:
+        return QStringLiteral("failed");
+    case ToolResult::Crashed:
+        return QStringLiteral("ended abnormally");
+    case ToolResult::StartFailed:
+        return QStringLiteral("could not be started");
+    case ToolResult::Cancelled:
+        return QStringLiteral("cancelled");
     }
     return {};
 }
@@ -104,7 +109,8 @@ void ToolRun::launch()
         return;
     }
     if (qEnvironmentVariableIsSet("KAVO_DEBUG"))
-        std::fprintf(stderr, "kavo-transfer: %s %s\n", qPrintable(m_program), qPrintable(m_arguments.join(QLatin1Char(' '))));
+        std::fprintf(stderr, "kavo-transfer: %s %s\n", qPrintable(m_program),
+            qPrintable(m_arguments.join(QLatin1Char(' '))));
     m_process.start(m_program, m_arguments, QIODevice::ReadOnly);
 }
 

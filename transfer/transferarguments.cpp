@@ -7,10 +7,14 @@ namespace {
 QString muxer(OutputContainer container)
 {
     switch (container) {
-    case OutputContainer::Avi: return QStringLiteral("avi");
-    case OutputContainer::Mp4: return QStringLiteral("mp4");
-    case OutputContainer::Matroska: return QStringLiteral("matroska");
-    case OutputContainer::MpegTs: return QStringLiteral("mpegts");
+    case OutputContainer::Avi:
+        return QStringLiteral("avi");
+    case OutputContainer::Mp4:
+        return QStringLiteral("mp4");
+    case OutputContainer::Matroska:
+        return QStringLiteral("matroska");
+    case OutputContainer::MpegTs:
+        return QStringLiteral("mpegts");
     }
     return QStringLiteral("mp4");
 }
@@ -37,19 +41,23 @@ void videoArguments(const TransferDecision &decision, const TransferPaths &paths
     if (decision.copyVideo) {
         *args << QStringLiteral("-c:v") << QStringLiteral("copy");
     } else if (profile.video == VideoFormat::H264) {
-        *args << QStringLiteral("-vf") << pictureFilter(decision) << QStringLiteral("-c:v") << QStringLiteral("libx264")
-              << QStringLiteral("-preset") << paths.x264Preset << QStringLiteral("-crf") << QStringLiteral("21")
-              << QStringLiteral("-maxrate") << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-bufsize")
-              << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-profile:v") << QStringLiteral("high")
-              << QStringLiteral("-level:v") << QStringLiteral("%1.%2").arg(profile.maxLevel / 10).arg(profile.maxLevel % 10)
+        *args << QStringLiteral("-vf") << pictureFilter(decision) << QStringLiteral("-c:v")
+              << QStringLiteral("libx264") << QStringLiteral("-preset") << paths.x264Preset
+              << QStringLiteral("-crf") << QStringLiteral("21") << QStringLiteral("-maxrate")
+              << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-bufsize")
+              << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-profile:v")
+              << QStringLiteral("high") << QStringLiteral("-level:v")
+              << QStringLiteral("%1.%2").arg(profile.maxLevel / 10).arg(profile.maxLevel % 10)
               << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
     } else {
         // A one-second buffer at the peak rate bounds every second by it.
-        *args << QStringLiteral("-vf") << pictureFilter(decision) << QStringLiteral("-c:v") << QStringLiteral("mpeg4")
-              << QStringLiteral("-b:v") << QStringLiteral("%1k").arg(profile.averageKbps) << QStringLiteral("-maxrate")
+        *args << QStringLiteral("-vf") << pictureFilter(decision) << QStringLiteral("-c:v")
+              << QStringLiteral("mpeg4") << QStringLiteral("-b:v")
+              << QStringLiteral("%1k").arg(profile.averageKbps) << QStringLiteral("-maxrate")
               << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-bufsize")
-              << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-bf") << QString::number(profile.maxBFrames)
-              << QStringLiteral("-g") << QStringLiteral("250") << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
+              << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-bf")
+              << QString::number(profile.maxBFrames) << QStringLiteral("-g") << QStringLiteral("250")
+              << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
     }
     if (profile.fourcc && decision.container == OutputContainer::Avi)
         *args << QStringLiteral("-vtag") << QLatin1String(profile.fourcc);
@@ -80,7 +88,7 @@ void audioArguments(const TransferDecision &decision, QStringList *args)
 
 QStringList transferArguments(const TransferDecision &decision, const TransferPaths &paths)
 {
-    QStringList args{ QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"), QStringLiteral("-nostats"),
+    QStringList args { QStringLiteral("-hide_banner"), QStringLiteral("-nostdin"), QStringLiteral("-nostats"),
         QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y") };
     // AVI stores no presentation times; the segment muxer cuts by them.
     if (paths.segmentSeconds > 0)
@@ -100,9 +108,9 @@ QStringList transferArguments(const TransferDecision &decision, const TransferPa
     args << QStringLiteral("-dn");
     if (paths.segmentSeconds > 0) {
         args << QStringLiteral("-f") << QStringLiteral("segment") << QStringLiteral("-segment_format")
-             << muxer(decision.container) << QStringLiteral("-segment_time") << QString::number(paths.segmentSeconds, 'f', 3)
-             << QStringLiteral("-segment_start_number") << QStringLiteral("1") << QStringLiteral("-reset_timestamps")
-             << QStringLiteral("1");
+             << muxer(decision.container) << QStringLiteral("-segment_time")
+             << QString::number(paths.segmentSeconds, 'f', 3) << QStringLiteral("-segment_start_number")
+             << QStringLiteral("1") << QStringLiteral("-reset_timestamps") << QStringLiteral("1");
     } else {
         args << QStringLiteral("-f") << muxer(decision.container);
     }

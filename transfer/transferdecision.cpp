@@ -15,7 +15,8 @@ SourceContainer sourceContainer(const MediaProbe &probe)
 {
     const QStringList names = probe.formatName.split(QLatin1Char(','));
     if (names.contains(QLatin1String("mp4")))
-        return probe.brand.trimmed() == QLatin1String("qt") ? SourceContainer::QuickTime : SourceContainer::Mp4;
+        return probe.brand.trimmed() == QLatin1String("qt") ? SourceContainer::QuickTime
+                                                            : SourceContainer::Mp4;
     if (names.contains(QLatin1String("avi")))
         return SourceContainer::Avi;
     if (names.contains(QLatin1String("matroska")))
@@ -28,12 +29,18 @@ SourceContainer sourceContainer(const MediaProbe &probe)
 QString containerName(SourceContainer container, const QString &formatName)
 {
     switch (container) {
-    case SourceContainer::Mp4: return QStringLiteral("MP4");
-    case SourceContainer::QuickTime: return QStringLiteral("QuickTime");
-    case SourceContainer::Avi: return QStringLiteral("AVI");
-    case SourceContainer::Matroska: return QStringLiteral("Matroska");
-    case SourceContainer::MpegTs: return QStringLiteral("MPEG-TS");
-    case SourceContainer::Other: break;
+    case SourceContainer::Mp4:
+        return QStringLiteral("MP4");
+    case SourceContainer::QuickTime:
+        return QStringLiteral("QuickTime");
+    case SourceContainer::Avi:
+        return QStringLiteral("AVI");
+    case SourceContainer::Matroska:
+        return QStringLiteral("Matroska");
+    case SourceContainer::MpegTs:
+        return QStringLiteral("MPEG-TS");
+    case SourceContainer::Other:
+        break;
     }
     return formatName.section(QLatin1Char(','), 0, 0).toUpper();
 }
@@ -41,21 +48,30 @@ QString containerName(SourceContainer container, const QString &formatName)
 bool containerAccepted(SourceContainer container, const DeviceProfile &profile)
 {
     switch (container) {
-    case SourceContainer::Mp4: return profile.container == OutputContainer::Mp4;
-    case SourceContainer::Avi: return profile.acceptsAvi;
-    case SourceContainer::Matroska: return profile.acceptsMatroska;
-    case SourceContainer::MpegTs: return profile.acceptsMpegTs;
-    default: return false;
+    case SourceContainer::Mp4:
+        return profile.container == OutputContainer::Mp4;
+    case SourceContainer::Avi:
+        return profile.acceptsAvi;
+    case SourceContainer::Matroska:
+        return profile.acceptsMatroska;
+    case SourceContainer::MpegTs:
+        return profile.acceptsMpegTs;
+    default:
+        return false;
     }
 }
 
 OutputContainer keptContainer(SourceContainer container, const DeviceProfile &profile)
 {
     switch (container) {
-    case SourceContainer::Avi: return OutputContainer::Avi;
-    case SourceContainer::Matroska: return OutputContainer::Matroska;
-    case SourceContainer::MpegTs: return OutputContainer::MpegTs;
-    default: return profile.container;
+    case SourceContainer::Avi:
+        return OutputContainer::Avi;
+    case SourceContainer::Matroska:
+        return OutputContainer::Matroska;
+    case SourceContainer::MpegTs:
+        return OutputContainer::MpegTs;
+    default:
+        return profile.container;
     }
 }
 
@@ -93,7 +109,8 @@ QString rateText(double fps)
 
 bool fitsFrame(const FrameLimit &limit, const MediaProbe::Video &video)
 {
-    return video.width <= limit.width && video.height <= limit.height && video.fps <= limit.maxFps + RateSlack;
+    return video.width <= limit.width && video.height <= limit.height
+        && video.fps <= limit.maxFps + RateSlack;
 }
 
 qint64 videoKbps(const MediaProbe &probe)
@@ -116,7 +133,8 @@ QString videoProblem(const MediaProbe &probe, const DeviceProfile &profile)
                 [&](const char *name) { return video.profile == QLatin1String(name); }))
             return QStringLiteral("H.264 profile %1 is beyond High").arg(video.profile);
         if (video.level > profile.maxLevel)
-            return QStringLiteral("H.264 level %1 is over %2").arg(levelText(video.level), levelText(profile.maxLevel));
+            return QStringLiteral("H.264 level %1 is over %2")
+                .arg(levelText(video.level), levelText(profile.maxLevel));
     } else {
         if (video.codec != QLatin1String("mpeg4") || !video.profile.contains(QLatin1String("Simple")))
             return QStringLiteral("%1 video is not MPEG-4 ASP").arg(videoName(video));
@@ -181,7 +199,8 @@ void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
                 decision->subtitles.append(i);
         }
         if (image)
-            decision->notes << QStringLiteral("image subtitles left out: not burned in, MP4 cannot carry them");
+            decision->notes << QStringLiteral(
+                "image subtitles left out: not burned in, MP4 cannot carry them");
         break;
     case OutputContainer::Matroska:
         decision->subtitleCodec = QStringLiteral("copy");
@@ -204,7 +223,8 @@ void choosePicture(const MediaProbe &probe, const DeviceProfile &profile, Transf
 {
     const MediaProbe::Video &video = probe.video;
     // Past the larger picture's rate, the second (smaller, faster) limit applies.
-    const FrameLimit &limit = video.fps > profile.frames[0].maxFps + RateSlack ? profile.frames[1] : profile.frames[0];
+    const FrameLimit &limit
+        = video.fps > profile.frames[0].maxFps + RateSlack ? profile.frames[1] : profile.frames[0];
     decision->boxWidth = limit.width;
     decision->boxHeight = limit.height;
     decision->squarePixels = !probe.isSquarePixels();
@@ -221,10 +241,14 @@ void choosePicture(const MediaProbe &probe, const DeviceProfile &profile, Transf
 QString TransferDecision::extension() const
 {
     switch (container) {
-    case OutputContainer::Avi: return QStringLiteral("avi");
-    case OutputContainer::Mp4: return QStringLiteral("mp4");
-    case OutputContainer::Matroska: return QStringLiteral("mkv");
-    case OutputContainer::MpegTs: return QStringLiteral("ts");
+    case OutputContainer::Avi:
+        return QStringLiteral("avi");
+    case OutputContainer::Mp4:
+        return QStringLiteral("mp4");
+    case OutputContainer::Matroska:
+        return QStringLiteral("mkv");
+    case OutputContainer::MpegTs:
+        return QStringLiteral("ts");
     }
     return QStringLiteral("mp4");
 }
@@ -232,9 +256,12 @@ QString TransferDecision::extension() const
 QString TransferDecision::actionName(TransferAction action)
 {
     switch (action) {
-    case TransferAction::Copy: return QStringLiteral("copy");
-    case TransferAction::Remux: return QStringLiteral("remux");
-    case TransferAction::Transcode: return QStringLiteral("transcode");
+    case TransferAction::Copy:
+        return QStringLiteral("copy");
+    case TransferAction::Remux:
+        return QStringLiteral("remux");
+    case TransferAction::Transcode:
+        return QStringLiteral("transcode");
     }
     return {};
 }
@@ -254,7 +281,8 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
     if (!containerAccepted(source, profile))
         containerWhy = QStringLiteral("%1 is not played").arg(containerName(source, probe.formatName));
     else if (profile.fourcc && probe.video.codecTag != QLatin1String(profile.fourcc))
-        containerWhy = QStringLiteral("FourCC %1 is not %2").arg(probe.video.codecTag, QLatin1String(profile.fourcc));
+        containerWhy
+            = QStringLiteral("FourCC %1 is not %2").arg(probe.video.codecTag, QLatin1String(profile.fourcc));
 
     if (videoWhy.isEmpty()) {
         decision.copyVideo = true;
@@ -288,9 +316,9 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
 
     if (decision.action == TransferAction::Transcode) {
         const qint64 sourceKbps = videoKbps(probe);
-        const qint64 kbps = profile.averageKbps > 0 ? profile.averageKbps
-                                                    : (sourceKbps > 0 ? std::min<qint64>(sourceKbps, profile.peakKbps)
-                                                                      : profile.peakKbps);
+        const qint64 kbps = profile.averageKbps > 0
+            ? profile.averageKbps
+            : (sourceKbps > 0 ? std::min<qint64>(sourceKbps, profile.peakKbps) : profile.peakKbps);
         decision.estimatedBytes = qint64(std::ceil(probe.duration * (kbps + profile.audioKbps) * 1000 / 8));
     } else {
         decision.estimatedBytes = probe.size;

@@ -23,7 +23,8 @@ constexpr double NotYetDone = 0.99;
 bool finishedBadly(const ToolRun &tool)
 {
     const QString errors = tool.errorText();
-    return errors.contains(QLatin1String("Error writing trailer")) || errors.contains(QLatin1String("Error closing file"));
+    return errors.contains(QLatin1String("Error writing trailer"))
+        || errors.contains(QLatin1String("Error closing file"));
 }
 
 QString toolFailure(const ToolRun &tool, ToolResult result)
@@ -31,8 +32,9 @@ QString toolFailure(const ToolRun &tool, ToolResult result)
     const QString line = tool.errorText();
     if (result == ToolResult::Failed && line.contains(QLatin1String("No space left on device")))
         return PartFile::writeError(ENOSPC);
-    if (result == ToolResult::Failed && (line.contains(QLatin1String("No such file or directory"))
-                                            || line.contains(QLatin1String("Input/output error"))))
+    if (result == ToolResult::Failed
+        && (line.contains(QLatin1String("No such file or directory"))
+            || line.contains(QLatin1String("Input/output error"))))
         return PartFile::writeError(ENOENT);
     return tool.failureText(result);
 }
@@ -42,10 +44,14 @@ QString toolFailure(const ToolRun &tool, ToolResult result)
 qint64 TransferRequest::discBytes(DiscSize disc)
 {
     switch (disc) {
-    case DiscSize::Cd: return Q_INT64_C(360000) * 2048; // 80 minutes, "700 MB"
-    case DiscSize::Dvd: return Q_INT64_C(2295104) * 2048; // 4.7 GB
-    case DiscSize::DvdDual: return Q_INT64_C(4171712) * 2048; // 8.5 GB
-    case DiscSize::BluRay: return Q_INT64_C(12219392) * 2048; // 25 GB
+    case DiscSize::Cd:
+        return Q_INT64_C(360000) * 2048; // 80 minutes, "700 MB"
+    case DiscSize::Dvd:
+        return Q_INT64_C(2295104) * 2048; // 4.7 GB
+    case DiscSize::DvdDual:
+        return Q_INT64_C(4171712) * 2048; // 8.5 GB
+    case DiscSize::BluRay:
+        return Q_INT64_C(12219392) * 2048; // 25 GB
     }
     return 0;
 }
@@ -56,7 +62,8 @@ bool TransferRequest::parseDisc(const QString &text, DiscSize *out)
     {
         const char *name;
         DiscSize disc;
-    } names[] = { { "cd", DiscSize::Cd }, { "dvd", DiscSize::Dvd }, { "dvd-dl", DiscSize::DvdDual }, { "bd", DiscSize::BluRay } };
+    } names[] = { { "cd", DiscSize::Cd }, { "dvd", DiscSize::Dvd }, { "dvd-dl", DiscSize::DvdDual },
+        { "bd", DiscSize::BluRay } };
     for (const auto &entry : names) {
         if (text == QLatin1String(entry.name)) {
             *out = entry.disc;
@@ -69,14 +76,22 @@ bool TransferRequest::parseDisc(const QString &text, DiscSize *out)
 QString TransferProgress::stageName(Stage stage)
 {
     switch (stage) {
-    case Probing: return QStringLiteral("probing");
-    case Converting: return QStringLiteral("converting");
-    case Copying: return QStringLiteral("copying");
-    case Flushing: return QStringLiteral("writing out");
-    case Imaging: return QStringLiteral("making the image");
-    case Arrived: return QStringLiteral("arrived");
-    case Failed: return QStringLiteral("failed");
-    case Cancelled: return QStringLiteral("cancelled");
+    case Probing:
+        return QStringLiteral("probing");
+    case Converting:
+        return QStringLiteral("converting");
+    case Copying:
+        return QStringLiteral("copying");
+    case Flushing:
+        return QStringLiteral("writing out");
+    case Imaging:
+        return QStringLiteral("making the image");
+    case Arrived:
+        return QStringLiteral("arrived");
+    case Failed:
+        return QStringLiteral("failed");
+    case Cancelled:
+        return QStringLiteral("cancelled");
     }
     return {};
 }
@@ -138,7 +153,8 @@ void TransferEngine::cancel()
 bool TransferEngine::allArrived() const
 {
     return m_runError.isEmpty()
-        && std::all_of(m_items.cbegin(), m_items.cend(), [](const TransferItem &item) { return item.state == TransferItem::Arrived; });
+        && std::all_of(m_items.cbegin(), m_items.cend(),
+            [](const TransferItem &item) { return item.state == TransferItem::Arrived; });
 }
 
 void TransferEngine::probeNext()
@@ -171,8 +187,9 @@ void TransferEngine::probeNext()
     m_tool->setKeepOutput(true);
     connect(m_tool.get(), &ToolRun::done, this, &TransferEngine::probed);
     m_tool->start(QStringLiteral("ffprobe"),
-        { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"), QStringLiteral("json"),
-            QStringLiteral("-show_format"), QStringLiteral("-show_streams"), item.source });
+        { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"),
+            QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams"),
+            item.source });
 }
 
 void TransferEngine::probed(ToolResult result)
@@ -206,8 +223,8 @@ void TransferEngine::probed(ToolResult result)
 void TransferEngine::plan()
 {
     m_planning = false;
-    const QByteArray type = TargetNames::fileSystemType(m_request.burn ? QFileInfo(m_request.isoPath).absolutePath()
-                                                                       : m_request.destination);
+    const QByteArray type = TargetNames::fileSystemType(
+        m_request.burn ? QFileInfo(m_request.isoPath).absolutePath() : m_request.destination);
     const bool fat = !m_request.burn && TargetNames::isFat(type);
     const bool fat32 = !m_request.burn && TargetNames::isFat32(type);
     for (TransferItem &item : m_items) {
@@ -258,7 +275,9 @@ void TransferEngine::planNames(bool fat, bool fat32)
     const bool caseBlind = fat || m_request.burn;
     QSet<QString> taken;
     if (!m_request.burn) {
-        const QStringList existing = QDir(m_request.destination).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QStringList existing
+            = QDir(m_request.destination)
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
         for (const QString &name : existing)
             taken.insert(TargetNames::key(name, caseBlind));
     }
@@ -266,10 +285,13 @@ void TransferEngine::planNames(bool fat, bool fat32)
         if (item.state != TransferItem::Planned)
             continue;
         const QFileInfo source(item.source);
-        const QString extension = item.decision.action == TransferAction::Copy ? source.suffix() : item.decision.extension();
+        const QString extension
+            = item.decision.action == TransferAction::Copy ? source.suffix() : item.decision.extension();
         if (item.size.parts <= 1) {
-            const QString wanted = source.completeBaseName() + (extension.isEmpty() ? QString() : QLatin1Char('.') + extension);
-            item.name = TargetNames::unique(TargetNames::clean(wanted, rules), &taken, caseBlind, rules.maxLength);
+            const QString wanted = source.completeBaseName()
+                + (extension.isEmpty() ? QString() : QLatin1Char('.') + extension);
+            item.name
+                = TargetNames::unique(TargetNames::clean(wanted, rules), &taken, caseBlind, rules.maxLength);
             continue;
         }
         // "Name - part 1.avi" and on: the stem is cut so the longest part name fits.
@@ -281,10 +303,13 @@ void TransferEngine::planNames(bool fat, bool fat32)
             const QString candidate = n == 1 ? stem : stem + QStringLiteral(" (%1)").arg(n);
             bool free = true;
             for (int part = 1; part <= item.size.parts + 9 && free; ++part)
-                free = !taken.contains(TargetNames::key(QStringLiteral("%1 - part %2.%3").arg(candidate).arg(part).arg(extension), caseBlind));
+                free = !taken.contains(TargetNames::key(
+                    QStringLiteral("%1 - part %2.%3").arg(candidate).arg(part).arg(extension), caseBlind));
             if (free) {
                 for (int part = 1; part <= item.size.parts + 9; ++part)
-                    taken.insert(TargetNames::key(QStringLiteral("%1 - part %2.%3").arg(candidate).arg(part).arg(extension), caseBlind));
+                    taken.insert(TargetNames::key(
+                        QStringLiteral("%1 - part %2.%3").arg(candidate).arg(part).arg(extension),
+                        caseBlind));
                 item.name = candidate + QStringLiteral(" - part %d.") + extension;
                 break;
             }
@@ -314,7 +339,7 @@ void TransferEngine::runNext()
     TransferItem &item = m_items[m_current];
     if (m_request.burn && item.decision.action == TransferAction::Copy) {
         // Copies go onto the disc straight from the source.
-        item.outputs = QStringList{ item.source };
+        item.outputs = QStringList { item.source };
         endItem(TransferItem::Planned);
         return;
     }
@@ -337,7 +362,7 @@ void TransferEngine::copyFile(TransferItem &item, const QString &finalPath)
         endItem(TransferItem::Failed, error);
         return;
     }
-    m_finals = QStringList{ finalPath };
+    m_finals = QStringList { finalPath };
     m_stage = TransferProgress::Copying;
     report(m_stage, 0);
     m_worker = std::make_unique<FileWorker>();
@@ -451,24 +476,26 @@ void TransferEngine::commit(const QStringList &parts, const QStringList &finals)
     });
 }
 
-void TransferEngine::commitThen(const QStringList &parts, const QStringList &finals, std::function<void(bool, const QString &)> then)
+void TransferEngine::commitThen(
+    const QStringList &parts, const QStringList &finals, std::function<void(bool, const QString &)> then)
 {
     m_stage = TransferProgress::Flushing;
     report(m_stage, NotYetDone);
     m_worker = std::make_unique<FileWorker>();
-    connect(m_worker.get(), &FileWorker::done, this, [this, parts, finals, then](bool ok, const QString &error) {
-        retire(m_worker);
-        if (!ok) {
-            // Nothing half: what was renamed already goes too.
-            for (const QString &path : parts + finals)
-                QFile::remove(path);
-            m_part.remove();
-        } else {
-            m_part.release();
-        }
-        m_segmentPattern.clear();
-        then(ok, error);
-    });
+    connect(
+        m_worker.get(), &FileWorker::done, this, [this, parts, finals, then](bool ok, const QString &error) {
+            retire(m_worker);
+            if (!ok) {
+                // Nothing half: what was renamed already goes too.
+                for (const QString &path : parts + finals)
+                    QFile::remove(path);
+                m_part.remove();
+            } else {
+                m_part.release();
+            }
+            m_segmentPattern.clear();
+            then(ok, error);
+        });
     m_worker->commit(parts, finals);
 }
 
@@ -480,13 +507,14 @@ void TransferEngine::endItem(TransferItem::State state, const QString &error)
     item.error = error;
     // A converted file waiting for the disc image is not there yet.
     if (state != TransferItem::Planned) {
-        report(state == TransferItem::Arrived ? TransferProgress::Arrived
+        report(state == TransferItem::Arrived      ? TransferProgress::Arrived
                 : state == TransferItem::Cancelled ? TransferProgress::Cancelled
                                                    : TransferProgress::Failed,
             state == TransferItem::Arrived ? 1.0 : 0.0);
         emit fileEnded(m_current);
     }
-    QMetaObject::invokeMethod(this, m_planning ? &TransferEngine::probeNext : &TransferEngine::runNext, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, m_planning ? &TransferEngine::probeNext : &TransferEngine::runNext, Qt::QueuedConnection);
 }
 
 void TransferEngine::endRun()

@@ -60,8 +60,7 @@ signals:
 private:
     // Deleting a tool or worker inside its own signal would pull the object
     // out from under the emit.
-    template<typename T>
-    static void retire(std::unique_ptr<T> &owner)
+    template <typename T> static void retire(std::unique_ptr<T> &owner)
     {
         if (owner)
             owner.release()->deleteLater();
@@ -77,7 +76,8 @@ private:
     void converted(ToolResult result);
     void copied(bool ok, const QString &error);
     void commit(const QStringList &parts, const QStringList &finals);
-    void commitThen(const QStringList &parts, const QStringList &finals, std::function<void(bool, const QString &)> then);
+    void commitThen(
+        const QStringList &parts, const QStringList &finals, std::function<void(bool, const QString &)> then);
     void makeImage();
     void imaged(ToolResult result);
     void endItem(TransferItem::State state, const QString &error = {});

@@ -22,10 +22,14 @@ QString gigabytes(qint64 bytes)
 QString discName(DiscSize disc)
 {
     switch (disc) {
-    case DiscSize::Cd: return QStringLiteral("a CD");
-    case DiscSize::Dvd: return QStringLiteral("a DVD");
-    case DiscSize::DvdDual: return QStringLiteral("a dual-layer DVD");
-    case DiscSize::BluRay: return QStringLiteral("a Blu-ray disc");
+    case DiscSize::Cd:
+        return QStringLiteral("a CD");
+    case DiscSize::Dvd:
+        return QStringLiteral("a DVD");
+    case DiscSize::DvdDual:
+        return QStringLiteral("a dual-layer DVD");
+    case DiscSize::BluRay:
+        return QStringLiteral("a Blu-ray disc");
     }
     return {};
 }
@@ -57,7 +61,8 @@ void TransferEngine::planDisc()
     m_staging = std::make_unique<QTemporaryDir>(
         QFileInfo(m_request.isoPath).absoluteDir().filePath(QStringLiteral(".kavo-staging-XXXXXX")));
     if (!m_staging->isValid())
-        m_runError = QStringLiteral("cannot make a folder beside the disc image: ") + m_staging->errorString();
+        m_runError
+            = QStringLiteral("cannot make a folder beside the disc image: ") + m_staging->errorString();
 }
 
 void TransferEngine::makeImage()
@@ -67,7 +72,8 @@ void TransferEngine::makeImage()
         if (item.state != TransferItem::Planned)
             continue;
         for (const QString &output : item.outputs) {
-            const QString name = item.decision.action == TransferAction::Copy ? item.name : QFileInfo(output).fileName();
+            const QString name
+                = item.decision.action == TransferAction::Copy ? item.name : QFileInfo(output).fileName();
             maps << QStringLiteral("-map") << output << QLatin1Char('/') + name;
         }
     }
@@ -83,12 +89,11 @@ void TransferEngine::makeImage()
         return;
     }
     // An empty file is a blank medium to xorriso.
-    const QStringList arguments = QStringList{ QStringLiteral("-no_rc"), QStringLiteral("-abort_on"), QStringLiteral("FAILURE"),
-                                      QStringLiteral("-outdev"), QStringLiteral("stdio:") + m_part.path(),
-                                      QStringLiteral("-volid"), QStringLiteral("KAVO"), QStringLiteral("-joliet"),
-                                      QStringLiteral("on"), QStringLiteral("-rockridge"), QStringLiteral("on"),
-                                      QStringLiteral("-md5"), QStringLiteral("on") }
-        + maps + QStringList{ QStringLiteral("-commit"), QStringLiteral("-end") };
+    const QStringList arguments = QStringList { QStringLiteral("-no_rc"), QStringLiteral("-abort_on"),
+        QStringLiteral("FAILURE"), QStringLiteral("-outdev"), QStringLiteral("stdio:") + m_part.path(),
+        QStringLiteral("-volid"), QStringLiteral("KAVO"), QStringLiteral("-joliet"), QStringLiteral("on"),
+        QStringLiteral("-rockridge"), QStringLiteral("on"), QStringLiteral("-md5"), QStringLiteral("on") }
+        + maps + QStringList { QStringLiteral("-commit"), QStringLiteral("-end") };
     m_stage = TransferProgress::Imaging;
     m_imageFraction = 0;
     m_clock.start();
@@ -125,7 +130,7 @@ void TransferEngine::imaged(ToolResult result)
             for (TransferItem &item : m_items) {
                 if (item.state == TransferItem::Planned && !item.outputs.isEmpty()) {
                     item.state = TransferItem::Arrived;
-                    item.outputs = QStringList{ m_request.isoPath };
+                    item.outputs = QStringList { m_request.isoPath };
                 }
             }
             report(TransferProgress::Arrived, 1.0);

@@ -22,13 +22,14 @@ QStringList source(int rate, const char *extraFilter = nullptr)
 
 QStringList h264()
 {
-    return { QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("veryfast"),
-        QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p") };
+    return { QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+        QStringLiteral("veryfast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p") };
 }
 
 QStringList mp3()
 {
-    return { QStringLiteral("-c:a"), QStringLiteral("libmp3lame"), QStringLiteral("-b:a"), QStringLiteral("128k") };
+    return { QStringLiteral("-c:a"), QStringLiteral("libmp3lame"), QStringLiteral("-b:a"),
+        QStringLiteral("128k") };
 }
 
 QStringList asp()
@@ -50,18 +51,23 @@ bool make(const QString &dir)
         return false;
     file.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n\n");
     file.close();
-    const QStringList common{ QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y") };
+    const QStringList common { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
+        QStringLiteral("-y") };
     const auto out = [&](int kind) -> QString { return dir + QLatin1Char('/') + QLatin1String(Names[kind]); };
-    const QList<QStringList> commands{
-        common + source(25) + h264() + aac() + QStringList{ out(TestClips::Mp4H264Aac) },
-        common + source(25) + QStringList{ QStringLiteral("-i"), srt, QStringLiteral("-map"), QStringLiteral("0"),
-            QStringLiteral("-map"), QStringLiteral("1"), QStringLiteral("-map"), QStringLiteral("2"), QStringLiteral("-c:s"),
-            QStringLiteral("srt") } + h264() + mp3() + QStringList{ out(TestClips::MkvH264Mp3Srt) },
-        common + source(25) + asp() + mp3() + QStringList{ out(TestClips::AviAspMp3) },
-        common + source(25, "setsar=2") + QStringList{ QStringLiteral("-c:v"), QStringLiteral("libx264"),
-            QStringLiteral("-preset"), QStringLiteral("veryfast"), QStringLiteral("-profile:v"), QStringLiteral("high10"),
-            QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p10le") } + aac() + QStringList{ out(TestClips::Anamorphic) },
-        common + source(24) + asp() + mp3() + QStringList{ out(TestClips::AspInMkv24) },
+    const QList<QStringList> commands {
+        common + source(25) + h264() + aac() + QStringList { out(TestClips::Mp4H264Aac) },
+        common + source(25)
+            + QStringList { QStringLiteral("-i"), srt, QStringLiteral("-map"), QStringLiteral("0"),
+                QStringLiteral("-map"), QStringLiteral("1"), QStringLiteral("-map"), QStringLiteral("2"),
+                QStringLiteral("-c:s"), QStringLiteral("srt") }
+            + h264() + mp3() + QStringList { out(TestClips::MkvH264Mp3Srt) },
+        common + source(25) + asp() + mp3() + QStringList { out(TestClips::AviAspMp3) },
+        common + source(25, "setsar=2")
+            + QStringList { QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+                QStringLiteral("veryfast"), QStringLiteral("-profile:v"), QStringLiteral("high10"),
+                QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p10le") }
+            + aac() + QStringList { out(TestClips::Anamorphic) },
+        common + source(24) + asp() + mp3() + QStringList { out(TestClips::AspInMkv24) },
     };
     for (const QStringList &arguments : commands) {
         if (!TestClips::run(QStringLiteral("ffmpeg"), arguments))
@@ -89,7 +95,8 @@ bool TestClips::run(const QString &program, const QStringList &arguments, QByteA
 {
     QProcess process;
     process.start(program, arguments);
-    const bool ok = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    const bool ok = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0;
     if (output)
         *output = process.readAllStandardOutput();
     // The tools talk a lot on stderr; only a failure's words are worth showing.
@@ -102,8 +109,9 @@ QByteArray TestClips::probeJson(const QString &file, const QStringList &extra)
 {
     QByteArray json;
     run(QStringLiteral("ffprobe"),
-        QStringList{ QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"), QStringLiteral("json"),
-            QStringLiteral("-show_format"), QStringLiteral("-show_streams") } + extra + QStringList{ file },
+        QStringList { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"),
+            QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams") }
+            + extra + QStringList { file },
         &json);
     return json;
 }

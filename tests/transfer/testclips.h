@@ -15,7 +15,12 @@ inline void PrintTo(const QString &text, std::ostream *os)
 }
 inline void PrintTo(const QStringList &list, std::ostream *os)
 {
-    *os << '[' << list.join(QStringLiteral("\", \"")).prepend(QLatin1Char('"')).append(QLatin1Char('"')).toStdString() << ']';
+    *os << '['
+        << list.join(QStringLiteral("\", \""))
+               .prepend(QLatin1Char('"'))
+               .append(QLatin1Char('"'))
+               .toStdString()
+        << ']';
 }
 QT_END_NAMESPACE
 

@@ -99,7 +99,8 @@ QStringList entries(const QString &folder)
 double rate(const QString &text)
 {
     const QStringList parts = text.split(QLatin1Char('/'));
-    return parts.size() == 2 && parts[1].toDouble() > 0 ? parts[0].toDouble() / parts[1].toDouble() : text.toDouble();
+    return parts.size() == 2 && parts[1].toDouble() > 0 ? parts[0].toDouble() / parts[1].toDouble()
+                                                        : text.toDouble();
 }
 
 // The longest run of B-frames and the most video bits in any one second.
@@ -107,9 +108,10 @@ void videoRhythm(const QString &file, int *bRun, double *peakBitsPerSecond)
 {
     QByteArray json;
     ASSERT_TRUE(TestClips::run(QStringLiteral("ffprobe"),
-        { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"), QStringLiteral("v:0"),
-            QStringLiteral("-show_frames"), QStringLiteral("-show_entries"), QStringLiteral("frame=pict_type,pkt_size,pts_time"),
-            QStringLiteral("-print_format"), QStringLiteral("json"), file },
+        { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+            QStringLiteral("v:0"), QStringLiteral("-show_frames"), QStringLiteral("-show_entries"),
+            QStringLiteral("frame=pict_type,pkt_size,pts_time"), QStringLiteral("-print_format"),
+            QStringLiteral("json"), file },
         &json));
     const QJsonArray frames = QJsonDocument::fromJson(json).object().value(QLatin1String("frames")).toArray();
     int run = 0;
@@ -143,7 +145,8 @@ QStringList topBoxes(const QString &file)
         const QByteArray head = in.read(8);
         if (head.size() < 8)
             break;
-        const quint64 size = quint32(uchar(head[0])) << 24 | quint32(uchar(head[1])) << 16 | quint32(uchar(head[2])) << 8 | uchar(head[3]);
+        const quint64 size = quint32(uchar(head[0])) << 24 | quint32(uchar(head[1])) << 16
+            | quint32(uchar(head[2])) << 8 | uchar(head[3]);
         boxes << QString::fromLatin1(head.mid(4, 4));
         if (size < 8 || !in.seek(in.pos() + qint64(size) - 8))
             break;
@@ -157,7 +160,8 @@ void checkPlays(const QString &file, int type)
     const QJsonObject probe = QJsonDocument::fromJson(TestClips::probeJson(file)).object();
     const QJsonArray streams = probe.value(QLatin1String("streams")).toArray();
     ASSERT_FALSE(streams.isEmpty());
-    const QString format = probe.value(QLatin1String("format")).toObject().value(QLatin1String("format_name")).toString();
+    const QString format
+        = probe.value(QLatin1String("format")).toObject().value(QLatin1String("format_name")).toString();
     for (const QJsonValue &value : streams) {
         const QJsonObject stream = value.toObject();
         const QString kind = stream.value(QLatin1String("codec_type")).toString();
@@ -171,7 +175,8 @@ void checkPlays(const QString &file, int type)
                 EXPECT_EQ(format, QStringLiteral("avi"));
                 EXPECT_EQ(codec, QStringLiteral("mpeg4"));
                 EXPECT_EQ(stream.value(QLatin1String("codec_tag_string")).toString(), QStringLiteral("DX50"));
-                EXPECT_TRUE((width <= 720 && height <= 576 && fps <= 25.01) || (width <= 720 && height <= 480 && fps <= 30.01));
+                EXPECT_TRUE((width <= 720 && height <= 576 && fps <= 25.01)
+                    || (width <= 720 && height <= 480 && fps <= 30.01));
                 int bRun = 0;
                 double peak = 0;
                 videoRhythm(file, &bRun, &peak);
@@ -179,11 +184,12 @@ void checkPlays(const QString &file, int type)
                 EXPECT_LE(peak, 4854000.0);
             } else {
                 EXPECT_EQ(codec, QStringLiteral("h264"));
-                EXPECT_TRUE(QStringList({ QStringLiteral("Constrained Baseline"), QStringLiteral("Baseline"), QStringLiteral("Main"),
-                                            QStringLiteral("High") })
+                EXPECT_TRUE(QStringList({ QStringLiteral("Constrained Baseline"), QStringLiteral("Baseline"),
+                                            QStringLiteral("Main"), QStringLiteral("High") })
                                 .contains(stream.value(QLatin1String("profile")).toString()));
                 EXPECT_LE(stream.value(QLatin1String("level")).toInt(), type == 3 ? 40 : 41);
-                EXPECT_TRUE((width <= 1920 && height <= 1080 && fps <= 30.01) || (width <= 1280 && height <= 720 && fps <= 60.01));
+                EXPECT_TRUE((width <= 1920 && height <= 1080 && fps <= 30.01)
+                    || (width <= 1280 && height <= 720 && fps <= 60.01));
             }
         } else if (kind == QLatin1String("audio")) {
             EXPECT_LE(stream.value(QLatin1String("channels")).toInt(), 2);
@@ -198,14 +204,18 @@ void checkPlays(const QString &file, int type)
         }
     }
     if (format.contains(QLatin1String("mp4"))) {
-        EXPECT_GT(topBoxes(file).indexOf(QStringLiteral("moov")), topBoxes(file).indexOf(QStringLiteral("mdat")));
+        EXPECT_GT(
+            topBoxes(file).indexOf(QStringLiteral("moov")), topBoxes(file).indexOf(QStringLiteral("mdat")));
     }
 }
 
 class TransferEngineTest : public testing::Test
 {
 protected:
-    static void SetUpTestSuite() { ASSERT_FALSE(TestClips::folder().isEmpty()) << "ffmpeg could not make the test clips"; }
+    static void SetUpTestSuite()
+    {
+        ASSERT_FALSE(TestClips::folder().isEmpty()) << "ffmpeg could not make the test clips";
+    }
     QTemporaryDir m_dir;
 };
 
@@ -256,14 +266,18 @@ TEST_F(TransferEngineTest, BadFilesFailAloneAndTheOthersArrive)
     file.close();
     const QString out = m_dir.filePath(QStringLiteral("out"));
     QDir().mkpath(out);
-    const Outcome run = transfer(toFolder(2, { m_dir.filePath(QStringLiteral("missing.mp4")), text, m_dir.path(), TestClips::path(TestClips::Mp4H264Aac) }, out));
+    const Outcome run = transfer(toFolder(2,
+        { m_dir.filePath(QStringLiteral("missing.mp4")), text, m_dir.path(),
+            TestClips::path(TestClips::Mp4H264Aac) },
+        out));
     EXPECT_FALSE(run.allArrived);
     ASSERT_EQ(run.items.size(), 4);
     EXPECT_EQ(run.items[0].error, QStringLiteral("the source does not exist"));
-    EXPECT_TRUE(run.items[1].error.startsWith(QStringLiteral("not a video: "))) << run.items[1].error.toStdString();
+    EXPECT_TRUE(run.items[1].error.startsWith(QStringLiteral("not a video: ")))
+        << run.items[1].error.toStdString();
     EXPECT_EQ(run.items[2].error, QStringLiteral("not a video: not a file"));
     EXPECT_EQ(run.items[3].state, TransferItem::Arrived);
-    EXPECT_EQ(entries(out), QStringList{ QStringLiteral("clip.mp4") });
+    EXPECT_EQ(entries(out), QStringList { QStringLiteral("clip.mp4") });
 }
 
 // Stand-ins for ffmpeg that write a part and then end badly.
@@ -291,10 +305,12 @@ TEST_F(TransferEngineTest, CancelCrashKillAndFailureLeaveNothing)
         const char *error;
     };
     const Row rows[] = {
-        { "exits", "echo 'Conversion failed!' >&2; exit 1", false, TransferItem::Failed, "ffmpeg failed (exit 1): Conversion failed!" },
+        { "exits", "echo 'Conversion failed!' >&2; exit 1", false, TransferItem::Failed,
+            "ffmpeg failed (exit 1): Conversion failed!" },
         { "killed", "kill -9 $$", false, TransferItem::Failed, "ffmpeg ended abnormally" },
         { "crashes", "kill -SEGV $$", false, TransferItem::Failed, "ffmpeg ended abnormally" },
-        { "full", "echo 'Error: No space left on device' >&2; exit 1", false, TransferItem::Failed, "the destination is full" },
+        { "full", "echo 'Error: No space left on device' >&2; exit 1", false, TransferItem::Failed,
+            "the destination is full" },
         { "waits", "exec sleep 60", true, TransferItem::Cancelled, "" },
         { "deaf", "trap '' TERM; sleep 60; sleep 60", true, TransferItem::Cancelled, "" },
     };
@@ -304,7 +320,9 @@ TEST_F(TransferEngineTest, CancelCrashKillAndFailureLeaveNothing)
         const QString out = m_dir.filePath(QLatin1String(row.name));
         QDir().mkpath(out);
         qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.path(), row.name, row.ending).toLocal8Bit());
-        const Outcome run = transfer(toFolder(3, { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) }, out),
+        const Outcome run = transfer(
+            toFolder(3, { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) },
+                out),
             row.cancel ? 300 : 0, 300);
         qunsetenv("KAVO_FFMPEG");
         ASSERT_EQ(run.items.size(), 2);
@@ -312,22 +330,27 @@ TEST_F(TransferEngineTest, CancelCrashKillAndFailureLeaveNothing)
         EXPECT_EQ(run.items[0].error, QLatin1String(row.error));
         // After a cancel nothing more starts; after a failure the copy goes on.
         EXPECT_EQ(run.items[1].state, row.cancel ? TransferItem::Cancelled : TransferItem::Arrived);
-        EXPECT_EQ(entries(out), row.cancel ? QStringList() : QStringList{ QStringLiteral("clip.mp4") });
+        EXPECT_EQ(entries(out), row.cancel ? QStringList() : QStringList { QStringLiteral("clip.mp4") });
     }
 }
 
 TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
 {
     const QString out = m_dir.path();
-    for (const char *name : { ".old.mp4.kavo-part", ".busy.mp4.kavo-part", "kept.kavo-part", ".other.part" }) {
+    for (const char *name :
+        { ".old.mp4.kavo-part", ".busy.mp4.kavo-part", "kept.kavo-part", ".other.part" }) {
         QFile file(m_dir.filePath(QLatin1String(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    const int busy = ::open(QFile::encodeName(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part"))).constData(), O_RDONLY | O_CLOEXEC);
+    const int busy
+        = ::open(QFile::encodeName(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part"))).constData(),
+            O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(busy, LOCK_EX), 0);
     EXPECT_EQ(PartFile::sweep(out), 1);
     ::close(busy);
-    EXPECT_EQ(entries(out), (QStringList{ QStringLiteral(".busy.mp4.kavo-part"), QStringLiteral(".other.part"), QStringLiteral("kept.kavo-part") }));
+    EXPECT_EQ(entries(out),
+        (QStringList { QStringLiteral(".busy.mp4.kavo-part"), QStringLiteral(".other.part"),
+            QStringLiteral("kept.kavo-part") }));
 }
 
 TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
@@ -336,8 +359,9 @@ TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
     const QString source = m_dir.filePath(QStringLiteral("source/clip.avi"));
     QDir().mkpath(m_dir.filePath(QStringLiteral("source")));
     ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
-        { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), TestClips::path(TestClips::AviAspMp3),
-            QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-vtag"), QStringLiteral("DX50"), QStringLiteral("-g"), QStringLiteral("1"),
+        { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
+            TestClips::path(TestClips::AviAspMp3), QStringLiteral("-c:v"), QStringLiteral("mpeg4"),
+            QStringLiteral("-vtag"), QStringLiteral("DX50"), QStringLiteral("-g"), QStringLiteral("1"),
             QStringLiteral("-c:a"), QStringLiteral("copy"), source }));
     TransferRequest request = toFolder(0, { source }, m_dir.path());
     request.partBytes = QFileInfo(source).size() / 2;
@@ -362,7 +386,8 @@ TEST_F(TransferEngineTest, DiskFullOnASmallTmpfs)
     if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=16k") != 0)
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
     // The AVI is copied (and does not fit); the MP4 is converted (and does not fit either).
-    const Outcome run = transfer(toFolder(0, { TestClips::path(TestClips::AviAspMp3), TestClips::path(TestClips::AspInMkv24) }, mountPoint));
+    const Outcome run = transfer(toFolder(
+        0, { TestClips::path(TestClips::AviAspMp3), TestClips::path(TestClips::AspInMkv24) }, mountPoint));
     const QStringList left = entries(mountPoint);
     ::umount(QFile::encodeName(mountPoint).constData());
     ASSERT_EQ(run.items.size(), 2);
@@ -377,7 +402,8 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
     const QString mountPoint = m_dir.filePath(QStringLiteral("fat"));
     QDir().mkpath(mountPoint);
     if (!TestClips::run(QStringLiteral("mkfs.fat"), { QStringLiteral("-C"), image, QStringLiteral("8192") })
-        || !TestClips::run(QStringLiteral("fusefat"), { QStringLiteral("-o"), QStringLiteral("rw+"), image, mountPoint }))
+        || !TestClips::run(
+            QStringLiteral("fusefat"), { QStringLiteral("-o"), QStringLiteral("rw+"), image, mountPoint }))
         GTEST_SKIP() << "no FAT volume through fusefat here";
     ASSERT_TRUE(TargetNames::isFat32(TargetNames::fileSystemType(mountPoint)));
     QFile existing(mountPoint + QStringLiteral("/MOVIE_ ONE.mp4"));
@@ -388,16 +414,22 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
     QDir().mkpath(sources + QStringLiteral("/b"));
     QFile::copy(TestClips::path(TestClips::Mp4H264Aac), sources + QStringLiteral("/a/movie: one.mp4"));
     QFile::copy(TestClips::path(TestClips::Mp4H264Aac), sources + QStringLiteral("/b/Movie? One..mp4"));
-    const Outcome run = transfer(toFolder(1, { sources + QStringLiteral("/a/movie: one.mp4"), sources + QStringLiteral("/b/Movie? One..mp4") }, mountPoint));
+    const Outcome run = transfer(toFolder(1,
+        { sources + QStringLiteral("/a/movie: one.mp4"), sources + QStringLiteral("/b/Movie? One..mp4") },
+        mountPoint));
     const QStringList names = entries(mountPoint);
     TestClips::run(QStringLiteral("fusermount"), { QStringLiteral("-u"), mountPoint });
     // What is on the volume, read past the FUSE driver.
     QByteArray listing;
-    if (TestClips::run(QStringLiteral("mdir"), { QStringLiteral("-b"), QStringLiteral("-i"), image, QStringLiteral("::") }, &listing)) {
-        EXPECT_EQ(QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 3) << listing.constData();
+    if (TestClips::run(QStringLiteral("mdir"),
+            { QStringLiteral("-b"), QStringLiteral("-i"), image, QStringLiteral("::") }, &listing)) {
+        EXPECT_EQ(QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 3)
+            << listing.constData();
     }
     EXPECT_TRUE(run.allArrived);
-    EXPECT_EQ(names, (QStringList{ QStringLiteral("MOVIE_ ONE.mp4"), QStringLiteral("Movie_ One (3).mp4"), QStringLiteral("movie_ one (2).mp4") }));
+    EXPECT_EQ(names,
+        (QStringList { QStringLiteral("MOVIE_ ONE.mp4"), QStringLiteral("Movie_ One (3).mp4"),
+            QStringLiteral("movie_ one (2).mp4") }));
 }
 
 } // namespace
@@ -407,11 +439,11 @@ namespace {
 QStringList isoFiles(const QString &iso, bool joliet)
 {
     QByteArray listing;
-    QStringList arguments{ QStringLiteral("-no_rc") };
+    QStringList arguments { QStringLiteral("-no_rc") };
     if (joliet)
         arguments << QStringLiteral("-rockridge") << QStringLiteral("off");
-    arguments << QStringLiteral("-indev") << iso << QStringLiteral("-find") << QStringLiteral("/") << QStringLiteral("-type")
-              << QStringLiteral("f");
+    arguments << QStringLiteral("-indev") << iso << QStringLiteral("-find") << QStringLiteral("/")
+              << QStringLiteral("-type") << QStringLiteral("f");
     TestClips::run(QStringLiteral("xorriso"), arguments, &listing);
     QStringList files = QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (QString &file : files)
@@ -424,7 +456,8 @@ TEST_F(TransferEngineTest, DiscImageListsBackWithChecksumsAndShortNames)
 {
     const QString sources = m_dir.filePath(QStringLiteral("sources"));
     QDir().mkpath(sources);
-    const QString longName = sources + QLatin1Char('/') + QString(80, QLatin1Char('L')) + QStringLiteral(".mp4");
+    const QString longName
+        = sources + QLatin1Char('/') + QString(80, QLatin1Char('L')) + QStringLiteral(".mp4");
     ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), longName));
     const QString out = m_dir.filePath(QStringLiteral("out"));
     QDir().mkpath(out);
@@ -433,23 +466,26 @@ TEST_F(TransferEngineTest, DiscImageListsBackWithChecksumsAndShortNames)
     request.burn = true;
     request.isoPath = out + QStringLiteral("/disc.iso");
     request.disc = DiscSize::Cd;
-    request.files = QStringList{ TestClips::path(TestClips::Mp4H264Aac), TestClips::path(TestClips::MkvH264Mp3Srt), longName };
+    request.files = QStringList { TestClips::path(TestClips::Mp4H264Aac),
+        TestClips::path(TestClips::MkvH264Mp3Srt), longName };
     const Outcome run = transfer(request);
     ASSERT_TRUE(run.allArrived) << run.runError.toStdString();
-    EXPECT_EQ(entries(out), QStringList{ QStringLiteral("disc.iso") }); // no part, no staging folder
-    const QStringList expected{ QString(60, QLatin1Char('L')) + QStringLiteral(".mp4"), QStringLiteral("clip with subtitles.mkv"),
-        QStringLiteral("clip.mp4") };
+    EXPECT_EQ(entries(out), QStringList { QStringLiteral("disc.iso") }); // no part, no staging folder
+    const QStringList expected { QString(60, QLatin1Char('L')) + QStringLiteral(".mp4"),
+        QStringLiteral("clip with subtitles.mkv"), QStringLiteral("clip.mp4") };
     EXPECT_EQ(isoFiles(request.isoPath, false), expected);
     EXPECT_EQ(isoFiles(request.isoPath, true), expected);
     QByteArray check;
     EXPECT_TRUE(TestClips::run(QStringLiteral("xorriso"),
-        { QStringLiteral("-no_rc"), QStringLiteral("-md5"), QStringLiteral("on"), QStringLiteral("-indev"), request.isoPath,
-            QStringLiteral("-check_md5_r"), QStringLiteral("SORRY"), QStringLiteral("/"), QStringLiteral("--") },
+        { QStringLiteral("-no_rc"), QStringLiteral("-md5"), QStringLiteral("on"), QStringLiteral("-indev"),
+            request.isoPath, QStringLiteral("-check_md5_r"), QStringLiteral("SORRY"), QStringLiteral("/"),
+            QStringLiteral("--") },
         &check));
     const QString extracted = m_dir.filePath(QStringLiteral("extracted.mp4"));
     ASSERT_TRUE(TestClips::run(QStringLiteral("xorriso"),
-        { QStringLiteral("-no_rc"), QStringLiteral("-osirrox"), QStringLiteral("on"), QStringLiteral("-indev"), request.isoPath,
-            QStringLiteral("-extract"), QStringLiteral("/clip.mp4"), extracted }));
+        { QStringLiteral("-no_rc"), QStringLiteral("-osirrox"), QStringLiteral("on"),
+            QStringLiteral("-indev"), request.isoPath, QStringLiteral("-extract"),
+            QStringLiteral("/clip.mp4"), extracted }));
     QFile source(TestClips::path(TestClips::Mp4H264Aac));
     QFile copy(extracted);
     ASSERT_TRUE(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
@@ -469,7 +505,7 @@ TEST_F(TransferEngineTest, DiscThatCannotHoldItIsRefusedBeforeAnyWork)
     request.burn = true;
     request.isoPath = out + QStringLiteral("/disc.iso");
     request.disc = DiscSize::Cd;
-    request.files = QStringList{ big, TestClips::path(TestClips::AviAspMp3) };
+    request.files = QStringList { big, TestClips::path(TestClips::AviAspMp3) };
     const Outcome run = transfer(request);
     EXPECT_FALSE(run.allArrived);
     EXPECT_TRUE(run.runError.contains(QStringLiteral("does not fit on a CD"))) << run.runError.toStdString();

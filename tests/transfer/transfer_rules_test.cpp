@@ -32,14 +32,20 @@ const DecisionRow DecisionTable[] = {
     { TestClips::Mp4H264Aac, 2, TransferAction::Copy, "MP4 with H.264 High@1.1 and AAC plays as it is" },
     { TestClips::Mp4H264Aac, 3, TransferAction::Copy, "MP4 with H.264 High@1.1 and AAC plays as it is" },
     { TestClips::MkvH264Mp3Srt, 0, TransferAction::Transcode, "H.264 High@1.1 video is not MPEG-4 ASP" },
-    { TestClips::MkvH264Mp3Srt, 1, TransferAction::Remux, "MP3 audio is not AAC: audio re-encoded; the video is kept" },
-    { TestClips::MkvH264Mp3Srt, 2, TransferAction::Remux, "MP3 audio is not AAC: audio re-encoded; the video is kept" },
+    { TestClips::MkvH264Mp3Srt, 1, TransferAction::Remux,
+        "MP3 audio is not AAC: audio re-encoded; the video is kept" },
+    { TestClips::MkvH264Mp3Srt, 2, TransferAction::Remux,
+        "MP3 audio is not AAC: audio re-encoded; the video is kept" },
     { TestClips::MkvH264Mp3Srt, 3, TransferAction::Remux,
         "Matroska is not played; MP3 audio is not AAC: audio re-encoded; the video is kept" },
-    { TestClips::AviAspMp3, 0, TransferAction::Copy, "AVI with MPEG-4 Part 2 Advanced Simple Profile and MP3 plays as it is" },
-    { TestClips::AviAspMp3, 1, TransferAction::Transcode, "MPEG-4 Part 2 Advanced Simple Profile video is not H.264" },
-    { TestClips::AviAspMp3, 2, TransferAction::Transcode, "MPEG-4 Part 2 Advanced Simple Profile video is not H.264" },
-    { TestClips::AviAspMp3, 3, TransferAction::Transcode, "MPEG-4 Part 2 Advanced Simple Profile video is not H.264" },
+    { TestClips::AviAspMp3, 0, TransferAction::Copy,
+        "AVI with MPEG-4 Part 2 Advanced Simple Profile and MP3 plays as it is" },
+    { TestClips::AviAspMp3, 1, TransferAction::Transcode,
+        "MPEG-4 Part 2 Advanced Simple Profile video is not H.264" },
+    { TestClips::AviAspMp3, 2, TransferAction::Transcode,
+        "MPEG-4 Part 2 Advanced Simple Profile video is not H.264" },
+    { TestClips::AviAspMp3, 3, TransferAction::Transcode,
+        "MPEG-4 Part 2 Advanced Simple Profile video is not H.264" },
 };
 
 TEST(TransferDecision, GeneratedSourcesAgainstEveryProfile)
@@ -66,8 +72,9 @@ QByteArray probeJson(const char *format, const char *video, const char *audio, c
         .toUtf8();
 }
 
-const char H264Hd[] = "\"codec_name\":\"h264\",\"profile\":\"High\",\"level\":40,\"width\":1920,\"height\":1080,"
-                      "\"pix_fmt\":\"yuv420p\",\"avg_frame_rate\":\"%1\",\"bit_rate\":\"8000000\"";
+const char H264Hd[]
+    = "\"codec_name\":\"h264\",\"profile\":\"High\",\"level\":40,\"width\":1920,\"height\":1080,"
+      "\"pix_fmt\":\"yuv420p\",\"avg_frame_rate\":\"%1\",\"bit_rate\":\"8000000\"";
 const char Aac[] = "\"codec_name\":\"aac\",\"profile\":\"LC\",\"channels\":2";
 
 TEST(TransferDecision, LimitsNamedInTheReason)
@@ -86,14 +93,16 @@ TEST(TransferDecision, LimitsNamedInTheReason)
         { probeJson("mov,mp4", hd60, Aac), 1, TransferAction::Transcode,
             "1920\u00d71080 at 60 fps is over 1920\u00d71080 at 30 fps and 1280\u00d7720 at 60 fps" },
         { probeJson("mov,mp4", level41, Aac), 3, TransferAction::Transcode, "H.264 level 4.1 is over 4.0" },
-        { probeJson("mov,mp4", level41, Aac), 2, TransferAction::Copy, "MP4 with H.264 High@4.1 and AAC plays as it is" },
+        { probeJson("mov,mp4", level41, Aac), 2, TransferAction::Copy,
+            "MP4 with H.264 High@4.1 and AAC plays as it is" },
         { probeJson("mov,mp4", hd25, "\"codec_name\":\"ac3\",\"channels\":6"), 1, TransferAction::Copy,
             "MP4 with H.264 High@4.0 and AC-3 plays as it is" },
         { probeJson("mov,mp4", hd25, "\"codec_name\":\"ac3\",\"channels\":6"), 3, TransferAction::Remux,
             "AC-3 audio is not AAC: audio re-encoded; the video is kept" },
         { probeJson("mov,mp4", hd25, "\"codec_name\":\"aac\",\"profile\":\"LC\",\"channels\":6"), 2,
             TransferAction::Remux, "6 channels are more than stereo: audio re-encoded; the video is kept" },
-        { probeJson("mpegts", hd25, Aac), 2, TransferAction::Copy, "MPEG-TS with H.264 High@4.0 and AAC plays as it is" },
+        { probeJson("mpegts", hd25, Aac), 2, TransferAction::Copy,
+            "MPEG-TS with H.264 High@4.0 and AAC plays as it is" },
         { probeJson("avi", hd25, Aac), 2, TransferAction::Remux, "AVI is not played; the video is kept" },
         { probeJson("avi",
               "\"codec_name\":\"mpeg4\",\"profile\":\"Advanced Simple Profile\",\"width\":640,\"height\":480,"
@@ -115,31 +124,34 @@ TEST(TransferDecision, LimitsNamedInTheReason)
 
 TEST(TransferDecision, SubtitlesGoWhereTheContainerCarriesThem)
 {
-    const QByteArray json = probeJson("matroska,webm", QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1(),
-        "\"codec_name\":\"mp3\",\"channels\":2",
-        ",{\"codec_type\":\"subtitle\",\"codec_name\":\"hdmv_pgs_subtitle\"},"
-        "{\"codec_type\":\"subtitle\",\"codec_name\":\"subrip\"}");
+    const QByteArray json
+        = probeJson("matroska,webm", QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1(),
+            "\"codec_name\":\"mp3\",\"channels\":2",
+            ",{\"codec_type\":\"subtitle\",\"codec_name\":\"hdmv_pgs_subtitle\"},"
+            "{\"codec_type\":\"subtitle\",\"codec_name\":\"subrip\"}");
     MediaProbe probe;
     QString error;
     ASSERT_TRUE(MediaProbe::fromJson(json, &probe, &error));
     const TransferDecision ps3 = decide(probe, *deviceProfile(3)); // into MP4
-    EXPECT_EQ(ps3.subtitles, QVector<int>{ 1 });
+    EXPECT_EQ(ps3.subtitles, QVector<int> { 1 });
     EXPECT_EQ(ps3.subtitleCodec, QStringLiteral("mov_text"));
-    EXPECT_EQ(ps3.notes, QStringList{ QStringLiteral("image subtitles left out: not burned in, MP4 cannot carry them") });
+    EXPECT_EQ(ps3.notes,
+        QStringList { QStringLiteral("image subtitles left out: not burned in, MP4 cannot carry them") });
     const TransferDecision tv = decide(probe, *deviceProfile(2)); // stays Matroska
-    EXPECT_EQ(tv.subtitles, (QVector<int>{ 0, 1 }));
-    EXPECT_EQ(tv.notes, QStringList{ QStringLiteral("image subtitles carried as they are: not burned in") });
+    EXPECT_EQ(tv.subtitles, (QVector<int> { 0, 1 }));
+    EXPECT_EQ(tv.notes, QStringList { QStringLiteral("image subtitles carried as they are: not burned in") });
     const TransferDecision dvd = decide(probe, *deviceProfile(0)); // into AVI
     EXPECT_TRUE(dvd.subtitles.isEmpty());
-    EXPECT_EQ(dvd.notes, QStringList{ QStringLiteral("subtitles left out: not burned in, AVI cannot carry them") });
+    EXPECT_EQ(dvd.notes,
+        QStringList { QStringLiteral("subtitles left out: not burned in, AVI cannot carry them") });
 }
 
 TEST(TransferDecision, NotAVideo)
 {
     MediaProbe probe;
     QString error;
-    EXPECT_FALSE(MediaProbe::fromJson("{\"streams\":[{\"codec_type\":\"audio\",\"codec_name\":\"mp3\"}],\"format\":{}}",
-        &probe, &error));
+    EXPECT_FALSE(MediaProbe::fromJson(
+        "{\"streams\":[{\"codec_type\":\"audio\",\"codec_name\":\"mp3\"}],\"format\":{}}", &probe, &error));
     EXPECT_EQ(error, QStringLiteral("not a video: no picture stream"));
     EXPECT_FALSE(MediaProbe::fromJson("garbage", &probe, &error));
 }
@@ -151,7 +163,8 @@ TEST(TransferArguments, AnamorphicTranscodeSquaresFirstAndAviGetsTheRate)
     const TransferDecision decision = decide(probe, *deviceProfile(0));
     const QStringList args = transferArguments(decision, { QStringLiteral("in"), QStringLiteral("out") });
     const QString filter = args.at(args.indexOf(QStringLiteral("-vf")) + 1);
-    EXPECT_TRUE(filter.startsWith(QStringLiteral("scale=trunc(iw*sar/2)*2:ih,setsar=1,scale="))) << filter.toStdString();
+    EXPECT_TRUE(filter.startsWith(QStringLiteral("scale=trunc(iw*sar/2)*2:ih,setsar=1,scale=")))
+        << filter.toStdString();
     EXPECT_EQ(args.at(args.indexOf(QStringLiteral("-r")) + 1), QStringLiteral("25/1"));
     EXPECT_EQ(args.at(args.indexOf(QStringLiteral("-vtag")) + 1), QStringLiteral("DX50"));
     EXPECT_FALSE(args.join(QLatin1Char(' ')).contains(QStringLiteral("faststart")));
@@ -205,10 +218,10 @@ TEST(TargetNames, RulesForFatAsciiAndJoliet)
         TargetNames::Rules rules;
         const char *expected;
     };
-    const TargetNames::Rules fat{ true, false, 255, false };
-    const TargetNames::Rules dvd{ true, true, 64, false };
-    const TargetNames::Rules joliet{ false, false, 64, true };
-    const TargetNames::Rules plain{};
+    const TargetNames::Rules fat { true, false, 255, false };
+    const TargetNames::Rules dvd { true, true, 64, false };
+    const TargetNames::Rules joliet { false, false, 64, true };
+    const TargetNames::Rules plain {};
     const Row rows[] = {
         { "a\\b/c:d*e?f\"g<h>i|j.mp4", fat, "a_b_c_d_e_f_g_h_i_j.mp4" },
         { "ends in dot. .mp4", fat, "ends in dot.mp4" },
@@ -232,15 +245,17 @@ TEST(TargetNames, RulesForFatAsciiAndJoliet)
 
 TEST(TargetNames, NamesThatDifferOnlyByCaseNeverMeetOnFat)
 {
-    QSet<QString> fat{ TargetNames::key(QStringLiteral("Movie.mp4"), true) };
+    QSet<QString> fat { TargetNames::key(QStringLiteral("Movie.mp4"), true) };
     EXPECT_EQ(TargetNames::unique(QStringLiteral("MOVIE.MP4"), &fat, true), QStringLiteral("MOVIE (2).MP4"));
     EXPECT_EQ(TargetNames::unique(QStringLiteral("movie.mp4"), &fat, true), QStringLiteral("movie (3).mp4"));
     EXPECT_EQ(TargetNames::unique(QStringLiteral("other.mp4"), &fat, true), QStringLiteral("other.mp4"));
-    QSet<QString> ext4{ TargetNames::key(QStringLiteral("Movie.mp4"), false) };
+    QSet<QString> ext4 { TargetNames::key(QStringLiteral("Movie.mp4"), false) };
     EXPECT_EQ(TargetNames::unique(QStringLiteral("movie.mp4"), &ext4, false), QStringLiteral("movie.mp4"));
-    EXPECT_EQ(TargetNames::unique(QStringLiteral("Movie.mp4"), &ext4, false), QStringLiteral("Movie (2).mp4"));
-    QSet<QString> short64{ QString(60, QLatin1Char('x')) + QStringLiteral(".avi") };
-    EXPECT_EQ(TargetNames::unique(QString(60, QLatin1Char('x')) + QStringLiteral(".avi"), &short64, false, 64),
+    EXPECT_EQ(
+        TargetNames::unique(QStringLiteral("Movie.mp4"), &ext4, false), QStringLiteral("Movie (2).mp4"));
+    QSet<QString> short64 { QString(60, QLatin1Char('x')) + QStringLiteral(".avi") };
+    EXPECT_EQ(
+        TargetNames::unique(QString(60, QLatin1Char('x')) + QStringLiteral(".avi"), &short64, false, 64),
         QString(56, QLatin1Char('x')) + QStringLiteral(" (2).avi"));
     EXPECT_TRUE(TargetNames::isFat32("vfat"));
     EXPECT_TRUE(TargetNames::isFat32("fuse.fusefat"));
@@ -264,11 +279,9 @@ TEST(SizePlan, Fat32LimitAndDvdParts)
     const qint64 gib = Q_INT64_C(1) << 30;
     const Row rows[] = {
         { 1, 5 * gib, false, true, 1 }, // not FAT: no limit
-        { 1, 5 * gib, true, false, 1 },
-        { 1, Fat32MaxFile, true, true, 1 },
+        { 1, 5 * gib, true, false, 1 }, { 1, Fat32MaxFile, true, true, 1 },
         { 3, 5 * gib, false, false, 1 }, // reads FAT32 only
-        { 0, gib - 1, false, true, 1 },
-        { 0, 3 * gib, true, true, 4 },
+        { 0, gib - 1, false, true, 1 }, { 0, 3 * gib, true, true, 4 },
         { 0, 6 * gib, true, true, 8 }, // parts are below FAT32's limit too
     };
     for (const Row &row : rows) {
