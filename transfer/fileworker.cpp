@@ -76,11 +76,11 @@ void FileWorker::copy(const QString &source, int partDescriptor)
     });
 }
 
-void FileWorker::commit(const QStringList &parts, const QStringList &finals)
+void FileWorker::commit(const QStringList &parts, const QStringList &finals, bool replace)
 {
-    m_thread = std::thread([this, parts, finals] {
+    m_thread = std::thread([this, parts, finals, replace] {
         QString error;
-        const bool ok = PartFile::commit(parts, finals, &error);
+        const bool ok = PartFile::commit(parts, finals, replace, &error);
         report(ok, error);
     });
 }

@@ -21,7 +21,7 @@ public:
     ~FileWorker() override; // cancels and waits for the thread
 
     void copy(const QString &source, int partDescriptor);
-    void commit(const QStringList &parts, const QStringList &finals);
+    void commit(const QStringList &parts, const QStringList &finals, bool replace);
     void cancel() { m_cancelled = true; }
     qint64 bytesDone() const { return m_bytes; }
     qint64 bytesTotal() const { return m_total; }

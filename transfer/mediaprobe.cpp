@@ -65,6 +65,7 @@ bool MediaProbe::fromJson(const QByteArray &json, MediaProbe *out, QString *erro
             != 0;
         if (type == QLatin1String("video") && !cover && !probe.hasVideo) {
             probe.hasVideo = true;
+            probe.video.index = stream.value(QLatin1String("index")).toInt();
             Video &video = probe.video;
             video.codec = codec;
             video.profile = stream.value(QLatin1String("profile")).toString();

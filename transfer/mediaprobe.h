@@ -13,6 +13,7 @@ struct MediaProbe
 {
     struct Video
     {
+        int index = 0; // among all the file's streams: a cover picture may come first
         QString codec; // ffprobe's codec_name: "h264", "mpeg4", "hevc"
         QString profile; // "High", "Advanced Simple Profile"
         int level = 0; // H.264: times ten

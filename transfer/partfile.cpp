@@ -4,9 +4,11 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Zarnet {
@@ -71,7 +73,7 @@ void PartFile::release()
     m_path.clear();
 }
 
-bool PartFile::commit(const QStringList &parts, const QStringList &finals, QString *error)
+bool PartFile::commit(const QStringList &parts, const QStringList &finals, bool replace, QString *error)
 {
     int code = 0;
     for (const QString &part : parts) {
@@ -81,9 +83,26 @@ bool PartFile::commit(const QStringList &parts, const QStringList &finals, QStri
         }
     }
     for (int i = 0; i < parts.size(); ++i) {
-        if (::rename(QFile::encodeName(parts.at(i)).constData(), QFile::encodeName(finals.at(i)).constData())
-            != 0) {
-            *error = writeError(errno);
+        const QByteArray from = QFile::encodeName(parts.at(i));
+        const QByteArray to = QFile::encodeName(finals.at(i));
+        int renamed = replace
+            ? ::rename(from.constData(), to.constData())
+            : ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+        // FUSE drivers (fusefat among them) may not know the flag: look, then rename.
+        if (renamed != 0 && !replace && (errno == EINVAL || errno == ENOSYS)) {
+            struct stat existing;
+            if (::stat(to.constData(), &existing) == 0)
+                errno = EEXIST;
+            else
+                renamed = ::rename(from.constData(), to.constData());
+        }
+        if (renamed != 0) {
+            *error = errno == EEXIST
+                ? QStringLiteral("another file took the name ") + QFileInfo(finals.at(i)).fileName()
+                : writeError(errno);
+            // Nothing half: the parts renamed already go too.
+            for (int done = 0; done < i; ++done)
+                ::unlink(QFile::encodeName(finals.at(done)).constData());
             return false;
         }
     }

@@ -27,8 +27,9 @@ public:
     void release();
 
     // fsync each part, rename it to its final name, fsync the folder; blocking,
-    // for a worker thread. Parts not renamed are left for the caller to delete.
-    static bool commit(const QStringList &parts, const QStringList &finals, QString *error);
+    // for a worker thread. Without replace an existing file is never
+    // overwritten. Parts not renamed are left for the caller to delete.
+    static bool commit(const QStringList &parts, const QStringList &finals, bool replace, QString *error);
     // Deletes the stale parts in folder: ours by name, and locked by no one.
     static int sweep(const QString &folder);
     // A clear text for an errno met while writing.

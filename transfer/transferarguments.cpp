@@ -93,7 +93,8 @@ QStringList transferArguments(const TransferDecision &decision, const TransferPa
     // AVI stores no presentation times; the segment muxer cuts by them.
     if (paths.segmentSeconds > 0)
         args << QStringLiteral("-fflags") << QStringLiteral("+genpts");
-    args << QStringLiteral("-i") << paths.source << QStringLiteral("-map") << QStringLiteral("0:v:0");
+    args << QStringLiteral("-i") << paths.source << QStringLiteral("-map")
+         << QStringLiteral("0:%1").arg(decision.videoStream);
     if (decision.hasAudio)
         args << QStringLiteral("-map") << QStringLiteral("0:a:0");
     for (int index : decision.subtitles)

@@ -270,6 +270,7 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
 {
     TransferDecision decision;
     decision.profile = &profile;
+    decision.videoStream = probe.video.index;
     decision.hasAudio = probe.hasAudio;
     decision.duration = probe.duration;
     decision.sourceRate = probe.video.frameRate;

@@ -19,6 +19,7 @@ struct TransferDecision
     QString reason;
     const DeviceProfile *profile = nullptr;
     OutputContainer container = OutputContainer::Mp4;
+    int videoStream = 0; // the source's stream index of the picture
     bool hasAudio = false;
     bool copyVideo = false;
     bool copyAudio = false;

@@ -253,8 +253,7 @@ void TransferEngine::plan()
                 [](const TransferItem &item) { return item.state == TransferItem::Failed; }));
         return;
     }
-    if (!m_request.burn)
-        PartFile::sweep(m_request.destination);
+    PartFile::sweep(m_request.burn ? QFileInfo(m_request.isoPath).absolutePath() : m_request.destination);
     m_current = -1;
     runNext();
 }
@@ -466,7 +465,7 @@ void TransferEngine::converted(ToolResult result)
 
 void TransferEngine::commit(const QStringList &parts, const QStringList &finals)
 {
-    commitThen(parts, finals, [this](bool ok, const QString &error) {
+    commitThen(parts, finals, false, [this](bool ok, const QString &error) {
         if (!ok) {
             endItem(TransferItem::Failed, error);
             return;
@@ -476,27 +475,25 @@ void TransferEngine::commit(const QStringList &parts, const QStringList &finals)
     });
 }
 
-void TransferEngine::commitThen(
-    const QStringList &parts, const QStringList &finals, std::function<void(bool, const QString &)> then)
+void TransferEngine::commitThen(const QStringList &parts, const QStringList &finals, bool replace,
+    std::function<void(bool, const QString &)> then)
 {
     m_stage = TransferProgress::Flushing;
     report(m_stage, NotYetDone);
     m_worker = std::make_unique<FileWorker>();
-    connect(
-        m_worker.get(), &FileWorker::done, this, [this, parts, finals, then](bool ok, const QString &error) {
-            retire(m_worker);
-            if (!ok) {
-                // Nothing half: what was renamed already goes too.
-                for (const QString &path : parts + finals)
-                    QFile::remove(path);
-                m_part.remove();
-            } else {
-                m_part.release();
-            }
-            m_segmentPattern.clear();
-            then(ok, error);
-        });
-    m_worker->commit(parts, finals);
+    connect(m_worker.get(), &FileWorker::done, this, [this, parts, then](bool ok, const QString &error) {
+        retire(m_worker);
+        if (!ok) {
+            for (const QString &path : parts)
+                QFile::remove(path);
+            m_part.remove();
+        } else {
+            m_part.release();
+        }
+        m_segmentPattern.clear();
+        then(ok, error);
+    });
+    m_worker->commit(parts, finals, replace);
 }
 
 void TransferEngine::endItem(TransferItem::State state, const QString &error)

@@ -76,8 +76,8 @@ private:
     void converted(ToolResult result);
     void copied(bool ok, const QString &error);
     void commit(const QStringList &parts, const QStringList &finals);
-    void commitThen(
-        const QStringList &parts, const QStringList &finals, std::function<void(bool, const QString &)> then);
+    void commitThen(const QStringList &parts, const QStringList &finals, bool replace,
+        std::function<void(bool, const QString &)> then);
     void makeImage();
     void imaged(ToolResult result);
     void endItem(TransferItem::State state, const QString &error = {});

@@ -123,7 +123,8 @@ void TransferEngine::imaged(ToolResult result)
         endRun();
         return;
     }
-    commitThen({ m_part.path() }, { m_request.isoPath }, [this](bool ok, const QString &error) {
+    // The image was asked for by name: an older one there is replaced.
+    commitThen({ m_part.path() }, { m_request.isoPath }, true, [this](bool ok, const QString &error) {
         if (!ok) {
             m_runError = QStringLiteral("cannot write the disc image: ") + error;
         } else {
