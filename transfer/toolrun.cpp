@@ -7,7 +7,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <linux/close_range.h>
 #include <sys/prctl.h>
+#include <unistd.h>
 
 namespace Zarnet {
 
@@ -20,8 +22,14 @@ ToolRun::ToolRun(QObject *parent)
 {
     m_killTimer.setSingleShot(true);
     connect(&m_killTimer, &QTimer::timeout, &m_process, &QProcess::kill);
-    // A converter must not outlive us and keep writing a part nobody deletes.
-    m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    m_process.setChildProcessModifier([] {
+        // A converter must not outlive us and keep writing a part nobody deletes.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // Inside the player we do not own every descriptor, and not all are
+        // close-on-exec. Marked rather than closed: QProcess still reports a
+        // failed exec through one of them.
+        close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+    });
     connect(&m_process, &QProcess::readyReadStandardOutput, this, [this] {
         const QByteArray chunk = m_process.readAllStandardOutput();
         if (m_keepOutput)

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <cerrno>
 #include <cstring>
 
@@ -40,13 +42,15 @@ struct Outcome
 };
 
 // Runs one request to its end; cancelAfter > 0 cancels once that many
-// milliseconds of conversion have passed.
-Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDelay = 5000)
+// milliseconds of conversion have passed, or calls meanwhile instead when given.
+Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDelay = 5000,
+    std::function<void()> meanwhile = {})
 {
     TransferEngine engine;
     engine.setKillDelay(killDelay);
     Outcome run;
     QEventLoop loop;
+    bool scheduled = false;
     QObject::connect(&engine, &TransferEngine::progressed, [&](const TransferProgress &progress) {
         run.progress.append(progress);
         if (progress.fraction >= 1.0 && progress.stage == TransferProgress::Arrived && !request.burn) {
@@ -56,8 +60,13 @@ Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDe
             for (const QString &output : item.outputs)
                 EXPECT_TRUE(QFileInfo::exists(output)) << output.toStdString();
         }
-        if (cancelAfter > 0 && progress.stage == TransferProgress::Converting)
-            QTimer::singleShot(cancelAfter, &engine, &TransferEngine::cancel);
+        if (cancelAfter > 0 && progress.stage == TransferProgress::Converting && !scheduled) {
+            scheduled = true;
+            if (meanwhile)
+                QTimer::singleShot(cancelAfter, &engine, meanwhile);
+            else
+                QTimer::singleShot(cancelAfter, &engine, &TransferEngine::cancel);
+        }
     });
     QObject::connect(&engine, &TransferEngine::finished, &loop, [&](bool all) {
         run.allArrived = all;
@@ -332,6 +341,23 @@ TEST_F(TransferEngineTest, CancelCrashKillAndFailureLeaveNothing)
         EXPECT_EQ(run.items[1].state, row.cancel ? TransferItem::Cancelled : TransferItem::Arrived);
         EXPECT_EQ(entries(out), row.cancel ? QStringList() : QStringList { QStringLiteral("clip.mp4") });
     }
+}
+
+TEST_F(TransferEngineTest, DestinationGoneMidWay)
+{
+    QTemporaryDir bin;
+    qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.path(), "slow", "sleep 1").toLocal8Bit());
+    const QString out = m_dir.filePath(QStringLiteral("stick"));
+    QDir().mkpath(out);
+    const Outcome run = transfer(
+        toFolder(
+            3, { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) }, out),
+        200, 5000, [&] { QDir(out).removeRecursively(); });
+    qunsetenv("KAVO_FFMPEG");
+    ASSERT_EQ(run.items.size(), 2);
+    EXPECT_EQ(run.items[0].error, QStringLiteral("the destination is gone"));
+    EXPECT_EQ(run.items[1].error, QStringLiteral("the destination is gone"));
+    EXPECT_FALSE(QFileInfo::exists(out));
 }
 
 TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
