@@ -17,6 +17,7 @@ struct SizePlan
     qint64 limit = 0; // 0: none
     QString message; // why it does not fit, or how it is split
 
+    // fat32Destination: FAT32, or a disc image, whose files stay under 4 GiB too.
     static SizePlan make(const TransferDecision &decision, bool fat32Destination, qint64 partBytes = 0);
 };
 

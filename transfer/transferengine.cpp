@@ -226,7 +226,8 @@ void TransferEngine::plan()
     const QByteArray type = TargetNames::fileSystemType(
         m_request.burn ? QFileInfo(m_request.isoPath).absolutePath() : m_request.destination);
     const bool fat = !m_request.burn && TargetNames::isFat(type);
-    const bool fat32 = !m_request.burn && TargetNames::isFat32(type);
+    // ISO 9660 below level 3 holds files under 4 GiB, as FAT32 does.
+    const bool fat32 = m_request.burn || TargetNames::isFat32(type);
     for (TransferItem &item : m_items) {
         if (!item.probed)
             continue;
@@ -242,7 +243,7 @@ void TransferEngine::plan()
             item.decision.notes << item.size.message;
         }
     }
-    planNames(fat, fat32);
+    planNames(fat);
     if (m_request.burn)
         planDisc();
     emit planned();
@@ -258,9 +259,8 @@ void TransferEngine::plan()
     runNext();
 }
 
-void TransferEngine::planNames(bool fat, bool fat32)
+void TransferEngine::planNames(bool fat)
 {
-    Q_UNUSED(fat32);
     const DeviceProfile &profile = *deviceProfile(m_request.type);
     TargetNames::Rules rules;
     rules.fat = fat;

@@ -68,7 +68,7 @@ private:
     void probeNext();
     void probed(ToolResult result);
     void plan();
-    void planNames(bool fat, bool fat32);
+    void planNames(bool fat);
     void planDisc();
     void runNext();
     void convert(TransferItem &item, const QString &finalPath);
