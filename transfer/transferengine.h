@@ -59,11 +59,15 @@ signals:
 
 private:
     // Deleting a tool or worker inside its own signal would pull the object
-    // out from under the emit.
-    template <typename T> static void retire(std::unique_ptr<T> &owner)
+    // out from under the emit; parented, it goes with the engine at the latest.
+    template<typename T>
+    void retire(std::unique_ptr<T> &owner)
     {
-        if (owner)
-            owner.release()->deleteLater();
+        if (!owner)
+            return;
+        T *object = owner.release();
+        object->setParent(this);
+        object->deleteLater();
     }
     void probeNext();
     void probed(ToolResult result);
