@@ -31,8 +31,9 @@ SizePlan SizePlan::make(const TransferDecision &decision, bool fat32Destination,
     }
     if (plan.limit > 0 && decision.estimatedBytes > plan.limit) {
         plan.fits = false;
-        plan.message = QStringLiteral("about %1 is more than one file may hold on FAT32 or a disc (4 GiB - 1 byte)")
-                           .arg(gib(decision.estimatedBytes));
+        plan.message
+            = QStringLiteral("about %1 is more than one file may hold on FAT32 or a disc (4 GiB - 1 byte)")
+                  .arg(gib(decision.estimatedBytes));
     }
     return plan;
 }

@@ -60,8 +60,7 @@ signals:
 private:
     // Deleting a tool or worker inside its own signal would pull the object
     // out from under the emit; parented, it goes with the engine at the latest.
-    template<typename T>
-    void retire(std::unique_ptr<T> &owner)
+    template <typename T> void retire(std::unique_ptr<T> &owner)
     {
         if (!owner)
             return;
