@@ -322,13 +322,16 @@ TEST_F(TransferEngineTest, CancelCrashKillAndFailureLeaveNothing)
             "the destination is full" },
         { "waits", "exec sleep 60", true, TransferItem::Cancelled, "" },
         { "deaf", "trap '' TERM; sleep 60; sleep 60", true, TransferItem::Cancelled, "" },
+        { "absent", nullptr, false, TransferItem::Failed, "ffmpeg could not be started" },
     };
     QTemporaryDir bin;
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         const QString out = m_dir.filePath(QLatin1String(row.name));
         QDir().mkpath(out);
-        qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.path(), row.name, row.ending).toLocal8Bit());
+        qputenv("KAVO_FFMPEG",
+            row.ending ? fakeFfmpeg(bin.path(), row.name, row.ending).toLocal8Bit()
+                       : QByteArray("/nonexistent/ffmpeg"));
         const Outcome run = transfer(
             toFolder(3, { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) },
                 out),
