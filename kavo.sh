@@ -16,6 +16,7 @@ PACKAGES=(
     libsqlite3-dev libboost-thread-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth clang libclang-rt-14-dev
+    ffmpeg xorriso fusefat mtools dosfstools
 )
 JOBS=$(nproc)
 

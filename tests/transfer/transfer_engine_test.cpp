@@ -1,0 +1,549 @@
+// The engine with the real ffmpeg, ffprobe and xorriso on generated clips:
+// what arrives is checked by its own properties, and what does not arrive
+// leaves nothing behind.
+#include "tests/transfer/testclips.h"
+#include "transfer/partfile.h"
+#include "transfer/targetnames.h"
+#include "transfer/toolrun.h"
+#include "transfer/transferengine.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+using namespace Zarnet;
+
+namespace {
+
+struct Outcome
+{
+    QVector<TransferItem> items;
+    bool allArrived = false;
+    QString runError;
+    QVector<TransferProgress> progress;
+};
+
+// Runs one request to its end; cancelAfter > 0 cancels once that many
+// milliseconds of conversion have passed, or calls meanwhile instead when given.
+Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDelay = 5000,
+    std::function<void()> meanwhile = {})
+{
+    TransferEngine engine;
+    engine.setKillDelay(killDelay);
+    Outcome run;
+    QEventLoop loop;
+    bool scheduled = false;
+    QObject::connect(&engine, &TransferEngine::progressed, [&](const TransferProgress &progress) {
+        run.progress.append(progress);
+        if (progress.fraction >= 1.0 && progress.stage == TransferProgress::Arrived && !request.burn) {
+            // 100 % only once the file is there under its own name.
+            const TransferItem &item = engine.items().at(progress.file - 1);
+            EXPECT_EQ(item.state, TransferItem::Arrived);
+            for (const QString &output : item.outputs)
+                EXPECT_TRUE(QFileInfo::exists(output)) << output.toStdString();
+        }
+        if (cancelAfter > 0 && progress.stage == TransferProgress::Converting && !scheduled) {
+            scheduled = true;
+            if (meanwhile)
+                QTimer::singleShot(cancelAfter, &engine, meanwhile);
+            else
+                QTimer::singleShot(cancelAfter, &engine, &TransferEngine::cancel);
+        }
+    });
+    QObject::connect(&engine, &TransferEngine::finished, &loop, [&](bool all) {
+        run.allArrived = all;
+        loop.quit();
+    });
+    QString error;
+    EXPECT_TRUE(engine.start(request, &error)) << error.toStdString();
+    QTimer::singleShot(180000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_FALSE(engine.isRunning());
+    run.items = engine.items();
+    run.runError = engine.runError();
+    return run;
+}
+
+TransferRequest toFolder(int type, const QStringList &files, const QString &folder)
+{
+    TransferRequest request;
+    request.type = type;
+    request.files = files;
+    request.destination = folder;
+    request.x264Preset = QStringLiteral("veryfast");
+    return request;
+}
+
+QStringList allClips()
+{
+    QStringList clips;
+    for (int kind = 0; kind < TestClips::KindCount; ++kind)
+        clips << TestClips::path(TestClips::Kind(kind));
+    return clips;
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+double rate(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('/'));
+    return parts.size() == 2 && parts[1].toDouble() > 0 ? parts[0].toDouble() / parts[1].toDouble()
+                                                        : text.toDouble();
+}
+
+// The longest run of B-frames and the most video bits in any one second.
+void videoRhythm(const QString &file, int *bRun, double *peakBitsPerSecond)
+{
+    QByteArray json;
+    ASSERT_TRUE(TestClips::run(QStringLiteral("ffprobe"),
+        { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+            QStringLiteral("v:0"), QStringLiteral("-show_frames"), QStringLiteral("-show_entries"),
+            QStringLiteral("frame=pict_type,pkt_size,pts_time"), QStringLiteral("-print_format"),
+            QStringLiteral("json"), file },
+        &json));
+    const QJsonArray frames = QJsonDocument::fromJson(json).object().value(QLatin1String("frames")).toArray();
+    int run = 0;
+    *bRun = 0;
+    QVector<double> times;
+    QVector<double> bits;
+    for (const QJsonValue &value : frames) {
+        const QJsonObject frame = value.toObject();
+        run = frame.value(QLatin1String("pict_type")).toString() == QLatin1String("B") ? run + 1 : 0;
+        *bRun = std::max(*bRun, run);
+        times << frame.value(QLatin1String("pts_time")).toString().toDouble();
+        bits << frame.value(QLatin1String("pkt_size")).toString().toDouble() * 8;
+    }
+    *peakBitsPerSecond = 0;
+    for (int i = 0; i < times.size(); ++i) {
+        double sum = 0;
+        for (int j = i; j < times.size() && times[j] < times[i] + 1.0; ++j)
+            sum += bits[j];
+        *peakBitsPerSecond = std::max(*peakBitsPerSecond, sum);
+    }
+}
+
+// MP4 boxes at the top, in file order: no faststart means moov after mdat.
+QStringList topBoxes(const QString &file)
+{
+    QFile in(file);
+    QStringList boxes;
+    if (!in.open(QIODevice::ReadOnly))
+        return boxes;
+    while (!in.atEnd()) {
+        const QByteArray head = in.read(8);
+        if (head.size() < 8)
+            break;
+        const quint64 size = quint32(uchar(head[0])) << 24 | quint32(uchar(head[1])) << 16
+            | quint32(uchar(head[2])) << 8 | uchar(head[3]);
+        boxes << QString::fromLatin1(head.mid(4, 4));
+        if (size < 8 || !in.seek(in.pos() + qint64(size) - 8))
+            break;
+    }
+    return boxes;
+}
+
+void checkPlays(const QString &file, int type)
+{
+    SCOPED_TRACE(file.toStdString());
+    const QJsonObject probe = QJsonDocument::fromJson(TestClips::probeJson(file)).object();
+    const QJsonArray streams = probe.value(QLatin1String("streams")).toArray();
+    ASSERT_FALSE(streams.isEmpty());
+    const QString format
+        = probe.value(QLatin1String("format")).toObject().value(QLatin1String("format_name")).toString();
+    for (const QJsonValue &value : streams) {
+        const QJsonObject stream = value.toObject();
+        const QString kind = stream.value(QLatin1String("codec_type")).toString();
+        const QString codec = stream.value(QLatin1String("codec_name")).toString();
+        if (kind == QLatin1String("video")) {
+            const int width = stream.value(QLatin1String("width")).toInt();
+            const int height = stream.value(QLatin1String("height")).toInt();
+            const double fps = rate(stream.value(QLatin1String("avg_frame_rate")).toString());
+            EXPECT_EQ(stream.value(QLatin1String("pix_fmt")).toString(), QStringLiteral("yuv420p"));
+            if (type == 0) {
+                EXPECT_EQ(format, QStringLiteral("avi"));
+                EXPECT_EQ(codec, QStringLiteral("mpeg4"));
+                EXPECT_EQ(stream.value(QLatin1String("codec_tag_string")).toString(), QStringLiteral("DX50"));
+                EXPECT_TRUE((width <= 720 && height <= 576 && fps <= 25.01)
+                    || (width <= 720 && height <= 480 && fps <= 30.01));
+                int bRun = 0;
+                double peak = 0;
+                videoRhythm(file, &bRun, &peak);
+                EXPECT_LE(bRun, 1);
+                EXPECT_LE(peak, 4854000.0);
+            } else {
+                EXPECT_EQ(codec, QStringLiteral("h264"));
+                EXPECT_TRUE(QStringList({ QStringLiteral("Constrained Baseline"), QStringLiteral("Baseline"),
+                                            QStringLiteral("Main"), QStringLiteral("High") })
+                                .contains(stream.value(QLatin1String("profile")).toString()));
+                EXPECT_LE(stream.value(QLatin1String("level")).toInt(), type == 3 ? 40 : 41);
+                EXPECT_TRUE((width <= 1920 && height <= 1080 && fps <= 30.01)
+                    || (width <= 1280 && height <= 720 && fps <= 60.01));
+            }
+        } else if (kind == QLatin1String("audio")) {
+            EXPECT_LE(stream.value(QLatin1String("channels")).toInt(), 2);
+            if (type == 0) {
+                EXPECT_TRUE(codec == QLatin1String("mp3") || codec == QLatin1String("ac3"));
+            } else {
+                EXPECT_EQ(codec, QStringLiteral("aac"));
+            }
+            if (type == 3) {
+                EXPECT_EQ(stream.value(QLatin1String("profile")).toString(), QStringLiteral("LC"));
+            }
+        }
+    }
+    if (format.contains(QLatin1String("mp4"))) {
+        EXPECT_GT(
+            topBoxes(file).indexOf(QStringLiteral("moov")), topBoxes(file).indexOf(QStringLiteral("mdat")));
+    }
+}
+
+class TransferEngineTest : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_FALSE(TestClips::folder().isEmpty()) << "ffmpeg could not make the test clips";
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(TransferEngineTest, EveryOutputMeetsItsDevice)
+{
+    for (int type = 0; type < 4; ++type) {
+        SCOPED_TRACE(testing::Message() << "type " << type);
+        const QString folder = m_dir.filePath(QString::number(type));
+        QDir().mkpath(folder);
+        const Outcome run = transfer(toFolder(type, allClips(), folder));
+        EXPECT_TRUE(run.allArrived);
+        for (const TransferItem &item : run.items) {
+            EXPECT_EQ(item.state, TransferItem::Arrived) << item.error.toStdString();
+            for (const QString &output : item.outputs)
+                checkPlays(output, type);
+        }
+        EXPECT_EQ(entries(folder).filter(QStringLiteral(".kavo-part")), QStringList());
+    }
+    MediaProbe probe;
+    // Anamorphic 160x120 at 2:1 comes out 320x120 with square pixels.
+    ASSERT_TRUE(TestClips::probe(m_dir.filePath(QStringLiteral("0/wide.avi")), &probe));
+    EXPECT_EQ(probe.video.width, 320);
+    EXPECT_EQ(probe.video.height, 120);
+    EXPECT_TRUE(probe.isSquarePixels());
+    // Remuxed into AVI at its own 24 fps, not padded to another rate.
+    ASSERT_TRUE(TestClips::probe(m_dir.filePath(QStringLiteral("0/asp.avi")), &probe));
+    EXPECT_EQ(probe.video.frameRate, QStringLiteral("24/1"));
+    EXPECT_NEAR(probe.duration, 2.0, 0.2);
+    // Text subtitles go into MP4 as timed text and stay in Matroska.
+    ASSERT_TRUE(TestClips::probe(m_dir.filePath(QStringLiteral("3/clip with subtitles.mp4")), &probe));
+    ASSERT_EQ(probe.subtitles.size(), 1);
+    EXPECT_EQ(probe.subtitles.at(0).codec, QStringLiteral("mov_text"));
+    ASSERT_TRUE(TestClips::probe(m_dir.filePath(QStringLiteral("2/clip with subtitles.mkv")), &probe));
+    ASSERT_EQ(probe.subtitles.size(), 1);
+    // A copy is the same bytes.
+    QFile source(TestClips::path(TestClips::Mp4H264Aac));
+    QFile copy(m_dir.filePath(QStringLiteral("1/clip.mp4")));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(source.readAll() == copy.readAll());
+}
+
+TEST_F(TransferEngineTest, BadFilesFailAloneAndTheOthersArrive)
+{
+    const QString text = m_dir.filePath(QStringLiteral("notes.mp4"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a video at all\n");
+    file.close();
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+    QDir().mkpath(out);
+    const Outcome run = transfer(toFolder(2,
+        { m_dir.filePath(QStringLiteral("missing.mp4")), text, m_dir.path(),
+            TestClips::path(TestClips::Mp4H264Aac) },
+        out));
+    EXPECT_FALSE(run.allArrived);
+    ASSERT_EQ(run.items.size(), 4);
+    EXPECT_EQ(run.items[0].error, QStringLiteral("the source does not exist"));
+    EXPECT_TRUE(run.items[1].error.startsWith(QStringLiteral("not a video: ")))
+        << run.items[1].error.toStdString();
+    EXPECT_EQ(run.items[2].error, QStringLiteral("not a video: not a file"));
+    EXPECT_EQ(run.items[3].state, TransferItem::Arrived);
+    EXPECT_EQ(entries(out), QStringList { QStringLiteral("clip.mp4") });
+}
+
+// Stand-ins for ffmpeg that write a part and then end badly.
+QString fakeFfmpeg(const QString &folder, const char *name, const char *ending)
+{
+    const QString path = folder + QLatin1Char('/') + QLatin1String(name);
+    QFile script(path);
+    script.open(QIODevice::WriteOnly);
+    script.write(QByteArray("#!/bin/sh\nfor a; do out=$a; done\nhead -c 65536 /dev/zero > \"$out\"\n"
+                            "echo 'progress=continue'\n")
+        + ending + "\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+TEST_F(TransferEngineTest, CancelCrashKillAndFailureLeaveNothing)
+{
+    struct Row
+    {
+        const char *name;
+        const char *ending;
+        bool cancel;
+        TransferItem::State state;
+        const char *error;
+    };
+    const Row rows[] = {
+        { "exits", "echo 'Conversion failed!' >&2; exit 1", false, TransferItem::Failed,
+            "ffmpeg failed (exit 1): Conversion failed!" },
+        { "killed", "kill -9 $$", false, TransferItem::Failed, "ffmpeg ended abnormally" },
+        { "crashes", "kill -SEGV $$", false, TransferItem::Failed, "ffmpeg ended abnormally" },
+        { "full", "echo 'Error: No space left on device' >&2; exit 1", false, TransferItem::Failed,
+            "the destination is full" },
+        { "waits", "exec sleep 60", true, TransferItem::Cancelled, "" },
+        { "deaf", "trap '' TERM; sleep 60; sleep 60", true, TransferItem::Cancelled, "" },
+        { "absent", nullptr, false, TransferItem::Failed, "ffmpeg could not be started" },
+    };
+    QTemporaryDir bin;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString out = m_dir.filePath(QLatin1String(row.name));
+        QDir().mkpath(out);
+        qputenv("KAVO_FFMPEG",
+            row.ending ? fakeFfmpeg(bin.path(), row.name, row.ending).toLocal8Bit()
+                       : QByteArray("/nonexistent/ffmpeg"));
+        const Outcome run = transfer(
+            toFolder(3, { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) },
+                out),
+            row.cancel ? 300 : 0, 300);
+        qunsetenv("KAVO_FFMPEG");
+        ASSERT_EQ(run.items.size(), 2);
+        EXPECT_EQ(run.items[0].state, row.state);
+        EXPECT_EQ(run.items[0].error, QLatin1String(row.error));
+        // After a cancel nothing more starts; after a failure the copy goes on.
+        EXPECT_EQ(run.items[1].state, row.cancel ? TransferItem::Cancelled : TransferItem::Arrived);
+        EXPECT_EQ(entries(out), row.cancel ? QStringList() : QStringList { QStringLiteral("clip.mp4") });
+    }
+}
+
+TEST_F(TransferEngineTest, DestinationGoneMidWay)
+{
+    QTemporaryDir bin;
+    qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.path(), "slow", "sleep 1").toLocal8Bit());
+    const QString out = m_dir.filePath(QStringLiteral("stick"));
+    QDir().mkpath(out);
+    const Outcome run = transfer(
+        toFolder(
+            3, { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) }, out),
+        200, 5000, [&] { QDir(out).removeRecursively(); });
+    qunsetenv("KAVO_FFMPEG");
+    ASSERT_EQ(run.items.size(), 2);
+    EXPECT_EQ(run.items[0].error, QStringLiteral("the destination is gone"));
+    EXPECT_EQ(run.items[1].error, QStringLiteral("the destination is gone"));
+    EXPECT_FALSE(QFileInfo::exists(out));
+}
+
+TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
+{
+    const QString out = m_dir.path();
+    for (const char *name :
+        { ".old.mp4.kavo-part", ".busy.mp4.kavo-part", "kept.kavo-part", ".other.part" }) {
+        QFile file(m_dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const int busy
+        = ::open(QFile::encodeName(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part"))).constData(),
+            O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    EXPECT_EQ(PartFile::sweep(out), 1);
+    ::close(busy);
+    EXPECT_EQ(entries(out),
+        (QStringList { QStringLiteral(".busy.mp4.kavo-part"), QStringLiteral(".other.part"),
+            QStringLiteral("kept.kavo-part") }));
+}
+
+TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
+{
+    // Every frame a key frame, so the cuts fall where the plan puts them.
+    const QString source = m_dir.filePath(QStringLiteral("source/clip.avi"));
+    QDir().mkpath(m_dir.filePath(QStringLiteral("source")));
+    ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
+        { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
+            TestClips::path(TestClips::AviAspMp3), QStringLiteral("-c:v"), QStringLiteral("mpeg4"),
+            QStringLiteral("-vtag"), QStringLiteral("DX50"), QStringLiteral("-g"), QStringLiteral("1"),
+            QStringLiteral("-c:a"), QStringLiteral("copy"), source }));
+    TransferRequest request = toFolder(0, { source }, m_dir.path());
+    request.partBytes = QFileInfo(source).size() / 2;
+    const Outcome run = transfer(request);
+    ASSERT_TRUE(run.allArrived) << run.items[0].error.toStdString();
+    EXPECT_EQ(run.items[0].decision.action, TransferAction::Remux);
+    const QStringList parts = entries(m_dir.path());
+    ASSERT_EQ(parts.size(), run.items[0].size.parts);
+    EXPECT_EQ(parts.first(), QStringLiteral("clip - part 1.avi"));
+    for (const QString &part : parts) {
+        // The plan's margin is for a bit rate that swings; the first part of
+        // so short a clip also carries some 40 KB of AVI header room.
+        EXPECT_LE(QFileInfo(m_dir.filePath(part)).size(), request.partBytes + 48 * 1024);
+        checkPlays(m_dir.filePath(part), 0);
+    }
+}
+
+TEST_F(TransferEngineTest, DiskFullOnASmallTmpfs)
+{
+    const QString mountPoint = m_dir.filePath(QStringLiteral("small"));
+    QDir().mkpath(mountPoint);
+    if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    // The AVI is copied (and does not fit); the MP4 is converted (and does not fit either).
+    const Outcome run = transfer(toFolder(
+        0, { TestClips::path(TestClips::AviAspMp3), TestClips::path(TestClips::AspInMkv24) }, mountPoint));
+    const QStringList left = entries(mountPoint);
+    ::umount(QFile::encodeName(mountPoint).constData());
+    ASSERT_EQ(run.items.size(), 2);
+    EXPECT_EQ(run.items[0].error, QStringLiteral("the destination is full"));
+    EXPECT_EQ(run.items[1].error, QStringLiteral("the destination is full"));
+    EXPECT_EQ(left, QStringList());
+}
+
+TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
+{
+    const QString image = m_dir.filePath(QStringLiteral("fat.img"));
+    const QString mountPoint = m_dir.filePath(QStringLiteral("fat"));
+    QDir().mkpath(mountPoint);
+    if (!TestClips::run(QStringLiteral("mkfs.fat"), { QStringLiteral("-C"), image, QStringLiteral("8192") })
+        || !TestClips::run(
+            QStringLiteral("fusefat"), { QStringLiteral("-o"), QStringLiteral("rw+"), image, mountPoint }))
+        GTEST_SKIP() << "no FAT volume through fusefat here";
+    ASSERT_TRUE(TargetNames::isFat32(TargetNames::fileSystemType(mountPoint)));
+    QFile existing(mountPoint + QStringLiteral("/MOVIE_ ONE.mp4"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const QString sources = m_dir.filePath(QStringLiteral("sources"));
+    QDir().mkpath(sources + QStringLiteral("/a"));
+    QDir().mkpath(sources + QStringLiteral("/b"));
+    QFile::copy(TestClips::path(TestClips::Mp4H264Aac), sources + QStringLiteral("/a/movie: one.mp4"));
+    QFile::copy(TestClips::path(TestClips::Mp4H264Aac), sources + QStringLiteral("/b/Movie? One..mp4"));
+    const Outcome run = transfer(toFolder(1,
+        { sources + QStringLiteral("/a/movie: one.mp4"), sources + QStringLiteral("/b/Movie? One..mp4") },
+        mountPoint));
+    const QStringList names = entries(mountPoint);
+    TestClips::run(QStringLiteral("fusermount"), { QStringLiteral("-u"), mountPoint });
+    // What is on the volume, read past the FUSE driver.
+    QByteArray listing;
+    if (TestClips::run(QStringLiteral("mdir"),
+            { QStringLiteral("-b"), QStringLiteral("-i"), image, QStringLiteral("::") }, &listing)) {
+        EXPECT_EQ(QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 3)
+            << listing.constData();
+    }
+    EXPECT_TRUE(run.allArrived);
+    EXPECT_EQ(names,
+        (QStringList { QStringLiteral("MOVIE_ ONE.mp4"), QStringLiteral("Movie_ One (3).mp4"),
+            QStringLiteral("movie_ one (2).mp4") }));
+}
+
+} // namespace
+
+namespace {
+
+QStringList isoFiles(const QString &iso, bool joliet)
+{
+    QByteArray listing;
+    QStringList arguments { QStringLiteral("-no_rc") };
+    if (joliet)
+        arguments << QStringLiteral("-rockridge") << QStringLiteral("off");
+    arguments << QStringLiteral("-indev") << iso << QStringLiteral("-find") << QStringLiteral("/")
+              << QStringLiteral("-type") << QStringLiteral("f");
+    TestClips::run(QStringLiteral("xorriso"), arguments, &listing);
+    QStringList files = QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (QString &file : files)
+        file = file.mid(2).chopped(1); // '/name'
+    files.sort();
+    return files;
+}
+
+TEST_F(TransferEngineTest, DiscImageListsBackWithChecksumsAndShortNames)
+{
+    const QString sources = m_dir.filePath(QStringLiteral("sources"));
+    QDir().mkpath(sources);
+    const QString longName
+        = sources + QLatin1Char('/') + QString(80, QLatin1Char('L')) + QStringLiteral(".mp4");
+    ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), longName));
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+    QDir().mkpath(out);
+    TransferRequest request;
+    request.type = 1;
+    request.burn = true;
+    request.isoPath = out + QStringLiteral("/disc.iso");
+    request.disc = DiscSize::Cd;
+    request.files = QStringList { TestClips::path(TestClips::Mp4H264Aac),
+        TestClips::path(TestClips::MkvH264Mp3Srt), longName };
+    const Outcome run = transfer(request);
+    ASSERT_TRUE(run.allArrived) << run.runError.toStdString();
+    EXPECT_EQ(entries(out), QStringList { QStringLiteral("disc.iso") }); // no part, no staging folder
+    const QStringList expected { QString(60, QLatin1Char('L')) + QStringLiteral(".mp4"),
+        QStringLiteral("clip with subtitles.mkv"), QStringLiteral("clip.mp4") };
+    EXPECT_EQ(isoFiles(request.isoPath, false), expected);
+    EXPECT_EQ(isoFiles(request.isoPath, true), expected);
+    QByteArray check;
+    EXPECT_TRUE(TestClips::run(QStringLiteral("xorriso"),
+        { QStringLiteral("-no_rc"), QStringLiteral("-md5"), QStringLiteral("on"), QStringLiteral("-indev"),
+            request.isoPath, QStringLiteral("-check_md5_r"), QStringLiteral("SORRY"), QStringLiteral("/"),
+            QStringLiteral("--") },
+        &check));
+    const QString extracted = m_dir.filePath(QStringLiteral("extracted.mp4"));
+    ASSERT_TRUE(TestClips::run(QStringLiteral("xorriso"),
+        { QStringLiteral("-no_rc"), QStringLiteral("-osirrox"), QStringLiteral("on"),
+            QStringLiteral("-indev"), request.isoPath, QStringLiteral("-extract"),
+            QStringLiteral("/clip.mp4"), extracted }));
+    QFile source(TestClips::path(TestClips::Mp4H264Aac));
+    QFile copy(extracted);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(source.readAll() == copy.readAll());
+}
+
+TEST_F(TransferEngineTest, DiscThatCannotHoldItIsRefusedBeforeAnyWork)
+{
+    // A clip with 800 MB of trailing room: ffprobe still reads it, and its size counts.
+    const QString big = m_dir.filePath(QStringLiteral("big.mp4"));
+    ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), big));
+    ASSERT_TRUE(QFile(big).resize(Q_INT64_C(800) << 20));
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+    QDir().mkpath(out);
+    TransferRequest request;
+    request.type = 2;
+    request.burn = true;
+    request.isoPath = out + QStringLiteral("/disc.iso");
+    request.disc = DiscSize::Cd;
+    request.files = QStringList { big, TestClips::path(TestClips::AviAspMp3) };
+    const Outcome run = transfer(request);
+    EXPECT_FALSE(run.allArrived);
+    EXPECT_TRUE(run.runError.contains(QStringLiteral("does not fit on a CD"))) << run.runError.toStdString();
+    for (const TransferProgress &progress : run.progress)
+        EXPECT_EQ(progress.stage, TransferProgress::Probing);
+    EXPECT_EQ(entries(out), QStringList());
+    request.disc = DiscSize::Dvd;
+    request.dryRun = true;
+    EXPECT_TRUE(transfer(request).allArrived); // what a dry run reports: it would all fit
+}
+
+} // namespace

@@ -1,0 +1,299 @@
+// The engine's pure parts: profiles, decisions, arguments, the progress
+// parser, names and sizes.
+#include "tests/transfer/testclips.h"
+#include "transfer/progressparser.h"
+#include "transfer/sizeplan.h"
+#include "transfer/targetnames.h"
+#include "transfer/transferarguments.h"
+#include "transfer/transferdecision.h"
+
+#include <gtest/gtest.h>
+
+using namespace Zarnet;
+
+namespace {
+
+static_assert(deviceProfile(0)->type == 0 && deviceProfile(1)->type == 1 && deviceProfile(2)->type == 2
+        && deviceProfile(3)->type == 3 && !deviceProfile(4),
+    "each row sits at its type's index");
+
+struct DecisionRow
+{
+    TestClips::Kind kind;
+    int type;
+    TransferAction action;
+    const char *reason;
+};
+
+const char AspName[] = "MPEG-4 Part 2 Advanced Simple Profile";
+const DecisionRow DecisionTable[] = {
+    { TestClips::Mp4H264Aac, 0, TransferAction::Transcode, "H.264 High@1.1 video is not MPEG-4 ASP" },
+    { TestClips::Mp4H264Aac, 1, TransferAction::Copy, "MP4 with H.264 High@1.1 and AAC plays as it is" },
+    { TestClips::Mp4H264Aac, 2, TransferAction::Copy, "MP4 with H.264 High@1.1 and AAC plays as it is" },
+    { TestClips::Mp4H264Aac, 3, TransferAction::Copy, "MP4 with H.264 High@1.1 and AAC plays as it is" },
+    { TestClips::MkvH264Mp3Srt, 0, TransferAction::Transcode, "H.264 High@1.1 video is not MPEG-4 ASP" },
+    { TestClips::MkvH264Mp3Srt, 1, TransferAction::Remux,
+        "MP3 audio is not AAC: audio re-encoded; the video is kept" },
+    { TestClips::MkvH264Mp3Srt, 2, TransferAction::Remux,
+        "MP3 audio is not AAC: audio re-encoded; the video is kept" },
+    { TestClips::MkvH264Mp3Srt, 3, TransferAction::Remux,
+        "Matroska is not played; MP3 audio is not AAC: audio re-encoded; the video is kept" },
+    { TestClips::AviAspMp3, 0, TransferAction::Copy,
+        "AVI with MPEG-4 Part 2 Advanced Simple Profile and MP3 plays as it is" },
+    { TestClips::AviAspMp3, 1, TransferAction::Transcode,
+        "MPEG-4 Part 2 Advanced Simple Profile video is not H.264" },
+    { TestClips::AviAspMp3, 2, TransferAction::Transcode,
+        "MPEG-4 Part 2 Advanced Simple Profile video is not H.264" },
+    { TestClips::AviAspMp3, 3, TransferAction::Transcode,
+        "MPEG-4 Part 2 Advanced Simple Profile video is not H.264" },
+};
+
+TEST(TransferDecision, GeneratedSourcesAgainstEveryProfile)
+{
+    ASSERT_FALSE(TestClips::folder().isEmpty()) << "ffmpeg could not make the test clips";
+    for (const DecisionRow &row : DecisionTable) {
+        SCOPED_TRACE(testing::Message() << "kind " << row.kind << ", type " << row.type);
+        MediaProbe probe;
+        ASSERT_TRUE(TestClips::probe(TestClips::path(row.kind), &probe));
+        const TransferDecision decision = decide(probe, *deviceProfile(row.type));
+        EXPECT_EQ(decision.action, row.action);
+        EXPECT_EQ(decision.reason, QString::fromUtf8(row.reason));
+    }
+    Q_UNUSED(AspName);
+}
+
+// Sources the generated clips do not cover, as ffprobe would describe them.
+QByteArray probeJson(const char *format, const char *video, const char *audio, const char *extra = "")
+{
+    return QStringLiteral("{\"format\":{\"format_name\":\"%1\",\"duration\":\"60.0\",\"size\":\"1000000\","
+                          "\"bit_rate\":\"4000000\"},\"streams\":[{\"codec_type\":\"video\",%2},"
+                          "{\"codec_type\":\"audio\",%3}%4]}")
+        .arg(QLatin1String(format), QLatin1String(video), QLatin1String(audio), QLatin1String(extra))
+        .toUtf8();
+}
+
+const char H264Hd[]
+    = "\"codec_name\":\"h264\",\"profile\":\"High\",\"level\":40,\"width\":1920,\"height\":1080,"
+      "\"pix_fmt\":\"yuv420p\",\"avg_frame_rate\":\"%1\",\"bit_rate\":\"8000000\"";
+const char Aac[] = "\"codec_name\":\"aac\",\"profile\":\"LC\",\"channels\":2";
+
+TEST(TransferDecision, LimitsNamedInTheReason)
+{
+    struct Row
+    {
+        QByteArray json;
+        int type;
+        TransferAction action;
+        const char *reason;
+    };
+    const QByteArray hd60 = QString::fromLatin1(H264Hd).arg(QStringLiteral("60/1")).toLatin1();
+    const QByteArray hd25 = QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1();
+    const QByteArray level41 = QByteArray(hd25).replace("\"level\":40", "\"level\":41");
+    const Row rows[] = {
+        { probeJson("mov,mp4", hd60, Aac), 1, TransferAction::Transcode,
+            "1920\u00d71080 at 60 fps is over 1920\u00d71080 at 30 fps and 1280\u00d7720 at 60 fps" },
+        { probeJson("mov,mp4", level41, Aac), 3, TransferAction::Transcode, "H.264 level 4.1 is over 4.0" },
+        { probeJson("mov,mp4", level41, Aac), 2, TransferAction::Copy,
+            "MP4 with H.264 High@4.1 and AAC plays as it is" },
+        { probeJson("mov,mp4", hd25, "\"codec_name\":\"ac3\",\"channels\":6"), 1, TransferAction::Copy,
+            "MP4 with H.264 High@4.0 and AC-3 plays as it is" },
+        { probeJson("mov,mp4", hd25, "\"codec_name\":\"ac3\",\"channels\":6"), 3, TransferAction::Remux,
+            "AC-3 audio is not AAC: audio re-encoded; the video is kept" },
+        { probeJson("mov,mp4", hd25, "\"codec_name\":\"aac\",\"profile\":\"LC\",\"channels\":6"), 2,
+            TransferAction::Remux, "6 channels are more than stereo: audio re-encoded; the video is kept" },
+        { probeJson("mpegts", hd25, Aac), 2, TransferAction::Copy,
+            "MPEG-TS with H.264 High@4.0 and AAC plays as it is" },
+        { probeJson("avi", hd25, Aac), 2, TransferAction::Remux, "AVI is not played; the video is kept" },
+        { probeJson("avi",
+              "\"codec_name\":\"mpeg4\",\"profile\":\"Advanced Simple Profile\",\"width\":640,\"height\":480,"
+              "\"pix_fmt\":\"yuv420p\",\"avg_frame_rate\":\"25/1\",\"codec_tag_string\":\"XVID\","
+              "\"bit_rate\":\"1500000\"",
+              "\"codec_name\":\"mp3\",\"channels\":2"),
+            0, TransferAction::Remux, "FourCC XVID is not DX50; the video is kept" },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.json.constData());
+        MediaProbe probe;
+        QString error;
+        ASSERT_TRUE(MediaProbe::fromJson(row.json, &probe, &error)) << error.toStdString();
+        const TransferDecision decision = decide(probe, *deviceProfile(row.type));
+        EXPECT_EQ(decision.action, row.action);
+        EXPECT_EQ(decision.reason, QString::fromUtf8(row.reason));
+    }
+}
+
+TEST(TransferDecision, SubtitlesGoWhereTheContainerCarriesThem)
+{
+    const QByteArray json
+        = probeJson("matroska,webm", QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1(),
+            "\"codec_name\":\"mp3\",\"channels\":2",
+            ",{\"codec_type\":\"subtitle\",\"codec_name\":\"hdmv_pgs_subtitle\"},"
+            "{\"codec_type\":\"subtitle\",\"codec_name\":\"subrip\"}");
+    MediaProbe probe;
+    QString error;
+    ASSERT_TRUE(MediaProbe::fromJson(json, &probe, &error));
+    const TransferDecision ps3 = decide(probe, *deviceProfile(3)); // into MP4
+    EXPECT_EQ(ps3.subtitles, QVector<int> { 1 });
+    EXPECT_EQ(ps3.subtitleCodec, QStringLiteral("mov_text"));
+    EXPECT_EQ(ps3.notes,
+        QStringList { QStringLiteral("image subtitles left out: not burned in, MP4 cannot carry them") });
+    const TransferDecision tv = decide(probe, *deviceProfile(2)); // stays Matroska
+    EXPECT_EQ(tv.subtitles, (QVector<int> { 0, 1 }));
+    EXPECT_EQ(tv.notes, QStringList { QStringLiteral("image subtitles carried as they are: not burned in") });
+    const TransferDecision dvd = decide(probe, *deviceProfile(0)); // into AVI
+    EXPECT_TRUE(dvd.subtitles.isEmpty());
+    EXPECT_EQ(dvd.notes,
+        QStringList { QStringLiteral("subtitles left out: not burned in, AVI cannot carry them") });
+}
+
+TEST(TransferDecision, NotAVideo)
+{
+    MediaProbe probe;
+    QString error;
+    EXPECT_FALSE(MediaProbe::fromJson(
+        "{\"streams\":[{\"codec_type\":\"audio\",\"codec_name\":\"mp3\"}],\"format\":{}}", &probe, &error));
+    EXPECT_EQ(error, QStringLiteral("not a video: no picture stream"));
+    EXPECT_FALSE(MediaProbe::fromJson("garbage", &probe, &error));
+}
+
+TEST(TransferArguments, AnamorphicTranscodeSquaresFirstAndAviGetsTheRate)
+{
+    MediaProbe probe;
+    ASSERT_TRUE(TestClips::probe(TestClips::path(TestClips::Anamorphic), &probe));
+    const TransferDecision decision = decide(probe, *deviceProfile(0));
+    const QStringList args = transferArguments(decision, { QStringLiteral("in"), QStringLiteral("out") });
+    const QString filter = args.at(args.indexOf(QStringLiteral("-vf")) + 1);
+    EXPECT_TRUE(filter.startsWith(QStringLiteral("scale=trunc(iw*sar/2)*2:ih,setsar=1,scale=")))
+        << filter.toStdString();
+    EXPECT_EQ(args.at(args.indexOf(QStringLiteral("-r")) + 1), QStringLiteral("25/1"));
+    EXPECT_EQ(args.at(args.indexOf(QStringLiteral("-vtag")) + 1), QStringLiteral("DX50"));
+    EXPECT_FALSE(args.join(QLatin1Char(' ')).contains(QStringLiteral("faststart")));
+    EXPECT_EQ(args.last(), QStringLiteral("out"));
+}
+
+// Recorded from ffmpeg 5.1, with the line ends a pipe may mix.
+const QByteArray Recorded = "frame=1\nfps=0.00\nbitrate=   8.3kbits/s\ntotal_size=48\nout_time_us=46440\n"
+                            "out_time=00:00:00.046440\nspeed=12.8x\nprogress=continue\r\n"
+                            "frame=50\rtotal_size=48465\r\nout_time_us=N/A\nout_time_us=2020136\n"
+                            "speed=31.3x\nprogress=end\n";
+
+TEST(ProgressParser, SameBlocksWhereverTheOutputIsCut)
+{
+    ProgressParser whole;
+    const QVector<ProgressBlock> expected = whole.feed(Recorded);
+    ASSERT_EQ(expected.size(), 2);
+    EXPECT_EQ(expected.at(0).outTimeUs, 46440);
+    EXPECT_FALSE(expected.at(0).end);
+    EXPECT_EQ(expected.at(1).outTimeUs, 2020136);
+    EXPECT_EQ(expected.at(1).totalSize, 48465);
+    EXPECT_DOUBLE_EQ(expected.at(1).speed, 31.3);
+    EXPECT_TRUE(expected.at(1).end);
+    const auto same = [](const QVector<ProgressBlock> &a, const QVector<ProgressBlock> &b) {
+        if (a.size() != b.size())
+            return false;
+        for (int i = 0; i < a.size(); ++i) {
+            if (a[i].outTimeUs != b[i].outTimeUs || a[i].totalSize != b[i].totalSize || a[i].end != b[i].end)
+                return false;
+        }
+        return true;
+    };
+    for (int cut = 0; cut <= Recorded.size(); ++cut) {
+        ProgressParser parser;
+        QVector<ProgressBlock> blocks = parser.feed(Recorded.left(cut));
+        blocks += parser.feed(Recorded.mid(cut));
+        EXPECT_TRUE(same(blocks, expected)) << "cut at " << cut;
+    }
+    ProgressParser byteByByte;
+    QVector<ProgressBlock> blocks;
+    for (char c : Recorded)
+        blocks += byteByByte.feed(QByteArray(1, c));
+    EXPECT_TRUE(same(blocks, expected));
+}
+
+TEST(TargetNames, RulesForFatAsciiAndJoliet)
+{
+    struct Row
+    {
+        const char *name;
+        TargetNames::Rules rules;
+        const char *expected;
+    };
+    const TargetNames::Rules fat { true, false, 255, false };
+    const TargetNames::Rules dvd { true, true, 64, false };
+    const TargetNames::Rules joliet { false, false, 64, true };
+    const TargetNames::Rules plain {};
+    const Row rows[] = {
+        { "a\\b/c:d*e?f\"g<h>i|j.mp4", fat, "a_b_c_d_e_f_g_h_i_j.mp4" },
+        { "ends in dot. .mp4", fat, "ends in dot.mp4" },
+        { "trailing. ", fat, "trailing" },
+        { "Movie? One..mp4", fat, "Movie_ One.mp4" },
+        { "con.avi", fat, "con_.avi" },
+        { "What? Yes: no.mp4", plain, "What? Yes: no.mp4" },
+        { "Caf\u00e9 \u00fcber Stra\u00dfe.avi", dvd, "Cafe uber Stra_e.avi" },
+        { "\u65e5\u672c.avi", dvd, "__.avi" },
+        { "A very long title that goes on and on well past what a DVD player shows.avi", dvd,
+            "A very long title that goes on and on well past what a DVD p.avi" },
+        { "a;b.mp4", joliet, "a_b.mp4" },
+        { "...", fat, "video" },
+    };
+    for (const Row &row : rows) {
+        const QString cleaned = TargetNames::clean(QString::fromUtf8(row.name), row.rules);
+        EXPECT_EQ(cleaned, QString::fromUtf8(row.expected));
+        EXPECT_LE(cleaned.size(), row.rules.maxLength);
+    }
+}
+
+TEST(TargetNames, NamesThatDifferOnlyByCaseNeverMeetOnFat)
+{
+    QSet<QString> fat { TargetNames::key(QStringLiteral("Movie.mp4"), true) };
+    EXPECT_EQ(TargetNames::unique(QStringLiteral("MOVIE.MP4"), &fat, true), QStringLiteral("MOVIE (2).MP4"));
+    EXPECT_EQ(TargetNames::unique(QStringLiteral("movie.mp4"), &fat, true), QStringLiteral("movie (3).mp4"));
+    EXPECT_EQ(TargetNames::unique(QStringLiteral("other.mp4"), &fat, true), QStringLiteral("other.mp4"));
+    QSet<QString> ext4 { TargetNames::key(QStringLiteral("Movie.mp4"), false) };
+    EXPECT_EQ(TargetNames::unique(QStringLiteral("movie.mp4"), &ext4, false), QStringLiteral("movie.mp4"));
+    EXPECT_EQ(
+        TargetNames::unique(QStringLiteral("Movie.mp4"), &ext4, false), QStringLiteral("Movie (2).mp4"));
+    QSet<QString> short64 { QString(60, QLatin1Char('x')) + QStringLiteral(".avi") };
+    EXPECT_EQ(
+        TargetNames::unique(QString(60, QLatin1Char('x')) + QStringLiteral(".avi"), &short64, false, 64),
+        QString(56, QLatin1Char('x')) + QStringLiteral(" (2).avi"));
+    EXPECT_TRUE(TargetNames::isFat32("vfat"));
+    EXPECT_TRUE(TargetNames::isFat32("fuse.fusefat"));
+    EXPECT_TRUE(TargetNames::isFat("exfat"));
+    EXPECT_FALSE(TargetNames::isFat32("exfat"));
+    EXPECT_FALSE(TargetNames::isFat("ext4"));
+}
+
+TEST(SizePlan, Fat32LimitAndDvdParts)
+{
+    TransferDecision decision;
+    decision.duration = 3600;
+    struct Row
+    {
+        int type;
+        qint64 bytes;
+        bool fat;
+        bool fits;
+        int parts;
+    };
+    const qint64 gib = Q_INT64_C(1) << 30;
+    const Row rows[] = {
+        { 1, 5 * gib, false, true, 1 }, // not FAT: no limit
+        { 1, 5 * gib, true, false, 1 }, { 1, Fat32MaxFile, true, true, 1 },
+        { 3, 5 * gib, false, false, 1 }, // reads FAT32 only
+        { 0, gib - 1, false, true, 1 }, { 0, 3 * gib, true, true, 4 },
+        { 0, 6 * gib, true, true, 8 }, // parts are below FAT32's limit too
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(testing::Message() << "type " << row.type << ", " << row.bytes << " bytes");
+        decision.profile = deviceProfile(row.type);
+        decision.estimatedBytes = row.bytes;
+        const SizePlan plan = SizePlan::make(decision, row.fat);
+        EXPECT_EQ(plan.fits, row.fits);
+        EXPECT_EQ(plan.parts, row.parts);
+        EXPECT_EQ(plan.segmentSeconds > 0, row.parts > 1);
+        EXPECT_EQ(plan.message.isEmpty(), row.fits && row.parts == 1);
+    }
+}
+
+} // namespace

@@ -1,0 +1,291 @@
+// kavo-transfer: the transfer engine from a shell. Each file is probed,
+// decided (copy, remux or transcode, with the reason) for a device type, and
+// written whole or not at all; or all of them go into a disc image.
+//
+// Exit codes: 0 every file arrived (a dry run: every file can go), 1 a file
+// failed or the run was stopped, 2 bad arguments or an unknown device.
+#include "devices/devicetype.h"
+#include "devices/transferdevice.h"
+#include "devices/transferdevices.h"
+#include "tools/stopsignals.h"
+#include "transfer/transferengine.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <thread>
+
+#include <unistd.h>
+
+using namespace Zarnet;
+
+namespace {
+
+enum Exit { Done = 0, Failed = 1, Usage = 2 };
+
+const char UsageText[]
+    = "usage: kavo-transfer --device ID --to DIR [--dry-run] FILE...\n"
+      "       kavo-transfer --type 0..3 --to DIR [--dry-run] FILE...\n"
+      "       kavo-transfer --burn --type 0..3 [--disc cd|dvd|dvd-dl|bd] --iso OUT.iso [--dry-run] FILE...\n"
+      "Converts each video to what the device type plays (0 DVD Player, 1 Blu-ray Player,\n"
+      "2 TV, 3 PlayStation 3): copied when it plays as it is, remuxed when only the\n"
+      "container or the audio does not fit, transcoded otherwise. --device takes the type\n"
+      "of a stored device. Each output is written as .NAME.kavo-part, synced, then\n"
+      "renamed; a file that fails or is stopped leaves nothing. --burn puts the files\n"
+      "into an ISO 9660 image (Joliet, Rock Ridge, MD5s), refused at once when it cannot\n"
+      "fit the disc (default dvd). --dry-run prints each file's decision and reason.\n"
+      "One line per file on stderr. Ctrl+C or SIGTERM stops and removes the parts.\n"
+      "Exit: 0 every file arrived, 1 a file failed or the run was stopped, 2 bad usage.\n"
+      "ffmpeg, ffprobe and xorriso are found through KAVO_FFMPEG, KAVO_FFPROBE and\n"
+      "KAVO_XORRISO, beside this program, or on PATH.\n";
+
+int usage(const char *problem = nullptr, const QString &detail = {})
+{
+    if (problem)
+        std::fprintf(stderr, "kavo-transfer: %s%s\n", problem, qPrintable(detail));
+    std::fputs(UsageText, stderr);
+    return Usage;
+}
+
+bool parseType(const QString &text, int *type)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || !TransferDevicesLibrary::isKnownDeviceType(value))
+        return false;
+    *type = value;
+    return true;
+}
+
+// The device's type, read through the store as every other process reads it.
+int deviceType(const QString &text, int *type)
+{
+    bool ok = false;
+    const unsigned id = text.toUInt(&ok);
+    if (!ok)
+        return usage("not a device id: ", text);
+    const QByteArray component = qgetenv("KAVO_COMPONENT_ID");
+    auto *store = TransferDevicesLibrary::TransferDevices::instance(
+        component.isEmpty() ? std::string("kavo-transfer") : component.toStdString());
+    if (!store->isOpen()) {
+        std::fprintf(stderr, "kavo-transfer: cannot open the device database\n");
+        return Failed;
+    }
+    std::unique_ptr<TransferDevicesLibrary::TransferDevice> device(store->deviceById(id));
+    if (!device)
+        return usage("no such device: ", text);
+    if (!TransferDevicesLibrary::isKnownDeviceType(device->type())) {
+        std::fprintf(stderr, "kavo-transfer: device %u has the unknown type %d\n", id, device->type());
+        return Usage;
+    }
+    *type = device->type();
+    return Done;
+}
+
+QString sizeText(double bytes)
+{
+    return bytes >= 1e6 ? QString::number(bytes / 1e6, 'f', 1) + QStringLiteral(" MB")
+                        : QString::number(bytes / 1e3, 'f', 0) + QStringLiteral(" kB");
+}
+
+class Reporter
+{
+public:
+    Reporter(const TransferEngine &engine, bool live)
+        : m_engine(engine)
+        , m_live(live)
+    {
+    }
+
+    void progress(const TransferProgress &progress)
+    {
+        if (!m_live || progress.stage == TransferProgress::Arrived
+            || progress.stage == TransferProgress::Failed || progress.stage == TransferProgress::Cancelled)
+            return;
+        QString line = QStringLiteral("[%1/%2] %3: %4 %5%")
+                           .arg(progress.file)
+                           .arg(progress.count)
+                           .arg(progress.name, TransferProgress::stageName(progress.stage))
+                           .arg(int(progress.fraction * 100));
+        if (progress.bytesPerSecond > 0)
+            line += QStringLiteral(", %1/s").arg(sizeText(progress.bytesPerSecond));
+        if (progress.secondsLeft >= 0)
+            line += QStringLiteral(", %1 s left").arg(int(progress.secondsLeft + 0.5));
+        std::fprintf(stderr, "\r\033[K%s", qPrintable(line));
+        m_open = true;
+    }
+
+    void ended(int index)
+    {
+        if (m_printed.contains(index))
+            return;
+        m_printed.insert(index);
+        const TransferItem &item = m_engine.items().at(index);
+        QString line = QStringLiteral("[%1/%2] %3")
+                           .arg(index + 1)
+                           .arg(m_engine.items().size())
+                           .arg(QFileInfo(item.source).fileName());
+        if (item.decision.profile)
+            line += QStringLiteral(" (%1: %2)")
+                        .arg(TransferDecision::actionName(item.decision.action), item.decision.reason);
+        switch (item.state) {
+        case TransferItem::Arrived:
+            line += QStringLiteral(": arrived as ") + item.outputs.join(QStringLiteral(", "));
+            if (!item.decision.notes.isEmpty())
+                line += QStringLiteral("; ") + item.decision.notes.join(QStringLiteral("; "));
+            break;
+        case TransferItem::Failed:
+            line += QStringLiteral(": failed: ") + item.error;
+            break;
+        case TransferItem::Cancelled:
+            line += QStringLiteral(": stopped");
+            break;
+        default:
+            return;
+        }
+        std::fprintf(stderr, "%s%s\n", m_open ? "\r\033[K" : "", qPrintable(line));
+        m_open = false;
+    }
+
+    void rest()
+    {
+        for (int i = 0; i < m_engine.items().size(); ++i)
+            ended(i);
+        if (!m_engine.runError().isEmpty())
+            std::fprintf(
+                stderr, "%skavo-transfer: %s\n", m_open ? "\r\033[K" : "", qPrintable(m_engine.runError()));
+    }
+
+private:
+    const TransferEngine &m_engine;
+    bool m_live;
+    bool m_open = false;
+    QSet<int> m_printed;
+};
+
+void printDecisions(const TransferEngine &engine)
+{
+    for (const TransferItem &item : engine.items()) {
+        if (item.state == TransferItem::Failed && !item.decision.profile) {
+            std::printf("%s\terror\t%s\n", qPrintable(item.source), qPrintable(item.error));
+            continue;
+        }
+        QString line = item.source + QLatin1Char('\t') + TransferDecision::actionName(item.decision.action)
+            + QLatin1Char('\t') + item.decision.reason + QStringLiteral("\t") + item.name;
+        for (const QString &note : item.decision.notes)
+            line += QStringLiteral("\t") + note;
+        if (item.state == TransferItem::Failed)
+            line += QStringLiteral("\trefused: ") + item.error;
+        std::printf("%s\n", qPrintable(line));
+    }
+    if (!engine.runError().isEmpty())
+        std::printf("refused\t%s\n", qPrintable(engine.runError()));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Before any thread starts, so that only the watcher below takes them.
+    const sigset_t stop = blockStopSignals();
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+
+    TransferRequest request;
+    QString device;
+    bool typeGiven = false;
+    while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"))) {
+        const QString option = arguments.takeFirst();
+        const auto value = [&](QString *out) {
+            if (arguments.isEmpty())
+                return false;
+            *out = arguments.takeFirst();
+            return true;
+        };
+        QString text;
+        if (option == QLatin1String("--help")) {
+            std::fputs(UsageText, stdout);
+            return Done;
+        } else if (option == QLatin1String("--")) {
+            break;
+        } else if (option == QLatin1String("--dry-run")) {
+            request.dryRun = true;
+        } else if (option == QLatin1String("--burn")) {
+            request.burn = true;
+        } else if (option == QLatin1String("--device") && value(&device)) {
+        } else if (option == QLatin1String("--type") && value(&text)) {
+            if (!parseType(text, &request.type))
+                return usage("the type is a number 0-3: ", text);
+            typeGiven = true;
+        } else if (option == QLatin1String("--to") && value(&request.destination)) {
+        } else if (option == QLatin1String("--iso") && value(&request.isoPath)) {
+        } else if (option == QLatin1String("--disc") && value(&text)) {
+            if (!TransferRequest::parseDisc(text, &request.disc))
+                return usage("the disc is cd, dvd, dvd-dl or bd: ", text);
+        } else {
+            return usage("unknown or incomplete option ", option);
+        }
+    }
+    request.files = arguments;
+    if (request.files.isEmpty())
+        return usage("no files given");
+    if (typeGiven == !device.isEmpty())
+        return usage("give either --device or --type");
+    if (request.burn ? (request.isoPath.isEmpty() || !request.destination.isEmpty() || !device.isEmpty())
+                     : (request.destination.isEmpty() || !request.isoPath.isEmpty()))
+        return usage(request.burn ? "--burn takes --type and --iso" : "give --to (or --burn with --iso)");
+    if (!device.isEmpty()) {
+        const int code = deviceType(device, &request.type);
+        if (code != Done)
+            return code;
+    }
+
+    TransferEngine engine;
+    Reporter reporter(engine, isatty(STDERR_FILENO));
+    QObject::connect(
+        &engine, &TransferEngine::progressed, [&](const TransferProgress &p) { reporter.progress(p); });
+    QObject::connect(&engine, &TransferEngine::fileEnded, [&](int index) {
+        if (!request.dryRun)
+            reporter.ended(index);
+    });
+    QObject::connect(&engine, &TransferEngine::finished, &app, [&] {
+        if (request.dryRun)
+            printDecisions(engine);
+        else
+            reporter.rest();
+        app.quit();
+    });
+    QString error;
+    if (!engine.start(request, &error))
+        return usage("", error);
+
+    std::atomic<bool> ending { false };
+    std::atomic<bool> stopped { false };
+    std::thread watcher([&] {
+        waitForStopSignal(stop);
+        if (ending)
+            return;
+        stopped = true;
+        QMetaObject::invokeMethod(&engine, &TransferEngine::cancel, Qt::QueuedConnection);
+    });
+    app.exec();
+    ending = true;
+    if (!stopped)
+        pthread_kill(watcher.native_handle(), SIGHUP);
+    watcher.join();
+    if (stopped) {
+        std::fprintf(stderr, "kavo-transfer: stopped\n");
+        return Failed;
+    }
+    if (request.dryRun)
+        return std::none_of(engine.items().cbegin(), engine.items().cend(),
+                   [](const TransferItem &item) { return item.state == TransferItem::Failed; })
+                && engine.runError().isEmpty()
+            ? Done
+            : Failed;
+    return engine.allArrived() ? Done : Failed;
+}

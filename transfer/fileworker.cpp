@@ -1,0 +1,88 @@
+#include "transfer/fileworker.h"
+
+#include "transfer/partfile.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/sendfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Zarnet {
+
+namespace {
+constexpr size_t Chunk = size_t(8) << 20;
+}
+
+FileWorker::FileWorker(QObject *parent)
+    : QObject(parent)
+{
+}
+
+FileWorker::~FileWorker()
+{
+    m_cancelled = true;
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void FileWorker::report(bool ok, const QString &error)
+{
+    QMetaObject::invokeMethod(
+        this, [this, ok, error] { emit done(ok, error); }, Qt::QueuedConnection);
+}
+
+void FileWorker::copy(const QString &source, int partDescriptor)
+{
+    m_thread = std::thread([this, path = QFile::encodeName(source), out = partDescriptor] {
+        const int in = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        struct stat info;
+        if (in < 0 || ::fstat(in, &info) != 0) {
+            report(false,
+                QStringLiteral("cannot read the source: ") + QString::fromLocal8Bit(std::strerror(errno)));
+            if (in >= 0)
+                ::close(in);
+            return;
+        }
+        m_total = info.st_size;
+        off_t offset = 0;
+        QString error;
+        while (offset < info.st_size && !m_cancelled) {
+            const ssize_t sent
+                = ::sendfile(out, in, &offset, std::min<size_t>(Chunk, size_t(info.st_size - offset)));
+            if (sent < 0 && errno == EINTR)
+                continue;
+            if (sent < 0) {
+                // The source's own read errors come back from sendfile too.
+                error = errno == EIO && ::access(path.constData(), R_OK) != 0
+                    ? QStringLiteral("cannot read the source: ")
+                        + QString::fromLocal8Bit(std::strerror(errno))
+                    : PartFile::writeError(errno);
+                break;
+            }
+            if (sent == 0) {
+                error = QStringLiteral("the source got shorter while it was copied");
+                break;
+            }
+            m_bytes = offset;
+        }
+        ::close(in);
+        if (m_cancelled)
+            error = QStringLiteral("cancelled");
+        report(error.isEmpty(), error);
+    });
+}
+
+void FileWorker::commit(const QStringList &parts, const QStringList &finals, bool replace)
+{
+    m_thread = std::thread([this, parts, finals, replace] {
+        QString error;
+        const bool ok = PartFile::commit(parts, finals, replace, &error);
+        report(ok, error);
+    });
+}
+
+} // namespace Zarnet

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <thread>
+
+namespace Zarnet {
+
+// The blocking file work of a transfer, on a thread of its own so the
+// caller's never waits: a sendfile copy (which, unlike copy_file_range, works
+// across file systems), and the fsync and rename that end every output. One
+// job per worker; done() comes on the worker's own thread of affinity.
+class FileWorker : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FileWorker(QObject *parent = nullptr);
+    ~FileWorker() override; // cancels and waits for the thread
+
+    void copy(const QString &source, int partDescriptor);
+    void commit(const QStringList &parts, const QStringList &finals, bool replace);
+    void cancel() { m_cancelled = true; }
+    qint64 bytesDone() const { return m_bytes; }
+    qint64 bytesTotal() const { return m_total; }
+
+signals:
+    void done(bool ok, const QString &error);
+
+private:
+    void report(bool ok, const QString &error);
+
+    std::thread m_thread;
+    std::atomic<bool> m_cancelled { false };
+    std::atomic<qint64> m_bytes { 0 };
+    std::atomic<qint64> m_total { 0 };
+};
+
+} // namespace Zarnet

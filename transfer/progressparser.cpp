@@ -1,0 +1,52 @@
+#include "transfer/progressparser.h"
+
+namespace Zarnet {
+
+QVector<ProgressBlock> ProgressParser::feed(const QByteArray &chunk)
+{
+    QVector<ProgressBlock> blocks;
+    m_tail += chunk;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < m_tail.size(); ++i) {
+        const char c = m_tail.at(i);
+        if (c != '\n' && c != '\r')
+            continue;
+        if (i > start)
+            line(m_tail.mid(start, i - start), &blocks);
+        start = i + 1;
+    }
+    m_tail.remove(0, start);
+    return blocks;
+}
+
+void ProgressParser::line(const QByteArray &text, QVector<ProgressBlock> *blocks)
+{
+    const qsizetype equals = text.indexOf('=');
+    if (equals <= 0)
+        return;
+    const QByteArray key = text.left(equals).trimmed();
+    const QByteArray value = text.mid(equals + 1).trimmed();
+    bool ok = false;
+    if (key == "out_time_us") {
+        const qint64 us = value.toLongLong(&ok);
+        if (ok)
+            m_block.outTimeUs = us;
+    } else if (key == "total_size") {
+        const qint64 size = value.toLongLong(&ok);
+        if (ok)
+            m_block.totalSize = size;
+    } else if (key == "speed") {
+        QByteArray number = value;
+        if (number.endsWith('x'))
+            number.chop(1);
+        const double speed = number.toDouble(&ok);
+        if (ok)
+            m_block.speed = speed;
+    } else if (key == "progress") {
+        m_block.end = value == "end";
+        blocks->append(m_block);
+        m_block = ProgressBlock();
+    }
+}
+
+} // namespace Zarnet

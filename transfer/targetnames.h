@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+namespace Zarnet {
+
+// Names for the destination's file system, fixed before any work starts.
+class TargetNames
+{
+public:
+    struct Rules
+    {
+        bool fat = false; // no \ / : * ? " < > |, no trailing dot or space, case-blind
+        bool ascii = false;
+        int maxLength = 255; // UTF-16 units of the whole name
+        bool joliet = false; // also no ';'
+    };
+
+    // FAT as the kernel or a FUSE driver names it ("vfat", "msdos", "fuse.fusefat").
+    static bool isFat(const QByteArray &fileSystemType);
+    static bool isFat32(const QByteArray &fileSystemType); // exFAT has FAT's names but no 4 GiB limit
+    static QByteArray fileSystemType(const QString &folder);
+
+    // A name the rules accept, as close to name as they allow; the extension
+    // is kept whole.
+    static QString clean(const QString &name, const Rules &rules);
+
+    // name, or "base (2).ext" and on, so that it clashes with nothing in
+    // taken; compared case-blind when caseBlind. The result is added to taken.
+    static QString unique(const QString &name, QSet<QString> *taken, bool caseBlind, int maxLength = 255);
+    // The form names are compared in, for taken.
+    static QString key(const QString &name, bool caseBlind);
+};
+
+} // namespace Zarnet

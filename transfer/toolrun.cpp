@@ -1,0 +1,167 @@
+#include "transfer/toolrun.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <cstdio>
+#include <linux/close_range.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace Zarnet {
+
+namespace {
+constexpr int ErrorTail = 4096;
+}
+
+ToolRun::ToolRun(QObject *parent)
+    : QObject(parent)
+{
+    m_killTimer.setSingleShot(true);
+    connect(&m_killTimer, &QTimer::timeout, &m_process, &QProcess::kill);
+    m_process.setChildProcessModifier([] {
+        // A converter must not outlive us and keep writing a part nobody deletes.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // Inside the player we do not own every descriptor, and not all are
+        // close-on-exec. Marked rather than closed: QProcess still reports a
+        // failed exec through one of them.
+        close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+    });
+    connect(&m_process, &QProcess::readyReadStandardOutput, this, [this] {
+        const QByteArray chunk = m_process.readAllStandardOutput();
+        if (m_keepOutput)
+            m_output += chunk;
+        emit outputRead(chunk);
+    });
+    connect(&m_process, &QProcess::readyReadStandardError, this, [this] {
+        const QByteArray chunk = m_process.readAllStandardError();
+        m_errorTail += chunk;
+        if (m_errorTail.size() > ErrorTail)
+            m_errorTail.remove(0, m_errorTail.size() - ErrorTail);
+        emit errorRead(chunk);
+    });
+    connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(m_cancelled ? ToolResult::Cancelled : ToolResult::StartFailed);
+    });
+    connect(&m_process, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
+        m_exitCode = code;
+        if (m_cancelled)
+            finish(ToolResult::Cancelled);
+        else if (status == QProcess::CrashExit)
+            finish(ToolResult::Crashed);
+        else
+            finish(code == 0 ? ToolResult::Done : ToolResult::Failed);
+    });
+}
+
+ToolRun::~ToolRun()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(2000);
+    }
+}
+
+QString ToolRun::programPath(const QString &name)
+{
+    const QByteArray variable = "KAVO_" + name.toUpper().toLatin1();
+    const QString fromEnv = qEnvironmentVariable(variable.constData());
+    if (!fromEnv.isEmpty())
+        return QFileInfo(fromEnv).isExecutable() ? fromEnv : QString();
+    if (QCoreApplication::instance()) {
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+        if (QFileInfo(beside).isExecutable())
+            return beside;
+    }
+    return QStandardPaths::findExecutable(name);
+}
+
+QString ToolRun::toString(ToolResult result)
+{
+    switch (result) {
+    case ToolResult::Done:
+        return QStringLiteral("done");
+    case ToolResult::Failed:
+        return QStringLiteral("failed");
+    case ToolResult::Crashed:
+        return QStringLiteral("ended abnormally");
+    case ToolResult::StartFailed:
+        return QStringLiteral("could not be started");
+    case ToolResult::Cancelled:
+        return QStringLiteral("cancelled");
+    }
+    return {};
+}
+
+void ToolRun::start(const QString &tool, const QStringList &arguments)
+{
+    m_tool = tool;
+    m_program = programPath(tool);
+    m_arguments = arguments;
+    m_started = true;
+    QMetaObject::invokeMethod(this, &ToolRun::launch, Qt::QueuedConnection);
+}
+
+void ToolRun::launch()
+{
+    if (m_cancelled) {
+        finish(ToolResult::Cancelled);
+        return;
+    }
+    if (m_program.isEmpty()) {
+        finish(ToolResult::StartFailed);
+        return;
+    }
+    if (qEnvironmentVariableIsSet("KAVO_DEBUG"))
+        std::fprintf(stderr, "kavo-transfer: %s %s\n", qPrintable(m_program),
+            qPrintable(m_arguments.join(QLatin1Char(' '))));
+    m_process.start(m_program, m_arguments, QIODevice::ReadOnly);
+}
+
+void ToolRun::cancel()
+{
+    if (m_ended || m_cancelled)
+        return;
+    m_cancelled = true;
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        m_killTimer.start(m_killDelay);
+    }
+}
+
+void ToolRun::finish(ToolResult result)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_killTimer.stop();
+    emit done(result);
+}
+
+QString ToolRun::lastErrorLine() const
+{
+    const QList<QByteArray> lines = m_errorTail.split('\n');
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        const QByteArray text = line->trimmed();
+        if (!text.isEmpty())
+            return QString::fromLocal8Bit(text);
+    }
+    return {};
+}
+
+QString ToolRun::failureText(ToolResult result) const
+{
+    QString text = m_tool + QLatin1Char(' ') + toString(result);
+    if (result == ToolResult::Failed)
+        text += QStringLiteral(" (exit %1)").arg(m_exitCode);
+    const QString line = lastErrorLine();
+    if (!line.isEmpty() && result != ToolResult::Cancelled)
+        text += QStringLiteral(": ") + line;
+    return text;
+}
+
+} // namespace Zarnet

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "transfer/transferdecision.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace Zarnet {
+
+// Where one conversion reads and writes. With segmentSeconds set the output
+// is a pattern with one %d, the part's number counted from 1.
+struct TransferPaths
+{
+    QString source;
+    QString output;
+    double segmentSeconds = 0;
+    QString x264Preset = QStringLiteral("fast");
+};
+
+// ffmpeg's arguments for a remux or transcode: the output is written in the
+// decision's container whatever its name ends in, and progress goes to
+// standard output. Pure.
+QStringList transferArguments(const TransferDecision &decision, const TransferPaths &paths);
+
+} // namespace Zarnet

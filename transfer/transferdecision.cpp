@@ -1,0 +1,330 @@
+#include "transfer/transferdecision.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Zarnet {
+
+namespace {
+
+constexpr double RateSlack = 0.01;
+
+enum class SourceContainer { Mp4, QuickTime, Avi, Matroska, MpegTs, Other };
+
+SourceContainer sourceContainer(const MediaProbe &probe)
+{
+    const QStringList names = probe.formatName.split(QLatin1Char(','));
+    if (names.contains(QLatin1String("mp4")))
+        return probe.brand.trimmed() == QLatin1String("qt") ? SourceContainer::QuickTime
+                                                            : SourceContainer::Mp4;
+    if (names.contains(QLatin1String("avi")))
+        return SourceContainer::Avi;
+    if (names.contains(QLatin1String("matroska")))
+        return SourceContainer::Matroska;
+    if (names.contains(QLatin1String("mpegts")))
+        return SourceContainer::MpegTs;
+    return SourceContainer::Other;
+}
+
+QString containerName(SourceContainer container, const QString &formatName)
+{
+    switch (container) {
+    case SourceContainer::Mp4:
+        return QStringLiteral("MP4");
+    case SourceContainer::QuickTime:
+        return QStringLiteral("QuickTime");
+    case SourceContainer::Avi:
+        return QStringLiteral("AVI");
+    case SourceContainer::Matroska:
+        return QStringLiteral("Matroska");
+    case SourceContainer::MpegTs:
+        return QStringLiteral("MPEG-TS");
+    case SourceContainer::Other:
+        break;
+    }
+    return formatName.section(QLatin1Char(','), 0, 0).toUpper();
+}
+
+bool containerAccepted(SourceContainer container, const DeviceProfile &profile)
+{
+    switch (container) {
+    case SourceContainer::Mp4:
+        return profile.container == OutputContainer::Mp4;
+    case SourceContainer::Avi:
+        return profile.acceptsAvi;
+    case SourceContainer::Matroska:
+        return profile.acceptsMatroska;
+    case SourceContainer::MpegTs:
+        return profile.acceptsMpegTs;
+    default:
+        return false;
+    }
+}
+
+OutputContainer keptContainer(SourceContainer container, const DeviceProfile &profile)
+{
+    switch (container) {
+    case SourceContainer::Avi:
+        return OutputContainer::Avi;
+    case SourceContainer::Matroska:
+        return OutputContainer::Matroska;
+    case SourceContainer::MpegTs:
+        return OutputContainer::MpegTs;
+    default:
+        return profile.container;
+    }
+}
+
+QString videoName(const MediaProbe::Video &video)
+{
+    QString name = video.codec == QLatin1String("h264") ? QStringLiteral("H.264")
+        : video.codec == QLatin1String("mpeg4")         ? QStringLiteral("MPEG-4 Part 2")
+        : video.codec == QLatin1String("hevc")          ? QStringLiteral("HEVC")
+                                                        : video.codec.toUpper();
+    if (!video.profile.isEmpty())
+        name += QLatin1Char(' ') + video.profile;
+    if (video.codec == QLatin1String("h264") && video.level > 0)
+        name += QStringLiteral("@%1.%2").arg(video.level / 10).arg(video.level % 10);
+    return name;
+}
+
+QString audioName(const QString &codec)
+{
+    if (codec == QLatin1String("ac3"))
+        return QStringLiteral("AC-3");
+    if (codec == QLatin1String("aac"))
+        return QStringLiteral("AAC");
+    return codec.toUpper();
+}
+
+QString levelText(int level)
+{
+    return QStringLiteral("%1.%2").arg(level / 10).arg(level % 10);
+}
+
+QString rateText(double fps)
+{
+    return QString::number(fps, 'g', 4);
+}
+
+bool fitsFrame(const FrameLimit &limit, const MediaProbe::Video &video)
+{
+    return video.width <= limit.width && video.height <= limit.height
+        && video.fps <= limit.maxFps + RateSlack;
+}
+
+qint64 videoKbps(const MediaProbe &probe)
+{
+    if (probe.video.bitRate > 0)
+        return probe.video.bitRate / 1000;
+    const qint64 audio = probe.hasAudio ? probe.audio.bitRate : 0;
+    return probe.bitRate > 0 ? std::max<qint64>(0, probe.bitRate - audio) / 1000 : 0;
+}
+
+// Empty when the video plays as it is, else why not.
+QString videoProblem(const MediaProbe &probe, const DeviceProfile &profile)
+{
+    const MediaProbe::Video &video = probe.video;
+    if (profile.video == VideoFormat::H264) {
+        if (video.codec != QLatin1String("h264"))
+            return QStringLiteral("%1 video is not H.264").arg(videoName(video));
+        static const char *const played[] = { "Constrained Baseline", "Baseline", "Main", "High" };
+        if (std::none_of(std::begin(played), std::end(played),
+                [&](const char *name) { return video.profile == QLatin1String(name); }))
+            return QStringLiteral("H.264 profile %1 is beyond High").arg(video.profile);
+        if (video.level > profile.maxLevel)
+            return QStringLiteral("H.264 level %1 is over %2")
+                .arg(levelText(video.level), levelText(profile.maxLevel));
+    } else {
+        if (video.codec != QLatin1String("mpeg4") || !video.profile.contains(QLatin1String("Simple")))
+            return QStringLiteral("%1 video is not MPEG-4 ASP").arg(videoName(video));
+        // ffprobe reports the reorder depth, not the run of B-frames, and
+        // neither QPel nor GMC: sources that use them are rare in AVI.
+        if (video.bFrames > profile.maxBFrames)
+            return QStringLiteral("more than %1 B-frame in a row").arg(profile.maxBFrames);
+    }
+    if (video.pixelFormat != QLatin1String("yuv420p") && video.pixelFormat != QLatin1String("yuvj420p"))
+        return QStringLiteral("pixel format %1 is not 8-bit 4:2:0").arg(video.pixelFormat);
+    if (!fitsFrame(profile.frames[0], video) && !fitsFrame(profile.frames[1], video))
+        return QStringLiteral("%1\u00d7%2 at %3 fps is over %4\u00d7%5 at %6 fps and %7\u00d7%8 at %9 fps")
+            .arg(video.width)
+            .arg(video.height)
+            .arg(rateText(video.fps))
+            .arg(profile.frames[0].width)
+            .arg(profile.frames[0].height)
+            .arg(rateText(profile.frames[0].maxFps))
+            .arg(profile.frames[1].width)
+            .arg(profile.frames[1].height)
+            .arg(rateText(profile.frames[1].maxFps));
+    const qint64 kbps = videoKbps(probe);
+    // An average a quarter over the target overshoots the peak somewhere.
+    const qint64 limit = profile.averageKbps > 0 ? profile.averageKbps * 5 / 4 : profile.peakKbps;
+    if (kbps > limit)
+        return QStringLiteral("%1 kb/s is over the %2 kb/s it plays").arg(kbps).arg(limit);
+    return {};
+}
+
+QString audioProblem(const MediaProbe &probe, const DeviceProfile &profile)
+{
+    if (!probe.hasAudio)
+        return {};
+    const MediaProbe::Audio &audio = probe.audio;
+    if (audio.codec == QLatin1String("ac3") && profile.keepsAc3)
+        return {};
+    const QString wanted = profile.audio == AudioFormat::Mp3 ? QStringLiteral("mp3") : QStringLiteral("aac");
+    if (audio.codec != wanted)
+        return QStringLiteral("%1 audio is not %2").arg(audioName(audio.codec), audioName(wanted));
+    if (audio.channels > 2)
+        return QStringLiteral("%1 channels are more than stereo").arg(audio.channels);
+    if (profile.audio == AudioFormat::Aac && audio.profile != QLatin1String("LC"))
+        return QStringLiteral("AAC %1 is not AAC-LC").arg(audio.profile);
+    return {};
+}
+
+void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
+{
+    if (probe.subtitles.isEmpty())
+        return;
+    const bool image = probe.hasImageSubtitles();
+    if (decision->action == TransferAction::Copy) {
+        if (image)
+            decision->notes << QStringLiteral("image subtitles stay as they are: not burned in");
+        return;
+    }
+    switch (decision->container) {
+    case OutputContainer::Mp4:
+        decision->subtitleCodec = QStringLiteral("mov_text");
+        for (int i = 0; i < probe.subtitles.size(); ++i) {
+            if (probe.subtitles.at(i).text)
+                decision->subtitles.append(i);
+        }
+        if (image)
+            decision->notes << QStringLiteral(
+                "image subtitles left out: not burned in, MP4 cannot carry them");
+        break;
+    case OutputContainer::Matroska:
+        decision->subtitleCodec = QStringLiteral("copy");
+        for (int i = 0; i < probe.subtitles.size(); ++i)
+            decision->subtitles.append(i);
+        if (image)
+            decision->notes << QStringLiteral("image subtitles carried as they are: not burned in");
+        break;
+    case OutputContainer::Avi:
+    case OutputContainer::MpegTs:
+        decision->notes << (image ? QStringLiteral("subtitles left out: not burned in, %1 cannot carry them")
+                                  : QStringLiteral("subtitles left out: %1 cannot carry them"))
+                               .arg(decision->container == OutputContainer::Avi ? QStringLiteral("AVI")
+                                                                                : QStringLiteral("MPEG-TS"));
+        break;
+    }
+}
+
+void choosePicture(const MediaProbe &probe, const DeviceProfile &profile, TransferDecision *decision)
+{
+    const MediaProbe::Video &video = probe.video;
+    // Past the larger picture's rate, the second (smaller, faster) limit applies.
+    const FrameLimit &limit
+        = video.fps > profile.frames[0].maxFps + RateSlack ? profile.frames[1] : profile.frames[0];
+    decision->boxWidth = limit.width;
+    decision->boxHeight = limit.height;
+    decision->squarePixels = !probe.isSquarePixels();
+    if (video.fps > limit.maxFps + RateSlack || video.fps <= 0) {
+        // NTSC players run at 29.97, not 30.
+        decision->outputRate = profile.video == VideoFormat::Mpeg4Asp && limit.maxFps == 30.0
+            ? QStringLiteral("30000/1001")
+            : QString::number(limit.maxFps);
+    }
+}
+
+} // namespace
+
+QString TransferDecision::extension() const
+{
+    switch (container) {
+    case OutputContainer::Avi:
+        return QStringLiteral("avi");
+    case OutputContainer::Mp4:
+        return QStringLiteral("mp4");
+    case OutputContainer::Matroska:
+        return QStringLiteral("mkv");
+    case OutputContainer::MpegTs:
+        return QStringLiteral("ts");
+    }
+    return QStringLiteral("mp4");
+}
+
+QString TransferDecision::actionName(TransferAction action)
+{
+    switch (action) {
+    case TransferAction::Copy:
+        return QStringLiteral("copy");
+    case TransferAction::Remux:
+        return QStringLiteral("remux");
+    case TransferAction::Transcode:
+        return QStringLiteral("transcode");
+    }
+    return {};
+}
+
+TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
+{
+    TransferDecision decision;
+    decision.profile = &profile;
+    decision.videoStream = probe.video.index;
+    decision.hasAudio = probe.hasAudio;
+    decision.duration = probe.duration;
+    decision.sourceRate = probe.video.frameRate;
+
+    const SourceContainer source = sourceContainer(probe);
+    const QString videoWhy = videoProblem(probe, profile);
+    const QString audioWhy = audioProblem(probe, profile);
+    QString containerWhy;
+    if (!containerAccepted(source, profile))
+        containerWhy = QStringLiteral("%1 is not played").arg(containerName(source, probe.formatName));
+    else if (profile.fourcc && probe.video.codecTag != QLatin1String(profile.fourcc))
+        containerWhy
+            = QStringLiteral("FourCC %1 is not %2").arg(probe.video.codecTag, QLatin1String(profile.fourcc));
+
+    if (videoWhy.isEmpty()) {
+        decision.copyVideo = true;
+        decision.copyAudio = audioWhy.isEmpty();
+        if (audioWhy.isEmpty() && containerWhy.isEmpty()) {
+            decision.action = TransferAction::Copy;
+            decision.container = keptContainer(source, profile);
+            decision.reason = QStringLiteral("%1 with %2%3 plays as it is")
+                                  .arg(containerName(source, probe.formatName), videoName(probe.video),
+                                      probe.hasAudio ? QStringLiteral(" and ") + audioName(probe.audio.codec)
+                                                     : QString());
+        } else {
+            decision.action = TransferAction::Remux;
+            decision.container = containerWhy.isEmpty() ? keptContainer(source, profile) : profile.container;
+            QStringList why;
+            if (!containerWhy.isEmpty())
+                why << containerWhy;
+            if (!audioWhy.isEmpty())
+                why << audioWhy + QStringLiteral(": audio re-encoded");
+            decision.reason = why.join(QStringLiteral("; ")) + QStringLiteral("; the video is kept");
+        }
+    } else {
+        decision.action = TransferAction::Transcode;
+        decision.container = profile.container;
+        decision.copyAudio = audioWhy.isEmpty() && probe.hasAudio
+            && !(profile.container == OutputContainer::Avi && probe.audio.codec == QLatin1String("aac"));
+        decision.reason = videoWhy;
+        choosePicture(probe, profile, &decision);
+    }
+    chooseSubtitles(probe, &decision);
+
+    if (decision.action == TransferAction::Transcode) {
+        const qint64 sourceKbps = videoKbps(probe);
+        const qint64 kbps = profile.averageKbps > 0
+            ? profile.averageKbps
+            : (sourceKbps > 0 ? std::min<qint64>(sourceKbps, profile.peakKbps) : profile.peakKbps);
+        decision.estimatedBytes = qint64(std::ceil(probe.duration * (kbps + profile.audioKbps) * 1000 / 8));
+    } else {
+        decision.estimatedBytes = probe.size;
+    }
+    return decision;
+}
+
+} // namespace Zarnet

@@ -1,0 +1,573 @@
+#include "transfer/transferengine.h"
+
+#include "transfer/fileworker.h"
+#include "transfer/targetnames.h"
+#include "transfer/toolrun.h"
+#include "transfer/transferarguments.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace Zarnet {
+
+namespace {
+
+constexpr int TickMilliseconds = 250;
+constexpr double NotYetDone = 0.99;
+
+// ffmpeg 5.1 ends with 0 when the trailer could not be written: the disk
+// filled up at the very end.
+bool finishedBadly(const ToolRun &tool)
+{
+    const QString errors = tool.errorText();
+    return errors.contains(QLatin1String("Error writing trailer"))
+        || errors.contains(QLatin1String("Error closing file"));
+}
+
+QString toolFailure(const ToolRun &tool, ToolResult result)
+{
+    const QString line = tool.errorText();
+    if (result == ToolResult::Failed && line.contains(QLatin1String("No space left on device")))
+        return PartFile::writeError(ENOSPC);
+    if (result == ToolResult::Failed
+        && (line.contains(QLatin1String("No such file or directory"))
+            || line.contains(QLatin1String("Input/output error"))))
+        return PartFile::writeError(ENOENT);
+    return tool.failureText(result);
+}
+
+} // namespace
+
+qint64 TransferRequest::discBytes(DiscSize disc)
+{
+    switch (disc) {
+    case DiscSize::Cd:
+        return Q_INT64_C(360000) * 2048; // 80 minutes, "700 MB"
+    case DiscSize::Dvd:
+        return Q_INT64_C(2295104) * 2048; // 4.7 GB
+    case DiscSize::DvdDual:
+        return Q_INT64_C(4171712) * 2048; // 8.5 GB
+    case DiscSize::BluRay:
+        return Q_INT64_C(12219392) * 2048; // 25 GB
+    }
+    return 0;
+}
+
+bool TransferRequest::parseDisc(const QString &text, DiscSize *out)
+{
+    static const struct
+    {
+        const char *name;
+        DiscSize disc;
+    } names[] = { { "cd", DiscSize::Cd }, { "dvd", DiscSize::Dvd }, { "dvd-dl", DiscSize::DvdDual },
+        { "bd", DiscSize::BluRay } };
+    for (const auto &entry : names) {
+        if (text == QLatin1String(entry.name)) {
+            *out = entry.disc;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString TransferProgress::stageName(Stage stage)
+{
+    switch (stage) {
+    case Probing:
+        return QStringLiteral("probing");
+    case Converting:
+        return QStringLiteral("converting");
+    case Copying:
+        return QStringLiteral("copying");
+    case Flushing:
+        return QStringLiteral("writing out");
+    case Imaging:
+        return QStringLiteral("making the image");
+    case Arrived:
+        return QStringLiteral("arrived");
+    case Failed:
+        return QStringLiteral("failed");
+    case Cancelled:
+        return QStringLiteral("cancelled");
+    }
+    return {};
+}
+
+TransferEngine::TransferEngine(QObject *parent)
+    : QObject(parent)
+{
+    m_tick.setInterval(TickMilliseconds);
+    connect(&m_tick, &QTimer::timeout, this, &TransferEngine::tick);
+}
+
+TransferEngine::~TransferEngine()
+{
+    m_tool.reset(); // kills a child still running
+    m_worker.reset(); // joins a copy, cancelled
+    removeSegmentParts();
+    m_part.remove();
+}
+
+bool TransferEngine::start(const TransferRequest &request, QString *error)
+{
+    if (m_running || !m_items.isEmpty())
+        *error = QStringLiteral("this transfer has started already");
+    else if (!deviceProfile(request.type))
+        *error = QStringLiteral("unknown device type %1").arg(request.type);
+    else if (request.files.isEmpty())
+        *error = QStringLiteral("no files to transfer");
+    else if (request.burn && request.isoPath.isEmpty())
+        *error = QStringLiteral("no disc image named");
+    else if (request.burn && !QFileInfo(QFileInfo(request.isoPath).absolutePath()).isDir())
+        *error = QStringLiteral("the disc image's folder does not exist");
+    else if (!request.burn && !QFileInfo(request.destination).isDir())
+        *error = QStringLiteral("the destination folder does not exist");
+    if (!error->isEmpty())
+        return false;
+    m_request = request;
+    for (const QString &file : request.files) {
+        TransferItem item;
+        item.source = file;
+        m_items.append(item);
+    }
+    m_running = true;
+    m_planning = true;
+    QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
+    return true;
+}
+
+void TransferEngine::cancel()
+{
+    if (!m_running || m_cancelled)
+        return;
+    m_cancelled = true;
+    if (m_tool)
+        m_tool->cancel();
+    if (m_worker)
+        m_worker->cancel();
+}
+
+bool TransferEngine::allArrived() const
+{
+    return m_runError.isEmpty()
+        && std::all_of(m_items.cbegin(), m_items.cend(),
+            [](const TransferItem &item) { return item.state == TransferItem::Arrived; });
+}
+
+void TransferEngine::probeNext()
+{
+    if (m_cancelled) {
+        endRun();
+        return;
+    }
+    if (++m_current >= m_items.size()) {
+        plan();
+        return;
+    }
+    TransferItem &item = m_items[m_current];
+    const QFileInfo info(item.source);
+    QString error;
+    if (!info.exists())
+        error = QStringLiteral("the source does not exist");
+    else if (!info.isFile())
+        error = QStringLiteral("not a video: not a file");
+    else if (!info.isReadable())
+        error = QStringLiteral("cannot read the source");
+    if (!error.isEmpty()) {
+        endItem(TransferItem::Failed, error);
+        return;
+    }
+    m_stage = TransferProgress::Probing;
+    report(m_stage, 0);
+    m_tool = std::make_unique<ToolRun>();
+    m_tool->setKillDelay(m_killDelay);
+    m_tool->setKeepOutput(true);
+    connect(m_tool.get(), &ToolRun::done, this, &TransferEngine::probed);
+    m_tool->start(QStringLiteral("ffprobe"),
+        { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"),
+            QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams"),
+            item.source });
+}
+
+void TransferEngine::probed(ToolResult result)
+{
+    TransferItem &item = m_items[m_current];
+    const QByteArray json = m_tool->output();
+    QString error;
+    if (result == ToolResult::Done) {
+        MediaProbe probe;
+        if (MediaProbe::fromJson(json, &probe, &error)) {
+            item.decision = decide(probe, *deviceProfile(m_request.type));
+            item.probed = true;
+        }
+    } else if (result == ToolResult::Failed) {
+        error = QStringLiteral("not a video: ") + m_tool->lastErrorLine();
+    } else {
+        error = m_tool->failureText(result);
+    }
+    retire(m_tool);
+    if (result == ToolResult::Cancelled) {
+        endItem(TransferItem::Cancelled);
+        return;
+    }
+    if (!item.probed) {
+        endItem(TransferItem::Failed, error);
+        return;
+    }
+    QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
+}
+
+void TransferEngine::plan()
+{
+    m_planning = false;
+    const QByteArray type = TargetNames::fileSystemType(
+        m_request.burn ? QFileInfo(m_request.isoPath).absolutePath() : m_request.destination);
+    const bool fat = !m_request.burn && TargetNames::isFat(type);
+    // ISO 9660 below level 3 holds files under 4 GiB, as FAT32 does.
+    const bool fat32 = m_request.burn || TargetNames::isFat32(type);
+    for (TransferItem &item : m_items) {
+        if (!item.probed)
+            continue;
+        item.state = TransferItem::Planned;
+        item.size = SizePlan::make(item.decision, fat32, m_request.partBytes);
+        if (!item.size.fits) {
+            item.state = TransferItem::Failed;
+            item.error = item.size.message;
+        } else if (item.size.parts > 1 && item.decision.action == TransferAction::Copy) {
+            item.decision.action = TransferAction::Remux;
+            item.decision.reason += QStringLiteral("; ") + item.size.message;
+        } else if (item.size.parts > 1) {
+            item.decision.notes << item.size.message;
+        }
+    }
+    planNames(fat);
+    if (m_request.burn)
+        planDisc();
+    emit planned();
+    if (m_request.dryRun || !m_runError.isEmpty()) {
+        m_running = false;
+        emit finished(m_runError.isEmpty()
+            && std::none_of(m_items.cbegin(), m_items.cend(),
+                [](const TransferItem &item) { return item.state == TransferItem::Failed; }));
+        return;
+    }
+    PartFile::sweep(m_request.burn ? QFileInfo(m_request.isoPath).absolutePath() : m_request.destination);
+    m_current = -1;
+    runNext();
+}
+
+void TransferEngine::planNames(bool fat)
+{
+    const DeviceProfile &profile = *deviceProfile(m_request.type);
+    TargetNames::Rules rules;
+    rules.fat = fat;
+    rules.ascii = profile.asciiNames;
+    rules.maxLength = profile.maxNameLength > 0 ? profile.maxNameLength : 255;
+    if (m_request.burn) {
+        // Joliet holds 64 characters; xorriso would make long names unique at 65.
+        rules.joliet = true;
+        rules.maxLength = std::min(rules.maxLength, 64);
+    }
+    const bool caseBlind = fat || m_request.burn;
+    QSet<QString> taken;
+    if (!m_request.burn) {
+        const QStringList existing
+            = QDir(m_request.destination)
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString &name : existing)
+            taken.insert(TargetNames::key(name, caseBlind));
+    }
+    for (TransferItem &item : m_items) {
+        if (item.state != TransferItem::Planned)
+            continue;
+        const QFileInfo source(item.source);
+        const QString extension
+            = item.decision.action == TransferAction::Copy ? source.suffix() : item.decision.extension();
+        if (item.size.parts <= 1) {
+            const QString wanted = source.completeBaseName()
+                + (extension.isEmpty() ? QString() : QLatin1Char('.') + extension);
+            item.name
+                = TargetNames::unique(TargetNames::clean(wanted, rules), &taken, caseBlind, rules.maxLength);
+            continue;
+        }
+        // "Name - part 1.avi" and on: the stem is cut so the longest part name fits.
+        const QString tail = QStringLiteral(" - part %1.").arg(item.size.parts + 9) + extension;
+        TargetNames::Rules stemRules = rules;
+        stemRules.maxLength = rules.maxLength - int(tail.size()) - 4;
+        const QString stem = TargetNames::clean(source.completeBaseName(), stemRules);
+        for (int n = 1;; ++n) {
+            const QString candidate = n == 1 ? stem : stem + QStringLiteral(" (%1)").arg(n);
+            bool free = true;
+            for (int part = 1; part <= item.size.parts + 9 && free; ++part)
+                free = !taken.contains(TargetNames::key(
+                    QStringLiteral("%1 - part %2.%3").arg(candidate).arg(part).arg(extension), caseBlind));
+            if (free) {
+                for (int part = 1; part <= item.size.parts + 9; ++part)
+                    taken.insert(TargetNames::key(
+                        QStringLiteral("%1 - part %2.%3").arg(candidate).arg(part).arg(extension),
+                        caseBlind));
+                item.name = candidate + QStringLiteral(" - part %d.") + extension;
+                break;
+            }
+        }
+    }
+}
+
+QString TransferEngine::workFolder() const
+{
+    return m_request.burn ? m_staging->path() : m_request.destination;
+}
+
+void TransferEngine::runNext()
+{
+    if (m_cancelled) {
+        endRun();
+        return;
+    }
+    while (++m_current < m_items.size() && m_items.at(m_current).state != TransferItem::Planned) { }
+    if (m_current >= m_items.size()) {
+        if (m_request.burn)
+            makeImage();
+        else
+            endRun();
+        return;
+    }
+    TransferItem &item = m_items[m_current];
+    if (m_request.burn && item.decision.action == TransferAction::Copy) {
+        // Copies go onto the disc straight from the source.
+        item.outputs = QStringList { item.source };
+        endItem(TransferItem::Planned);
+        return;
+    }
+    const QString finalPath = QDir(workFolder()).filePath(item.name);
+    m_outTimeUs = 0;
+    m_outBytes = 0;
+    m_speed = 0;
+    m_clock.start();
+    m_tick.start();
+    if (item.decision.action == TransferAction::Copy)
+        copyFile(item, finalPath);
+    else
+        convert(item, finalPath);
+}
+
+void TransferEngine::copyFile(TransferItem &item, const QString &finalPath)
+{
+    QString error;
+    if (!m_part.create(finalPath, &error)) {
+        endItem(TransferItem::Failed, error);
+        return;
+    }
+    m_finals = QStringList { finalPath };
+    m_stage = TransferProgress::Copying;
+    report(m_stage, 0);
+    m_worker = std::make_unique<FileWorker>();
+    connect(m_worker.get(), &FileWorker::done, this, &TransferEngine::copied);
+    m_worker->copy(item.source, m_part.descriptor());
+}
+
+void TransferEngine::copied(bool ok, const QString &error)
+{
+    retire(m_worker);
+    if (ok) {
+        commit({ m_part.path() }, m_finals);
+        return;
+    }
+    m_part.remove();
+    endItem(m_cancelled ? TransferItem::Cancelled : TransferItem::Failed, m_cancelled ? QString() : error);
+}
+
+void TransferEngine::convert(TransferItem &item, const QString &finalPath)
+{
+    TransferPaths paths;
+    paths.source = item.source;
+    paths.x264Preset = m_request.x264Preset;
+    m_segmentPattern.clear();
+    m_finals.clear();
+    if (item.size.parts > 1) {
+        m_segmentPattern = PartFile::partPath(finalPath);
+        paths.output = m_segmentPattern;
+        paths.segmentSeconds = item.size.segmentSeconds;
+    } else {
+        QString error;
+        if (!m_part.create(finalPath, &error)) {
+            endItem(TransferItem::Failed, error);
+            return;
+        }
+        paths.output = m_part.path();
+        m_finals << finalPath;
+    }
+    m_parser = ProgressParser();
+    m_stage = TransferProgress::Converting;
+    report(m_stage, 0);
+    m_tool = std::make_unique<ToolRun>();
+    m_tool->setKillDelay(m_killDelay);
+    connect(m_tool.get(), &ToolRun::outputRead, this, [this](const QByteArray &chunk) {
+        for (const ProgressBlock &block : m_parser.feed(chunk)) {
+            if (block.outTimeUs >= 0)
+                m_outTimeUs = block.outTimeUs;
+            if (block.totalSize >= 0)
+                m_outBytes = block.totalSize;
+            m_speed = block.speed;
+        }
+    });
+    connect(m_tool.get(), &ToolRun::done, this, &TransferEngine::converted);
+    m_tool->start(QStringLiteral("ffmpeg"), transferArguments(item.decision, paths));
+}
+
+QStringList TransferEngine::segmentParts() const
+{
+    QStringList parts;
+    if (m_segmentPattern.isEmpty())
+        return parts;
+    for (int part = 1;; ++part) {
+        const QString path = QString(m_segmentPattern).replace(QLatin1String("%d"), QString::number(part));
+        if (!QFileInfo::exists(path))
+            break;
+        parts << path;
+    }
+    return parts;
+}
+
+void TransferEngine::removeSegmentParts()
+{
+    for (const QString &part : segmentParts())
+        QFile::remove(part);
+    m_segmentPattern.clear();
+}
+
+void TransferEngine::converted(ToolResult result)
+{
+    if (result == ToolResult::Done && finishedBadly(*m_tool))
+        result = ToolResult::Failed;
+    const QString error = toolFailure(*m_tool, result);
+    retire(m_tool);
+    if (result != ToolResult::Done) {
+        removeSegmentParts();
+        m_part.remove();
+        endItem(result == ToolResult::Cancelled ? TransferItem::Cancelled : TransferItem::Failed,
+            result == ToolResult::Cancelled ? QString() : error);
+        return;
+    }
+    if (m_segmentPattern.isEmpty()) {
+        commit({ m_part.path() }, m_finals);
+        return;
+    }
+    const QStringList parts = segmentParts();
+    const QString finalPattern = QDir(workFolder()).filePath(m_items.at(m_current).name);
+    for (int part = 1; part <= parts.size(); ++part)
+        m_finals << QString(finalPattern).replace(QLatin1String("%d"), QString::number(part));
+    commit(parts, m_finals);
+}
+
+void TransferEngine::commit(const QStringList &parts, const QStringList &finals)
+{
+    commitThen(parts, finals, false, [this](bool ok, const QString &error) {
+        if (!ok) {
+            endItem(TransferItem::Failed, error);
+            return;
+        }
+        m_items[m_current].outputs = m_finals;
+        endItem(m_request.burn ? TransferItem::Planned : TransferItem::Arrived);
+    });
+}
+
+void TransferEngine::commitThen(const QStringList &parts, const QStringList &finals, bool replace,
+    std::function<void(bool, const QString &)> then)
+{
+    m_stage = TransferProgress::Flushing;
+    report(m_stage, NotYetDone);
+    m_worker = std::make_unique<FileWorker>();
+    connect(m_worker.get(), &FileWorker::done, this, [this, parts, then](bool ok, const QString &error) {
+        retire(m_worker);
+        if (!ok) {
+            for (const QString &path : parts)
+                QFile::remove(path);
+            m_part.remove();
+        } else {
+            m_part.release();
+        }
+        m_segmentPattern.clear();
+        then(ok, error);
+    });
+    m_worker->commit(parts, finals, replace);
+}
+
+void TransferEngine::endItem(TransferItem::State state, const QString &error)
+{
+    m_tick.stop();
+    TransferItem &item = m_items[m_current];
+    item.state = state;
+    item.error = error;
+    // A converted file waiting for the disc image is not there yet.
+    if (state != TransferItem::Planned) {
+        report(state == TransferItem::Arrived      ? TransferProgress::Arrived
+                : state == TransferItem::Cancelled ? TransferProgress::Cancelled
+                                                   : TransferProgress::Failed,
+            state == TransferItem::Arrived ? 1.0 : 0.0);
+        emit fileEnded(m_current);
+    }
+    QMetaObject::invokeMethod(
+        this, m_planning ? &TransferEngine::probeNext : &TransferEngine::runNext, Qt::QueuedConnection);
+}
+
+void TransferEngine::endRun()
+{
+    m_tick.stop();
+    for (TransferItem &item : m_items) {
+        if (item.state == TransferItem::Waiting || item.state == TransferItem::Planned) {
+            item.state = TransferItem::Cancelled;
+            item.outputs.clear();
+        }
+    }
+    m_running = false;
+    emit finished(allArrived());
+}
+
+void TransferEngine::report(TransferProgress::Stage stage, double fraction)
+{
+    TransferProgress progress;
+    progress.file = std::min(m_current + 1, int(m_items.size()));
+    progress.count = int(m_items.size());
+    if (m_current >= 0 && m_current < m_items.size())
+        progress.name = QFileInfo(m_items.at(m_current).source).fileName();
+    else if (m_request.burn)
+        progress.name = QFileInfo(m_request.isoPath).fileName();
+    progress.stage = stage;
+    progress.fraction = fraction;
+    const double seconds = m_clock.isValid() ? m_clock.elapsed() / 1000.0 : 0;
+    if (stage == TransferProgress::Converting) {
+        const double duration = m_items.at(m_current).decision.duration;
+        if (seconds > 0)
+            progress.bytesPerSecond = m_outBytes / seconds;
+        if (m_speed > 0 && duration > 0)
+            progress.secondsLeft = std::max(0.0, duration - m_outTimeUs / 1e6) / m_speed;
+    } else if (stage == TransferProgress::Copying && m_worker) {
+        if (seconds > 0)
+            progress.bytesPerSecond = m_worker->bytesDone() / seconds;
+        if (progress.bytesPerSecond > 0)
+            progress.secondsLeft = (m_worker->bytesTotal() - m_worker->bytesDone()) / progress.bytesPerSecond;
+    }
+    emit progressed(progress);
+}
+
+void TransferEngine::tick()
+{
+    double fraction = 0;
+    if (m_stage == TransferProgress::Converting) {
+        const double duration = m_items.at(m_current).decision.duration;
+        fraction = duration > 0 ? m_outTimeUs / 1e6 / duration : 0;
+    } else if (m_stage == TransferProgress::Copying && m_worker && m_worker->bytesTotal() > 0) {
+        fraction = double(m_worker->bytesDone()) / m_worker->bytesTotal();
+    } else if (m_stage == TransferProgress::Flushing) {
+        fraction = NotYetDone;
+    } else if (m_stage == TransferProgress::Imaging) {
+        fraction = m_imageFraction;
+    }
+    report(m_stage, std::clamp(fraction, 0.0, NotYetDone));
+}
+
+} // namespace Zarnet

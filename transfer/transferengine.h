@@ -1,0 +1,118 @@
+#pragma once
+
+#include "transfer/partfile.h"
+#include "transfer/progressparser.h"
+#include "transfer/transferitem.h"
+#include "transfer/transferprogress.h"
+#include "transfer/transferrequest.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+
+class QTemporaryDir;
+
+namespace Zarnet {
+
+class FileWorker;
+class ToolRun;
+enum class ToolResult;
+
+// Turns files into what one device type plays, one file at a time: probe
+// all, decide and check names and sizes before any work, then copy or
+// convert each into a part, sync it and rename it. A file that fails is
+// reported and the others go on. Or, when burning, the same into a disc
+// image. Everything runs on the thread that owns the engine, without
+// blocking it; one engine runs one request.
+class TransferEngine : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TransferEngine(QObject *parent = nullptr);
+    ~TransferEngine() override;
+
+    // Queued: connect first. False when the request is unusable (unknown
+    // type, no files, a second start), with the reason.
+    bool start(const TransferRequest &request, QString *error);
+    // Stops the child or the copy, deletes the part; the files not done end Cancelled.
+    void cancel();
+    bool isRunning() const { return m_running; }
+
+    const QVector<TransferItem> &items() const { return m_items; }
+    // An error of the whole run (the disc does not hold it, the image failed).
+    QString runError() const { return m_runError; }
+    bool allArrived() const;
+    // How long a child gets after SIGTERM before it is killed.
+    void setKillDelay(int milliseconds) { m_killDelay = milliseconds; }
+
+signals:
+    // Every file is probed and decided (the dry run ends here).
+    void planned();
+    void progressed(const Zarnet::TransferProgress &progress);
+    void fileEnded(int index);
+    void finished(bool allArrived);
+
+private:
+    // Deleting a tool or worker inside its own signal would pull the object
+    // out from under the emit; parented, it goes with the engine at the latest.
+    template <typename T> void retire(std::unique_ptr<T> &owner)
+    {
+        if (!owner)
+            return;
+        T *object = owner.release();
+        object->setParent(this);
+        object->deleteLater();
+    }
+    void probeNext();
+    void probed(ToolResult result);
+    void plan();
+    void planNames(bool fat);
+    void planDisc();
+    void runNext();
+    void convert(TransferItem &item, const QString &finalPath);
+    void copyFile(TransferItem &item, const QString &finalPath);
+    void converted(ToolResult result);
+    void copied(bool ok, const QString &error);
+    void commit(const QStringList &parts, const QStringList &finals);
+    void commitThen(const QStringList &parts, const QStringList &finals, bool replace,
+        std::function<void(bool, const QString &)> then);
+    void makeImage();
+    void imaged(ToolResult result);
+    void endItem(TransferItem::State state, const QString &error = {});
+    void endRun();
+    void tick();
+    void report(TransferProgress::Stage stage, double fraction);
+    QString workFolder() const;
+    QStringList segmentParts() const;
+    void removeSegmentParts();
+
+    TransferRequest m_request;
+    QVector<TransferItem> m_items;
+    int m_current = -1;
+    bool m_running = false;
+    bool m_cancelled = false;
+    bool m_planning = false; // probing, as opposed to running
+    double m_imageFraction = 0;
+    int m_killDelay = 5000;
+    QString m_runError;
+    std::unique_ptr<ToolRun> m_tool;
+    std::unique_ptr<FileWorker> m_worker;
+    PartFile m_part;
+    QString m_segmentPattern; // the parts ffmpeg writes when splitting
+    QStringList m_finals; // where the current parts are renamed to
+    ProgressParser m_parser;
+    qint64 m_outTimeUs = 0;
+    qint64 m_outBytes = 0;
+    double m_speed = 0;
+    TransferProgress::Stage m_stage = TransferProgress::Probing;
+    QTimer m_tick;
+    QElapsedTimer m_clock;
+    std::unique_ptr<QTemporaryDir> m_staging; // converted files of a disc image
+};
+
+} // namespace Zarnet

@@ -1,0 +1,144 @@
+// Disc images: the converted files, and the copies straight from their
+// sources, put into one ISO 9660 image with Joliet and Rock Ridge names and
+// MD5 checksums by xorriso.
+#include "transfer/transferengine.h"
+
+#include "transfer/toolrun.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace Zarnet {
+
+namespace {
+
+QString gigabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / 1e9, 'f', 2) + QStringLiteral(" GB");
+}
+
+QString discName(DiscSize disc)
+{
+    switch (disc) {
+    case DiscSize::Cd:
+        return QStringLiteral("a CD");
+    case DiscSize::Dvd:
+        return QStringLiteral("a DVD");
+    case DiscSize::DvdDual:
+        return QStringLiteral("a dual-layer DVD");
+    case DiscSize::BluRay:
+        return QStringLiteral("a Blu-ray disc");
+    }
+    return {};
+}
+
+} // namespace
+
+// Before any conversion: the estimates, plus room for the file system, must
+// fit the disc asked for.
+void TransferEngine::planDisc()
+{
+    qint64 total = 0;
+    for (const TransferItem &item : m_items) {
+        if (item.state == TransferItem::Planned)
+            total += (item.decision.estimatedBytes + 2047) / 2048 * 2048;
+    }
+    total += total / 50 + (Q_INT64_C(1) << 20);
+    const qint64 capacity = TransferRequest::discBytes(m_request.disc);
+    if (total > capacity) {
+        m_runError = QStringLiteral("about %1 does not fit on %2 (%3)")
+                         .arg(gigabytes(total), discName(m_request.disc), gigabytes(capacity));
+        for (TransferItem &item : m_items) {
+            if (item.state == TransferItem::Planned) {
+                item.state = TransferItem::Failed;
+                item.error = m_runError;
+            }
+        }
+        return;
+    }
+    m_staging = std::make_unique<QTemporaryDir>(
+        QFileInfo(m_request.isoPath).absoluteDir().filePath(QStringLiteral(".kavo-staging-XXXXXX")));
+    if (!m_staging->isValid())
+        m_runError
+            = QStringLiteral("cannot make a folder beside the disc image: ") + m_staging->errorString();
+}
+
+void TransferEngine::makeImage()
+{
+    QStringList maps;
+    for (const TransferItem &item : m_items) {
+        if (item.state != TransferItem::Planned)
+            continue;
+        for (const QString &output : item.outputs) {
+            const QString name
+                = item.decision.action == TransferAction::Copy ? item.name : QFileInfo(output).fileName();
+            maps << QStringLiteral("-map") << output << QLatin1Char('/') + name;
+        }
+    }
+    if (maps.isEmpty()) {
+        m_runError = QStringLiteral("no file could be put on the disc image");
+        endRun();
+        return;
+    }
+    QString error;
+    if (!m_part.create(m_request.isoPath, &error)) {
+        m_runError = QStringLiteral("cannot write the disc image: ") + error;
+        endRun();
+        return;
+    }
+    // An empty file is a blank medium to xorriso.
+    const QStringList arguments = QStringList { QStringLiteral("-no_rc"), QStringLiteral("-abort_on"),
+        QStringLiteral("FAILURE"), QStringLiteral("-outdev"), QStringLiteral("stdio:") + m_part.path(),
+        QStringLiteral("-volid"), QStringLiteral("KAVO"), QStringLiteral("-joliet"), QStringLiteral("on"),
+        QStringLiteral("-rockridge"), QStringLiteral("on"), QStringLiteral("-md5"), QStringLiteral("on") }
+        + maps + QStringList { QStringLiteral("-commit"), QStringLiteral("-end") };
+    m_stage = TransferProgress::Imaging;
+    m_imageFraction = 0;
+    m_clock.start();
+    m_tick.start();
+    report(m_stage, 0);
+    m_tool = std::make_unique<ToolRun>();
+    m_tool->setKillDelay(m_killDelay);
+    connect(m_tool.get(), &ToolRun::errorRead, this, [this](const QByteArray &chunk) {
+        static const QRegularExpression done(QStringLiteral("([0-9.]+)% done"));
+        QRegularExpressionMatchIterator matches = done.globalMatch(QString::fromLatin1(chunk));
+        while (matches.hasNext())
+            m_imageFraction = std::min(0.99, matches.next().captured(1).toDouble() / 100);
+    });
+    connect(m_tool.get(), &ToolRun::done, this, &TransferEngine::imaged);
+    m_tool->start(QStringLiteral("xorriso"), arguments);
+}
+
+void TransferEngine::imaged(ToolResult result)
+{
+    const QString error = m_tool->failureText(result);
+    retire(m_tool);
+    m_tick.stop();
+    if (result != ToolResult::Done) {
+        m_part.remove();
+        if (result != ToolResult::Cancelled)
+            m_runError = error;
+        endRun();
+        return;
+    }
+    // The image was asked for by name: an older one there is replaced.
+    commitThen({ m_part.path() }, { m_request.isoPath }, true, [this](bool ok, const QString &error) {
+        if (!ok) {
+            m_runError = QStringLiteral("cannot write the disc image: ") + error;
+        } else {
+            for (TransferItem &item : m_items) {
+                if (item.state == TransferItem::Planned && !item.outputs.isEmpty()) {
+                    item.state = TransferItem::Arrived;
+                    item.outputs = QStringList { m_request.isoPath };
+                }
+            }
+            report(TransferProgress::Arrived, 1.0);
+        }
+        m_staging.reset();
+        endRun();
+    });
+}
+
+} // namespace Zarnet

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Zarnet {
+
+enum class DiscSize { Cd, Dvd, DvdDual, BluRay };
+
+// What to transfer, described apart from the run that does it.
+struct TransferRequest
+{
+    QStringList files;
+    int type = -1; // the device type whose profile applies
+    QString destination; // a folder; unused when burning
+    bool burn = false;
+    QString isoPath;
+    DiscSize disc = DiscSize::Dvd;
+    bool dryRun = false; // probe and decide only
+    qint64 partBytes = 0; // 0: the profile's
+    QString x264Preset = QStringLiteral("fast");
+
+    // What the disc holds: sectors of 2048 bytes.
+    static qint64 discBytes(DiscSize disc);
+    static bool parseDisc(const QString &text, DiscSize *out);
+};
+
+} // namespace Zarnet
