@@ -26,6 +26,8 @@ public:
     std::string name() const { return m_name; }
     int type() const { return m_type; }
     bool hasBeenConfigured() const { return m_hasBeenConfigured; }
+    // False while the store is closed or open for reading only.
+    bool isWritable() const;
 
     // Carried without meaning; a type change resets them.
     int profile() const { return m_profile; }

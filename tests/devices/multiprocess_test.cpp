@@ -209,7 +209,7 @@ TEST_F(MultiProcess, AnotherProcessReceivesEveryNoticeWithTheWritersId)
     endpoint.reset();
 }
 
-TEST_F(MultiProcess, ReadOnlyDatabaseIsLeftClosedAndUntouched)
+TEST_F(MultiProcess, ReadOnlyDatabaseListsItsDevicesAndRefusesChanges)
 {
     {
         TransferDevices *store = TransferDevices::instance("writer", nullptr);
@@ -249,10 +249,34 @@ TEST_F(MultiProcess, ReadOnlyDatabaseIsLeftClosedAndUntouched)
     const QByteArray before = file.readAll();
     file.close();
 
+    // The store's own open, then the tool, each as the other account.
     std::unique_ptr<QProcess> reader = startHelper({ QStringLiteral("open-unprivileged") });
     ASSERT_TRUE(reader->waitForFinished(LongWait));
     EXPECT_EQ(reader->exitCode(), 0);
-    EXPECT_EQ(reader->readAll().trimmed(), QByteArray("open 0 count 0"));
+    EXPECT_EQ(reader->readAll().trimmed(), QByteArray("open 1 count 1 writable 0 add 0"));
+
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+        QByteArray out;
+        QByteArray err;
+    } tool[] = {
+        { { QStringLiteral("list") }, 0, "10000\t2 TV\tTV\tnot configured\n", "" },
+        { { QStringLiteral("add"), QStringLiteral("1"), QStringLiteral("x") }, 1, "",
+            "The device list is read-only." },
+        { { QStringLiteral("remove"), QStringLiteral("10000") }, 1, "", "The device list is read-only." },
+    };
+    for (const auto &run : tool) {
+        QProcess process;
+        process.start(QStringLiteral(DEVICES_HELPER),
+            QStringList { QStringLiteral("exec-unprivileged"), QStringLiteral(KAVO_DEVICES_TOOL) }
+                + run.arguments);
+        ASSERT_TRUE(process.waitForFinished(LongWait));
+        EXPECT_EQ(process.exitCode(), run.exitCode) << run.arguments.join(u' ').toStdString();
+        EXPECT_EQ(process.readAllStandardOutput(), run.out);
+        EXPECT_TRUE(process.readAllStandardError().contains(run.err));
+    }
 
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
