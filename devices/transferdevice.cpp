@@ -97,10 +97,10 @@ TransferDevice::TransferDevice(unsigned deviceId, const std::string &componentId
 
 TransferDevice::~TransferDevice() = default;
 
-bool TransferDevice::isWritable() const
+bool TransferDevice::isReadOnly() const
 {
     const TransferDevicesData *data = TransferDevices::openState();
-    return data && !data->readOnly;
+    return data && data->readOnly;
 }
 
 bool TransferDevice::load()

@@ -3,6 +3,7 @@
 #include "ipc/kavoipc.h"
 #include "ipc/refcountedimpl.h"
 #include "tests/common/testenvironment.h"
+#include "tests/devices/readonlytree.h"
 #include "tests/devices/sqlitefile.h"
 
 #include <QDir>
@@ -219,31 +220,8 @@ TEST_F(MultiProcess, ReadOnlyDatabaseListsItsDevicesAndRefusesChanges)
     }
     // Readable but not writable for the reader, which runs under another
     // account when the tests run as the superuser.
-    const QFileDevice::Permissions readOnly
-        = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    const QFileDevice::Permissions enterable
-        = readOnly | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-    // The owner gets write access back whatever happens, so the temporary
-    // folder can be removed.
-    struct Restore
-    {
-        QStringList folders;
-        QString file;
-        ~Restore()
-        {
-            QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-            for (const QString &folder : folders)
-                QFile::setPermissions(
-                    folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        }
-    } restore { {}, databasePath() };
-    QString folder = databasePath();
-    while (folder.size() > m_environment->root().size()) {
-        folder = QFileInfo(folder).path();
-        restore.folders << folder;
-        ASSERT_TRUE(QFile::setPermissions(folder, enterable));
-    }
-    ASSERT_TRUE(QFile::setPermissions(databasePath(), readOnly));
+    const ReadOnlyTree readOnly(databasePath(), m_environment->root());
+    ASSERT_TRUE(readOnly.isReady());
     QFile file(databasePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
