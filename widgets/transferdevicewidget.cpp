@@ -181,8 +181,9 @@ void TransferDeviceWidget::contextMenuEvent(QContextMenuEvent *event)
     QAction *remove = menu->addAction(tr("Delete"), this, &TransferDeviceWidget::deleteMenuItemSelected);
     if (m_device->isReadOnly()) {
         // The pane's own text, so one translation covers both.
-        const QString why = QCoreApplication::translate("Zarnet::DevicePane", "The device list is read-only.");
-        for (QAction *action : {edit, remove}) {
+        const QString why
+            = QCoreApplication::translate("Zarnet::DevicePane", "The device list is read-only.");
+        for (QAction *action : { edit, remove }) {
             action->setEnabled(false);
             action->setToolTip(why);
         }

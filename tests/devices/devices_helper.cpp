@@ -134,6 +134,8 @@ int main(int argc, char **argv)
     }
     if (command == QStringLiteral("notify"))
         return notify();
-    std::fprintf(stderr, "usage: devices_helper create COUNT | churn | open | open-unprivileged | exec-unprivileged PROGRAM ARGS | notify\n");
+    std::fprintf(stderr,
+        "usage: devices_helper create COUNT | churn | open | open-unprivileged | exec-unprivileged PROGRAM "
+        "ARGS | notify\n");
     return 2;
 }

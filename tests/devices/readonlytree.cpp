@@ -23,5 +23,6 @@ ReadOnlyTree::~ReadOnlyTree()
 {
     QFile::setPermissions(m_file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     for (const QString &folder : m_folders)
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

@@ -29,13 +29,17 @@ protected:
         delete store;
     }
 
-    QString databasePath() const { return m_environment.path(QStringLiteral("data/Kavo/TransferWizard/Devices")); }
+    QString databasePath() const
+    {
+        return m_environment.path(QStringLiteral("data/Kavo/TransferWizard/Devices"));
+    }
 
     // What a player on this device list offers, as pane_access_peer reports it.
     QByteArray peer(const QStringList &arguments)
     {
         QProcess process;
-        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/pane_access_peer"), arguments);
+        process.start(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/pane_access_peer"), arguments);
         if (!process.waitForFinished(LongWait) || process.exitCode() != 0)
             return "failed " + QByteArray::number(process.exitCode()) + process.readAllStandardError();
         return process.readAllStandardOutput();
