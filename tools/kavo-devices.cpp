@@ -99,11 +99,12 @@ const char *typeLabel(int type)
     return label ? label : "unknown";
 }
 
-// The store refuses a name that is not UTF-8 only after writing it with
-// U+FFFD in its place; such a name is turned away before.
+// The store would write such a name with U+FFFD in its place, and announce
+// it; it is turned away before.
 bool isUtf8(const char *text)
 {
     QStringDecoder decoder(QStringDecoder::Utf8);
+    // The decoder works only when its result is taken.
     const QString decoded = decoder.decode(QByteArrayView(text));
     return !decoder.hasError();
 }
