@@ -130,6 +130,8 @@ int parse(int argc, char **argv, Command &command)
         } else if (option == "/D" && command.verb == "ADD") {
             command.data = argv[++i];
             hasData = true;
+        } else if (option == "/VE") {
+            return usageError("there is no unnamed default value: name the value with /v NAME.");
         } else if (option == "/F" && command.verb != "QUERY") {
             // Nothing is ever asked, so forcing changes nothing.
         } else {

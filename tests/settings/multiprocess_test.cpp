@@ -200,6 +200,7 @@ TEST_F(SettingsProcessTest, KavoRegAnswersEveryCommandLineAsRegDoes)
         {false, {"add", key, "/v"}, 1, "ERROR: an option lacks its argument."},
         {false, {"add", key, "/d", "5"}, 1, noDefault},
         {false, {"add", key, "/t", "REG_SZ"}, 1, noDefault},
+        {false, {"add", key, "/ve", "/d", "x"}, 1, "ERROR: there is no unnamed default value"},
         {false, {"query", "HKCU\\SOFTWARE\\Kavo\\Y"}, 1, "ERROR: The system was unable to find"},
         {false, {"query", key, "/v", "mixedcase"}, 0, "\nHKEY_CURRENT_USER\\SOFTWARE\\Kavo\\X\n    MixedCase    REG_SZ    x\n"},
         {false, {"/?"}, 0, "Usage:\n"},
