@@ -97,6 +97,12 @@ TransferDevice::TransferDevice(unsigned deviceId, const std::string &componentId
 
 TransferDevice::~TransferDevice() = default;
 
+bool TransferDevice::isReadOnly() const
+{
+    const TransferDevicesData *data = TransferDevices::openState();
+    return data && data->readOnly;
+}
+
 bool TransferDevice::load()
 {
     TransferDevicesData *data = TransferDevices::openState();

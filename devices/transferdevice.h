@@ -26,6 +26,8 @@ public:
     std::string name() const { return m_name; }
     int type() const { return m_type; }
     bool hasBeenConfigured() const { return m_hasBeenConfigured; }
+    // True while the store is open for reading only: no change can be written.
+    bool isReadOnly() const;
 
     // Carried without meaning; a type change resets them.
     int profile() const { return m_profile; }

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QMutexLocker>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStringList>
@@ -25,6 +26,7 @@ constexpr uint32_t FirstDeviceId = 10000;
 
 const char ConnectionName[] = "TransferDevicesLibraryDatabaseConnection";
 const char ConnectOptions[] = "QSQLITE_BUSY_TIMEOUT=120000";
+const char ReadOnlyOptions[] = "QSQLITE_BUSY_TIMEOUT=120000;QSQLITE_OPEN_READONLY";
 
 const char SchemaScript[] = "PRAGMA auto_vacuum = full"
                             "    ;;    "
@@ -122,6 +124,27 @@ bool isOurs(const QSqlDatabase &db)
                 "last_used_drive_name" });
 }
 
+enum class Check { Sound, Damaged, Unknown };
+
+// SQLite reads and writes through damaged pages without complaint, and a
+// write there spreads the damage; the file is checked before anything else.
+Check checkFile(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    Check result = Check::Damaged;
+    if (query.exec(sql("PRAGMA quick_check"))) {
+        if (query.next() && query.value(0).toString() == QLatin1String("ok"))
+            result = Check::Sound;
+    } else {
+        // Busy or locked says nothing about the file.
+        const QString code = query.lastError().nativeErrorCode();
+        if (code == QLatin1String("5") || code == QLatin1String("6"))
+            result = Check::Unknown;
+    }
+    query.finish();
+    return result;
+}
+
 bool runStatement(QSqlDatabase &db, const QString &statement)
 {
     QSqlQuery query(db);
@@ -186,10 +209,21 @@ void TransferDevices::open(const std::string &componentId, EndpointFactory makeE
         return;
 
     QMutexLocker lock(&d->mutex);
-    if (!prepareSchema()) {
-        d->statements.clear();
+    const Check check = checkFile(d->database);
+    if (check != Check::Sound) {
+        d->damaged = check == Check::Damaged;
         d->database.close();
         return;
+    }
+    if (!prepareSchema()) {
+        d->statements.clear();
+        // A file the user may read but not write (a shared or restored
+        // profile) still lists its devices.
+        if (!openForReading()) {
+            d->statements.clear();
+            d->database.close();
+            return;
+        }
     }
     QSqlQuery query(d->database);
     if (query.prepare(sql("SELECT initialized FROM schema_data")) && readOneRow(query))
@@ -256,9 +290,36 @@ bool TransferDevices::prepareSchema()
     return query.exec() && transaction->commit();
 }
 
+bool TransferDevices::openForReading()
+{
+    d->database.close();
+    d->database.setConnectOptions(sql(ReadOnlyOptions));
+    if (!d->database.open())
+        return false;
+    if (!isOurs(d->database) || columnsOf(d->database, "device").isEmpty())
+        return false;
+    d->readOnly = true;
+    return true;
+}
+
 bool TransferDevices::isOpen() const
 {
     return d && d->database.isOpen();
+}
+
+bool TransferDevices::isWritable() const
+{
+    return isOpen() && !d->readOnly;
+}
+
+bool TransferDevices::isReadOnly() const
+{
+    return isOpen() && d->readOnly;
+}
+
+bool TransferDevices::isDamaged() const
+{
+    return d && d->damaged;
 }
 
 bool TransferDevices::isInitialized() const
@@ -311,7 +372,7 @@ TransferDevice *TransferDevices::deviceById(unsigned deviceId)
 
 TransferDevice *TransferDevices::createDevice(int type, std::string name)
 {
-    if (!isOpen())
+    if (!isWritable())
         return nullptr;
     QMutexLocker lock(&d->mutex);
     // The new id and its row go in under one write lock, so two processes
@@ -348,7 +409,7 @@ TransferDevice *TransferDevices::createDevice(int type, std::string name)
 
 bool TransferDevices::createInitialDevices(const std::vector<std::pair<int, std::string>> &devices)
 {
-    if (!isOpen())
+    if (!isWritable())
         return false;
     QMutexLocker lock(&d->mutex);
     WriteTransaction transaction(d->database);
@@ -393,7 +454,7 @@ bool TransferDevices::createInitialDevices(const std::vector<std::pair<int, std:
 
 bool TransferDevices::removeDevice(TransferDevice *device)
 {
-    if (!device || !isOpen())
+    if (!device || !isWritable())
         return false;
     QMutexLocker lock(&d->mutex);
     const uint32_t deviceId = device->deviceId();

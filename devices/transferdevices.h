@@ -18,7 +18,8 @@ struct TransferDevicesData;
 // ($XDG_DATA_HOME/Kavo/TransferWizard/Devices), shared with other processes
 // through SQLite's file lock. Every change is announced as a "Device/..."
 // notice. Failures show only in results (0, null, false); a store that could
-// not open stays closed for good.
+// not open stays closed for good. A file the process may read but not write
+// is opened for reading only; a damaged one is neither read nor written.
 class TransferDevices
 {
 public:
@@ -35,6 +36,12 @@ public:
     TransferDevices &operator=(const TransferDevices &) = delete;
 
     bool isOpen() const;
+    // Open, and the file takes writes.
+    bool isWritable() const;
+    // Open for reading only: listing works, every change fails.
+    bool isReadOnly() const;
+    // Closed because the file failed its check when opened.
+    bool isDamaged() const;
     bool isInitialized() const;
     unsigned count();
     // The records returned belong to the caller.
@@ -56,6 +63,9 @@ private:
     // Creates what is missing and stamps the version; false leaves the file
     // as it was.
     bool prepareSchema();
+    // After a failed prepareSchema: opens the file again for reading only,
+    // when it holds our tables.
+    bool openForReading();
     // The singleton's state when it is open, else null; used by the records.
     static TransferDevicesData *openState();
 

@@ -20,6 +20,10 @@ struct TransferDevicesData
     PreparedStatements statements;
     QRecursiveMutex mutex;
     bool initialized = false;
+    // Open for reading only: the file could not be written when opened.
+    bool readOnly = false;
+    // The file failed its check when opened; the store is closed.
+    bool damaged = false;
 
     // A prepared statement of the connection, reset when the Use ends.
     PreparedStatements::Use statement(const char *text)

@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QTimer>
@@ -98,6 +99,19 @@ void DevicePane::initializePane()
 
     for (unsigned index = 0; index < store->count(); ++index)
         addDeviceWidget(store->deviceAt(index), false);
+
+    // A list that cannot be changed says why, in place of what it cannot offer.
+    if (store->isDamaged()) {
+        auto *notice = new QLabel(tr("The device list could not be read."), DeviceScrollWidgetContents);
+        notice->setObjectName(QStringLiteral("DeviceListNotice"));
+        notice->setStyleSheet(QStringLiteral("QLabel { color: #A2A2A2; background: none; }"));
+        notice->setWordWrap(true);
+        DeviceGrid->addWidget(notice, 0, 0);
+        AddDevice->setEnabled(false);
+    } else if (store->isReadOnly()) {
+        AddDevice->setEnabled(false);
+        AddDevice->setToolTip(tr("The device list is read-only."));
+    }
 
     emit noteTransferDevicesHaveChangedInternally();
 
@@ -247,6 +261,7 @@ void DevicePane::rebuildTransferMenu()
     if (count == 0) {
         auto *add = new QAction(tr("Add a Device..."), transferActions);
         add->setData(0);
+        add->setEnabled(!store || !(store->isReadOnly() || store->isDamaged()));
         menu->addAction(add);
         return;
     }

@@ -2,8 +2,9 @@
 // goes through the store and its records, so it is announced to every
 // process exactly as the pane's own changes are.
 //
-// Exit codes: 0 done, 1 no such device or the write failed, 2 bad arguments,
-// 3 the device database cannot be opened, 4 no notice endpoint (watch).
+// Exit codes: 0 done, 1 no such device, the write failed, the name is not
+// UTF-8, or the device list is read-only or damaged, 2 bad arguments, 3 the
+// device database cannot be opened, 4 no notice endpoint (watch).
 #include "devices/devicetype.h"
 #include "devices/transferdevice.h"
 #include "devices/transferdevicenotice.h"
@@ -14,6 +15,7 @@
 #include "tools/stopsignals.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 #include <atomic>
 #include <cerrno>
@@ -41,7 +43,12 @@ const char UsageText[] = "usage: kavo-devices list\n"
                          "       kavo-devices remove ID\n"
                          "       kavo-devices watch [COUNT]\n"
                          "TYPE is a code 0-3 or one of DVD, BluRay, TV, Console.\n"
-                         "Changes are announced as KAVO_COMPONENT_ID (default \"kavo-devices\").\n";
+                         "Changes are announced as KAVO_COMPONENT_ID (default \"kavo-devices\").\n"
+                         "list escapes tabs, newlines, carriage returns and backslashes in names\n"
+                         "as \\t, \\n, \\r and \\\\.\n";
+
+const char ReadOnly[] = "The device list is read-only.";
+const char Unreadable[] = "The device list could not be read.";
 
 int usage(const char *problem = nullptr)
 {
@@ -92,14 +99,40 @@ const char *typeLabel(int type)
     return label ? label : "unknown";
 }
 
-TransferDevices *openStore()
+// The store would write such a name with U+FFFD in its place, and announce
+// it; it is turned away before.
+bool isUtf8(const char *text)
 {
-    TransferDevices *store = TransferDevices::instance(componentId());
-    if (!store->isOpen()) {
-        std::fprintf(stderr, "kavo-devices: cannot open the device database\n");
-        return nullptr;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    // The decoder works only when its result is taken.
+    const QString decoded = decoder.decode(QByteArrayView(text));
+    return !decoder.hasError();
+}
+
+// Names may hold anything; escaped, they cannot break the tab-separated columns.
+std::string escaped(const std::string &text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
+        }
     }
-    return store;
+    return out;
 }
 
 bool parseId(const char *text, unsigned *id)
@@ -114,7 +147,7 @@ bool parseId(const char *text, unsigned *id)
 void printDevice(const TransferDevice &device)
 {
     std::printf("%u\t%d %s\t%s\t%s\n", device.deviceId(), device.type(), typeLabel(device.type()),
-        device.name().c_str(), device.hasBeenConfigured() ? "configured" : "not configured");
+        escaped(device.name()).c_str(), device.hasBeenConfigured() ? "configured" : "not configured");
 }
 
 int list(TransferDevices *store)
@@ -220,6 +253,10 @@ int run(int argc, char **argv)
     if (argc < 2)
         return usage();
     const std::string command = argv[1];
+    if (command == "/?" || command == "-h" || command == "--help") {
+        std::fputs(UsageText, stdout);
+        return Done;
+    }
     auto expect = [&](int n) { return argc == n; };
 
     if (command == "watch")
@@ -258,9 +295,24 @@ int run(int argc, char **argv)
         return usage("unknown command");
     }
 
-    TransferDevices *store = openStore();
-    if (!store)
+    if ((command == "add" || command == "rename") && !isUtf8(argv[3])) {
+        std::fprintf(stderr, "kavo-devices: the name is not valid UTF-8\n");
+        return Failed;
+    }
+
+    TransferDevices *store = TransferDevices::instance(componentId());
+    if (store->isDamaged()) {
+        std::fprintf(stderr, "kavo-devices: %s\n", Unreadable);
+        return Failed;
+    }
+    if (!store->isOpen()) {
+        std::fprintf(stderr, "kavo-devices: cannot open the device database\n");
         return NoDatabase;
+    }
+    if (command != "list" && store->isReadOnly()) {
+        std::fprintf(stderr, "kavo-devices: %s\n", ReadOnly);
+        return Failed;
+    }
 
     if (command == "list")
         return list(store);

@@ -2,11 +2,16 @@
 //   kavo-reg query  KEY [/v NAME]
 //   kavo-reg add    KEY [/v NAME] [/t REG_DWORD|REG_QWORD|REG_SZ|REG_BINARY] [/d DATA] [/f]
 //   kavo-reg delete KEY [/v NAME] [/f]
+//   kavo-reg /?   (or -h, --help)
 // KEY is HKCU\SOFTWARE\Kavo\... or HKLM\SOFTWARE\Kavo\... (long root names too).
-// Exit codes: 0 done, 1 failed or not found, 2 bad command line.
+// Exit codes, as reg's: 0 done, 1 failed, not found or bad command line.
 #include "ipc/refcountedptr.h"
+#include "ipc/textconvert.h"
 #include "settings/kavosettings.h"
+#include "settings/namefold.h"
+#include "settings/registry.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
@@ -20,14 +25,16 @@ namespace {
 
 constexpr int ExitOk = 0;
 constexpr int ExitFailed = 1;
-constexpr int ExitUsage = 2;
+constexpr int ExitUsage = 1;
 
-const char *const Usage =
-    "Usage:\n"
-    "  kavo-reg query  KEY [/v NAME]\n"
-    "  kavo-reg add    KEY [/v NAME] [/t REG_DWORD|REG_QWORD|REG_SZ|REG_BINARY] [/d DATA] [/f]\n"
-    "  kavo-reg delete KEY [/v NAME] [/f]\n"
-    "KEY: HKCU\\SOFTWARE\\Kavo\\<path> or HKLM\\SOFTWARE\\Kavo\\<path>\n";
+const char *const Usage
+    = "Usage:\n"
+      "  kavo-reg query  KEY [/v NAME]\n"
+      "  kavo-reg add    KEY [/v NAME] [/t REG_DWORD|REG_QWORD|REG_SZ|REG_BINARY] [/d DATA] [/f]\n"
+      "  kavo-reg delete KEY [/v NAME] [/f]\n"
+      "  kavo-reg /?\n"
+      "KEY: HKCU\\SOFTWARE\\Kavo\\<path> or HKLM\\SOFTWARE\\Kavo\\<path>\n"
+      "add needs /v NAME to write a value: there is no unnamed default value.\n";
 
 const char *const NotFound = "ERROR: The system was unable to find the specified registry key or value.\n";
 
@@ -81,6 +88,19 @@ bool parseKey(const std::string &key, Command &command)
     return !command.below.empty();
 }
 
+bool hasEmptySegment(const std::string &below)
+{
+    return below.front() == '\\' || below.front() == '/' || below.find("\\\\") != std::string::npos
+        || below.find("//") != std::string::npos || below.find("\\/") != std::string::npos
+        || below.find("/\\") != std::string::npos || below.back() == '/';
+}
+
+bool isHelp(const char *argument)
+{
+    return std::strcmp(argument, "/?") == 0 || std::strcmp(argument, "-?") == 0
+        || std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "--help") == 0;
+}
+
 int parse(int argc, char **argv, Command &command)
 {
     if (argc < 3)
@@ -90,6 +110,10 @@ int parse(int argc, char **argv, Command &command)
         return usageError("the command must be query, add or delete.");
     if (!parseKey(argv[2], command))
         return usageError("the key must be HKCU or HKLM followed by \\SOFTWARE\\Kavo\\ and a path.");
+    if (hasEmptySegment(command.below))
+        return usageError("the key path has an empty segment (two separators in a row).");
+    bool hasData = false;
+    bool hasType = false;
     for (int i = 3; i < argc; ++i) {
         std::string option = upper(argv[i]);
         if (!option.empty() && option[0] == '-')
@@ -102,8 +126,12 @@ int parse(int argc, char **argv, Command &command)
             command.hasValue = true;
         } else if (option == "/T" && command.verb == "ADD") {
             command.type = upper(argv[++i]);
+            hasType = true;
         } else if (option == "/D" && command.verb == "ADD") {
             command.data = argv[++i];
+            hasData = true;
+        } else if (option == "/VE") {
+            return usageError("there is no unnamed default value: name the value with /v NAME.");
         } else if (option == "/F" && command.verb != "QUERY") {
             // Nothing is ever asked, so forcing changes nothing.
         } else {
@@ -112,6 +140,8 @@ int parse(int argc, char **argv, Command &command)
     }
     if (command.hasValue && command.value.empty())
         return usageError("the value name must not be empty.");
+    if (command.verb == "ADD" && !command.hasValue && (hasData || hasType))
+        return usageError("/d and /t need /v NAME: there is no unnamed default value.");
     if (command.verb == "ADD" && command.type != "REG_DWORD" && command.type != "REG_QWORD"
         && command.type != "REG_SZ" && command.type != "REG_BINARY")
         return usageError("the type must be REG_DWORD, REG_QWORD, REG_SZ or REG_BINARY.");
@@ -195,6 +225,52 @@ bool describe(kvds::IKavoSettings &key, const std::string &name, std::string &ty
     return false;
 }
 
+// The settings interface answers only yes or no; the registry beneath it
+// says why a key could not be opened for writing.
+void explainUnwritable(const Command &command, bool create)
+{
+    kvtl::WString path = kvtl::Utf8ToWide("SOFTWARE\\Kavo\\" + command.below);
+    std::replace(path.begin(), path.end(), u'/', u'\\');
+    const kvreg::Root root = command.machine ? kvreg::Root::LocalMachine : kvreg::Root::CurrentUser;
+    kvreg::RegKey key;
+    const kvreg::Status status = create ? kvreg::CreateKey(root, path, key)
+                                        : kvreg::OpenKey(root, path, kvreg::Access::ReadWrite, key);
+    switch (status) {
+    case kvreg::ERROR_FILE_NOT_FOUND:
+        std::fputs(NotFound, stderr);
+        break;
+    case kvreg::ERROR_ACCESS_DENIED:
+        std::fputs("ERROR: Access is denied: the hive is read-only for this user.\n", stderr);
+        break;
+    case kvreg::ERROR_INVALID_PARAMETER:
+        std::fputs("ERROR: A key name is longer than 255 characters or holds no name.\n", stderr);
+        break;
+    case kvreg::ERROR_BADDB:
+        std::fputs("ERROR: The hive file is damaged or is not a hive.\n", stderr);
+        break;
+    case kvreg::ERROR_BUSY:
+        std::fputs("ERROR: The hive is busy in another process; try again.\n", stderr);
+        break;
+    default:
+        std::fputs(
+            create ? "ERROR: The key could not be created.\n" : "ERROR: The key could not be opened.\n",
+            stderr);
+    }
+}
+
+// The name as stored, found the registry's way (without regard to case).
+std::string storedName(kvds::IKavoSettings &key, const std::string &typed)
+{
+    std::set<kvtl::WString> names;
+    key.GetValueNames(names);
+    const kvtl::WString wanted = kvreg::FoldName(kvtl::Utf8ToWide(typed));
+    for (const kvtl::WString &name : names) {
+        if (kvreg::FoldName(name) == wanted)
+            return kvtl::WideToUtf8(name);
+    }
+    return typed;
+}
+
 std::string fullName(const Command &command)
 {
     return command.rootName + "\\SOFTWARE\\Kavo\\" + command.below;
@@ -210,7 +286,7 @@ int query(const Command &command)
     }
     std::set<std::string> names;
     if (command.hasValue) {
-        names.insert(command.value);
+        names.insert(storedName(*key, command.value));
     } else if (!key->GetValueNames(names)) {
         std::fputs(NotFound, stderr);
         return ExitFailed;
@@ -256,7 +332,7 @@ int add(const Command &command)
     kvtl::RefCountedPtr<kvds::IKavoSettings> key;
     const auto mode = command.machine ? kvds::CreateMachine : kvds::CreateUser;
     if (!kvds::CreateSettings(command.below, mode, &key)) {
-        std::fputs("ERROR: The key could not be created (access denied or not a hive).\n", stderr);
+        explainUnwritable(command, true);
         return ExitFailed;
     }
     if (command.hasValue) {
@@ -288,7 +364,7 @@ int remove(const Command &command)
     kvtl::RefCountedPtr<kvds::IKavoSettings> key;
     const auto mode = command.machine ? kvds::OpenMachine : kvds::OpenUser;
     if (!kvds::CreateSettings(command.below, mode, &key)) {
-        std::fputs(NotFound, stderr);
+        explainUnwritable(command, false);
         return ExitFailed;
     }
     const bool removed = command.hasValue ? key->DeleteValue(command.value) : key->DeleteKey();
@@ -304,6 +380,10 @@ int remove(const Command &command)
 
 int main(int argc, char **argv)
 {
+    if ((argc > 1 && isHelp(argv[1])) || (argc > 2 && isHelp(argv[2]))) {
+        std::fputs(Usage, stdout);
+        return ExitOk;
+    }
     Command command;
     const int parsed = parse(argc, argv, command);
     if (parsed != ExitOk)

@@ -9,6 +9,7 @@
 #include "zrt/zrtstringtools.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QStyle>
 
@@ -176,8 +177,18 @@ void TransferDeviceWidget::contextMenuEvent(QContextMenuEvent *event)
     menu->addAction(tr("Transfer Videos to \"%1\"").arg(name), this,
                     &TransferDeviceWidget::invokeTransfer);
     menu->addSeparator();
-    menu->addAction(tr("Edit"), this, &TransferDeviceWidget::editMenuItemSelected);
-    menu->addAction(tr("Delete"), this, &TransferDeviceWidget::deleteMenuItemSelected);
+    QAction *edit = menu->addAction(tr("Edit"), this, &TransferDeviceWidget::editMenuItemSelected);
+    QAction *remove = menu->addAction(tr("Delete"), this, &TransferDeviceWidget::deleteMenuItemSelected);
+    if (m_device->isReadOnly()) {
+        // The pane's own text, so one translation covers both.
+        const QString why
+            = QCoreApplication::translate("Zarnet::DevicePane", "The device list is read-only.");
+        for (QAction *action : { edit, remove }) {
+            action->setEnabled(false);
+            action->setToolTip(why);
+        }
+        menu->setToolTipsVisible(true);
+    }
     menu->exec(QCursor::pos());
 }
 

@@ -3,9 +3,12 @@
 //                     prints "created ID" per device, exit 3 on a failed create
 //   churn             create, rename, configure and remove devices until killed;
 //                     prints "tick N" after each step
-//   open              prints "open 0|1 count N"
+//   open              prints "open 0|1 count N writable 0|1"
 //   open-unprivileged as open, after dropping to the nobody account when run
-//                     as the superuser (to whom file modes do not apply)
+//                     as the superuser (to whom file modes do not apply), then
+//                     tries to add a device: prints " add 0|1" on the same line
+//   exec-unprivileged PROGRAM ARGS...
+//                     runs PROGRAM after dropping to nobody in the same way
 //   notify            through a window-message endpoint: prints "sender ID",
 //                     creates a device ("id N"), renames it, removes it
 #include "devices/devicetype.h"
@@ -19,6 +22,7 @@
 #include <memory>
 #include <string>
 
+#include <grp.h>
 #include <unistd.h>
 
 using namespace TransferDevicesLibrary;
@@ -74,11 +78,22 @@ int churn()
     }
 }
 
-int open()
+int open(bool tryAdd)
 {
     TransferDevices *store = TransferDevices::instance(componentId(), nullptr);
-    say("open " + std::to_string(store->isOpen() ? 1 : 0) + " count " + std::to_string(store->count()));
+    const unsigned count = store->count();
+    const bool writable = store->isWritable();
+    std::string line = "open " + std::to_string(store->isOpen() ? 1 : 0) + " count " + std::to_string(count)
+        + " writable " + std::to_string(writable ? 1 : 0);
+    if (tryAdd)
+        line += std::unique_ptr<TransferDevice>(store->createDevice(TV, "added")) ? " add 1" : " add 0";
+    say(line);
     return 0;
+}
+
+bool dropPrivileges()
+{
+    return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0);
 }
 
 int notify()
@@ -108,14 +123,19 @@ int main(int argc, char **argv)
     if (command == QStringLiteral("churn"))
         return churn();
     if (command == QStringLiteral("open"))
-        return open();
-    if (command == QStringLiteral("open-unprivileged")) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+        return open(false);
+    if (command == QStringLiteral("open-unprivileged"))
+        return dropPrivileges() ? open(true) : 5;
+    if (command == QStringLiteral("exec-unprivileged") && argc > 2) {
+        if (!dropPrivileges())
             return 5;
-        return open();
+        execv(argv[2], argv + 2);
+        return 6;
     }
     if (command == QStringLiteral("notify"))
         return notify();
-    std::fprintf(stderr, "usage: devices_helper create COUNT | churn | open | open-unprivileged | notify\n");
+    std::fprintf(stderr,
+        "usage: devices_helper create COUNT | churn | open | open-unprivileged | exec-unprivileged PROGRAM "
+        "ARGS | notify\n");
     return 2;
 }

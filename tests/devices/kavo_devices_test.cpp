@@ -1,6 +1,7 @@
 #include "tests/common/testenvironment.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -26,11 +27,12 @@ protected:
     void TearDown() override { m_environment.reset(); }
 
     Result run(const QStringList &arguments,
-        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+        const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+        const QString &program = QStringLiteral(KAVO_DEVICES_TOOL))
     {
         QProcess tool;
         tool.setProcessEnvironment(env);
-        tool.start(QStringLiteral(KAVO_DEVICES_TOOL), arguments);
+        tool.start(program, arguments);
         Result result;
         if (!tool.waitForFinished(LongWait) || tool.exitStatus() != QProcess::NormalExit)
             return result;
@@ -38,6 +40,14 @@ protected:
         result.out = tool.readAllStandardOutput();
         result.err = tool.readAllStandardError();
         return result;
+    }
+
+    // Arguments as the shell gives them, so that names may hold any byte.
+    Result runShell(const char *arguments)
+    {
+        return run({ QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + QString::fromUtf8(arguments),
+                       QStringLiteral(KAVO_DEVICES_TOOL) },
+            QProcessEnvironment::systemEnvironment(), QStringLiteral("/bin/sh"));
     }
 
     std::unique_ptr<TestEnvironment> m_environment;
@@ -154,4 +164,72 @@ TEST_F(KavoDevicesTool, WatchPrintsChangesMadeInAnotherProcess)
                    "KavoPlayer\tDevice/Change\tid 10000 state 1\n"
                    "kavo-devices\tDevice/Create\tid 10001 state 1\n"
                    "kavo-devices\tDevice/Remove\tid 10000 state 0\n"));
+}
+
+TEST_F(KavoDevicesTool, RefusesNamesItCannotStoreAndKeepsColumnsWhole)
+{
+    QProcess watcher;
+    watcher.start(QStringLiteral(KAVO_DEVICES_TOOL), { QStringLiteral("watch") });
+    watcher.setReadChannel(QProcess::StandardError);
+    QByteArray said;
+    while (!said.contains("watching")) {
+        ASSERT_TRUE(watcher.waitForReadyRead(LongWait));
+        said += watcher.readAllStandardError();
+    }
+
+    const QByteArray notUtf8 = "kavo-devices: the name is not valid UTF-8";
+    const QByteArray usage = "usage: kavo-devices list\n";
+    const struct
+    {
+        const char *arguments;
+        int exitCode;
+        QByteArray out; // its start
+        QByteArray err; // a part of it
+    } cases[] = {
+        { "add 0 \"$(printf 'bad\\377')\"", 1, "", notUtf8 },
+        { "add 0 \"$(printf 'surrogate \\355\\240\\200')\"", 1, "", notUtf8 },
+        { "add TV \"$(printf 'a\\tb\\nc\\\\d')\"", 0, "10000\t2 TV\ta\\tb\\nc\\\\d\tnot configured\n", "" },
+        { "rename 10000 \"$(printf 'cut \\300')\"", 1, "", notUtf8 },
+        { "rename 10000 \"$(printf 'x\\ry')\"", 0, "10000\t2 TV\tx\\ry\tnot configured\n", "" },
+        { "list", 0, "10000\t2 TV\tx\\ry\tnot configured\n", "" },
+        { "/?", 0, usage, "" },
+        { "-h", 0, usage, "" },
+        { "--help", 0, usage, "" },
+    };
+    for (const auto &c : cases) {
+        const Result r = runShell(c.arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments;
+        EXPECT_TRUE(c.out.isEmpty() ? r.out.isEmpty() : r.out.startsWith(c.out))
+            << c.arguments << ": " << r.out.constData();
+        EXPECT_TRUE(r.err.contains(c.err)) << c.arguments << ": " << r.err.constData();
+    }
+
+    // Only the two changes that went in were announced.
+    watcher.terminate();
+    ASSERT_TRUE(watcher.waitForFinished(LongWait));
+    EXPECT_EQ(watcher.readAllStandardOutput(),
+        QByteArray("kavo-devices\tDevice/Create\tid 10000 state 1\n"
+                   "kavo-devices\tDevice/Change\tid 10000 state 1\n"));
+}
+
+TEST_F(KavoDevicesTool, DamagedDatabaseIsReportedAndLeftUntouched)
+{
+    ASSERT_EQ(run({ QStringLiteral("add"), QStringLiteral("2"), QStringLiteral("TV") }).exitCode, 0);
+    QFile file(m_environment->path(QStringLiteral("data/Kavo/TransferWizard/Devices")));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    const int pageSize = (uchar(bytes.at(16)) << 8) | uchar(bytes.at(17));
+    bytes.replace(pageSize, pageSize, QByteArray(pageSize, '\0')); // the pointer map
+    ASSERT_TRUE(file.seek(0));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+    file.close();
+
+    for (const QStringList &arguments : { QStringList { QStringLiteral("list") },
+             QStringList { QStringLiteral("add"), QStringLiteral("1"), QStringLiteral("x") } }) {
+        const Result r = run(arguments);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.err, QByteArray("kavo-devices: The device list could not be read.\n"));
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes);
 }

@@ -3,6 +3,7 @@
 #include "ipc/kavoipc.h"
 #include "ipc/refcountedimpl.h"
 #include "tests/common/testenvironment.h"
+#include "tests/devices/readonlytree.h"
 #include "tests/devices/sqlitefile.h"
 
 #include <QDir>
@@ -209,7 +210,7 @@ TEST_F(MultiProcess, AnotherProcessReceivesEveryNoticeWithTheWritersId)
     endpoint.reset();
 }
 
-TEST_F(MultiProcess, ReadOnlyDatabaseIsLeftClosedAndUntouched)
+TEST_F(MultiProcess, ReadOnlyDatabaseListsItsDevicesAndRefusesChanges)
 {
     {
         TransferDevices *store = TransferDevices::instance("writer", nullptr);
@@ -219,40 +220,41 @@ TEST_F(MultiProcess, ReadOnlyDatabaseIsLeftClosedAndUntouched)
     }
     // Readable but not writable for the reader, which runs under another
     // account when the tests run as the superuser.
-    const QFileDevice::Permissions readOnly
-        = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    const QFileDevice::Permissions enterable
-        = readOnly | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
-    // The owner gets write access back whatever happens, so the temporary
-    // folder can be removed.
-    struct Restore
-    {
-        QStringList folders;
-        QString file;
-        ~Restore()
-        {
-            QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-            for (const QString &folder : folders)
-                QFile::setPermissions(
-                    folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        }
-    } restore { {}, databasePath() };
-    QString folder = databasePath();
-    while (folder.size() > m_environment->root().size()) {
-        folder = QFileInfo(folder).path();
-        restore.folders << folder;
-        ASSERT_TRUE(QFile::setPermissions(folder, enterable));
-    }
-    ASSERT_TRUE(QFile::setPermissions(databasePath(), readOnly));
+    const ReadOnlyTree readOnly(databasePath(), m_environment->root());
+    ASSERT_TRUE(readOnly.isReady());
     QFile file(databasePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
 
+    // The store's own open, then the tool, each as the other account.
     std::unique_ptr<QProcess> reader = startHelper({ QStringLiteral("open-unprivileged") });
     ASSERT_TRUE(reader->waitForFinished(LongWait));
     EXPECT_EQ(reader->exitCode(), 0);
-    EXPECT_EQ(reader->readAll().trimmed(), QByteArray("open 0 count 0"));
+    EXPECT_EQ(reader->readAll().trimmed(), QByteArray("open 1 count 1 writable 0 add 0"));
+
+    const struct
+    {
+        QStringList arguments;
+        int exitCode;
+        QByteArray out;
+        QByteArray err;
+    } tool[] = {
+        { { QStringLiteral("list") }, 0, "10000\t2 TV\tTV\tnot configured\n", "" },
+        { { QStringLiteral("add"), QStringLiteral("1"), QStringLiteral("x") }, 1, "",
+            "The device list is read-only." },
+        { { QStringLiteral("remove"), QStringLiteral("10000") }, 1, "", "The device list is read-only." },
+    };
+    for (const auto &run : tool) {
+        QProcess process;
+        process.start(QStringLiteral(DEVICES_HELPER),
+            QStringList { QStringLiteral("exec-unprivileged"), QStringLiteral(KAVO_DEVICES_TOOL) }
+                + run.arguments);
+        ASSERT_TRUE(process.waitForFinished(LongWait));
+        EXPECT_EQ(process.exitCode(), run.exitCode) << run.arguments.join(u' ').toStdString();
+        EXPECT_EQ(process.readAllStandardOutput(), run.out);
+        EXPECT_TRUE(process.readAllStandardError().contains(run.err));
+    }
 
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);

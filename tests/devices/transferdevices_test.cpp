@@ -11,8 +11,6 @@
 
 #include <thread>
 
-#include <unistd.h>
-
 using namespace TransferDevicesLibrary;
 
 namespace {
@@ -349,6 +347,7 @@ TEST_F(StoreFixture, FileThatIsNotSqliteIsLeftClosedAndUntouched)
     junk = junk.repeated(200);
     writeFile(databasePath(), junk);
     expectClosed(store());
+    EXPECT_TRUE(m_store->isDamaged());
     closeStore();
     EXPECT_EQ(readAll(databasePath()), junk);
 }
@@ -360,6 +359,7 @@ TEST_F(StoreFixture, ForeignDatabaseIsLeftClosedAndUntouched)
         databasePath(), QStringLiteral("CREATE TABLE songs (title TEXT); INSERT INTO songs VALUES ('a');")));
     const QByteArray before = readAll(databasePath());
     expectClosed(store());
+    EXPECT_FALSE(m_store->isDamaged());
     closeStore();
     EXPECT_EQ(readAll(databasePath()), before);
     EXPECT_EQ(SqliteFile::tables(databasePath()), QStringList { QStringLiteral("songs") });
@@ -378,19 +378,25 @@ TEST_F(StoreFixture, DeviceTableOfAnotherShapeIsLeftClosedAndUntouched)
     EXPECT_EQ(readAll(databasePath()), before);
 }
 
-TEST_F(StoreFixture, ReadOnlyDatabaseIsLeftClosedAndUntouched)
+TEST_F(StoreFixture, DamagedDatabaseIsReportedAndLeftUntouched)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "file modes do not bind the superuser";
-    store();
-    DevicePtr(m_store->createDevice(TV, "x"));
-    closeStore();
-    ASSERT_TRUE(QFile::setPermissions(databasePath(), QFileDevice::ReadOwner));
-    const QByteArray before = readAll(databasePath());
-    expectClosed(store());
-    closeStore();
-    EXPECT_EQ(readAll(databasePath()), before);
-    QFile::setPermissions(databasePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // The file's pages: 1 the schema, 2 the pointer map (auto_vacuum), 3 and 4 the tables.
+    for (const int page : { 2, 4 }) {
+        store();
+        DevicePtr(m_store->createDevice(TV, "x"));
+        closeStore();
+        QByteArray bytes = readAll(databasePath());
+        const int pageSize = (uchar(bytes.at(16)) << 8) | uchar(bytes.at(17));
+        ASSERT_GE(bytes.size(), page * pageSize);
+        bytes.replace((page - 1) * pageSize, pageSize, QByteArray(pageSize, '\0'));
+        writeFile(databasePath(), bytes);
+
+        EXPECT_TRUE(store()->isDamaged()) << page;
+        expectClosed(m_store);
+        closeStore();
+        EXPECT_EQ(readAll(databasePath()), bytes) << page;
+        ASSERT_TRUE(QFile::remove(databasePath()));
+    }
 }
 
 TEST_F(StoreFixture, CreateWaitsForAnotherWriterAndTakesTheNextId)

@@ -18,7 +18,7 @@ ChildProcess::~ChildProcess()
         ::close(m_out);
 }
 
-bool ChildProcess::start(const std::vector<std::string> &args)
+bool ChildProcess::start(const std::vector<std::string> &args, bool withErrors)
 {
     int fds[2];
     if (args.empty() || ::pipe(fds) != 0)
@@ -26,6 +26,8 @@ bool ChildProcess::start(const std::vector<std::string> &args)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    if (withErrors)
+        posix_spawn_file_actions_adddup2(&actions, fds[1], STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, fds[0]);
     posix_spawn_file_actions_addclose(&actions, fds[1]);
     std::vector<char *> argv;
@@ -95,10 +97,10 @@ void ChildProcess::kill(int signal)
         ::kill(m_pid, signal);
 }
 
-int ChildProcess::run(const std::vector<std::string> &args, std::string *out)
+int ChildProcess::run(const std::vector<std::string> &args, std::string *out, bool withErrors)
 {
     ChildProcess child;
-    if (!child.start(args))
+    if (!child.start(args, withErrors))
         return -1;
     const std::string all = child.readAll();
     if (out)

@@ -14,7 +14,8 @@ public:
     ChildProcess(const ChildProcess &) = delete;
     ChildProcess &operator=(const ChildProcess &) = delete;
 
-    bool start(const std::vector<std::string> &args);
+    // withErrors: standard error goes to the same pipe as standard output.
+    bool start(const std::vector<std::string> &args, bool withErrors = false);
     // One line of output without its newline; false at end of output.
     bool readLine(std::string &line);
     std::string readAll();
@@ -23,7 +24,7 @@ public:
     void kill(int signal);
 
     // Runs to the end and returns the exit code, with the output in out.
-    static int run(const std::vector<std::string> &args, std::string *out = nullptr);
+    static int run(const std::vector<std::string> &args, std::string *out = nullptr, bool withErrors = false);
 
 private:
     pid_t m_pid = -1;

@@ -171,20 +171,64 @@ TEST_F(SettingsProcessTest, KavoRegTypesAndMachineDefaults)
     EXPECT_TRUE(holder.ReadBoolSetting(true, "General", "TransferDevicesConfirmDeletions"));
 }
 
-TEST_F(SettingsProcessTest, KavoRegRefusesBadCommandLines)
+TEST_F(SettingsProcessTest, KavoRegAnswersEveryCommandLineAsRegDoes)
 {
-    const std::string user = "HKCU\\SOFTWARE\\Kavo\\X";
-    EXPECT_EQ(ChildProcess::run({KavoReg}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "list", user}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "query", "HKCR\\SOFTWARE\\Kavo\\X"}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "query", "HKCU\\SOFTWARE\\Other"}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "query", "HKCU\\SOFTWARE\\Kavo\\"}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "D", "/t", "REG_DWORD", "/d", "4294967296"}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "D", "/t", "REG_DWORD", "/d", "-1"}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "B", "/t", "REG_BINARY", "/d", "0g"}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v", "X", "/t", "REG_MULTI_SZ", "/d", "a"}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "add", user, "/v"}), 2);
-    EXPECT_EQ(ChildProcess::run({KavoReg, "query", user}), 1); // well formed, but no such key
+    const std::string key = "HKCU\\SOFTWARE\\Kavo\\X";
+    ASSERT_EQ(ChildProcess::run({KavoReg, "add", key, "/v", "MixedCase", "/d", "x"}), 0);
+    const std::string userBefore = readFile(userHive());
+    const std::string denied = "ERROR: Access is denied: the hive is read-only for this user.\n";
+    const std::string noDefault = "ERROR: /d and /t need /v NAME: there is no unnamed default value.\n";
+    const std::string emptySegment = "ERROR: the key path has an empty segment (two separators in a row).\n";
+    const struct
+    {
+        bool readOnly; // run as another account on read-only hives
+        std::vector<std::string> args;
+        int exitCode;
+        std::string said; // the start of what it prints
+    } cases[] = {
+        {false, {}, 1, "ERROR: a command and a key are needed."},
+        {false, {"list", key}, 1, "ERROR: the command must be"},
+        {false, {"query", "HKCR\\SOFTWARE\\Kavo\\X"}, 1, "ERROR: the key must be"},
+        {false, {"query", "HKCU\\SOFTWARE\\Other"}, 1, "ERROR: the key must be"},
+        {false, {"query", "HKCU\\SOFTWARE\\Kavo\\"}, 1, "ERROR: the key must be"},
+        {false, {"query", "HKCU\\SOFTWARE\\Kavo\\\\X"}, 1, emptySegment},
+        {false, {"add", key + "\\\\Y", "/v", "A", "/d", "b"}, 1, emptySegment},
+        {false, {"add", key, "/v", "D", "/t", "REG_DWORD", "/d", "4294967296"}, 1, "ERROR: REG_DWORD data"},
+        {false, {"add", key, "/v", "D", "/t", "REG_DWORD", "/d", "-1"}, 1, "ERROR: REG_DWORD data"},
+        {false, {"add", key, "/v", "B", "/t", "REG_BINARY", "/d", "0g"}, 1, "ERROR: REG_BINARY data"},
+        {false, {"add", key, "/v", "X", "/t", "REG_MULTI_SZ", "/d", "a"}, 1, "ERROR: the type must be"},
+        {false, {"add", key, "/v"}, 1, "ERROR: an option lacks its argument."},
+        {false, {"add", key, "/d", "5"}, 1, noDefault},
+        {false, {"add", key, "/t", "REG_SZ"}, 1, noDefault},
+        {false, {"add", key, "/ve", "/d", "x"}, 1, "ERROR: there is no unnamed default value"},
+        {false, {"query", "HKCU\\SOFTWARE\\Kavo\\Y"}, 1, "ERROR: The system was unable to find"},
+        {false, {"query", key, "/v", "mixedcase"}, 0, "\nHKEY_CURRENT_USER\\SOFTWARE\\Kavo\\X\n    MixedCase    REG_SZ    x\n"},
+        {false, {"/?"}, 0, "Usage:\n"},
+        {false, {"-h"}, 0, "Usage:\n"},
+        {false, {"--help"}, 0, "Usage:\n"},
+        {false, {"query", "/?"}, 0, "Usage:\n"},
+        {true, {"add", key, "/v", "New", "/d", "x"}, 1, denied},
+        {true, {"delete", key, "/v", "MixedCase"}, 1, denied},
+        {true, {"delete", key}, 1, denied},
+        {true, {"query", key, "/v", "MIXEDCASE"}, 0, "\nHKEY_CURRENT_USER\\SOFTWARE\\Kavo\\X\n    MixedCase    REG_SZ    x\n"},
+    };
+    for (const auto &c : cases) {
+        std::vector<std::string> args{KavoReg};
+        if (c.readOnly) {
+            // File modes do not bind the superuser: the tool then runs as nobody.
+            ASSERT_EQ(chmod(userHive().c_str(), 0444), 0);
+            ASSERT_EQ(chmod(dir().c_str(), 0555), 0);
+            args = {Helper, "exec", KavoReg};
+            if (geteuid() == 0)
+                args.insert(args.begin() + 1, "--as-nobody");
+        }
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        std::string out;
+        EXPECT_EQ(ChildProcess::run(args, &out, true), c.exitCode) << c.args.size() << ": " << out;
+        EXPECT_EQ(out.substr(0, c.said.size()), c.said);
+    }
+    chmod(dir().c_str(), 0700);
+    EXPECT_EQ(readFile(userHive()), userBefore);
 }
 
 TEST_F(SettingsProcessTest, ReadOnlyHivesRefuseWritingButStillRead)

@@ -4,6 +4,7 @@
 //   settings_helper set-bool COMPONENT VALUE     WriteBoolSetting("General", "TransferDevicesConfirmDeletions")
 //   settings_helper [--as-nobody] readonly-hives READONLY_USER_HIVE WRITABLE_USER_HIVE
 //                                                checks what read-only hives allow; prints FAIL lines
+//   settings_helper [--as-nobody] exec PROGRAM ARGS...   runs PROGRAM
 #include "ipc/refcountedptr.h"
 #include "settings/kavosettings.h"
 #include "settings/registry.h"
@@ -141,6 +142,10 @@ int main(int argc, char **argv)
         return writeForever();
     if (command == "set-bool" && rest == 3)
         return setBool(argv[first + 1], std::strcmp(argv[first + 2], "true") == 0);
+    if (command == "exec" && rest > 1) {
+        execv(argv[first + 1], argv + first + 1);
+        return 4;
+    }
     if (command == "readonly-hives" && rest == 3)
         return readonlyHives(argv[first + 1], argv[first + 2]);
     std::fputs("usage: settings_helper [--as-nobody] COMMAND ARGS...\n", stderr);
