@@ -42,6 +42,8 @@ QUrl TransferDeviceWidget::resolvePlaylistItem(quint64 id, const QUrl &fallback)
 
 void TransferDeviceWidget::dropEvent(QDropEvent *event)
 {
+    // The message box below runs an event loop of its own.
+    const BusyScope busy(this);
     const QList<DroppedUrls::Entry> entries = DroppedUrls::read(event->mimeData());
     QList<QUrl> accepted;
     for (const DroppedUrls::Entry &entry : entries) {
