@@ -93,6 +93,16 @@ void DevicePane::initializePane()
     paneWidget->setAttribute(Qt::WA_AlwaysShowToolTips);
     paneWidget->installEventFilter(this);
     watchPlayerWindow();
+    // The grid's holder must not shrink below its buttons, or the scroll
+    // area squeezes them instead of scrolling: no fixed minimum of its own.
+    DeviceScrollWidgetContents->setMinimumSize(0, 0);
+    // Many devices scroll: a bar in the pane's dark look, not the desktop's.
+    DeviceScrollArea->verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: #151515; width: 10px; margin: 0; border: none; }"
+        "QScrollBar::handle:vertical { background: #5A5A5A; border-radius: 4px; min-height: 24px; margin: 1px; }"
+        "QScrollBar::handle:vertical:hover { background: #35B1EA; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
 
     store = TransferDevices::instance(OSUtilities::getComponentIdUTF8());
 

@@ -8,6 +8,7 @@
 #include "zrt/transferwizard.h"
 #include "zrt/zrtstringtools.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QKeyEvent>
@@ -141,8 +142,14 @@ TransferDeviceWidget::TransferDeviceWidget(Orbe::PluginContext *context, DeviceP
     connect(ActiveButton, &QToolButton::clicked, this, &TransferDeviceWidget::invokeTransfer);
     connect(InactiveButton, &QToolButton::clicked, this, &TransferDeviceWidget::invokeTransfer);
     m_focusMark = new FocusMark(this);
-    for (QToolButton *button : {ActiveButton, InactiveButton})
-        button->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        const bool focused = now && (now == ActiveButton || now == InactiveButton);
+        if (focused) {
+            m_focusMark->setGeometry(rect());
+            m_focusMark->raise();
+        }
+        m_focusMark->setVisible(focused);
+    });
     refresh();
     setAcceptDrops(true);
 }
@@ -265,19 +272,6 @@ void TransferDeviceWidget::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-bool TransferDeviceWidget::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        const bool focused = ActiveButton->hasFocus() || InactiveButton->hasFocus();
-        if (focused) {
-            m_focusMark->setGeometry(rect());
-            m_focusMark->raise();
-        }
-        m_focusMark->setVisible(focused);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TransferDeviceWidget::editMenuItemSelected()

@@ -84,7 +84,6 @@ protected:
     void dropEvent(QDropEvent *event) override;
     // Shift+F10 opens the menu at the button, as the Menu key does.
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QUrl resolvePlaylistItem(quint64 id, const QUrl &fallback);
