@@ -310,3 +310,27 @@ TEST(PaneDuringOutsideChanges, UnrecognizedFileBoxOpenWhileDevicesChangeElsewher
     ASSERT_TRUE(first.command("reply accept"));
     EXPECT_EQ(first.grid(), expected);
 }
+
+TEST(PaneDuringOutsideChanges, EditSavedAfterTheDeviceWentElsewhereSaysSo)
+{
+    TwoPlayers players;
+    ASSERT_TRUE(players.ready);
+    Player &editor = players.first;
+    Player &other = *players.second;
+    ASSERT_TRUE(editor.command("menu 2 0"));
+    ASSERT_FALSE(editor.lineStarting("menu ").isEmpty());
+    ASSERT_TRUE(editor.command("choose Edit"));
+    ASSERT_EQ(editor.lineStarting("dialog "), QStringLiteral("dialog Edit Your Device|"));
+    ASSERT_TRUE(other.command("remove 2 0"));
+    QStringList remaining = defaultGrid;
+    remaining.removeAt(2);
+    remaining[2] = QString::fromUtf8("2 0 10003 PlayStation\u00ae3");
+    EXPECT_TRUE(editor.gridBecomes(remaining)) << joined(editor.grid()).toStdString();
+
+    ASSERT_TRUE(editor.command("reply save Lounge TV"));
+    EXPECT_EQ(editor.lineStarting("dialog "),
+              QStringLiteral("dialog Device Not Found|\"TV\" no longer exists: it was deleted elsewhere."));
+    ASSERT_TRUE(editor.command("reply accept"));
+    EXPECT_EQ(editor.grid(), remaining);
+    EXPECT_EQ(other.grid(), remaining);
+}
