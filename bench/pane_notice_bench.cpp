@@ -23,7 +23,8 @@ BenchChild g_peer{-1, -1};
 
 int shownDevices(PaneHarness &harness)
 {
-    QWidget *contents = harness.showButton.popup()->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents"));
+    QWidget *contents
+        = harness.showButton.popup()->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents"));
     auto *grid = contents ? qobject_cast<QGridLayout *>(contents->layout()) : nullptr;
     return grid ? grid->count() : 0;
 }
@@ -35,7 +36,8 @@ int RunPeer(QApplication &app)
     harness.setUp();
     int added = 0;
     harness.runner.answer = [&added](QDialog &dialog) {
-        dialog.findChild<QLineEdit *>(QStringLiteral("DeviceNameInput"))->setText(QStringLiteral("Bench %1").arg(++added));
+        auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("DeviceNameInput"));
+        name->setText(QStringLiteral("Bench %1").arg(++added));
         return confirm(dialog);
     };
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);

@@ -99,7 +99,8 @@ void DevicePane::initializePane()
     // Many devices scroll: a bar in the pane's dark look, not the desktop's.
     DeviceScrollArea->verticalScrollBar()->setStyleSheet(QStringLiteral(
         "QScrollBar:vertical { background: #151515; width: 10px; margin: 0; border: none; }"
-        "QScrollBar::handle:vertical { background: #5A5A5A; border-radius: 4px; min-height: 24px; margin: 1px; }"
+        "QScrollBar::handle:vertical { background: #5A5A5A; border-radius: 4px; min-height: 24px;"
+        " margin: 1px; }"
         "QScrollBar::handle:vertical:hover { background: #35B1EA; }"
         "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));

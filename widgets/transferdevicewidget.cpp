@@ -266,7 +266,8 @@ void TransferDeviceWidget::contextMenuEvent(QContextMenuEvent *event)
 void TransferDeviceWidget::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, rect().center(), mapToGlobal(rect().center()),
+        const QPoint centre = rect().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre),
                                     event->modifiers());
         contextMenuEvent(&menuEvent);
         return;

@@ -157,8 +157,9 @@ TEST(PaneAcrossProcesses, TwoPlayersOnANewProfileAddTheDefaultsOnce)
 
 namespace {
 
-const QStringList defaultGrid{QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10001 Blu-ray Player"),
-                              QStringLiteral("2 0 10002 TV"), QString::fromUtf8("3 0 10003 PlayStation\u00ae3")};
+const QStringList defaultGrid{QStringLiteral("0 0 10000 DVD Player"),
+                              QStringLiteral("1 0 10001 Blu-ray Player"), QStringLiteral("2 0 10002 TV"),
+                              QString::fromUtf8("3 0 10003 PlayStation\u00ae3")};
 
 QString joined(const QStringList &lines)
 {
@@ -262,7 +263,8 @@ TEST(PaneDuringOutsideChanges, DeleteConfirmedAfterTheDeviceWentElsewhereSaysSo)
 
     ASSERT_TRUE(deleter.command("reply accept"));
     EXPECT_EQ(deleter.lineStarting("dialog "),
-              QStringLiteral("dialog Device Not Found|\"Blu-ray Player\" no longer exists: it was deleted elsewhere."));
+              QStringLiteral("dialog Device Not Found|"
+                             "\"Blu-ray Player\" no longer exists: it was deleted elsewhere."));
     ASSERT_TRUE(deleter.command("reply accept"));
     // Nothing else was deleted, nothing came back.
     EXPECT_EQ(deleter.grid(), remaining);
@@ -276,7 +278,8 @@ TEST(PaneDuringOutsideChanges, MenuOpenWhileItsDeviceGoesElsewhere)
     Player &first = players.first;
     Player &other = *players.second;
     ASSERT_TRUE(first.command("menu 0 0"));
-    ASSERT_EQ(first.lineStarting("menu "), QStringLiteral("menu Transfer Videos to \"DVD Player\"||Edit|Delete"));
+    ASSERT_EQ(first.lineStarting("menu "),
+              QStringLiteral("menu Transfer Videos to \"DVD Player\"||Edit|Delete"));
 
     ASSERT_TRUE(other.command("add 2 Kitchen TV"));
     ASSERT_TRUE(other.command("remove 0 0"));
@@ -287,7 +290,8 @@ TEST(PaneDuringOutsideChanges, MenuOpenWhileItsDeviceGoesElsewhere)
 
     ASSERT_TRUE(first.command("choose Edit"));
     EXPECT_EQ(first.lineStarting("dialog "),
-              QStringLiteral("dialog Device Not Found|\"DVD Player\" no longer exists: it was deleted elsewhere."));
+              QStringLiteral("dialog Device Not Found|"
+                             "\"DVD Player\" no longer exists: it was deleted elsewhere."));
     ASSERT_TRUE(first.command("reply accept"));
     EXPECT_EQ(first.grid(), expected);
 }
@@ -299,7 +303,8 @@ TEST(PaneDuringOutsideChanges, UnrecognizedFileBoxOpenWhileDevicesChangeElsewher
     Player &first = players.first;
     Player &other = *players.second;
     ASSERT_TRUE(first.command("drop 0 0 kavo_playlist_item:/5/x/7"));
-    ASSERT_EQ(first.lineStarting("dialog "), QStringLiteral("dialog Unrecognized File|This file was not recognized."));
+    ASSERT_EQ(first.lineStarting("dialog "),
+              QStringLiteral("dialog Unrecognized File|This file was not recognized."));
 
     ASSERT_TRUE(other.command("remove 0 0"));
     ASSERT_TRUE(other.command("add 2 Kitchen TV"));

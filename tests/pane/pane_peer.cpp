@@ -84,7 +84,11 @@ void printGrid(PaneHarness &harness)
                                                                               : button->InactiveButton;
                 QString shown = face->text();
                 shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
-                out += QStringLiteral("\n%1 %2 %3 %4").arg(row).arg(column).arg(button->device()->deviceId()).arg(shown);
+                out += QStringLiteral("\n%1 %2 %3 %4")
+                           .arg(row)
+                           .arg(column)
+                           .arg(button->device()->deviceId())
+                           .arg(shown);
             }
         }
     }
@@ -225,7 +229,8 @@ int main(int argc, char **argv)
                     }
                     say(QStringLiteral("menu ") + entries.join(QLatin1Char('|')));
                 });
-                QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+                QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                        button->mapToGlobal(QPoint(5, 5)));
                 QApplication::sendEvent(button, &event);
             });
         } else if (command == QLatin1String("choose")) {

@@ -132,7 +132,8 @@ TEST(DeviceButtonInPane, WholeNameShowsInTheTipWhileThePlayerWindowIsActive)
     {
         auto *store = TransferDevicesLibrary::TransferDevices::instance("KavoPlayer");
         store->createInitialDevices({});
-        std::unique_ptr<TransferDevicesLibrary::TransferDevice>(store->createDevice(2, "Living Room Television"));
+        using TransferDevicesLibrary::TransferDevice;
+        std::unique_ptr<TransferDevice>(store->createDevice(2, "Living Room Television"));
     }
     PaneHarness harness;
     harness.setUp();

@@ -64,8 +64,10 @@ TEST(DroppedUrls, ReadsTheListAsDroppedAndAcceptsFilesAndPlaylistItems)
     const Case cases[] = {
         {"no URLs", {}, 0, false},
         {"only comments", {QStringLiteral("# from a file manager")}, 0, false},
-        {"only web addresses", {QStringLiteral("https://example.com/a.mp4"), QStringLiteral("ftp://example.com/b")}, 2, false},
-        {"a file and a web address", {QStringLiteral("https://example.com/a.mp4"), QStringLiteral("file:///videos/a.mp4")}, 2, true},
+        {"only web addresses",
+         {QStringLiteral("https://example.com/a.mp4"), QStringLiteral("ftp://example.com/b")}, 2, false},
+        {"a file and a web address",
+         {QStringLiteral("https://example.com/a.mp4"), QStringLiteral("file:///videos/a.mp4")}, 2, true},
         {"a playlist item", {QStringLiteral("kavo_playlist_item:/5/123/7")}, 1, true},
         {"a folder", {QStringLiteral("file:///videos/")}, 1, true},
     };
@@ -98,7 +100,8 @@ TEST(DroppedUrls, PlaylistItemsNeedThreeDecimalNumbers)
     };
     for (const auto &[text, expected] : cases) {
         quint64 id = 0;
-        EXPECT_EQ(Zarnet::DroppedUrls::parsePlaylistItem(QString::fromLatin1(text), &id), expected != 0) << text;
+        const bool parsed = Zarnet::DroppedUrls::parsePlaylistItem(QString::fromLatin1(text), &id);
+        EXPECT_EQ(parsed, expected != 0) << text;
         if (expected != 0) {
             EXPECT_EQ(id, static_cast<quint64>(expected)) << text;
         }
@@ -111,7 +114,8 @@ TEST(DeviceButtonDrop, HandsWhatItCanToTheWizardAndSaysWhatItCannot)
     PaneHarness harness;
     harness.setUp();
     QCoreApplication::processEvents();
-    QWidget *contents = harness.showButton.popup()->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents"));
+    QWidget *contents
+        = harness.showButton.popup()->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents"));
     auto *button = qobject_cast<Zarnet::TransferDeviceWidget *>(
         qobject_cast<QGridLayout *>(contents->layout())->itemAtPosition(0, 0)->widget());
     ASSERT_NE(button, nullptr);

@@ -397,8 +397,10 @@ TEST_F(DeviceButtonTest, KeyboardFocusIsMarkedAndTheKeyboardMenuOpensAtTheButton
     };
     EXPECT_TRUE(opensOnTheButton([&] {
         // What the window system sends for the Menu key: to the focused button.
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(60, 35), widget->ActiveButton->mapToGlobal(QPoint(60, 35)));
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(60, 35),
+                                widget->ActiveButton->mapToGlobal(QPoint(60, 35)));
         QApplication::sendEvent(widget->ActiveButton, &event);
     }));
-    EXPECT_TRUE(opensOnTheButton([&] { QTest::keyClick(widget->ActiveButton, Qt::Key_F10, Qt::ShiftModifier); }));
+    EXPECT_TRUE(opensOnTheButton(
+        [&] { QTest::keyClick(widget->ActiveButton, Qt::Key_F10, Qt::ShiftModifier); }));
 }
