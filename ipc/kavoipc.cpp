@@ -199,10 +199,10 @@ bool KavoIPC::ProcessOfWindow(const char *windowName, long *processId)
 {
     if (!windowName)
         return false;
-    // The sender field is 108 bytes, zero-padded.
-    const void *end = std::memchr(windowName, 0, KavoIPCWindow::kWindowNameSize);
-    const std::string name(windowName, end ? static_cast<const char *>(end) - windowName
-                                           : KavoIPCWindow::kWindowNameSize);
+    // The sender window field of a request is 108 bytes, zero-padded.
+    constexpr size_t fieldSize = 108;
+    const void *end = std::memchr(windowName, 0, fieldSize);
+    const std::string name(windowName, end ? static_cast<const char *>(end) - windowName : fieldSize);
     const size_t last = name.rfind('.');
     if (last == std::string::npos || last == 0)
         return false;
