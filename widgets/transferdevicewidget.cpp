@@ -91,7 +91,7 @@ const QString &activeButtonSheet()
     return sheet;
 }
 
-// The keyboard focus mark: a light ring inside the button's frame, apart from
+// The keyboard focus mark: a light dashed ring on the button's edge, apart from
 // the blue frame that hover shows. It lies over the button and lets the mouse
 // and drops through.
 class FocusMark : public QWidget
@@ -113,7 +113,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(QColor(240, 240, 240, 230), 2, Qt::DashLine));
-        const qreal inset = 3.5;
+        const qreal inset = 1.5;
         painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 5, 5);
     }
 };
