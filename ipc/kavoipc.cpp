@@ -12,6 +12,32 @@ uint32_t GetLe32(const unsigned char *p)
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
+// The deliveries under way on this thread, innermost first: a callback may
+// send to its own window, which nests a delivery inside its own.
+struct Delivery
+{
+    const KavoIPC *endpoint;
+    const char *senderWindow;
+    const Delivery *outer;
+};
+thread_local const Delivery *currentDelivery = nullptr;
+
+class DeliveryScope
+{
+public:
+    DeliveryScope(const KavoIPC *endpoint, const char *senderWindow)
+        : m_delivery{endpoint, senderWindow, currentDelivery}
+    {
+        currentDelivery = &m_delivery;
+    }
+    ~DeliveryScope() { currentDelivery = m_delivery.outer; }
+    DeliveryScope(const DeliveryScope &) = delete;
+    DeliveryScope &operator=(const DeliveryScope &) = delete;
+
+private:
+    Delivery m_delivery;
+};
+
 } // namespace
 
 bool CreateWindowMessageIPC(kvds::IKavoIPC **out)
@@ -154,6 +180,7 @@ int KavoIPC::Dispatch(const char *senderWindow, uint32_t tag, const unsigned cha
         KavoThreadLock::ScopeLock lock(m_tableLock);
         table = m_callbacks;
     }
+    const DeliveryScope delivery(this, senderWindow);
     int called = 0;
     for (const auto &entry : table) {
         if (topic.compare(0, entry.first.size(), entry.first) != 0)
@@ -164,4 +191,40 @@ int KavoIPC::Dispatch(const char *senderWindow, uint32_t tag, const unsigned cha
         }
     }
     return called;
+}
+
+bool KavoIPC::CurrentSenderProcess(long *processId) const
+{
+    for (const Delivery *delivery = currentDelivery; delivery; delivery = delivery->outer) {
+        if (delivery->endpoint == this)
+            return ProcessOfWindow(delivery->senderWindow, processId);
+    }
+    return false;
+}
+
+bool KavoIPC::ProcessOfWindow(const char *windowName, long *processId)
+{
+    if (!windowName)
+        return false;
+    // The sender window field of a request is 108 bytes, zero-padded.
+    constexpr size_t fieldSize = 108;
+    const void *end = std::memchr(windowName, 0, fieldSize);
+    const std::string name(windowName, end ? static_cast<const char *>(end) - windowName : fieldSize);
+    const size_t last = name.rfind('.');
+    if (last == std::string::npos || last == 0)
+        return false;
+    const size_t first = name.rfind('.', last - 1);
+    if (first == std::string::npos || last - first < 2 || last - first > 10)
+        return false;
+    long pid = 0;
+    for (size_t i = first + 1; i < last; ++i) {
+        if (name[i] < '0' || name[i] > '9')
+            return false;
+        pid = pid * 10 + (name[i] - '0');
+    }
+    if (pid <= 0)
+        return false;
+    if (processId)
+        *processId = pid;
+    return true;
 }

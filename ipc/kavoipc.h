@@ -2,6 +2,7 @@
 
 #include "ipc/callbacktable.h"
 #include "ipc/ikavoipc.h"
+#include "ipc/ikavoipcdelivery.h"
 #include "ipc/kavoipcwindow.h"
 #include "ipc/kavoosevent.h"
 #include "ipc/kavothread.h"
@@ -22,7 +23,7 @@ bool CreateWindowMessageIPC(kvds::IKavoIPC **out);
 // The window-message endpoint: every endpoint of the user's desktop, in
 // this process and others, receives every message synchronously on its own
 // window thread.
-class KavoIPC : public kvtl::RefCountedImpl<kvds::IKavoIPC>
+class KavoIPC : public kvtl::RefCountedImpl<kvds::IKavoIPC>, public kvds::IKavoIPCDelivery
 {
 public:
     static constexpr uint32_t kCopyDataTag = 0x4B495043; // "KIPC"
@@ -46,6 +47,13 @@ public:
     int OnCopyData(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size);
     // The socket file name that stands for this endpoint's window.
     const std::string &WindowName() const { return m_window.Name(); }
+
+    // kvds::IKavoIPCDelivery: the process named by the sender window of the
+    // delivery under way on the calling thread.
+    bool CurrentSenderProcess(long *processId) const override;
+    // The process part of a window name "<title>.<pid>.<n>"; false when the
+    // name has no such part.
+    static bool ProcessOfWindow(const char *windowName, long *processId);
 
 private:
     friend bool CreateWindowMessageIPC(kvds::IKavoIPC **out);

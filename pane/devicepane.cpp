@@ -1,5 +1,6 @@
 #include "pane/devicepane.h"
 
+#include "ipc/ikavoipcdelivery.h"
 #include "pane/panestyles.h"
 #include "plugin/interfaceids.h"
 #include "plugin/plugininterfaceref.h"
@@ -8,6 +9,7 @@
 #include "zrt/osutilities.h"
 #include "zrt/zrttoolbarbutton.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 #include <QTimer>
 
@@ -110,6 +112,7 @@ void DevicePane::setupToolBarItem(QString name, QToolButton *button)
         }
         connect(button, &QToolButton::clicked, this, &DevicePane::updateDevicePaneMenus);
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        watchPlayerWindow();
     } else if (name == QLatin1String("Streaming")) {
         setupStreamingItem(button);
     }
@@ -131,8 +134,19 @@ void DevicePane::OnMessage(const std::string &sender, const std::string &topic, 
             emit disconnectPipeSignal();
         return;
     }
-    if (sender != OSUtilities::getComponentIdUTF8() && topic.compare(0, 7, "Device/") == 0)
+    if (topic.compare(0, 7, "Device/") != 0)
+        return;
+    // The pane has already shown its own changes; another player of the same
+    // user sends under the same component id, and its changes are news here.
+    if (sender != OSUtilities::getComponentIdUTF8() || noticeFromAnotherProcess())
         emit noteTransferDevicesHaveChangedExternallySignal();
+}
+
+bool DevicePane::noticeFromAnotherProcess() const
+{
+    long sendingProcess = 0;
+    return deviceDelivery && deviceDelivery->CurrentSenderProcess(&sendingProcess)
+        && sendingProcess != static_cast<long>(QCoreApplication::applicationPid());
 }
 
 } // namespace Zarnet

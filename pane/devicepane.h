@@ -23,6 +23,7 @@ class QTimer;
 class QToolButton;
 
 namespace kvds {
+class IKavoIPCDelivery;
 class SettingsHolder;
 }
 
@@ -72,6 +73,9 @@ public:
     // Called by the device buttons.
     void editDevice(TransferDeviceWidget *button);
     void deleteDevice(TransferDeviceWidget *button, bool removeFromStore);
+    // False, after telling the user, when the button's device has been
+    // deleted elsewhere (another player, kavo-devices).
+    bool deviceStillExists(TransferDeviceWidget *button);
     // Tells the host's playback services that files were handed to the wizard.
     void afterFilesTransferred();
 
@@ -99,13 +103,33 @@ public slots:
     void sendFileNameSlot();
     void disconnectPipeSlot();
 
+protected:
+    // The pane's own showing and the player window's resizing: the columns
+    // follow the width there is.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void initializePane();
     TransferDeviceWidget *addDeviceWidget(TransferDevicesLibrary::TransferDevice *device, bool notify);
     void rebuildTransferMenu();
+    // Brings the grid in line with the store: buttons of devices still there
+    // are kept (reloaded), new devices get buttons, the others are retired.
     void rebuildDeviceGrid();
-    QList<unsigned> buttonDeviceIds() const;
-    QList<unsigned> storeDeviceIds() const;
+    TransferDeviceWidget *makeDeviceButton(TransferDevicesLibrary::TransferDevice *device);
+    QList<TransferDeviceWidget *> gridButtons() const;
+    // Places the buttons in order in a new grid, then fits the pane.
+    void placeButtons(const QList<TransferDeviceWidget *> &buttons);
+    // Columns of four rows each; past the column limit the next four rows
+    // start under the first ones, and the rows past four scroll.
+    QPoint cellOf(int index, int columnLimit) const;
+    int columnLimit(int buttonCount) const;
+    int availablePaneWidth() const;
+    void fitPaneToGrid();
+    void followPlayerWidth();
+    void watchPlayerWindow();
+    // True when a device notice delivered on this thread came from another
+    // process; the component id alone cannot tell two players apart.
+    bool noticeFromAnotherProcess() const;
     // Hands the files of the host's current source to the wizard for target.
     void transferFromHost(unsigned actionId, unsigned target);
     bool sendMediaServerMessage(const std::string &name, unsigned size, const void *data);
@@ -135,8 +159,12 @@ private:
     // is taken for gone.
     QElapsedTimer requestWaiting;
     static constexpr int AnswerTimeoutMs = 3000;
-    // Buttons taken out of the grid, kept until no handler of theirs can run.
-    QList<QPointer<QWidget>> retiredButtons;
+    // deviceIpc's view of its deliveries; set before its callback is registered.
+    const kvds::IKavoIPCDelivery *deviceDelivery = nullptr;
+    // The window whose width bounds the pane, and the size the grid was laid out for.
+    QPointer<QWidget> playerWindow;
+    QSize buttonSize;
+    int placedColumnLimit = 0;
 };
 
 } // namespace Zarnet

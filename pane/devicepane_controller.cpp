@@ -4,6 +4,7 @@
 
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
+#include "ipc/ikavoipcdelivery.h"
 #include "ipc/kavoipc.h"
 #include "plugin/interfaceids.h"
 #include "plugin/pluginfilter.h"
@@ -12,6 +13,7 @@
 #include "widgets/createtransferdevicedialog.h"
 #include "widgets/deletetransferdevicedialog.h"
 #include "widgets/edittransferdevicedialog.h"
+#include "widgets/modalrunner.h"
 #include "widgets/transferdevicewidget.h"
 #include "widgets/zrtmenu.h"
 #include "widgets/zrttoolbarmenu.h"
@@ -25,12 +27,17 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QHash>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <memory>
 
 using TransferDevicesLibrary::TransferDevice;
@@ -57,6 +64,9 @@ std::string toUtf8(const QString &text)
     return ZRTStringTools::toStdStringUTF8(text);
 }
 
+// Rows of device buttons the pane shows at once; more rows scroll.
+constexpr int shownRows = 4;
+
 } // namespace
 
 void DevicePane::initializePane()
@@ -79,6 +89,22 @@ void DevicePane::initializePane()
 
     Ui::DevicePane::setupUi(paneWidget);
     TransferDeviceWidget::styleButtonHolder(DeviceScrollWidgetContents);
+    // A cut name is whole in its button's tip, which must show even while
+    // the player window, not the pane, is the active one.
+    paneWidget->setAttribute(Qt::WA_AlwaysShowToolTips);
+    paneWidget->installEventFilter(this);
+    watchPlayerWindow();
+    // The grid's holder must not shrink below its buttons, or the scroll
+    // area squeezes them instead of scrolling: no fixed minimum of its own.
+    DeviceScrollWidgetContents->setMinimumSize(0, 0);
+    // Many devices scroll: a bar in the pane's dark look, not the desktop's.
+    DeviceScrollArea->verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: #151515; width: 10px; margin: 0; border: none; }"
+        "QScrollBar::handle:vertical { background: #5A5A5A; border-radius: 4px; min-height: 24px;"
+        " margin: 1px; }"
+        "QScrollBar::handle:vertical:hover { background: #35B1EA; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
 
     store = TransferDevices::instance(OSUtilities::getComponentIdUTF8());
 
@@ -119,9 +145,13 @@ void DevicePane::initializePane()
     const int h = QFontMetrics(AddDevice->font()).boundingRect(QStringLiteral("M")).height();
     const int iconSide = static_cast<int>(h * 1.5);
     AddDevice->setIconSize(QSize(iconSide, iconSide));
+    // The add button has its height only now.
+    fitPaneToGrid();
 
-    if (CreateWindowMessageIPC(&deviceIpc))
+    if (CreateWindowMessageIPC(&deviceIpc)) {
+        deviceDelivery = dynamic_cast<const kvds::IKavoIPCDelivery *>(deviceIpc.get());
         deviceIpc->RegisterCallback(std::string("Device/"), this, false);
+    }
 
     pollTimer->setSingleShot(false);
     pollTimer->setInterval(1000);
@@ -143,11 +173,8 @@ void DevicePane::initializePane()
     updateDevicePaneMenus();
 }
 
-TransferDeviceWidget *DevicePane::addDeviceWidget(TransferDevice *device, bool notify)
+TransferDeviceWidget *DevicePane::makeDeviceButton(TransferDevice *device)
 {
-    if (!device)
-        return nullptr;
-
     auto *button = new TransferDeviceWidget(context(), this, device);
     button->ensurePolished();
     const int h = QFontMetrics(button->font()).height();
@@ -160,62 +187,177 @@ TransferDeviceWidget *DevicePane::addDeviceWidget(TransferDevice *device, bool n
         active->setIconSize(iconSize);
     if (auto *inactive = button->findChild<QAbstractButton *>(QStringLiteral("InactiveButton")))
         inactive->setIconSize(iconSize);
+    buttonSize = QSize(width, height);
+    return button;
+}
 
-    DeviceGrid->addWidget(button, nextRow, nextColumn);
-    if (nextRow >= 3) {
-        ++nextColumn;
-        nextRow = 0;
+TransferDeviceWidget *DevicePane::addDeviceWidget(TransferDevice *device, bool notify)
+{
+    if (!device)
+        return nullptr;
+
+    auto *button = makeDeviceButton(device);
+    const int index = DeviceGrid->count();
+    const int limit = columnLimit(index + 1);
+    if (index > 0 && limit != placedColumnLimit) {
+        QList<TransferDeviceWidget *> buttons = gridButtons();
+        buttons.append(button);
+        placeButtons(buttons);
     } else {
-        ++nextRow;
+        DeviceGrid->addWidget(button, nextRow, nextColumn);
+        placedColumnLimit = limit;
+        const QPoint next = cellOf(index + 1, limit);
+        nextRow = next.y();
+        nextColumn = next.x();
     }
 
     if (notify)
         emit noteTransferDevicesHaveChangedInternally();
 
-    const int paneWidth = std::max({DragFilesLayout->sizeHint().width(), AddDeviceLayout->sizeHint().width(),
-                                    (width + 7) * DeviceGrid->columnCount()});
-    paneWidget->setFixedWidth(paneWidth + 8);
-    paneWidget->setFixedHeight((height + 7) * DeviceGrid->rowCount() + AddDeviceLayout->sizeHint().height()
-                               + DragFilesLayout->sizeHint().height());
+    fitPaneToGrid();
     return button;
+}
+
+QPoint DevicePane::cellOf(int index, int limit) const
+{
+    const int perBand = shownRows * std::max(limit, 1);
+    const int inBand = index % perBand;
+    return QPoint(inBand / shownRows, index / perBand * shownRows + inBand % shownRows);
+}
+
+int DevicePane::availablePaneWidth() const
+{
+    int width = 0;
+    QWidget *window = playerWindow.data();
+    if (window)
+        width = window->width();
+    const QScreen *screen = window ? window->screen() : (paneWidget ? paneWidget->screen() : nullptr);
+    if (screen) {
+        const int screenWidth = screen->availableGeometry().width();
+        width = width > 0 ? std::min(width, screenWidth) : screenWidth;
+    }
+    return width;
+}
+
+int DevicePane::columnLimit(int buttonCount) const
+{
+    const int available = availablePaneWidth();
+    if (available <= 0 || !buttonSize.isValid())
+        return std::max(1, (buttonCount + shownRows - 1) / shownRows);
+    const int step = buttonSize.width() + 7;
+    int limit = std::max(1, (available - 8) / step);
+    if (buttonCount > shownRows * limit) {
+        // Rows will scroll: leave room for the scroll bar.
+        const int bar = DeviceScrollArea->verticalScrollBar()->sizeHint().width();
+        limit = std::max(1, (available - 8 - bar) / step);
+    }
+    return limit;
+}
+
+void DevicePane::fitPaneToGrid()
+{
+    if (!paneWidget || !DeviceGrid || !buttonSize.isValid())
+        return;
+    // Sized for at most four rows of buttons; the others scroll.
+    const int rows = DeviceGrid->rowCount();
+    const bool scrolls = rows > shownRows;
+    int width = std::max({DragFilesLayout->sizeHint().width(), AddDeviceLayout->sizeHint().width(),
+                          (buttonSize.width() + 7) * DeviceGrid->columnCount()})
+        + 8;
+    if (scrolls)
+        width += DeviceScrollArea->verticalScrollBar()->sizeHint().width();
+    const int available = availablePaneWidth();
+    if (available > 0)
+        width = std::min(width, available);
+    paneWidget->setFixedWidth(width);
+    paneWidget->setFixedHeight((buttonSize.height() + 7) * std::min(rows, shownRows)
+                               + AddDeviceLayout->sizeHint().height() + DragFilesLayout->sizeHint().height());
+}
+
+QList<TransferDeviceWidget *> DevicePane::gridButtons() const
+{
+    // Layout order is the order the buttons were placed in, the store's.
+    QList<TransferDeviceWidget *> buttons;
+    for (int i = 0; DeviceGrid && i < DeviceGrid->count(); ++i) {
+        if (auto *button = qobject_cast<TransferDeviceWidget *>(DeviceGrid->itemAt(i)->widget()))
+            buttons.append(button);
+    }
+    return buttons;
+}
+
+void DevicePane::placeButtons(const QList<TransferDeviceWidget *> &buttons)
+{
+    // A grid keeps the rows and columns it ever had: start a new one.
+    auto *grid = new QGridLayout;
+    grid->setContentsMargins(DeviceGrid->contentsMargins());
+    grid->setHorizontalSpacing(DeviceGrid->horizontalSpacing());
+    grid->setVerticalSpacing(DeviceGrid->verticalSpacing());
+    grid->setObjectName(DeviceGrid->objectName());
+    delete DeviceGrid;
+    DeviceGrid = grid;
+    DeviceScrollWidgetContents->setLayout(grid);
+
+    const int limit = columnLimit(static_cast<int>(buttons.size()));
+    for (int index = 0; index < buttons.size(); ++index) {
+        const QPoint cell = cellOf(index, limit);
+        grid->addWidget(buttons.at(index), cell.y(), cell.x());
+    }
+    const QPoint next = cellOf(static_cast<int>(buttons.size()), limit);
+    nextRow = next.y();
+    nextColumn = next.x();
+    placedColumnLimit = limit;
+    paneWidget->updateGeometry();
+    fitPaneToGrid();
+}
+
+void DevicePane::followPlayerWidth()
+{
+    if (!DeviceGrid || !store)
+        return;
+    const QList<TransferDeviceWidget *> buttons = gridButtons();
+    if (columnLimit(static_cast<int>(buttons.size())) != placedColumnLimit)
+        placeButtons(buttons);
+    else
+        fitPaneToGrid();
+}
+
+void DevicePane::watchPlayerWindow()
+{
+    QWidget *window = showPaneButton ? showPaneButton->window() : nullptr;
+    if (window == paneWidget)
+        window = nullptr;
+    if (window == playerWindow)
+        return;
+    if (playerWindow)
+        playerWindow->removeEventFilter(this);
+    playerWindow = window;
+    if (window)
+        window->installEventFilter(this);
+}
+
+bool DevicePane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (paneWidget && watched == paneWidget && event->type() == QEvent::Show) {
+        // The button may have moved into the player window since set-up.
+        watchPlayerWindow();
+        followPlayerWidth();
+    } else if (watched == playerWindow && event->type() == QEvent::Resize) {
+        followPlayerWidth();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void DevicePane::noteTransferDevicesHaveChangedExternally()
 {
     // Another process may have added or removed devices, not only changed
-    // them: refreshing the buttons in place would keep showing (and offering
-    // drops to) devices that are gone. Rebuild when the set differs.
-    if (store && DeviceGrid && buttonDeviceIds() != storeDeviceIds()) {
-        rebuildDeviceGrid();
-        emit noteTransferDevicesHaveChangedInternally();
+    // them: the grid follows the store, keeping the buttons of devices that
+    // are still there, so a button whose menu or dialog is open stays.
+    if (!store || !DeviceGrid) {
+        syncWidgetsToTransferDevices(true);
         return;
     }
-    syncWidgetsToTransferDevices(true);
-}
-
-QList<unsigned> DevicePane::buttonDeviceIds() const
-{
-    QList<unsigned> ids;
-    for (int column = 0; column < DeviceGrid->columnCount(); ++column) {
-        for (int row = 0; row < DeviceGrid->rowCount(); ++row) {
-            QLayoutItem *item = DeviceGrid->itemAtPosition(row, column);
-            auto *button = item ? qobject_cast<TransferDeviceWidget *>(item->widget()) : nullptr;
-            if (button && button->device())
-                ids.append(button->device()->deviceId());
-        }
-    }
-    return ids;
-}
-
-QList<unsigned> DevicePane::storeDeviceIds() const
-{
-    QList<unsigned> ids;
-    const unsigned count = store->count();
-    for (unsigned index = 0; index < count; ++index) {
-        if (const std::unique_ptr<TransferDevice> device{store->deviceAt(index)})
-            ids.append(device->deviceId());
-    }
-    return ids;
+    rebuildDeviceGrid();
+    emit noteTransferDevicesHaveChangedInternally();
 }
 
 void DevicePane::noteTransferDevicesHaveChangedInternallySlot()
@@ -269,7 +411,10 @@ void DevicePane::rebuildTransferMenu()
         const std::unique_ptr<TransferDevice> device(store->deviceAt(index));
         if (!device)
             continue;
-        auto *entry = new QAction(ZRTStringTools::fromStdStringUTF8(device->name()), transferActions);
+        // A menu reads "&" as a mnemonic; double it so the name shows as typed.
+        QString text = ZRTStringTools::fromStdStringUTF8(device->name());
+        text.replace(QLatin1Char('&'), QLatin1String("&&"));
+        auto *entry = new QAction(text, transferActions);
         entry->setData(device->deviceId());
         menu->addAction(entry);
     }
@@ -293,10 +438,19 @@ void DevicePane::editDevice(TransferDeviceWidget *button)
     TransferDevice *device = button ? button->device() : nullptr;
     if (!device)
         return;
+    // Changes from elsewhere may arrive while the dialog runs; they must
+    // leave this button and its record in place.
+    const TransferDeviceWidget::BusyScope busy(button);
+    if (!deviceStillExists(button))
+        return;
     EditTransferDeviceDialog dialog(context());
     unsigned type = static_cast<unsigned>(device->type());
     QString name = ZRTStringTools::fromStdStringUTF8(device->name());
     if (!dialog.getDeviceInfo(type, name))
+        return;
+    // Written only to a device that is still there: the writes are updates,
+    // so a deleted device is never brought back.
+    if (!deviceStillExists(button))
         return;
     device->setType(static_cast<int>(type));
     device->setName(toUtf8(name));
@@ -310,12 +464,17 @@ void DevicePane::deleteDevice(TransferDeviceWidget *button, bool removeFromStore
     TransferDevice *device = button ? button->device() : nullptr;
     if (!device || !store)
         return;
+    const TransferDeviceWidget::BusyScope busy(button);
+    if (!deviceStillExists(button))
+        return;
     {
         DeleteTransferDeviceDialog dialog;
         if (!dialog.confirmDeletion(ZRTStringTools::fromStdStringUTF8(device->name())))
             return;
     }
-    if (removeFromStore) {
+    // Deleted elsewhere while the question was open: say so rather than
+    // remove whatever may carry the id by now.
+    if (removeFromStore && deviceStillExists(button)) {
         // On success the store has destroyed the record.
         if (store->removeDevice(device))
             button->clearDevice();
@@ -324,40 +483,60 @@ void DevicePane::deleteDevice(TransferDeviceWidget *button, bool removeFromStore
     emit noteTransferDevicesHaveChangedInternally();
 }
 
+bool DevicePane::deviceStillExists(TransferDeviceWidget *button)
+{
+    TransferDevice *device = button ? button->device() : nullptr;
+    if (!device)
+        return false;
+    // A retired button's device left the store at some point; a device with
+    // its id now is another one.
+    if (!button->isRetired() && store) {
+        if (const std::unique_ptr<TransferDevice> stored{store->deviceById(device->deviceId())})
+            return true;
+    }
+    QMessageBox box(QMessageBox::Information, tr("Device Not Found"),
+                    tr("\"%1\" no longer exists: it was deleted elsewhere.")
+                        .arg(ZRTStringTools::fromStdStringUTF8(device->name())),
+                    QMessageBox::Ok, nullptr);
+    box.setTextFormat(Qt::PlainText);
+    ModalRunner::current().run(box);
+    return false;
+}
+
 void DevicePane::rebuildDeviceGrid()
 {
-    // The buttons retired last time are no longer inside any handler.
-    qDeleteAll(retiredButtons);
-    retiredButtons.clear();
-    for (int column = 0; column < DeviceGrid->columnCount(); ++column) {
-        for (int row = 0; row < DeviceGrid->rowCount(); ++row) {
-            QLayoutItem *item = DeviceGrid->itemAtPosition(row, column);
-            if (!item || !item->widget())
-                continue;
-            QWidget *widget = item->widget();
-            DeviceGrid->removeWidget(widget);
-            // The button that asked for this is still inside its menu handler,
-            // possibly within a nested event loop that would run a deferred
-            // delete before the handler returns; it goes with the next rebuild.
-            widget->hide();
-            retiredButtons.append(widget);
+    QHash<unsigned, TransferDeviceWidget *> shown;
+    for (TransferDeviceWidget *button : gridButtons()) {
+        TransferDevice *device = button->device();
+        if (device && !shown.contains(device->deviceId())) {
+            shown.insert(device->deviceId(), button);
+        } else {
+            DeviceGrid->removeWidget(button);
+            button->retire();
         }
     }
-    nextRow = 0;
-    nextColumn = 0;
 
-    auto *grid = new QGridLayout;
-    grid->setContentsMargins(DeviceGrid->contentsMargins());
-    grid->setHorizontalSpacing(DeviceGrid->horizontalSpacing());
-    grid->setVerticalSpacing(DeviceGrid->verticalSpacing());
-    grid->setObjectName(DeviceGrid->objectName());
-    delete DeviceGrid;
-    DeviceGrid = grid;
-    DeviceScrollWidgetContents->setLayout(grid);
-    paneWidget->updateGeometry();
-
-    for (unsigned index = 0; index < store->count(); ++index)
-        addDeviceWidget(store->deviceAt(index), false);
+    QList<TransferDeviceWidget *> buttons;
+    const unsigned count = store->count();
+    for (unsigned index = 0; index < count; ++index) {
+        std::unique_ptr<TransferDevice> device(store->deviceAt(index));
+        if (!device)
+            continue;
+        if (TransferDeviceWidget *button = shown.take(device->deviceId())) {
+            // Kept with its own record, which a running dialog may hold.
+            button->device()->reload();
+            button->refresh();
+            buttons.append(button);
+        } else {
+            buttons.append(makeDeviceButton(device.release()));
+        }
+    }
+    // Gone from the store; a button whose handler still runs goes after it.
+    for (TransferDeviceWidget *button : std::as_const(shown)) {
+        DeviceGrid->removeWidget(button);
+        button->retire();
+    }
+    placeButtons(buttons);
 }
 
 void DevicePane::updateDevicePaneMenus()

@@ -8,9 +8,12 @@
 #include "zrt/transferwizard.h"
 #include "zrt/zrtstringtools.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QStyle>
 
 #include <memory>
@@ -89,6 +92,33 @@ const QString &activeButtonSheet()
     return sheet;
 }
 
+// The keyboard focus mark: a light dashed ring on the button's edge, apart from
+// the blue frame that hover shows. It lies over the button and lets the mouse
+// and drops through.
+class FocusMark : public QWidget
+{
+public:
+    explicit FocusMark(QWidget *parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("FocusMark"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(240, 240, 240, 230), 2, Qt::DashLine));
+        const qreal inset = 1.5;
+        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 5, 5);
+    }
+};
+
 } // namespace
 
 void TransferDeviceWidget::styleButtonHolder(QWidget *holder)
@@ -112,6 +142,15 @@ TransferDeviceWidget::TransferDeviceWidget(Orbe::PluginContext *context, DeviceP
     setupUi(this);
     connect(ActiveButton, &QToolButton::clicked, this, &TransferDeviceWidget::invokeTransfer);
     connect(InactiveButton, &QToolButton::clicked, this, &TransferDeviceWidget::invokeTransfer);
+    m_focusMark = new FocusMark(this);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        const bool focused = now && (now == ActiveButton || now == InactiveButton);
+        if (focused) {
+            m_focusMark->setGeometry(rect());
+            m_focusMark->raise();
+        }
+        m_focusMark->setVisible(focused);
+    });
     refresh();
     setAcceptDrops(true);
 }
@@ -136,6 +175,11 @@ void TransferDeviceWidget::refresh()
     const QString tip = QLatin1String("<qt>") + name.toHtmlEscaped() + QLatin1String("</qt>");
     InactiveButton->setToolTip(tip);
     ActiveButton->setToolTip(tip);
+    // Screen readers get the name whole, with what kind of device it is.
+    const char *label = TransferDevicesLibrary::deviceTypeLabel(m_device->type());
+    const QString spoken = label ? tr("%1, %2").arg(name, tr(label)) : name;
+    InactiveButton->setAccessibleName(spoken);
+    ActiveButton->setAccessibleName(spoken);
 
     // An unknown type keeps the titles, and with them the icon, it had.
     if (const char *key = TransferDevicesLibrary::deviceTypeIconKey(m_device->type())) {
@@ -156,10 +200,43 @@ void TransferDeviceWidget::refresh()
     }
 }
 
+TransferDeviceWidget::BusyScope::BusyScope(TransferDeviceWidget *button)
+    : m_button(button)
+{
+    if (m_button)
+        ++m_button->m_busy;
+}
+
+TransferDeviceWidget::BusyScope::~BusyScope()
+{
+    if (!m_button)
+        return;
+    // Deferred: the handler that ends here still has to return through the
+    // button; the deletion runs once control is back in this event loop.
+    if (--m_button->m_busy == 0 && m_button->m_retired)
+        m_button->deleteLater();
+}
+
+void TransferDeviceWidget::retire()
+{
+    if (m_retired)
+        return;
+    m_retired = true;
+    hide();
+    if (!m_busy)
+        deleteLater();
+}
+
 void TransferDeviceWidget::invokeTransfer()
 {
     if (!m_device)
         return;
+    const BusyScope busy(this);
+    if (m_retired && m_pane) {
+        // Chosen from a menu that was open while the device went away.
+        m_pane->deviceStillExists(this);
+        return;
+    }
     TransferWizard::transferFiles(QList<QUrl>(), QString(), m_device->deviceId());
     if (m_pane)
         m_pane->afterFilesTransferred();
@@ -171,6 +248,11 @@ void TransferDeviceWidget::contextMenuEvent(QContextMenuEvent *event)
         event->accept();
     if (!m_device)
         return;
+    const BusyScope busy(this);
+    // From the keyboard (Menu key, Shift+F10) the menu opens at the button,
+    // not wherever the mouse pointer happens to be.
+    const bool fromMouse = event && event->reason() == QContextMenuEvent::Mouse;
+    const QPoint at = fromMouse ? QCursor::pos() : mapToGlobal(rect().center());
     QString name = ZRTStringTools::fromStdStringUTF8(m_device->name());
     name.replace(QLatin1Char('&'), QLatin1String("&&"));
     const std::unique_ptr<ZRTMenu> menu(new ZRTMenu(nullptr));
@@ -189,17 +271,31 @@ void TransferDeviceWidget::contextMenuEvent(QContextMenuEvent *event)
         }
         menu->setToolTipsVisible(true);
     }
-    menu->exec(QCursor::pos());
+    menu->exec(at);
+}
+
+void TransferDeviceWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QPoint centre = rect().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre),
+                                    event->modifiers());
+        contextMenuEvent(&menuEvent);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TransferDeviceWidget::editMenuItemSelected()
 {
+    const BusyScope busy(this);
     if (m_pane)
         m_pane->editDevice(this);
 }
 
 void TransferDeviceWidget::deleteMenuItemSelected()
 {
+    const BusyScope busy(this);
     if (m_pane)
         m_pane->deleteDevice(this, true);
 }

@@ -2,6 +2,7 @@
 
 #include "ui_devicebutton.h"
 
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
@@ -10,6 +11,7 @@ class QContextMenuEvent;
 class QDragEnterEvent;
 class QDragLeaveEvent;
 class QDropEvent;
+class QKeyEvent;
 
 namespace Orbe {
 class PluginContext;
@@ -49,6 +51,26 @@ public:
     // For when the store has destroyed the record.
     void clearDevice() { m_device = nullptr; }
 
+    // Marks the button busy while one of its menus, dialogs or message boxes
+    // runs: their nested event loops may deliver changes made elsewhere, and
+    // the button (with its record) must outlive the handler that runs them.
+    class BusyScope
+    {
+    public:
+        explicit BusyScope(TransferDeviceWidget *button);
+        ~BusyScope();
+        BusyScope(const BusyScope &) = delete;
+        BusyScope &operator=(const BusyScope &) = delete;
+
+    private:
+        QPointer<TransferDeviceWidget> m_button;
+    };
+    bool isBusy() const { return m_busy > 0; }
+    // Taken out of the pane (its device is gone): hidden at once, destroyed
+    // with its record once no handler of it is running.
+    void retire();
+    bool isRetired() const { return m_retired; }
+
 public slots:
     void invokeTransfer();
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -60,6 +82,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // Shift+F10 opens the menu at the button, as the Menu key does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QUrl resolvePlaylistItem(quint64 id, const QUrl &fallback);
@@ -69,6 +93,9 @@ private:
     TransferDevicesLibrary::TransferDevice *m_device = nullptr;
     Orbe::PluginContext *m_context = nullptr;
     DevicePane *m_pane = nullptr;
+    QWidget *m_focusMark = nullptr;
+    int m_busy = 0;
+    bool m_retired = false;
 };
 
 } // namespace Zarnet

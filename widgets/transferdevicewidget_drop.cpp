@@ -13,6 +13,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 
 namespace Zarnet {
@@ -42,28 +43,47 @@ QUrl TransferDeviceWidget::resolvePlaylistItem(quint64 id, const QUrl &fallback)
 
 void TransferDeviceWidget::dropEvent(QDropEvent *event)
 {
+    // The message box below runs an event loop of its own.
+    const BusyScope busy(this);
     const QList<DroppedUrls::Entry> entries = DroppedUrls::read(event->mimeData());
     QList<QUrl> accepted;
+    int vanished = 0;
     for (const DroppedUrls::Entry &entry : entries) {
+        QUrl url;
         if (entry.playlistItem) {
             quint64 id = 0;
             if (!DroppedUrls::parsePlaylistItem(entry.text, &id))
                 continue;
-            const QUrl resolved = resolvePlaylistItem(id, entry.url);
+            url = resolvePlaylistItem(id, entry.url);
             // An unresolved item is passed on as dropped; Qt 6 holds such a
             // URL as invalid, but its form was checked above.
-            if (resolved.isValid() || resolved == entry.url)
-                accepted.append(resolved);
+            if (!url.isValid() && url != entry.url)
+                continue;
         } else if (entry.url.isValid()) {
-            accepted.append(entry.url);
+            url = entry.url;
+        } else {
+            continue;
         }
+        // A file deleted or moved since the file manager listed it would
+        // only fail later, in the wizard.
+        if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
+            ++vanished;
+            continue;
+        }
+        accepted.append(url);
     }
 
     if (accepted.isEmpty()) {
-        if (entries.size() == 1)
+        if (vanished > 0 && vanished == entries.size()) {
+            if (vanished == 1)
+                ModalRunner::information(tr("File Not Found"), tr("This file no longer exists."));
+            else
+                ModalRunner::information(tr("Files Not Found"), tr("These files no longer exist."));
+        } else if (entries.size() == 1) {
             ModalRunner::information(tr("Unrecognized File"), tr("This file was not recognized."));
-        else
+        } else {
             ModalRunner::information(tr("Unrecognized Files"), tr("These files were not recognized."));
+        }
     } else if (m_device) {
         event->acceptProposedAction();
         TransferWizard::transferFiles(accepted, QString(), m_device->deviceId());

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -754,4 +755,53 @@ TEST_F(KavoIPCTest, WindowThreadSendsWhileAnotherThreadAwaitsItsOwnWindow)
     EXPECT_EQ(zA->Count(), 1u);
     EXPECT_EQ(nested.load(), 1);
     EXPECT_EQ(yB->Count(), 1u);
+}
+
+// A callback may ask, during its delivery, which process sent the message:
+// the process part of the sender window every delivery names.
+TEST_F(KavoIPCTest, ADeliveryNamesTheSendingProcessToItsCallbacks)
+{
+    class AskingCallback : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
+    {
+    public:
+        explicit AskingCallback(const kvds::IKavoIPCDelivery *endpoint) : m_endpoint(endpoint) {}
+        void OnMessage(const std::string &, const std::string &, unsigned, const void *) override
+        {
+            long process = 0;
+            const bool known = m_endpoint->CurrentSenderProcess(&process);
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_senders.push_back(known ? process : -1);
+        }
+        std::vector<long> Senders()
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            return m_senders;
+        }
+
+    private:
+        const kvds::IKavoIPCDelivery *m_endpoint;
+        std::mutex m_lock;
+        std::vector<long> m_senders;
+    };
+
+    auto a = MakeEndpoint();
+    auto b = MakeEndpoint();
+    RefCountedPtr<AskingCallback> asking(new AskingCallback(Impl(b)));
+    b->RegisterCallback(std::string("Device/"), asking.get(), true);
+    int delivered = 0;
+    ASSERT_TRUE(a->Send(std::string("KavoPlayer"), std::string("Device/Create"), 0, nullptr, &delivered));
+    ASSERT_TRUE(b->Send(std::string("KavoPlayer"), std::string("Device/Create"), 0, nullptr, &delivered));
+    EXPECT_EQ(asking->Senders(), (std::vector<long>{long(getpid()), long(getpid())}));
+    long process = 0;
+    EXPECT_FALSE(Impl(b)->CurrentSenderProcess(&process));
+
+    const std::pair<const char *, long> names[] = {
+        {"KavoIPCWindowName.4242.7", 4242}, {"KavoIPCWindowName.1.1", 1}, {"KavoIPCWindowName", 0},
+        {"KavoIPCWindowName.x.7", 0},       {"KavoIPCWindowName..7", 0},  {"KavoIPCWindowName.0.7", 0},
+    };
+    for (const auto &[name, expected] : names) {
+        process = 0;
+        EXPECT_EQ(KavoIPC::ProcessOfWindow(name, &process), expected != 0) << name;
+        EXPECT_EQ(process, expected) << name;
+    }
 }

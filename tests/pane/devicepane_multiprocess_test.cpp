@@ -6,16 +6,29 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <ostream>
+
+// Readable failures.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace {
 
-// One player process running the pane under its own component id.
+// One player process running the pane under its own component id, or with
+// the default one ("KavoPlayer") when none is given.
 class Player
 {
 public:
-    explicit Player(const QString &componentId)
+    explicit Player(const QString &componentId = QString())
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("KAVO_COMPONENT_ID"), componentId);
+        if (componentId.isEmpty())
+            environment.remove(QStringLiteral("KAVO_COMPONENT_ID"));
+        else
+            environment.insert(QStringLiteral("KAVO_COMPONENT_ID"), componentId);
         m_process.setProcessEnvironment(environment);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/pane_peer"), {});
@@ -30,17 +43,21 @@ public:
         }
     }
 
-    bool waitFor(const QByteArray &line)
+    bool waitFor(const QByteArray &line) { return !lineStarting(line, true).isNull(); }
+
+    // The next line that begins with prefix (or is it, when whole), skipping others.
+    QString lineStarting(const QByteArray &prefix, bool whole = false)
     {
         QDeadlineTimer deadline(20000);
         while (!deadline.hasExpired()) {
             while (m_process.canReadLine()) {
-                if (m_process.readLine().trimmed() == line)
-                    return true;
+                const QByteArray line = m_process.readLine().trimmed();
+                if (whole ? line == prefix : line.startsWith(prefix))
+                    return QString::fromUtf8(line);
             }
             m_process.waitForReadyRead(100);
         }
-        return false;
+        return QString();
     }
 
     bool command(const QByteArray &text)
@@ -69,10 +86,18 @@ public:
         return lines;
     }
 
-    // Polls until the grid matches; the change travels between processes.
-    bool gridBecomes(const QStringList &expected)
+    // The pane's outside-change and own-change signal counts.
+    QList<int> counts()
     {
-        QDeadlineTimer deadline(20000);
+        m_process.write("counts\n");
+        const QStringList words = lineStarting("counts ").split(QLatin1Char(' '));
+        return words.size() == 3 ? QList<int>{words[1].toInt(), words[2].toInt()} : QList<int>{};
+    }
+
+    // Polls until the grid matches; the change travels between processes.
+    bool gridBecomes(const QStringList &expected, int timeoutMs = 20000)
+    {
+        QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
             if (grid() == expected)
                 return true;
@@ -128,4 +153,189 @@ TEST(PaneAcrossProcesses, TwoPlayersOnANewProfileAddTheDefaultsOnce)
                                QStringLiteral("2 0 10002 TV"), QString::fromUtf8("3 0 10003 PlayStation\u00ae3")};
     EXPECT_TRUE(first.gridBecomes(defaults)) << first.grid().join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(second.gridBecomes(defaults)) << second.grid().join(QLatin1Char('|')).toStdString();
+}
+
+namespace {
+
+const QStringList defaultGrid{QStringLiteral("0 0 10000 DVD Player"),
+                              QStringLiteral("1 0 10001 Blu-ray Player"), QStringLiteral("2 0 10002 TV"),
+                              QString::fromUtf8("3 0 10003 PlayStation\u00ae3")};
+
+QString joined(const QStringList &lines)
+{
+    return lines.join(QLatin1Char('|'));
+}
+
+// Two players on one device database, started one after the other; the
+// first sets up the default devices.
+struct TwoPlayers
+{
+    explicit TwoPlayers(const QString &firstId = QStringLiteral("PlayerOne"),
+                        const QString &secondId = QStringLiteral("PlayerTwo"))
+        : first(firstId)
+    {
+        ready = first.waitFor("ready") && first.grid() == defaultGrid;
+        second = std::make_unique<Player>(secondId);
+        ready = ready && second->waitFor("ready");
+    }
+    Player first;
+    std::unique_ptr<Player> second;
+    bool ready = false;
+};
+
+} // namespace
+
+TEST(PanePlayersOfOneUser, ChangesShowInTheOtherPlayerAndOnceInTheSender)
+{
+    // Both with the default component id.
+    TwoPlayers players{QString(), QString()};
+    ASSERT_TRUE(players.ready);
+    Player &first = players.first;
+    Player &second = *players.second;
+
+    const QList<int> before = first.counts();
+    ASSERT_TRUE(first.command("add 2 Kitchen TV"));
+    QStringList expected = defaultGrid;
+    expected << QStringLiteral("0 1 10004 Kitchen TV");
+    // A few seconds is a wide margin: the benchmark's goal is one.
+    EXPECT_TRUE(second.gridBecomes(expected, 5000)) << joined(second.grid()).toStdString();
+    // The sender showed its own add once, and did not take its own notice
+    // for a change from elsewhere.
+    const QList<int> after = first.counts();
+    ASSERT_EQ(after.size(), 2);
+    EXPECT_EQ(after[0], before.value(0));
+    EXPECT_EQ(after[1], before.value(1) + 1);
+
+    ASSERT_TRUE(second.command("rename 2 0 Lounge TV"));
+    expected[2] = QStringLiteral("2 0 10002 Lounge TV");
+    EXPECT_TRUE(first.gridBecomes(expected, 5000)) << joined(first.grid()).toStdString();
+    EXPECT_GT(first.counts().value(0), after[0]);
+}
+
+// A pane whose button has a menu, dialog or box open while a second player
+// changes the devices: the grid follows, the busy button survives, and what
+// the user then chooses acts on that device or says it is gone.
+TEST(PaneDuringOutsideChanges, EditSavedAfterTwoAddsElsewhereReachesThatDevice)
+{
+    TwoPlayers players;
+    ASSERT_TRUE(players.ready);
+    Player &editor = players.first;
+    Player &other = *players.second;
+    ASSERT_TRUE(editor.command("menu 0 0"));
+    ASSERT_FALSE(editor.lineStarting("menu ").isEmpty());
+    ASSERT_TRUE(editor.command("choose Edit"));
+    ASSERT_EQ(editor.lineStarting("dialog "), QStringLiteral("dialog Edit Your Device|"));
+
+    ASSERT_TRUE(other.command("add 2 Kitchen TV"));
+    ASSERT_TRUE(other.command("add 1 Den Player"));
+    QStringList expected = defaultGrid;
+    expected << QStringLiteral("0 1 10004 Kitchen TV") << QStringLiteral("1 1 10005 Den Player");
+    EXPECT_TRUE(editor.gridBecomes(expected)) << joined(editor.grid()).toStdString();
+
+    ASSERT_TRUE(editor.command("reply save Bedroom DVD"));
+    expected[0] = QStringLiteral("0 0 10000 Bedroom DVD");
+    EXPECT_EQ(editor.grid(), expected);
+    EXPECT_TRUE(other.gridBecomes(expected)) << joined(other.grid()).toStdString();
+    // The next edit starts from the saved name.
+    ASSERT_TRUE(editor.command("menu 0 0"));
+    ASSERT_FALSE(editor.lineStarting("menu ").isEmpty());
+    ASSERT_TRUE(editor.command("choose Edit"));
+    ASSERT_FALSE(editor.lineStarting("dialog ").isEmpty());
+    ASSERT_TRUE(editor.command("reply reject"));
+    EXPECT_EQ(editor.grid(), expected);
+}
+
+TEST(PaneDuringOutsideChanges, DeleteConfirmedAfterTheDeviceWentElsewhereSaysSo)
+{
+    TwoPlayers players;
+    ASSERT_TRUE(players.ready);
+    Player &deleter = players.first;
+    Player &other = *players.second;
+    ASSERT_TRUE(deleter.command("menu 1 0"));
+    ASSERT_FALSE(deleter.lineStarting("menu ").isEmpty());
+    ASSERT_TRUE(deleter.command("choose Delete"));
+    ASSERT_EQ(deleter.lineStarting("dialog "), QStringLiteral("dialog Delete Your Device|"));
+
+    ASSERT_TRUE(other.command("remove 1 0"));
+    const QStringList remaining{QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10002 TV"),
+                                QString::fromUtf8("2 0 10003 PlayStation\u00ae3")};
+    EXPECT_TRUE(deleter.gridBecomes(remaining)) << joined(deleter.grid()).toStdString();
+
+    ASSERT_TRUE(deleter.command("reply accept"));
+    EXPECT_EQ(deleter.lineStarting("dialog "),
+              QStringLiteral("dialog Device Not Found|"
+                             "\"Blu-ray Player\" no longer exists: it was deleted elsewhere."));
+    ASSERT_TRUE(deleter.command("reply accept"));
+    // Nothing else was deleted, nothing came back.
+    EXPECT_EQ(deleter.grid(), remaining);
+    EXPECT_EQ(other.grid(), remaining);
+}
+
+TEST(PaneDuringOutsideChanges, MenuOpenWhileItsDeviceGoesElsewhere)
+{
+    TwoPlayers players;
+    ASSERT_TRUE(players.ready);
+    Player &first = players.first;
+    Player &other = *players.second;
+    ASSERT_TRUE(first.command("menu 0 0"));
+    ASSERT_EQ(first.lineStarting("menu "),
+              QStringLiteral("menu Transfer Videos to \"DVD Player\"||Edit|Delete"));
+
+    ASSERT_TRUE(other.command("add 2 Kitchen TV"));
+    ASSERT_TRUE(other.command("remove 0 0"));
+    const QStringList expected{QStringLiteral("0 0 10001 Blu-ray Player"), QStringLiteral("1 0 10002 TV"),
+                               QString::fromUtf8("2 0 10003 PlayStation\u00ae3"),
+                               QStringLiteral("3 0 10004 Kitchen TV")};
+    EXPECT_TRUE(first.gridBecomes(expected)) << joined(first.grid()).toStdString();
+
+    ASSERT_TRUE(first.command("choose Edit"));
+    EXPECT_EQ(first.lineStarting("dialog "),
+              QStringLiteral("dialog Device Not Found|"
+                             "\"DVD Player\" no longer exists: it was deleted elsewhere."));
+    ASSERT_TRUE(first.command("reply accept"));
+    EXPECT_EQ(first.grid(), expected);
+}
+
+TEST(PaneDuringOutsideChanges, UnrecognizedFileBoxOpenWhileDevicesChangeElsewhere)
+{
+    TwoPlayers players;
+    ASSERT_TRUE(players.ready);
+    Player &first = players.first;
+    Player &other = *players.second;
+    ASSERT_TRUE(first.command("drop 0 0 kavo_playlist_item:/5/x/7"));
+    ASSERT_EQ(first.lineStarting("dialog "),
+              QStringLiteral("dialog Unrecognized File|This file was not recognized."));
+
+    ASSERT_TRUE(other.command("remove 0 0"));
+    ASSERT_TRUE(other.command("add 2 Kitchen TV"));
+    const QStringList expected{QStringLiteral("0 0 10001 Blu-ray Player"), QStringLiteral("1 0 10002 TV"),
+                               QString::fromUtf8("2 0 10003 PlayStation\u00ae3"),
+                               QStringLiteral("3 0 10004 Kitchen TV")};
+    EXPECT_TRUE(first.gridBecomes(expected)) << joined(first.grid()).toStdString();
+    ASSERT_TRUE(first.command("reply accept"));
+    EXPECT_EQ(first.grid(), expected);
+}
+
+TEST(PaneDuringOutsideChanges, EditSavedAfterTheDeviceWentElsewhereSaysSo)
+{
+    TwoPlayers players;
+    ASSERT_TRUE(players.ready);
+    Player &editor = players.first;
+    Player &other = *players.second;
+    ASSERT_TRUE(editor.command("menu 2 0"));
+    ASSERT_FALSE(editor.lineStarting("menu ").isEmpty());
+    ASSERT_TRUE(editor.command("choose Edit"));
+    ASSERT_EQ(editor.lineStarting("dialog "), QStringLiteral("dialog Edit Your Device|"));
+    ASSERT_TRUE(other.command("remove 2 0"));
+    QStringList remaining = defaultGrid;
+    remaining.removeAt(2);
+    remaining[2] = QString::fromUtf8("2 0 10003 PlayStation\u00ae3");
+    EXPECT_TRUE(editor.gridBecomes(remaining)) << joined(editor.grid()).toStdString();
+
+    ASSERT_TRUE(editor.command("reply save Lounge TV"));
+    EXPECT_EQ(editor.lineStarting("dialog "),
+              QStringLiteral("dialog Device Not Found|\"TV\" no longer exists: it was deleted elsewhere."));
+    ASSERT_TRUE(editor.command("reply accept"));
+    EXPECT_EQ(editor.grid(), remaining);
+    EXPECT_EQ(other.grid(), remaining);
 }

@@ -10,7 +10,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -317,4 +320,92 @@ TEST(DevicePane, MissingHostInterfaceLeavesAnEmptyFrame)
     pane->setupToolBarItem(QStringLiteral("ShowDeviceMenu"), &harness.showButton);
     pane->toggleDevicePane();
     pane->syncWidgetsToTransferDevices(true);
+}
+
+TEST(DevicePane, TransferSubmenuShowsAmpersandsAsTyped)
+{
+    {
+        TransferDevices *store = TransferDevices::instance("KavoPlayer");
+        std::unique_ptr<TransferDevice>(store->createDevice(2, "R&D Lab TV"));
+    }
+    PaneHarness harness;
+    currentHarness = &harness;
+    harness.setUp();
+    settle();
+    const QString text = harness.submenu().value(0).first;
+    EXPECT_TRUE(QKeySequence::mnemonic(text).isEmpty()) << text.toStdString();
+    EXPECT_EQ(QString(text).replace(QStringLiteral("&&"), QStringLiteral("&")), QStringLiteral("R&D Lab TV"));
+}
+
+namespace {
+
+// The pane shown above its button in a player window of the given width.
+struct ShownPane
+{
+    explicit ShownPane(int windowWidth)
+    {
+        currentHarness = &harness;
+        // In these tests the host's button is a window of its own.
+        harness.showButton.resize(windowWidth, 500);
+        harness.showButton.show();
+        harness.setUp();
+        paneWidget = paneOf(harness.pane);
+        paneWidget->show();
+        settle();
+        scrollArea = paneWidget->findChild<QScrollArea *>(QStringLiteral("DeviceScrollArea"));
+    }
+    void resizeWindow(int width)
+    {
+        harness.showButton.resize(width, 500);
+        settle();
+    }
+    int columns() const { return grid(harness.pane)->columnCount(); }
+
+    PaneHarness harness;
+    QWidget *paneWidget = nullptr;
+    QScrollArea *scrollArea = nullptr;
+};
+
+} // namespace
+
+TEST(DevicePane, ManyDevicesStayInsideThePlayerWindowAndScrollDownwards)
+{
+    {
+        TransferDevices *store = TransferDevices::instance("KavoPlayer");
+        store->createInitialDevices({});
+        for (int i = 0; i < 62; ++i)
+            std::unique_ptr<TransferDevice>(store->createDevice(i % 4, "Device " + std::to_string(i)));
+    }
+    ShownPane shown(700);
+    ASSERT_NE(shown.scrollArea, nullptr);
+    EXPECT_EQ(grid(shown.harness.pane)->count(), 62);
+    EXPECT_LE(shown.paneWidget->width(), 700);
+    EXPECT_GT(shown.columns(), 1);
+    // Every row past the first four is reached by scrolling down, not sideways.
+    EXPECT_TRUE(shown.scrollArea->verticalScrollBar()->isVisible());
+    EXPECT_GT(shown.scrollArea->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(shown.scrollArea->horizontalScrollBar()->isVisible());
+
+    const int wideColumns = shown.columns();
+    shown.resizeWindow(400);
+    EXPECT_LE(shown.paneWidget->width(), 400);
+    EXPECT_LT(shown.columns(), wideColumns);
+    EXPECT_FALSE(shown.scrollArea->horizontalScrollBar()->isVisible());
+    shown.resizeWindow(700);
+    EXPECT_EQ(shown.columns(), wideColumns);
+    EXPECT_EQ(grid(shown.harness.pane)->count(), 62);
+}
+
+TEST(DevicePane, FirstOpeningShowsEveryButtonWholeWithoutAScrollBar)
+{
+    ShownPane shown(700);
+    ASSERT_NE(shown.scrollArea, nullptr);
+    EXPECT_FALSE(shown.scrollArea->verticalScrollBar()->isVisible());
+    QWidget *viewport = shown.scrollArea->viewport();
+    for (int row = 0; row < 4; ++row) {
+        Zarnet::TransferDeviceWidget *button = buttonAt(shown.harness.pane, row, 0);
+        ASSERT_NE(button, nullptr);
+        const QRect inViewport(button->mapTo(viewport, QPoint(0, 0)), button->size());
+        EXPECT_TRUE(viewport->rect().contains(inViewport)) << row;
+    }
 }

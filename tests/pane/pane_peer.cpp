@@ -1,27 +1,51 @@
 // A player process for the multi-process tests: a pane set up as the host
 // does it, driven by lines on standard input, answering on standard output.
 //
-//   add TYPE NAME      add a device through the add dialog
+//   add TYPE NAME        add a device through the add dialog
 //   rename ROW COL NAME  edit the device at that grid cell
-//   remove ROW COL     delete the device at that grid cell (confirmed)
-//   grid               print "grid" and one "ROW COL ID NAME" line per button, then "end"
+//   remove ROW COL       delete the device at that grid cell (confirmed)
+//   grid                 print "grid" and one "ROW COL ID NAME" line per button
+//                        (the name as its face shows it), then "end"
+//   counts               print "counts EXTERNAL INTERNAL": the pane's outside-change
+//                        and own-change signals so far
+//   menu ROW COL         open that button's context menu; prints "menu ENTRY|..."
+//   choose ENTRY         choose an entry of the open menu
+//   drop ROW COL URI...  drop a uri-list on that button
+//   reply accept|reject|save NAME
+//                        answer the dialog or box that is showing
 //   quit
+// Dialogs and boxes reached through "menu" or "drop" stay open, each shown as
+// "dialog TITLE|TEXT", until "reply"; meanwhile every command still works.
 #include "devices/transferdevice.h"
+#include "host/urilistmimedata.h"
 #include "tests/pane/panetestsupport.h"
 #include "widgets/transferdevicewidget.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
-#include <iostream>
-#include <string>
+#include <functional>
+
+#include <unistd.h>
 
 namespace {
+
+void say(const QString &line)
+{
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.data(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
 
 QGridLayout *grid(PaneHarness &harness)
 {
@@ -37,36 +61,76 @@ Zarnet::TransferDeviceWidget *buttonAt(PaneHarness &harness, int row, int column
     return item ? qobject_cast<Zarnet::TransferDeviceWidget *>(item->widget()) : nullptr;
 }
 
-void fill(PaneHarness &harness, int type, const QString &name)
+void fill(QDialog &dialog, int type, const QString &name)
 {
-    harness.runner.answer = [type, name](QDialog &dialog) {
-        auto *types = dialog.findChild<QComboBox *>(QStringLiteral("DeviceTypeInput"));
-        auto *input = dialog.findChild<QLineEdit *>(QStringLiteral("DeviceNameInput"));
-        if (types && type >= 0)
-            types->setCurrentIndex(types->findData(type));
-        if (input)
-            input->setText(name);
-        return confirm(dialog);
-    };
+    auto *types = dialog.findChild<QComboBox *>(QStringLiteral("DeviceTypeInput"));
+    auto *input = dialog.findChild<QLineEdit *>(QStringLiteral("DeviceNameInput"));
+    if (types && type >= 0)
+        types->setCurrentIndex(types->findData(type));
+    if (input)
+        input->setText(name);
 }
 
 void printGrid(PaneHarness &harness)
 {
-    std::string out = "grid\n";
+    QString out = QStringLiteral("grid");
     if (QGridLayout *layout = grid(harness)) {
         for (int column = 0; column < layout->columnCount(); ++column) {
             for (int row = 0; row < layout->rowCount(); ++row) {
                 auto *button = buttonAt(harness, row, column);
-                if (button && button->device())
-                    out += std::to_string(row) + ' ' + std::to_string(column) + ' '
-                        + std::to_string(button->device()->deviceId()) + ' ' + button->device()->name() + '\n';
+                if (!button || !button->device())
+                    continue;
+                QToolButton *face = button->ButtonStack->currentIndex() == 1 ? button->ActiveButton
+                                                                              : button->InactiveButton;
+                QString shown = face->text();
+                shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+                out += QStringLiteral("\n%1 %2 %3 %4")
+                           .arg(row)
+                           .arg(column)
+                           .arg(button->device()->deviceId())
+                           .arg(shown);
             }
         }
     }
-    out += "end\n";
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
+    say(out + QStringLiteral("\nend"));
 }
+
+// Holds each dialog open in an event loop of its own until "reply".
+struct HeldDialog
+{
+    QDialog *dialog = nullptr;
+    QEventLoop *loop = nullptr;
+    int result = QDialog::Rejected;
+
+    int run(QDialog &shown)
+    {
+        const auto *box = qobject_cast<QMessageBox *>(&shown);
+        say(QStringLiteral("dialog %1|%2").arg(shown.windowTitle(), box ? box->text() : QString()));
+        QEventLoop wait;
+        HeldDialog outer = *this;
+        dialog = &shown;
+        loop = &wait;
+        result = QDialog::Rejected;
+        wait.exec();
+        const int answer = result;
+        *this = outer;
+        return answer;
+    }
+
+    bool reply(const QString &how, const QString &name)
+    {
+        if (!loop)
+            return false;
+        if (how == QLatin1String("accept")) {
+            result = QDialog::Accepted;
+        } else if (how == QLatin1String("save")) {
+            fill(*dialog, -1, name);
+            result = confirm(*dialog);
+        }
+        loop->quit();
+        return true;
+    }
+};
 
 } // namespace
 
@@ -76,26 +140,64 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     PaneHarness harness;
     harness.setUp();
+    int external = 0;
+    int internal = 0;
+    QObject::connect(harness.pane, &Zarnet::DevicePane::noteTransferDevicesHaveChangedExternallySignal,
+                     [&] { ++external; });
+    QObject::connect(harness.pane, &Zarnet::DevicePane::noteTransferDevicesHaveChangedInternally,
+                     [&] { ++internal; });
+    HeldDialog held;
+    auto holdDialogs = [&] { harness.runner.answer = [&](QDialog &dialog) { return held.run(dialog); }; };
 
+    std::function<void(const QString &)> perform;
+    // Lines are taken one at a time, each from the event loop, so that one
+    // that opens a dialog does not hold up those behind it.
+    QByteArray pending;
+    std::function<void()> nextLine = [&] {
+        const qsizetype end = pending.indexOf('\n');
+        if (end < 0)
+            return;
+        const QString line = QString::fromUtf8(pending.left(end)).trimmed();
+        pending.remove(0, end + 1);
+        if (pending.contains('\n'))
+            QTimer::singleShot(0, nextLine);
+        perform(line);
+    };
     QSocketNotifier input(0, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
-        std::string line;
-        if (!std::getline(std::cin, line)) {
+        char chunk[4096];
+        const ssize_t got = read(0, chunk, sizeof chunk);
+        if (got <= 0) {
+            input.setEnabled(false);
             app.quit();
             return;
         }
-        QTextStream words(new QString(QString::fromStdString(line)), QIODevice::ReadOnly);
+        const bool idle = !pending.contains('\n');
+        pending.append(chunk, got);
+        if (idle)
+            nextLine();
+    });
+    perform = [&](QString text) {
+        QTextStream words(&text, QIODevice::ReadOnly);
         QString command;
         words >> command;
         if (command == QLatin1String("add")) {
             int type = 0;
             words >> type;
-            fill(harness, type, words.readAll().trimmed());
+            const QString name = words.readAll().trimmed();
+            harness.runner.answer = [type, name](QDialog &dialog) {
+                fill(dialog, type, name);
+                return confirm(dialog);
+            };
             harness.pane->addDeviceButtonClicked();
         } else if (command == QLatin1String("rename")) {
             int row = 0, column = 0;
             words >> row >> column;
-            fill(harness, -1, words.readAll().trimmed());
+            const QString name = words.readAll().trimmed();
+            harness.runner.answer = [name](QDialog &dialog) {
+                fill(dialog, -1, name);
+                return confirm(dialog);
+            };
             harness.pane->editDevice(buttonAt(harness, row, column));
         } else if (command == QLatin1String("remove")) {
             int row = 0, column = 0;
@@ -106,14 +208,74 @@ int main(int argc, char **argv)
             QCoreApplication::processEvents();
             printGrid(harness);
             return;
+        } else if (command == QLatin1String("counts")) {
+            QCoreApplication::processEvents();
+            say(QStringLiteral("counts %1 %2").arg(external).arg(internal));
+            return;
+        } else if (command == QLatin1String("menu")) {
+            int row = 0, column = 0;
+            words >> row >> column;
+            QPointer<Zarnet::TransferDeviceWidget> button = buttonAt(harness, row, column);
+            holdDialogs();
+            // Opened from the event loop, so this handler returns first.
+            QTimer::singleShot(0, [button] {
+                if (!button)
+                    return;
+                QTimer::singleShot(0, [] {
+                    QStringList entries;
+                    if (QWidget *menu = QApplication::activePopupWidget()) {
+                        for (QAction *action : menu->actions())
+                            entries << action->text();
+                    }
+                    say(QStringLiteral("menu ") + entries.join(QLatin1Char('|')));
+                });
+                QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                        button->mapToGlobal(QPoint(5, 5)));
+                QApplication::sendEvent(button, &event);
+            });
+        } else if (command == QLatin1String("choose")) {
+            const QString entry = words.readAll().trimmed();
+            QTimer::singleShot(0, [entry] {
+                QWidget *menu = QApplication::activePopupWidget();
+                for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+                    if (action->text() == entry) {
+                        menu->close();
+                        action->trigger();
+                        return;
+                    }
+                }
+                say(QStringLiteral("no such entry"));
+            });
+        } else if (command == QLatin1String("drop")) {
+            int row = 0, column = 0;
+            words >> row >> column;
+            QPointer<Zarnet::TransferDeviceWidget> button = buttonAt(harness, row, column);
+            const QStringList uris = words.readAll().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            holdDialogs();
+            QTimer::singleShot(0, [button, uris] {
+                if (!button)
+                    return;
+                // As the player's own lists drag: the uri-list text as given.
+                UriListMimeData data(uris);
+                // Qt hands a drop only to the widget that accepted its enter.
+                QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(button, &enter);
+                QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(button, &drop);
+            });
+        } else if (command == QLatin1String("reply")) {
+            QString how;
+            words >> how;
+            if (!held.reply(how, words.readAll().trimmed())) {
+                say(QStringLiteral("no dialog"));
+                return;
+            }
         } else if (command == QLatin1String("quit")) {
             app.quit();
             return;
         }
-        std::printf("done\n");
-        std::fflush(stdout);
-    });
-    std::printf("ready\n");
-    std::fflush(stdout);
+        say(QStringLiteral("done"));
+    };
+    say(QStringLiteral("ready"));
     return app.exec();
 }

@@ -9,11 +9,14 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QGridLayout>
+#include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -122,4 +125,31 @@ TEST(DeviceButtonInPane, DeleteAsksThenRemovesTheDevice)
     Zarnet::TransferDeviceWidget *now = firstButton(harness);
     ASSERT_NE(now, nullptr);
     EXPECT_NE(now->device()->deviceId(), id);
+}
+
+TEST(DeviceButtonInPane, WholeNameShowsInTheTipWhileThePlayerWindowIsActive)
+{
+    {
+        auto *store = TransferDevicesLibrary::TransferDevices::instance("KavoPlayer");
+        store->createInitialDevices({});
+        using TransferDevicesLibrary::TransferDevice;
+        std::unique_ptr<TransferDevice>(store->createDevice(2, "Living Room Television"));
+    }
+    PaneHarness harness;
+    harness.setUp();
+    QWidget *pane = harness.showButton.popup();
+    pane->show();
+    settle();
+    Zarnet::TransferDeviceWidget *button = firstButton(harness);
+    ASSERT_NE(button, nullptr);
+    // The player window, not the pane, has the focus.
+    QWidget player;
+    player.show();
+    player.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(pane->isActiveWindow());
+
+    QTest::mouseMove(button->ActiveButton, QPoint(10, 10));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 5000));
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("Living Room Television")));
 }

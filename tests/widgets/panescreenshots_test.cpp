@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -243,4 +245,41 @@ TEST_F(PaneScreenshots, AllImagesOnThePanel)
     painter.end();
     EXPECT_LE(y + rowHeight, sheet.height());
     ASSERT_TRUE(save(sheet, QStringLiteral("pane-images.png")));
+}
+
+TEST_F(PaneScreenshots, ManyDevicesWithLongNamesAndKeyboardFocus)
+{
+    // A player window 720 pixels wide; the pane must fit it and scroll down.
+    TestDevicePane pane;
+    pane.harness.showButton.resize(720, 540);
+    pane.harness.showButton.show();
+    const char *rooms[] = {"Living Room Television", "Kids' Bedroom Blu-ray Player", "R&D Lab TV",
+                           "Guest House PlayStation\xc2\xae" "3", "Kitchen", "Den DVD"};
+    std::vector<Seed> seeds;
+    std::vector<std::string> names;
+    for (int i = 0; i < 62; ++i)
+        names.push_back(std::string(rooms[i % 6]) + " " + std::to_string(i + 1));
+    for (int i = 0; i < 62; ++i)
+        seeds.push_back({i % 4, names[i].c_str(), i % 3 != 0});
+    fill(pane, seeds);
+    auto *area = pane.frame->findChild<QScrollArea *>(QStringLiteral("DeviceScrollArea"));
+    ASSERT_NE(area, nullptr);
+
+    pane.frame->show();
+    QApplication::processEvents();
+    auto *first = qobject_cast<Zarnet::TransferDeviceWidget *>(pane.grid()->itemAt(0)->widget());
+    ASSERT_NE(first, nullptr);
+    QToolButton *face = first->ButtonStack->currentIndex() == 1 ? first->ActiveButton : first->InactiveButton;
+    face->setFocus(Qt::TabFocusReason);
+    const QImage image = render(pane.frame);
+    ASSERT_TRUE(save(image, QStringLiteral("pane-62-devices-focus.png")));
+    EXPECT_LE(pane.frame->width(), 720);
+    EXPECT_EQ(pane.grid()->count(), 62);
+    // The focused button is marked: its frame holds light pixels besides the name.
+    const QRect marked = inside(first, pane.frame);
+    const QRect ringSide(marked.left(), marked.top() + marked.height() / 2, 4, 4);
+    EXPECT_GT(lightIn(image, ringSide).brightest, 150);
+
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    ASSERT_TRUE(save(render(pane.frame), QStringLiteral("pane-62-devices-scrolled.png")));
 }

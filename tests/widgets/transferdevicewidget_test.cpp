@@ -6,6 +6,7 @@
 #include "widgets/zrtmenu.h"
 #include "zrt/transferwizard.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -349,4 +350,57 @@ TEST_F(DeviceButtonTest, EditAndDeleteWithoutAPaneDoNothing)
     widget->deleteMenuItemSelected();
     EXPECT_NE(widget->device(), nullptr);
     EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(DeviceButtonTest, ScreenReadersHearTheWholeNameAndType)
+{
+    auto widget = button(2, "Living Room Television", true);
+    ASSERT_NE(widget, nullptr);
+    for (QToolButton *face : {widget->ActiveButton, widget->InactiveButton}) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(face);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Living Room Television, TV"));
+    }
+}
+
+TEST_F(DeviceButtonTest, KeyboardFocusIsMarkedAndTheKeyboardMenuOpensAtTheButton)
+{
+    auto widget = button(2, "TV", true);
+    ASSERT_NE(widget, nullptr);
+    holder.resize(400, 300);
+    widget->setFixedSize(120, 70);
+    widget->move(200, 150);
+    holder.show();
+    holder.activateWindow();
+    QCoreApplication::processEvents();
+    auto *mark = widget->findChild<QWidget *>(QStringLiteral("FocusMark"));
+    ASSERT_NE(mark, nullptr);
+    widget->ActiveButton->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(mark->isVisible());
+    widget->ActiveButton->clearFocus();
+    EXPECT_FALSE(mark->isVisible());
+    widget->ActiveButton->setFocus(Qt::TabFocusReason);
+
+    // The pointer is far away; the menu comes up on the button all the same.
+    QCursor::setPos(holder.mapToGlobal(QPoint(2, 2)));
+    const QRect onScreen(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    const auto opensOnTheButton = [&](const std::function<void()> &open) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *menu = QApplication::activePopupWidget();
+            seen = menu && onScreen.contains(menu->geometry().topLeft());
+            if (menu)
+                menu->close();
+        });
+        open();
+        return seen;
+    };
+    EXPECT_TRUE(opensOnTheButton([&] {
+        // What the window system sends for the Menu key: to the focused button.
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(60, 35),
+                                widget->ActiveButton->mapToGlobal(QPoint(60, 35)));
+        QApplication::sendEvent(widget->ActiveButton, &event);
+    }));
+    EXPECT_TRUE(opensOnTheButton(
+        [&] { QTest::keyClick(widget->ActiveButton, Qt::Key_F10, Qt::ShiftModifier); }));
 }
