@@ -9,6 +9,11 @@
 #include "devices/transferdevices.h"
 #include "tools/stopsignals.h"
 #include "transfer/transferengine.h"
+#include "wizard/transferwizardwindow.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QUrl>
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -31,6 +36,7 @@ const char UsageText[]
     = "usage: kavo-transfer --device ID --to DIR [--dry-run] FILE...\n"
       "       kavo-transfer --type 0..3 --to DIR [--dry-run] FILE...\n"
       "       kavo-transfer --burn --type 0..3 [--disc cd|dvd|dvd-dl|bd] --iso OUT.iso [--dry-run] FILE...\n"
+      "       kavo-transfer --wizard --device ID|1000 [FILE...]\n"
       "Converts each video to what the device type plays (0 DVD Player, 1 Blu-ray Player,\n"
       "2 TV, 3 PlayStation 3): copied when it plays as it is, remuxed when only the\n"
       "container or the audio does not fit, transcoded otherwise. --device takes the type\n"
@@ -39,6 +45,9 @@ const char UsageText[]
       "into an ISO 9660 image (Joliet, Rock Ridge, MD5s), refused at once when it cannot\n"
       "fit the disc (default dvd). --dry-run prints each file's decision and reason.\n"
       "One line per file on stderr. Ctrl+C or SIGTERM stops and removes the parts.\n"
+      "--wizard shows the transfer window instead: it asks where the device's files go\n"
+      "(once; remembered per device) or, for 1000, what the disc is for, then shows\n"
+      "each file's progress and what arrived.\n"
       "Exit: 0 every file arrived, 1 a file failed or the run was stopped, 2 bad usage.\n"
       "ffmpeg, ffprobe and xorriso are found through KAVO_FFMPEG, KAVO_FFPROBE and\n"
       "KAVO_XORRISO, beside this program, or on PATH.\n";
@@ -186,10 +195,43 @@ void printDecisions(const TransferEngine &engine)
         std::printf("refused\t%s\n", qPrintable(engine.runError()));
 }
 
+// The player starts this, detached, for each hand-off: its window, its own
+// handle on the device store, its own children.
+int runWizard(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    arguments.removeOne(QStringLiteral("--wizard"));
+    bool ok = false;
+    unsigned id = 0;
+    if (arguments.size() >= 2 && arguments.first() == QLatin1String("--device"))
+        id = arguments.at(1).toUInt(&ok);
+    if (!ok)
+        return usage("--wizard takes --device ID");
+    arguments = arguments.mid(2);
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
+        arguments.removeFirst();
+    for (QString &file : arguments) {
+        if (file.startsWith(QLatin1String("file:")))
+            file = QUrl(file).toLocalFile();
+    }
+    TransferWizardWindow window(arguments, id);
+    window.show();
+    QTimer::singleShot(0, &window, &TransferWizardWindow::begin);
+    return app.exec() == 0 && window.result() == QDialog::Accepted ? Done : Failed;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--wizard") == 0)
+            return runWizard(argc, argv);
+        if (qstrcmp(argv[i], "--") == 0)
+            break;
+    }
+
     // Before any thread starts, so that only the watcher below takes them.
     const sigset_t stop = blockStopSignals();
     QCoreApplication app(argc, argv);
