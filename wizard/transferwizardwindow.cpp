@@ -226,7 +226,9 @@ bool TransferWizardWindow::prepareDevice(TransferRequest *request)
     m_deviceName = QString::fromStdString(device->name());
     m_deviceType = device->type();
     request->type = m_deviceType;
-    m_heading->setText(tr("Transferring %n video(s) to %1", nullptr, int(m_files.size())).arg(m_deviceName));
+    m_heading->setText(m_files.size() == 1
+            ? tr("Transferring 1 video to %1").arg(m_deviceName)
+            : tr("Transferring %1 videos to %2").arg(m_files.size()).arg(m_deviceName));
 
     DestinationStore::Destination remembered;
     QString note;
@@ -316,8 +318,10 @@ bool TransferWizardWindow::prepareDisc(TransferRequest *request)
     request->isoPath = dialog.isoPath();
     m_drive = dialog.drive();
     m_folder = QFileInfo(request->isoPath).absolutePath();
-    m_heading->setText(tr("Making a disc of %n video(s) for a %1", nullptr, int(m_files.size()))
-                           .arg(tr(TransferDevicesLibrary::deviceTypeLabel(request->type))));
+    const QString player = tr(TransferDevicesLibrary::deviceTypeLabel(request->type));
+    m_heading->setText(m_files.size() == 1
+            ? tr("Making a disc of 1 video for a %1").arg(player)
+            : tr("Making a disc of %1 videos for a %2").arg(m_files.size()).arg(player));
     return true;
 }
 
@@ -461,7 +465,8 @@ void TransferWizardWindow::finished()
     else if (m_request.burn)
         head = tr("The disc image was not made.");
     else
-        head = tr("%1 of %n video(s) arrived in %2.", nullptr, count).arg(arrived).arg(m_folder);
+        head = count == 1 ? tr("%1 of 1 video arrived in %2.").arg(arrived).arg(m_folder)
+                          : tr("%1 of %2 videos arrived in %3.").arg(arrived).arg(count).arg(m_folder);
     if (!m_runNote.isEmpty())
         head += QLatin1Char(' ') + m_runNote;
     if (arrived == count && m_engine->runError().isEmpty())
