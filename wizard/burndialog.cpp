@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -48,14 +49,18 @@ BurnDialog::BurnDialog(QWidget *parent)
         if (!path.isEmpty())
             setIsoPath(path);
     });
-    auto *isoRow = new QHBoxLayout;
+    auto *isoField = new QWidget(this);
+    auto *isoRow = new QHBoxLayout(isoField);
+    isoRow->setContentsMargins(0, 0, 0, 0);
     isoRow->addWidget(m_iso, 1);
     isoRow->addWidget(browse);
 
     auto *form = new QFormLayout(this);
     form->addRow(tr("The disc is for a &player:"), m_type);
     form->addRow(tr("Disc &size:"), m_disc);
-    form->addRow(tr("Disc &image:"), isoRow);
+    form->addRow(tr("Disc &image:"), isoField);
+    if (auto *label = qobject_cast<QLabel *>(form->labelForField(isoField)))
+        label->setBuddy(m_iso);
     form->addRow(tr("&Burn in drive:"), m_drive);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("&Make Disc"));

@@ -92,9 +92,16 @@ void DestinationDialog::volumeChosen()
 
 DestinationStore::Destination DestinationDialog::destination() const
 {
+    if (m_folder->text().isEmpty())
+        return {};
+    return destinationOf(m_folder->text());
+}
+
+DestinationStore::Destination DestinationDialog::destinationOf(const QString &path)
+{
     DestinationStore::Destination destination;
-    const QString folder = QFileInfo(m_folder->text()).absoluteFilePath();
-    if (m_folder->text().isEmpty() || !QFileInfo(folder).isDir())
+    const QString folder = QFileInfo(path).absoluteFilePath();
+    if (!QFileInfo(folder).isDir())
         return destination;
     // A folder on a stick is remembered on the stick, wherever it is mounted next.
     RemovableVolumes::Volume volume;

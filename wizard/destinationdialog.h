@@ -21,6 +21,8 @@ public:
 
     // The choice, as it is to be remembered; kind None when nothing usable.
     DestinationStore::Destination destination() const;
+    // How a folder is remembered: on its removable volume when it is on one.
+    static DestinationStore::Destination destinationOf(const QString &folder);
     void setFolder(const QString &folder);
     QListWidget *volumeList() const { return m_volumes; }
 

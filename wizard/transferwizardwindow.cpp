@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QTreeWidget>
 #include <QUrl>
@@ -51,6 +52,14 @@ QString actionText(TransferAction action)
 }
 
 constexpr int WaitIntervalMs = 1000;
+
+// Whole or not at all: whoever waits for the picture may read it at once.
+void savePicture(const QPixmap &picture, const QString &path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && picture.save(&file, "PNG"))
+        file.commit();
+}
 } // namespace
 
 void TransferWizardWindow::setRunner(Runner r)
@@ -68,8 +77,10 @@ int TransferWizardWindow::runModal(QDialog &dialog)
     if (folder.isEmpty())
         return dialog.exec();
     dialog.show();
-    dialog.grab().save(QDir(folder).filePath(
-        QStringLiteral("%1-%2-ask.png").arg(dialog.objectName()).arg(QCoreApplication::applicationPid())));
+    savePicture(dialog.grab(),
+        QDir(folder).filePath(QStringLiteral("%1-%2-ask.png")
+                                  .arg(dialog.objectName())
+                                  .arg(QCoreApplication::applicationPid())));
     dialog.hide();
     return qobject_cast<BurnDialog *>(&dialog) || qobject_cast<DestinationDialog *>(&dialog)
         ? QDialog::Accepted
@@ -122,6 +133,8 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     m_rows->setColumnWidth(FileColumn, 200);
     m_rows->setColumnWidth(ActionColumn, 70);
     m_rows->setColumnWidth(ProgressColumn, 110);
+    m_rows->setColumnWidth(SpeedColumn, 80);
+    m_rows->setColumnWidth(LeftColumn, 70);
     addRows(files);
     layout->addWidget(m_rows, 1);
 
@@ -162,7 +175,7 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
         if (resolve(m_destination, &request))
             start(request);
     });
-    resize(760, 380);
+    resize(860, 380);
 }
 
 TransferWizardWindow::~TransferWizardWindow() = default;
@@ -449,7 +462,9 @@ void TransferWizardWindow::finished()
             QStringList outputs;
             for (const QString &output : item.outputs)
                 outputs << QFileInfo(output).fileName();
-            lines << tr("✓ %1 arrived as %2").arg(name, outputs.join(QStringLiteral(", ")));
+            lines << (m_request.burn
+                    ? tr("✓ %1 is on the disc as %2").arg(name, item.name)
+                    : tr("✓ %1 arrived as %2").arg(name, outputs.join(QStringLiteral(", "))));
         } else if (item.state == TransferItem::Failed) {
             lines << tr("✗ %1 failed: %2").arg(name, item.error);
         } else {
@@ -525,11 +540,12 @@ void TransferWizardWindow::snapshot(const QString &what)
     const QString folder = qEnvironmentVariable("KAVO_WIZARD_SNAPSHOTS");
     if (folder.isEmpty())
         return;
-    grab().save(QDir(folder).filePath(
-        QStringLiteral("%1-%2-%3.png")
-            .arg(m_deviceId == BurnTarget ? QStringLiteral("burn") : QStringLiteral("wizard"))
-            .arg(QCoreApplication::applicationPid())
-            .arg(what)));
+    savePicture(grab(),
+        QDir(folder).filePath(
+            QStringLiteral("%1-%2-%3.png")
+                .arg(m_deviceId == BurnTarget ? QStringLiteral("burn") : QStringLiteral("wizard"))
+                .arg(QCoreApplication::applicationPid())
+                .arg(what)));
 }
 
 bool TransferWizardWindow::askStopping()
