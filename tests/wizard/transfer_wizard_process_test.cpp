@@ -25,7 +25,7 @@ QByteArray cmdline(const QString &pid)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Processes whose command line holds marker, and the children of parent.
+// The wizards whose command line holds marker, or the children of parent.
 QList<qint64> processes(const QByteArray &marker, qint64 parent = 0)
 {
     QList<qint64> found;
@@ -39,47 +39,65 @@ QList<qint64> processes(const QByteArray &marker, qint64 parent = 0)
                 if (fields.size() > 1 && fields.at(1).toLongLong() == parent)
                     found << pid.toLongLong();
             }
-        } else if (cmdline(pid).contains(marker)) {
+        } else if (const QByteArray line = cmdline(pid);
+                   line.contains(marker) && line.split('\0').contains("--wizard")) {
             found << pid.toLongLong();
         }
     }
     return found;
 }
 
-int deviceTool(const QStringList &arguments, QByteArray *out)
+// A device made by another process, as the pane's would be (the process
+// standing for the player never opens the device store), whose files go to folder.
+unsigned deviceWithFolder(int type, const QString &name, const QString &folder)
 {
     QProcess tool;
-    tool.start(QStringLiteral(KAVO_DEVICES_TOOL), arguments);
-    tool.waitForFinished(60000);
-    *out = tool.readAllStandardOutput();
-    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+    tool.start(QStringLiteral(KAVO_DEVICES_TOOL), { QStringLiteral("add"), QString::number(type), name });
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return 0;
+    const unsigned id
+        = QString::fromUtf8(tool.readAllStandardOutput()).section(QLatin1Char('\t'), 0, 0).toUInt();
+    QDir().mkpath(folder);
+    Zarnet::DestinationStore::Destination destination;
+    destination.kind = Zarnet::DestinationStore::Destination::Folder;
+    destination.path = folder;
+    return Zarnet::DestinationStore::save(id, name, type, destination) ? id : 0;
 }
 
-TEST(TransferWizardProcess, ThePlayerOutlivesAWizardKilledMidTransfer)
+class TransferWizardProcess : public ::testing::Test
 {
-    ASSERT_FALSE(TestClips::folder().isEmpty());
-    QTemporaryDir dir;
-    const QString to = dir.filePath(QStringLiteral("to"));
-    const QString shots = dir.filePath(QStringLiteral("shots"));
-    QDir().mkpath(to);
-    QDir().mkpath(shots);
-    // A name only these wizards carry on their command lines.
-    const QString clip = dir.filePath(QStringLiteral("wizard-process-clip.avi"));
-    ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::AviAspMp3), clip));
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(TestClips::folder().isEmpty());
+        QDir().mkpath(m_dir.filePath(QStringLiteral("shots")));
+        qputenv("KAVO_TRANSFER_TOOL", KAVO_TRANSFER_TOOL);
+        qputenv("KAVO_WIZARD_SNAPSHOTS", QFile::encodeName(m_dir.filePath(QStringLiteral("shots"))));
+    }
+    void TearDown() override
+    {
+        qunsetenv("KAVO_TRANSFER_TOOL");
+        qunsetenv("KAVO_WIZARD_SNAPSHOTS");
+    }
+    // A copy whose name only this test's wizards carry on their command lines.
+    QString clip(TestClips::Kind kind, const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile::copy(TestClips::path(kind), path);
+        return path;
+    }
 
-    // The device comes from another process, as the pane's would: this one,
-    // standing for the player, never opens the device store.
-    QByteArray added;
-    ASSERT_EQ(
-        deviceTool({ QStringLiteral("add"), QStringLiteral("2"), QStringLiteral("Hall TV") }, &added), 0);
-    const unsigned id = QString::fromUtf8(added).section(QLatin1Char('\t'), 0, 0).toUInt();
-    Zarnet::DestinationStore::Destination folder;
-    folder.kind = Zarnet::DestinationStore::Destination::Folder;
-    folder.path = to;
-    ASSERT_TRUE(Zarnet::DestinationStore::save(id, QStringLiteral("Hall TV"), 2, folder));
+    QTemporaryDir m_dir;
+};
 
-    qputenv("KAVO_TRANSFER_TOOL", KAVO_TRANSFER_TOOL);
-    qputenv("KAVO_WIZARD_SNAPSHOTS", QFile::encodeName(shots));
+TEST_F(TransferWizardProcess, ThePlayerOutlivesAWizardKilledMidTransfer)
+{
+    const QString to = m_dir.filePath(QStringLiteral("to"));
+    const QString shots = m_dir.filePath(QStringLiteral("shots"));
+    const QString clip = this->clip(TestClips::AviAspMp3, QStringLiteral("wizard-process-clip.avi"));
+    const unsigned id = deviceWithFolder(2, QStringLiteral("Hall TV"), to);
+    ASSERT_NE(id, 0u);
+
     QTemporaryDir bin;
     qputenv("KAVO_FFMPEG", hangingFfmpeg(bin.path()).toLocal8Bit());
     EXPECT_EQ(Zarnet::TransferWizard::transferFiles({ QUrl::fromLocalFile(clip) }, QString(), id), 0);
@@ -111,8 +129,23 @@ TEST(TransferWizardProcess, ThePlayerOutlivesAWizardKilledMidTransfer)
     // The part the killed one left is swept by the next.
     EXPECT_EQ(folderEntries(to), QStringList { QStringLiteral("wizard-process-clip.mp4") });
     EXPECT_EQ(QDir(shots).entryList({ QStringLiteral("wizard-*-summary.png") }, QDir::Files).size(), 1);
-    qunsetenv("KAVO_TRANSFER_TOOL");
-    qunsetenv("KAVO_WIZARD_SNAPSHOTS");
+}
+
+TEST_F(TransferWizardProcess, TransfersGoOnAfterThePlayerQuitsAndNeverMix)
+{
+    const QString tv = m_dir.filePath(QStringLiteral("tv"));
+    const QString dvd = m_dir.filePath(QStringLiteral("dvd"));
+    const unsigned tvId = deviceWithFolder(2, QStringLiteral("Porch TV"), tv);
+    const unsigned dvdId = deviceWithFolder(0, QStringLiteral("Attic DVD"), dvd);
+    ASSERT_TRUE(tvId && dvdId);
+    // Two players hand over one file each and are gone before the wizards end.
+    const QString first = clip(TestClips::AviAspMp3, QStringLiteral("first-player-clip.avi"));
+    const QString second = clip(TestClips::Mp4H264Aac, QStringLiteral("second-player-clip.mp4"));
+    EXPECT_EQ(QProcess::execute(QStringLiteral(WIZARD_PLAYER_HELPER), { QString::number(tvId), first }), 0);
+    EXPECT_EQ(QProcess::execute(QStringLiteral(WIZARD_PLAYER_HELPER), { QString::number(dvdId), second }), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return processes("-player-clip.").isEmpty(); }, WaitMs));
+    EXPECT_EQ(folderEntries(tv), QStringList { QStringLiteral("first-player-clip.mp4") });
+    EXPECT_EQ(folderEntries(dvd), QStringList { QStringLiteral("second-player-clip.avi") });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "devices/transferdevices.h"
 #include "tests/transfer/testclips.h"
 #include "tests/wizard/wizardtestsupport.h"
+#include "wizard/burndialog.h"
 #include "wizard/destinationdialog.h"
 #include "wizard/destinationstore.h"
 #include "wizard/transferwizardwindow.h"
@@ -52,6 +53,13 @@ protected:
 
     int answer(QDialog &dialog)
     {
+        if (auto *burn = qobject_cast<BurnDialog *>(&dialog)) {
+            EXPECT_EQ(burn->type(), TransferDevicesLibrary::DVDPlayer);
+            EXPECT_EQ(burn->disc(), DiscSize::Dvd);
+            EXPECT_TRUE(burn->drive().isEmpty());
+            burn->setIsoPath(m_dir.filePath(QStringLiteral("films.iso")));
+            return QDialog::Accepted;
+        }
         if (auto *destination = qobject_cast<DestinationDialog *>(&dialog)) {
             ++m_asked;
             destination->setFolder(m_to);
@@ -207,6 +215,20 @@ TEST_F(TransferWizardTest, ARememberedStickThatIsAbsent)
     ASSERT_TRUE(DestinationStore::load(
         id, QStringLiteral("Lounge Blu-ray"), TransferDevicesLibrary::BluRayPlayer, &now));
     EXPECT_EQ(now.kind, DestinationStore::Destination::Folder);
+}
+
+TEST_F(TransferWizardTest, BurnMakesTheImageWhereTheUserSays)
+{
+    // The drives are still being looked for when the dialog is answered: the image is kept.
+    auto window = run({ TestClips::path(TestClips::Mp4H264Aac), TestClips::path(TestClips::AviAspMp3) },
+        TransferWizardWindow::BurnTarget);
+    const QString iso = m_dir.filePath(QStringLiteral("films.iso"));
+    EXPECT_TRUE(QFileInfo(iso).size() > 0);
+    EXPECT_EQ(window->summary().section(QLatin1Char('\n'), 0, 0),
+        QStringLiteral("The disc image %1 is ready.").arg(iso));
+    EXPECT_EQ(window->folder(), m_dir.path());
+    EXPECT_EQ(
+        window->rows()->topLevelItem(0)->text(TransferWizardWindow::ActionColumn), QStringLiteral("Convert"));
 }
 
 } // namespace
