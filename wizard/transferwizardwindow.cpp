@@ -156,6 +156,7 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     buttons->addStretch(1);
     m_openFolder->setObjectName(QStringLiteral("OpenFolder"));
     m_openFolder->setEnabled(false);
+    m_openFolder->setAutoDefault(false);
     connect(m_openFolder, &QPushButton::clicked, this,
         [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder)); });
     buttons->addWidget(m_openFolder);
@@ -527,6 +528,7 @@ void TransferWizardWindow::end(const QString &message)
     m_status->setVisible(false);
     m_openFolder->setEnabled(!m_folder.isEmpty() && QFileInfo(m_folder).isDir());
     m_cancel->setText(tr("Close"));
+    m_cancel->setDefault(true);
     m_cancel->setFocus();
     snapshot(QStringLiteral("summary"));
     emit ended();

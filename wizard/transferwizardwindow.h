@@ -3,6 +3,7 @@
 #include "transfer/transferprogress.h"
 #include "transfer/transferrequest.h"
 #include "wizard/destinationstore.h"
+#include "zrt/transferwizard.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -28,7 +29,7 @@ class TransferWizardWindow : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr unsigned BurnTarget = 1000;
+    static constexpr unsigned BurnTarget = TransferWizard::BurnTarget;
     enum Column { FileColumn, ActionColumn, ReasonColumn, ProgressColumn, SpeedColumn, LeftColumn };
 
     // Every question the wizard asks runs through this, so a test can answer
