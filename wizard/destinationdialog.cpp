@@ -56,6 +56,7 @@ DestinationDialog::DestinationDialog(const QString &deviceName, const QString &n
     connect(choose, &QPushButton::clicked, this, &DestinationDialog::chooseFolder);
     row->addWidget(choose);
     layout->addLayout(row);
+    layout->addStretch(1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
@@ -68,7 +69,7 @@ DestinationDialog::DestinationDialog(const QString &deviceName, const QString &n
     layout->addWidget(buttons);
     if (!m_mounted.isEmpty())
         m_volumes->setCurrentRow(0);
-    resize(480, 300);
+    resize(480, m_mounted.isEmpty() ? sizeHint().height() : 300);
 }
 
 void DestinationDialog::setFolder(const QString &folder)

@@ -133,7 +133,7 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     m_rows->setColumnWidth(FileColumn, 200);
     m_rows->setColumnWidth(ActionColumn, 70);
     m_rows->setColumnWidth(ProgressColumn, 110);
-    m_rows->setColumnWidth(SpeedColumn, 80);
+    m_rows->setColumnWidth(SpeedColumn, 100);
     m_rows->setColumnWidth(LeftColumn, 70);
     addRows(files);
     layout->addWidget(m_rows, 1);
@@ -375,10 +375,14 @@ void TransferWizardWindow::planned()
                 tr("%1: %2, %3")
                     .arg(row->text(FileColumn), row->text(ActionColumn), row->text(ReasonColumn)));
     }
+    m_planned = true;
 }
 
 void TransferWizardWindow::progressed(const TransferProgress &progress)
 {
+    // Files that fail while probing are shown once everything is planned.
+    if (!m_planned)
+        return;
     const int count = std::max(1, progress.count);
     const int units = count + (m_request.burn ? 1 : 0);
     double done = 0;
@@ -392,7 +396,7 @@ void TransferWizardWindow::progressed(const TransferProgress &progress)
                 bar->setValue(int(progress.fraction * 1000));
             row->setText(SpeedColumn,
                 progress.bytesPerSecond > 0
-                    ? tr("%1/s").arg(QLocale().formattedDataSize(qint64(progress.bytesPerSecond)))
+                    ? tr("%1/s").arg(QLocale().formattedDataSize(qint64(progress.bytesPerSecond), 1))
                     : QString());
             row->setText(LeftColumn, clockText(progress.secondsLeft));
             row->setData(FileColumn, Qt::AccessibleTextRole,
@@ -415,7 +419,7 @@ void TransferWizardWindow::fileEnded(int index)
     QTreeWidgetItem *row = m_rows->topLevelItem(index);
     if (!row || !m_engine)
         return;
-    if (!m_shotProgress && m_engine->isRunning()) {
+    if (!m_shotProgress && m_planned && m_engine->isRunning()) {
         m_shotProgress = true;
         snapshot(QStringLiteral("progress"));
     }
@@ -485,7 +489,9 @@ void TransferWizardWindow::finished()
                           : tr("%1 of %2 videos arrived in %3.").arg(arrived).arg(count).arg(m_folder);
     if (!m_runNote.isEmpty())
         head += QLatin1Char(' ') + m_runNote;
-    if (arrived == count && m_engine->runError().isEmpty())
+    // Every file has had its turn, whatever became of it, unless it was stopped.
+    if (std::none_of(m_engine->items().cbegin(), m_engine->items().cend(),
+            [](const TransferItem &item) { return item.state == TransferItem::Cancelled; }))
         m_overall->setValue(1000);
     end(head + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
 }
@@ -522,6 +528,10 @@ void TransferWizardWindow::end(const QString &message)
 {
     m_over = true;
     m_waitTimer.stop();
+    if (!m_engine) {
+        for (int i = 0; i < m_rows->topLevelItemCount(); ++i)
+            m_rows->topLevelItem(i)->setText(ReasonColumn, tr("Not transferred"));
+    }
     m_summary->setText(message);
     m_summary->show();
     m_status->setText(QString());

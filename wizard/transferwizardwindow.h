@@ -88,6 +88,7 @@ private:
     QString m_runNote;
     bool m_over = false;
     bool m_shotProgress = false;
+    bool m_planned = false;
     QTimer m_waitTimer;
     std::unique_ptr<TransferEngine> m_engine;
     std::unique_ptr<ToolRun> m_burner;
