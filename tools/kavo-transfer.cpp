@@ -52,6 +52,8 @@ const char UsageText[]
       "(once; remembered per device) or, for 1000, what the disc is for, then shows\n"
       "each file's progress and what arrived. --remember sets where the wizard puts\n"
       "that device's files (on a USB stick: found again wherever it is mounted).\n"
+      "KAVO_WIZARD_SNAPSHOTS=DIR runs the wizard unattended: its questions take their\n"
+      "defaults, pictures of it go to DIR, and it closes when done.\n"
       "Exit: 0 every file arrived, 1 a file failed or the run was stopped, 2 bad usage.\n"
       "ffmpeg, ffprobe and xorriso are found through KAVO_FFMPEG, KAVO_FFPROBE and\n"
       "KAVO_XORRISO, beside this program, or on PATH.\n";
