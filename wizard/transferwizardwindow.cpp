@@ -24,7 +24,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -108,7 +107,7 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     , m_overall(new QProgressBar(this))
     , m_status(new QLabel(this))
     , m_summary(new QLabel(this))
-    , m_openFolder(new QPushButton(tr("&Open Folder"), this))
+    , m_openFolder(new QPushButton(tr("&Open folder"), this))
     , m_cancel(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("TransferWizard"));
