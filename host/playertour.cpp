@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -27,9 +28,37 @@ constexpr int WaitMs = 10000;
 constexpr int TickMs = 40;
 
 const char *const SampleVideos[] = {
-    "Beach Holiday 2025.mp4", "Birthday Party.mkv", "Concert Night.avi",
-    "Mountain Trail.mov",     "Sunday Cooking.m4v", "The Long Drive Home.mp4",
+    "Beach Holiday 2025.mp4",
+    "Birthday Party.mkv",
+    "Concert Night.avi",
+    "Mountain Trail.mov",
+    "Sunday Cooking.m4v",
+    "The Long Drive Home.mp4",
 };
+
+bool makeClip(const QString &path)
+{
+    QStringList arguments { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
+        QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+        QStringLiteral("testsrc2=size=480x270:rate=25:duration=6"), QStringLiteral("-f"),
+        QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=6") };
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix == QLatin1String("avi"))
+        arguments << QStringLiteral("-c:v") << QStringLiteral("mpeg4") << QStringLiteral("-vtag")
+                  << QStringLiteral("DX50") << QStringLiteral("-q:v") << QStringLiteral("5");
+    else
+        arguments << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset")
+                  << QStringLiteral("veryfast") << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
+    arguments << QStringLiteral("-c:a")
+              << (suffix == QLatin1String("avi") || suffix == QLatin1String("mkv")
+                         ? QStringLiteral("libmp3lame")
+                         : QStringLiteral("aac"))
+              << path;
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), arguments);
+    return ffmpeg.waitForFinished(60000) && ffmpeg.exitStatus() == QProcess::NormalExit
+        && ffmpeg.exitCode() == 0;
+}
 
 void say(const QString &text)
 {
@@ -69,7 +98,7 @@ bool PlayerTour::prepare(const QString &folder, QString *mediaFolder, QString *e
     }
     const QString root = dir.absolutePath();
     QDir(root + QStringLiteral("/profile")).removeRecursively();
-    for (const char *sub : {"profile/data", "profile/config"}) {
+    for (const char *sub : { "profile/data", "profile/config" }) {
         if (!dir.mkpath(QLatin1String(sub))) {
             *error = QStringLiteral("cannot create %1/%2").arg(root, QLatin1String(sub));
             return false;
@@ -82,8 +111,17 @@ bool PlayerTour::prepare(const QString &folder, QString *mediaFolder, QString *e
     const QString log = root + QStringLiteral("/transfers.tsv");
     QFile::remove(log);
     qputenv("KAVO_TRANSFER_LOG", QFile::encodeName(log));
-    for (const QString &old : dir.entryList({QStringLiteral("*.png")}, QDir::Files))
+    for (const QString &old : dir.entryList({ QStringLiteral("*.png") }, QDir::Files))
         dir.remove(old);
+    // The wizard runs in processes of its own: unattended, it leaves its
+    // pictures here and closes when done. Disc images go to the profile's videos.
+    QDir(root + QStringLiteral("/wizard")).removeRecursively();
+    dir.mkpath(QStringLiteral("wizard"));
+    qputenv("KAVO_WIZARD_SNAPSHOTS", QFile::encodeName(root + QStringLiteral("/wizard")));
+    dir.mkpath(QStringLiteral("profile/videos"));
+    QFile userDirs(root + QStringLiteral("/profile/config/user-dirs.dirs"));
+    if (userDirs.open(QIODevice::WriteOnly))
+        userDirs.write("XDG_VIDEOS_DIR=\"" + QFile::encodeName(root) + "/profile/videos\"\n");
 
     if (mediaFolder->isEmpty()) {
         const QString media = root + QStringLiteral("/media");
@@ -91,11 +129,17 @@ bool PlayerTour::prepare(const QString &folder, QString *mediaFolder, QString *e
             *error = QStringLiteral("cannot create %1").arg(media);
             return false;
         }
-        // Stand-ins: the wizard only needs files that exist.
+        // Short generated clips, so the wizard has real videos to copy and
+        // convert; stand-ins where ffmpeg is missing.
         for (const char *name : SampleVideos) {
-            QFile file(media + QLatin1Char('/') + QLatin1String(name));
-            if (!file.exists() && file.open(QIODevice::WriteOnly))
-                file.write("sample video for the Kavo Player tour\n");
+            const QString path = media + QLatin1Char('/') + QLatin1String(name);
+            if (QFileInfo(path).size() > 4096)
+                continue;
+            if (!makeClip(path)) {
+                QFile file(path);
+                if (file.open(QIODevice::WriteOnly))
+                    file.write("sample video for the Kavo Player tour\n");
+            }
         }
         *mediaFolder = media;
     }
@@ -115,17 +159,18 @@ int PlayerTour::run()
         const char *title;
         bool (PlayerTour::*body)();
     } const steps[] = {
-        {"Start the player with the Kavo To Go plug-in", &PlayerTour::startPlayer},
-        {"Open the Kavo To Go pane (Tools > Show Kavo To Go)", &PlayerTour::openPane},
-        {"Add a device with \"Add a Device\"", &PlayerTour::addDevice},
-        {"Edit the device from its menu", &PlayerTour::editDevice},
-        {"Drop two videos and a playlist entry on the device", &PlayerTour::dropFiles},
-        {"Transfer the library selection with Library > Transfer to", &PlayerTour::transferFromLibraryMenu},
-        {"Transfer the video that is playing with Playback > Transfer to", &PlayerTour::transferWhatIsPlaying},
-        {"Burn the selection with Library > Burn to Disc", &PlayerTour::burnSelection},
-        {"Delete the device from its menu", &PlayerTour::deleteDevice},
-        {"Close the pane (Ctrl+D)", &PlayerTour::closePane},
-        {"Stream the playing video to the media server", &PlayerTour::streaming},
+        { "Start the player with the Kavo To Go plug-in", &PlayerTour::startPlayer },
+        { "Open the Kavo To Go pane (Tools > Show Kavo To Go)", &PlayerTour::openPane },
+        { "Add a device with \"Add a Device\"", &PlayerTour::addDevice },
+        { "Edit the device from its menu", &PlayerTour::editDevice },
+        { "Drop two videos and a playlist entry on the device", &PlayerTour::dropFiles },
+        { "Transfer the library selection with Library > Transfer to", &PlayerTour::transferFromLibraryMenu },
+        { "Transfer the video that is playing with Playback > Transfer to",
+            &PlayerTour::transferWhatIsPlaying },
+        { "Burn the selection with Library > Burn to Disc", &PlayerTour::burnSelection },
+        { "Delete the device from its menu", &PlayerTour::deleteDevice },
+        { "Close the pane (Ctrl+D)", &PlayerTour::closePane },
+        { "Stream the playing video to the media server", &PlayerTour::streaming },
     };
     const int total = int(sizeof steps / sizeof steps[0]);
     for (const auto &entry : steps) {
@@ -172,7 +217,7 @@ bool PlayerTour::waitFor(const std::function<bool()> &condition, int timeoutMs)
 
 void PlayerTour::answer(const QString &what, std::function<bool()> task, bool optional)
 {
-    m_answers.append(Answer{m_nextAnswerId++, what, std::move(task), optional, false, QElapsedTimer()});
+    m_answers.append(Answer { m_nextAnswerId++, what, std::move(task), optional, false, QElapsedTimer() });
     if (m_pacer)
         return;
     // Ticks come as posted calls from a thread of their own, so they keep
@@ -246,7 +291,10 @@ void PlayerTour::dropAnswers()
 
 QString PlayerTour::picture(const QString &name) const
 {
-    return QStringLiteral("%1/%2-%3.png").arg(m_folder).arg(m_pictures.size() + 1, 2, 10, QLatin1Char('0')).arg(name);
+    return QStringLiteral("%1/%2-%3.png")
+        .arg(m_folder)
+        .arg(m_pictures.size() + 1, 2, 10, QLatin1Char('0'))
+        .arg(name);
 }
 
 bool PlayerTour::shoot(const QString &name, QWidget *only)
@@ -257,7 +305,7 @@ bool PlayerTour::shoot(const QString &name, QWidget *only)
     } else {
         // The main window with every pop-up, menu and dialog over it, where
         // they stand on the screen.
-        QList<QWidget *> layers{m_window};
+        QList<QWidget *> layers { m_window };
         for (QWidget *top : QApplication::topLevelWidgets()) {
             if (top != m_window && top->isVisible() && !qobject_cast<QMenu *>(top))
                 layers << top;
@@ -301,7 +349,8 @@ QList<QWidget *> PlayerTour::deviceWidgets() const
     if (!panel)
         return devices;
     for (QWidget *child : panel->findChildren<QWidget *>()) {
-        if (qstrcmp(child->metaObject()->className(), "Zarnet::TransferDeviceWidget") == 0 && child->isVisible())
+        if (qstrcmp(child->metaObject()->className(), "Zarnet::TransferDeviceWidget") == 0
+            && child->isVisible())
             devices << child;
     }
     return devices;
@@ -311,7 +360,7 @@ QString PlayerTour::deviceName(QWidget *device)
 {
     auto *stack = device->findChild<QStackedWidget *>(QStringLiteral("ButtonStack"));
     QWidget *page = stack ? stack->currentWidget() : device;
-    for (const char *name : {"ActiveButton", "InactiveButton"}) {
+    for (const char *name : { "ActiveButton", "InactiveButton" }) {
         if (auto *face = page->findChild<QToolButton *>(QLatin1String(name)))
             return face->text();
     }
@@ -337,20 +386,36 @@ QDialog *PlayerTour::dialogTitled(const QString &title) const
     return nullptr;
 }
 
-QWidget *PlayerTour::wizard() const
+QStringList PlayerTour::wizardPictures(const QString &kind, const QString &what) const
 {
-    for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (top->isVisible() && qstrcmp(top->metaObject()->className(), "Zarnet::TransferWizardDialog") == 0)
-            return top;
-    }
-    return nullptr;
+    return QDir(m_folder + QStringLiteral("/wizard"))
+        .entryList(
+            { QStringLiteral("%1-*-%2.png").arg(kind, what) }, QDir::Files, QDir::Time | QDir::Reversed);
 }
 
-bool PlayerTour::closeWizard()
+bool PlayerTour::awaitWizard(const QString &kind, int summariesBefore, const QString &name)
 {
-    while (QWidget *open = wizard())
-        open->close();
-    return waitFor([this] { return wizard() == nullptr; });
+    // The wizard is a process of its own; it leaves a picture of its summary
+    // and closes. Converting takes a while on a loaded machine.
+    if (!waitFor(
+            [&] { return wizardPictures(kind, QStringLiteral("summary")).size() > summariesBefore; }, 180000))
+        return fail(QStringLiteral("the %1 wizard did not finish").arg(kind));
+    const QString summary = wizardPictures(kind, QStringLiteral("summary")).last();
+    const QString pid = summary.section(QLatin1Char('-'), 1, 1);
+    const QDir shots(m_folder + QStringLiteral("/wizard"));
+    for (const QString &what :
+        { QStringLiteral("ask"), QStringLiteral("progress"), QStringLiteral("summary") }) {
+        const QStringList found
+            = shots.entryList({ QStringLiteral("*-%1-%2.png").arg(pid, what) }, QDir::Files);
+        if (found.isEmpty())
+            continue;
+        const QString path = picture(name + QLatin1Char('-') + what);
+        if (QFile::copy(shots.filePath(found.first()), path)) {
+            m_pictures << path;
+            say(QStringLiteral("      picture: %1").arg(QFileInfo(path).fileName()));
+        }
+    }
+    return true;
 }
 
 QStringList PlayerTour::newTransfers()

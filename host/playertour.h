@@ -63,10 +63,17 @@ private:
     QWidget *deviceNamed(const QString &name) const;
     static QString deviceName(QWidget *device);
     QDialog *dialogTitled(const QString &title) const;
-    QWidget *wizard() const;
-    bool closeWizard();
+    // The wizard's pictures of one kind ("wizard", "burn"), oldest first.
+    QStringList wizardPictures(const QString &kind, const QString &what) const;
+    // Waits for the next wizard of that kind to end; its pictures join the tour's.
+    bool awaitWizard(const QString &kind, int summariesBefore, const QString &name);
+    // Each file in folder, as ffprobe reads it; false when one does not read.
+    bool probeOutputs(const QString &folder, int expected);
+    // Sets the device's destination as the user would have at its first transfer.
+    bool rememberDestination(unsigned deviceId);
+    bool listDiscImage(const QString &iso);
     QStringList newTransfers();
-    // Waits for the wizard and checks the call it got (the last logged one).
+    // Waits for the hand-off and checks the call the wizard got (the last logged one).
     bool wizardGot(const QString &expected, const QString &whenNoWizard);
     // Queue the answer first, then open the menu: the menu runs modally.
     void chooseInDeviceMenu(const QString &entry);
@@ -89,6 +96,7 @@ private:
 
     PlayerWindow *m_window;
     QString m_folder;
+    QString m_deviceFolder;
     QList<Answer> m_answers;
     QStringList m_answerFailures;
     QString m_failure;

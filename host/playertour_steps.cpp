@@ -11,6 +11,7 @@
 #include "host/urilistmimedata.h"
 #include "zrt/commonmenubar.h"
 #include "zrt/kavomediaserver.h"
+#include "zrt/transferwizard.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,12 +170,13 @@ bool PlayerTour::startPlayer()
 {
     if (!m_window->pluginError().isEmpty())
         return fail(QStringLiteral("the plug-in did not load: %1").arg(m_window->pluginError()));
-    for (const char *item : {"ShowDeviceMenu", "Streaming"}) {
+    for (const char *item : { "ShowDeviceMenu", "Streaming" }) {
         if (!button(QLatin1String(item)))
             return fail(QStringLiteral("the plug-in gave no \"%1\" tool-bar item").arg(QLatin1String(item)));
     }
     if (m_window->library()->items().size() < 5)
-        return fail(QStringLiteral("the tour needs at least five videos in %1").arg(m_window->library()->folder()));
+        return fail(
+            QStringLiteral("the tour needs at least five videos in %1").arg(m_window->library()->folder()));
     note(QStringLiteral("%1 videos from %2")
              .arg(m_window->library()->items().size())
              .arg(m_window->library()->folder()));
@@ -297,13 +300,16 @@ bool PlayerTour::dropFiles()
 
     const QList<MediaLibrary::Item> &items = m_window->library()->items();
     // As a drag from the library and the playlist together would carry them.
-    UriListMimeData mime({QString::fromLatin1(QUrl::fromLocalFile(items.at(0).path).toEncoded()),
-                                          QString::fromLatin1(QUrl::fromLocalFile(items.at(1).path).toEncoded()),
-                                          PlaylistWidget::itemUri(m_window->playlist()->playlistId(),
-                                                                  items.at(2).id, 0)});
-    const QString expected = QStringList{QString::number(deviceId), libraryUrl(0), libraryUrl(1), libraryUrl(2)}
-                                 .join(QLatin1Char('\t'));
+    UriListMimeData mime({ QString::fromLatin1(QUrl::fromLocalFile(items.at(0).path).toEncoded()),
+        QString::fromLatin1(QUrl::fromLocalFile(items.at(1).path).toEncoded()),
+        PlaylistWidget::itemUri(m_window->playlist()->playlistId(), items.at(2).id, 0) });
+    const QString expected
+        = QStringList { QString::number(deviceId), libraryUrl(0), libraryUrl(1), libraryUrl(2) }.join(
+            QLatin1Char('\t'));
+    if (!rememberDestination(deviceId))
+        return false;
     newTransfers();
+    const int summaries = wizardPictures(QStringLiteral("wizard"), QStringLiteral("summary")).size();
 
     answer(
         QStringLiteral("no \"Unrecognized File\" box"),
@@ -327,22 +333,26 @@ bool PlayerTour::dropFiles()
     QDropEvent drop(QPointF(centre), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(device, &drop);
 
-    if (!wizardGot(expected, m_answerFailures.isEmpty() ? QStringLiteral("the transfer wizard did not open")
-                                                        : m_answerFailures.join(QStringLiteral("; "))))
+    if (!wizardGot(expected,
+            m_answerFailures.isEmpty() ? QStringLiteral("the transfer wizard did not open")
+                                       : m_answerFailures.join(QStringLiteral("; "))))
         return false;
     note(QStringLiteral("the playlist entry was resolved to its file"));
     if (!waitFor([this] { return !m_window->statusBar()->currentMessage().isEmpty(); }))
         return fail(QStringLiteral("the player was not told that files were handed over"));
     note(QStringLiteral("status bar: %1").arg(m_window->statusBar()->currentMessage()));
-    shoot(QStringLiteral("drop-wizard"));
-    return closeWizard();
+    return awaitWizard(QStringLiteral("wizard"), summaries, QStringLiteral("drop-wizard"))
+        && probeOutputs(m_deviceFolder, 3);
 }
 
 bool PlayerTour::wizardGot(const QString &expected, const QString &whenNoWizard)
 {
-    if (!waitFor([this] { return wizard() != nullptr; }))
+    QStringList transfers;
+    if (!waitFor([&] {
+            transfers << newTransfers();
+            return !transfers.isEmpty();
+        }))
         return fail(whenNoWizard);
-    const QStringList transfers = newTransfers();
     if (transfers.isEmpty() || transfers.last() != expected)
         return fail(QStringLiteral("the wizard got \"%1\", expected \"%2\"")
                         .arg(transfers.isEmpty() ? QString() : transfers.last(), expected));
@@ -351,7 +361,7 @@ bool PlayerTour::wizardGot(const QString &expected, const QString &whenNoWizard)
 
 bool PlayerTour::transferFromLibraryMenu()
 {
-    selectLibraryRows({3});
+    selectLibraryRows({ 3 });
     MediaListWidget *list = m_window->libraryList();
     QMenu *menu = m_window->libraryContextMenu();
     const QPoint at = list->viewport()->mapToGlobal(list->visualItemRect(list->item(3)).center());
@@ -362,13 +372,15 @@ bool PlayerTour::transferFromLibraryMenu()
     if (transfer->property("context").toString() != QLatin1String(PlayerActions::LibraryContext))
         return fail(QStringLiteral("\"Transfer to\" is not in the library's context"));
     newTransfers();
+    const int summaries = wizardPictures(QStringLiteral("wizard"), QStringLiteral("summary")).size();
     unsigned deviceId = 0;
     if (!chooseFromTransferMenu(menu, EditedName, &deviceId))
         return false;
     const QString expected = QString::number(deviceId) + QLatin1Char('\t') + libraryUrl(3);
     if (!wizardGot(expected, QStringLiteral("the transfer wizard did not open")))
         return false;
-    return closeWizard();
+    return awaitWizard(QStringLiteral("wizard"), summaries, QStringLiteral("library-wizard"))
+        && probeOutputs(m_deviceFolder, 4);
 }
 
 bool PlayerTour::transferWhatIsPlaying()
@@ -382,31 +394,34 @@ bool PlayerTour::transferWhatIsPlaying()
         return fail(QStringLiteral("Enter on a video did not play it"));
     note(QStringLiteral("playing \"%1\"").arg(m_window->nowPlaying()->title()));
     // The selection differs from what plays, so the source is plain to see.
-    selectLibraryRows({0});
+    selectLibraryRows({ 0 });
 
     QMenu *menu = m_window->playbackMenu();
-    menu->popup(m_window->menuBar()->mapToGlobal(m_window->menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
+    menu->popup(m_window->menuBar()->mapToGlobal(
+        m_window->menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
     if (!waitFor([menu] { return menu->isVisible(); }))
         return fail(QStringLiteral("the Playback menu did not open"));
     QAction *transfer = m_window->playerActions()->action(CommonMenuBar::TransferTo);
     if (transfer->property("context").toString() != QLatin1String(PlayerActions::PlaybackContext))
         return fail(QStringLiteral("\"Transfer to\" is not in the playback context"));
     newTransfers();
+    const int summaries = wizardPictures(QStringLiteral("wizard"), QStringLiteral("summary")).size();
     unsigned deviceId = 0;
     if (!chooseFromTransferMenu(menu, EditedName, &deviceId))
         return false;
     const QString expected = QString::number(deviceId) + QLatin1Char('\t') + libraryUrl(4);
     if (!wizardGot(expected, QStringLiteral("the transfer wizard did not open")))
         return false;
-    shoot(QStringLiteral("playing-wizard"));
-    return closeWizard();
+    return awaitWizard(QStringLiteral("wizard"), summaries, QStringLiteral("playing-wizard"))
+        && probeOutputs(m_deviceFolder, 5);
 }
 
 bool PlayerTour::burnSelection()
 {
-    selectLibraryRows({0, 2});
+    selectLibraryRows({ 0, 2 });
     QMenu *menu = m_window->libraryMenu();
-    menu->popup(m_window->menuBar()->mapToGlobal(m_window->menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
+    menu->popup(m_window->menuBar()->mapToGlobal(
+        m_window->menuBar()->actionGeometry(menu->menuAction()).bottomLeft()));
     if (!waitFor([menu] { return menu->isVisible(); }))
         return fail(QStringLiteral("the Library menu did not open"));
     QAction *burn = m_window->playerActions()->action(CommonMenuBar::Burn);
@@ -414,13 +429,15 @@ bool PlayerTour::burnSelection()
         return fail(QStringLiteral("\"Burn to Disc\" is not in the library's context"));
     shoot(QStringLiteral("library-menu"));
     newTransfers();
+    const int summaries = wizardPictures(QStringLiteral("burn"), QStringLiteral("summary")).size();
     menu->setActiveAction(burn);
     QTest::keyClick(menu, Qt::Key_Return);
     const QString expected = QStringLiteral("1000\t") + libraryUrl(0) + QLatin1Char('\t') + libraryUrl(2);
     if (!wizardGot(expected, QStringLiteral("the wizard did not open for burning")))
         return false;
-    shoot(QStringLiteral("burn-wizard"));
-    return closeWizard();
+    if (!awaitWizard(QStringLiteral("burn"), summaries, QStringLiteral("burn-wizard")))
+        return false;
+    return listDiscImage(m_folder + QStringLiteral("/profile/videos/Kavo Disc.iso"));
 }
 
 bool PlayerTour::deleteDevice()
@@ -497,14 +514,14 @@ bool PlayerTour::streaming()
     // and the player's launch request finds it running: nothing is left behind.
     m_mediaServer = new QProcess(this);
     m_mediaServer->setProgram(Zarnet::KavoMediaServer::programPath());
-    m_mediaServer->setArguments({QStringLiteral("--headless"), QStringLiteral("--sharing"), QStringLiteral("on")});
+    m_mediaServer->setArguments(
+        { QStringLiteral("--headless"), QStringLiteral("--sharing"), QStringLiteral("on") });
     m_mediaServer->setProcessChannelMode(QProcess::SeparateChannels);
     m_mediaServer->start();
     if (!m_mediaServer->waitForStarted(5000))
         return fail(QStringLiteral("kavo-media-server did not start"));
-    Zarnet::KavoMediaServer::setLaunchHook([this] {
-        return m_mediaServer && m_mediaServer->state() == QProcess::Running ? 0 : -1;
-    });
+    Zarnet::KavoMediaServer::setLaunchHook(
+        [this] { return m_mediaServer && m_mediaServer->state() == QProcess::Running ? 0 : -1; });
     QString serverSaid;
     const auto heard = [this, &serverSaid](const QString &text) {
         return waitFor([this, &serverSaid, text] {
@@ -549,10 +566,11 @@ bool PlayerTour::streaming()
         streamTo->click();
         if (!heard(QStringLiteral("StreamFileRequest ") + path))
             ok = fail(m_answerFailures.isEmpty()
-                          ? QStringLiteral("the media server was not asked to stream %1").arg(path)
-                          : m_answerFailures.join(QStringLiteral("; ")));
+                    ? QStringLiteral("the media server was not asked to stream %1").arg(path)
+                    : m_answerFailures.join(QStringLiteral("; ")));
         else
-            note(QStringLiteral("the media server was asked to stream \"%1\"").arg(QFileInfo(path).fileName()));
+            note(QStringLiteral("the media server was asked to stream \"%1\"")
+                     .arg(QFileInfo(path).fileName()));
     }
     if (streamButton->isPopupShown())
         QTest::mouseClick(streamButton, Qt::LeftButton);
@@ -561,4 +579,64 @@ bool PlayerTour::streaming()
         m_mediaServer->terminate();
     Zarnet::KavoMediaServer::setLaunchHook({});
     return ok;
+}
+
+bool PlayerTour::rememberDestination(unsigned deviceId)
+{
+    // As if the user had chosen it at the first transfer: a folder in the tour's profile.
+    m_deviceFolder = m_folder + QStringLiteral("/profile/device");
+    QDir(m_deviceFolder).removeRecursively();
+    QDir().mkpath(m_deviceFolder);
+    QProcess tool;
+    tool.start(Zarnet::TransferWizard::programPath(),
+        { QStringLiteral("--device"), QString::number(deviceId), QStringLiteral("--remember"),
+            m_deviceFolder });
+    if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return fail(QStringLiteral("kavo-transfer could not remember the destination: %1")
+                        .arg(QString::fromLocal8Bit(tool.readAllStandardError()).trimmed()));
+    note(QStringLiteral("the device's files go to %1").arg(m_deviceFolder));
+    return true;
+}
+
+bool PlayerTour::probeOutputs(const QString &folder, int expected)
+{
+    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString &file : files) {
+        QProcess probe;
+        probe.start(QStringLiteral("ffprobe"),
+            { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                QStringLiteral("stream=codec_name"), QStringLiteral("-of"), QStringLiteral("csv=p=0"),
+                QDir(folder).filePath(file) });
+        if (!probe.waitForFinished(30000) || probe.exitCode() != 0)
+            return fail(QStringLiteral("ffprobe cannot read %1").arg(file));
+        const QString streams = QString::fromUtf8(probe.readAllStandardOutput())
+                                    .simplified()
+                                    .replace(QLatin1Char(' '), QStringLiteral(", "));
+        note(QStringLiteral("ffprobe %1: %2").arg(file, streams));
+    }
+    if (files.size() != expected)
+        return fail(QStringLiteral("%1 files arrived, expected %2").arg(files.size()).arg(expected));
+    return true;
+}
+
+bool PlayerTour::listDiscImage(const QString &iso)
+{
+    if (!QFileInfo(iso).isFile())
+        return fail(QStringLiteral("no disc image at %1").arg(iso));
+    QProcess xorriso;
+    xorriso.start(QStringLiteral("xorriso"),
+        { QStringLiteral("-indev"), iso, QStringLiteral("-find"), QStringLiteral("/"),
+            QStringLiteral("-type"), QStringLiteral("f") });
+    if (!xorriso.waitForFinished(30000) || xorriso.exitCode() != 0)
+        return fail(QStringLiteral("xorriso cannot read %1").arg(iso));
+    note(QStringLiteral("disc image %1 (%2 bytes):")
+             .arg(QFileInfo(iso).fileName())
+             .arg(QFileInfo(iso).size()));
+    const QStringList names
+        = QString::fromUtf8(xorriso.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &name : names)
+        note(QStringLiteral("  ") + name);
+    if (names.isEmpty())
+        return fail(QStringLiteral("the disc image holds no files"));
+    return true;
 }

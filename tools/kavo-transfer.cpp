@@ -9,6 +9,13 @@
 #include "devices/transferdevices.h"
 #include "tools/stopsignals.h"
 #include "transfer/transferengine.h"
+#include "wizard/destinationdialog.h"
+#include "wizard/destinationstore.h"
+#include "wizard/transferwizardwindow.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QUrl>
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -31,6 +38,8 @@ const char UsageText[]
     = "usage: kavo-transfer --device ID --to DIR [--dry-run] FILE...\n"
       "       kavo-transfer --type 0..3 --to DIR [--dry-run] FILE...\n"
       "       kavo-transfer --burn --type 0..3 [--disc cd|dvd|dvd-dl|bd] --iso OUT.iso [--dry-run] FILE...\n"
+      "       kavo-transfer --wizard --device ID|1000 [FILE...]\n"
+      "       kavo-transfer --device ID --remember DIR\n"
       "Converts each video to what the device type plays (0 DVD Player, 1 Blu-ray Player,\n"
       "2 TV, 3 PlayStation 3): copied when it plays as it is, remuxed when only the\n"
       "container or the audio does not fit, transcoded otherwise. --device takes the type\n"
@@ -39,6 +48,12 @@ const char UsageText[]
       "into an ISO 9660 image (Joliet, Rock Ridge, MD5s), refused at once when it cannot\n"
       "fit the disc (default dvd). --dry-run prints each file's decision and reason.\n"
       "One line per file on stderr. Ctrl+C or SIGTERM stops and removes the parts.\n"
+      "--wizard shows the transfer window instead: it asks where the device's files go\n"
+      "(once; remembered per device) or, for 1000, what the disc is for, then shows\n"
+      "each file's progress and what arrived. --remember sets where the wizard puts\n"
+      "that device's files (on a USB stick: found again wherever it is mounted).\n"
+      "KAVO_WIZARD_SNAPSHOTS=DIR runs the wizard unattended: its questions take their\n"
+      "defaults, pictures of it go to DIR, and it closes when done.\n"
       "Exit: 0 every file arrived, 1 a file failed or the run was stopped, 2 bad usage.\n"
       "ffmpeg, ffprobe and xorriso are found through KAVO_FFMPEG, KAVO_FFPROBE and\n"
       "KAVO_XORRISO, beside this program, or on PATH.\n";
@@ -62,7 +77,7 @@ bool parseType(const QString &text, int *type)
 }
 
 // The device's type, read through the store as every other process reads it.
-int deviceType(const QString &text, int *type)
+int deviceType(const QString &text, int *type, QString *name = nullptr)
 {
     bool ok = false;
     const unsigned id = text.toUInt(&ok);
@@ -83,6 +98,8 @@ int deviceType(const QString &text, int *type)
         return Usage;
     }
     *type = device->type();
+    if (name)
+        *name = QString::fromStdString(device->name());
     return Done;
 }
 
@@ -186,10 +203,62 @@ void printDecisions(const TransferEngine &engine)
         std::printf("refused\t%s\n", qPrintable(engine.runError()));
 }
 
+int rememberDestination(const QString &device, const QString &folder, const QStringList &rest)
+{
+    if (device.isEmpty() || !rest.isEmpty())
+        return usage("--remember takes --device ID and a folder, nothing else");
+    if (!QFileInfo(folder).isDir())
+        return usage("not a folder: ", folder);
+    int type = -1;
+    QString name;
+    const int code = deviceType(device, &type, &name);
+    if (code != Done)
+        return code;
+    const DestinationStore::Destination destination = DestinationDialog::destinationOf(folder);
+    if (!DestinationStore::save(device.toUInt(), name, type, destination)) {
+        std::fprintf(stderr, "kavo-transfer: cannot write the settings\n");
+        return Failed;
+    }
+    return Done;
+}
+
+// The player starts this, detached, for each hand-off: its window, its own
+// handle on the device store, its own children.
+int runWizard(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    arguments.removeOne(QStringLiteral("--wizard"));
+    bool ok = false;
+    unsigned id = 0;
+    if (arguments.size() >= 2 && arguments.first() == QLatin1String("--device"))
+        id = arguments.at(1).toUInt(&ok);
+    if (!ok)
+        return usage("--wizard takes --device ID");
+    arguments = arguments.mid(2);
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
+        arguments.removeFirst();
+    for (QString &file : arguments) {
+        if (file.startsWith(QLatin1String("file:")))
+            file = QUrl(file).toLocalFile();
+    }
+    TransferWizardWindow window(arguments, id);
+    window.show();
+    QTimer::singleShot(0, &window, &TransferWizardWindow::begin);
+    return app.exec() == 0 && window.result() == QDialog::Accepted ? Done : Failed;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--wizard") == 0)
+            return runWizard(argc, argv);
+        if (qstrcmp(argv[i], "--") == 0)
+            break;
+    }
+
     // Before any thread starts, so that only the watcher below takes them.
     const sigset_t stop = blockStopSignals();
     QCoreApplication app(argc, argv);
@@ -197,6 +266,7 @@ int main(int argc, char **argv)
 
     TransferRequest request;
     QString device;
+    QString remember;
     bool typeGiven = false;
     while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"))) {
         const QString option = arguments.takeFirst();
@@ -221,6 +291,7 @@ int main(int argc, char **argv)
             if (!parseType(text, &request.type))
                 return usage("the type is a number 0-3: ", text);
             typeGiven = true;
+        } else if (option == QLatin1String("--remember") && value(&remember)) {
         } else if (option == QLatin1String("--to") && value(&request.destination)) {
         } else if (option == QLatin1String("--iso") && value(&request.isoPath)) {
         } else if (option == QLatin1String("--disc") && value(&text)) {
@@ -231,6 +302,8 @@ int main(int argc, char **argv)
         }
     }
     request.files = arguments;
+    if (!remember.isEmpty())
+        return rememberDestination(device, remember, arguments);
     if (request.files.isEmpty())
         return usage("no files given");
     if (typeGiven == !device.isEmpty())

@@ -2,7 +2,12 @@
 
 #include "zrt/transferwizarddialog.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace Zarnet {
@@ -22,12 +27,27 @@ void appendToLog(const QList<QUrl> &urls, unsigned deviceId)
     QFile log(path);
     if (!log.open(QIODevice::Append | QIODevice::Text))
         return;
-    QStringList fields{QString::number(deviceId)};
+    QStringList fields { QString::number(deviceId) };
     for (const QUrl &url : urls)
         fields << TransferWizard::urlText(url);
     log.write(fields.join(QLatin1Char('\t')).toUtf8() + '\n');
 }
 } // namespace
+
+QString TransferWizard::programPath()
+{
+    if (qEnvironmentVariableIsSet("KAVO_TRANSFER_TOOL")) {
+        const QString path = qEnvironmentVariable("KAVO_TRANSFER_TOOL");
+        return QFileInfo(path).isExecutable() ? path : QString();
+    }
+    if (QCoreApplication::instance()) {
+        const QString beside
+            = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kavo-transfer"));
+        if (QFileInfo(beside).isExecutable())
+            return beside;
+    }
+    return QStandardPaths::findExecutable(QStringLiteral("kavo-transfer"));
+}
 
 QString TransferWizard::urlText(const QUrl &url)
 {
@@ -46,6 +66,22 @@ int TransferWizard::transferFiles(const QList<QUrl> &urls, const QString &text, 
     if (hook())
         return hook()(urls, text, deviceId);
     appendToLog(urls, deviceId);
+    // Its own process: the wizard opens the device store with a handle of its
+    // own, a converter or wizard that dies takes nothing of ours with it, and
+    // the transfer goes on when the player is closed.
+    const QString program = programPath();
+    if (!program.isEmpty()) {
+        QStringList arguments { QStringLiteral("--wizard"), QStringLiteral("--device"),
+            QString::number(deviceId), QStringLiteral("--") };
+        for (const QUrl &url : urls)
+            arguments << (url.isLocalFile() ? url.toLocalFile() : urlText(url));
+        QProcess wizard;
+        wizard.setProgram(program);
+        wizard.setArguments(arguments);
+        wizard.setStandardInputFile(QProcess::nullDevice());
+        if (wizard.startDetached())
+            return 0;
+    }
     auto *dialog = new TransferWizardDialog(urls, deviceId);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();

@@ -16,10 +16,16 @@ class ZRT_EXPORT TransferWizard
 public:
     static constexpr unsigned BurnTarget = 1000;
 
-    // Shows the wizard with the files and the target; returns 0. When
+    // Starts the wizard (kavo-transfer --wizard) with the files and the
+    // target, detached, and returns 0 at once; where it cannot be started, a
+    // window lists the files instead. When
     // KAVO_TRANSFER_LOG names a file, each call is also appended there as one
     // line: the target, a tab, and the URLs separated by tabs.
     static int transferFiles(const QList<QUrl> &urls, const QString &text, unsigned deviceId);
+
+    // KAVO_TRANSFER_TOOL when set, else kavo-transfer beside the running
+    // program, else on PATH; empty when there is none.
+    static QString programPath();
 
     // A URL as the wizard shows it, including playlist-item URLs, which Qt 6
     // holds as invalid.

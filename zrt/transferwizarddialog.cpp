@@ -15,10 +15,14 @@ TransferWizardDialog::TransferWizardDialog(const QList<QUrl> &urls, unsigned dev
     setObjectName(QStringLiteral("TransferWizard"));
     setWindowTitle(tr("Transfer Wizard"));
     auto *layout = new QVBoxLayout(this);
-    const QString target = deviceId == TransferWizard::BurnTarget
-        ? tr("Burn to disc")
-        : tr("Transfer to device %1").arg(deviceId);
+    const QString target = deviceId == TransferWizard::BurnTarget ? tr("Burn to disc")
+                                                                  : tr("Transfer to device %1").arg(deviceId);
     layout->addWidget(new QLabel(target, this));
+    auto *missing = new QLabel(
+        tr("The transfer wizard (kavo-transfer) is not installed, so these files cannot be transferred."),
+        this);
+    missing->setWordWrap(true);
+    layout->addWidget(missing);
     auto *list = new QListWidget(this);
     list->setObjectName(QStringLiteral("TransferFiles"));
     for (const QUrl &url : urls)

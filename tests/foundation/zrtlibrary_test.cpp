@@ -70,11 +70,14 @@ TEST(ZRTLibrary, TransferWizardShowsTheFilesAndLogsTheCall)
     QTemporaryDir dir;
     const QString log = dir.filePath(QStringLiteral("transfers.log"));
     qputenv("KAVO_TRANSFER_LOG", log.toLocal8Bit());
+    // Without the wizard program the files are listed in a window of our own.
+    qputenv("KAVO_TRANSFER_TOOL", dir.filePath(QStringLiteral("missing")).toLocal8Bit());
     const QList<QUrl> urls{QUrl::fromLocalFile(QStringLiteral("/videos/a b.mp4")),
                            QUrl(QStringLiteral("kavo_playlist_item:/1/2/3"))};
     EXPECT_EQ(Zarnet::TransferWizard::transferFiles(urls, QString(), 10001), 0);
     Zarnet::TransferWizard::transferFiles({}, QString(), Zarnet::TransferWizard::BurnTarget);
     qunsetenv("KAVO_TRANSFER_LOG");
+    qunsetenv("KAVO_TRANSFER_TOOL");
 
     QFile file(log);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

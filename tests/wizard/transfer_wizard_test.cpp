@@ -1,0 +1,234 @@
+// The wizard's window driven headless, as a user would, against generated
+// clips and a folder destination; its questions are answered by the test.
+#include "devices/devicetype.h"
+#include "devices/transferdevice.h"
+#include "devices/transferdevices.h"
+#include "tests/transfer/testclips.h"
+#include "tests/wizard/wizardtestsupport.h"
+#include "wizard/burndialog.h"
+#include "wizard/destinationdialog.h"
+#include "wizard/destinationstore.h"
+#include "wizard/transferwizardwindow.h"
+#include "zrt/osutilities.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Zarnet;
+using TransferDevicesLibrary::TransferDevice;
+using TransferDevicesLibrary::TransferDevices;
+
+namespace {
+
+constexpr int TransferMs = 120000;
+
+class TransferWizardTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(TestClips::folder().isEmpty());
+        m_to = m_dir.filePath(QStringLiteral("stick"));
+        QDir().mkpath(m_to);
+        TransferWizardWindow::setRunner([this](QDialog &dialog) { return answer(dialog); });
+    }
+    void TearDown() override { TransferWizardWindow::setRunner(nullptr); }
+
+    static TransferDevices *store() { return TransferDevices::instance(OSUtilities::getComponentIdUTF8()); }
+
+    unsigned addDevice(int type, const char *name)
+    {
+        std::unique_ptr<TransferDevice> device(store()->createDevice(type, name));
+        return device ? device->deviceId() : 0;
+    }
+
+    int answer(QDialog &dialog)
+    {
+        if (auto *burn = qobject_cast<BurnDialog *>(&dialog)) {
+            EXPECT_EQ(burn->type(), TransferDevicesLibrary::DVDPlayer);
+            EXPECT_EQ(burn->disc(), DiscSize::Dvd);
+            EXPECT_TRUE(burn->drive().isEmpty());
+            burn->setIsoPath(m_dir.filePath(QStringLiteral("films.iso")));
+            return QDialog::Accepted;
+        }
+        if (auto *destination = qobject_cast<DestinationDialog *>(&dialog)) {
+            ++m_asked;
+            destination->setFolder(m_to);
+            return QDialog::Accepted;
+        }
+        auto *box = qobject_cast<QMessageBox *>(&dialog);
+        if (box) {
+            m_boxes << box->objectName();
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text().remove(QLatin1Char('&')).startsWith(m_click)) {
+                    button->click();
+                    return QDialog::Accepted;
+                }
+            }
+        }
+        return QDialog::Rejected;
+    }
+
+    // Runs the window to its summary.
+    std::unique_ptr<TransferWizardWindow> run(const QStringList &files, unsigned id)
+    {
+        auto window = std::make_unique<TransferWizardWindow>(files, id);
+        bool ended = false;
+        QObject::connect(window.get(), &TransferWizardWindow::ended, [&ended] { ended = true; });
+        window->show();
+        window->begin();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, TransferMs));
+        return window;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_to;
+    int m_asked = 0;
+    QString m_click;
+    QStringList m_boxes;
+};
+
+TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
+{
+    const unsigned id = addDevice(TransferDevicesLibrary::TV, "Kitchen TV");
+    ASSERT_NE(id, 0u);
+    const QString missing = m_dir.filePath(QStringLiteral("gone.mp4"));
+    auto window
+        = run({ TestClips::path(TestClips::Mp4H264Aac), TestClips::path(TestClips::AviAspMp3), missing }, id);
+
+    // The converted AVI is an MP4 too, so it takes the next free name.
+    const QStringList arrived = folderEntries(m_to);
+    EXPECT_EQ(arrived, (QStringList { QStringLiteral("clip (2).mp4"), QStringLiteral("clip.mp4") }));
+
+    struct Row
+    {
+        const char *action;
+        const char *progress;
+    } const rows[] = { { "Copy", "Arrived" }, { "Convert", "Arrived" }, { "", "Failed" } };
+    QTreeWidget *list = window->rows();
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QTreeWidgetItem *row = list->topLevelItem(i);
+        EXPECT_EQ(row->text(TransferWizardWindow::ActionColumn), QLatin1String(rows[i].action)) << i;
+        auto *bar = qobject_cast<QProgressBar *>(list->itemWidget(row, TransferWizardWindow::ProgressColumn));
+        ASSERT_TRUE(bar);
+        EXPECT_EQ(bar->format(), QLatin1String(rows[i].progress)) << i;
+        EXPECT_FALSE(row->text(TransferWizardWindow::ReasonColumn).isEmpty()) << i;
+        EXPECT_TRUE(row->data(0, Qt::AccessibleTextRole).toString().startsWith(row->text(0))) << i;
+    }
+    const QString summary = window->summary();
+    EXPECT_TRUE(summary.startsWith(QStringLiteral("2 of 3 videos arrived in ") + m_to))
+        << summary.toStdString();
+    for (const QString &name : arrived)
+        EXPECT_TRUE(summary.contains(name)) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("gone.mp4 failed: "))) << summary.toStdString();
+    EXPECT_TRUE(window->findChild<QPushButton *>(QStringLiteral("OpenFolder"))->isEnabled());
+}
+
+TEST_F(TransferWizardTest, CancelFromTheWindowLeavesNothing)
+{
+    const unsigned id = addDevice(TransferDevicesLibrary::DVDPlayer, "Bedroom DVD");
+    ASSERT_NE(id, 0u);
+    QTemporaryDir bin;
+    qputenv("KAVO_FFMPEG", hangingFfmpeg(bin.path()).toLocal8Bit());
+    m_click = QStringLiteral("Stop");
+    TransferWizardWindow window(
+        { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) }, id);
+    bool ended = false;
+    QObject::connect(&window, &TransferWizardWindow::ended, [&ended] { ended = true; });
+    window.show();
+    window.begin();
+    // The hanging converter has written its part.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !folderEntries(m_to).isEmpty(); }, TransferMs));
+    // Closing asks first; going on keeps it running.
+    m_click = QStringLiteral("Go On");
+    window.close();
+    EXPECT_TRUE(window.isRunning());
+    m_click = QStringLiteral("Stop");
+    QTest::keyClick(&window, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended; }, TransferMs));
+    qunsetenv("KAVO_FFMPEG");
+    EXPECT_EQ(m_boxes, QStringList(2, QStringLiteral("StopTransfer")));
+    EXPECT_EQ(folderEntries(m_to), QStringList());
+    EXPECT_TRUE(window.summary().startsWith(QStringLiteral("0 of 2 videos arrived")))
+        << window.summary().toStdString();
+}
+
+TEST_F(TransferWizardTest, DestinationAskedOnceAndAgainForAReusedId)
+{
+    const unsigned id = addDevice(TransferDevicesLibrary::TV, "Den TV");
+    ASSERT_NE(id, 0u);
+    const QStringList clip { TestClips::path(TestClips::Mp4H264Aac) };
+    run(clip, id);
+    run(clip, id);
+    EXPECT_EQ(m_asked, 1);
+    EXPECT_EQ(
+        folderEntries(m_to), (QStringList { QStringLiteral("clip (2).mp4"), QStringLiteral("clip.mp4") }));
+
+    // The highest id is given out again after a delete.
+    TransferDevice *old = store()->deviceById(id);
+    ASSERT_TRUE(old && store()->removeDevice(old));
+    ASSERT_EQ(addDevice(TransferDevicesLibrary::TV, "Garage TV"), id);
+    run(clip, id);
+    EXPECT_EQ(m_asked, 2);
+}
+
+TEST_F(TransferWizardTest, ARememberedStickThatIsAbsent)
+{
+    const unsigned id = addDevice(TransferDevicesLibrary::BluRayPlayer, "Lounge Blu-ray");
+    ASSERT_NE(id, 0u);
+    DestinationStore::Destination stick;
+    stick.kind = DestinationStore::Destination::Volume;
+    stick.uuid = QStringLiteral("0000-DEAD");
+    stick.label = QStringLiteral("HOLIDAYS");
+    stick.path = QStringLiteral("Videos");
+    ASSERT_TRUE(DestinationStore::save(
+        id, QStringLiteral("Lounge Blu-ray"), TransferDevicesLibrary::BluRayPlayer, stick));
+    const QStringList clip { TestClips::path(TestClips::Mp4H264Aac) };
+
+    // Waiting, then giving up.
+    m_click = QStringLiteral("Wait for It");
+    TransferWizardWindow waiting(clip, id);
+    waiting.show();
+    waiting.begin();
+    EXPECT_TRUE(waiting.isWaitingForVolume());
+    EXPECT_EQ(m_boxes, QStringList { QStringLiteral("VolumeAbsent") });
+    waiting.findChild<QPushButton *>(QStringLiteral("CancelTransfer"))->click();
+    EXPECT_FALSE(waiting.isWaitingForVolume());
+    EXPECT_EQ(waiting.summary(), QStringLiteral("Nothing was transferred."));
+
+    // Another place instead, remembered from then on.
+    m_click = QStringLiteral("Choose Another");
+    run(clip, id);
+    EXPECT_EQ(m_asked, 1);
+    EXPECT_EQ(folderEntries(m_to), QStringList { QStringLiteral("clip.mp4") });
+    DestinationStore::Destination now;
+    ASSERT_TRUE(DestinationStore::load(
+        id, QStringLiteral("Lounge Blu-ray"), TransferDevicesLibrary::BluRayPlayer, &now));
+    EXPECT_EQ(now.kind, DestinationStore::Destination::Folder);
+}
+
+TEST_F(TransferWizardTest, BurnMakesTheImageWhereTheUserSays)
+{
+    // The drives are still being looked for when the dialog is answered: the image is kept.
+    auto window = run({ TestClips::path(TestClips::Mp4H264Aac), TestClips::path(TestClips::AviAspMp3) },
+        TransferWizardWindow::BurnTarget);
+    const QString iso = m_dir.filePath(QStringLiteral("films.iso"));
+    EXPECT_TRUE(QFileInfo(iso).size() > 0);
+    EXPECT_EQ(window->summary().section(QLatin1Char('\n'), 0, 0),
+        QStringLiteral("The disc image %1 is ready.").arg(iso));
+    EXPECT_EQ(window->folder(), m_dir.path());
+    EXPECT_EQ(
+        window->rows()->topLevelItem(0)->text(TransferWizardWindow::ActionColumn), QStringLiteral("Convert"));
+}
+
+} // namespace

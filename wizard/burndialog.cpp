@@ -1,0 +1,127 @@
+#include "wizard/burndialog.h"
+
+#include "devices/devicetype.h"
+#include "transfer/toolrun.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace Zarnet {
+
+BurnDialog::BurnDialog(QWidget *parent)
+    : QDialog(parent)
+    , m_type(new QComboBox(this))
+    , m_disc(new QComboBox(this))
+    , m_drive(new QComboBox(this))
+    , m_iso(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("BurnToDisc"));
+    setWindowTitle(tr("Burn to Disc"));
+    for (const auto &info : TransferDevicesLibrary::TransferDeviceTypes)
+        m_type->addItem(tr(info.label), info.code);
+    m_type->setCurrentIndex(m_type->findData(int(TransferDevicesLibrary::DVDPlayer)));
+    m_disc->addItem(tr("CD (700 MB)"), int(DiscSize::Cd));
+    m_disc->addItem(tr("DVD (4.7 GB)"), int(DiscSize::Dvd));
+    m_disc->addItem(tr("DVD dual layer (8.5 GB)"), int(DiscSize::DvdDual));
+    m_disc->addItem(tr("Blu-ray (25 GB)"), int(DiscSize::BluRay));
+    m_disc->setCurrentIndex(1);
+    m_drive->addItem(tr("None: keep the disc image only"), QString());
+    m_drive->setEnabled(false);
+
+    QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    if (videos.isEmpty() || !QFileInfo(videos).isDir())
+        videos = QDir::homePath();
+    m_iso->setObjectName(QStringLiteral("DiscImagePath"));
+    m_iso->setText(QDir(videos).filePath(tr("Kavo Disc.iso")));
+    auto *browse = new QPushButton(tr("Browse\u2026"), this);
+    connect(browse, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, tr("Save the disc image"), m_iso->text(), tr("Disc images (*.iso)"));
+        if (!path.isEmpty())
+            setIsoPath(path);
+    });
+    auto *isoField = new QWidget(this);
+    auto *isoRow = new QHBoxLayout(isoField);
+    isoRow->setContentsMargins(0, 0, 0, 0);
+    isoRow->addWidget(m_iso, 1);
+    isoRow->addWidget(browse);
+
+    auto *form = new QFormLayout(this);
+    form->addRow(tr("The disc is for a &player:"), m_type);
+    form->addRow(tr("Disc &size:"), m_disc);
+    form->addRow(tr("Disc &image:"), isoField);
+    if (auto *label = qobject_cast<QLabel *>(form->labelForField(isoField)))
+        label->setBuddy(m_iso);
+    form->addRow(tr("&Burn in drive:"), m_drive);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Make Disc"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+    listDrives();
+}
+
+BurnDialog::~BurnDialog()
+{
+    delete m_devices; // stops a search still running
+}
+
+void BurnDialog::listDrives()
+{
+    if (ToolRun::programPath(QStringLiteral("xorriso")).isEmpty())
+        return;
+    m_devices = new ToolRun;
+    m_devices->setKeepOutput(true);
+    connect(m_devices, &ToolRun::done, this, [this](ToolResult result) {
+        if (result != ToolResult::Done)
+            return;
+        // "0  -dev '/dev/sr0' rwrw-- :  'HL-DT-ST' 'DVDRAM GH24NSD1'"
+        static const QRegularExpression line(QStringLiteral("-dev '([^']+)'[^:]*:\\s*(.*)"));
+        auto it = line.globalMatch(QString::fromLocal8Bit(m_devices->output()));
+        while (it.hasNext()) {
+            const auto match = it.next();
+            QString model = match.captured(2).remove(QLatin1Char('\'')).simplified();
+            m_drive->addItem(QStringLiteral("%1 (%2)").arg(model, match.captured(1)), match.captured(1));
+        }
+        m_drive->setEnabled(m_drive->count() > 1);
+        if (m_drive->count() > 1)
+            m_drive->setCurrentIndex(1);
+    });
+    m_devices->start(QStringLiteral("xorriso"), { QStringLiteral("-devices") });
+}
+
+int BurnDialog::type() const
+{
+    return m_type->currentData().toInt();
+}
+
+DiscSize BurnDialog::disc() const
+{
+    return DiscSize(m_disc->currentData().toInt());
+}
+
+QString BurnDialog::isoPath() const
+{
+    return QFileInfo(m_iso->text()).absoluteFilePath();
+}
+
+void BurnDialog::setIsoPath(const QString &path)
+{
+    m_iso->setText(path);
+}
+
+QString BurnDialog::drive() const
+{
+    return m_drive->currentData().toString();
+}
+
+} // namespace Zarnet

@@ -1,0 +1,603 @@
+#include "wizard/transferwizardwindow.h"
+
+#include "devices/devicetype.h"
+#include "devices/transferdevice.h"
+#include "devices/transferdevices.h"
+#include "transfer/toolrun.h"
+#include "transfer/transferengine.h"
+#include "wizard/burndialog.h"
+#include "wizard/destinationdialog.h"
+#include "wizard/removablevolumes.h"
+#include "zrt/osutilities.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace Zarnet {
+
+namespace {
+TransferWizardWindow::Runner &runner()
+{
+    static TransferWizardWindow::Runner r;
+    return r;
+}
+
+QString actionText(TransferAction action)
+{
+    switch (action) {
+    case TransferAction::Copy:
+        return TransferWizardWindow::tr("Copy");
+    case TransferAction::Remux:
+        return TransferWizardWindow::tr("Remux");
+    case TransferAction::Transcode:
+        break;
+    }
+    return TransferWizardWindow::tr("Convert");
+}
+
+constexpr int WaitIntervalMs = 1000;
+
+// Whole or not at all: whoever waits for the picture may read it at once.
+void savePicture(const QPixmap &picture, const QString &path)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && picture.save(&file, "PNG"))
+        file.commit();
+}
+} // namespace
+
+void TransferWizardWindow::setRunner(Runner r)
+{
+    runner() = std::move(r);
+}
+
+int TransferWizardWindow::runModal(QDialog &dialog)
+{
+    if (runner())
+        return runner()(dialog);
+    // Unattended (the player's tour): the questions of a transfer take their
+    // defaults, and anything else is turned down, so nothing waits for a person.
+    const QString folder = qEnvironmentVariable("KAVO_WIZARD_SNAPSHOTS");
+    if (folder.isEmpty())
+        return dialog.exec();
+    dialog.show();
+    savePicture(dialog.grab(),
+        QDir(folder).filePath(QStringLiteral("%1-%2-ask.png")
+                                  .arg(dialog.objectName())
+                                  .arg(QCoreApplication::applicationPid())));
+    dialog.hide();
+    return qobject_cast<BurnDialog *>(&dialog) || qobject_cast<DestinationDialog *>(&dialog)
+        ? QDialog::Accepted
+        : QDialog::Rejected;
+}
+
+QString TransferWizardWindow::clockText(double seconds)
+{
+    if (seconds < 0)
+        return {};
+    const int whole = int(seconds + 0.5);
+    return whole >= 3600 ? QStringLiteral("%1:%2:%3")
+                               .arg(whole / 3600)
+                               .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
+                               .arg(whole % 60, 2, 10, QLatin1Char('0'))
+                         : QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned deviceId, QWidget *parent)
+    : QDialog(parent)
+    , m_files(files)
+    , m_deviceId(deviceId)
+    , m_heading(new QLabel(this))
+    , m_rows(new QTreeWidget(this))
+    , m_overall(new QProgressBar(this))
+    , m_status(new QLabel(this))
+    , m_summary(new QLabel(this))
+    , m_openFolder(new QPushButton(tr("&Open folder"), this))
+    , m_cancel(new QPushButton(tr("Cancel"), this))
+{
+    setObjectName(QStringLiteral("TransferWizard"));
+    setWindowTitle(deviceId == BurnTarget ? tr("Burn to Disc") : tr("Transfer Videos"));
+    setWindowFlag(Qt::WindowMinMaxButtonsHint);
+
+    auto *layout = new QVBoxLayout(this);
+    QFont bold = m_heading->font();
+    bold.setBold(true);
+    m_heading->setFont(bold);
+    m_heading->setWordWrap(true);
+    layout->addWidget(m_heading);
+
+    m_rows->setObjectName(QStringLiteral("TransferRows"));
+    m_rows->setAccessibleName(tr("Videos"));
+    m_rows->setRootIsDecorated(false);
+    m_rows->setUniformRowHeights(true);
+    m_rows->setHeaderLabels(
+        { tr("Video"), tr("Action"), tr("Why"), tr("Progress"), tr("Speed"), tr("Time left") });
+    m_rows->header()->setSectionResizeMode(ReasonColumn, QHeaderView::Stretch);
+    m_rows->header()->setStretchLastSection(false);
+    m_rows->setColumnWidth(FileColumn, 200);
+    m_rows->setColumnWidth(ActionColumn, 70);
+    m_rows->setColumnWidth(ProgressColumn, 110);
+    m_rows->setColumnWidth(SpeedColumn, 100);
+    m_rows->setColumnWidth(LeftColumn, 70);
+    addRows(files);
+    layout->addWidget(m_rows, 1);
+
+    m_overall->setObjectName(QStringLiteral("TransferOverall"));
+    m_overall->setAccessibleName(tr("Overall progress"));
+    m_overall->setRange(0, 1000);
+    m_overall->setValue(0);
+    layout->addWidget(m_overall);
+    m_status->setWordWrap(true);
+    m_status->setObjectName(QStringLiteral("TransferStatus"));
+    layout->addWidget(m_status);
+    m_summary->setObjectName(QStringLiteral("TransferSummary"));
+    m_summary->setWordWrap(true);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_summary->hide();
+    layout->addWidget(m_summary);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    m_openFolder->setObjectName(QStringLiteral("OpenFolder"));
+    m_openFolder->setEnabled(false);
+    m_openFolder->setAutoDefault(false);
+    connect(m_openFolder, &QPushButton::clicked, this,
+        [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder)); });
+    buttons->addWidget(m_openFolder);
+    m_cancel->setObjectName(QStringLiteral("CancelTransfer"));
+    m_cancel->setAutoDefault(false);
+    connect(m_cancel, &QPushButton::clicked, this, &TransferWizardWindow::reject);
+    buttons->addWidget(m_cancel);
+    layout->addLayout(buttons);
+
+    m_waitTimer.setInterval(WaitIntervalMs);
+    connect(&m_waitTimer, &QTimer::timeout, this, [this] {
+        const QString root = RemovableVolumes::rootOf(m_destination.uuid);
+        if (root.isEmpty())
+            return;
+        m_waitTimer.stop();
+        TransferRequest request = m_request;
+        if (resolve(m_destination, &request))
+            start(request);
+    });
+    resize(860, 380);
+}
+
+TransferWizardWindow::~TransferWizardWindow() = default;
+
+bool TransferWizardWindow::isRunning() const
+{
+    return (m_engine && m_engine->isRunning()) || (m_burner && m_burner->isRunning());
+}
+
+QString TransferWizardWindow::summary() const
+{
+    return m_summary->text();
+}
+
+void TransferWizardWindow::addRows(const QStringList &files)
+{
+    for (const QString &file : files) {
+        auto *item = new QTreeWidgetItem(m_rows, { QFileInfo(file).fileName() });
+        item->setToolTip(FileColumn, file);
+        item->setText(ReasonColumn, tr("Waiting"));
+        item->setData(FileColumn, Qt::AccessibleTextRole, tr("%1: waiting").arg(item->text(FileColumn)));
+        auto *bar = new QProgressBar(m_rows);
+        bar->setRange(0, 1000);
+        bar->setValue(0);
+        bar->setAccessibleName(tr("Progress of %1").arg(item->text(FileColumn)));
+        m_rows->setItemWidget(item, ProgressColumn, bar);
+    }
+}
+
+void TransferWizardWindow::begin()
+{
+    if (m_files.isEmpty()) {
+        QFileDialog chooser(this, tr("Choose the videos to transfer"));
+        chooser.setFileMode(QFileDialog::ExistingFiles);
+        chooser.setNameFilter(tr("Videos (*.mp4 *.m4v *.mkv *.avi *.mov *.mpg *.mpeg *.ts *.m2ts *.wmv "
+                                 "*.webm);;All files (*)"));
+        if (runModal(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+            return end(tr("No videos were chosen."));
+        m_files = chooser.selectedFiles();
+        addRows(m_files);
+    }
+    TransferRequest request;
+    request.files = m_files;
+    const bool ready = m_deviceId == BurnTarget ? prepareDisc(&request) : prepareDevice(&request);
+    if (ready)
+        start(request);
+}
+
+bool TransferWizardWindow::prepareDevice(TransferRequest *request)
+{
+    auto *store = TransferDevicesLibrary::TransferDevices::instance(OSUtilities::getComponentIdUTF8());
+    if (!store->isOpen()) {
+        end(tr("The list of devices cannot be read, so nothing was transferred."));
+        return false;
+    }
+    std::unique_ptr<TransferDevicesLibrary::TransferDevice> device(store->deviceById(m_deviceId));
+    if (!device || !TransferDevicesLibrary::isKnownDeviceType(device->type())) {
+        end(tr("This device is no longer in the list, so nothing was transferred."));
+        return false;
+    }
+    m_deviceName = QString::fromStdString(device->name());
+    m_deviceType = device->type();
+    request->type = m_deviceType;
+    m_heading->setText(m_files.size() == 1
+            ? tr("Transferring 1 video to %1").arg(m_deviceName)
+            : tr("Transferring %1 videos to %2").arg(m_files.size()).arg(m_deviceName));
+
+    DestinationStore::Destination remembered;
+    QString note;
+    if (DestinationStore::load(m_deviceId, m_deviceName, m_deviceType, &remembered)) {
+        if (remembered.kind == DestinationStore::Destination::Volume
+            && RemovableVolumes::rootOf(remembered.uuid).isEmpty()) {
+            QMessageBox box(QMessageBox::Question, tr("Transfer Videos"),
+                tr("The USB stick “%1” that %2 plays from is not plugged in.")
+                    .arg(remembered.label, m_deviceName),
+                QMessageBox::NoButton, this);
+            box.setObjectName(QStringLiteral("VolumeAbsent"));
+            QPushButton *wait = box.addButton(tr("&Wait for It"), QMessageBox::AcceptRole);
+            QPushButton *other = box.addButton(tr("&Choose Another…"), QMessageBox::ActionRole);
+            box.addButton(QMessageBox::Cancel);
+            box.setDefaultButton(wait);
+            runModal(box);
+            if (box.clickedButton() == wait) {
+                m_destination = remembered;
+                m_request = *request;
+                waitForVolume();
+                return false;
+            }
+            if (box.clickedButton() != other) {
+                end(tr("Nothing was transferred."));
+                return false;
+            }
+        } else if (resolve(remembered, request)) {
+            m_destination = remembered;
+            return true;
+        } else {
+            note = tr("The folder chosen before, %1, is gone.").arg(remembered.path);
+        }
+    }
+    DestinationStore::Destination chosen;
+    if (!askDestination(note, &chosen) || !resolve(chosen, request)) {
+        end(tr("Nothing was transferred."));
+        return false;
+    }
+    m_destination = chosen;
+    DestinationStore::save(m_deviceId, m_deviceName, m_deviceType, chosen);
+    return true;
+}
+
+bool TransferWizardWindow::askDestination(const QString &note, DestinationStore::Destination *out)
+{
+    DestinationDialog dialog(m_deviceName, note, this);
+    if (runModal(dialog) != QDialog::Accepted)
+        return false;
+    *out = dialog.destination();
+    return out->kind != DestinationStore::Destination::None;
+}
+
+bool TransferWizardWindow::resolve(const DestinationStore::Destination &destination, TransferRequest *request)
+{
+    QString folder = destination.path;
+    if (destination.kind == DestinationStore::Destination::Volume) {
+        const QString root = RemovableVolumes::rootOf(destination.uuid);
+        if (root.isEmpty())
+            return false;
+        folder = QDir(root).filePath(destination.path);
+        QDir().mkpath(folder);
+    }
+    if (!QFileInfo(folder).isDir())
+        return false;
+    m_folder = QDir::cleanPath(folder);
+    request->destination = m_folder;
+    return true;
+}
+
+void TransferWizardWindow::waitForVolume()
+{
+    m_status->setText(
+        tr("Waiting for the USB stick “%1”. Plug it in, or press Cancel.").arg(m_destination.label));
+    m_waitTimer.start();
+}
+
+bool TransferWizardWindow::prepareDisc(TransferRequest *request)
+{
+    BurnDialog dialog(this);
+    if (runModal(dialog) != QDialog::Accepted) {
+        end(tr("No disc was made."));
+        return false;
+    }
+    request->burn = true;
+    request->type = dialog.type();
+    request->disc = dialog.disc();
+    request->isoPath = dialog.isoPath();
+    m_drive = dialog.drive();
+    m_folder = QFileInfo(request->isoPath).absolutePath();
+    const QString player = tr(TransferDevicesLibrary::deviceTypeLabel(request->type));
+    m_heading->setText(m_files.size() == 1
+            ? tr("Making a disc of 1 video for a %1").arg(player)
+            : tr("Making a disc of %1 videos for a %2").arg(m_files.size()).arg(player));
+    return true;
+}
+
+void TransferWizardWindow::start(const TransferRequest &request)
+{
+    m_request = request;
+    m_status->setText(
+        m_request.burn ? tr("Disc image: %1").arg(m_request.isoPath) : tr("Destination: %1").arg(m_folder));
+    m_engine = std::make_unique<TransferEngine>();
+    connect(m_engine.get(), &TransferEngine::planned, this, &TransferWizardWindow::planned);
+    connect(m_engine.get(), &TransferEngine::progressed, this, &TransferWizardWindow::progressed);
+    connect(m_engine.get(), &TransferEngine::fileEnded, this, &TransferWizardWindow::fileEnded);
+    connect(m_engine.get(), &TransferEngine::finished, this, &TransferWizardWindow::finished);
+    QString error;
+    if (!m_engine->start(m_request, &error))
+        end(tr("The transfer could not start: %1").arg(error));
+}
+
+void TransferWizardWindow::planned()
+{
+    const QVector<TransferItem> &items = m_engine->items();
+    for (int i = 0; i < items.size() && i < m_rows->topLevelItemCount(); ++i) {
+        const TransferItem &item = items.at(i);
+        QTreeWidgetItem *row = m_rows->topLevelItem(i);
+        if (item.decision.profile) {
+            row->setText(ActionColumn, actionText(item.decision.action));
+            QString reason = item.decision.reason;
+            if (!item.decision.notes.isEmpty())
+                reason += QStringLiteral("; ") + item.decision.notes.join(QStringLiteral("; "));
+            row->setText(ReasonColumn, reason);
+            row->setToolTip(ReasonColumn, reason);
+        }
+        if (item.state == TransferItem::Failed)
+            fileEnded(i);
+        else
+            row->setData(FileColumn, Qt::AccessibleTextRole,
+                tr("%1: %2, %3")
+                    .arg(row->text(FileColumn), row->text(ActionColumn), row->text(ReasonColumn)));
+    }
+    m_planned = true;
+}
+
+void TransferWizardWindow::progressed(const TransferProgress &progress)
+{
+    // Files that fail while probing are shown once everything is planned.
+    if (!m_planned)
+        return;
+    const int count = std::max(1, progress.count);
+    const int units = count + (m_request.burn ? 1 : 0);
+    double done = 0;
+    if (progress.stage == TransferProgress::Imaging) {
+        done = count + progress.fraction;
+    } else if (progress.stage != TransferProgress::Probing) {
+        done = progress.file - 1 + progress.fraction;
+        QTreeWidgetItem *row = m_rows->topLevelItem(progress.file - 1);
+        if (row && progress.stage <= TransferProgress::Flushing) {
+            if (auto *bar = qobject_cast<QProgressBar *>(m_rows->itemWidget(row, ProgressColumn)))
+                bar->setValue(int(progress.fraction * 1000));
+            row->setText(SpeedColumn,
+                progress.bytesPerSecond > 0
+                    ? tr("%1/s").arg(QLocale().formattedDataSize(qint64(progress.bytesPerSecond), 1))
+                    : QString());
+            row->setText(LeftColumn, clockText(progress.secondsLeft));
+            row->setData(FileColumn, Qt::AccessibleTextRole,
+                tr("%1: %2, %3 percent")
+                    .arg(row->text(FileColumn), row->text(ActionColumn))
+                    .arg(int(progress.fraction * 100)));
+        }
+    }
+    if (progress.stage == TransferProgress::Imaging)
+        m_status->setText(tr("Making the disc image %1").arg(QFileInfo(m_request.isoPath).fileName()));
+    m_overall->setValue(int(std::clamp(done / units, 0.0, 1.0) * 1000));
+    if (!m_shotProgress && progress.fraction >= 0.3 && progress.stage != TransferProgress::Probing) {
+        m_shotProgress = true;
+        snapshot(QStringLiteral("progress"));
+    }
+}
+
+void TransferWizardWindow::fileEnded(int index)
+{
+    QTreeWidgetItem *row = m_rows->topLevelItem(index);
+    if (!row || !m_engine)
+        return;
+    if (!m_shotProgress && m_planned && m_engine->isRunning()) {
+        m_shotProgress = true;
+        snapshot(QStringLiteral("progress"));
+    }
+    const TransferItem &item = m_engine->items().at(index);
+    auto *bar = qobject_cast<QProgressBar *>(m_rows->itemWidget(row, ProgressColumn));
+    QString state;
+    switch (item.state) {
+    case TransferItem::Arrived:
+        state = m_request.burn ? tr("On the disc") : tr("Arrived");
+        if (bar)
+            bar->setValue(1000);
+        break;
+    case TransferItem::Failed:
+        state = tr("Failed: %1").arg(item.error);
+        break;
+    case TransferItem::Cancelled:
+        state = tr("Stopped");
+        break;
+    default:
+        return;
+    }
+    if (bar)
+        bar->setFormat(state.section(QLatin1Char(':'), 0, 0));
+    row->setText(SpeedColumn, QString());
+    row->setText(LeftColumn, QString());
+    if (item.state == TransferItem::Failed) {
+        row->setText(ReasonColumn, state);
+        row->setToolTip(ReasonColumn, state);
+    }
+    row->setData(FileColumn, Qt::AccessibleTextRole, tr("%1: %2").arg(row->text(FileColumn), state));
+}
+
+void TransferWizardWindow::finished()
+{
+    for (int i = 0; i < m_engine->items().size(); ++i)
+        fileEnded(i);
+    if (m_request.burn && !m_drive.isEmpty() && m_engine->allArrived())
+        return burn();
+    QStringList lines;
+    int arrived = 0;
+    for (const TransferItem &item : m_engine->items()) {
+        const QString name = QFileInfo(item.source).fileName();
+        if (item.state == TransferItem::Arrived) {
+            ++arrived;
+            QStringList outputs;
+            for (const QString &output : item.outputs)
+                outputs << QFileInfo(output).fileName();
+            lines << (m_request.burn
+                    ? tr("✓ %1 is on the disc as %2").arg(name, item.name)
+                    : tr("✓ %1 arrived as %2").arg(name, outputs.join(QStringLiteral(", "))));
+        } else if (item.state == TransferItem::Failed) {
+            lines << tr("✗ %1 failed: %2").arg(name, item.error);
+        } else {
+            lines << tr("– %1 was stopped; nothing of it was left behind").arg(name);
+        }
+    }
+    const int count = int(m_engine->items().size());
+    QString head;
+    if (!m_engine->runError().isEmpty())
+        head = tr("The disc image was not made: %1").arg(m_engine->runError());
+    else if (m_request.burn && arrived == count)
+        head = tr("The disc image %1 is ready.").arg(m_request.isoPath);
+    else if (m_request.burn)
+        head = tr("The disc image was not made.");
+    else
+        head = count == 1 ? tr("%1 of 1 video arrived in %2.").arg(arrived).arg(m_folder)
+                          : tr("%1 of %2 videos arrived in %3.").arg(arrived).arg(count).arg(m_folder);
+    if (!m_runNote.isEmpty())
+        head += QLatin1Char(' ') + m_runNote;
+    // Every file has had its turn, whatever became of it, unless it was stopped.
+    if (std::none_of(m_engine->items().cbegin(), m_engine->items().cend(),
+            [](const TransferItem &item) { return item.state == TransferItem::Cancelled; }))
+        m_overall->setValue(1000);
+    end(head + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+}
+
+void TransferWizardWindow::burn()
+{
+    m_status->setText(tr("Burning the disc in %1…").arg(m_drive));
+    m_burner = std::make_unique<ToolRun>();
+    connect(m_burner.get(), &ToolRun::done, this, [this](ToolResult result) {
+        const bool verifying = m_burner->property("verify").toBool();
+        if (result != ToolResult::Done) {
+            m_runNote = verifying
+                ? tr("The disc was burned, but its check failed: %1").arg(m_burner->failureText(result))
+                : tr("The disc was not burned: %1").arg(m_burner->failureText(result));
+        } else if (!verifying) {
+            m_status->setText(tr("Checking the disc in %1…").arg(m_drive));
+            m_burner->setProperty("verify", true);
+            m_burner->start(QStringLiteral("xorriso"),
+                { QStringLiteral("-indev"), m_drive, QStringLiteral("-check_md5_r"),
+                    QStringLiteral("FAILURE"), QStringLiteral("/"), QStringLiteral("--") });
+            return;
+        } else {
+            m_runNote = tr("The disc in %1 was burned and checked.").arg(m_drive);
+        }
+        m_drive.clear();
+        QMetaObject::invokeMethod(this, &TransferWizardWindow::finished, Qt::QueuedConnection);
+    });
+    m_burner->start(QStringLiteral("xorriso"),
+        { QStringLiteral("-as"), QStringLiteral("cdrecord"), QStringLiteral("-v"),
+            QStringLiteral("dev=") + m_drive, m_request.isoPath });
+}
+
+void TransferWizardWindow::end(const QString &message)
+{
+    m_over = true;
+    m_waitTimer.stop();
+    if (!m_engine) {
+        for (int i = 0; i < m_rows->topLevelItemCount(); ++i)
+            m_rows->topLevelItem(i)->setText(ReasonColumn, tr("Not transferred"));
+    }
+    m_summary->setText(message);
+    m_summary->show();
+    m_status->setText(QString());
+    m_status->setVisible(false);
+    m_openFolder->setEnabled(!m_folder.isEmpty() && QFileInfo(m_folder).isDir());
+    m_cancel->setText(tr("Close"));
+    m_cancel->setDefault(true);
+    m_cancel->setFocus();
+    snapshot(QStringLiteral("summary"));
+    emit ended();
+    if (!qEnvironmentVariableIsEmpty("KAVO_WIZARD_SNAPSHOTS"))
+        QTimer::singleShot(0, this, &QDialog::accept);
+}
+
+void TransferWizardWindow::snapshot(const QString &what)
+{
+    // An unattended run (the player's tour) keeps pictures of the window.
+    const QString folder = qEnvironmentVariable("KAVO_WIZARD_SNAPSHOTS");
+    if (folder.isEmpty())
+        return;
+    savePicture(grab(),
+        QDir(folder).filePath(
+            QStringLiteral("%1-%2-%3.png")
+                .arg(m_deviceId == BurnTarget ? QStringLiteral("burn") : QStringLiteral("wizard"))
+                .arg(QCoreApplication::applicationPid())
+                .arg(what)));
+}
+
+bool TransferWizardWindow::askStopping()
+{
+    QMessageBox box(QMessageBox::Question, windowTitle(),
+        m_request.burn
+            ? tr("Stop making the disc? Nothing of it is kept.")
+            : tr("Stop the transfer? The videos that arrived stay; the one on its way is removed."),
+        QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("StopTransfer"));
+    QPushButton *stop = box.addButton(tr("&Stop"), QMessageBox::DestructiveRole);
+    QPushButton *go = box.addButton(tr("&Go On"), QMessageBox::RejectRole);
+    box.setDefaultButton(go);
+    box.setEscapeButton(go);
+    runModal(box);
+    return box.clickedButton() == stop;
+}
+
+void TransferWizardWindow::reject()
+{
+    if (m_waitTimer.isActive())
+        return end(tr("Nothing was transferred."));
+    if (!isRunning())
+        return QDialog::reject();
+    if (!askStopping() || !isRunning())
+        return;
+    if (m_burner && m_burner->isRunning())
+        m_burner->cancel();
+    else
+        m_engine->cancel();
+}
+
+void TransferWizardWindow::closeEvent(QCloseEvent *event)
+{
+    if (!isRunning()) {
+        m_waitTimer.stop();
+        event->accept();
+        return;
+    }
+    event->ignore();
+    reject();
+}
+
+} // namespace Zarnet

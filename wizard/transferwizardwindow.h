@@ -1,0 +1,105 @@
+#pragma once
+
+#include "transfer/transferprogress.h"
+#include "transfer/transferrequest.h"
+#include "wizard/destinationstore.h"
+#include "zrt/transferwizard.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTreeWidget;
+
+namespace Zarnet {
+
+class ToolRun;
+class TransferEngine;
+
+// The transfer wizard's window, in a process of its own: asks where the files
+// go (or, for a disc, what it is for), runs the engine, shows each file's
+// action, reason and progress, and ends with what arrived and what did not.
+class TransferWizardWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr unsigned BurnTarget = TransferWizard::BurnTarget;
+    enum Column { FileColumn, ActionColumn, ReasonColumn, ProgressColumn, SpeedColumn, LeftColumn };
+
+    // Every question the wizard asks runs through this, so a test can answer
+    // it; the default is exec().
+    using Runner = std::function<int(QDialog &)>;
+    static void setRunner(Runner runner);
+
+    TransferWizardWindow(const QStringList &files, unsigned deviceId, QWidget *parent = nullptr);
+    ~TransferWizardWindow() override;
+
+    // Asks what it must, then starts; queued by the caller once shown.
+    void begin();
+    bool isRunning() const;
+    bool isWaitingForVolume() const { return m_waitTimer.isActive(); }
+    QTreeWidget *rows() const { return m_rows; }
+    QString summary() const;
+    QString folder() const { return m_folder; } // where the files went, or the image's folder
+
+    static QString clockText(double seconds);
+
+signals:
+    // The summary is up (or nothing was started); the window stays open.
+    void ended();
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    static int runModal(QDialog &dialog);
+    bool askStopping();
+    bool prepareDevice(TransferRequest *request);
+    bool askDestination(const QString &note, DestinationStore::Destination *out);
+    bool resolve(const DestinationStore::Destination &destination, TransferRequest *request);
+    void waitForVolume();
+    bool prepareDisc(TransferRequest *request);
+    void start(const TransferRequest &request);
+    void planned();
+    void progressed(const TransferProgress &progress);
+    void fileEnded(int index);
+    void finished();
+    void burn();
+    void burnEnded(bool verify);
+    void end(const QString &message);
+    void snapshot(const QString &what);
+    void addRows(const QStringList &files);
+
+    QStringList m_files;
+    unsigned m_deviceId;
+    QString m_deviceName;
+    int m_deviceType = -1;
+    DestinationStore::Destination m_destination;
+    TransferRequest m_request;
+    QString m_folder;
+    QString m_drive;
+    QString m_runNote;
+    bool m_over = false;
+    bool m_shotProgress = false;
+    bool m_planned = false;
+    QTimer m_waitTimer;
+    std::unique_ptr<TransferEngine> m_engine;
+    std::unique_ptr<ToolRun> m_burner;
+
+    QLabel *m_heading;
+    QTreeWidget *m_rows;
+    QProgressBar *m_overall;
+    QLabel *m_status;
+    QLabel *m_summary;
+    QPushButton *m_openFolder;
+    QPushButton *m_cancel;
+};
+
+} // namespace Zarnet
