@@ -1,0 +1,22 @@
+# The Windows suite: the tests of ipc/ and settings/ built with mingw-w64 and
+# run under Wine, each program whole as one test, on a desktop of its own.
+add_executable(kavo_desktoprun common/desktoprun_win.cpp)
+target_link_libraries(kavo_desktoprun PRIVATE Kavo::options)
+target_link_options(kavo_desktoprun PRIVATE -municode)
+
+add_library(kavo_test_plain STATIC common/main_plain_win.cpp)
+target_link_libraries(kavo_test_plain PUBLIC Kavo::options GTest::gmock GTest::gtest)
+
+function(kavo_add_test name)
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE Kavo::options ${T_LIBS})
+    add_dependencies(${name} kavo_desktoprun)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}" TIMEOUT 300)
+endfunction()
+
+kavo_add_test(foundation_test
+    SOURCES foundation/textconvert_test.cpp foundation/refcount_test.cpp
+    LIBS kavo_test_plain Kavo::ipc
+    LABELS unit)
