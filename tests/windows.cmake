@@ -17,6 +17,12 @@ function(kavo_add_test name)
 endfunction()
 
 kavo_add_test(foundation_test
-    SOURCES foundation/textconvert_test.cpp foundation/refcount_test.cpp
+    SOURCES foundation/textconvert_test.cpp foundation/textconvert_win_test.cpp foundation/refcount_test.cpp
     LIBS kavo_test_plain Kavo::ipc
+    LABELS unit)
+
+# Threads and locks
+kavo_add_test(kavoipc_threads_test
+    SOURCES ipc/kavoosthread_test.cpp ipc/kavoosmutex_test.cpp
+    LIBS Kavo::ipc kavo_test_plain
     LABELS unit)
