@@ -26,3 +26,13 @@ kavo_add_test(kavoipc_threads_test
     SOURCES ipc/kavoosthread_test.cpp ipc/kavoosmutex_test.cpp
     LIBS Kavo::ipc kavo_test_plain
     LABELS unit)
+
+# Settings store over the real registry
+add_library(kavo_settings_testsupport STATIC settings/hivefixture.h settings/hivefixture_win.cpp)
+target_link_libraries(kavo_settings_testsupport PUBLIC Kavo::options GTest::gtest advapi32)
+
+kavo_add_test(settings_test
+    SOURCES settings/registry_test.cpp settings/kavosettings_test.cpp settings/keytree_test.cpp
+        settings/threads_test.cpp settings/settingsholder_test.cpp settings/settingkeys_test.cpp
+    LIBS Kavo::settings kavo_settings_testsupport kavo_test_plain
+    LABELS unit)

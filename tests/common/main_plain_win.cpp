@@ -25,8 +25,13 @@ int main(int argc, char **argv)
     set("XDG_CONFIG_HOME", "config");
     set("XDG_RUNTIME_DIR", "runtime");
     set("HOME", "home");
+    // Every program shares one registry: this one's keys go under a key of its own.
+    const std::string registryRoot = "Software\\KavoTests\\" + base.filename().string();
+    _putenv_s("KAVO_REGISTRY_ROOT", registryRoot.c_str());
     ::testing::InitGoogleMock(&argc, argv);
     const int result = RUN_ALL_TESTS();
+    RegDeleteTreeA(HKEY_CURRENT_USER, registryRoot.c_str());
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, registryRoot.c_str());
     std::filesystem::remove_all(base, error);
     return result;
 }
