@@ -119,7 +119,7 @@ bool CPipeTransport::WriteEach(const Buffer *buffers, unsigned count)
         KavoOS::SetLastError(KavoOS::kErrorInvalidHandle);
         return false;
     }
-    std::vector<iovec> messages;
+    std::vector<KavoOS::CNamedPipe::Message> messages;
     messages.reserve(count);
     for (unsigned i = 0; i < count; ++i) {
         const Buffer &buffer = buffers[i];
@@ -128,7 +128,7 @@ bool CPipeTransport::WriteEach(const Buffer *buffers, unsigned count)
             return false;
         }
         if (buffer.n != 0)
-            messages.push_back({const_cast<void *>(buffer.data), buffer.n});
+            messages.push_back({buffer.data, buffer.n});
     }
     return messages.empty() || m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
 }
@@ -139,7 +139,7 @@ bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
         KavoOS::SetLastError(KavoOS::kErrorInvalidHandle);
         return false;
     }
-    std::vector<iovec> messages;
+    std::vector<KavoOS::CNamedPipe::Message> messages;
     size_t bytes = 0;
     messages.reserve(count);
     for (unsigned i = 0; i < count; ++i) {
@@ -149,7 +149,7 @@ bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
             return false;
         }
         if (buffer.n != 0)
-            messages.push_back({const_cast<void *>(buffer.data), buffer.n});
+            messages.push_back({buffer.data, buffer.n});
         bytes += buffer.n;
     }
     if (messages.empty())
@@ -177,7 +177,7 @@ bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
         Run rest;
         rest.reserve(messages.size() - sent);
         for (size_t i = sent; i < messages.size(); ++i)
-            rest.emplace_back(static_cast<const char *>(messages[i].iov_base), messages[i].iov_len);
+            rest.emplace_back(static_cast<const char *>(messages[i].data), messages[i].size);
         if (!m_writer.joinable())
             m_writer = std::thread(&CPipeTransport::writerThread, this);
         m_waiting.push_back(std::move(rest));
@@ -202,10 +202,10 @@ void CPipeTransport::writerThread()
         if (m_stopWriter)
             return;
         const Run &run = m_waiting.front();
-        std::vector<iovec> messages;
+        std::vector<KavoOS::CNamedPipe::Message> messages;
         size_t bytes = 0;
         for (const std::string &message : run) {
-            messages.push_back({const_cast<char *>(message.data()), message.size()});
+            messages.push_back({message.data(), message.size()});
             bytes += message.size();
         }
         // PostEach only queues behind the front run, which stays in place,

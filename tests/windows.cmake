@@ -36,3 +36,9 @@ kavo_add_test(settings_test
         settings/threads_test.cpp settings/settingsholder_test.cpp settings/settingkeys_test.cpp
     LIBS Kavo::settings kavo_settings_testsupport kavo_test_plain
     LABELS unit)
+
+# Named pipes
+kavo_add_test(pipe_test
+    SOURCES ipc/pipeprotocol_test.cpp ipc/pipe_win_test.cpp
+    LIBS Kavo::ipc kavo_test_plain
+    LABELS "unit;multiprocess")
