@@ -42,3 +42,20 @@ kavo_add_test(pipe_test
     SOURCES ipc/pipeprotocol_test.cpp ipc/pipe_win_test.cpp
     LIBS Kavo::ipc kavo_test_plain
     LABELS "unit;multiprocess")
+
+# The pipe endpoint against real peer processes
+add_executable(pipe_peer ipc/pipe_peer.cpp)
+target_link_libraries(pipe_peer PRIVATE Kavo::options Kavo::ipc)
+
+add_library(pipe_testsupport STATIC ipc/pipe_testsupport.h ipc/pipe_testsupport.cpp ipc/pipe_testsupport_win.cpp)
+target_link_libraries(pipe_testsupport PUBLIC Kavo::options Kavo::ipc GTest::gtest)
+# Found beside the test program.
+target_compile_definitions(pipe_testsupport PRIVATE KAVO_PIPE_PEER="pipe_peer.exe")
+add_dependencies(pipe_testsupport pipe_peer)
+
+kavo_add_test(pipeipc_test
+    SOURCES ipc/pipeipc_test.cpp
+    LIBS pipe_testsupport kavo_test_plain
+    LABELS "unit;multiprocess")
+# The tests end a peer with SIGKILL; any number does it on Windows.
+target_compile_definitions(pipeipc_test PRIVATE SIGKILL=9)
