@@ -56,8 +56,9 @@ public:
     // (0: not at all, failing with 121 while the socket is full); *sent
     // tells how many messages went, on failure too. Every buffer must hold at
     // least one byte. Shutdown ends a wait at once.
-    // On Windows "the socket" is a budget of bytes handed to the system and
-    // not yet taken by the reader (InFlightBytes).
+    // On Windows "the socket" is a budget of bytes handed over and not yet
+    // taken by the reader (InFlightBytes), and the writes are issued by a
+    // thread of the pipe's own, which waits only for that.
     bool WriteMessages(const Message *messages, unsigned count, int timeoutMs = WriteTimeoutMs,
                        unsigned *sent = nullptr);
 

@@ -4,9 +4,14 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <new>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 namespace KavoOS {
@@ -45,8 +50,8 @@ HANDLE manualResetEvent()
 
 struct CNamedPipe::Native
 {
-    // A message handed to the system and not yet taken by the reader: its
-    // bytes and OVERLAPPED must stay put until it completes.
+    // A message handed over and not yet taken by the reader: its bytes and
+    // OVERLAPPED stay put until the system lets go of them.
     struct Write
     {
         OVERLAPPED overlapped{};
@@ -57,11 +62,22 @@ struct CNamedPipe::Native
                 CloseHandle(overlapped.hEvent);
         }
     };
+    struct Run
+    {
+        uint64_t ticket = 0;
+        std::vector<std::unique_ptr<Write>> writes;
+    };
 
-    Native() : connectEvent(manualResetEvent()), readEvent(manualResetEvent()), shutdownEvent(manualResetEvent()) {}
+    Native()
+        : connectEvent(manualResetEvent()),
+          readEvent(manualResetEvent()),
+          shutdownEvent(manualResetEvent()),
+          wake(CreateEventW(nullptr, FALSE, FALSE, nullptr))
+    {
+    }
     ~Native()
     {
-        for (HANDLE event : {connectEvent, readEvent, shutdownEvent}) {
+        for (HANDLE event : {connectEvent, readEvent, shutdownEvent, wake}) {
             if (event)
                 CloseHandle(event);
         }
@@ -69,10 +85,62 @@ struct CNamedPipe::Native
     Native(const Native &) = delete;
     Native &operator=(const Native &) = delete;
 
-    bool Usable() const { return connectEvent && readEvent && shutdownEvent; }
+    bool Usable() const { return connectEvent && readEvent && shutdownEvent && wake; }
 
-    // Collects the writes that completed, oldest first, as the pipe keeps
-    // them in order. A failed one spoils the connection for later runs.
+    // The writer thread. Windows cancels the pending I/O of a thread that
+    // ends, and a caller's thread may end before the reader has taken its
+    // messages; so every write is issued here, on a thread that lives as
+    // long as the pipe.
+    void IssueWrites()
+    {
+        std::unique_lock<std::mutex> lock(ioLock);
+        for (;;) {
+            Reap();
+            while (!queued.empty()) {
+                Issue(queued.front());
+                issued = queued.front().ticket;
+                queued.pop_front();
+            }
+            ioChanged.notify_all();
+            if (quit)
+                return;
+            HANDLE waits[2] = {wake, writes.empty() ? nullptr : writes.front()->overlapped.hEvent};
+            lock.unlock();
+            WaitForMultipleObjects(waits[1] ? 2 : 1, waits, FALSE, INFINITE);
+            lock.lock();
+        }
+    }
+
+    // Under ioLock. Each write completes or stays pending at once; one that
+    // fails ends the run there.
+    void Issue(Run &run)
+    {
+        issueError = 0;
+        issueSent = 0;
+        for (auto &write : run.writes) {
+            if (issueError != 0) {
+                inFlight -= write->bytes.size();
+                continue;
+            }
+            const bool done = WriteFile(pipe, write->bytes.data(), static_cast<DWORD>(write->bytes.size()),
+                                        nullptr, &write->overlapped)
+                != FALSE;
+            const DWORD error = done ? 0 : ::GetLastError();
+            if (!done && error != ERROR_IO_PENDING) {
+                issueError = error;
+                inFlight -= write->bytes.size();
+                // A run cut after its start would spoil every later one.
+                if (issueSent != 0 && writeError == 0)
+                    writeError = error;
+                continue;
+            }
+            ++issueSent;
+            writes.push_back(std::move(write));
+        }
+    }
+
+    // Under ioLock: the writes that completed, oldest first, as the pipe
+    // keeps them in order. A failed one spoils the connection.
     void Reap()
     {
         while (!writes.empty()) {
@@ -98,8 +166,19 @@ struct CNamedPipe::Native
     HANDLE connectEvent;
     HANDLE readEvent;
     HANDLE shutdownEvent;
-    std::deque<std::unique_ptr<Write>> writes;
-    size_t inFlight = 0;
+    HANDLE wake;
+
+    std::mutex ioLock;
+    std::condition_variable ioChanged;
+    std::thread ioThread;
+    bool quit = false;
+    std::deque<Run> queued;                    // handed over, not yet issued
+    std::deque<std::unique_ptr<Write>> writes; // issued, not yet completed
+    size_t inFlight = 0;                       // bytes of both
+    uint64_t handed = 0;
+    uint64_t issued = 0;
+    DWORD issueError = 0; // of the run issued last
+    unsigned issueSent = 0;
     DWORD writeError = 0;
 };
 
@@ -285,20 +364,22 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
 {
     if (sent)
         *sent = 0;
-    std::unique_lock<std::mutex> lock(m_mutex);
     Native &native = *m_native;
-    if (m_shutdown)
-        return fail(kErrorOperationAborted);
-    if (!acceptLocked())
-        return false;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_shutdown)
+            return fail(kErrorOperationAborted);
+        if (!acceptLocked())
+            return false;
+    }
     if (count == 0)
         return true;
 
     // Copies made before anything is handed over: a run fails whole or goes whole.
-    std::vector<std::unique_ptr<Native::Write>> run;
+    Native::Run run;
     size_t needed = 0;
     try {
-        run.reserve(count);
+        run.writes.reserve(count);
         for (unsigned i = 0; i < count; ++i) {
             auto write = std::make_unique<Native::Write>();
             write->bytes.assign(static_cast<const char *>(messages[i].data), messages[i].size);
@@ -306,53 +387,49 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
             if (!write->overlapped.hEvent)
                 return failSystem();
             needed += messages[i].size;
-            run.push_back(std::move(write));
+            run.writes.push_back(std::move(write));
         }
     } catch (const std::bad_alloc &) {
         return fail(kErrorNotEnoughMemory);
     }
 
+    std::unique_lock<std::mutex> io(native.ioLock);
     // Begun only once the whole run fits the budget (or nothing is in
     // flight), so a reader that stops leaves whole runs behind.
-    const DWORD started = GetTickCount();
-    for (;;) {
-        native.Reap();
-        if (native.writeError != 0)
-            return fail(native.writeError);
-        if (native.writes.empty() || native.inFlight + needed <= InFlightBytes)
-            break;
-        const DWORD waited = GetTickCount() - started;
-        if (timeoutMs <= 0 || waited >= static_cast<DWORD>(timeoutMs))
-            return fail(kErrorSemTimeout);
-        // Only this writer reaps, so the front write stays while unlocked.
-        HANDLE waits[2] = {native.writes.front()->overlapped.hEvent, native.shutdownEvent};
-        lock.unlock();
-        WaitForMultipleObjects(2, waits, FALSE, static_cast<DWORD>(timeoutMs) - waited);
-        lock.lock();
-        if (m_shutdown)
-            return fail(kErrorOperationAborted);
-    }
-
-    for (unsigned i = 0; i < count; ++i) {
-        Native::Write &write = *run[i];
-        const bool done = WriteFile(native.pipe, write.bytes.data(), static_cast<DWORD>(write.bytes.size()),
-                                    nullptr, &write.overlapped)
-            != FALSE;
-        if (!done) {
-            const DWORD error = ::GetLastError();
-            if (error != ERROR_IO_PENDING) {
-                // A run cut after its start would spoil every later one.
-                if (i != 0)
-                    native.writeError = error;
-                return fail(error);
-            }
+    const auto room = [&] {
+        return m_shutdown || native.writeError != 0 || native.inFlight == 0
+            || native.inFlight + needed <= InFlightBytes;
+    };
+    if (!native.ioChanged.wait_for(io, std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs), room))
+        return fail(kErrorSemTimeout);
+    if (m_shutdown)
+        return fail(kErrorOperationAborted);
+    if (native.writeError != 0)
+        return fail(native.writeError);
+    if (!native.ioThread.joinable()) {
+        try {
+            native.quit = false;
+            native.ioThread = std::thread(&Native::IssueWrites, &native);
+        } catch (const std::system_error &) {
+            return fail(kErrorNotEnoughMemory);
         }
-        native.inFlight += write.bytes.size();
-        native.writes.push_back(std::move(run[i]));
-        if (sent)
-            *sent = i + 1;
     }
-    native.Reap();
+    run.ticket = ++native.handed;
+    const uint64_t ticket = run.ticket;
+    try {
+        native.queued.push_back(std::move(run));
+    } catch (const std::bad_alloc &) {
+        return fail(kErrorNotEnoughMemory);
+    }
+    native.inFlight += needed;
+    SetEvent(native.wake);
+    // Only until our own thread has issued the run: it never waits on the
+    // reader, and it reports at once what the system refused.
+    native.ioChanged.wait(io, [&] { return native.issued >= ticket; });
+    if (sent)
+        *sent = native.issueSent;
+    if (native.issueError != 0)
+        return fail(native.issueError);
     return true;
 }
 
@@ -363,6 +440,8 @@ void CNamedPipe::Shutdown()
     // The waits of Read and WriteMessages watch it; a read it ends is
     // cancelled by its own thread, never by closing the handle under it.
     SetEvent(m_native->shutdownEvent);
+    std::lock_guard<std::mutex> io(m_native->ioLock);
+    m_native->ioChanged.notify_all();
 }
 
 void CNamedPipe::Close()
@@ -380,17 +459,27 @@ void CNamedPipe::closeLocked()
     // What is still in flight is cancelled, and its OVERLAPPED kept until
     // the system lets go of it.
     CancelIoEx(native.pipe, nullptr);
+    if (native.ioThread.joinable()) {
+        {
+            std::lock_guard<std::mutex> io(native.ioLock);
+            native.quit = true;
+        }
+        SetEvent(native.wake);
+        native.ioThread.join();
+    }
     DWORD ignored = 0;
     if (native.connectPending)
         GetOverlappedResult(native.pipe, &native.connect, &ignored, TRUE);
     for (const auto &write : native.writes)
         GetOverlappedResult(native.pipe, &write->overlapped, &ignored, TRUE);
     native.writes.clear();
+    native.queued.clear();
     CloseHandle(native.pipe);
     native.pipe = INVALID_HANDLE_VALUE;
     native.server = native.connected = native.connectPending = false;
     native.inFlight = 0;
     native.writeError = 0;
+    native.issueError = 0;
     ResetEvent(native.shutdownEvent);
 }
 

@@ -147,7 +147,9 @@ TEST(NamedPipeWin, RunsGoWholeOrNotAtAllAndNeverWaitOnAStoppedReader)
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorSemTimeout);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 
-    // A waiting writer goes on once the reader takes enough.
+    // A waiting writer goes on once the reader takes enough; its thread ends
+    // before the reader has taken the run, which Windows would cancel had
+    // that thread issued the writes.
     auto waiting = std::async(std::launch::async, [&] { return client.WriteMessages(run, 3, 10000, &sent); });
     std::vector<char> buffer(part.size());
     for (int i = 0; i <= runs; ++i) {
