@@ -8,7 +8,6 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(${KAVO_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
-set(KAVO_DESKTOPRUN ${CMAKE_BINARY_DIR}/bin/kavo_desktoprun.exe)
 configure_file(${CMAKE_SOURCE_DIR}/tests/common/winerun.sh.in ${CMAKE_BINARY_DIR}/winerun.sh
     @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/winerun.sh)
