@@ -34,7 +34,7 @@ public:
     // Read or Write after it came. Until then a Write fails with 536 at once,
     // a Read after waiting up to ListenWaitMs for the client. Fails with
     // 231 while another live server holds the name; a dead one's files are
-    // replaced.
+    // replaced. On Windows a second server is one more instance of the pipe.
     bool Create(const std::string &pipeName);
     // Client: fails at once with 2 when no server has created the pipe (a
     // dead server's files are removed), with 231 when its one client is
@@ -72,9 +72,9 @@ public:
     // pass (false with 121); false with 2 when the pipe does not exist.
     static bool Wait(const std::string &pipeName, int timeoutMs);
 
-    // POSIX only. The socket file of a pipe name; empty, with the last error set, when
-    // the name is not in the pipe namespace, the directory is refused or the
-    // path does not fit a socket address.
+    // POSIX only, as is PipeDirectory. The socket file of a pipe name; empty,
+    // with the last error set, when the name is not in the pipe namespace,
+    // the directory is refused or the path does not fit a socket address.
     static std::string SocketPath(const std::string &pipeName);
     // $XDG_RUNTIME_DIR/KavoPipe, else /tmp/KavoPipe-<uid>; created with mode
     // 0700; empty when it is not a directory of ours closed to others.
@@ -88,6 +88,8 @@ public:
     // before it blocks.
     static constexpr std::chrono::microseconds BurstGap{200};
     static constexpr std::chrono::microseconds BurstSpin{30};
+    // Windows: the bytes a reader that stopped may leave waiting before a
+    // run must wait for room.
     static constexpr size_t InFlightBytes = 64 * 1024;
 
 private:
