@@ -394,18 +394,6 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
     }
 
     std::unique_lock<std::mutex> io(native.ioLock);
-    // Begun only once the whole run fits the budget (or nothing is in
-    // flight), so a reader that stops leaves whole runs behind.
-    const auto room = [&] {
-        return m_shutdown || native.writeError != 0 || native.inFlight == 0
-            || native.inFlight + needed <= InFlightBytes;
-    };
-    if (!native.ioChanged.wait_for(io, std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs), room))
-        return fail(kErrorSemTimeout);
-    if (m_shutdown)
-        return fail(kErrorOperationAborted);
-    if (native.writeError != 0)
-        return fail(native.writeError);
     if (!native.ioThread.joinable()) {
         try {
             native.quit = false;
@@ -414,22 +402,56 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
             return fail(kErrorNotEnoughMemory);
         }
     }
-    run.ticket = ++native.handed;
-    const uint64_t ticket = run.ticket;
-    try {
-        native.queued.push_back(std::move(run));
-    } catch (const std::bad_alloc &) {
-        return fail(kErrorNotEnoughMemory);
+    // A run that fits the budget is begun only once it fits whole, so a
+    // reader that stops leaves whole runs behind. A larger one goes as room
+    // comes, as a socket takes it; the wait for room is one for the whole run.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
+    const bool whole = needed <= InFlightBytes;
+    unsigned next = 0;
+    unsigned done = 0;
+    while (next < count) {
+        const size_t want = whole ? needed : run.writes[next]->bytes.size();
+        const bool room = native.ioChanged.wait_until(io, deadline, [&] {
+            return m_shutdown || native.writeError != 0 || native.inFlight == 0
+                || native.inFlight + want <= InFlightBytes;
+        });
+        if (m_shutdown)
+            return fail(kErrorOperationAborted);
+        if (native.writeError != 0)
+            return fail(native.writeError);
+        if (!room)
+            return fail(kErrorSemTimeout);
+
+        Native::Run chunk;
+        size_t bytes = 0;
+        try {
+            while (next < count
+                   && (chunk.writes.empty()
+                       || native.inFlight + bytes + run.writes[next]->bytes.size() <= InFlightBytes)) {
+                bytes += run.writes[next]->bytes.size();
+                chunk.writes.push_back(std::move(run.writes[next++]));
+            }
+            chunk.ticket = ++native.handed;
+            native.queued.push_back(std::move(chunk));
+        } catch (const std::bad_alloc &) {
+            return fail(kErrorNotEnoughMemory);
+        }
+        const uint64_t ticket = native.handed;
+        native.inFlight += bytes;
+        SetEvent(native.wake);
+        // Only until our own thread has issued the chunk: it never waits on
+        // the reader, and it reports at once what the system refused.
+        native.ioChanged.wait(io, [&] { return native.issued >= ticket; });
+        done += native.issueSent;
+        if (sent)
+            *sent = done;
+        if (native.issueError != 0) {
+            // A run cut after its start would spoil every later one.
+            if (done != 0 && native.writeError == 0)
+                native.writeError = native.issueError;
+            return fail(native.issueError);
+        }
     }
-    native.inFlight += needed;
-    SetEvent(native.wake);
-    // Only until our own thread has issued the run: it never waits on the
-    // reader, and it reports at once what the system refused.
-    native.ioChanged.wait(io, [&] { return native.issued >= ticket; });
-    if (sent)
-        *sent = native.issueSent;
-    if (native.issueError != 0)
-        return fail(native.issueError);
     return true;
 }
 

@@ -163,6 +163,30 @@ TEST(NamedPipeWin, RunsGoWholeOrNotAtAllAndNeverWaitOnAStoppedReader)
     EXPECT_EQ(sent, 3u);
 }
 
+TEST(NamedPipeWin, ARunLargerThanTheBudgetGoesAsRoomComesWithinOneTimeout)
+{
+    const std::string name = uniquePipe("large");
+    CNamedPipe server;
+    CNamedPipe client;
+    ASSERT_TRUE(server.Create(name));
+    ASSERT_TRUE(client.Open(name));
+    const std::string part(1000, 'l');
+    const std::vector<CNamedPipe::Message> run(3000, {part.data(), part.size()});
+    unsigned sent = 0;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(client.WriteMessages(run.data(), static_cast<unsigned>(run.size()), 1000, &sent));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorSemTimeout);
+    EXPECT_GE(elapsed, std::chrono::milliseconds(900));
+    EXPECT_LT(elapsed, std::chrono::seconds(5));
+    EXPECT_GT(sent, 0u);
+    EXPECT_LT(sent, run.size());
+    // What went is read whole, in order; the rest never comes.
+    std::vector<char> buffer(part.size());
+    for (unsigned i = 0; i < sent; ++i)
+        ASSERT_TRUE(server.Read(buffer.data(), 1000)) << i;
+}
+
 TEST(NamedPipeWin, ShutdownEndsAWriterWaitingForRoom)
 {
     const std::string name = uniquePipe("writer");
