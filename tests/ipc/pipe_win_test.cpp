@@ -73,6 +73,9 @@ TEST(NamedPipeWin, TheSystemsCodesReachTheCaller)
     client.Close();
     EXPECT_FALSE(server.Read(&byte, 1));
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorBrokenPipe);
+    // A write finds the pipe being closed (ERROR_NO_DATA), not broken.
+    EXPECT_FALSE(server.Write("x", 1));
+    EXPECT_EQ(KavoOS::GetLastError(), 232u);
 }
 
 TEST(NamedPipeWin, AReadTakesOneWholeMessageOfItsLength)
