@@ -116,7 +116,8 @@ bool CPipeTransport::Write(const void *data, unsigned n)
 // The buffers as messages, (null, 0) left out; false, with nothing kept,
 // when not connected or a buffer has data without bytes or bytes without
 // data.
-bool CPipeTransport::toMessages(const Buffer *buffers, unsigned count, std::vector<iovec> &messages, size_t &bytes)
+bool CPipeTransport::toMessages(const Buffer *buffers, unsigned count, std::vector<KavoOS::CNamedPipe::Message> &messages,
+                                size_t &bytes)
 {
     if (!IsConnected()) {
         KavoOS::SetLastError(KavoOS::kErrorInvalidHandle);
@@ -132,7 +133,7 @@ bool CPipeTransport::toMessages(const Buffer *buffers, unsigned count, std::vect
             return false;
         }
         if (buffer.n != 0)
-            messages.push_back({const_cast<void *>(buffer.data), buffer.n});
+            messages.push_back({buffer.data, buffer.n});
         bytes += buffer.n;
     }
     return true;
@@ -140,7 +141,7 @@ bool CPipeTransport::toMessages(const Buffer *buffers, unsigned count, std::vect
 
 bool CPipeTransport::WriteEach(const Buffer *buffers, unsigned count)
 {
-    std::vector<iovec> messages;
+    std::vector<KavoOS::CNamedPipe::Message> messages;
     size_t bytes = 0;
     if (!toMessages(buffers, count, messages, bytes))
         return false;
@@ -149,7 +150,7 @@ bool CPipeTransport::WriteEach(const Buffer *buffers, unsigned count)
 
 bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
 {
-    std::vector<iovec> messages;
+    std::vector<KavoOS::CNamedPipe::Message> messages;
     size_t bytes = 0;
     if (!toMessages(buffers, count, messages, bytes))
         return false;
@@ -178,7 +179,7 @@ bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
         Run rest;
         rest.reserve(messages.size() - sent);
         for (size_t i = sent; i < messages.size(); ++i)
-            rest.emplace_back(static_cast<const char *>(messages[i].iov_base), messages[i].iov_len);
+            rest.emplace_back(static_cast<const char *>(messages[i].data), messages[i].size);
         if (!m_writer.joinable())
             m_writer = std::thread(&CPipeTransport::writerThread, this);
         m_waiting.push_back(std::move(rest));
@@ -203,10 +204,10 @@ void CPipeTransport::writerThread()
         if (m_stopWriter)
             return;
         const Run &run = m_waiting.front();
-        std::vector<iovec> messages;
+        std::vector<KavoOS::CNamedPipe::Message> messages;
         size_t bytes = 0;
         for (const std::string &message : run) {
-            messages.push_back({const_cast<char *>(message.data()), message.size()});
+            messages.push_back({message.data(), message.size()});
             bytes += message.size();
         }
         // PostEach only queues behind the front run, which stays in place,

@@ -50,7 +50,8 @@ public:
 private:
     static void readerThread(std::atomic<bool> *stop, void *transport, int32_t value);
     static bool openClientPipe(KavoOS::CNamedPipe &pipe, const std::string &name);
-    bool toMessages(const Buffer *buffers, unsigned count, std::vector<iovec> &messages, size_t &bytes);
+    bool toMessages(const Buffer *buffers, unsigned count, std::vector<KavoOS::CNamedPipe::Message> &messages,
+                    size_t &bytes);
     // A posted run's messages, copied.
     using Run = std::vector<std::string>;
     void writerThread();

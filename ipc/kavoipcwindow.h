@@ -13,10 +13,11 @@
 
 struct pollfd;
 
-// The hidden window of a window-message endpoint. Here a window is a
-// listening Unix socket in the user's window directory, named after the
-// window title; enumerating windows lists that directory. Every delivery is
-// synchronous per peer and bounded in time.
+// The hidden window of a window-message endpoint. On Windows it is a hidden
+// top-level window of class "KavoIPCWindowClassName", delivered to with
+// WM_COPYDATA. Elsewhere a window is a listening Unix socket in the user's
+// window directory, named after the window title; enumerating windows lists
+// that directory. Every delivery is synchronous per peer and bounded in time.
 class KavoIPCWindow
 {
 public:
@@ -67,6 +68,9 @@ private:
     // A request being read. Each connection has its own deadline, so a
     // silent one delays nobody.
     struct Incoming;
+    // What only one platform keeps: on Windows the window handle and its
+    // procedure.
+    struct Native;
     static constexpr size_t kMaxIncoming = 256;
 
     std::shared_ptr<LocalDelivery> PostLocal(uint32_t tag, const unsigned char *data, uint32_t size);
@@ -101,4 +105,5 @@ private:
     std::deque<std::shared_ptr<LocalDelivery>> m_localQueue;
     std::vector<std::unique_ptr<Incoming>> m_incoming;
     bool m_closed = false;
+    std::unique_ptr<Native> m_native;
 };

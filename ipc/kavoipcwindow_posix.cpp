@@ -164,6 +164,11 @@ struct KavoIPCWindow::LocalDelivery
     bool done = false;
 };
 
+// Everything lives in the members the header names.
+struct KavoIPCWindow::Native
+{
+};
+
 KavoIPCWindow::KavoIPCWindow(CopyDataHandler handler) : m_handler(std::move(handler))
 {
     if (pipe2(m_wakeFds, O_CLOEXEC | O_NONBLOCK) != 0)

@@ -3,7 +3,10 @@
 #include <cstdint>
 
 // The operating system's last error code of the calling thread, with the
-// Win32 numbers the IPC layer reports and its callers classify.
+// Win32 numbers the IPC layer reports and its callers classify. A copy of its
+// own on Windows too, taken from ::GetLastError where a call fails: the
+// thread and lock calls of the C++ runtime clear the system's code on the way
+// back to the caller.
 namespace KavoOS {
 
 constexpr uint32_t kErrorSuccess = 0;

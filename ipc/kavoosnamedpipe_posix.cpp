@@ -149,6 +149,17 @@ bool removeIfStale(const std::string &socketPath)
 
 } // namespace
 
+struct CNamedPipe::Native
+{
+    int fd = -1;       // the connection
+    int listenFd = -1; // server, until its client is taken
+    int lockFd = -1;   // server: held for the life of the socket file
+    std::string path;  // server: the socket file to remove
+    std::atomic<std::chrono::steady_clock::duration> lastMessage{};
+};
+
+CNamedPipe::CNamedPipe() : m_native(new Native) {}
+
 CNamedPipe::~CNamedPipe()
 {
     Close();
@@ -183,20 +194,25 @@ std::string CNamedPipe::SocketPath(const std::string &pipeName)
     return path;
 }
 
-bool CNamedPipe::addressFor(const std::string &pipeName, std::string &path, sockaddr_un &address) const
+namespace {
+
+// Under the lock: the socket address of a pipe an unused object may open.
+bool addressFor(bool inUse, const std::string &pipeName, std::string &path, sockaddr_un &address)
 {
-    if (m_fd >= 0 || m_listenFd >= 0)
+    if (inUse)
         return fail(kErrorInvalidParameter);
-    path = SocketPath(pipeName);
+    path = CNamedPipe::SocketPath(pipeName);
     return !path.empty() && fillAddress(path, address);
 }
+
+} // namespace
 
 bool CNamedPipe::Create(const std::string &pipeName)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     std::string path;
     sockaddr_un address;
-    if (!addressFor(pipeName, path, address))
+    if (!addressFor(m_native->fd >= 0 || m_native->listenFd >= 0, pipeName, path, address))
         return false;
 
     const int lockFd = takeOwnerLock(lockPathOf(path));
@@ -215,9 +231,9 @@ bool CNamedPipe::Create(const std::string &pipeName)
         close(lockFd);
         return fail(errorFromErrno(error));
     }
-    m_listenFd = fd;
-    m_lockFd = lockFd;
-    m_path = path;
+    m_native->listenFd = fd;
+    m_native->lockFd = lockFd;
+    m_native->path = path;
     m_shutdown = false;
     return true;
 }
@@ -227,7 +243,7 @@ bool CNamedPipe::Open(const std::string &pipeName)
     std::lock_guard<std::mutex> lock(m_mutex);
     std::string path;
     sockaddr_un address;
-    if (!addressFor(pipeName, path, address))
+    if (!addressFor(m_native->fd >= 0 || m_native->listenFd >= 0, pipeName, path, address))
         return false;
 
     const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
@@ -256,7 +272,7 @@ bool CNamedPipe::Open(const std::string &pipeName)
         close(fd);
         return fail(kErrorAccessDenied);
     }
-    m_fd = fd;
+    m_native->fd = fd;
     m_shutdown = false;
     return true;
 }
@@ -264,9 +280,9 @@ bool CNamedPipe::Open(const std::string &pipeName)
 bool CNamedPipe::Adopt(int fd)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (fd < 0 || m_fd >= 0 || m_listenFd >= 0)
+    if (fd < 0 || m_native->fd >= 0 || m_native->listenFd >= 0)
         return fail(kErrorInvalidParameter);
-    m_fd = fd;
+    m_native->fd = fd;
     m_shutdown = false;
     return true;
 }
@@ -274,16 +290,16 @@ bool CNamedPipe::Adopt(int fd)
 bool CNamedPipe::IsOpen() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_fd >= 0 || m_listenFd >= 0;
+    return m_native->fd >= 0 || m_native->listenFd >= 0;
 }
 
 bool CNamedPipe::acceptLocked()
 {
-    if (m_fd >= 0)
+    if (m_native->fd >= 0)
         return true;
-    if (m_listenFd < 0)
+    if (m_native->listenFd < 0)
         return fail(kErrorPipeNotConnected);
-    const int fd = accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+    const int fd = accept4(m_native->listenFd, nullptr, nullptr, SOCK_CLOEXEC);
     if (fd < 0)
         return fail(errno == EAGAIN || errno == EWOULDBLOCK || errno == ECONNABORTED || errno == EINTR
                         ? kErrorPipeListening
@@ -292,10 +308,10 @@ bool CNamedPipe::acceptLocked()
         close(fd);
         return fail(kErrorPipeListening);
     }
-    m_fd = fd;
+    m_native->fd = fd;
     // One client per pipe: later ones find it busy (refused, owner alive).
-    close(m_listenFd);
-    m_listenFd = -1;
+    close(m_native->listenFd);
+    m_native->listenFd = -1;
     return true;
 }
 
@@ -308,7 +324,7 @@ int CNamedPipe::connection()
     }
     // Valid until Close, which the owner calls only once no read or write
     // runs; not holding the lock meanwhile lets Shutdown end their waits.
-    return acceptLocked() ? m_fd : -1;
+    return acceptLocked() ? m_native->fd : -1;
 }
 
 bool CNamedPipe::Read(void *buffer, unsigned n)
@@ -316,8 +332,8 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
     int listenFd = -1;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_fd < 0)
-            listenFd = m_listenFd;
+        if (m_native->fd < 0)
+            listenFd = m_native->listenFd;
     }
     if (listenFd >= 0) {
         // A reader polling for a client that has not come would otherwise
@@ -341,7 +357,7 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
     ssize_t received = -1;
     int error = EAGAIN;
     const auto now = std::chrono::steady_clock::now();
-    if (now - std::chrono::steady_clock::time_point(m_lastMessage.load()) < BurstGap) {
+    if (now - std::chrono::steady_clock::time_point(m_native->lastMessage.load()) < BurstGap) {
         const auto until = now + BurstSpin;
         do {
             received = recvmsg(fd, &message, MSG_CMSG_CLOEXEC | MSG_DONTWAIT);
@@ -358,7 +374,7 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
         error = errno;
     }
     if (received > 0)
-        m_lastMessage = std::chrono::steady_clock::now().time_since_epoch();
+        m_native->lastMessage = std::chrono::steady_clock::now().time_since_epoch();
     // The fd stays valid until Close, which waits for this thread's owner.
     if (m_shutdown)
         return fail(kErrorOperationAborted);
@@ -375,11 +391,11 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
 
 bool CNamedPipe::Write(const void *data, unsigned n)
 {
-    const iovec message{const_cast<void *>(data), n};
+    const Message message{data, n};
     return WriteMessages(&message, n == 0 ? 0 : 1);
 }
 
-bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count, int timeoutMs, unsigned *sent)
+bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int timeoutMs, unsigned *sent)
 {
     unsigned done = 0;
     if (sent)
@@ -387,9 +403,11 @@ bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count, int timeou
     const int fd = connection();
     if (fd < 0)
         return false;
+    std::vector<iovec> parts(count);
     std::vector<mmsghdr> headers(count);
     for (unsigned i = 0; i < count; ++i) {
-        headers[i].msg_hdr.msg_iov = const_cast<iovec *>(&messages[i]);
+        parts[i] = {const_cast<void *>(messages[i].data), messages[i].size};
+        headers[i].msg_hdr.msg_iov = &parts[i];
         headers[i].msg_hdr.msg_iovlen = 1;
     }
     // The whole run shares one timeout: the socket's own would start again
@@ -400,7 +418,7 @@ bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count, int timeou
     // one.
     size_t needed = 0;
     for (unsigned i = 0; i < count; ++i)
-        needed += messages[i].iov_len + MessageOverhead;
+        needed += messages[i].size + MessageOverhead;
     int bufferSize = 0;
     socklen_t optionSize = sizeof bufferSize;
     const bool fitsBuffer = getsockopt(fd, SOL_SOCKET, SO_SNDBUF, &bufferSize, &optionSize) == 0
@@ -431,7 +449,7 @@ bool CNamedPipe::WriteMessages(const iovec *messages, unsigned count, int timeou
             continue;
         }
         for (int i = 0; i < n; ++i) {
-            if (headers[done + i].msg_len != messages[done + i].iov_len)
+            if (headers[done + i].msg_len != messages[done + i].size)
                 return fail(kErrorGenFailure);
         }
         done += static_cast<unsigned>(n);
@@ -445,10 +463,10 @@ void CNamedPipe::Shutdown()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_shutdown = true;
-    if (m_fd >= 0)
-        shutdown(m_fd, SHUT_RDWR);
-    if (m_listenFd >= 0)
-        shutdown(m_listenFd, SHUT_RDWR);
+    if (m_native->fd >= 0)
+        shutdown(m_native->fd, SHUT_RDWR);
+    if (m_native->listenFd >= 0)
+        shutdown(m_native->listenFd, SHUT_RDWR);
 }
 
 void CNamedPipe::Close()
@@ -460,19 +478,19 @@ void CNamedPipe::Close()
 
 void CNamedPipe::closeLocked()
 {
-    if (m_fd >= 0)
-        close(m_fd);
-    if (m_listenFd >= 0)
-        close(m_listenFd);
-    m_fd = m_listenFd = -1;
-    if (m_lockFd >= 0) {
+    if (m_native->fd >= 0)
+        close(m_native->fd);
+    if (m_native->listenFd >= 0)
+        close(m_native->listenFd);
+    m_native->fd = m_native->listenFd = -1;
+    if (m_native->lockFd >= 0) {
         // Still holding the lock, so no new server's files are removed.
-        unlink(m_path.c_str());
-        unlink(lockPathOf(m_path).c_str());
-        close(m_lockFd);
-        m_lockFd = -1;
+        unlink(m_native->path.c_str());
+        unlink(lockPathOf(m_native->path).c_str());
+        close(m_native->lockFd);
+        m_native->lockFd = -1;
     }
-    m_path.clear();
+    m_native->path.clear();
 }
 
 bool CNamedPipe::Wait(const std::string &pipeName, int timeoutMs)

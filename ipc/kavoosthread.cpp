@@ -2,11 +2,6 @@
 
 #include "ipc/kavoosevent.h"
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <new>
 #include <system_error>
 
@@ -17,26 +12,6 @@ struct CKavoThread::Shared
     std::atomic<bool> stop{false};
     CKavoEvent finished{true};
 };
-
-namespace {
-
-// Linux has no per-thread priority classes for ordinary threads; the
-// thread's nice value is the nearest hint. Raising it needs privileges, so
-// a refusal is ignored.
-void ApplyPriority(int priority)
-{
-    static const int niceOffset[] = {10, 5, 0, -5, -10};
-    if (priority < 0 || priority > 4 || priority == CKavoThread::PriorityNormal)
-        return;
-    const auto tid = static_cast<id_t>(syscall(SYS_gettid));
-    errno = 0;
-    const int current = getpriority(PRIO_PROCESS, tid);
-    if (current == -1 && errno != 0)
-        return;
-    setpriority(PRIO_PROCESS, tid, current + niceOffset[priority]);
-}
-
-} // namespace
 
 CKavoThread::CKavoThread(ThreadProc proc, void *userData, int32_t value, int priority)
     : m_value(value),
@@ -82,7 +57,7 @@ void CKavoThread::Start()
     try {
         m_thread = std::thread([shared, proc = m_proc, userData = m_userData, value = m_value,
                                 priority = m_priority] {
-            ApplyPriority(priority);
+            CKavoThread::ApplyPriority(priority);
             proc(&shared->stop, userData, value);
             shared->finished.Set();
         });

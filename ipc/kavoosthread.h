@@ -47,6 +47,9 @@ private:
     // Outlives this object when the worker is still running at destruction.
     struct Shared;
 
+    // On the worker itself, before its function; each platform's own form.
+    static void ApplyPriority(int priority);
+
     void StopLocked(std::unique_lock<std::mutex> &lock, bool noWait);
     // Until no other thread is joining a worker; false on that worker itself.
     bool AwaitJoined(std::unique_lock<std::mutex> &lock);

@@ -6,14 +6,50 @@
 #include <sqlite3.h>
 
 #include <cstring>
+#include <new>
 #include <string_view>
 #include <vector>
 
 namespace kvreg {
 
+// A key of a hive file: the hive, its row and the access it was opened with.
+struct RegKey::Native
+{
+    std::shared_ptr<Hive> hive;
+    int64_t id = 0;
+    bool writable = false;
+};
+
 namespace {
 
 constexpr int64_t RootId = 1;
+
+Hive *hiveOf(const RegKey &key)
+{
+    return key.native() ? key.native()->hive.get() : nullptr;
+}
+
+int64_t idOf(const RegKey &key)
+{
+    return key.native() ? key.native()->id : 0;
+}
+
+bool writableOf(const RegKey &key)
+{
+    return key.native() && key.native()->writable;
+}
+
+Status opened(std::shared_ptr<Hive> hive, int64_t id, bool writable, RegKey &out)
+{
+    std::shared_ptr<RegKey::Native> native(new (std::nothrow) RegKey::Native);
+    if (!native)
+        return ERROR_OUTOFMEMORY;
+    native->hive = std::move(hive);
+    native->id = id;
+    native->writable = writable;
+    out = RegKey(std::move(native));
+    return ERROR_SUCCESS;
+}
 
 // The registry takes names as zero-terminated strings.
 std::u16string_view untilZero(const kvtl::WString &text)
@@ -168,14 +204,14 @@ Status copyName(const kvtl::WString &name, char16_t *buffer, uint32_t *length)
 Status enumerate(const RegKey &key, Hive::Statement which, uint32_t index, char16_t *name, uint32_t *nameLength,
                  uint32_t *type)
 {
-    Hive *hive = key.hive();
+    Hive *hive = hiveOf(key);
     if (!hive)
         return ERROR_INVALID_HANDLE;
     std::lock_guard<std::mutex> lock(hive->Mutex());
     Use walkNames(*hive, which);
     if (!walkNames)
         return ERROR_BADDB;
-    sqlite3_bind_int64(walkNames.get(), 1, key.id());
+    sqlite3_bind_int64(walkNames.get(), 1, idOf(key));
     sqlite3_bind_int64(walkNames.get(), 2, index);
     const int rc = sqlite3_step(walkNames.get());
     if (rc == SQLITE_DONE)
@@ -249,8 +285,7 @@ Status OpenKey(Root root, const kvtl::WString &path, Access access, RegKey &out)
     }
     if (status != ERROR_SUCCESS)
         return status;
-    out = RegKey(std::move(hive), id, access == Access::ReadWrite);
-    return ERROR_SUCCESS;
+    return opened(std::move(hive), id, access == Access::ReadWrite, out);
 }
 
 Status CreateKey(Root root, const kvtl::WString &path, RegKey &out)
@@ -280,13 +315,12 @@ Status CreateKey(Root root, const kvtl::WString &path, RegKey &out)
     }
     if (status != ERROR_SUCCESS)
         return status;
-    out = RegKey(std::move(hive), id, true);
-    return ERROR_SUCCESS;
+    return opened(std::move(hive), id, true, out);
 }
 
 Status QueryValue(const RegKey &key, const kvtl::WString &name, uint32_t *type, void *data, uint32_t *size)
 {
-    Hive *hive = key.hive();
+    Hive *hive = hiveOf(key);
     if (!hive)
         return ERROR_INVALID_HANDLE;
     if (data && !size)
@@ -296,7 +330,7 @@ Status QueryValue(const RegKey &key, const kvtl::WString &name, uint32_t *type, 
     Use query(*hive, Hive::QueryValue);
     if (!query)
         return ERROR_BADDB;
-    sqlite3_bind_int64(query.get(), 1, key.id());
+    sqlite3_bind_int64(query.get(), 1, idOf(key));
     bindBlob(query.get(), 2, fold);
     const int rc = sqlite3_step(query.get());
     if (rc == SQLITE_DONE)
@@ -325,10 +359,10 @@ Status QueryValue(const RegKey &key, const kvtl::WString &name, uint32_t *type, 
 
 Status SetValue(const RegKey &key, const kvtl::WString &name, uint32_t type, const void *data, uint32_t size)
 {
-    Hive *hive = key.hive();
+    Hive *hive = hiveOf(key);
     if (!hive)
         return ERROR_INVALID_HANDLE;
-    if (!key.writable())
+    if (!writableOf(key))
         return ERROR_ACCESS_DENIED;
     const std::u16string_view valueName = untilZero(name);
     if (valueName.size() > MaxValueNameLength || size > MaxValueSize || (size && !data))
@@ -338,7 +372,7 @@ Status SetValue(const RegKey &key, const kvtl::WString &name, uint32_t type, con
     Use set(*hive, Hive::SetValue);
     if (!set)
         return ERROR_BADDB;
-    sqlite3_bind_int64(set.get(), 1, key.id());
+    sqlite3_bind_int64(set.get(), 1, idOf(key));
     bindBlob(set.get(), 2, littleEndian(valueName));
     bindBlob(set.get(), 3, foldKey(valueName));
     sqlite3_bind_int64(set.get(), 4, type);
@@ -348,17 +382,17 @@ Status SetValue(const RegKey &key, const kvtl::WString &name, uint32_t type, con
 
 Status DeleteValue(const RegKey &key, const kvtl::WString &name)
 {
-    Hive *hive = key.hive();
+    Hive *hive = hiveOf(key);
     if (!hive)
         return ERROR_INVALID_HANDLE;
-    if (!key.writable())
+    if (!writableOf(key))
         return ERROR_ACCESS_DENIED;
     const std::string fold = foldKey(untilZero(name));
     std::lock_guard<std::mutex> lock(hive->Mutex());
     Use remove(*hive, Hive::DeleteValue);
     if (!remove)
         return ERROR_BADDB;
-    sqlite3_bind_int64(remove.get(), 1, key.id());
+    sqlite3_bind_int64(remove.get(), 1, idOf(key));
     bindBlob(remove.get(), 2, fold);
     const int rc = sqlite3_step(remove.get());
     if (rc != SQLITE_DONE)
@@ -368,18 +402,18 @@ Status DeleteValue(const RegKey &key, const kvtl::WString &name)
 
 Status QueryInfoKey(const RegKey &key, uint32_t *subKeys, uint32_t *maxSubKeyLength, uint32_t *values)
 {
-    Hive *hive = key.hive();
+    Hive *hive = hiveOf(key);
     if (!hive)
         return ERROR_INVALID_HANDLE;
     std::lock_guard<std::mutex> lock(hive->Mutex());
-    const Status exists = keyExists(*hive, key.id());
+    const Status exists = keyExists(*hive, idOf(key));
     if (exists != ERROR_SUCCESS)
         return exists;
     if (subKeys || maxSubKeyLength) {
         Use info(*hive, Hive::SubKeyInfo);
         if (!info)
             return ERROR_BADDB;
-        sqlite3_bind_int64(info.get(), 1, key.id());
+        sqlite3_bind_int64(info.get(), 1, idOf(key));
         const int rc = sqlite3_step(info.get());
         if (rc != SQLITE_ROW)
             return hive->StatusOf(rc);
@@ -392,7 +426,7 @@ Status QueryInfoKey(const RegKey &key, uint32_t *subKeys, uint32_t *maxSubKeyLen
         Use count(*hive, Hive::ValueCount);
         if (!count)
             return ERROR_BADDB;
-        sqlite3_bind_int64(count.get(), 1, key.id());
+        sqlite3_bind_int64(count.get(), 1, idOf(key));
         const int rc = sqlite3_step(count.get());
         if (rc != SQLITE_ROW)
             return hive->StatusOf(rc);

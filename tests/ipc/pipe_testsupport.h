@@ -8,6 +8,7 @@
 #include <sys/types.h>
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -56,27 +57,32 @@ private:
 class ChildProcess
 {
 public:
-    ChildProcess() = default;
+    ChildProcess();
     ChildProcess(const ChildProcess &) = delete;
     ChildProcess &operator=(const ChildProcess &) = delete;
     ~ChildProcess();
 
     bool Start(const std::vector<std::string> &argv);
-    pid_t Pid() const { return m_pid; }
+    pid_t Pid() const;
     // The next line of output without its newline; false at end or after
     // timeoutMs.
     bool ReadLine(std::string &line, int timeoutMs = 10000);
     // Reads lines until one equals (or starts with) text.
     bool WaitForLine(const std::string &text, int timeoutMs = 10000, bool prefix = false);
     bool WriteLine(const std::string &line);
+    // A signal's number; on Windows any number ends the process at once.
     void Kill(int signal);
-    // The exit status as waitpid gives it, or -1.
+    // The exit status as waitpid gives it (Windows: the exit code), or -1.
     int Wait();
 
 private:
-    pid_t m_pid = -1;
-    int m_in = -1;
-    int m_out = -1;
+    // The process and its two pipe ends: descriptors, or handles.
+    struct Native;
+    // Output that has come within timeoutMs: its size, 0 after the time,
+    // -1 at its end.
+    long ReadSome(char *buffer, size_t size, int timeoutMs);
+
+    std::unique_ptr<Native> m_native;
     std::string m_buffered;
 };
 

@@ -28,6 +28,17 @@ void HiveTest::TearDown()
         std::filesystem::remove_all(m_dir, ignored);
 }
 
+void HiveTest::blockUserHive()
+{
+    writeFile(m_dir + "/blocker", "not a folder");
+    setenv("KAVO_USER_HIVE", (m_dir + "/blocker/user.db").c_str(), 1);
+}
+
+void HiveTest::unblockUserHive()
+{
+    setenv("KAVO_USER_HIVE", userHive().c_str(), 1);
+}
+
 std::string HiveTest::readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);

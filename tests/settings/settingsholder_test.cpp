@@ -77,8 +77,7 @@ TEST_F(SettingsHolderTest, AValueOfAnotherTypeIsIgnored)
 
 TEST_F(SettingsHolderTest, AComponentKeyThatCannotBeCreatedGivesTheDefaultAndIsRetried)
 {
-    writeFile(dir() + "/blocker", "not a folder");
-    setenv("KAVO_USER_HIVE", (dir() + "/blocker/user.db").c_str(), 1);
+    blockUserHive();
     SettingsHolder holder(&testComponent);
     EXPECT_FALSE(holder.EnsureSettings());
     EXPECT_EQ(holder.Settings(), nullptr);
@@ -86,7 +85,7 @@ TEST_F(SettingsHolderTest, AComponentKeyThatCannotBeCreatedGivesTheDefaultAndIsR
     EXPECT_FALSE(holder.ReadBoolSetting(false, Section, Key));
     EXPECT_FALSE(holder.WriteBoolSetting(Section, Key, false));
 
-    setenv("KAVO_USER_HIVE", userHive().c_str(), 1);
+    unblockUserHive();
     EXPECT_TRUE(holder.WriteBoolSetting(Section, Key, false));
     EXPECT_NE(holder.Settings(), nullptr);
     EXPECT_FALSE(holder.ReadBoolSetting(true, Section, Key));
