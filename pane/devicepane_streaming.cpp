@@ -3,6 +3,7 @@
 #include "pane/devicepane.h"
 
 #include "ipc/ckavonamedpipeipc.h"
+#include "ipc/kavoos.h"
 #include "pane/panestyles.h"
 #include "plugin/mediaviewinterface.h"
 #include "plugin/playbackservicesinterface.h"
@@ -91,8 +92,16 @@ void DevicePane::checkStreamingSlot()
             disconnectPipeSlot();
         return;
     }
-    if (sendMediaServerMessage("StartedRequest", 0, nullptr))
+    if (sendMediaServerMessage("StartedRequest", 0, nullptr)) {
         requestWaiting.start();
+        return;
+    }
+    // A media server that came and went leaves the pipe taken by its dead
+    // connection, and a new one could never get in: start afresh, as after
+    // a broken pipe.
+    const uint32_t error = KavoOS::GetLastError();
+    if (error == KavoOS::kErrorBrokenPipe || error == KavoOS::kErrorPipeNotConnected)
+        disconnectPipeSlot();
 }
 
 void DevicePane::updateStreamingStateSlot(bool on)

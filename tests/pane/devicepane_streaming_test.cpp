@@ -1,4 +1,5 @@
 #include "ipc/cpipetransport.h"
+#include "ipc/kavoosnamedpipe.h"
 #include "pane/panestyles.h"
 #include "tests/pane/panetestsupport.h"
 #include "zrt/kavomediaserver.h"
@@ -17,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
+#include <thread>
 
 namespace {
 
@@ -258,4 +261,19 @@ TEST_F(StreamingPane, APipeThatCannotBeMadeCostsTheTickNoPause)
     }
     EXPECT_TRUE(showsOff());
     first.Disconnect();
+}
+
+// A media server that went half away before the pane first wrote (it no
+// longer reads) must not keep the pipe from the next one: the pane's write
+// takes the dead connection, and its pipe then accepts nobody else.
+TEST_F(StreamingPane, AHalfGoneServerDoesNotKeepThePipeFromTheNext)
+{
+    const std::string base = "\\\\.\\Pipe\\C277327F-6714-4129-A79F-6D8477523D76";
+    KavoOS::CNamedPipe fromPane, toPane;
+    ASSERT_TRUE(waitUntil([&] { return fromPane.Open(base + "_Server2Client"); }));
+    ASSERT_TRUE(toPane.Open(base + "_Client2Server"));
+    fromPane.Close();
+    QTest::qWait(2500); // ticks: the pane has written by now
+    KavoOS::CNamedPipe next;
+    EXPECT_TRUE(waitUntil([&] { return next.Open(base + "_Server2Client"); }, 10000));
 }
