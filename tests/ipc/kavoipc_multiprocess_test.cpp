@@ -179,10 +179,13 @@ TEST_F(KavoIPCProcessTest, IdleConnectionsDelayNoNotice)
 // reads or closes a descriptor it did not open (here 0, a live socket).
 TEST_F(KavoIPCProcessTest, APeerThatCannotBeReachedIsSkippedWithoutTouchingOtherDescriptors)
 {
+#if defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the thread sanitizer refuses threads in a child forked from a process with threads";
+#endif
     enum Cause { OutOfDescriptors, PathTooLong };
     for (const Cause cause : {OutOfDescriptors, PathTooLong}) {
         SCOPED_TRACE(cause == OutOfDescriptors ? "out of descriptors" : "path too long");
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#if defined(__SANITIZE_ADDRESS__)
         // The sanitizers' own checks open pipes: a process out of
         // descriptors gets false reports from them, not from us.
         if (cause == OutOfDescriptors)
