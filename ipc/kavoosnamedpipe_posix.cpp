@@ -156,6 +156,8 @@ struct CNamedPipe::Native
     int lockFd = -1;   // server: held for the life of the socket file
     std::string path;  // server: the socket file to remove
     std::atomic<std::chrono::steady_clock::duration> lastMessage{};
+    // The send buffer's size, read once: nobody changes it.
+    std::atomic<int> sendBuffer{0};
 };
 
 CNamedPipe::CNamedPipe() : m_native(new Native) {}
@@ -403,8 +405,18 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
     const int fd = connection();
     if (fd < 0)
         return false;
-    std::vector<iovec> parts(count);
-    std::vector<mmsghdr> headers(count);
+    // A frame's few messages need no allocation.
+    constexpr unsigned Few = 16;
+    iovec fewParts[Few];
+    mmsghdr fewHeaders[Few] = {};
+    std::vector<iovec> manyParts;
+    std::vector<mmsghdr> manyHeaders;
+    if (count > Few) {
+        manyParts.resize(count);
+        manyHeaders.resize(count);
+    }
+    iovec *parts = count > Few ? manyParts.data() : fewParts;
+    mmsghdr *headers = count > Few ? manyHeaders.data() : fewHeaders;
     for (unsigned i = 0; i < count; ++i) {
         parts[i] = {const_cast<void *>(messages[i].data), messages[i].size};
         headers[i].msg_hdr.msg_iov = &parts[i];
@@ -419,15 +431,19 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
     size_t needed = 0;
     for (unsigned i = 0; i < count; ++i)
         needed += messages[i].size + MessageOverhead;
-    int bufferSize = 0;
-    socklen_t optionSize = sizeof bufferSize;
-    const bool fitsBuffer = getsockopt(fd, SOL_SOCKET, SO_SNDBUF, &bufferSize, &optionSize) == 0
-        && needed <= static_cast<size_t>(bufferSize);
+    int bufferSize = m_native->sendBuffer.load();
+    if (bufferSize <= 0) {
+        socklen_t optionSize = sizeof bufferSize;
+        if (getsockopt(fd, SOL_SOCKET, SO_SNDBUF, &bufferSize, &optionSize) != 0)
+            bufferSize = 0;
+        m_native->sendBuffer = bufferSize;
+    }
+    const bool fitsBuffer = bufferSize > 0 && needed <= static_cast<size_t>(bufferSize);
     while (done < count) {
         int queued = 0;
         const bool room = done != 0 || !fitsBuffer || ioctl(fd, SIOCOUTQ, &queued) != 0
             || needed <= static_cast<size_t>(bufferSize - std::min(queued, bufferSize));
-        const int n = room ? sendmmsg(fd, headers.data() + done, count - done, MSG_NOSIGNAL | MSG_DONTWAIT)
+        const int n = room ? sendmmsg(fd, headers + done, count - done, MSG_NOSIGNAL | MSG_DONTWAIT)
                            : (errno = EAGAIN, -1);
         if (n < 0) {
             if (errno == EINTR)
@@ -483,6 +499,7 @@ void CNamedPipe::closeLocked()
     if (m_native->listenFd >= 0)
         close(m_native->listenFd);
     m_native->fd = m_native->listenFd = -1;
+    m_native->sendBuffer = 0;
     if (m_native->lockFd >= 0) {
         // Still holding the lock, so no new server's files are removed.
         unlink(m_native->path.c_str());
