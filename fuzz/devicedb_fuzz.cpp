@@ -26,6 +26,8 @@
 using TransferDevicesLibrary::TransferDevice;
 using TransferDevicesLibrary::TransferDevices;
 
+#include "fuzz/fuzzfolder.h"
+
 namespace {
 
 const char Schema[]
@@ -37,28 +39,16 @@ const char Schema[]
       " prompt_for_lumo_registration INTEGER NOT NULL DEFAULT 1,"
       " data_rate_of_last_used_drive INTEGER NOT NULL DEFAULT 0, last_used_drive_name TEXT);";
 
-std::string g_root;
 std::string g_file;
-
-void removeRoot()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(g_root, ignored);
-}
 
 // The data folder for the whole run, and the application the SQL driver needs.
 void prepare()
 {
     static const bool prepared = [] {
-        const char *tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/kavo-fuzz-devices-XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        g_root = pattern;
-        setenv("XDG_DATA_HOME", pattern.c_str(), 1);
-        g_file = g_root + "/Kavo/TransferWizard/Devices";
-        std::filesystem::create_directories(g_root + "/Kavo/TransferWizard");
-        std::atexit(removeRoot);
+        const std::string root = FuzzRunFolder("devices");
+        setenv("XDG_DATA_HOME", root.c_str(), 1);
+        g_file = root + "/Kavo/TransferWizard/Devices";
+        std::filesystem::create_directories(root + "/Kavo/TransferWizard");
         static int argc = 1;
         static char name[] = "devicedb_fuzz";
         static char *argv[] = { name, nullptr };

@@ -23,29 +23,19 @@
 #include <set>
 #include <string>
 
+#include "fuzz/fuzzfolder.h"
+
 namespace {
 
-std::string g_root;
 std::string g_hive;
-
-void removeRoot()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(g_root, ignored);
-}
 
 void prepare()
 {
     static const bool prepared = [] {
-        const char *tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/kavo-fuzz-hive-XXXXXX";
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        g_root = pattern;
-        g_hive = g_root + "/user.db";
+        const std::string root = FuzzRunFolder("hive");
+        g_hive = root + "/user.db";
         setenv("KAVO_USER_HIVE", g_hive.c_str(), 1);
-        setenv("KAVO_MACHINE_HIVE", (g_root + "/machine.db").c_str(), 1);
-        std::atexit(removeRoot);
+        setenv("KAVO_MACHINE_HIVE", (root + "/machine.db").c_str(), 1);
         return true;
     }();
     (void)prepared;
