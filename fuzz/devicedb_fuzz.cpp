@@ -7,6 +7,7 @@
 //         their values (null, integer, real, text or blob of any content)
 //         from the input; the second byte's low bit then also has the store
 //         change the records it loaded.
+#include "fuzz/fuzzfolder.h"
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
 #include "fuzz/fuzzinput.h"
@@ -25,8 +26,6 @@
 
 using TransferDevicesLibrary::TransferDevice;
 using TransferDevicesLibrary::TransferDevices;
-
-#include "fuzz/fuzzfolder.h"
 
 namespace {
 

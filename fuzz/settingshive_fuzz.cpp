@@ -8,6 +8,7 @@
 //         and data from the input (a match key either folded from the name,
 //         as the store makes it, or taken as it comes).
 // The second byte picks the access mode the hive is read with.
+#include "fuzz/fuzzfolder.h"
 #include "fuzz/fuzzinput.h"
 #include "ipc/refcountedptr.h"
 #include "ipc/textconvert.h"
@@ -22,8 +23,6 @@
 #include <filesystem>
 #include <set>
 #include <string>
-
-#include "fuzz/fuzzfolder.h"
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QThread>
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -245,55 +247,64 @@ TEST(PaneDuringOutsideChanges, EditSavedAfterTwoAddsElsewhereReachesThatDevice)
     EXPECT_EQ(editor.grid(), expected);
 }
 
-TEST(PaneDuringOutsideChanges, DeleteConfirmedAfterTheDeviceWentElsewhereSaysSo)
+// A menu or dialog left open while its device is deleted elsewhere: what the
+// user then chooses says the device is gone, and nothing else changes.
+TEST(PaneDuringOutsideChanges, ActingOnADeviceDeletedElsewhereSaysSo)
 {
-    TwoPlayers players;
-    ASSERT_TRUE(players.ready);
-    Player &deleter = players.first;
-    Player &other = *players.second;
-    ASSERT_TRUE(deleter.command("menu 1 0"));
-    ASSERT_FALSE(deleter.lineStarting("menu ").isEmpty());
-    ASSERT_TRUE(deleter.command("choose Delete"));
-    ASSERT_EQ(deleter.lineStarting("dialog "), QStringLiteral("dialog Delete Your Device|"));
+    const QString kitchen = QStringLiteral("3 0 10004 Kitchen TV");
+    const QString playStation = QString::fromUtf8("2 0 10003 PlayStation\u00ae3");
+    struct Case
+    {
+        const char *what;
+        QStringList open;   // in the first player; the last answer is checked
+        QString opened;     // that answer
+        QStringList change; // in the second player
+        QStringList after;  // both grids from then on
+        const char *act;
+        const char *gone;   // the device's name
+    };
+    const Case cases[] = {
+        {"Delete confirmed", {QStringLiteral("menu 1 0"), QStringLiteral("choose Delete")},
+         QStringLiteral("dialog Delete Your Device|"), {QStringLiteral("remove 1 0")},
+         {QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10002 TV"), playStation}, "reply accept",
+         "Blu-ray Player"},
+        {"Edit chosen from an open menu", {QStringLiteral("menu 0 0")},
+         QStringLiteral("menu Transfer Videos to \"DVD Player\"||Edit|Delete"),
+         {QStringLiteral("add 2 Kitchen TV"), QStringLiteral("remove 0 0")},
+         {QStringLiteral("0 0 10001 Blu-ray Player"), QStringLiteral("1 0 10002 TV"), playStation, kitchen},
+         "choose Edit", "DVD Player"},
+        {"Edit saved", {QStringLiteral("menu 2 0"), QStringLiteral("choose Edit")},
+         QStringLiteral("dialog Edit Your Device|"), {QStringLiteral("remove 2 0")},
+         {QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10001 Blu-ray Player"), playStation},
+         "reply save Lounge TV", "TV"},
+    };
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        // A device database of the case's own.
+        const QTemporaryDir data;
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        TwoPlayers players;
+        ASSERT_TRUE(players.ready);
+        Player &first = players.first;
+        Player &other = *players.second;
+        for (const QString &command : c.open)
+            ASSERT_TRUE(first.command(command.toUtf8()));
+        ASSERT_EQ(first.lineStarting((c.opened.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ')).toUtf8()), c.opened);
+        for (const QString &command : c.change)
+            ASSERT_TRUE(other.command(command.toUtf8()));
+        EXPECT_TRUE(first.gridBecomes(c.after)) << joined(first.grid()).toStdString();
 
-    ASSERT_TRUE(other.command("remove 1 0"));
-    const QStringList remaining{QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10002 TV"),
-                                QString::fromUtf8("2 0 10003 PlayStation\u00ae3")};
-    EXPECT_TRUE(deleter.gridBecomes(remaining)) << joined(deleter.grid()).toStdString();
-
-    ASSERT_TRUE(deleter.command("reply accept"));
-    EXPECT_EQ(deleter.lineStarting("dialog "),
-              QStringLiteral("dialog Device Not Found|"
-                             "\"Blu-ray Player\" no longer exists: it was deleted elsewhere."));
-    ASSERT_TRUE(deleter.command("reply accept"));
-    // Nothing else was deleted, nothing came back.
-    EXPECT_EQ(deleter.grid(), remaining);
-    EXPECT_EQ(other.grid(), remaining);
-}
-
-TEST(PaneDuringOutsideChanges, MenuOpenWhileItsDeviceGoesElsewhere)
-{
-    TwoPlayers players;
-    ASSERT_TRUE(players.ready);
-    Player &first = players.first;
-    Player &other = *players.second;
-    ASSERT_TRUE(first.command("menu 0 0"));
-    ASSERT_EQ(first.lineStarting("menu "),
-              QStringLiteral("menu Transfer Videos to \"DVD Player\"||Edit|Delete"));
-
-    ASSERT_TRUE(other.command("add 2 Kitchen TV"));
-    ASSERT_TRUE(other.command("remove 0 0"));
-    const QStringList expected{QStringLiteral("0 0 10001 Blu-ray Player"), QStringLiteral("1 0 10002 TV"),
-                               QString::fromUtf8("2 0 10003 PlayStation\u00ae3"),
-                               QStringLiteral("3 0 10004 Kitchen TV")};
-    EXPECT_TRUE(first.gridBecomes(expected)) << joined(first.grid()).toStdString();
-
-    ASSERT_TRUE(first.command("choose Edit"));
-    EXPECT_EQ(first.lineStarting("dialog "),
-              QStringLiteral("dialog Device Not Found|"
-                             "\"DVD Player\" no longer exists: it was deleted elsewhere."));
-    ASSERT_TRUE(first.command("reply accept"));
-    EXPECT_EQ(first.grid(), expected);
+        ASSERT_TRUE(first.command(c.act));
+        EXPECT_EQ(first.lineStarting("dialog "),
+                  QStringLiteral("dialog Device Not Found|\"%1\" no longer exists: it was deleted elsewhere.")
+                      .arg(QString::fromUtf8(c.gone)));
+        ASSERT_TRUE(first.command("reply accept"));
+        // Nothing else was deleted, nothing came back.
+        EXPECT_EQ(first.grid(), c.after);
+        EXPECT_EQ(other.grid(), c.after);
+    }
+    qputenv("XDG_DATA_HOME", dataHome);
 }
 
 TEST(PaneDuringOutsideChanges, UnrecognizedFileBoxOpenWhileDevicesChangeElsewhere)
@@ -314,28 +325,4 @@ TEST(PaneDuringOutsideChanges, UnrecognizedFileBoxOpenWhileDevicesChangeElsewher
     EXPECT_TRUE(first.gridBecomes(expected)) << joined(first.grid()).toStdString();
     ASSERT_TRUE(first.command("reply accept"));
     EXPECT_EQ(first.grid(), expected);
-}
-
-TEST(PaneDuringOutsideChanges, EditSavedAfterTheDeviceWentElsewhereSaysSo)
-{
-    TwoPlayers players;
-    ASSERT_TRUE(players.ready);
-    Player &editor = players.first;
-    Player &other = *players.second;
-    ASSERT_TRUE(editor.command("menu 2 0"));
-    ASSERT_FALSE(editor.lineStarting("menu ").isEmpty());
-    ASSERT_TRUE(editor.command("choose Edit"));
-    ASSERT_EQ(editor.lineStarting("dialog "), QStringLiteral("dialog Edit Your Device|"));
-    ASSERT_TRUE(other.command("remove 2 0"));
-    QStringList remaining = defaultGrid;
-    remaining.removeAt(2);
-    remaining[2] = QString::fromUtf8("2 0 10003 PlayStation\u00ae3");
-    EXPECT_TRUE(editor.gridBecomes(remaining)) << joined(editor.grid()).toStdString();
-
-    ASSERT_TRUE(editor.command("reply save Lounge TV"));
-    EXPECT_EQ(editor.lineStarting("dialog "),
-              QStringLiteral("dialog Device Not Found|\"TV\" no longer exists: it was deleted elsewhere."));
-    ASSERT_TRUE(editor.command("reply accept"));
-    EXPECT_EQ(editor.grid(), remaining);
-    EXPECT_EQ(other.grid(), remaining);
 }
