@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ipc/cpipetransport.h"
+
 #include "ipc/ikavoipc.h"
 #include "ipc/refcountedimpl.h"
 
@@ -88,3 +90,17 @@ private:
 
 std::string PipePeerProgram();
 std::string UniqueBase(const char *label);
+
+// A server and its client on a pipe of their own; ok once both connected.
+struct TransportPair
+{
+    explicit TransportPair(const char *label)
+        : base(UniqueBase(label)), server(base, true, nullptr), client(base, false, nullptr)
+    {
+        ok = server.Connect() && client.Connect();
+    }
+    const std::string base;
+    kvds::CPipeTransport server;
+    kvds::CPipeTransport client;
+    bool ok = false;
+};

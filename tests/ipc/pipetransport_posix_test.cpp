@@ -215,11 +215,10 @@ TEST_F(PipeTransportTest, ClientConnectPostsItsReadySemaphore)
 // the peer finds is whole runs only, then the end.
 TEST_F(PipeTransportTest, PostEachNeverWaitsAndLeavesOnlyWholeRuns)
 {
-    const std::string base = UniqueBase("post");
-    CPipeTransport server(base, true, nullptr);
-    ASSERT_TRUE(server.Connect());
-    CPipeTransport client(base, false, nullptr);
-    ASSERT_TRUE(client.Connect());
+    TransportPair pair("post");
+    ASSERT_TRUE(pair.ok);
+    CPipeTransport &server = pair.server;
+    CPipeTransport &client = pair.client;
 
     constexpr unsigned RunLength = 7;
     const std::string field(300, 'f');
@@ -286,11 +285,10 @@ TEST_F(PipeTransportTest, PeerGoneGivesBrokenPipeBothWays)
 
 TEST_F(PipeTransportTest, SecondClientFindsThePipeBusyAndItsWaitIsBounded)
 {
-    const std::string base = UniqueBase("busy");
-    CPipeTransport server(base, true, nullptr);
-    ASSERT_TRUE(server.Connect());
-    CPipeTransport client(base, false, nullptr);
-    ASSERT_TRUE(client.Connect());
+    TransportPair pair("busy");
+    ASSERT_TRUE(pair.ok);
+    CPipeTransport &server = pair.server;
+    CPipeTransport &client = pair.client;
     ASSERT_TRUE(server.Write("x", 1)); // takes the client on the server's write pipe
 
     CNamedPipe intruder;

@@ -171,11 +171,10 @@ TEST_F(PipeTransportTest, WriteEachSendsEveryBufferAsItsOwnMessageOrNothing)
 // it, in order and whole.
 TEST_F(PipeTransportTest, WriteEachLargerThanTheSocketBufferArrivesInOrder)
 {
-    const std::string base = UniqueBase("big");
-    CPipeTransport server(base, true, nullptr);
-    ASSERT_TRUE(server.Connect());
-    CPipeTransport client(base, false, nullptr);
-    ASSERT_TRUE(client.Connect());
+    TransportPair pair("big");
+    ASSERT_TRUE(pair.ok);
+    CPipeTransport &server = pair.server;
+    CPipeTransport &client = pair.client;
 
     constexpr unsigned Count = 1500; // over the kernel's 1024 messages per call
     constexpr unsigned Size = 400;
@@ -204,11 +203,9 @@ TEST_F(PipeTransportTest, WriteEachLargerThanTheSocketBufferArrivesInOrder)
 // one per system call.
 TEST_F(PipeTransportTest, WriteEachToAPeerThatStopsReadingTimesOutOnce)
 {
-    const std::string base = UniqueBase("stall");
-    CPipeTransport server(base, true, nullptr);
-    ASSERT_TRUE(server.Connect());
-    CPipeTransport client(base, false, nullptr);
-    ASSERT_TRUE(client.Connect());
+    TransportPair pair("stall"); // the client never reads
+    ASSERT_TRUE(pair.ok);
+    CPipeTransport &server = pair.server;
 
     const std::string message(1000, 'x');
     const std::vector<ITransportIPC::Buffer> buffers(3000, {message.data(), 1000});
@@ -224,11 +221,10 @@ TEST_F(PipeTransportTest, WriteEachToAPeerThatStopsReadingTimesOutOnce)
 // later than that is still waited for, and Disconnect still wakes the read.
 TEST_F(PipeTransportTest, ReadSoonAfterAMessageStillWaitsAndStillWakes)
 {
-    const std::string base = UniqueBase("burst");
-    CPipeTransport server(base, true, nullptr);
-    ASSERT_TRUE(server.Connect());
-    CPipeTransport client(base, false, nullptr);
-    ASSERT_TRUE(client.Connect());
+    TransportPair pair("burst");
+    ASSERT_TRUE(pair.ok);
+    CPipeTransport &server = pair.server;
+    CPipeTransport &client = pair.client;
 
     char byte = 0;
     ASSERT_TRUE(server.Write("a", 1));
@@ -272,11 +268,10 @@ TEST_F(PipeTransportTest, ReadSoonAfterAMessageStillWaitsAndStillWakes)
 
 TEST_F(PipeTransportTest, ReadOfTheWrongSizeFailsAndConsumesTheMessage)
 {
-    const std::string base = UniqueBase("size");
-    CPipeTransport server(base, true, nullptr);
-    ASSERT_TRUE(server.Connect());
-    CPipeTransport client(base, false, nullptr);
-    ASSERT_TRUE(client.Connect());
+    TransportPair pair("size");
+    ASSERT_TRUE(pair.ok);
+    CPipeTransport &server = pair.server;
+    CPipeTransport &client = pair.client;
     ASSERT_TRUE(client.Write("abcdef", 6));
     ASSERT_TRUE(client.Write("ab", 2));
     ASSERT_TRUE(client.Write("next", 4));
