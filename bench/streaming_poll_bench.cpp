@@ -37,10 +37,8 @@ double cpuSeconds()
 double idleStretch(int seconds)
 {
     // A plain event loop: QTest::qWait would wake every few milliseconds itself.
-    QEventLoop loop;
-    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
     const double before = cpuSeconds();
-    loop.exec();
+    StreamingBench::idle(seconds);
     return cpuSeconds() - before;
 }
 
@@ -48,17 +46,12 @@ double idleStretch(int seconds)
 
 int main(int argc, char **argv)
 {
-    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
-    QTemporaryDir home;
-    useBenchEnvironment(home);
-    QApplication app(argc, argv);
-
-    QProcess server;
-    if (!startMediaServer(server))
+    StreamingBench bench(argc, argv);
+    if (!bench.ok)
         return 1;
-    FakeHost host;
-    Zarnet::ZRTToolBarButton showButton, streamingButton;
-    Zarnet::DevicePane *pane = pollingPane(host, showButton, streamingButton);
+    const int seconds = bench.seconds;
+    QProcess &server = bench.server;
+    Zarnet::DevicePane *pane = bench.pane;
 
     const double polling = idleStretch(seconds);
     int requests = 0;

@@ -43,9 +43,7 @@ qint64 longestStall(int seconds)
         last = clock.elapsed();
     });
     probe.start();
-    QEventLoop loop;
-    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
-    loop.exec();
+    StreamingBench::idle(seconds);
     return longest;
 }
 
@@ -53,17 +51,12 @@ qint64 longestStall(int seconds)
 
 int main(int argc, char **argv)
 {
-    const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
-    QTemporaryDir home;
-    useBenchEnvironment(home);
-    QApplication app(argc, argv);
-
-    QProcess server;
-    if (!startMediaServer(server))
+    StreamingBench bench(argc, argv);
+    if (!bench.ok)
         return 1;
-    FakeHost host;
-    Zarnet::ZRTToolBarButton showButton, streamingButton;
-    Zarnet::DevicePane *pane = pollingPane(host, showButton, streamingButton);
+    const int seconds = bench.seconds;
+    QProcess &server = bench.server;
+    Zarnet::DevicePane *pane = bench.pane;
 
     const auto pid = static_cast<pid_t>(server.processId());
     kill(pid, SIGSTOP);
@@ -81,7 +74,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "could not take the pipe names\n");
         return 1;
     }
-    auto *second = new Zarnet::DevicePane(&host);
+    auto *second = new Zarnet::DevicePane(&bench.host);
     Zarnet::ZRTToolBarButton secondShow, secondStreaming;
     second->setupToolBarItem(QStringLiteral("ShowDeviceMenu"), &secondShow);
     std::vector<double> ticks;
