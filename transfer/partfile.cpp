@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace Zarnet {
 
 namespace {
@@ -47,15 +49,62 @@ QString PartFile::partPath(const QString &finalPath)
 bool PartFile::create(const QString &finalPath, QString *error)
 {
     remove();
-    m_path = partPath(finalPath);
-    m_fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (m_fd < 0) {
-        *error = writeError(errno);
-        m_path.clear();
-        return false;
+    // Another run writing to the same name holds its part locked: truncating
+    // it would ruin that file, so take the next name instead. The lock is
+    // taken before the truncation, and on the file that is still at the path
+    // (a sweep may unlink the one we opened).
+    int n = 1;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = n == 1
+            ? partPath(finalPath)
+            : partPath(finalPath).chopped(Suffix.size()) + QLatin1Char('.') + QString::number(n) + Suffix;
+        const QByteArray name = QFile::encodeName(path);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            *error = writeError(errno);
+            return false;
+        }
+        struct stat opened;
+        struct stat atPath;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+            ::close(fd);
+            ++n;
+            continue;
+        }
+        if (::fstat(fd, &opened) != 0 || ::stat(name.constData(), &atPath) != 0
+            || opened.st_ino != atPath.st_ino || opened.st_dev != atPath.st_dev) {
+            ::close(fd); // swept under us: the same name again
+            continue;
+        }
+        if (::ftruncate(fd, 0) != 0) {
+            *error = writeError(errno);
+            ::close(fd);
+            return false;
+        }
+        m_path = path;
+        m_fd = fd;
+        return true;
     }
-    ::flock(m_fd, LOCK_EX | LOCK_NB);
-    return true;
+    *error = QStringLiteral("too many transfers are writing this name");
+    return false;
+}
+
+PartFile::PartFile(PartFile &&other) noexcept
+    : m_path(std::move(other.m_path))
+    , m_fd(std::exchange(other.m_fd, -1))
+{
+    other.m_path.clear();
+}
+
+PartFile &PartFile::operator=(PartFile &&other) noexcept
+{
+    if (this != &other) {
+        remove();
+        m_path = std::move(other.m_path);
+        m_fd = std::exchange(other.m_fd, -1);
+        other.m_path.clear();
+    }
+    return *this;
 }
 
 void PartFile::remove()

@@ -15,9 +15,12 @@ public:
     ~PartFile();
     PartFile(const PartFile &) = delete;
     PartFile &operator=(const PartFile &) = delete;
+    PartFile(PartFile &&other) noexcept;
+    PartFile &operator=(PartFile &&other) noexcept; // removes a part of its own first
 
     static QString partPath(const QString &finalPath);
-    // Creates (truncates) and locks the part; false with a message.
+    // Creates and locks the part, ".<name>.2.kavo-part" and on when another
+    // run holds the name; false with a message.
     bool create(const QString &finalPath, QString *error);
     QString path() const { return m_path; }
     int descriptor() const { return m_fd; }
