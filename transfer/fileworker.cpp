@@ -15,7 +15,8 @@ namespace Zarnet {
 
 namespace {
 constexpr size_t Chunk = size_t(8) << 20;
-}
+constexpr std::chrono::milliseconds WriteBehindPeriod { 200 };
+} // namespace
 
 FileWorker::FileWorker(QObject *parent)
     : QObject(parent)
@@ -24,9 +25,18 @@ FileWorker::FileWorker(QObject *parent)
 
 FileWorker::~FileWorker()
 {
-    m_cancelled = true;
+    cancel();
     if (m_thread.joinable())
         m_thread.join();
+}
+
+void FileWorker::cancel()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_cancelled = true;
+    }
+    m_wake.notify_all();
 }
 
 void FileWorker::report(bool ok, const QString &error)
@@ -67,12 +77,33 @@ void FileWorker::copy(const QString &source, int partDescriptor)
                 error = QStringLiteral("the source got shorter while it was copied");
                 break;
             }
+            // Start writing each chunk out now rather than all of it at the fsync.
+            ::sync_file_range(out, offset - sent, sent, SYNC_FILE_RANGE_WRITE);
             m_bytes = offset;
         }
         ::close(in);
         if (m_cancelled)
             error = QStringLiteral("cancelled");
         report(error.isEmpty(), error);
+    });
+}
+
+void FileWorker::writeBehind(int partDescriptor)
+{
+    // A descriptor of its own: the part's may be closed before this thread ends.
+    const int fd = ::fcntl(partDescriptor, F_DUPFD_CLOEXEC, 0);
+    m_thread = std::thread([this, fd] {
+        while (fd >= 0) {
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                if (m_wake.wait_for(lock, WriteBehindPeriod, [this] { return m_cancelled.load(); }))
+                    break;
+            }
+            ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+        }
+        if (fd >= 0)
+            ::close(fd);
+        report(true, {});
     });
 }
 

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace Zarnet {
@@ -21,8 +23,11 @@ public:
     ~FileWorker() override; // cancels and waits for the thread
 
     void copy(const QString &source, int partDescriptor);
+    // Keeps writing out what a child writes into the part while it runs, so
+    // the final fsync finds little left; ends at cancel().
+    void writeBehind(int partDescriptor);
     void commit(const QStringList &parts, const QStringList &finals, bool replace);
-    void cancel() { m_cancelled = true; }
+    void cancel();
     qint64 bytesDone() const { return m_bytes; }
     qint64 bytesTotal() const { return m_total; }
 
@@ -34,6 +39,8 @@ private:
 
     std::thread m_thread;
     std::atomic<bool> m_cancelled { false };
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
     std::atomic<qint64> m_bytes { 0 };
     std::atomic<qint64> m_total { 0 };
 };

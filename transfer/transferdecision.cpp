@@ -327,4 +327,21 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
     return decision;
 }
 
+bool mayGoAsItIs(const QString &suffix, const DeviceProfile &profile)
+{
+    static const struct
+    {
+        const char *suffix;
+        SourceContainer container;
+    } suffixes[]
+        = { { "mp4", SourceContainer::Mp4 }, { "m4v", SourceContainer::Mp4 }, { "avi", SourceContainer::Avi },
+              { "mkv", SourceContainer::Matroska }, { "ts", SourceContainer::MpegTs },
+              { "m2ts", SourceContainer::MpegTs }, { "mts", SourceContainer::MpegTs } };
+    for (const auto &entry : suffixes) {
+        if (suffix.compare(QLatin1String(entry.suffix), Qt::CaseInsensitive) == 0)
+            return containerAccepted(entry.container, profile);
+    }
+    return false;
+}
+
 } // namespace Zarnet

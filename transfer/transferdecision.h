@@ -40,5 +40,8 @@ struct TransferDecision
 };
 
 TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile);
+// Before any probe, from the name alone: whether the file may go as it is.
+// A guess that lets its copy begin while it is probed.
+bool mayGoAsItIs(const QString &suffix, const DeviceProfile &profile);
 
 } // namespace Zarnet

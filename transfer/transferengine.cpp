@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 
@@ -106,7 +107,11 @@ TransferEngine::TransferEngine(QObject *parent)
 TransferEngine::~TransferEngine()
 {
     m_tool.reset(); // kills a child still running
+    m_probes.clear();
     m_worker.reset(); // joins a copy, cancelled
+    m_writeBehind.reset();
+    m_early.worker.reset();
+    m_early.part.remove();
     removeSegmentParts();
     m_part.remove();
 }
@@ -134,7 +139,9 @@ bool TransferEngine::start(const TransferRequest &request, QString *error)
         m_items.append(item);
     }
     m_running = true;
-    m_planning = true;
+    m_probes.resize(m_items.size());
+    m_probing = true;
+    startEarlyCopy();
     QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
     return true;
 }
@@ -146,8 +153,14 @@ void TransferEngine::cancel()
     m_cancelled = true;
     if (m_tool)
         m_tool->cancel();
+    for (const auto &probe : m_probes) {
+        if (probe)
+            probe->cancel();
+    }
     if (m_worker)
         m_worker->cancel();
+    if (m_early.worker)
+        m_early.worker->cancel();
 }
 
 bool TransferEngine::allArrived() const
@@ -159,70 +172,150 @@ bool TransferEngine::allArrived() const
 
 void TransferEngine::probeNext()
 {
-    if (m_cancelled) {
+    if (!m_probing)
+        return; // a second probe's queued call after the plan was made
+    // Mostly ffprobe's start-up, which a second core halves.
+    const int limit = std::clamp(QThread::idealThreadCount(), 2, 4);
+    while (!m_cancelled && m_probesRunning < limit && m_nextProbe < m_items.size()) {
+        const int index = m_nextProbe++;
+        const QFileInfo info(m_items.at(index).source);
+        QString error;
+        if (!info.exists())
+            error = QStringLiteral("the source does not exist");
+        else if (!info.isFile())
+            error = QStringLiteral("not a video: not a file");
+        else if (!info.isReadable())
+            error = QStringLiteral("cannot read the source");
+        if (!error.isEmpty()) {
+            endProbe(index, TransferItem::Failed, error);
+            continue;
+        }
+        report(index, TransferProgress::Probing, 0);
+        auto &tool = m_probes[index];
+        tool = std::make_unique<ToolRun>();
+        tool->setKillDelay(m_killDelay);
+        tool->setKeepOutput(true);
+        connect(
+            tool.get(), &ToolRun::done, this, [this, index](ToolResult result) { probed(index, result); });
+        ++m_probesRunning;
+        tool->start(QStringLiteral("ffprobe"),
+            { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"),
+                QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams"),
+                info.filePath() });
+    }
+    if (m_probesRunning > 0 || (!m_cancelled && m_nextProbe < m_items.size()))
+        return;
+    m_probing = false;
+    if (m_cancelled)
         endRun();
-        return;
-    }
-    if (++m_current >= m_items.size()) {
+    else
         plan();
-        return;
-    }
-    TransferItem &item = m_items[m_current];
-    const QFileInfo info(item.source);
-    QString error;
-    if (!info.exists())
-        error = QStringLiteral("the source does not exist");
-    else if (!info.isFile())
-        error = QStringLiteral("not a video: not a file");
-    else if (!info.isReadable())
-        error = QStringLiteral("cannot read the source");
-    if (!error.isEmpty()) {
-        endItem(TransferItem::Failed, error);
-        return;
-    }
-    m_stage = TransferProgress::Probing;
-    report(m_stage, 0);
-    m_tool = std::make_unique<ToolRun>();
-    m_tool->setKillDelay(m_killDelay);
-    m_tool->setKeepOutput(true);
-    connect(m_tool.get(), &ToolRun::done, this, &TransferEngine::probed);
-    m_tool->start(QStringLiteral("ffprobe"),
-        { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"),
-            QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams"),
-            item.source });
 }
 
-void TransferEngine::probed(ToolResult result)
+void TransferEngine::probed(int index, ToolResult result)
 {
-    TransferItem &item = m_items[m_current];
-    const QByteArray json = m_tool->output();
+    TransferItem &item = m_items[index];
+    ToolRun &tool = *m_probes[index];
     QString error;
     if (result == ToolResult::Done) {
         MediaProbe probe;
-        if (MediaProbe::fromJson(json, &probe, &error)) {
+        if (MediaProbe::fromJson(tool.output(), &probe, &error)) {
             item.decision = decide(probe, *deviceProfile(m_request.type));
             item.probed = true;
         }
     } else if (result == ToolResult::Failed) {
-        error = QStringLiteral("not a video: ") + m_tool->lastErrorLine();
+        error = QStringLiteral("not a video: ") + tool.lastErrorLine();
     } else {
-        error = m_tool->failureText(result);
+        error = tool.failureText(result);
     }
-    retire(m_tool);
-    if (result == ToolResult::Cancelled) {
-        endItem(TransferItem::Cancelled);
-        return;
-    }
-    if (!item.probed) {
-        endItem(TransferItem::Failed, error);
-        return;
-    }
+    retire(m_probes[index]);
+    --m_probesRunning;
+    if (result == ToolResult::Cancelled)
+        endProbe(index, TransferItem::Cancelled);
+    else if (!item.probed)
+        endProbe(index, TransferItem::Failed, error);
     QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
+}
+
+void TransferEngine::endProbe(int index, TransferItem::State state, const QString &error)
+{
+    m_items[index].state = state;
+    m_items[index].error = error;
+    report(
+        index, state == TransferItem::Cancelled ? TransferProgress::Cancelled : TransferProgress::Failed, 0);
+    emit fileEnded(index);
+}
+
+void TransferEngine::startEarlyCopy()
+{
+    const DeviceProfile &profile = *deviceProfile(m_request.type);
+    const QFileInfo source(m_items.first().source);
+    if (m_request.dryRun || m_request.burn || !source.isFile() || !mayGoAsItIs(source.suffix(), profile))
+        return;
+    // The size rules the plan applies to a copy; a file they would refuse or
+    // split is not begun.
+    qint64 limit = m_request.partBytes > 0 ? m_request.partBytes : profile.partBytes;
+    if (profile.alwaysFat32 || TargetNames::isFat32(TargetNames::fileSystemType(m_request.destination)))
+        limit = limit > 0 ? std::min(limit, Fat32MaxFile) : Fat32MaxFile;
+    if (limit > 0 && source.size() > limit)
+        return;
+    QString error;
+    if (!m_early.part.create(QDir(m_request.destination).filePath(source.fileName()), &error))
+        return; // the copy proper will say why
+    m_early.clock.start();
+    m_early.worker = std::make_unique<FileWorker>();
+    connect(m_early.worker.get(), &FileWorker::done, this, &TransferEngine::earlyCopied);
+    m_early.worker->copy(source.filePath(), m_early.part.descriptor());
+}
+
+void TransferEngine::earlyCopied(bool ok, const QString &error)
+{
+    if (m_early.adopted) {
+        copied(ok, error);
+        return;
+    }
+    m_early.ended = true;
+    m_early.ok = ok;
+    m_early.error = error;
+    if (m_early.dropped) {
+        dropEarlyCopy();
+        if (m_endWaits)
+            endRun();
+    }
+}
+
+void TransferEngine::dropEarlyCopy()
+{
+    if (!m_early.worker)
+        return;
+    m_early.dropped = true;
+    if (!m_early.ended) {
+        // The part is closed only after the worker let go of its descriptor.
+        m_early.worker->cancel();
+        return;
+    }
+    retire(m_early.worker);
+    m_early.part.remove();
+}
+
+bool TransferEngine::adoptEarlyCopy(const QString &finalPath)
+{
+    if (!m_early.worker || m_early.dropped || m_current != 0)
+        return false;
+    m_part = std::move(m_early.part);
+    m_worker = std::move(m_early.worker);
+    m_clock = m_early.clock;
+    m_early.adopted = true;
+    m_finals = QStringList { finalPath };
+    m_stage = TransferProgress::Copying;
+    report(m_stage, 0);
+    if (m_early.ended)
+        copied(m_early.ok, m_early.error);
+    return true;
 }
 
 void TransferEngine::plan()
 {
-    m_planning = false;
     const QByteArray type = TargetNames::fileSystemType(
         m_request.burn ? QFileInfo(m_request.isoPath).absolutePath() : m_request.destination);
     const bool fat = !m_request.burn && TargetNames::isFat(type);
@@ -246,6 +339,10 @@ void TransferEngine::plan()
     planNames(fat);
     if (m_request.burn)
         planDisc();
+    const TransferItem &first = m_items.first();
+    if (first.state != TransferItem::Planned || first.decision.action != TransferAction::Copy
+        || first.size.parts > 1)
+        dropEarlyCopy();
     emit planned();
     if (m_request.dryRun || !m_runError.isEmpty()) {
         m_running = false;
@@ -348,6 +445,8 @@ void TransferEngine::runNext()
     m_speed = 0;
     m_clock.start();
     m_tick.start();
+    if (item.decision.action == TransferAction::Copy && adoptEarlyCopy(finalPath))
+        return;
     if (item.decision.action == TransferAction::Copy)
         copyFile(item, finalPath);
     else
@@ -416,6 +515,10 @@ void TransferEngine::convert(TransferItem &item, const QString &finalPath)
     });
     connect(m_tool.get(), &ToolRun::done, this, &TransferEngine::converted);
     m_tool->start(QStringLiteral("ffmpeg"), transferArguments(item.decision, paths));
+    if (m_part.descriptor() >= 0) {
+        m_writeBehind = std::make_unique<FileWorker>();
+        m_writeBehind->writeBehind(m_part.descriptor());
+    }
 }
 
 QStringList TransferEngine::segmentParts() const
@@ -445,6 +548,10 @@ void TransferEngine::converted(ToolResult result)
         result = ToolResult::Failed;
     const QString error = toolFailure(*m_tool, result);
     retire(m_tool);
+    if (m_writeBehind) {
+        m_writeBehind->cancel();
+        retire(m_writeBehind);
+    }
     if (result != ToolResult::Done) {
         removeSegmentParts();
         m_part.remove();
@@ -510,12 +617,16 @@ void TransferEngine::endItem(TransferItem::State state, const QString &error)
             state == TransferItem::Arrived ? 1.0 : 0.0);
         emit fileEnded(m_current);
     }
-    QMetaObject::invokeMethod(
-        this, m_planning ? &TransferEngine::probeNext : &TransferEngine::runNext, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &TransferEngine::runNext, Qt::QueuedConnection);
 }
 
 void TransferEngine::endRun()
 {
+    // Nothing may be left behind when finished() says the run is over.
+    dropEarlyCopy();
+    m_endWaits = bool(m_early.worker);
+    if (m_endWaits)
+        return;
     m_tick.stop();
     for (TransferItem &item : m_items) {
         if (item.state == TransferItem::Waiting || item.state == TransferItem::Planned) {
@@ -527,13 +638,13 @@ void TransferEngine::endRun()
     emit finished(allArrived());
 }
 
-void TransferEngine::report(TransferProgress::Stage stage, double fraction)
+void TransferEngine::report(int index, TransferProgress::Stage stage, double fraction)
 {
     TransferProgress progress;
-    progress.file = std::min(m_current + 1, int(m_items.size()));
+    progress.file = std::min(index + 1, int(m_items.size()));
     progress.count = int(m_items.size());
-    if (m_current >= 0 && m_current < m_items.size())
-        progress.name = QFileInfo(m_items.at(m_current).source).fileName();
+    if (index >= 0 && index < m_items.size())
+        progress.name = QFileInfo(m_items.at(index).source).fileName();
     else if (m_request.burn)
         progress.name = QFileInfo(m_request.isoPath).fileName();
     progress.stage = stage;

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QTemporaryDir;
 
@@ -24,8 +25,8 @@ class ToolRun;
 enum class ToolResult;
 
 // Turns files into what one device type plays, one file at a time: probe
-// all, decide and check names and sizes before any work, then copy or
-// convert each into a part, sync it and rename it. A file that fails is
+// all (a few at once), decide and check names and sizes before any work,
+// then copy or convert each into a part, sync it and rename it. A file that fails is
 // reported and the others go on. Or, when burning, the same into a disc
 // image. Everything runs on the thread that owns the engine, without
 // blocking it; one engine runs one request.
@@ -69,7 +70,12 @@ private:
         object->deleteLater();
     }
     void probeNext();
-    void probed(ToolResult result);
+    void probed(int index, ToolResult result);
+    void endProbe(int index, TransferItem::State state, const QString &error = {});
+    void startEarlyCopy();
+    void earlyCopied(bool ok, const QString &error);
+    void dropEarlyCopy();
+    bool adoptEarlyCopy(const QString &finalPath);
     void plan();
     void planNames(bool fat);
     void planDisc();
@@ -86,7 +92,8 @@ private:
     void endItem(TransferItem::State state, const QString &error = {});
     void endRun();
     void tick();
-    void report(TransferProgress::Stage stage, double fraction);
+    void report(TransferProgress::Stage stage, double fraction) { report(m_current, stage, fraction); }
+    void report(int index, TransferProgress::Stage stage, double fraction);
     QString workFolder() const;
     QStringList segmentParts() const;
     void removeSegmentParts();
@@ -96,13 +103,31 @@ private:
     int m_current = -1;
     bool m_running = false;
     bool m_cancelled = false;
-    bool m_planning = false; // probing, as opposed to running
+    std::vector<std::unique_ptr<ToolRun>> m_probes; // by file, while it is probed
+    int m_nextProbe = 0;
+    bool m_probing = false;
+    int m_probesRunning = 0;
     double m_imageFraction = 0;
     int m_killDelay = 5000;
     QString m_runError;
     std::unique_ptr<ToolRun> m_tool;
     std::unique_ptr<FileWorker> m_worker;
+    std::unique_ptr<FileWorker> m_writeBehind;
     PartFile m_part;
+    // The first file, copied while the files are probed on the guess that it
+    // goes as it is; kept when the plan agrees, else stopped and deleted.
+    struct EarlyCopy
+    {
+        std::unique_ptr<FileWorker> worker;
+        PartFile part;
+        QElapsedTimer clock;
+        bool adopted = false;
+        bool dropped = false;
+        bool ended = false;
+        bool ok = false;
+        QString error;
+    } m_early;
+    bool m_endWaits = false; // the run ends once the dropped early copy has stopped
     QString m_segmentPattern; // the parts ffmpeg writes when splitting
     QStringList m_finals; // where the current parts are renamed to
     ProgressParser m_parser;

@@ -42,7 +42,8 @@ struct Outcome
 };
 
 // Runs one request to its end; cancelAfter > 0 cancels once that many
-// milliseconds of conversion have passed, or calls meanwhile instead when given.
+// milliseconds of conversion have passed, or calls meanwhile instead when
+// given; cancelAfter < 0 cancels while the files are probed.
 Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDelay = 5000,
     std::function<void()> meanwhile = {})
 {
@@ -74,6 +75,8 @@ Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDe
     });
     QString error;
     EXPECT_TRUE(engine.start(request, &error)) << error.toStdString();
+    if (cancelAfter < 0)
+        QTimer::singleShot(0, &engine, &TransferEngine::cancel);
     QTimer::singleShot(180000, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_FALSE(engine.isRunning());
@@ -363,6 +366,45 @@ TEST_F(TransferEngineTest, DestinationGoneMidWay)
     EXPECT_FALSE(QFileInfo::exists(out));
 }
 
+// The first file's copy begins while it is probed; it is kept only when the
+// plan says copy, and a cancel or another plan leaves nothing of it.
+TEST_F(TransferEngineTest, CopyBegunWhileProbingIsKeptOnlyWhenItGoesAsItIs)
+{
+    const QString big = m_dir.filePath(QStringLiteral("big.mp4"));
+    ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), big));
+    ASSERT_TRUE(QFile(big).resize(Q_INT64_C(300) << 20));
+    struct Row
+    {
+        int type;
+        QString source;
+        bool cancel;
+        TransferAction action;
+        const char *arrived;
+    };
+    const Row rows[] = {
+        { 2, TestClips::path(TestClips::Mp4H264Aac), false, TransferAction::Copy, "clip.mp4" },
+        { 1, TestClips::path(TestClips::AviAspMp3), false, TransferAction::Transcode, "clip.mp4" },
+        { 2, big, true, TransferAction::Copy, nullptr },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.source.toStdString());
+        const QString out = m_dir.filePath(QStringLiteral("out%1").arg(&row - rows));
+        QDir().mkpath(out);
+        const Outcome run = transfer(toFolder(row.type, { row.source }, out), row.cancel ? -1 : 0);
+        // At finished(), with no part left.
+        EXPECT_EQ(entries(out), row.arrived ? QStringList { QLatin1String(row.arrived) } : QStringList());
+        ASSERT_EQ(run.items.size(), 1);
+        EXPECT_EQ(run.items[0].state, row.cancel ? TransferItem::Cancelled : TransferItem::Arrived);
+        if (row.cancel)
+            continue;
+        EXPECT_EQ(run.items[0].decision.action, row.action);
+        QFile source(row.source);
+        QFile arrived(QDir(out).filePath(QLatin1String(row.arrived)));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly) && arrived.open(QIODevice::ReadOnly));
+        EXPECT_EQ(source.readAll() == arrived.readAll(), row.action == TransferAction::Copy);
+    }
+}
+
 TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
 {
     const QString out = m_dir.path();
@@ -376,6 +418,15 @@ TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
             O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(busy, LOCK_EX), 0);
     EXPECT_EQ(PartFile::sweep(out), 1);
+    // Another run writing to the same name keeps its part: a second one is taken.
+    {
+        QFile::resize(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part")), 4);
+        PartFile second;
+        QString error;
+        ASSERT_TRUE(second.create(m_dir.filePath(QStringLiteral("busy.mp4")), &error));
+        EXPECT_EQ(QFileInfo(second.path()).fileName(), QStringLiteral(".busy.mp4.2.kavo-part"));
+        EXPECT_EQ(QFileInfo(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part"))).size(), 4);
+    }
     ::close(busy);
     EXPECT_EQ(entries(out),
         (QStringList { QStringLiteral(".busy.mp4.kavo-part"), QStringLiteral(".other.part"),
