@@ -41,6 +41,7 @@ protected:
         ASSERT_FALSE(TestClips::folder().isEmpty());
         m_to = m_dir.filePath(QStringLiteral("stick"));
         QDir().mkpath(m_to);
+        m_iso = m_dir.filePath(QStringLiteral("films.iso"));
         TransferWizardWindow::setRunner([this](QDialog &dialog) { return answer(dialog); });
     }
     void TearDown() override
@@ -63,7 +64,9 @@ protected:
             EXPECT_EQ(burn->type(), TransferDevicesLibrary::DVDPlayer);
             EXPECT_EQ(burn->disc(), DiscSize::Dvd);
             EXPECT_TRUE(burn->drive().isEmpty());
-            burn->setIsoPath(m_dir.filePath(QStringLiteral("films.iso")));
+            if (!m_disc.isEmpty())
+                burn->addDrive(QStringLiteral("stdio:") + m_disc, QStringLiteral("Test disc"));
+            burn->setIsoPath(m_iso);
             return QDialog::Accepted;
         }
         if (auto *destination = qobject_cast<DestinationDialog *>(&dialog)) {
@@ -99,6 +102,8 @@ protected:
 
     QTemporaryDir m_dir;
     QString m_to;
+    QString m_iso;
+    QString m_disc; // burned to as a drive when set
     int m_asked = 0;
     int m_offered = 0; // sticks the destination dialog listed
     QString m_click;
@@ -237,6 +242,41 @@ TEST_F(TransferWizardTest, BurnMakesTheImageWhereTheUserSays)
     EXPECT_EQ(window->folder(), m_dir.path());
     EXPECT_EQ(
         window->rows()->topLevelItem(0)->text(TransferWizardWindow::ActionColumn), QStringLiteral("Convert"));
+}
+
+TEST_F(TransferWizardTest, BurnToAFileStandingInForADisc)
+{
+    QTemporaryDir bin;
+    const QString spoiler = spoilingXorriso(bin.path());
+    struct Row
+    {
+        bool spoil;
+        const char *note;
+    } const rows[] = {
+        { false, "The disc in stdio:%1 was burned and checked." },
+        { true, "The disc was burned, but its check failed: it differs from the image in clip.avi." },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.spoil ? "spoiled" : "good");
+        m_disc = m_dir.filePath(row.spoil ? QStringLiteral("spoiled.disc") : QStringLiteral("good.disc"));
+        m_iso = m_disc + QStringLiteral(".iso");
+        if (row.spoil)
+            qputenv("KAVO_XORRISO", spoiler.toLocal8Bit());
+        auto window = run({ TestClips::path(TestClips::Mp4H264Aac) }, TransferWizardWindow::BurnTarget);
+        qunsetenv("KAVO_XORRISO");
+        const QString head = window->summary().section(QLatin1Char('\n'), 0, 0);
+        EXPECT_TRUE(head.startsWith(QStringLiteral("The disc image %1 is ready. ").arg(m_iso)))
+            << head.toStdString();
+        EXPECT_TRUE(head.contains(QString::fromLatin1(row.note).replace(QStringLiteral("%1"), m_disc)))
+            << head.toStdString();
+        // The disc begins with the image, byte for byte, unless spoiled.
+        QFile disc(m_disc);
+        QFile iso(m_iso);
+        ASSERT_TRUE(disc.open(QIODevice::ReadOnly) && iso.open(QIODevice::ReadOnly));
+        const QByteArray image = iso.readAll();
+        EXPECT_GT(image.size(), 0);
+        EXPECT_EQ(disc.read(image.size()) == image, !row.spoil);
+    }
 }
 
 class RemovableVolumesTest : public ::testing::Test

@@ -42,6 +42,17 @@ QString hangingFfmpeg(const QString &folder)
         "echo 'progress=continue'\nexec sleep 60\n");
 }
 
+QString spoilingXorriso(const QString &folder)
+{
+    return script(folder + QStringLiteral("/spoiling-xorriso"),
+        "#!/bin/sh\nxorriso \"$@\" || exit\n"
+        "for a; do case $a in dev=stdio:*) disc=${a#dev=stdio:};; esac; done\n"
+        "[ -n \"$disc\" ] || exit 0\n"
+        "lba=$(xorriso -no_rc -indev \"stdio:$disc\" -find / -type f -exec report_lba -- 2>/dev/null"
+        " | awk -F, '/^File data lba/ {print $2; exit}')\n"
+        "printf spoiled | dd of=\"$disc\" bs=1 seek=$((lba * 2048 + 1000)) conv=notrunc 2>/dev/null\n");
+}
+
 FakeSystem::FakeSystem(const QString &root)
     : m_root(root)
 {

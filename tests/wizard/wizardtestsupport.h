@@ -4,9 +4,11 @@
 #include <QStringList>
 
 // What the wizard's tests share: the files a folder holds (hidden parts
-// included) and an ffmpeg that writes a little, then hangs until stopped.
+// included), an ffmpeg that writes a little, then hangs until stopped, and
+// an xorriso that burns, then spoils a file's data on the burned "disc".
 QStringList folderEntries(const QString &folder);
 QString hangingFfmpeg(const QString &folder);
+QString spoilingXorriso(const QString &folder);
 
 // A system's /proc, /sys and /dev as RemovableVolumes reads them, under a
 // folder of its own: partitions with their disk's removable flag and bus,
