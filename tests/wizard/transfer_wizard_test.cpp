@@ -13,6 +13,7 @@
 #include "zrt/osutilities.h"
 
 #include <QAbstractButton>
+#include <QDesktopServices>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -32,6 +33,26 @@ using TransferDevicesLibrary::TransferDevices;
 namespace {
 
 constexpr int TransferMs = 120000;
+
+// Stands in for the desktop's file manager.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+// What "Open folder" on the summary asks the desktop to open.
+QList<QUrl> openedByOpenFolder(TransferWizardWindow &window)
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    window.findChild<QPushButton *>(QStringLiteral("OpenFolder"))->click();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    return catcher.urls;
+}
 
 class TransferWizardTest : public ::testing::Test
 {
@@ -144,7 +165,7 @@ TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
     for (const QString &name : arrived)
         EXPECT_TRUE(summary.contains(name)) << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("gone.mp4 failed: "))) << summary.toStdString();
-    EXPECT_TRUE(window->findChild<QPushButton *>(QStringLiteral("OpenFolder"))->isEnabled());
+    EXPECT_EQ(openedByOpenFolder(*window), QList<QUrl> { QUrl::fromLocalFile(m_to) });
 }
 
 TEST_F(TransferWizardTest, CancelFromTheWindowLeavesNothing)
@@ -240,6 +261,7 @@ TEST_F(TransferWizardTest, BurnMakesTheImageWhereTheUserSays)
     EXPECT_EQ(window->summary().section(QLatin1Char('\n'), 0, 0),
         QStringLiteral("The disc image %1 is ready.").arg(iso));
     EXPECT_EQ(window->folder(), m_dir.path());
+    EXPECT_EQ(openedByOpenFolder(*window), QList<QUrl> { QUrl::fromLocalFile(m_dir.path()) });
     EXPECT_EQ(
         window->rows()->topLevelItem(0)->text(TransferWizardWindow::ActionColumn), QStringLiteral("Convert"));
 }
@@ -414,3 +436,5 @@ TEST_F(TransferWizardTest, ARememberedStickIsFoundWhereverItIsMounted)
 }
 
 } // namespace
+
+#include "transfer_wizard_test.moc"
