@@ -7,7 +7,7 @@ namespace Zarnet {
 namespace {
 QString gib(qint64 bytes)
 {
-    return QString::number(double(bytes) / (1 << 30), 'f', 2) + QStringLiteral(" GiB");
+    return SizePlan::tr("%1 GiB").arg(double(bytes) / (1 << 30), 0, 'f', 2);
 }
 } // namespace
 
@@ -25,15 +25,14 @@ SizePlan SizePlan::make(const TransferDecision &decision, bool fat32Destination,
             // Parts are cut by time; a margin keeps the bit rate's swings under the limit.
             plan.parts = int(std::ceil(double(decision.estimatedBytes) / (part * 0.85)));
             plan.segmentSeconds = decision.duration / plan.parts;
-            plan.message = QStringLiteral("split into %1 parts of at most %2").arg(plan.parts).arg(gib(part));
+            plan.message = tr("split into %1 parts of at most %2").arg(plan.parts).arg(gib(part));
         }
         return plan;
     }
     if (plan.limit > 0 && decision.estimatedBytes > plan.limit) {
         plan.fits = false;
-        plan.message
-            = QStringLiteral("about %1 is more than one file may hold on FAT32 or a disc (4 GiB - 1 byte)")
-                  .arg(gib(decision.estimatedBytes));
+        plan.message = tr("about %1 is more than one file may hold on FAT32 or a disc (4 GiB - 1 byte)")
+                           .arg(gib(decision.estimatedBytes));
     }
     return plan;
 }

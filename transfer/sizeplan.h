@@ -2,6 +2,7 @@
 
 #include "transfer/transferdecision.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace Zarnet {
@@ -19,6 +20,8 @@ struct SizePlan
 
     // fat32Destination: FAT32, or a disc image, whose files stay under 4 GiB too.
     static SizePlan make(const TransferDecision &decision, bool fat32Destination, qint64 partBytes = 0);
+
+    Q_DECLARE_TR_FUNCTIONS(Zarnet::SizePlan)
 };
 
 } // namespace Zarnet

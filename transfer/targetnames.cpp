@@ -68,6 +68,22 @@ void split(const QString &name, QString *base, QString *extension)
     }
 }
 
+// The rules applied to name; the base may come out empty.
+void applyRules(const QString &name, const TargetNames::Rules &rules, QString *base, QString *extension)
+{
+    QString text = rules.ascii ? asciiOnly(name) : name;
+    for (QChar &c : text) {
+        if (forbidden(c, rules))
+            c = QLatin1Char('_');
+    }
+    if (rules.fat || rules.joliet)
+        text = trimEnd(text.trimmed());
+    split(text, base, extension);
+    if (rules.fat || rules.joliet)
+        *base = trimEnd(*base);
+    *base = trimEnd(cut(*base, rules.maxLength - int(extension->size())));
+}
+
 } // namespace
 
 bool TargetNames::isFat(const QByteArray &type)
@@ -87,21 +103,19 @@ QByteArray TargetNames::fileSystemType(const QString &folder)
 
 QString TargetNames::clean(const QString &name, const Rules &rules)
 {
-    QString text = rules.ascii ? asciiOnly(name) : name;
-    for (QChar &c : text) {
-        if (forbidden(c, rules))
-            c = QLatin1Char('_');
-    }
-    if (rules.fat || rules.joliet)
-        text = trimEnd(text.trimmed());
     QString base;
     QString extension;
-    split(text, &base, &extension);
-    if (rules.fat || rules.joliet)
-        base = trimEnd(base);
-    base = trimEnd(cut(base, rules.maxLength - int(extension.size())));
-    if (base.isEmpty())
-        base = QStringLiteral("video");
+    applyRules(name, rules, &base, &extension);
+    if (base.isEmpty()) {
+        // Nothing usable left: a word in the user's language, as far as the rules let it through.
+        Rules word = rules;
+        word.maxLength -= int(extension.size());
+        QString wordExtension;
+        applyRules(tr("video"), word, &base, &wordExtension);
+        base += wordExtension;
+        if (base.isEmpty())
+            base = QStringLiteral("video");
+    }
     if (rules.fat && reservedOnFat(base))
         base += QLatin1Char('_');
     return base + extension;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSet>
 #include <QString>
 
@@ -32,6 +33,8 @@ public:
     static QString unique(const QString &name, QSet<QString> *taken, bool caseBlind, int maxLength = 255);
     // The form names are compared in, for taken.
     static QString key(const QString &name, bool caseBlind);
+
+    Q_DECLARE_TR_FUNCTIONS(Zarnet::TargetNames)
 };
 
 } // namespace Zarnet

@@ -84,15 +84,15 @@ QString ToolRun::toString(ToolResult result)
 {
     switch (result) {
     case ToolResult::Done:
-        return QStringLiteral("done");
+        return tr("done");
     case ToolResult::Failed:
-        return QStringLiteral("failed");
+        return tr("failed");
     case ToolResult::Crashed:
-        return QStringLiteral("ended abnormally");
+        return tr("ended abnormally");
     case ToolResult::StartFailed:
-        return QStringLiteral("could not be started");
+        return tr("could not be started");
     case ToolResult::Cancelled:
-        return QStringLiteral("cancelled");
+        return tr("cancelled");
     }
     return {};
 }
@@ -155,12 +155,12 @@ QString ToolRun::lastErrorLine() const
 
 QString ToolRun::failureText(ToolResult result) const
 {
-    QString text = m_tool + QLatin1Char(' ') + toString(result);
-    if (result == ToolResult::Failed)
-        text += QStringLiteral(" (exit %1)").arg(m_exitCode);
+    QString text = result == ToolResult::Failed
+        ? tr("%1 failed (exit %2)").arg(m_tool).arg(m_exitCode)
+        : tr("%1 %2", "a tool, what became of its run").arg(m_tool, toString(result));
     const QString line = lastErrorLine();
     if (!line.isEmpty() && result != ToolResult::Cancelled)
-        text += QStringLiteral(": ") + line;
+        text = tr("%1: %2", "what became of a run, the tool's last words").arg(text, line);
     return text;
 }
 

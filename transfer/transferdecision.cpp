@@ -127,26 +127,27 @@ QString videoProblem(const MediaProbe &probe, const DeviceProfile &profile)
     const MediaProbe::Video &video = probe.video;
     if (profile.video == VideoFormat::H264) {
         if (video.codec != QLatin1String("h264"))
-            return QStringLiteral("%1 video is not H.264").arg(videoName(video));
+            return TransferDecision::tr("%1 video is not H.264").arg(videoName(video));
         static const char *const played[] = { "Constrained Baseline", "Baseline", "Main", "High" };
         if (std::none_of(std::begin(played), std::end(played),
                 [&](const char *name) { return video.profile == QLatin1String(name); }))
-            return QStringLiteral("H.264 profile %1 is beyond High").arg(video.profile);
+            return TransferDecision::tr("H.264 profile %1 is beyond High").arg(video.profile);
         if (video.level > profile.maxLevel)
-            return QStringLiteral("H.264 level %1 is over %2")
+            return TransferDecision::tr("H.264 level %1 is over %2")
                 .arg(levelText(video.level), levelText(profile.maxLevel));
     } else {
         if (video.codec != QLatin1String("mpeg4") || !video.profile.contains(QLatin1String("Simple")))
-            return QStringLiteral("%1 video is not MPEG-4 ASP").arg(videoName(video));
+            return TransferDecision::tr("%1 video is not MPEG-4 ASP").arg(videoName(video));
         // ffprobe reports the reorder depth, not the run of B-frames, and
         // neither QPel nor GMC: sources that use them are rare in AVI.
         if (video.bFrames > profile.maxBFrames)
-            return QStringLiteral("more than %1 B-frame in a row").arg(profile.maxBFrames);
+            return TransferDecision::tr("more than %1 B-frame in a row").arg(profile.maxBFrames);
     }
     if (video.pixelFormat != QLatin1String("yuv420p") && video.pixelFormat != QLatin1String("yuvj420p"))
-        return QStringLiteral("pixel format %1 is not 8-bit 4:2:0").arg(video.pixelFormat);
+        return TransferDecision::tr("pixel format %1 is not 8-bit 4:2:0").arg(video.pixelFormat);
     if (!fitsFrame(profile.frames[0], video) && !fitsFrame(profile.frames[1], video))
-        return QStringLiteral("%1\u00d7%2 at %3 fps is over %4\u00d7%5 at %6 fps and %7\u00d7%8 at %9 fps")
+        return TransferDecision::tr(
+            "%1\u00d7%2 at %3 fps is over %4\u00d7%5 at %6 fps and %7\u00d7%8 at %9 fps")
             .arg(video.width)
             .arg(video.height)
             .arg(rateText(video.fps))
@@ -160,7 +161,7 @@ QString videoProblem(const MediaProbe &probe, const DeviceProfile &profile)
     // An average a quarter over the target overshoots the peak somewhere.
     const qint64 limit = profile.averageKbps > 0 ? profile.averageKbps * 5 / 4 : profile.peakKbps;
     if (kbps > limit)
-        return QStringLiteral("%1 kb/s is over the %2 kb/s it plays").arg(kbps).arg(limit);
+        return TransferDecision::tr("%1 kb/s is over the %2 kb/s it plays").arg(kbps).arg(limit);
     return {};
 }
 
@@ -173,11 +174,11 @@ QString audioProblem(const MediaProbe &probe, const DeviceProfile &profile)
         return {};
     const QString wanted = profile.audio == AudioFormat::Mp3 ? QStringLiteral("mp3") : QStringLiteral("aac");
     if (audio.codec != wanted)
-        return QStringLiteral("%1 audio is not %2").arg(audioName(audio.codec), audioName(wanted));
+        return TransferDecision::tr("%1 audio is not %2").arg(audioName(audio.codec), audioName(wanted));
     if (audio.channels > 2)
-        return QStringLiteral("%1 channels are more than stereo").arg(audio.channels);
+        return TransferDecision::tr("%1 channels are more than stereo").arg(audio.channels);
     if (profile.audio == AudioFormat::Aac && audio.profile != QLatin1String("LC"))
-        return QStringLiteral("AAC %1 is not AAC-LC").arg(audio.profile);
+        return TransferDecision::tr("AAC %1 is not AAC-LC").arg(audio.profile);
     return {};
 }
 
@@ -188,7 +189,7 @@ void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
     const bool image = probe.hasImageSubtitles();
     if (decision->action == TransferAction::Copy) {
         if (image)
-            decision->notes << QStringLiteral("image subtitles stay as they are: not burned in");
+            decision->notes << TransferDecision::tr("image subtitles stay as they are: not burned in");
         return;
     }
     switch (decision->container) {
@@ -199,7 +200,7 @@ void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
                 decision->subtitles.append(i);
         }
         if (image)
-            decision->notes << QStringLiteral(
+            decision->notes << TransferDecision::tr(
                 "image subtitles left out: not burned in, MP4 cannot carry them");
         break;
     case OutputContainer::Matroska:
@@ -207,12 +208,13 @@ void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
         for (int i = 0; i < probe.subtitles.size(); ++i)
             decision->subtitles.append(i);
         if (image)
-            decision->notes << QStringLiteral("image subtitles carried as they are: not burned in");
+            decision->notes << TransferDecision::tr("image subtitles carried as they are: not burned in");
         break;
     case OutputContainer::Avi:
     case OutputContainer::MpegTs:
-        decision->notes << (image ? QStringLiteral("subtitles left out: not burned in, %1 cannot carry them")
-                                  : QStringLiteral("subtitles left out: %1 cannot carry them"))
+        decision->notes << (image
+                ? TransferDecision::tr("subtitles left out: not burned in, %1 cannot carry them")
+                : TransferDecision::tr("subtitles left out: %1 cannot carry them"))
                                .arg(decision->container == OutputContainer::Avi ? QStringLiteral("AVI")
                                                                                 : QStringLiteral("MPEG-TS"));
         break;
@@ -280,10 +282,10 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
     const QString audioWhy = audioProblem(probe, profile);
     QString containerWhy;
     if (!containerAccepted(source, profile))
-        containerWhy = QStringLiteral("%1 is not played").arg(containerName(source, probe.formatName));
+        containerWhy = TransferDecision::tr("%1 is not played").arg(containerName(source, probe.formatName));
     else if (profile.fourcc && probe.video.codecTag != QLatin1String(profile.fourcc))
-        containerWhy
-            = QStringLiteral("FourCC %1 is not %2").arg(probe.video.codecTag, QLatin1String(profile.fourcc));
+        containerWhy = TransferDecision::tr("FourCC %1 is not %2")
+                           .arg(probe.video.codecTag, QLatin1String(profile.fourcc));
 
     if (videoWhy.isEmpty()) {
         decision.copyVideo = true;
@@ -291,10 +293,12 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
         if (audioWhy.isEmpty() && containerWhy.isEmpty()) {
             decision.action = TransferAction::Copy;
             decision.container = keptContainer(source, profile);
-            decision.reason = QStringLiteral("%1 with %2%3 plays as it is")
-                                  .arg(containerName(source, probe.formatName), videoName(probe.video),
-                                      probe.hasAudio ? QStringLiteral(" and ") + audioName(probe.audio.codec)
-                                                     : QString());
+            decision.reason = probe.hasAudio
+                ? TransferDecision::tr("%1 with %2 and %3 plays as it is")
+                      .arg(containerName(source, probe.formatName), videoName(probe.video),
+                          audioName(probe.audio.codec))
+                : TransferDecision::tr("%1 with %2 plays as it is")
+                      .arg(containerName(source, probe.formatName), videoName(probe.video));
         } else {
             decision.action = TransferAction::Remux;
             decision.container = containerWhy.isEmpty() ? keptContainer(source, profile) : profile.container;
@@ -302,8 +306,9 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
             if (!containerWhy.isEmpty())
                 why << containerWhy;
             if (!audioWhy.isEmpty())
-                why << audioWhy + QStringLiteral(": audio re-encoded");
-            decision.reason = why.join(QStringLiteral("; ")) + QStringLiteral("; the video is kept");
+                why << TransferDecision::tr("%1: audio re-encoded").arg(audioWhy);
+            decision.reason
+                = TransferDecision::tr("%1; the video is kept").arg(why.join(QStringLiteral("; ")));
         }
     } else {
         decision.action = TransferAction::Transcode;

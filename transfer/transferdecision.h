@@ -3,6 +3,7 @@
 #include "transfer/deviceprofile.h"
 #include "transfer/mediaprobe.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -37,6 +38,8 @@ struct TransferDecision
 
     QString extension() const;
     static QString actionName(TransferAction action);
+
+    Q_DECLARE_TR_FUNCTIONS(Zarnet::TransferDecision)
 };
 
 TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile);

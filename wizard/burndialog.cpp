@@ -89,14 +89,18 @@ void BurnDialog::listDrives()
         auto it = line.globalMatch(QString::fromLocal8Bit(m_devices->output()));
         while (it.hasNext()) {
             const auto match = it.next();
-            QString model = match.captured(2).remove(QLatin1Char('\'')).simplified();
-            m_drive->addItem(QStringLiteral("%1 (%2)").arg(model, match.captured(1)), match.captured(1));
+            addDrive(match.captured(1), match.captured(2).remove(QLatin1Char('\'')).simplified());
         }
-        m_drive->setEnabled(m_drive->count() > 1);
-        if (m_drive->count() > 1)
-            m_drive->setCurrentIndex(1);
     });
     m_devices->start(QStringLiteral("xorriso"), { QStringLiteral("-devices") });
+}
+
+void BurnDialog::addDrive(const QString &address, const QString &model)
+{
+    m_drive->addItem(QStringLiteral("%1 (%2)").arg(model, address), address);
+    m_drive->setEnabled(true);
+    if (m_drive->currentIndex() == 0)
+        m_drive->setCurrentIndex(m_drive->count() - 1);
 }
 
 int BurnDialog::type() const

@@ -26,6 +26,9 @@ public:
     void setIsoPath(const QString &path);
     // The drive to burn to ("/dev/sr0"), or empty to keep the image only.
     QString drive() const;
+    // Offers a drive by the address xorriso takes; the first one offered is
+    // chosen. "stdio:/path" is a file that stands in for a blank disc.
+    void addDrive(const QString &address, const QString &model);
 
 private:
     void listDrives();

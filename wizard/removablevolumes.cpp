@@ -16,14 +16,85 @@
 namespace Zarnet {
 
 namespace {
+QString &systemRoot()
+{
+    static QString root = QStringLiteral("/");
+    return root;
+}
+
+QString underRoot(const QString &absolute)
+{
+    return QDir(systemRoot()).filePath(absolute.mid(1));
+}
+
+// Both escape a byte in four characters: the kernel's mount table as \ooo,
+// udev's link names as \xhh.
+QString unescape(const QByteArray &text, bool hex)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        bool ok = false;
+        int code = 0;
+        if (text.at(i) == '\\' && i + 3 < text.size() && (!hex || text.at(i + 1) == 'x'))
+            code = text.mid(hex ? i + 2 : i + 1, hex ? 2 : 3).toInt(&ok, hex ? 16 : 8);
+        if (ok && code < 256) {
+            out += char(code);
+            i += 3;
+        } else {
+            out += text.at(i);
+        }
+    }
+    return QFile::decodeName(out);
+}
+
+struct Mount
+{
+    QString point;
+    QString source;
+    bool whole = false; // the file system's own root, not a bind of a folder in it
+    bool readOnly = false;
+};
+
+// "36 35 98:0 / /media/stick rw,nosuid shared:1 - vfat /dev/sdb1 rw,fmask=0022":
+// how many optional fields come before the "-" varies.
+QVector<Mount> mountTable()
+{
+    QFile file(underRoot(QStringLiteral("/proc/self/mountinfo")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QVector<Mount> mounts;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        const qsizetype dash = fields.indexOf("-");
+        if (dash < 6 || dash + 2 >= fields.size())
+            continue;
+        Mount mount;
+        mount.point = unescape(fields.at(4), false);
+        mount.whole = fields.at(3) == "/";
+        mount.readOnly = fields.at(5).split(',').contains("ro");
+        mount.source = unescape(fields.at(dash + 2), false);
+        mounts.append(mount);
+    }
+    return mounts;
+}
+
+bool holds(const QString &mountPoint, const QString &path)
+{
+    return mountPoint == QLatin1String("/") || path == mountPoint
+        || path.startsWith(mountPoint + QLatin1Char('/'));
+}
+
 // The name under /dev/disk/by-<what> that points at device, or empty.
 QString linkTo(const QString &what, const QString &device)
 {
-    const QDir dir(QStringLiteral("/dev/disk/") + what);
     const QString target = QFileInfo(device).canonicalFilePath();
+    if (target.isEmpty())
+        return {};
+    const QDir dir(underRoot(QStringLiteral("/dev/disk/by-") + what));
     for (const QFileInfo &link : dir.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
-        if (link.canonicalFilePath() == target || link.symLinkTarget() == device)
-            return link.fileName().replace(QStringLiteral("\\x20"), QStringLiteral(" "));
+        if (link.canonicalFilePath() == target)
+            return unescape(QFile::encodeName(link.fileName()), true);
     }
     return {};
 }
@@ -33,7 +104,7 @@ QString linkTo(const QString &what, const QString &device)
 bool isRemovable(const QString &device)
 {
     const QString name = QFileInfo(device).fileName();
-    QString sys = QFileInfo(QStringLiteral("/sys/class/block/") + name).canonicalFilePath();
+    QString sys = QFileInfo(underRoot(QStringLiteral("/sys/class/block/") + name)).canonicalFilePath();
     if (sys.isEmpty())
         return false;
     if (QFile::exists(sys + QStringLiteral("/partition")))
@@ -41,7 +112,7 @@ bool isRemovable(const QString &device)
     QFile flag(sys + QStringLiteral("/removable"));
     if (flag.open(QIODevice::ReadOnly) && flag.readAll().trimmed() == "1")
         return true;
-    return sys.contains(QStringLiteral("/usb"));
+    return QDir(QDir(systemRoot()).canonicalPath()).relativeFilePath(sys).contains(QStringLiteral("/usb"));
 }
 #ifdef KAVO_HAVE_QTDBUS
 // One interface's properties of a UDisks2 object; empty when UDisks2 is not
@@ -89,30 +160,36 @@ bool fromUDisks(const QString &device, RemovableVolumes::Volume *volume, bool *r
 }
 } // namespace
 
+void RemovableVolumes::setSystemRoot(const QString &root)
+{
+    systemRoot() = root;
+}
+
 QVector<RemovableVolumes::Volume> RemovableVolumes::mounted()
 {
     QVector<Volume> volumes;
-    for (const QStorageInfo &storage : QStorageInfo::mountedVolumes()) {
-        const QString device = QString::fromLocal8Bit(storage.device());
-        if (!storage.isValid() || !storage.isReady() || storage.isReadOnly()
-            || !device.startsWith(QLatin1Char('/')))
+    for (const Mount &mount : mountTable()) {
+        if (!mount.whole || mount.readOnly || !mount.source.startsWith(QLatin1Char('/')))
             continue;
         Volume volume;
-        volume.root = storage.rootPath();
-        volume.device = device;
+        volume.root = mount.point;
+        volume.device = mount.source;
+        const QString device = underRoot(mount.source);
         bool removable = false;
-        if (!fromUDisks(device, &volume, &removable)) {
+        if (systemRoot() != QLatin1String("/") || !fromUDisks(device, &volume, &removable)) {
             removable = isRemovable(device);
-            volume.uuid = linkTo(QStringLiteral("by-uuid"), device);
-            volume.label = linkTo(QStringLiteral("by-label"), device);
+            volume.uuid = linkTo(QStringLiteral("uuid"), device);
+            volume.label = linkTo(QStringLiteral("label"), device);
         }
-        if (!removable)
+        if (!removable || volume.uuid.isEmpty())
+            continue;
+        const QStorageInfo storage(volume.root);
+        if (!storage.isValid() || !storage.isReady())
             continue;
         if (volume.label.isEmpty())
-            volume.label = storage.displayName();
+            volume.label = QFileInfo(volume.root).fileName();
         volume.bytesFree = storage.bytesAvailable();
-        if (!volume.uuid.isEmpty())
-            volumes.append(volume);
+        volumes.append(volume);
     }
     return volumes;
 }
@@ -128,9 +205,15 @@ QString RemovableVolumes::rootOf(const QString &uuid)
 
 bool RemovableVolumes::volumeOf(const QString &path, Volume *out)
 {
-    const QStorageInfo storage(path);
+    // The deepest mount point above path holds it; of two on one point, the later hides the earlier.
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    QString holder;
+    for (const Mount &mount : mountTable()) {
+        if (mount.point.size() >= holder.size() && holds(mount.point, canonical))
+            holder = mount.point;
+    }
     for (const Volume &volume : mounted()) {
-        if (volume.root == storage.rootPath()) {
+        if (!canonical.isEmpty() && volume.root == holder) {
             *out = volume;
             return true;
         }

@@ -24,6 +24,11 @@ public:
     static QString rootOf(const QString &uuid);
     // The removable volume holding path, when there is one.
     static bool volumeOf(const QString &path, Volume *out);
+
+    // Where /proc, /sys and /dev are read from: "/", except in tests, which
+    // lay out a mount table and disk links of their own. UDisks2 is asked
+    // only about the real "/".
+    static void setSystemRoot(const QString &root);
 };
 
 } // namespace Zarnet

@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTreeWidget>
 #include <QUrl>
@@ -456,7 +457,7 @@ void TransferWizardWindow::finished()
     for (int i = 0; i < m_engine->items().size(); ++i)
         fileEnded(i);
     if (m_request.burn && !m_drive.isEmpty() && m_engine->allArrived())
-        return burn();
+        return burn(false);
     QStringList lines;
     int arrived = 0;
     for (const TransferItem &item : m_engine->items()) {
@@ -495,32 +496,57 @@ void TransferWizardWindow::finished()
     end(head + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
 }
 
-void TransferWizardWindow::burn()
+// Each step is a run of xorriso of its own: a ToolRun ends once.
+void TransferWizardWindow::burn(bool verify)
 {
-    m_status->setText(tr("Burning the disc in %1…").arg(m_drive));
-    m_burner = std::make_unique<ToolRun>();
-    connect(m_burner.get(), &ToolRun::done, this, [this](ToolResult result) {
-        const bool verifying = m_burner->property("verify").toBool();
-        if (result != ToolResult::Done) {
-            m_runNote = verifying
-                ? tr("The disc was burned, but its check failed: %1").arg(m_burner->failureText(result))
-                : tr("The disc was not burned: %1").arg(m_burner->failureText(result));
-        } else if (!verifying) {
-            m_status->setText(tr("Checking the disc in %1…").arg(m_drive));
-            m_burner->setProperty("verify", true);
-            m_burner->start(QStringLiteral("xorriso"),
-                { QStringLiteral("-indev"), m_drive, QStringLiteral("-check_md5_r"),
-                    QStringLiteral("FAILURE"), QStringLiteral("/"), QStringLiteral("--") });
-            return;
-        } else {
-            m_runNote = tr("The disc in %1 was burned and checked.").arg(m_drive);
-        }
-        m_drive.clear();
-        QMetaObject::invokeMethod(this, &TransferWizardWindow::finished, Qt::QueuedConnection);
-    });
-    m_burner->start(QStringLiteral("xorriso"),
-        { QStringLiteral("-as"), QStringLiteral("cdrecord"), QStringLiteral("-v"),
-            QStringLiteral("dev=") + m_drive, m_request.isoPath });
+    m_status->setText(
+        verify ? tr("Checking the disc in %1…").arg(m_drive) : tr("Burning the disc in %1…").arg(m_drive));
+    auto run = std::make_unique<ToolRun>();
+    run->setKeepOutput(verify);
+    connect(
+        run.get(), &ToolRun::done, this, [this, verify](ToolResult result) { burnEnded(verify, result); });
+    if (verify) {
+        // Without -md5 on before -indev no checksums are loaded, and the check passes unmade.
+        run->start(QStringLiteral("xorriso"),
+            { QStringLiteral("-no_rc"), QStringLiteral("-md5"), QStringLiteral("on"),
+                QStringLiteral("-indev"), m_drive, QStringLiteral("-check_md5_r"), QStringLiteral("FAILURE"),
+                QStringLiteral("/"), QStringLiteral("--") });
+    } else {
+        run->start(QStringLiteral("xorriso"),
+            { QStringLiteral("-no_rc"), QStringLiteral("-as"), QStringLiteral("cdrecord"),
+                QStringLiteral("-v"), QStringLiteral("dev=") + m_drive, m_request.isoPath });
+    }
+    // Called from the last step's done(): that run goes once it has returned.
+    if (m_burner)
+        m_burner.release()->deleteLater();
+    m_burner = std::move(run);
+}
+
+void TransferWizardWindow::burnEnded(bool verify, ToolResult result)
+{
+    if (result == ToolResult::Done && !verify)
+        return burn(true);
+    QStringList differing;
+    if (verify) {
+        static const QRegularExpression mismatch(
+            QStringLiteral("^MD5 MISMATCH: '/(.*)'$"), QRegularExpression::MultilineOption);
+        for (auto it = mismatch.globalMatch(QString::fromLocal8Bit(m_burner->output())); it.hasNext();)
+            differing << it.next().captured(1);
+    }
+    if (!differing.isEmpty()) {
+        m_runNote = tr("The disc was burned, but its check failed: it differs from the image in %1.")
+                        .arg(differing.join(QStringLiteral(", ")));
+    } else if (result != ToolResult::Done) {
+        m_runNote = verify
+            ? tr("The disc was burned, but its check failed: %1").arg(m_burner->failureText(result))
+            : tr("The disc was not burned: %1").arg(m_burner->failureText(result));
+    } else if (!m_burner->output().contains("File contents and their MD5 checksums match.")) {
+        m_runNote = tr("The disc was burned, but its check failed: it holds no checksums to check.");
+    } else {
+        m_runNote = tr("The disc in %1 was burned and checked.").arg(m_drive);
+    }
+    m_drive.clear();
+    QMetaObject::invokeMethod(this, &TransferWizardWindow::finished, Qt::QueuedConnection);
 }
 
 void TransferWizardWindow::end(const QString &message)

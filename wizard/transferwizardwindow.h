@@ -21,6 +21,7 @@ namespace Zarnet {
 
 class ToolRun;
 class TransferEngine;
+enum class ToolResult;
 
 // The transfer wizard's window, in a process of its own: asks where the files
 // go (or, for a disc, what it is for), runs the engine, shows each file's
@@ -71,8 +72,8 @@ private:
     void progressed(const TransferProgress &progress);
     void fileEnded(int index);
     void finished();
-    void burn();
-    void burnEnded(bool verify);
+    void burn(bool verify);
+    void burnEnded(bool verify, ToolResult result);
     void end(const QString &message);
     void snapshot(const QString &what);
     void addRows(const QStringList &files);

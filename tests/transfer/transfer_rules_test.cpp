@@ -4,8 +4,12 @@
 #include "transfer/progressparser.h"
 #include "transfer/sizeplan.h"
 #include "transfer/targetnames.h"
+#include "transfer/toolrun.h"
 #include "transfer/transferarguments.h"
 #include "transfer/transferdecision.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -294,6 +298,51 @@ TEST(SizePlan, Fat32LimitAndDvdParts)
         EXPECT_EQ(plan.segmentSeconds > 0, row.parts > 1);
         EXPECT_EQ(plan.message.isEmpty(), row.fits && row.parts == 1);
     }
+}
+
+// Marks every translation with its context, so a test sees which one was used.
+class ContextTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return QString::fromLatin1(context) + QLatin1Char('|') + QString::fromUtf8(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
+{
+    MediaProbe probe;
+    QString error;
+    ASSERT_TRUE(MediaProbe::fromJson(
+        probeJson("avi", QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1(), Aac), &probe,
+        &error));
+    TransferDecision parted;
+    parted.profile = deviceProfile(0);
+    parted.duration = 3600;
+    parted.estimatedBytes = Q_INT64_C(3) << 30;
+    TargetNames::Rules fat;
+    fat.fat = true;
+
+    ContextTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QString texts[] = {
+        decide(probe, *deviceProfile(2)).reason,
+        SizePlan::make(parted, true).message,
+        TargetNames::clean(QStringLiteral("....mp4"), fat),
+        ToolRun::toString(ToolResult::Crashed),
+    };
+    QCoreApplication::removeTranslator(&translator);
+    const QString expected[] = {
+        QStringLiteral(
+            "Zarnet::TransferDecision|Zarnet::TransferDecision|AVI is not played; the video is kept"),
+        QStringLiteral("Zarnet::SizePlan|split into 4 parts of at most Zarnet::SizePlan|1.00 GiB"),
+        QStringLiteral("Zarnet__TargetNames_video.mp4"), // the rules hold for the word too
+        QStringLiteral("Zarnet::ToolRun|ended abnormally"),
+    };
+    for (size_t i = 0; i < std::size(texts); ++i)
+        EXPECT_EQ(texts[i], expected[i]) << i;
 }
 
 } // namespace

@@ -8,10 +8,13 @@
 #include "wizard/burndialog.h"
 #include "wizard/destinationdialog.h"
 #include "wizard/destinationstore.h"
+#include "wizard/removablevolumes.h"
 #include "wizard/transferwizardwindow.h"
 #include "zrt/osutilities.h"
 
 #include <QAbstractButton>
+#include <QDesktopServices>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -31,6 +34,26 @@ namespace {
 
 constexpr int TransferMs = 120000;
 
+// Stands in for the desktop's file manager.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+// What "Open folder" on the summary asks the desktop to open.
+QList<QUrl> openedByOpenFolder(TransferWizardWindow &window)
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+    window.findChild<QPushButton *>(QStringLiteral("OpenFolder"))->click();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    return catcher.urls;
+}
+
 class TransferWizardTest : public ::testing::Test
 {
 protected:
@@ -39,9 +62,14 @@ protected:
         ASSERT_FALSE(TestClips::folder().isEmpty());
         m_to = m_dir.filePath(QStringLiteral("stick"));
         QDir().mkpath(m_to);
+        m_iso = m_dir.filePath(QStringLiteral("films.iso"));
         TransferWizardWindow::setRunner([this](QDialog &dialog) { return answer(dialog); });
     }
-    void TearDown() override { TransferWizardWindow::setRunner(nullptr); }
+    void TearDown() override
+    {
+        TransferWizardWindow::setRunner(nullptr);
+        RemovableVolumes::setSystemRoot(QStringLiteral("/"));
+    }
 
     static TransferDevices *store() { return TransferDevices::instance(OSUtilities::getComponentIdUTF8()); }
 
@@ -57,11 +85,14 @@ protected:
             EXPECT_EQ(burn->type(), TransferDevicesLibrary::DVDPlayer);
             EXPECT_EQ(burn->disc(), DiscSize::Dvd);
             EXPECT_TRUE(burn->drive().isEmpty());
-            burn->setIsoPath(m_dir.filePath(QStringLiteral("films.iso")));
+            if (!m_disc.isEmpty())
+                burn->addDrive(QStringLiteral("stdio:") + m_disc, QStringLiteral("Test disc"));
+            burn->setIsoPath(m_iso);
             return QDialog::Accepted;
         }
         if (auto *destination = qobject_cast<DestinationDialog *>(&dialog)) {
             ++m_asked;
+            m_offered = destination->volumeList()->count();
             destination->setFolder(m_to);
             return QDialog::Accepted;
         }
@@ -92,7 +123,10 @@ protected:
 
     QTemporaryDir m_dir;
     QString m_to;
+    QString m_iso;
+    QString m_disc; // burned to as a drive when set
     int m_asked = 0;
+    int m_offered = 0; // sticks the destination dialog listed
     QString m_click;
     QStringList m_boxes;
 };
@@ -131,7 +165,7 @@ TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
     for (const QString &name : arrived)
         EXPECT_TRUE(summary.contains(name)) << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("gone.mp4 failed: "))) << summary.toStdString();
-    EXPECT_TRUE(window->findChild<QPushButton *>(QStringLiteral("OpenFolder"))->isEnabled());
+    EXPECT_EQ(openedByOpenFolder(*window), QList<QUrl> { QUrl::fromLocalFile(m_to) });
 }
 
 TEST_F(TransferWizardTest, CancelFromTheWindowLeavesNothing)
@@ -227,8 +261,180 @@ TEST_F(TransferWizardTest, BurnMakesTheImageWhereTheUserSays)
     EXPECT_EQ(window->summary().section(QLatin1Char('\n'), 0, 0),
         QStringLiteral("The disc image %1 is ready.").arg(iso));
     EXPECT_EQ(window->folder(), m_dir.path());
+    EXPECT_EQ(openedByOpenFolder(*window), QList<QUrl> { QUrl::fromLocalFile(m_dir.path()) });
     EXPECT_EQ(
         window->rows()->topLevelItem(0)->text(TransferWizardWindow::ActionColumn), QStringLiteral("Convert"));
 }
 
+TEST_F(TransferWizardTest, BurnToAFileStandingInForADisc)
+{
+    QTemporaryDir bin;
+    const QString spoiler = spoilingXorriso(bin.path());
+    struct Row
+    {
+        bool spoil;
+        const char *note;
+    } const rows[] = {
+        { false, "The disc in stdio:%1 was burned and checked." },
+        { true, "The disc was burned, but its check failed: it differs from the image in clip.avi." },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.spoil ? "spoiled" : "good");
+        m_disc = m_dir.filePath(row.spoil ? QStringLiteral("spoiled.disc") : QStringLiteral("good.disc"));
+        m_iso = m_disc + QStringLiteral(".iso");
+        if (row.spoil)
+            qputenv("KAVO_XORRISO", spoiler.toLocal8Bit());
+        auto window = run({ TestClips::path(TestClips::Mp4H264Aac) }, TransferWizardWindow::BurnTarget);
+        qunsetenv("KAVO_XORRISO");
+        const QString head = window->summary().section(QLatin1Char('\n'), 0, 0);
+        EXPECT_TRUE(head.startsWith(QStringLiteral("The disc image %1 is ready. ").arg(m_iso)))
+            << head.toStdString();
+        EXPECT_TRUE(head.contains(QString::fromLatin1(row.note).replace(QStringLiteral("%1"), m_disc)))
+            << head.toStdString();
+        // The disc begins with the image, byte for byte, unless spoiled.
+        QFile disc(m_disc);
+        QFile iso(m_iso);
+        ASSERT_TRUE(disc.open(QIODevice::ReadOnly) && iso.open(QIODevice::ReadOnly));
+        const QByteArray image = iso.readAll();
+        EXPECT_GT(image.size(), 0);
+        EXPECT_EQ(disc.read(image.size()) == image, !row.spoil);
+    }
+}
+
+class RemovableVolumesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RemovableVolumes::setSystemRoot(m_root.path());
+        // Sticks on USB and on a removable disk, a fixed disk and a card, read-only here.
+        for (const char *name : { "a", "b", "bound", "fixed", "card", "My Stick" })
+            QDir(m_mounts.path()).mkpath(QString::fromLatin1(name));
+        m_system.addPartition(QStringLiteral("sdb"), 1, QStringLiteral("0000:00:14.0/usb2/2-1/host6"), false,
+            QStringLiteral("3A4B-1C2D"));
+        m_system.addPartition(QStringLiteral("sdc"), 1, QStringLiteral("0000:00:17.0/ata2/host1"), true,
+            QStringLiteral("0F12-3456"), QStringLiteral("MY FILMS"));
+        m_system.addPartition(QStringLiteral("sda"), 2, QStringLiteral("0000:00:17.0/ata1/host0"), false,
+            QStringLiteral("5c0e9f1a-2b7d-4f43-9a51-7d2c5e1f0b33"));
+        m_system.addPartition(QStringLiteral("mmcblk0p"), 1, QStringLiteral("0000:00:1a.0/mmc0"), true,
+            QStringLiteral("7788-99AA"));
+    }
+    void TearDown() override { RemovableVolumes::setSystemRoot(QStringLiteral("/")); }
+
+    QString mountPoint(const char *name) const
+    {
+        return QFileInfo(m_mounts.filePath(QString::fromLatin1(name))).canonicalFilePath();
+    }
+    // A line of /proc/self/mountinfo.
+    QString line(const char *folder, const char *point, const char *options, const char *type,
+        const char *source) const
+    {
+        return QStringLiteral("40 25 8:17 %1 %2 %3 shared:5 - %4 %5 rw")
+            .arg(QLatin1String(folder), mountPoint(point).replace(QLatin1Char(' '), QStringLiteral("\\040")),
+                QLatin1String(options), QLatin1String(type), QLatin1String(source));
+    }
+
+    QTemporaryDir m_root;
+    QTemporaryDir m_mounts;
+    FakeSystem m_system { m_root.path() };
+};
+
+TEST_F(RemovableVolumesTest, OnlyWritableRemovableFileSystemsWithAUuid)
+{
+    m_system.mount({ line("/", "fixed", "rw", "ext4", "/dev/sda2"),
+        line("/", "a", "rw,nosuid", "vfat", "/dev/sdb1"), line("/Videos", "bound", "rw", "vfat", "/dev/sdb1"),
+        line("/", "card", "ro", "vfat", "/dev/mmcblk0p1"), line("/", "My Stick", "rw", "exfat", "/dev/sdc1"),
+        line("/", "b", "rw", "tmpfs", "tmpfs") });
+    struct Expected
+    {
+        const char *root;
+        const char *label;
+        const char *uuid;
+        const char *device;
+    } const expected[] = {
+        { "a", "a", "3A4B-1C2D", "/dev/sdb1" }, // on USB; no label: the mount point's name
+        { "My Stick", "MY FILMS", "0F12-3456", "/dev/sdc1" }, // removable as the kernel says
+    };
+    const QVector<RemovableVolumes::Volume> volumes = RemovableVolumes::mounted();
+    ASSERT_EQ(volumes.size(), int(std::size(expected)));
+    for (int i = 0; i < volumes.size(); ++i) {
+        EXPECT_EQ(volumes.at(i).root, mountPoint(expected[i].root)) << i;
+        EXPECT_EQ(volumes.at(i).label, QString::fromLatin1(expected[i].label)) << i;
+        EXPECT_EQ(volumes.at(i).uuid, QString::fromLatin1(expected[i].uuid)) << i;
+        EXPECT_EQ(volumes.at(i).device, QString::fromLatin1(expected[i].device)) << i;
+        EXPECT_GT(volumes.at(i).bytesFree, 0) << i;
+    }
+    // A folder is on a stick only through the stick's own mount point.
+    struct Holder
+    {
+        const char *folder;
+        const char *uuid; // empty: on no removable volume
+    } const holders[] = { { "a", "3A4B-1C2D" }, { "My Stick", "0F12-3456" }, { "bound", "" }, { "fixed", "" },
+        { "card", "" } };
+    for (const Holder &holder : holders) {
+        RemovableVolumes::Volume volume;
+        const QString folder = mountPoint(holder.folder) + QStringLiteral("/Videos");
+        QDir().mkpath(folder);
+        EXPECT_EQ(RemovableVolumes::volumeOf(folder, &volume), *holder.uuid != 0) << holder.folder;
+        EXPECT_EQ(volume.uuid, QString::fromLatin1(holder.uuid)) << holder.folder;
+    }
+    EXPECT_EQ(RemovableVolumes::rootOf(QStringLiteral("3a4b-1c2d")), mountPoint("a"));
+}
+
+// The wizard through the same fake system: a stick is remembered by its UUID.
+TEST_F(TransferWizardTest, ARememberedStickIsFoundWhereverItIsMounted)
+{
+    QTemporaryDir root;
+    FakeSystem system(root.path());
+    system.addPartition(QStringLiteral("sdb"), 1, QStringLiteral("0000:00:14.0/usb2/2-1/host6"), true,
+        QStringLiteral("3A4B-1C2D"), QStringLiteral("HOLIDAYS"));
+    RemovableVolumes::setSystemRoot(root.path());
+    const QString a = QFileInfo(m_dir.path()).canonicalFilePath() + QStringLiteral("/a");
+    const QString b = QFileInfo(m_dir.path()).canonicalFilePath() + QStringLiteral("/b");
+    const auto plugIn = [&](const QString &point) {
+        system.mount({ QStringLiteral("40 25 8:17 / %1 rw shared:5 - vfat /dev/sdb1 rw").arg(point) });
+    };
+    const unsigned id = addDevice(TransferDevicesLibrary::TV, "Hall TV");
+    ASSERT_NE(id, 0u);
+    const QStringList clip { TestClips::path(TestClips::Mp4H264Aac) };
+
+    // Chosen on the stick at a, the place is kept on the stick.
+    m_to = a + QStringLiteral("/Videos");
+    QDir().mkpath(m_to);
+    plugIn(a);
+    run(clip, id);
+    EXPECT_EQ(m_offered, 1);
+    DestinationStore::Destination kept;
+    ASSERT_TRUE(DestinationStore::load(id, QStringLiteral("Hall TV"), TransferDevicesLibrary::TV, &kept));
+    EXPECT_EQ(kept.kind, DestinationStore::Destination::Volume);
+    EXPECT_EQ(kept.uuid, QStringLiteral("3A4B-1C2D"));
+    EXPECT_EQ(kept.path, QStringLiteral("Videos"));
+
+    // Mounted at b next time: found there without asking.
+    QDir().mkpath(b);
+    plugIn(b);
+    auto window = run(clip, id);
+    EXPECT_EQ(m_asked, 1);
+    EXPECT_EQ(folderEntries(b + QStringLiteral("/Videos")), QStringList { QStringLiteral("clip.mp4") });
+    EXPECT_EQ(window->folder(), b + QStringLiteral("/Videos"));
+
+    // Not plugged in: the wizard waits, and goes on when it comes back at a.
+    system.mount({});
+    m_click = QStringLiteral("Wait for It");
+    TransferWizardWindow waiting(clip, id);
+    bool ended = false;
+    QObject::connect(&waiting, &TransferWizardWindow::ended, [&ended] { ended = true; });
+    waiting.show();
+    waiting.begin();
+    EXPECT_EQ(m_boxes, QStringList { QStringLiteral("VolumeAbsent") });
+    EXPECT_TRUE(waiting.isWaitingForVolume());
+    plugIn(a);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended; }, TransferMs));
+    EXPECT_EQ(m_asked, 1);
+    EXPECT_EQ(
+        folderEntries(m_to), (QStringList { QStringLiteral("clip (2).mp4"), QStringLiteral("clip.mp4") }));
+}
+
 } // namespace
+
+#include "transfer_wizard_test.moc"
