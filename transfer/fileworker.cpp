@@ -51,8 +51,7 @@ void FileWorker::copy(const QString &source, int partDescriptor)
         const int in = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
         struct stat info;
         if (in < 0 || ::fstat(in, &info) != 0) {
-            report(false,
-                QStringLiteral("cannot read the source: ") + QString::fromLocal8Bit(std::strerror(errno)));
+            report(false, tr("cannot read the source: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
             if (in >= 0)
                 ::close(in);
             return;
@@ -68,13 +67,12 @@ void FileWorker::copy(const QString &source, int partDescriptor)
             if (sent < 0) {
                 // The source's own read errors come back from sendfile too.
                 error = errno == EIO && ::access(path.constData(), R_OK) != 0
-                    ? QStringLiteral("cannot read the source: ")
-                        + QString::fromLocal8Bit(std::strerror(errno))
+                    ? tr("cannot read the source: %1").arg(QString::fromLocal8Bit(std::strerror(errno)))
                     : PartFile::writeError(errno);
                 break;
             }
             if (sent == 0) {
-                error = QStringLiteral("the source got shorter while it was copied");
+                error = tr("the source got shorter while it was copied");
                 break;
             }
             // Start writing each chunk out now rather than all of it at the fsync.
@@ -83,7 +81,7 @@ void FileWorker::copy(const QString &source, int partDescriptor)
         }
         ::close(in);
         if (m_cancelled)
-            error = QStringLiteral("cancelled");
+            error = tr("cancelled");
         report(error.isEmpty(), error);
     });
 }

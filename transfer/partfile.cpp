@@ -85,7 +85,7 @@ bool PartFile::create(const QString &finalPath, QString *error)
         m_fd = fd;
         return true;
     }
-    *error = QStringLiteral("too many transfers are writing this name");
+    *error = tr("too many transfers are writing this name");
     return false;
 }
 
@@ -147,7 +147,7 @@ bool PartFile::commit(const QStringList &parts, const QStringList &finals, bool 
         }
         if (renamed != 0) {
             *error = errno == EEXIST
-                ? QStringLiteral("another file took the name ") + QFileInfo(finals.at(i)).fileName()
+                ? tr("another file took the name %1").arg(QFileInfo(finals.at(i)).fileName())
                 : writeError(errno);
             // Nothing half: the parts renamed already go too.
             for (int done = 0; done < i; ++done)
@@ -184,21 +184,20 @@ QString PartFile::writeError(int error)
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the destination is full");
+        return tr("the destination is full");
     case EFBIG:
-        return QStringLiteral("the file is larger than the destination can hold");
+        return tr("the file is larger than the destination can hold");
     case ENOENT:
     case ENODEV:
     case ENXIO:
     case EIO:
     case ESTALE:
     case ENOTCONN:
-        return QStringLiteral("the destination is gone");
+        return tr("the destination is gone");
     case EACCES:
     case EPERM:
     case EROFS:
-        return QStringLiteral("the destination cannot be written: ")
-            + QString::fromLocal8Bit(std::strerror(error));
+        return tr("the destination cannot be written: %1").arg(QString::fromLocal8Bit(std::strerror(error)));
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ namespace Zarnet {
 // later run sweeps only the parts nobody is writing.
 class PartFile
 {
+    Q_DECLARE_TR_FUNCTIONS(Zarnet::PartFile)
+
 public:
     PartFile() = default;
     ~PartFile();

@@ -5,6 +5,7 @@
 #include "transfer/toolrun.h"
 #include "transfer/transferarguments.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -78,21 +79,21 @@ QString TransferProgress::stageName(Stage stage)
 {
     switch (stage) {
     case Probing:
-        return QStringLiteral("probing");
+        return QCoreApplication::translate("Zarnet::TransferProgress", "probing");
     case Converting:
-        return QStringLiteral("converting");
+        return QCoreApplication::translate("Zarnet::TransferProgress", "converting");
     case Copying:
-        return QStringLiteral("copying");
+        return QCoreApplication::translate("Zarnet::TransferProgress", "copying");
     case Flushing:
-        return QStringLiteral("writing out");
+        return QCoreApplication::translate("Zarnet::TransferProgress", "writing out");
     case Imaging:
-        return QStringLiteral("making the image");
+        return QCoreApplication::translate("Zarnet::TransferProgress", "making the image");
     case Arrived:
-        return QStringLiteral("arrived");
+        return QCoreApplication::translate("Zarnet::TransferProgress", "arrived");
     case Failed:
-        return QStringLiteral("failed");
+        return QCoreApplication::translate("Zarnet::TransferProgress", "failed");
     case Cancelled:
-        return QStringLiteral("cancelled");
+        return QCoreApplication::translate("Zarnet::TransferProgress", "cancelled");
     }
     return {};
 }
@@ -119,17 +120,17 @@ TransferEngine::~TransferEngine()
 bool TransferEngine::start(const TransferRequest &request, QString *error)
 {
     if (m_running || !m_items.isEmpty())
-        *error = QStringLiteral("this transfer has started already");
+        *error = tr("this transfer has started already");
     else if (!deviceProfile(request.type))
-        *error = QStringLiteral("unknown device type %1").arg(request.type);
+        *error = tr("unknown device type %1").arg(request.type);
     else if (request.files.isEmpty())
-        *error = QStringLiteral("no files to transfer");
+        *error = tr("no files to transfer");
     else if (request.burn && request.isoPath.isEmpty())
-        *error = QStringLiteral("no disc image named");
+        *error = tr("no disc image named");
     else if (request.burn && !QFileInfo(QFileInfo(request.isoPath).absolutePath()).isDir())
-        *error = QStringLiteral("the disc image's folder does not exist");
+        *error = tr("the disc image's folder does not exist");
     else if (!request.burn && !QFileInfo(request.destination).isDir())
-        *error = QStringLiteral("the destination folder does not exist");
+        *error = tr("the destination folder does not exist");
     if (!error->isEmpty())
         return false;
     m_request = request;
@@ -181,11 +182,11 @@ void TransferEngine::probeNext()
         const QFileInfo info(m_items.at(index).source);
         QString error;
         if (!info.exists())
-            error = QStringLiteral("the source does not exist");
+            error = tr("the source does not exist");
         else if (!info.isFile())
-            error = QStringLiteral("not a video: not a file");
+            error = tr("not a video: not a file");
         else if (!info.isReadable())
-            error = QStringLiteral("cannot read the source");
+            error = tr("cannot read the source");
         if (!error.isEmpty()) {
             endProbe(index, TransferItem::Failed, error);
             continue;
@@ -224,7 +225,7 @@ void TransferEngine::probed(int index, ToolResult result)
             item.probed = true;
         }
     } else if (result == ToolResult::Failed) {
-        error = QStringLiteral("not a video: ") + tool.lastErrorLine();
+        error = tr("not a video: %1").arg(tool.lastErrorLine());
     } else {
         error = tool.failureText(result);
     }
@@ -331,7 +332,7 @@ void TransferEngine::plan()
             item.error = item.size.message;
         } else if (item.size.parts > 1 && item.decision.action == TransferAction::Copy) {
             item.decision.action = TransferAction::Remux;
-            item.decision.reason += QStringLiteral("; ") + item.size.message;
+            item.decision.reason = tr("%1; %2").arg(item.decision.reason, item.size.message);
         } else if (item.size.parts > 1) {
             item.decision.notes << item.size.message;
         }

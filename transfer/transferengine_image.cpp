@@ -16,20 +16,20 @@ namespace {
 
 QString gigabytes(qint64 bytes)
 {
-    return QString::number(double(bytes) / 1e9, 'f', 2) + QStringLiteral(" GB");
+    return TransferEngine::tr("%1 GB").arg(double(bytes) / 1e9, 0, 'f', 2);
 }
 
 QString discName(DiscSize disc)
 {
     switch (disc) {
     case DiscSize::Cd:
-        return QStringLiteral("a CD");
+        return TransferEngine::tr("a CD");
     case DiscSize::Dvd:
-        return QStringLiteral("a DVD");
+        return TransferEngine::tr("a DVD");
     case DiscSize::DvdDual:
-        return QStringLiteral("a dual-layer DVD");
+        return TransferEngine::tr("a dual-layer DVD");
     case DiscSize::BluRay:
-        return QStringLiteral("a Blu-ray disc");
+        return TransferEngine::tr("a Blu-ray disc");
     }
     return {};
 }
@@ -48,7 +48,7 @@ void TransferEngine::planDisc()
     total += total / 50 + (Q_INT64_C(1) << 20);
     const qint64 capacity = TransferRequest::discBytes(m_request.disc);
     if (total > capacity) {
-        m_runError = QStringLiteral("about %1 does not fit on %2 (%3)")
+        m_runError = tr("about %1 does not fit on %2 (%3)")
                          .arg(gigabytes(total), discName(m_request.disc), gigabytes(capacity));
         for (TransferItem &item : m_items) {
             if (item.state == TransferItem::Planned) {
@@ -61,8 +61,7 @@ void TransferEngine::planDisc()
     m_staging = std::make_unique<QTemporaryDir>(
         QFileInfo(m_request.isoPath).absoluteDir().filePath(QStringLiteral(".kavo-staging-XXXXXX")));
     if (!m_staging->isValid())
-        m_runError
-            = QStringLiteral("cannot make a folder beside the disc image: ") + m_staging->errorString();
+        m_runError = tr("cannot make a folder beside the disc image: %1").arg(m_staging->errorString());
 }
 
 void TransferEngine::makeImage()
@@ -78,13 +77,13 @@ void TransferEngine::makeImage()
         }
     }
     if (maps.isEmpty()) {
-        m_runError = QStringLiteral("no file could be put on the disc image");
+        m_runError = tr("no file could be put on the disc image");
         endRun();
         return;
     }
     QString error;
     if (!m_part.create(m_request.isoPath, &error)) {
-        m_runError = QStringLiteral("cannot write the disc image: ") + error;
+        m_runError = tr("cannot write the disc image: %1").arg(error);
         endRun();
         return;
     }
@@ -126,7 +125,7 @@ void TransferEngine::imaged(ToolResult result)
     // The image was asked for by name: an older one there is replaced.
     commitThen({ m_part.path() }, { m_request.isoPath }, true, [this](bool ok, const QString &error) {
         if (!ok) {
-            m_runError = QStringLiteral("cannot write the disc image: ") + error;
+            m_runError = tr("cannot write the disc image: %1").arg(error);
         } else {
             for (TransferItem &item : m_items) {
                 if (item.state == TransferItem::Planned && !item.outputs.isEmpty()) {

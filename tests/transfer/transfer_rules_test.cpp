@@ -1,12 +1,14 @@
 // The engine's pure parts: profiles, decisions, arguments, the progress
 // parser, names and sizes.
 #include "tests/transfer/testclips.h"
+#include "transfer/partfile.h"
 #include "transfer/progressparser.h"
 #include "transfer/sizeplan.h"
 #include "transfer/targetnames.h"
 #include "transfer/toolrun.h"
 #include "transfer/transferarguments.h"
 #include "transfer/transferdecision.h"
+#include "transfer/transferprogress.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -332,6 +334,8 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
         SizePlan::make(parted, true).message,
         TargetNames::clean(QStringLiteral("....mp4"), fat),
         ToolRun::toString(ToolResult::Crashed),
+        PartFile::writeError(ENOSPC),
+        TransferProgress::stageName(TransferProgress::Copying),
     };
     QCoreApplication::removeTranslator(&translator);
     const QString expected[] = {
@@ -340,6 +344,8 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
         QStringLiteral("Zarnet::SizePlan|split into 4 parts of at most Zarnet::SizePlan|1.00 GiB"),
         QStringLiteral("Zarnet__TargetNames_video.mp4"), // the rules hold for the word too
         QStringLiteral("Zarnet::ToolRun|ended abnormally"),
+        QStringLiteral("Zarnet::PartFile|the destination is full"),
+        QStringLiteral("Zarnet::TransferProgress|copying"),
     };
     for (size_t i = 0; i < std::size(texts); ++i)
         EXPECT_EQ(texts[i], expected[i]) << i;
