@@ -462,7 +462,14 @@ void TransferWizardWindow::finished()
     int arrived = 0;
     for (const TransferItem &item : m_engine->items()) {
         const QString name = QFileInfo(item.source).fileName();
-        if (item.state == TransferItem::Arrived) {
+        if (item.state == TransferItem::Arrived && m_differing.contains(item.name)) {
+            ++arrived; // into the image, which is sound
+            lines << tr("✗ %1 is on the disc as %2, but differs there from the image").arg(name, item.name);
+            QTreeWidgetItem *row = m_rows->topLevelItem(int(&item - m_engine->items().constData()));
+            if (auto *bar
+                = row ? qobject_cast<QProgressBar *>(m_rows->itemWidget(row, ProgressColumn)) : nullptr)
+                bar->setFormat(tr("Check failed"));
+        } else if (item.state == TransferItem::Arrived) {
             ++arrived;
             QStringList outputs;
             for (const QString &output : item.outputs)
@@ -526,7 +533,7 @@ void TransferWizardWindow::burnEnded(bool verify, ToolResult result)
 {
     if (result == ToolResult::Done && !verify)
         return burn(true);
-    QStringList differing;
+    QStringList &differing = m_differing;
     if (verify) {
         static const QRegularExpression mismatch(
             QStringLiteral("^MD5 MISMATCH: '/(.*)'$"), QRegularExpression::MultilineOption);

@@ -87,6 +87,7 @@ private:
     QString m_folder;
     QString m_drive;
     QString m_runNote;
+    QStringList m_differing; // names on the disc whose checksums did not match
     bool m_over = false;
     bool m_shotProgress = false;
     bool m_planned = false;

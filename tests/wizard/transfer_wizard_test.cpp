@@ -291,6 +291,10 @@ TEST_F(TransferWizardTest, BurnToAFileStandingInForADisc)
             << head.toStdString();
         EXPECT_TRUE(head.contains(QString::fromLatin1(row.note).replace(QStringLiteral("%1"), m_disc)))
             << head.toStdString();
+        // The file the check found spoiled is not shown as arrived.
+        EXPECT_EQ(
+            window->summary().section(QLatin1Char('\n'), 1, 1).startsWith(QStringLiteral("✗")), row.spoil)
+            << window->summary().toStdString();
         // The disc begins with the image, byte for byte, unless spoiled.
         QFile disc(m_disc);
         QFile iso(m_iso);
