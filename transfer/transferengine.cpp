@@ -491,6 +491,21 @@ void TransferEngine::convert(TransferItem &item, const QString &finalPath)
         m_segmentPattern = PartFile::partPath(finalPath);
         paths.output = m_segmentPattern;
         paths.segmentSeconds = item.size.segmentSeconds;
+        // Held before ffmpeg writes them, as any part is, so that another
+        // run's sweep leaves them be and its own parts never share their names.
+        for (int part = 1; part <= item.size.parts + 9; ++part) {
+            const QString number = QString::number(part);
+            PartFile held;
+            QString error;
+            const bool ok = held.create(QString(finalPath).replace(QLatin1String("%d"), number), &error);
+            if (!ok || held.path() != QString(m_segmentPattern).replace(QLatin1String("%d"), number)) {
+                held.remove();
+                removeSegmentParts();
+                endItem(TransferItem::Failed, ok ? tr("another transfer is writing this name") : error);
+                return;
+            }
+            m_segmentParts.push_back(std::move(held));
+        }
     } else {
         QString error;
         if (!m_part.create(finalPath, &error)) {
@@ -527,9 +542,11 @@ QStringList TransferEngine::segmentParts() const
     QStringList parts;
     if (m_segmentPattern.isEmpty())
         return parts;
+    // The parts ffmpeg did not reach are there too, empty.
     for (int part = 1;; ++part) {
         const QString path = QString(m_segmentPattern).replace(QLatin1String("%d"), QString::number(part));
-        if (!QFileInfo::exists(path))
+        const QFileInfo info(path);
+        if (!info.exists() || info.size() == 0)
             break;
         parts << path;
     }
@@ -540,6 +557,16 @@ void TransferEngine::removeSegmentParts()
 {
     for (const QString &part : segmentParts())
         QFile::remove(part);
+    releaseSegmentParts({});
+}
+
+void TransferEngine::releaseSegmentParts(const QStringList &gone)
+{
+    for (PartFile &part : m_segmentParts) {
+        if (gone.contains(part.path()))
+            part.release();
+    }
+    m_segmentParts.clear(); // deletes the rest
     m_segmentPattern.clear();
 }
 
@@ -565,6 +592,11 @@ void TransferEngine::converted(ToolResult result)
         return;
     }
     const QStringList parts = segmentParts();
+    if (parts.isEmpty()) {
+        removeSegmentParts();
+        endItem(TransferItem::Failed, tr("ffmpeg wrote nothing"));
+        return;
+    }
     const QString finalPattern = QDir(workFolder()).filePath(m_items.at(m_current).name);
     for (int part = 1; part <= parts.size(); ++part)
         m_finals << QString(finalPattern).replace(QLatin1String("%d"), QString::number(part));
@@ -598,7 +630,8 @@ void TransferEngine::commitThen(const QStringList &parts, const QStringList &fin
         } else {
             m_part.release();
         }
-        m_segmentPattern.clear();
+        // Renamed or deleted by now; what is left of the split was never written.
+        releaseSegmentParts(parts);
         then(ok, error);
     });
     m_worker->commit(parts, finals, replace);

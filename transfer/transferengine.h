@@ -97,6 +97,7 @@ private:
     QString workFolder() const;
     QStringList segmentParts() const;
     void removeSegmentParts();
+    void releaseSegmentParts(const QStringList &gone);
 
     TransferRequest m_request;
     QVector<TransferItem> m_items;
@@ -129,6 +130,7 @@ private:
     } m_early;
     bool m_endWaits = false; // the run ends once the dropped early copy has stopped
     QString m_segmentPattern; // the parts ffmpeg writes when splitting
+    std::vector<PartFile> m_segmentParts;
     QStringList m_finals; // where the current parts are renamed to
     ProgressParser m_parser;
     qint64 m_outTimeUs = 0;

@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -445,7 +446,29 @@ TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
             QStringLiteral("-c:a"), QStringLiteral("copy"), source }));
     TransferRequest request = toFolder(0, { source }, m_dir.path());
     request.partBytes = QFileInfo(source).size() / 2;
-    const Outcome run = transfer(request);
+    // Another run sweeps the folder once ffmpeg has written the parts and
+    // before they are renamed: they are held, so it takes none of them.
+    QTemporaryDir bin;
+    const QString written = bin.filePath(QStringLiteral("written"));
+    const QString swept = bin.filePath(QStringLiteral("swept"));
+    QFile wrapper(bin.filePath(QStringLiteral("ffmpeg")));
+    ASSERT_TRUE(wrapper.open(QIODevice::WriteOnly));
+    wrapper.write(QStringLiteral("#!/bin/sh\nffmpeg \"$@\" || exit $?\ntouch '%1'\n"
+                                 "for i in $(seq 600); do [ -e '%2' ] && exit 0; sleep 0.1; done\n")
+                      .arg(written, swept)
+                      .toLocal8Bit());
+    wrapper.close();
+    wrapper.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("KAVO_FFMPEG", wrapper.fileName().toLocal8Bit());
+    int sweptParts = -1;
+    const Outcome run = transfer(request, 1, 5000, [&] {
+        for (int i = 0; i < 600 && !QFileInfo::exists(written); ++i)
+            QThread::msleep(100);
+        sweptParts = PartFile::sweep(m_dir.path());
+        QFile(swept).open(QIODevice::WriteOnly);
+    });
+    qunsetenv("KAVO_FFMPEG");
+    EXPECT_EQ(sweptParts, 0);
     ASSERT_TRUE(run.allArrived) << run.items[0].error.toStdString();
     EXPECT_EQ(run.items[0].decision.action, TransferAction::Remux);
     const QStringList parts = entries(m_dir.path());
