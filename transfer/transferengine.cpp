@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -39,6 +40,12 @@ QString toolFailure(const ToolRun &tool, ToolResult result)
             || line.contains(QLatin1String("Input/output error"))))
         return PartFile::writeError(ENOENT);
     return tool.failureText(result);
+}
+
+bool roomFor(const QString &folder, qint64 bytes)
+{
+    const QStorageInfo storage(folder);
+    return !storage.isValid() || storage.bytesAvailable() < 0 || storage.bytesAvailable() >= bytes;
 }
 
 } // namespace
@@ -258,7 +265,7 @@ void TransferEngine::startEarlyCopy()
     qint64 limit = m_request.partBytes > 0 ? m_request.partBytes : profile.partBytes;
     if (profile.alwaysFat32 || TargetNames::isFat32(TargetNames::fileSystemType(m_request.destination)))
         limit = limit > 0 ? std::min(limit, Fat32MaxFile) : Fat32MaxFile;
-    if (limit > 0 && source.size() > limit)
+    if ((limit > 0 && source.size() > limit) || !roomFor(m_request.destination, source.size()))
         return;
     QString error;
     if (!m_early.part.create(QDir(m_request.destination).filePath(source.fileName()), &error))
@@ -456,8 +463,11 @@ void TransferEngine::runNext()
 
 void TransferEngine::copyFile(TransferItem &item, const QString &finalPath)
 {
+    // A copy's size is known: a file that cannot fit is not begun.
     QString error;
-    if (!m_part.create(finalPath, &error)) {
+    if (!roomFor(workFolder(), QFileInfo(item.source).size()))
+        error = PartFile::writeError(ENOSPC);
+    if (!error.isEmpty() || !m_part.create(finalPath, &error)) {
         endItem(TransferItem::Failed, error);
         return;
     }

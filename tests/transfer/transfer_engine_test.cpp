@@ -488,7 +488,8 @@ TEST_F(TransferEngineTest, DiskFullOnASmallTmpfs)
     QDir().mkpath(mountPoint);
     if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=16k") != 0)
         GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
-    // The AVI is copied (and does not fit); the MP4 is converted (and does not fit either).
+    // The AVI is copied (and does not fit: it is never begun); the MP4 is
+    // converted (and does not fit either, which shows only as it is written).
     const Outcome run = transfer(toFolder(
         0, { TestClips::path(TestClips::AviAspMp3), TestClips::path(TestClips::AspInMkv24) }, mountPoint));
     const QStringList left = entries(mountPoint);
@@ -497,6 +498,8 @@ TEST_F(TransferEngineTest, DiskFullOnASmallTmpfs)
     EXPECT_EQ(run.items[0].error, QStringLiteral("the destination is full"));
     EXPECT_EQ(run.items[1].error, QStringLiteral("the destination is full"));
     EXPECT_EQ(left, QStringList());
+    EXPECT_TRUE(std::none_of(run.progress.cbegin(), run.progress.cend(),
+        [](const TransferProgress &progress) { return progress.stage == TransferProgress::Copying; }));
 }
 
 TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
