@@ -1,5 +1,6 @@
 #include "transfer/partfile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
@@ -162,19 +163,44 @@ bool PartFile::commit(const QStringList &parts, const QStringList &finals, bool 
     return true;
 }
 
+namespace {
+// Whether someone holds the lock of the file at path; false when it is gone.
+bool unheld(const QByteArray &path)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return free;
+}
+} // namespace
+
 int PartFile::sweep(const QString &folder)
 {
     int swept = 0;
-    const QStringList parts
-        = QDir(folder).entryList({ QStringLiteral(".*") + Suffix }, QDir::Files | QDir::Hidden);
+    const QDir dir(folder);
+    const QStringList parts = dir.entryList({ QStringLiteral(".*") + Suffix }, QDir::Files | QDir::Hidden);
     for (const QString &name : parts) {
-        const QByteArray path = QFile::encodeName(QDir(folder).filePath(name));
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
         const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
         if (fd < 0)
             continue;
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(path.constData()) == 0)
             ++swept;
         ::close(fd);
+    }
+    // A staging folder lives while its hold is held; one without a hold is a
+    // run that ended between making it and holding it, given a while to do so.
+    const QFileInfoList staging = dir.entryInfoList(
+        { QStringLiteral(".kavo-staging-*") }, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &info : staging) {
+        const QString hold = partPath(QDir(info.filePath()).filePath(QStringLiteral("held")));
+        const bool stale = QFileInfo::exists(hold)
+            ? unheld(QFile::encodeName(hold))
+            : info.lastModified().secsTo(QDateTime::currentDateTime()) > 600;
+        if (stale && QDir(info.filePath()).removeRecursively())
+            ++swept;
     }
     return swept;
 }

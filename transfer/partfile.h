@@ -36,7 +36,9 @@ public:
     // for a worker thread. Without replace an existing file is never
     // overwritten. Parts not renamed are left for the caller to delete.
     static bool commit(const QStringList &parts, const QStringList &finals, bool replace, QString *error);
-    // Deletes the stale parts in folder: ours by name, and locked by no one.
+    // Deletes the stale parts in folder: ours by name, and locked by no one;
+    // and the staging folders ("<folder>/.kavo-staging-*") whose part "held" is
+    // held by no one.
     static int sweep(const QString &folder);
     // A clear text for an errno met while writing.
     static QString writeError(int error);

@@ -140,6 +140,7 @@ private:
     QTimer m_tick;
     QElapsedTimer m_clock;
     std::unique_ptr<QTemporaryDir> m_staging; // converted files of a disc image
+    PartFile m_stagingHold;
 };
 
 } // namespace Zarnet

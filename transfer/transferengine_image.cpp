@@ -60,8 +60,12 @@ void TransferEngine::planDisc()
     }
     m_staging = std::make_unique<QTemporaryDir>(
         QFileInfo(m_request.isoPath).absoluteDir().filePath(QStringLiteral(".kavo-staging-XXXXXX")));
+    QString error;
     if (!m_staging->isValid())
         m_runError = tr("cannot make a folder beside the disc image: %1").arg(m_staging->errorString());
+    // Held while we use it: a later run sweeps it only once we are gone.
+    else if (!m_stagingHold.create(QDir(m_staging->path()).filePath(QStringLiteral("held")), &error))
+        m_runError = tr("cannot make a folder beside the disc image: %1").arg(error);
 }
 
 void TransferEngine::makeImage()
@@ -135,6 +139,7 @@ void TransferEngine::imaged(ToolResult result)
             }
             report(TransferProgress::Arrived, 1.0);
         }
+        m_stagingHold.release();
         m_staging.reset();
         endRun();
     });

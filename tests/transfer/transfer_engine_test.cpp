@@ -409,16 +409,23 @@ TEST_F(TransferEngineTest, CopyBegunWhileProbingIsKeptOnlyWhenItGoesAsItIs)
 TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
 {
     const QString out = m_dir.path();
-    for (const char *name :
-        { ".old.mp4.kavo-part", ".busy.mp4.kavo-part", "kept.kavo-part", ".other.part" }) {
+    // Staging folders of disc images: left by a crash, in use, just made.
+    for (const char *name : { ".kavo-staging-old", ".kavo-staging-busy", ".kavo-staging-new" })
+        QDir(out).mkpath(QLatin1String(name));
+    for (const char *name : { ".old.mp4.kavo-part", ".busy.mp4.kavo-part", "kept.kavo-part", ".other.part",
+             ".kavo-staging-old/.held.kavo-part", ".kavo-staging-busy/.held.kavo-part" }) {
         QFile file(m_dir.filePath(QLatin1String(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    const int busy
-        = ::open(QFile::encodeName(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part"))).constData(),
-            O_RDONLY | O_CLOEXEC);
-    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
-    EXPECT_EQ(PartFile::sweep(out), 1);
+    const auto hold = [&](const char *name) {
+        const int fd = ::open(
+            QFile::encodeName(m_dir.filePath(QLatin1String(name))).constData(), O_RDONLY | O_CLOEXEC);
+        EXPECT_EQ(::flock(fd, LOCK_EX), 0);
+        return fd;
+    };
+    const int busy = hold(".busy.mp4.kavo-part");
+    const int staging = hold(".kavo-staging-busy/.held.kavo-part");
+    EXPECT_EQ(PartFile::sweep(out), 2);
     // Another run writing to the same name keeps its part: a second one is taken.
     {
         QFile::resize(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part")), 4);
@@ -429,8 +436,10 @@ TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
         EXPECT_EQ(QFileInfo(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part"))).size(), 4);
     }
     ::close(busy);
-    EXPECT_EQ(entries(out),
-        (QStringList { QStringLiteral(".busy.mp4.kavo-part"), QStringLiteral(".other.part"),
+    ::close(staging);
+    EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+        (QStringList { QStringLiteral(".busy.mp4.kavo-part"), QStringLiteral(".kavo-staging-busy"),
+            QStringLiteral(".kavo-staging-new"), QStringLiteral(".other.part"),
             QStringLiteral("kept.kavo-part") }));
 }
 
