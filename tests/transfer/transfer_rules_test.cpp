@@ -1,6 +1,7 @@
 // The engine's pure parts: profiles, decisions, arguments, the progress
 // parser, names and sizes.
 #include "tests/transfer/testclips.h"
+#include "transfer/mpeg4stream.h"
 #include "transfer/partfile.h"
 #include "transfer/progressparser.h"
 #include "transfer/sizeplan.h"
@@ -11,9 +12,14 @@
 #include "transfer/transferprogress.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QSize>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 using namespace Zarnet;
 
@@ -175,6 +181,148 @@ TEST(TransferArguments, AnamorphicTranscodeSquaresFirstAndAviGetsTheRate)
     EXPECT_EQ(args.at(args.indexOf(QStringLiteral("-vtag")) + 1), QStringLiteral("DX50"));
     EXPECT_FALSE(args.join(QLatin1Char(' ')).contains(QStringLiteral("faststart")));
     EXPECT_EQ(args.last(), QStringLiteral("out"));
+}
+
+// A VOL written field by field, and VOPs after it: layouts the encoders at
+// hand do not write.
+struct HandVol
+{
+    int objectVerid; // the visual object's, taken when the VOL names none
+    int volVerid; // 0: none named
+    bool widePar;
+    bool vbv;
+    int sprite;
+    bool matrices;
+    bool qpel;
+};
+
+QByteArray handMade(const HandVol &vol, const char *vops)
+{
+    QByteArray out;
+    int used = 8;
+    const auto put = [&](quint32 value, int bits) {
+        for (int i = bits - 1; i >= 0; --i) {
+            if (used == 8) {
+                out.append('\0');
+                used = 0;
+            }
+            out.back() = char(out.back() | (((value >> i) & 1) << (7 - used++)));
+        }
+    };
+    const auto startCode = [&](quint32 code) {
+        put(0, 1); // stuffing to the byte: a zero, then ones
+        put(0xFF, 8 - used);
+        put(0x100 | code, 32);
+    };
+    startCode(0xB5);
+    put(1, 1), put(vol.objectVerid, 4), put(1, 3), put(1, 4);
+    startCode(0x20);
+    put(0x11, 9); // random access off, ASP
+    put(vol.volVerid != 0, 1);
+    if (vol.volVerid)
+        put(vol.volVerid, 4), put(1, 3);
+    put(vol.widePar ? 15 : 1, 4);
+    if (vol.widePar)
+        put(0x0B0A, 16);
+    put(vol.vbv, 1);
+    if (vol.vbv)
+        put(2, 3), put(1, 1), put(0x7FFFFFFF, 31), put(0x7FFFFFFF, 31), put(0x1FFFF, 17);
+    put(0, 2), put(1, 1), put(25, 16), put(1, 1), put(1, 1), put(1, 5); // 25 Hz, fixed rate
+    put(1, 1), put(352, 13), put(1, 1), put(288, 13), put(1, 1), put(0, 2);
+    put(vol.sprite, (vol.volVerid ? vol.volVerid : vol.objectVerid) == 1 ? 1 : 2);
+    if (vol.sprite == 1)
+        put(0x7FFFFFF, 28), put(0x7FFFFFF, 28);
+    if (vol.sprite)
+        put(3, 6), put(0, 3);
+    if (vol.sprite == 1)
+        put(0, 1);
+    put(0, 1), put(vol.matrices, 1);
+    if (vol.matrices) {
+        put(1, 1), put(8, 8), put(16, 8), put(0, 8); // ended early
+        put(1, 1);
+        for (int i = 0; i < 64; ++i)
+            put(16 + i, 8);
+    }
+    if ((vol.volVerid ? vol.volVerid : vol.objectVerid) != 1)
+        put(vol.qpel, 1);
+    put(0, 6); // the VOL's later fields
+    for (const char *vop = vops; *vop; ++vop) {
+        startCode(0xB6);
+        // I P B S by letter; N is a P that is not coded.
+        const char *types = "IPBS";
+        put(*vop == 'N' ? 1 : int(std::strchr(types, *vop) - types), 2);
+        put(0, 1), put(1, 1), put(3, 5), put(1, 1), put(*vop != 'N', 1), put(0x5A5A, 16);
+    }
+    return out;
+}
+
+TEST(Mpeg4Stream, EncodedAndHandMadeLayouts)
+{
+    QTemporaryDir dir;
+    const auto encode = [&](const char *name, const QStringList &codec) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QByteArray bytes;
+        EXPECT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
+            QStringList { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
+                QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                QStringLiteral("testsrc2=size=320x240:rate=25:duration=2") }
+                + codec + QStringList { QStringLiteral("-f"), QStringLiteral("m4v"), path }));
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QString mpeg4 = QStringLiteral("mpeg4");
+    const QString bf = QStringLiteral("-bf");
+    struct Row
+    {
+        const char *name;
+        QByteArray bytes;
+        bool hasVol;
+        QSize size;
+        bool qpel;
+        bool gmc;
+        int bRun;
+        int vops;
+    };
+    const Row rows[] = {
+        { "one B", encode("b1.m4v", { QStringLiteral("-c:v"), mpeg4, bf, QStringLiteral("1") }), true,
+            { 320, 240 }, false, false, 1, 50 },
+        { "two B", encode("b2.m4v", { QStringLiteral("-c:v"), mpeg4, bf, QStringLiteral("2") }), true,
+            { 320, 240 }, false, false, 2, 50 },
+        { "qpel",
+            encode("q.m4v",
+                { QStringLiteral("-c:v"), mpeg4, QStringLiteral("-flags"), QStringLiteral("+qpel") }),
+            true, { 320, 240 }, true, false, 0, 50 },
+        { "gmc",
+            encode("g.m4v",
+                { QStringLiteral("-c:v"), QStringLiteral("libxvid"), QStringLiteral("-gmc"),
+                    QStringLiteral("1") }),
+            true, { 320, 240 }, false, true, 0, 50 },
+        { "verid 1 from the object", handMade({ 1, 0, false, false, 0, false, false }, "IPBBP"), true,
+            { 352, 288 }, false, false, 2, 5 },
+        { "static sprite", handMade({ 1, 0, false, false, 1, false, false }, "IP"), true, { 352, 288 }, false,
+            true, 0, 2 },
+        { "verid 2, wide pixels, vbv, matrices", handMade({ 1, 2, true, true, 0, true, true }, "IBNBBP"),
+            true, { 352, 288 }, true, false, 3, 5 },
+        { "GMC in the VOL", handMade({ 5, 2, false, true, 2, true, false }, "IPB"), true, { 352, 288 }, false,
+            true, 1, 3 },
+        { "S-VOPs only", handMade({ 1, 2, false, false, 0, false, false }, "ISSP"), true, { 352, 288 }, false,
+            true, 0, 4 },
+        { "joined after the VOL", handMade({ 1, 0, false, false, 0, false, false }, "IPBBBP").mid(14), false,
+            { 0, 0 }, false, false, 3, 6 },
+        { "cut in the VOL", handMade({ 1, 2, true, true, 0, true, true }, "").left(20), false, { 0, 0 },
+            false, false, 0, 0 },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const Mpeg4Stream stream = Mpeg4Stream::parse(row.bytes);
+        EXPECT_EQ(stream.hasVol, row.hasVol);
+        EXPECT_EQ(stream.width, row.size.width());
+        EXPECT_EQ(stream.height, row.size.height());
+        EXPECT_EQ(stream.qpel, row.qpel);
+        EXPECT_EQ(stream.gmc, row.gmc);
+        EXPECT_EQ(stream.longestBRun, row.bRun);
+        EXPECT_EQ(stream.vops, row.vops);
+    }
 }
 
 // Recorded from ffmpeg 5.1, with the line ends a pipe may mix.
