@@ -2,6 +2,7 @@
 // what arrives is checked by its own properties, and what does not arrive
 // leaves nothing behind.
 #include "tests/transfer/testclips.h"
+#include "transfer/mpeg4stream.h"
 #include "transfer/partfile.h"
 #include "transfer/targetnames.h"
 #include "transfer/toolrun.h"
@@ -512,6 +513,134 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
             QStringLiteral("movie_ one (2).mp4") }));
 }
 
+// The stream as the DVD player reads it, by the same command the engine runs.
+Mpeg4Stream readStream(const QString &file)
+{
+    QByteArray bytes;
+    EXPECT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
+        { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
+            file, QStringLiteral("-map"), QStringLiteral("0:v:0"), QStringLiteral("-c"),
+            QStringLiteral("copy"), QStringLiteral("-bsf:v"), QStringLiteral("dump_extra"),
+            QStringLiteral("-f"), QStringLiteral("m4v"), QStringLiteral("pipe:1") },
+        &bytes));
+    return Mpeg4Stream::parse(bytes);
+}
+
+// What ffprobe cannot see keeps an AVI from going to the DVD player as it is;
+// the conversion has none of it.
+TEST_F(TransferEngineTest, DvdVideoWithQpelGmcOrLongBRunsIsConverted)
+{
+    struct Row
+    {
+        const char *name;
+        QStringList video;
+        TransferAction action;
+        const char *reason;
+    };
+    const QString codec = QStringLiteral("-c:v");
+    const QString mpeg4 = QStringLiteral("mpeg4");
+    const QString bf = QStringLiteral("-bf");
+    const QString flags = QStringLiteral("-flags");
+    const Row rows[] = {
+        { "plain.avi", { codec, mpeg4, bf, QStringLiteral("1") }, TransferAction::Copy,
+            "AVI with MPEG-4 Part 2 Advanced Simple Profile and MP3 plays as it is" },
+        { "two b.avi", { codec, mpeg4, bf, QStringLiteral("2") }, TransferAction::Transcode,
+            "2 B-frames in a row are more than 1" },
+        { "qpel.avi", { codec, mpeg4, flags, QStringLiteral("+qpel") }, TransferAction::Transcode,
+            "QPel (quarter-pixel motion) is not played" },
+        { "gmc.avi", { codec, QStringLiteral("libxvid"), QStringLiteral("-gmc"), QStringLiteral("1") },
+            TransferAction::Transcode, "GMC (global motion compensation) is not played" },
+        // The VOL only in the stream header, not before the frames.
+        { "apart.avi", { codec, mpeg4, bf, QStringLiteral("2"), flags, QStringLiteral("+global_header") },
+            TransferAction::Transcode, "2 B-frames in a row are more than 1" },
+    };
+    QStringList sources;
+    for (const Row &row : rows) {
+        sources << m_dir.filePath(QLatin1String(row.name));
+        ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
+            QStringList { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
+                QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                QStringLiteral("testsrc2=size=320x240:rate=25:duration=2"), QStringLiteral("-f"),
+                QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=duration=2") }
+                + row.video
+                + QStringList { QStringLiteral("-vtag"), QStringLiteral("DX50"), QStringLiteral("-q:v"),
+                    QStringLiteral("5"), QStringLiteral("-c:a"), QStringLiteral("libmp3lame"),
+                    sources.last() }));
+    }
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+    QDir().mkpath(out);
+    const Outcome run = transfer(toFolder(0, sources, out));
+    ASSERT_EQ(run.items.size(), int(std::size(rows)));
+    for (int i = 0; i < run.items.size(); ++i) {
+        const TransferItem &item = run.items.at(i);
+        SCOPED_TRACE(rows[i].name);
+        EXPECT_EQ(item.state, TransferItem::Arrived) << item.error.toStdString();
+        EXPECT_EQ(item.decision.action, rows[i].action);
+        EXPECT_EQ(item.decision.reason, QLatin1String(rows[i].reason));
+        EXPECT_EQ(item.decision.notes, QStringList());
+        ASSERT_EQ(item.outputs.size(), 1);
+        const Mpeg4Stream stream = readStream(item.outputs.first());
+        EXPECT_TRUE(stream.hasVol);
+        EXPECT_EQ(stream.vops, 50);
+        EXPECT_FALSE(stream.qpel);
+        EXPECT_FALSE(stream.gmc);
+        EXPECT_EQ(stream.longestBRun, 1);
+    }
+}
+
+// A stream check that fails keeps the probe's word and says what was not
+// checked; a cancel stops it and ends the run.
+TEST_F(TransferEngineTest, StreamCheckThatFailsOrIsCancelled)
+{
+    QTemporaryDir bin;
+    const QString started = bin.filePath(QStringLiteral("started"));
+    struct Row
+    {
+        const char *name;
+        QByteArray script;
+        TransferItem::State state;
+        const char *note;
+    };
+    const Row rows[] = {
+        { "fails", "echo 'Invalid data found' >&2; exit 1", TransferItem::Arrived,
+            "QPel, GMC and B-frame runs not checked: ffmpeg failed (exit 1): Invalid data found" },
+        { "says nothing", "exit 0", TransferItem::Arrived,
+            "QPel, GMC and B-frame runs not checked: no VOL header in the stream" },
+        { "waits", "touch '" + started.toLocal8Bit() + "'; exec sleep 60", TransferItem::Cancelled, nullptr },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = bin.filePath(QLatin1String(row.name));
+        QFile script(path);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n" + row.script + "\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("KAVO_FFMPEG", path.toLocal8Bit());
+        const QString out = m_dir.filePath(QLatin1String(row.name));
+        QDir().mkpath(out);
+        TransferEngine engine;
+        engine.setKillDelay(300);
+        QEventLoop loop;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, &engine, [&] {
+            if (QFile::remove(started))
+                engine.cancel();
+        });
+        QObject::connect(&engine, &TransferEngine::finished, &loop, &QEventLoop::quit);
+        QString error;
+        ASSERT_TRUE(engine.start(toFolder(0, { TestClips::path(TestClips::AviAspMp3) }, out), &error));
+        watch.start(20);
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        loop.exec();
+        qunsetenv("KAVO_FFMPEG");
+        EXPECT_FALSE(engine.isRunning());
+        const TransferItem &item = engine.items().first();
+        EXPECT_EQ(item.state, row.state);
+        EXPECT_EQ(item.decision.notes, row.note ? QStringList { QLatin1String(row.note) } : QStringList());
+        EXPECT_EQ(entries(out), row.note ? QStringList { QStringLiteral("clip.avi") } : QStringList());
+    }
+}
 } // namespace
 
 namespace {
