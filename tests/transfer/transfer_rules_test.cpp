@@ -468,6 +468,9 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
     ASSERT_TRUE(MediaProbe::fromJson(
         probeJson("avi", QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1(), Aac), &probe,
         &error));
+    MediaProbe qpel;
+    ASSERT_TRUE(TestClips::probe(TestClips::path(TestClips::AviAspMp3), &qpel));
+    qpel.video.qpel = true;
     TransferDecision parted;
     parted.profile = deviceProfile(0);
     parted.duration = 3600;
@@ -479,6 +482,7 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
     QCoreApplication::installTranslator(&translator);
     const QString texts[] = {
         decide(probe, *deviceProfile(2)).reason,
+        decide(qpel, *deviceProfile(0)).reason,
         SizePlan::make(parted, true).message,
         TargetNames::clean(QStringLiteral("....mp4"), fat),
         ToolRun::toString(ToolResult::Crashed),
@@ -489,6 +493,7 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
     const QString expected[] = {
         QStringLiteral(
             "Zarnet::TransferDecision|Zarnet::TransferDecision|AVI is not played; the video is kept"),
+        QStringLiteral("Zarnet::TransferDecision|QPel (quarter-pixel motion) is not played"),
         QStringLiteral("Zarnet::SizePlan|split into 4 parts of at most Zarnet::SizePlan|1.00 GiB"),
         QStringLiteral("Zarnet__TargetNames_video.mp4"), // the rules hold for the word too
         QStringLiteral("Zarnet::ToolRun|ended abnormally"),
