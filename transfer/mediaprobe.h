@@ -27,6 +27,12 @@ struct MediaProbe
         QString codecTag; // "DX50", "XVID", "avc1"
         int bFrames = 0; // has_b_frames: the decoder's reorder depth
         qint64 bitRate = 0;
+        // Read from the elementary stream itself when a device cares:
+        // ffprobe reports none of these.
+        bool streamChecked = false;
+        bool qpel = false;
+        bool gmc = false;
+        int bRun = 0; // the longest run of B-frames among those read
     };
     struct Audio
     {

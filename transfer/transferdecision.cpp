@@ -138,10 +138,16 @@ QString videoProblem(const MediaProbe &probe, const DeviceProfile &profile)
     } else {
         if (video.codec != QLatin1String("mpeg4") || !video.profile.contains(QLatin1String("Simple")))
             return TransferDecision::tr("%1 video is not MPEG-4 ASP").arg(videoName(video));
-        // ffprobe reports the reorder depth, not the run of B-frames, and
-        // neither QPel nor GMC: sources that use them are rare in AVI.
         if (video.bFrames > profile.maxBFrames)
             return TransferDecision::tr("more than %1 B-frame in a row").arg(profile.maxBFrames);
+        if (video.qpel)
+            return TransferDecision::tr("QPel (quarter-pixel motion) is not played");
+        if (video.gmc)
+            return TransferDecision::tr("GMC (global motion compensation) is not played");
+        if (video.bRun > profile.maxBFrames)
+            return TransferDecision::tr("%1 B-frames in a row are more than %2")
+                .arg(video.bRun)
+                .arg(profile.maxBFrames);
     }
     if (video.pixelFormat != QLatin1String("yuv420p") && video.pixelFormat != QLatin1String("yuvj420p"))
         return TransferDecision::tr("pixel format %1 is not 8-bit 4:2:0").arg(video.pixelFormat);
@@ -330,6 +336,14 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
         decision.estimatedBytes = probe.size;
     }
     return decision;
+}
+
+bool wantsStreamCheck(const MediaProbe &probe, const TransferDecision &decision)
+{
+    // ffprobe reports the reorder depth, not the run of B-frames, and neither
+    // QPel nor GMC: only the stream itself tells.
+    return decision.copyVideo && decision.profile->video == VideoFormat::Mpeg4Asp
+        && probe.video.codec == QLatin1String("mpeg4") && !probe.video.streamChecked;
 }
 
 bool mayGoAsItIs(const QString &suffix, const DeviceProfile &profile)

@@ -43,6 +43,9 @@ struct TransferDecision
 };
 
 TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile);
+// Whether the video the decision keeps must first be read from the stream,
+// for what the probe cannot see.
+bool wantsStreamCheck(const MediaProbe &probe, const TransferDecision &decision);
 // Before any probe, from the name alone: whether the file may go as it is.
 // A guess that lets its copy begin while it is probed.
 bool mayGoAsItIs(const QString &suffix, const DeviceProfile &profile);

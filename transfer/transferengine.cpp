@@ -1,6 +1,7 @@
 #include "transfer/transferengine.h"
 
 #include "transfer/fileworker.h"
+#include "transfer/mpeg4stream.h"
 #include "transfer/targetnames.h"
 #include "transfer/toolrun.h"
 #include "transfer/transferarguments.h"
@@ -230,6 +231,10 @@ void TransferEngine::probed(int index, ToolResult result)
         if (MediaProbe::fromJson(tool.output(), &probe, &error)) {
             item.decision = decide(probe, *deviceProfile(m_request.type));
             item.probed = true;
+            if (!m_cancelled && wantsStreamCheck(probe, item.decision)) {
+                checkStream(index, probe);
+                return;
+            }
         }
     } else if (result == ToolResult::Failed) {
         error = tr("not a video: %1").arg(tool.lastErrorLine());
@@ -242,6 +247,50 @@ void TransferEngine::probed(int index, ToolResult result)
         endProbe(index, TransferItem::Cancelled);
     else if (!item.probed)
         endProbe(index, TransferItem::Failed, error);
+    QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
+}
+
+// Still counted as running: the plan waits for the stream's own word.
+void TransferEngine::checkStream(int index, const MediaProbe &probe)
+{
+    retire(m_probes[index]);
+    auto &tool = m_probes[index];
+    tool = std::make_unique<ToolRun>();
+    tool->setKillDelay(m_killDelay);
+    tool->setKeepOutput(true);
+    connect(tool.get(), &ToolRun::done, this,
+        [this, index, probe](ToolResult result) { streamChecked(index, probe, result); });
+    // The headers of a few hundred frames, not the whole file. dump_extra
+    // brings in a VOL the container keeps apart from the frames.
+    tool->start(QStringLiteral("ffmpeg"),
+        { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
+            m_items.at(index).source, QStringLiteral("-map"), QStringLiteral("0:%1").arg(probe.video.index),
+            QStringLiteral("-c"), QStringLiteral("copy"), QStringLiteral("-bsf:v"),
+            QStringLiteral("dump_extra"), QStringLiteral("-frames:v"), QStringLiteral("300"),
+            QStringLiteral("-f"), QStringLiteral("m4v"), QStringLiteral("pipe:1") });
+}
+
+void TransferEngine::streamChecked(int index, MediaProbe probe, ToolResult result)
+{
+    TransferItem &item = m_items[index];
+    const ToolRun &tool = *m_probes[index];
+    const Mpeg4Stream stream = result == ToolResult::Done ? Mpeg4Stream::parse(tool.output()) : Mpeg4Stream();
+    if (result == ToolResult::Done && stream.hasVol && stream.vops > 0) {
+        probe.video.streamChecked = true;
+        probe.video.qpel = stream.qpel;
+        probe.video.gmc = stream.gmc;
+        probe.video.bRun = stream.longestBRun;
+        item.decision = decide(probe, *deviceProfile(m_request.type));
+    } else if (result != ToolResult::Cancelled) {
+        // The probe's decision stands, but it says what it could not see.
+        item.decision.notes << tr("QPel, GMC and B-frame runs not checked: %1")
+                                   .arg(result == ToolResult::Done ? tr("no VOL header in the stream")
+                                                                   : tool.failureText(result));
+    }
+    retire(m_probes[index]);
+    --m_probesRunning;
+    if (result == ToolResult::Cancelled)
+        endProbe(index, TransferItem::Cancelled);
     QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
 }
 

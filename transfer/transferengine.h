@@ -71,6 +71,8 @@ private:
     }
     void probeNext();
     void probed(int index, ToolResult result);
+    void checkStream(int index, const MediaProbe &probe);
+    void streamChecked(int index, MediaProbe probe, ToolResult result);
     void endProbe(int index, TransferItem::State state, const QString &error = {});
     void startEarlyCopy();
     void earlyCopied(bool ok, const QString &error);

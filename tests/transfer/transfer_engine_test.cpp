@@ -2,6 +2,7 @@
 // what arrives is checked by its own properties, and what does not arrive
 // leaves nothing behind.
 #include "tests/transfer/testclips.h"
+#include "transfer/mpeg4stream.h"
 #include "transfer/partfile.h"
 #include "transfer/targetnames.h"
 #include "transfer/toolrun.h"
@@ -547,6 +548,116 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
             QStringLiteral("movie_ one (2).mp4") }));
 }
 
+QStringList words(const QString &text)
+{
+    return text.split(QLatin1Char(' '));
+}
+
+// What ffprobe cannot see keeps an AVI from going to the DVD player as it is;
+// the conversion has none of it.
+TEST_F(TransferEngineTest, DvdVideoWithQpelGmcOrLongBRunsIsConverted)
+{
+    const struct
+    {
+        const char *name;
+        const char *video;
+        TransferAction action;
+        const char *reason;
+    } rows[] = {
+        { "plain.avi", "-c:v mpeg4 -bf 1", TransferAction::Copy,
+            "AVI with MPEG-4 Part 2 Advanced Simple Profile and MP3 plays as it is" },
+        { "two b.avi", "-c:v mpeg4 -bf 2", TransferAction::Transcode, "2 B-frames in a row are more than 1" },
+        { "qpel.avi", "-c:v mpeg4 -flags +qpel", TransferAction::Transcode,
+            "QPel (quarter-pixel motion) is not played" },
+        { "gmc.avi", "-c:v libxvid -gmc 1", TransferAction::Transcode,
+            "GMC (global motion compensation) is not played" },
+        // The VOL only in the stream header, not before the frames.
+        { "apart.avi", "-c:v mpeg4 -bf 2 -flags +global_header", TransferAction::Transcode,
+            "2 B-frames in a row are more than 1" },
+    };
+    QStringList sources;
+    for (const auto &row : rows) {
+        sources << m_dir.filePath(QLatin1String(row.name));
+        ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
+            words(QStringLiteral("-nostdin -v error -f lavfi -i testsrc2=size=320x240:rate=25:duration=2 -f "
+                                 "lavfi -i sine=duration=2 %1 -vtag DX50 -q:v 5 -c:a libmp3lame")
+                      .arg(QLatin1String(row.video)))
+                << sources.last()));
+    }
+    QDir().mkpath(m_dir.filePath(QStringLiteral("out")));
+    const Outcome run = transfer(toFolder(0, sources, m_dir.filePath(QStringLiteral("out"))));
+    ASSERT_EQ(run.items.size(), int(std::size(rows)));
+    for (int i = 0; i < run.items.size(); ++i) {
+        const TransferItem &item = run.items.at(i);
+        SCOPED_TRACE(rows[i].name);
+        EXPECT_EQ(item.decision.action, rows[i].action);
+        EXPECT_EQ(item.decision.reason, QLatin1String(rows[i].reason));
+        EXPECT_EQ(item.decision.notes, QStringList());
+        ASSERT_EQ(item.outputs.size(), 1) << item.error.toStdString();
+        // Read as the engine reads a source.
+        QByteArray bytes;
+        ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
+            words(
+                QStringLiteral("-nostdin -v error -i %1 -map 0:v:0 -c copy -bsf:v dump_extra -f m4v pipe:1"))
+                .replaceInStrings(QStringLiteral("%1"), item.outputs.first()),
+            &bytes));
+        const Mpeg4Stream stream = Mpeg4Stream::parse(bytes);
+        EXPECT_TRUE(stream.hasVol && !stream.qpel && !stream.gmc);
+        EXPECT_EQ(stream.longestBRun, 1);
+        EXPECT_EQ(stream.vops, 50);
+    }
+}
+
+// A stream check that fails keeps the probe's word and says what was not
+// checked; a cancel stops it and ends the run.
+TEST_F(TransferEngineTest, StreamCheckThatFailsOrIsCancelled)
+{
+    QTemporaryDir bin;
+    const QString started = bin.filePath(QStringLiteral("started"));
+    const struct
+    {
+        QByteArray script;
+        TransferItem::State state;
+        const char *note;
+    } rows[] = {
+        { "echo 'Invalid data found' >&2; exit 1", TransferItem::Arrived,
+            "QPel, GMC and B-frame runs not checked: ffmpeg failed (exit 1): Invalid data found" },
+        { "exit 0", TransferItem::Arrived,
+            "QPel, GMC and B-frame runs not checked: no VOL header in the stream" },
+        { "touch '" + started.toLocal8Bit() + "'; exec sleep 60", TransferItem::Cancelled, nullptr },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.script.constData());
+        const QString out = m_dir.filePath(QString::number(&row - rows));
+        QDir().mkpath(out);
+        QFile script(bin.filePath(QStringLiteral("ffmpeg")));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n" + row.script + "\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("KAVO_FFMPEG", script.fileName().toLocal8Bit());
+        TransferEngine engine;
+        engine.setKillDelay(300);
+        QEventLoop loop;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, &engine, [&] {
+            if (QFile::remove(started))
+                engine.cancel();
+        });
+        QObject::connect(&engine, &TransferEngine::finished, &loop, &QEventLoop::quit);
+        QString error;
+        ASSERT_TRUE(engine.start(toFolder(0, { TestClips::path(TestClips::AviAspMp3) }, out), &error));
+        watch.start(20);
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        loop.exec();
+        qunsetenv("KAVO_FFMPEG");
+        EXPECT_FALSE(engine.isRunning());
+        EXPECT_EQ(engine.items().first().state, row.state);
+        EXPECT_EQ(engine.items().first().decision.notes,
+            row.note ? QStringList { QLatin1String(row.note) } : QStringList());
+        EXPECT_EQ(entries(out), row.note ? QStringList { QStringLiteral("clip.avi") } : QStringList());
+    }
+}
 } // namespace
 
 namespace {

@@ -1,6 +1,7 @@
 // The engine's pure parts: profiles, decisions, arguments, the progress
 // parser, names and sizes.
 #include "tests/transfer/testclips.h"
+#include "transfer/mpeg4stream.h"
 #include "transfer/partfile.h"
 #include "transfer/progressparser.h"
 #include "transfer/sizeplan.h"
@@ -11,9 +12,12 @@
 #include "transfer/transferprogress.h"
 
 #include <QCoreApplication>
+#include <QSize>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 using namespace Zarnet;
 
@@ -177,6 +181,127 @@ TEST(TransferArguments, AnamorphicTranscodeSquaresFirstAndAviGetsTheRate)
     EXPECT_EQ(args.last(), QStringLiteral("out"));
 }
 
+// A VOL written field by field, and VOPs after it: layouts the encoders at
+// hand do not write.
+struct HandVol
+{
+    int objectVerid; // the visual object's, taken when the VOL names none
+    int volVerid; // 0: none named
+    bool widePar;
+    bool vbv;
+    int sprite;
+    bool matrices;
+    bool qpel;
+};
+
+QByteArray handMade(const HandVol &vol, const char *vops)
+{
+    QByteArray out;
+    int used = 8;
+    const auto put = [&](quint32 value, int bits) {
+        for (int i = bits - 1; i >= 0; --i) {
+            if (used == 8)
+                out.append('\0'), used = 0;
+            out.back() = char(out.back() | (((value >> i) & 1) << (7 - used++)));
+        }
+    };
+    const auto startCode = [&](quint32 code) {
+        put(0x7F >> (used % 8), 8 - used % 8); // stuffing: a zero, then ones
+        put(0x100 | code, 32);
+    };
+    const int verid = vol.volVerid ? vol.volVerid : vol.objectVerid;
+    startCode(0xB5);
+    put(1, 1), put(vol.objectVerid, 4), put(1, 3), put(1, 4);
+    startCode(0x20);
+    put(0x11, 9), put(vol.volVerid != 0, 1); // ASP
+    if (vol.volVerid)
+        put(vol.volVerid, 4), put(1, 3);
+    put(vol.widePar ? 15 : 1, 4), put(vol.widePar ? 0x0B0A : 0, vol.widePar ? 16 : 0);
+    put(vol.vbv, 1);
+    if (vol.vbv)
+        put(2, 3), put(1, 1), put(0x7FFFFFFF, 31), put(0x7FFFFFFF, 31), put(0x1FFFF, 17);
+    put(0, 2), put(1, 1), put(25, 16), put(1, 1), put(1, 1), put(1, 5); // 25 Hz, fixed rate
+    put(1, 1), put(352, 13), put(1, 1), put(288, 13), put(1, 1), put(0, 2);
+    put(vol.sprite, verid == 1 ? 1 : 2);
+    if (vol.sprite) // a static sprite's size and place, then the warping
+        put(0x7FFFFFF, vol.sprite == 1 ? 28 : 0), put(0x7FFFFFF, vol.sprite == 1 ? 28 : 0), put(3, 6),
+            put(0, vol.sprite == 1 ? 4 : 3);
+    put(0, 1), put(vol.matrices, 1);
+    if (vol.matrices) {
+        put(1, 1), put(8, 8), put(16, 8), put(0, 8), put(1, 1); // the first ends early
+        for (int i = 0; i < 64; ++i)
+            put(16 + i, 8);
+    }
+    put(vol.qpel, verid == 1 ? 0 : 1), put(0x3F, 6); // then fields past what is read
+    for (const char *vop = vops; *vop; ++vop) {
+        startCode(0xB6);
+        // I P B S by letter; N is a P that is not coded.
+        const char *types = "IPBS";
+        put(*vop == 'N' ? 1 : int(std::strchr(types, *vop) - types), 2);
+        put(0, 1), put(1, 1), put(3, 5), put(1, 1), put(*vop != 'N', 1), put(0x5A5A, 16);
+    }
+    return out;
+}
+
+QByteArray encoded(const char *codec)
+{
+    QByteArray bytes;
+    EXPECT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
+        QStringLiteral(
+            "-nostdin -v error -f lavfi -i testsrc2=size=320x240:rate=25:duration=2 %1 -f m4v pipe:1")
+            .arg(QLatin1String(codec))
+            .split(QLatin1Char(' ')),
+        &bytes));
+    return bytes;
+}
+
+TEST(Mpeg4Stream, EncodedAndHandMadeLayouts)
+{
+    struct Row
+    {
+        const char *name;
+        QByteArray bytes;
+        bool hasVol;
+        QSize size;
+        bool qpel;
+        bool gmc;
+        int bRun;
+        int vops;
+    };
+    const QSize cif(352, 288);
+    const Row rows[] = {
+        { "one B", encoded("-c:v mpeg4 -bf 1"), true, { 320, 240 }, false, false, 1, 50 },
+        { "two B", encoded("-c:v mpeg4 -bf 2"), true, { 320, 240 }, false, false, 2, 50 },
+        { "qpel", encoded("-c:v mpeg4 -flags +qpel"), true, { 320, 240 }, true, false, 0, 50 },
+        { "gmc", encoded("-c:v libxvid -gmc 1"), true, { 320, 240 }, false, true, 0, 50 },
+        { "verid 1 from the object", handMade({ 1, 0, false, false, 0, false, false }, "IPBBP"), true, cif,
+            false, false, 2, 5 },
+        { "static sprite and QPel", handMade({ 1, 2, false, false, 1, false, true }, "IP"), true, cif, true,
+            true, 0, 2 },
+        { "verid 2, wide pixels, vbv, matrices", handMade({ 1, 2, true, true, 0, true, true }, "IBNBBP"),
+            true, cif, true, false, 3, 5 },
+        { "GMC in the VOL", handMade({ 5, 2, false, true, 2, true, false }, "IPB"), true, cif, false, true, 1,
+            3 },
+        { "S-VOPs only", handMade({ 1, 2, false, false, 0, false, false }, "ISSP"), true, cif, false, true, 0,
+            4 },
+        { "joined after the VOL", handMade({ 1, 0, false, false, 0, false, false }, "IPBBBP").mid(14), false,
+            { 0, 0 }, false, false, 3, 6 },
+        { "cut in the VOL", handMade({ 1, 2, true, true, 0, true, true }, "").left(20), false, { 0, 0 },
+            false, false, 0, 0 },
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        const Mpeg4Stream stream = Mpeg4Stream::parse(row.bytes);
+        EXPECT_EQ(stream.hasVol, row.hasVol);
+        EXPECT_EQ(stream.width, row.size.width());
+        EXPECT_EQ(stream.height, row.size.height());
+        EXPECT_EQ(stream.qpel, row.qpel);
+        EXPECT_EQ(stream.gmc, row.gmc);
+        EXPECT_EQ(stream.longestBRun, row.bRun);
+        EXPECT_EQ(stream.vops, row.vops);
+    }
+}
+
 // Recorded from ffmpeg 5.1, with the line ends a pipe may mix.
 const QByteArray Recorded = "frame=1\nfps=0.00\nbitrate=   8.3kbits/s\ntotal_size=48\nout_time_us=46440\n"
                             "out_time=00:00:00.046440\nspeed=12.8x\nprogress=continue\r\n"
@@ -320,6 +445,9 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
     ASSERT_TRUE(MediaProbe::fromJson(
         probeJson("avi", QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1(), Aac), &probe,
         &error));
+    MediaProbe qpel;
+    ASSERT_TRUE(TestClips::probe(TestClips::path(TestClips::AviAspMp3), &qpel));
+    qpel.video.qpel = true;
     TransferDecision parted;
     parted.profile = deviceProfile(0);
     parted.duration = 3600;
@@ -331,6 +459,7 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
     QCoreApplication::installTranslator(&translator);
     const QString texts[] = {
         decide(probe, *deviceProfile(2)).reason,
+        decide(qpel, *deviceProfile(0)).reason,
         SizePlan::make(parted, true).message,
         TargetNames::clean(QStringLiteral("....mp4"), fat),
         ToolRun::toString(ToolResult::Crashed),
@@ -341,6 +470,7 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
     const QString expected[] = {
         QStringLiteral(
             "Zarnet::TransferDecision|Zarnet::TransferDecision|AVI is not played; the video is kept"),
+        QStringLiteral("Zarnet::TransferDecision|QPel (quarter-pixel motion) is not played"),
         QStringLiteral("Zarnet::SizePlan|split into 4 parts of at most Zarnet::SizePlan|1.00 GiB"),
         QStringLiteral("Zarnet__TargetNames_video.mp4"), // the rules hold for the word too
         QStringLiteral("Zarnet::ToolRun|ended abnormally"),
