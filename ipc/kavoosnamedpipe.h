@@ -50,7 +50,11 @@ public:
     bool Read(void *buffer, unsigned n);
     // One message of n bytes (none for 0); a peer that stops reading costs
     // at most WriteTimeoutMs.
-    bool Write(const void *data, unsigned n);
+    bool Write(const void *data, unsigned n)
+    {
+        const Message message{data, n};
+        return WriteMessages(&message, n == 0 ? 0 : 1);
+    }
     // Each buffer as one message, in order, through as few system calls as
     // the socket allows. Waits for room at most timeoutMs for the whole run
     // (0: not at all, failing with 121 while the socket is full); *sent

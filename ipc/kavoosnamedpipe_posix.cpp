@@ -391,12 +391,6 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
     return true;
 }
 
-bool CNamedPipe::Write(const void *data, unsigned n)
-{
-    const Message message{data, n};
-    return WriteMessages(&message, n == 0 ? 0 : 1);
-}
-
 bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int timeoutMs, unsigned *sent)
 {
     unsigned done = 0;

@@ -87,6 +87,24 @@ struct CNamedPipe::Native
 
     bool Usable() const { return connectEvent && readEvent && shutdownEvent && wake; }
 
+    // Why a pipe cannot be made or opened under that name now; 0 when it can.
+    DWORD CannotOpen(const std::string &pipeName) const
+    {
+        if (pipe != INVALID_HANDLE_VALUE)
+            return kErrorInvalidParameter;
+        if (!inPipeNamespace(pipeName))
+            return kErrorInvalidName;
+        return Usable() ? 0 : kErrorNotEnoughMemory;
+    }
+    void Take(HANDLE handle, bool isServer, bool isConnected, bool isPending)
+    {
+        pipe = handle;
+        server = isServer;
+        connected = isConnected;
+        connectPending = isPending;
+        ResetEvent(shutdownEvent);
+    }
+
     // The writer thread. Windows cancels the pending I/O of a thread that
     // ends, and a caller's thread may end before the reader has taken its
     // messages; so every write is issued here, on a thread that lives as
@@ -193,12 +211,8 @@ bool CNamedPipe::Create(const std::string &pipeName)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     Native &native = *m_native;
-    if (native.pipe != INVALID_HANDLE_VALUE)
-        return fail(kErrorInvalidParameter);
-    if (!inPipeNamespace(pipeName))
-        return fail(kErrorInvalidName);
-    if (!native.Usable())
-        return fail(kErrorNotEnoughMemory);
+    if (const DWORD error = native.CannotOpen(pipeName))
+        return fail(error);
     // Blocking mode as far as the pipe goes; overlapped I/O is what keeps
     // every wait here bounded and cancellable.
     HANDLE pipe = CreateNamedPipeA(pipeName.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
@@ -223,11 +237,7 @@ bool CNamedPipe::Create(const std::string &pipeName)
             return fail(error);
         }
     }
-    native.pipe = pipe;
-    native.server = true;
-    native.connected = connected;
-    native.connectPending = pending;
-    ResetEvent(native.shutdownEvent);
+    native.Take(pipe, true, connected, pending);
     m_shutdown = false;
     return true;
 }
@@ -236,12 +246,8 @@ bool CNamedPipe::Open(const std::string &pipeName)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     Native &native = *m_native;
-    if (native.pipe != INVALID_HANDLE_VALUE)
-        return fail(kErrorInvalidParameter);
-    if (!inPipeNamespace(pipeName))
-        return fail(kErrorInvalidName);
-    if (!native.Usable())
-        return fail(kErrorNotEnoughMemory);
+    if (const DWORD error = native.CannotOpen(pipeName))
+        return fail(error);
     // 2 when no server made the pipe, 231 when every instance has its client.
     HANDLE pipe = CreateFileA(pipeName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               FILE_FLAG_OVERLAPPED, nullptr);
@@ -253,11 +259,7 @@ bool CNamedPipe::Open(const std::string &pipeName)
         CloseHandle(pipe);
         return fail(error);
     }
-    native.pipe = pipe;
-    native.server = false;
-    native.connected = true;
-    native.connectPending = false;
-    ResetEvent(native.shutdownEvent);
+    native.Take(pipe, false, true, false);
     m_shutdown = false;
     return true;
 }
@@ -352,12 +354,6 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
     if (got != n)
         return fail(kErrorInvalidData);
     return true;
-}
-
-bool CNamedPipe::Write(const void *data, unsigned n)
-{
-    const Message message{data, n};
-    return WriteMessages(&message, n == 0 ? 0 : 1);
 }
 
 bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int timeoutMs, unsigned *sent)
