@@ -224,24 +224,28 @@ Status EnumValue(const RegKey &key, uint32_t index, char16_t *name, uint32_t *na
     return status;
 }
 
-Status DeleteKey(Root root, const kvtl::WString &path)
+namespace {
+// The root of our keys is not ours to delete.
+template <typename Delete>
+Status deleteUnder(Root root, const kvtl::WString &path, Delete remove)
 {
     const std::u16string_view name = untilZero(path);
     if (!validPath(name))
         return ERROR_INVALID_PARAMETER;
     if (name.empty())
         return ERROR_ACCESS_DENIED;
-    return RegDeleteKeyW(rootKey(root), wide(fullPath(name)));
+    return remove(rootKey(root), wide(fullPath(name)));
+}
+} // namespace
+
+Status DeleteKey(Root root, const kvtl::WString &path)
+{
+    return deleteUnder(root, path, RegDeleteKeyW);
 }
 
 Status DeleteTree(Root root, const kvtl::WString &path)
 {
-    const std::u16string_view name = untilZero(path);
-    if (!validPath(name))
-        return ERROR_INVALID_PARAMETER;
-    if (name.empty())
-        return ERROR_ACCESS_DENIED;
-    return RegDeleteTreeW(rootKey(root), wide(fullPath(name)));
+    return deleteUnder(root, path, RegDeleteTreeW);
 }
 
 } // namespace kvreg
