@@ -4,9 +4,22 @@
 
 #include <QtGlobal>
 
+#include <iterator>
+
 namespace Zarnet {
 
 enum class OutputContainer { Avi, Mp4, Matroska, MpegTs };
+
+// Each container's file extension and ffmpeg's name for its muxer, in the
+// order of OutputContainer.
+struct ContainerNames
+{
+    const char *extension;
+    const char *muxer;
+};
+inline constexpr ContainerNames OutputContainerNames[]
+    = { { "avi", "avi" }, { "mp4", "mp4" }, { "mkv", "matroska" }, { "ts", "mpegts" } };
+static_assert(std::size(OutputContainerNames) == size_t(OutputContainer::MpegTs) + 1, "a name per container");
 enum class VideoFormat { Mpeg4Asp, H264 };
 enum class AudioFormat { Mp3, Aac };
 

@@ -6,17 +6,7 @@ namespace {
 
 QString muxer(OutputContainer container)
 {
-    switch (container) {
-    case OutputContainer::Avi:
-        return QStringLiteral("avi");
-    case OutputContainer::Mp4:
-        return QStringLiteral("mp4");
-    case OutputContainer::Matroska:
-        return QStringLiteral("matroska");
-    case OutputContainer::MpegTs:
-        return QStringLiteral("mpegts");
-    }
-    return QStringLiteral("mp4");
+    return QLatin1String(OutputContainerNames[int(container)].muxer);
 }
 
 QString pictureFilter(const TransferDecision &decision)

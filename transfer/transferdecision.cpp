@@ -248,17 +248,7 @@ void choosePicture(const MediaProbe &probe, const DeviceProfile &profile, Transf
 
 QString TransferDecision::extension() const
 {
-    switch (container) {
-    case OutputContainer::Avi:
-        return QStringLiteral("avi");
-    case OutputContainer::Mp4:
-        return QStringLiteral("mp4");
-    case OutputContainer::Matroska:
-        return QStringLiteral("mkv");
-    case OutputContainer::MpegTs:
-        return QStringLiteral("ts");
-    }
-    return QStringLiteral("mp4");
+    return QLatin1String(OutputContainerNames[int(container)].extension);
 }
 
 QString TransferDecision::actionName(TransferAction action)
