@@ -175,8 +175,17 @@ int main(int argc, char **argv)
         return transferArguments(decision, paths);
     };
 
-    std::vector<double> copyEngine, remuxStage, transcodeStage, batch, copyBare, remuxEngine, remuxBare,
-        transcodeEngine, transcodeBare, decide, probe;
+    std::vector<double> copyEngine, copyBare, batch, decide, probe;
+    // A remux and a transcode, each through the engine, without its decision, and bare.
+    struct Conversion
+    {
+        int type;
+        const char *source;
+        TransferAction action;
+        const char *name;
+        std::vector<double> engine, undecided, bare;
+    } conversions[] = { { 3, "remux.mkv", TransferAction::Remux, "remux", {}, {}, {} },
+        { 1, "transcode.avi", TransferAction::Transcode, "transcode", {}, {}, {} } };
     const char *actions[3] = {};
     for (int round = 0; round < rounds; ++round) {
         clear(out);
@@ -199,25 +208,18 @@ int main(int argc, char **argv)
         if (round % 2 == 0)
             bareCopy();
 
-        clear(out);
-        clear(bare);
-        EngineRun remux = throughEngine(request(3, "remux.mkv"));
-        remuxEngine.push_back(remux.seconds);
-        remuxStage.push_back(remux.seconds - remux.decideSeconds);
-        actions[1] = remux.decision.action == TransferAction::Remux ? "remux" : "NOT A REMUX";
-        clock.start();
-        run(ffmpeg, bareArguments(remux.decision, "remux.mkv"));
-        remuxBare.push_back(clock.nsecsElapsed() / 1e9);
-
-        clear(out);
-        clear(bare);
-        EngineRun transcode = throughEngine(request(1, "transcode.avi"));
-        transcodeEngine.push_back(transcode.seconds);
-        transcodeStage.push_back(transcode.seconds - transcode.decideSeconds);
-        actions[2] = transcode.decision.action == TransferAction::Transcode ? "transcode" : "NOT A TRANSCODE";
-        clock.start();
-        run(ffmpeg, bareArguments(transcode.decision, "transcode.avi"));
-        transcodeBare.push_back(clock.nsecsElapsed() / 1e9);
+        for (Conversion &conversion : conversions) {
+            clear(out);
+            clear(bare);
+            const EngineRun engine = throughEngine(request(conversion.type, conversion.source));
+            conversion.engine.push_back(engine.seconds);
+            conversion.undecided.push_back(engine.seconds - engine.decideSeconds);
+            actions[1 + (&conversion - conversions)]
+                = engine.decision.action == conversion.action ? conversion.name : "NOT AS EXPECTED";
+            clock.start();
+            run(ffmpeg, bareArguments(engine.decision, conversion.source));
+            conversion.bare.push_back(clock.nsecsElapsed() / 1e9);
+        }
     }
     for (int i = 0; i < 10; ++i) {
         TransferRequest dry = request(i % 4, "copy.mp4");
@@ -243,10 +245,10 @@ int main(int argc, char **argv)
     std::printf("copy of %.0f MB; remux of 60 s of 1080p (audio to AAC); transcode of 5 s of 640x360\n",
         QFileInfo(path("copy.mp4")).size() / 1e6);
     compare("copy", copyEngine, copyBare, "cp + fsync");
-    compare("remux", remuxEngine, remuxBare, "ffmpeg bare");
-    compare("  undecided", remuxStage, remuxBare, "ffmpeg bare");
-    compare("transcode", transcodeEngine, transcodeBare, "ffmpeg bare");
-    compare("  undecided", transcodeStage, transcodeBare, "ffmpeg bare");
+    for (const Conversion &conversion : conversions) {
+        compare(conversion.name, conversion.engine, conversion.bare, "ffmpeg bare");
+        compare("  undecided", conversion.undecided, conversion.bare, "ffmpeg bare");
+    }
     std::printf(
         "decision   %.1f ms per file (target <= 100 ms); ffprobe alone %.1f ms; %.1f ms per file of 8\n",
         median(decide) * 1000, median(probe) * 1000, median(batch) * 1000);
