@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <ostream>
 
@@ -26,14 +25,6 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 namespace {
-
-using Zarnet::DroppedUrls::acceptable;
-using Zarnet::DroppedUrls::Entry;
-
-bool anyAcceptable(const QList<Entry> &entries)
-{
-    return std::any_of(entries.begin(), entries.end(), [](const Entry &entry) { return acceptable(entry); });
-}
 
 // Files that exist, a folder, and a path that no longer does.
 struct DropFiles
@@ -51,37 +42,6 @@ struct DropFiles
 };
 
 } // namespace
-
-TEST(DroppedUrls, ReadsTheListAsDroppedAndAcceptsFilesAndPlaylistItems)
-{
-    struct Case
-    {
-        const char *what;
-        QStringList uris;
-        int entries;
-        bool accepted;
-    };
-    const Case cases[] = {
-        {"no URLs", {}, 0, false},
-        {"only comments", {QStringLiteral("# from a file manager")}, 0, false},
-        {"only web addresses",
-         {QStringLiteral("https://example.com/a.mp4"), QStringLiteral("ftp://example.com/b")}, 2, false},
-        {"a file and a web address",
-         {QStringLiteral("https://example.com/a.mp4"), QStringLiteral("file:///videos/a.mp4")}, 2, true},
-        {"a playlist item", {QStringLiteral("kavo_playlist_item:/5/123/7")}, 1, true},
-        {"a folder", {QStringLiteral("file:///videos/")}, 1, true},
-    };
-    for (const Case &c : cases) {
-        UriListMimeData data(c.uris);
-        const QList<Entry> entries = Zarnet::DroppedUrls::read(&data);
-        EXPECT_EQ(entries.size(), c.entries) << c.what;
-        EXPECT_EQ(anyAcceptable(entries), c.accepted) << c.what;
-    }
-    // Text without any URI list at all.
-    QMimeData text;
-    text.setText(QStringLiteral("/videos/a.mp4"));
-    EXPECT_TRUE(Zarnet::DroppedUrls::read(&text).isEmpty());
-}
 
 TEST(DroppedUrls, PlaylistItemsNeedThreeDecimalNumbers)
 {
@@ -139,6 +99,7 @@ TEST(DeviceButtonDrop, HandsWhatItCanToTheWizardAndSaysWhatItCannot)
     const QString web = QStringLiteral("https://example.com/a.mp4");
     const Case cases[] = {
         {"no URLs", {}, {}, {}},
+        {"only comments", {QStringLiteral("# from a file manager")}, {}, {}},
         {"only web addresses", {web, QStringLiteral("http://example.com/b.mkv")}, {}, {}},
         {"a file and a web address", {files.url(QStringLiteral("a.mp4")), web},
          {files.url(QStringLiteral("a.mp4")), web}, {}},
@@ -162,10 +123,7 @@ TEST(DeviceButtonDrop, HandsWhatItCanToTheWizardAndSaysWhatItCannot)
          {files.url(QStringLiteral("gone.mp4")), files.url(QStringLiteral("a.mp4"))},
          {files.url(QStringLiteral("a.mp4"))}, {}},
     };
-    for (const Case &c : cases) {
-        harness.transfers.clear();
-        box.clear();
-        UriListMimeData data(c.uris);
+    const auto dropOn = [button](const QMimeData &data) {
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(button, &enter);
         // Qt delivers the drop only where the enter was accepted.
@@ -173,6 +131,16 @@ TEST(DeviceButtonDrop, HandsWhatItCanToTheWizardAndSaysWhatItCannot)
             QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(button, &drop);
         }
+    };
+    // A path as plain text is no URI list.
+    QMimeData text;
+    text.setText(files.dir.filePath(QStringLiteral("a.mp4")));
+    dropOn(text);
+    EXPECT_TRUE(harness.transfers.empty());
+    for (const Case &c : cases) {
+        harness.transfers.clear();
+        box.clear();
+        dropOn(UriListMimeData(c.uris));
         QStringList handed;
         for (const TransferCall &call : harness.transfers) {
             EXPECT_EQ(call.target, deviceId) << c.what;
