@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -43,14 +44,26 @@ std::string SocketPath(const RefCountedPtr<kvds::IKavoIPC> &ipc)
     return WindowDirectory() + '/' + Impl(ipc)->WindowName();
 }
 
-// A listening socket in the window directory that is not an endpoint.
-int Listen(const std::string &path)
+sockaddr_un unixAddress(const std::string &path)
 {
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
-    EXPECT_EQ(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    return address;
+}
+
+// A socket in the window directory that is not an endpoint.
+int Bind(const std::string &path)
+{
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const sockaddr_un address = unixAddress(path);
+    EXPECT_EQ(bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)), 0);
+    return fd;
+}
+
+int Listen(const std::string &path)
+{
+    const int fd = Bind(path);
     EXPECT_EQ(listen(fd, 8), 0);
     return fd;
 }
@@ -85,6 +98,14 @@ private:
 
 class KavoIPCTest : public FreshRuntimeDirTest
 {
+};
+
+// Names and a payload length, without the payload.
+struct BadSend
+{
+    std::string sender;
+    std::string topic;
+    unsigned length;
 };
 
 } // namespace
@@ -144,26 +165,22 @@ TEST_F(KavoIPCTest, SendValidatesNamesAndPayload)
     RefCountedPtr<RecordingCallback> cb(new RecordingCallback);
     ipc->RegisterCallback(std::string("T"), cb.get(), true);
     const char payload[3] = {1, 2, 3};
-    int delivered = 7;
-    EXPECT_FALSE(ipc->Send(std::string(257, 's'), std::string("T"), 0, nullptr, &delivered));
-    EXPECT_EQ(delivered, 0);
-    delivered = 7;
-    EXPECT_FALSE(ipc->Send(std::string("S"), std::string(), 0, nullptr, &delivered));
-    EXPECT_EQ(delivered, 0);
-    delivered = 7;
-    EXPECT_FALSE(ipc->Send(std::string(), std::string("T"), 0, nullptr, &delivered));
-    EXPECT_EQ(delivered, 0);
-    delivered = 7;
-    EXPECT_FALSE(ipc->Send(std::string("S"), "T" + std::string(256, 't'), 0, nullptr, &delivered));
-    EXPECT_EQ(delivered, 0);
-    delivered = 7;
-    EXPECT_FALSE(ipc->Send(std::string("S"), std::string("T"), 3, nullptr, &delivered));
-    EXPECT_EQ(delivered, 0);
+    const BadSend refused[] = {
+        {std::string(257, 's'), "T", 0}, {"S", "", 0}, {"", "T", 0}, {"S", "T" + std::string(256, 't'), 0},
+        {"S", "T", 3},
+    };
+    for (const auto &[sender, topic, length] : refused) {
+        int delivered = 7;
+        EXPECT_FALSE(ipc->Send(sender, topic, length, nullptr, &delivered))
+            << sender.size() << '/' << topic.size();
+        EXPECT_EQ(delivered, 0);
+    }
     EXPECT_FALSE(ipc->Send(std::string("S"), std::string("T"), 3, payload, nullptr));
     EXPECT_EQ(cb->Count(), 0u);
 
     const std::string longSender(256, 's');
     const std::string longTopic = "T" + std::string(255, 't');
+    int delivered = 0;
     EXPECT_TRUE(ipc->Send(longSender, longTopic, 3, payload, &delivered));
     EXPECT_EQ(delivered, 1);
     ASSERT_EQ(cb->Count(), 1u);
@@ -266,39 +283,35 @@ TEST_F(KavoIPCTest, ReceiverRefusesMalformedCopyData)
     EXPECT_EQ(deliver("SomeOtherWindow", tag, good), 0);
     EXPECT_EQ(deliver("", tag, good), 0);
     EXPECT_EQ(impl->OnCopyData(self.c_str(), tag, nullptr, 600), 0);
-    EXPECT_EQ(deliver(self.c_str(), tag, BuildMessage("S", "T", "").substr(0, 527)), 0);
-    EXPECT_EQ(deliver(self.c_str(), tag, BuildMessage("", "T", "")), 0);
-    EXPECT_EQ(deliver(self.c_str(), tag, BuildMessage("S", "", "")), 0);
 
-    std::string unterminatedSender = BuildMessage("S", "T", "");
-    unterminatedSender.replace(0, 260, std::string(260, 's'));
-    EXPECT_EQ(deliver(self.c_str(), tag, unterminatedSender), 0);
-    std::string unterminatedTopic = BuildMessage("S", "T", "");
-    unterminatedTopic.replace(260, 260, std::string(260, 'T'));
-    EXPECT_EQ(deliver(self.c_str(), tag, unterminatedTopic), 0);
-
-    // 257 to 259 bytes end inside the field but break the 256-byte limit.
-    std::string longSender = BuildMessage("S", "T", "");
-    longSender.replace(0, 257, std::string(257, 's'));
-    EXPECT_EQ(deliver(self.c_str(), tag, longSender), 0);
-    std::string longTopic = BuildMessage("S", "T", "");
-    longTopic.replace(260, 259, std::string(259, 'T'));
-    EXPECT_EQ(deliver(self.c_str(), tag, longTopic), 0);
-    std::string longest = BuildMessage(std::string(256, 's'), std::string(256, 'T'), "");
-    EXPECT_EQ(deliver(self.c_str(), tag, longest), 1);
-
-    std::string tooLong = good;
-    tooLong[520] = 8; // 531 bytes leave room for 7 after offset 524
-    EXPECT_EQ(deliver(self.c_str(), tag, tooLong), 0);
-    std::string huge = good;
-    huge[523] = '\xFF';
-    EXPECT_EQ(deliver(self.c_str(), tag, huge), 0);
+    // A field filled from at, for n bytes; 257 to 259 end inside the field
+    // but break the 256-byte limit.
+    const auto filled = [](size_t at, size_t n, char c) {
+        return BuildMessage("S", "T", "").replace(at, n, std::string(n, c));
+    };
+    const auto withByte = [&](size_t at, char value) {
+        std::string message = good;
+        message[at] = value;
+        return message;
+    };
+    const std::string malformed[] = {
+        BuildMessage("S", "T", "").substr(0, 527),
+        BuildMessage("", "T", ""),
+        BuildMessage("S", "", ""),
+        filled(0, 260, 's'), // unterminated
+        filled(260, 260, 'T'),
+        filled(0, 257, 's'),
+        filled(260, 259, 'T'),
+        withByte(520, 8), // 531 bytes leave room for 7 after offset 524
+        withByte(523, '\xFF'),
+    };
+    for (size_t i = 0; i < std::size(malformed); ++i)
+        EXPECT_EQ(deliver(self.c_str(), tag, malformed[i]), 0) << i;
+    EXPECT_EQ(deliver(self.c_str(), tag, BuildMessage(std::string(256, 's'), std::string(256, 'T'), "")), 1);
 
     // A payload that runs into the place of the trailing zero is still
     // inside the message, and so accepted.
-    std::string exact = good;
-    exact[520] = 7;
-    EXPECT_EQ(deliver(self.c_str(), tag, exact), 1);
+    EXPECT_EQ(deliver(self.c_str(), tag, withByte(520, 7)), 1);
     EXPECT_EQ(cb->Count(), 3u);
     EXPECT_EQ(cb->Messages()[2].payload.size(), 7u);
 }
@@ -363,27 +376,13 @@ TEST_F(KavoIPCTest, StaleSocketOfDeadOwnerIsRemovedButLiveOrForeignFilesAreNot)
 
     // A socket nobody listens on, whose lock nobody holds: a dead owner.
     const std::string stale = dir + "/KavoIPCWindowName.999999.1";
-    {
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, stale.c_str(), sizeof(address.sun_path) - 1);
-        ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
-        close(fd);
-        close(open((stale + ".lock").c_str(), O_CREAT | O_RDWR, 0600));
-    }
+    close(Bind(stale));
+    close(open((stale + ".lock").c_str(), O_CREAT | O_RDWR, 0600));
     // The same, but its owner still holds the lock (it has bound, not yet listened).
     const std::string busy = dir + "/KavoIPCWindowName.999999.2";
     const int busyLock = open((busy + ".lock").c_str(), O_CREAT | O_RDWR, 0600);
     ASSERT_EQ(flock(busyLock, LOCK_EX), 0);
-    {
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, busy.c_str(), sizeof(address.sun_path) - 1);
-        ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
-        close(fd);
-    }
+    close(Bind(busy));
     // A plain file of the right name is no window and is left alone.
     const std::string plain = dir + "/KavoIPCWindowName.999999.3";
     close(open(plain.c_str(), O_CREAT | O_RDWR, 0600));
@@ -662,10 +661,8 @@ int AnswerInChild(const std::string &socketPath, const std::string &request, boo
         char viaFd[64];
         std::snprintf(viaFd, sizeof(viaFd), "/proc/self/fd/%d", pathFd);
         const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, viaFd, sizeof(address.sun_path) - 1);
-        if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0)
+        const sockaddr_un address = unixAddress(viaFd);
+        if (connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0)
             _exit(201);
         // A refused peer may be answered and dropped before it has written.
         send(fd, request.data(), request.size(), MSG_NOSIGNAL);

@@ -44,15 +44,21 @@ int send(const RefCountedPtr<kvds::IKavoIPC> &endpoint, const std::string &topic
     return delivered;
 }
 
+class KavoIPCWin : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(CreateWindowMessageIPC(&endpoint)); }
+    RefCountedPtr<kvds::IKavoIPC> endpoint;
+    RefCountedPtr<Counter> counter{new Counter};
+};
+
 } // namespace
 
-TEST(KavoIPCWin, EveryEndpointWindowIsFoundAndCountsItsCallbacks)
+TEST_F(KavoIPCWin, EveryEndpointWindowIsFoundAndCountsItsCallbacks)
 {
-    RefCountedPtr<kvds::IKavoIPC> a;
+    RefCountedPtr<kvds::IKavoIPC> &a = endpoint;
     RefCountedPtr<kvds::IKavoIPC> b;
-    ASSERT_TRUE(CreateWindowMessageIPC(&a));
     ASSERT_TRUE(CreateWindowMessageIPC(&b));
-    RefCountedPtr<Counter> counter(new Counter);
     ASSERT_TRUE(a->RegisterCallback(std::string("Note"), counter.get(), true));
     ASSERT_TRUE(b->RegisterCallback(std::string("Note"), counter.get(), true));
     ASSERT_TRUE(b->RegisterCallback(std::string("No"), counter.get(), true));
@@ -69,11 +75,8 @@ TEST(KavoIPCWin, EveryEndpointWindowIsFoundAndCountsItsCallbacks)
     EXPECT_EQ(send(a, "Note2"), 1);
 }
 
-TEST(KavoIPCWin, AMalformedDeliveryIsAnsweredZero)
+TEST_F(KavoIPCWin, AMalformedDeliveryIsAnsweredZero)
 {
-    RefCountedPtr<kvds::IKavoIPC> endpoint;
-    ASSERT_TRUE(CreateWindowMessageIPC(&endpoint));
-    RefCountedPtr<Counter> counter(new Counter);
     ASSERT_TRUE(endpoint->RegisterCallback(std::string("N"), counter.get(), true));
     HWND window = windowOf(endpoint);
     std::string message(KavoIPC::kFixedSize + 3, '\0');
@@ -96,10 +99,8 @@ TEST(KavoIPCWin, AMalformedDeliveryIsAnsweredZero)
     EXPECT_EQ(counter->count.load(), 1);
 }
 
-TEST(KavoIPCWin, AHungPeerCostsABoundedWaitAndCountsZero)
+TEST_F(KavoIPCWin, AHungPeerCostsABoundedWaitAndCountsZero)
 {
-    RefCountedPtr<kvds::IKavoIPC> endpoint;
-    ASSERT_TRUE(CreateWindowMessageIPC(&endpoint));
     // A window of the class and title on a thread that stops serving it.
     HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     std::atomic<HWND> hung{nullptr};
@@ -111,7 +112,6 @@ TEST(KavoIPCWin, AHungPeerCostsABoundedWaitAndCountsZero)
     });
     while (!hung.load())
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    RefCountedPtr<Counter> counter(new Counter);
     ASSERT_TRUE(endpoint->RegisterCallback(std::string("N"), counter.get(), true));
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(send(endpoint, "N"), 1);
@@ -122,11 +122,8 @@ TEST(KavoIPCWin, AHungPeerCostsABoundedWaitAndCountsZero)
     CloseHandle(release);
 }
 
-TEST(KavoIPCWin, NoticesGoBothWaysWithAPeerProcess)
+TEST_F(KavoIPCWin, NoticesGoBothWaysWithAPeerProcess)
 {
-    RefCountedPtr<kvds::IKavoIPC> endpoint;
-    ASSERT_TRUE(CreateWindowMessageIPC(&endpoint));
-    RefCountedPtr<Counter> counter(new Counter);
     ASSERT_TRUE(endpoint->RegisterCallback(std::string("Note"), counter.get(), true));
     ChildProcess peer;
     ASSERT_TRUE(peer.Start({"kavoipc_peer.exe", "1", "Note"}));
@@ -144,13 +141,11 @@ TEST(KavoIPCWin, NoticesGoBothWaysWithAPeerProcess)
     EXPECT_EQ(send(endpoint, "Note3"), 1);
 }
 
-TEST(KavoIPCWin, ALargeNoticeReachesAPeerProcess)
+TEST_F(KavoIPCWin, ALargeNoticeReachesAPeerProcess)
 {
     if (underWine())
         GTEST_SKIP() << "Wine: WM_COPYDATA between processes fails from about 2 MB (error 5), and the "
                         "receiver's message loop dies";
-    RefCountedPtr<kvds::IKavoIPC> endpoint;
-    ASSERT_TRUE(CreateWindowMessageIPC(&endpoint));
     ChildProcess peer;
     ASSERT_TRUE(peer.Start({"kavoipc_peer.exe", "1", "Big"}));
     ASSERT_TRUE(peer.WaitForLine("ready", 10000, true));

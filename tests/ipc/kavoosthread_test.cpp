@@ -74,17 +74,22 @@ TEST(CKavoThreadTest, WorkerGetsUserDataValueAndClearedFlag)
     EXPECT_EQ(probe.runs.load(), 1);
 }
 
-TEST(CKavoThreadTest, StopOnFinishedWorkerDoesNotBlockAndLetsGo)
+// A worker that returned on its own, or ends once told to: the handle is
+// held until a waiting stop, which then does not block.
+TEST(CKavoThreadTest, WaitingStopAfterTheWorkerEndsLetsGo)
 {
-    Probe probe;
-    CKavoThread thread(&OneShot, &probe, 7);
-    thread.Start();
-    ASSERT_TRUE(probe.started.Wait(10000));
-    // The worker has returned (it never looks at the flag); the handle is still held.
-    EXPECT_TRUE(thread.IsStarted());
-    thread.Stop(false);
-    EXPECT_FALSE(thread.IsStarted());
-    EXPECT_EQ(probe.runs.load(), 1);
+    for (const bool looping : {false, true}) {
+        Probe probe;
+        CKavoThread thread(looping ? &Looping : &OneShot, &probe, 7);
+        thread.Start();
+        ASSERT_TRUE(probe.started.Wait(10000)) << looping;
+        if (looping)
+            thread.Stop(true);
+        EXPECT_TRUE(thread.IsStarted()) << looping;
+        thread.Stop(false);
+        EXPECT_FALSE(thread.IsStarted()) << looping;
+        EXPECT_EQ(probe.runs.load(), 1) << looping;
+    }
 }
 
 TEST(CKavoThreadTest, NoWaitStopKeepsHandleUntilWaitingStop)
@@ -104,46 +109,25 @@ TEST(CKavoThreadTest, NoWaitStopKeepsHandleUntilWaitingStop)
     EXPECT_EQ(probe.runs.load(), 1);
 }
 
-TEST(CKavoThreadTest, NoWaitStopEndsLoopingWorker)
+// A second Start, after a Stop or while running, runs the worker again
+// with the flag cleared.
+TEST(CKavoThreadTest, StartAgainRunsAFreshWorker)
 {
-    Probe probe;
-    CKavoThread thread(&Looping, &probe, 0);
-    thread.Start();
-    ASSERT_TRUE(probe.started.Wait(10000));
-    thread.Stop(true);
-    EXPECT_TRUE(thread.IsStarted());
-    thread.Stop(false);
-    EXPECT_FALSE(thread.IsStarted());
-}
-
-TEST(CKavoThreadTest, RestartAfterStopRunsAgainWithFlagCleared)
-{
-    Probe probe;
-    CKavoThread thread(&Looping, &probe, 3);
-    thread.Start();
-    ASSERT_TRUE(probe.started.Wait(10000));
-    thread.Stop(false);
-    probe.started.Reset();
-
-    thread.Start();
-    ASSERT_TRUE(probe.started.Wait(10000));
-    EXPECT_FALSE(probe.sawStopAtStart.load());
-    EXPECT_EQ(probe.runs.load(), 2);
-    thread.Stop(false);
-    EXPECT_FALSE(thread.IsStarted());
-}
-
-TEST(CKavoThreadTest, StartWhileRunningReplacesTheOldWorker)
-{
-    Probe probe;
-    CKavoThread thread(&Looping, &probe, 0);
-    thread.Start();
-    ASSERT_TRUE(probe.started.Wait(10000));
-    probe.started.Reset();
-    thread.Start();
-    ASSERT_TRUE(probe.started.Wait(10000));
-    EXPECT_EQ(probe.runs.load(), 2);
-    thread.Stop(false);
+    for (const bool stopFirst : {true, false}) {
+        Probe probe;
+        CKavoThread thread(&Looping, &probe, 3);
+        thread.Start();
+        ASSERT_TRUE(probe.started.Wait(10000)) << stopFirst;
+        if (stopFirst)
+            thread.Stop(false);
+        probe.started.Reset();
+        thread.Start();
+        ASSERT_TRUE(probe.started.Wait(10000)) << stopFirst;
+        EXPECT_FALSE(probe.sawStopAtStart.load()) << stopFirst;
+        EXPECT_EQ(probe.runs.load(), 2) << stopFirst;
+        thread.Stop(false);
+        EXPECT_FALSE(thread.IsStarted()) << stopFirst;
+    }
 }
 
 TEST(CKavoThreadTest, DestructorStopsAndJoins)

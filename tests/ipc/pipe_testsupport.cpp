@@ -1,6 +1,7 @@
 #include "tests/ipc/pipe_testsupport.h"
 
 #include <chrono>
+#include <thread>
 
 #include <unistd.h>
 
@@ -80,4 +81,22 @@ std::string UniqueBase(const char *label)
 {
     static int counter = 0;
     return std::string(label) + '-' + std::to_string(getpid()) + '-' + std::to_string(++counter);
+}
+
+bool WaitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+bool Carries(kvds::ITransportIPC &from, kvds::ITransportIPC &to, const std::string &text)
+{
+    std::string got(text.size(), '\0');
+    const auto size = static_cast<unsigned>(text.size());
+    return from.Write(text.data(), size) && to.Read(got.data(), size) && got == text;
 }

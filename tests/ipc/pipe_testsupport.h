@@ -10,6 +10,7 @@
 #include <sys/types.h>
 
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -90,6 +91,10 @@ private:
 
 std::string PipePeerProgram();
 std::string UniqueBase(const char *label);
+// Polls, so a fault fails the test instead of hanging it.
+bool WaitUntil(const std::function<bool()> &done, int timeoutMs = 10000);
+// text written as one message on from and read whole on to.
+bool Carries(kvds::ITransportIPC &from, kvds::ITransportIPC &to, const std::string &text);
 
 // A server and its client on a pipe of their own; ok once both connected.
 struct TransportPair

@@ -1,6 +1,6 @@
 // The Windows named pipe behind CNamedPipe: codes straight from the system,
-// message-mode reads, writes that never wait on the reader, and a blocked
-// read woken without closing its handle.
+// writes that never wait on the reader, and a blocked read woken without
+// closing its handle. Message-mode reads are in the shared transport test.
 #include "ipc/kavoosnamedpipe.h"
 #include "ipc/kavoospipeerror.h"
 #include "ipc/signalpeerready.h"
@@ -20,11 +20,10 @@ using KavoOS::CNamedPipe;
 
 namespace {
 
-std::string uniquePipe(const char *label)
+std::string uniquePipe()
 {
     static int counter = 0;
-    return "\\\\.\\Pipe\\KavoTest-" + std::string(label) + '-' + std::to_string(GetCurrentProcessId()) + '-'
-        + std::to_string(++counter);
+    return "\\\\.\\Pipe\\KavoTest-" + std::to_string(GetCurrentProcessId()) + '-' + std::to_string(++counter);
 }
 
 // Fails the test instead of hanging it.
@@ -33,11 +32,35 @@ template <typename T> bool within(std::future<T> &result, int seconds = 10)
     return result.wait_for(std::chrono::seconds(seconds)) == std::future_status::ready;
 }
 
+// The code a call that blocks ends with once pipe is shut down (0: it succeeded).
+template <typename Call> uint32_t endedByShutdown(CNamedPipe &pipe, Call call)
+{
+    auto blocked = std::async(std::launch::async, [&] { return call() ? 0u : KavoOS::GetLastError(); });
+    EXPECT_EQ(blocked.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+    pipe.Shutdown();
+    EXPECT_TRUE(within(blocked));
+    return blocked.get();
+}
+
+// A server and its client on a pipe of their own.
+class NamedPipeWin : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.Create(name));
+        ASSERT_TRUE(client.Open(name));
+    }
+    const std::string name = uniquePipe();
+    CNamedPipe server;
+    CNamedPipe client;
+};
+
 } // namespace
 
-TEST(NamedPipeWin, TheSystemsCodesReachTheCaller)
+TEST(NamedPipeWinCodes, TheSystemsCodesReachTheCaller)
 {
-    const std::string name = uniquePipe("codes");
+    const std::string name = uniquePipe();
     CNamedPipe pipe;
     EXPECT_FALSE(pipe.Open(name));
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorFileNotFound);
@@ -78,46 +101,12 @@ TEST(NamedPipeWin, TheSystemsCodesReachTheCaller)
     EXPECT_EQ(KavoOS::GetLastError(), 232u);
 }
 
-TEST(NamedPipeWin, AReadTakesOneWholeMessageOfItsLength)
+TEST_F(NamedPipeWin, ShutdownWakesABlockedReadWithoutClosingItsHandle)
 {
-    const std::string name = uniquePipe("read");
-    CNamedPipe server;
-    CNamedPipe client;
-    ASSERT_TRUE(server.Create(name));
-    ASSERT_TRUE(client.Open(name));
-    const std::string longer(10000, 'l');
-    ASSERT_TRUE(client.Write(longer.data(), static_cast<unsigned>(longer.size())));
-    ASSERT_TRUE(client.Write("ab", 2));
-    ASSERT_TRUE(client.Write("next", 4));
-
-    char buffer[8] = {};
-    EXPECT_FALSE(server.Read(buffer, 4));
-    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorMoreData);
-    EXPECT_FALSE(server.Read(buffer, 4));
-    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidData);
-    ASSERT_TRUE(server.Read(buffer, 4));
-    EXPECT_EQ(std::string(buffer, 4), "next");
-}
-
-TEST(NamedPipeWin, ShutdownWakesABlockedReadWithoutClosingItsHandle)
-{
-    const std::string name = uniquePipe("shutdown");
-    CNamedPipe server;
-    CNamedPipe client;
-    ASSERT_TRUE(server.Create(name));
-    ASSERT_TRUE(client.Open(name));
     char byte = 0;
     ASSERT_TRUE(client.Write("c", 1));
     ASSERT_TRUE(server.Read(&byte, 1)); // the client is taken
-
-    auto blocked = std::async(std::launch::async, [&] {
-        const bool read = server.Read(&byte, 1);
-        return read ? 0u : KavoOS::GetLastError();
-    });
-    EXPECT_EQ(blocked.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
-    server.Shutdown();
-    ASSERT_TRUE(within(blocked));
-    EXPECT_EQ(blocked.get(), KavoOS::kErrorOperationAborted);
+    EXPECT_EQ(endedByShutdown(server, [&] { return server.Read(&byte, 1); }), KavoOS::kErrorOperationAborted);
     EXPECT_TRUE(server.IsOpen());
     EXPECT_FALSE(server.Write("x", 1));
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorOperationAborted);
@@ -125,13 +114,8 @@ TEST(NamedPipeWin, ShutdownWakesABlockedReadWithoutClosingItsHandle)
     EXPECT_FALSE(server.IsOpen());
 }
 
-TEST(NamedPipeWin, RunsGoWholeOrNotAtAllAndNeverWaitOnAStoppedReader)
+TEST_F(NamedPipeWin, RunsGoWholeOrNotAtAllAndNeverWaitOnAStoppedReader)
 {
-    const std::string name = uniquePipe("runs");
-    CNamedPipe server;
-    CNamedPipe client;
-    ASSERT_TRUE(server.Create(name));
-    ASSERT_TRUE(client.Open(name));
     const std::string part(1000, 'p');
     const CNamedPipe::Message run[3] = {{part.data(), part.size()}, {part.data(), part.size()}, {"end", 3}};
 
@@ -166,13 +150,8 @@ TEST(NamedPipeWin, RunsGoWholeOrNotAtAllAndNeverWaitOnAStoppedReader)
     EXPECT_EQ(sent, 3u);
 }
 
-TEST(NamedPipeWin, ARunLargerThanTheBudgetGoesAsRoomComesWithinOneTimeout)
+TEST_F(NamedPipeWin, ARunLargerThanTheBudgetGoesAsRoomComesWithinOneTimeout)
 {
-    const std::string name = uniquePipe("large");
-    CNamedPipe server;
-    CNamedPipe client;
-    ASSERT_TRUE(server.Create(name));
-    ASSERT_TRUE(client.Open(name));
     const std::string part(1000, 'l');
     const std::vector<CNamedPipe::Message> run(3000, {part.data(), part.size()});
     unsigned sent = 0;
@@ -190,25 +169,14 @@ TEST(NamedPipeWin, ARunLargerThanTheBudgetGoesAsRoomComesWithinOneTimeout)
         ASSERT_TRUE(server.Read(buffer.data(), 1000)) << i;
 }
 
-TEST(NamedPipeWin, ShutdownEndsAWriterWaitingForRoom)
+TEST_F(NamedPipeWin, ShutdownEndsAWriterWaitingForRoom)
 {
-    const std::string name = uniquePipe("writer");
-    CNamedPipe server;
-    CNamedPipe client;
-    ASSERT_TRUE(server.Create(name));
-    ASSERT_TRUE(client.Open(name));
     const std::string big(CNamedPipe::InFlightBytes / 2, 'b');
     const CNamedPipe::Message message{big.data(), big.size()};
     while (client.WriteMessages(&message, 1, 0)) {
     }
-    auto waiting = std::async(std::launch::async, [&] {
-        const bool written = client.WriteMessages(&message, 1, 60000);
-        return written ? 0u : KavoOS::GetLastError();
-    });
-    EXPECT_EQ(waiting.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
-    client.Shutdown();
-    ASSERT_TRUE(within(waiting));
-    EXPECT_EQ(waiting.get(), KavoOS::kErrorOperationAborted);
+    EXPECT_EQ(endedByShutdown(client, [&] { return client.WriteMessages(&message, 1, 60000); }),
+              KavoOS::kErrorOperationAborted);
 }
 
 TEST(ReadySignalWin, SetsTheLaunchersEventAndNeverCreatesIt)

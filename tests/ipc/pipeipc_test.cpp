@@ -12,6 +12,7 @@
 #include <mutex>
 #include <csignal>
 #include <thread>
+#include <tuple>
 
 using kvds::CKavoNamedPipeIPC;
 using kvds::IKavoIPC;
@@ -173,19 +174,19 @@ TEST_F(PipeIpcTest, SendChecksItsArgumentsAndCountsAWrittenFrame)
     ConnectPair();
     RefCountedPtr<PipeRecorder> recorder(new PipeRecorder);
     ASSERT_TRUE(server->RegisterCallback(std::string("T"), recorder.get(), false));
-    int delivered = 7;
-    EXPECT_FALSE(client->Send(std::string(257, 's'), std::string("T"), 0, nullptr, &delivered));
-    EXPECT_EQ(delivered, 0);
-    delivered = 7;
-    EXPECT_FALSE(client->Send(std::string("s"), std::string(), 0, nullptr, &delivered));
-    EXPECT_EQ(delivered, 0);
-    EXPECT_FALSE(client->Send(std::string("s"), std::string(257, 'T'), 0, nullptr, &delivered));
-    EXPECT_FALSE(client->Send(std::string(), std::string("T"), 0, nullptr, &delivered));
-    delivered = 7;
-    EXPECT_FALSE(client->Send(std::string("s"), std::string("T"), 3, nullptr, &delivered));
-    EXPECT_EQ(delivered, 0);
+    const std::tuple<std::string, std::string, unsigned> refused[] = {
+        {std::string(257, 's'), "T", 0}, {"s", "", 0}, {"s", std::string(257, 'T'), 0}, {"", "T", 0},
+        {"s", "T", 3},
+    };
+    for (const auto &[sender, topic, length] : refused) {
+        int delivered = 7;
+        EXPECT_FALSE(client->Send(sender, topic, length, nullptr, &delivered))
+            << sender.size() << '/' << topic.size();
+        EXPECT_EQ(delivered, 0);
+    }
     EXPECT_FALSE(client->Send(std::string("s"), std::string("T"), 0, nullptr, nullptr));
 
+    int delivered = 0;
     ASSERT_TRUE(client->Send(std::string(256, 's'), "T" + std::string(255, 't'), 3, "abc", &delivered));
     EXPECT_EQ(delivered, 1);
     // Nothing of the refused sends reached the wire: the first frame read is this one.

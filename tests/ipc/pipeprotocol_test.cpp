@@ -50,9 +50,10 @@ public:
     }
     bool SetCallback(kvds::ITransportIPCCallback *) override { return true; }
 
-    void PushU32(uint32_t value)
+    void PushU32(uint32_t value) { messages.push_back(u32(value)); }
+    static std::string u32(uint32_t value)
     {
-        messages.push_back(std::string{char(value), char(value >> 8), char(value >> 16), char(value >> 24)});
+        return std::string{char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
     }
     // A frame written field by field, as a peer would.
     void PushFrame(const std::string &sender, const std::string &topic, const std::string &payload,
@@ -237,36 +238,23 @@ TEST(PipeProtocol, OversizedNamesAndPayloadAreRefusedBeforeTheyAreRead)
 {
     MessageTransport transport;
     CPipeProtocol protocol(&transport);
-    transport.PushU32(CPipeProtocol::Magic);
-    transport.PushU32(0);
-    transport.PushU32(0xFFFFFFFF);
-    transport.PushU32(257);
-    EXPECT_FALSE(readOne(protocol).ok);
-    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidData);
-    EXPECT_EQ(transport.readSizes.size(), 4u); // the sender bytes were never asked for
-
-    transport.readSizes.clear();
-    transport.PushU32(CPipeProtocol::Magic);
-    transport.PushU32(0);
-    transport.PushU32(0xFFFFFFFF);
-    transport.PushU32(1);
-    transport.messages.push_back("S");
-    transport.PushU32(0xFFFFFFFF);
-    EXPECT_FALSE(readOne(protocol).ok);
-    EXPECT_EQ(transport.readSizes.size(), 6u);
-
-    transport.readSizes.clear();
-    transport.PushU32(CPipeProtocol::Magic);
-    transport.PushU32(0xFFFFFFF0); // no buffer of that size may be attempted
-    transport.PushU32(0);
-    transport.PushU32(1);
-    transport.messages.push_back("S");
-    transport.PushU32(1);
-    transport.messages.push_back("T");
-    EXPECT_FALSE(readOne(protocol).ok);
-    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidData);
-    EXPECT_EQ(transport.readSizes.size(), 7u);
-    EXPECT_TRUE(transport.messages.empty());
+    const auto u32 = &MessageTransport::u32;
+    const std::string magic = u32(CPipeProtocol::Magic);
+    // The fields of a frame up to the oversized one, and the reads it takes.
+    const std::pair<std::deque<std::string>, size_t> refused[] = {
+        {{magic, u32(0), u32(0xFFFFFFFF), u32(257)}, 4}, // the sender bytes are never asked for
+        {{magic, u32(0), u32(0xFFFFFFFF), u32(1), "S", u32(0xFFFFFFFF)}, 6},
+        // no buffer of that size may be attempted
+        {{magic, u32(0xFFFFFFF0), u32(0), u32(1), "S", u32(1), "T"}, 7},
+    };
+    for (const auto &[fields, reads] : refused) {
+        transport.messages = fields;
+        transport.readSizes.clear();
+        EXPECT_FALSE(readOne(protocol).ok) << reads;
+        EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidData) << reads;
+        EXPECT_EQ(transport.readSizes.size(), reads);
+        EXPECT_TRUE(transport.messages.empty()) << reads;
+    }
 
     // The largest accepted sizes still pass.
     transport.PushFrame(std::string(256, 's'), std::string(256, 't'),

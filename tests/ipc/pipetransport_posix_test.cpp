@@ -13,7 +13,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <functional>
 #include <thread>
 #include <vector>
 
@@ -35,17 +34,6 @@ bool fileExists(const std::string &path)
 }
 
 using PipeTransportTest = PipeTest;
-
-bool waitUntil(const std::function<bool()> &done, int timeoutMs = 10000)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
 
 } // namespace
 
@@ -70,13 +58,8 @@ TEST_F(PipeTransportTest, ServerConnectsWithoutClientAndWritesFailUntilOneComes)
     CPipeTransport client(base, false, nullptr);
     ASSERT_TRUE(client.Connect());
     EXPECT_FALSE(client.Connect());
-    EXPECT_TRUE(server.Write("x", 1));
-    ASSERT_TRUE(client.Read(&byte, 1));
-    EXPECT_EQ(byte, 'x');
-    ASSERT_TRUE(client.Write("yz", 2));
-    char two[2];
-    ASSERT_TRUE(server.Read(two, 2));
-    EXPECT_EQ(std::string(two, 2), "yz");
+    EXPECT_TRUE(Carries(server, client, "x"));
+    EXPECT_TRUE(Carries(client, server, "yz"));
 
     // Closing removes the socket files, so a later client finds no server.
     server.Disconnect();
@@ -97,10 +80,7 @@ TEST_F(PipeTransportTest, SecondServerOnTheSameNameFailsWithoutDisturbingTheFirs
 
     CPipeTransport client(base, false, nullptr);
     ASSERT_TRUE(client.Connect());
-    ASSERT_TRUE(client.Write("ok", 2));
-    char buffer[2];
-    ASSERT_TRUE(first.Read(buffer, 2));
-    EXPECT_EQ(std::string(buffer, 2), "ok");
+    EXPECT_TRUE(Carries(client, first, "ok"));
 
     // Once the first has gone the name can be served again.
     first.Disconnect();
@@ -128,9 +108,7 @@ TEST_F(PipeTransportTest, StaleSocketOfAKilledServerIsCleanedAndTheNameServedAga
     CPipeTransport server(base, true, nullptr);
     ASSERT_TRUE(server.Connect());
     ASSERT_TRUE(client.Connect());
-    ASSERT_TRUE(client.Write("hi", 2));
-    char buffer[2];
-    EXPECT_TRUE(server.Read(buffer, 2));
+    EXPECT_TRUE(Carries(client, server, "hi"));
 }
 
 TEST_F(PipeTransportTest, PipeNamesOutsideTheNamespaceOrTooLongAreRefused)
@@ -236,7 +214,7 @@ TEST_F(PipeTransportTest, PostEachNeverWaitsAndLeavesOnlyWholeRuns)
         posted += ok;
     }
     EXPECT_LT(longest, std::chrono::milliseconds(500));
-    ASSERT_TRUE(waitUntil([&] {
+    ASSERT_TRUE(WaitUntil([&] {
         return !server.PostEach(std::vector<ITransportIPC::Buffer>(1, {"x", 1}).data(), 1)
             && KavoOS::GetLastError() == KavoOS::kErrorBrokenPipe;
     }));

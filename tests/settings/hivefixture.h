@@ -22,6 +22,7 @@ protected:
     void blockUserHive();
     void unblockUserHive();
 
+    // The hive files' bytes; not on Windows, which has none.
     static std::string readFile(const std::string &path);
     static void writeFile(const std::string &path, const std::string &bytes);
 

@@ -4,8 +4,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -55,16 +53,4 @@ void HiveTest::blockUserHive()
 void HiveTest::unblockUserHive()
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, m_dir.c_str());
-}
-
-std::string HiveTest::readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void HiveTest::writeFile(const std::string &path, const std::string &bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
 }
