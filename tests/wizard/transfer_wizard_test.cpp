@@ -173,7 +173,7 @@ TEST_F(TransferWizardTest, CancelFromTheWindowLeavesNothing)
     const unsigned id = addDevice(TransferDevicesLibrary::DVDPlayer, "Bedroom DVD");
     ASSERT_NE(id, 0u);
     QTemporaryDir bin;
-    qputenv("KAVO_FFMPEG", hangingFfmpeg(bin.path()).toLocal8Bit());
+    qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.filePath(QStringLiteral("ffmpeg"))).toLocal8Bit());
     m_click = QStringLiteral("Stop");
     TransferWizardWindow window(
         { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) }, id);
