@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -45,9 +46,10 @@ struct Outcome
 
 // Runs one request to its end; cancelAfter > 0 cancels once that many
 // milliseconds of conversion have passed, or calls meanwhile instead when
-// given; cancelAfter < 0 cancels while the files are probed.
+// given; cancelAfter < 0 cancels while the files are probed; cancelWhen,
+// asked every 20 ms, cancels once it is true.
 Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDelay = 5000,
-    std::function<void()> meanwhile = {})
+    std::function<void()> meanwhile = {}, std::function<bool()> cancelWhen = {})
 {
     TransferEngine engine;
     engine.setKillDelay(killDelay);
@@ -79,6 +81,12 @@ Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDe
     EXPECT_TRUE(engine.start(request, &error)) << error.toStdString();
     if (cancelAfter < 0)
         QTimer::singleShot(0, &engine, &TransferEngine::cancel);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &engine, [&] {
+        if (cancelWhen && cancelWhen())
+            engine.cancel();
+    });
+    watch.start(20);
     QTimer::singleShot(180000, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_FALSE(engine.isRunning());
@@ -163,8 +171,7 @@ QStringList topBoxes(const QString &file)
         const QByteArray head = in.read(8);
         if (head.size() < 8)
             break;
-        const quint64 size = quint32(uchar(head[0])) << 24 | quint32(uchar(head[1])) << 16
-            | quint32(uchar(head[2])) << 8 | uchar(head[3]);
+        const quint64 size = qFromBigEndian<quint32>(head.constData());
         boxes << QString::fromLatin1(head.mid(4, 4));
         if (size < 8 || !in.seek(in.pos() + qint64(size) - 8))
             break;
@@ -407,9 +414,7 @@ TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
     ::close(busy);
     ::close(staging);
     EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
-        (QStringList { QStringLiteral(".busy.mp4.kavo-part"), QStringLiteral(".kavo-staging-busy"),
-            QStringLiteral(".kavo-staging-new"), QStringLiteral(".other.part"),
-            QStringLiteral("kept.kavo-part") }));
+        args(".busy.mp4.kavo-part .kavo-staging-busy .kavo-staging-new .other.part kept.kavo-part"));
 }
 
 TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
@@ -584,28 +589,17 @@ TEST_F(TransferEngineTest, StreamCheckThatFailsOrIsCancelled)
         SCOPED_TRACE(row.script.constData());
         const QString out = m_dir.filePath(QString::number(&row - rows));
         qputenv("KAVO_FFMPEG", shellScript(bin.filePath(QStringLiteral("ffmpeg")), row.script).toLocal8Bit());
-        TransferEngine engine;
-        engine.setKillDelay(300);
-        QEventLoop loop;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, &engine, [&] {
-            if (QFile::remove(started))
-                engine.cancel();
-        });
-        QObject::connect(&engine, &TransferEngine::finished, &loop, &QEventLoop::quit);
-        QString error;
-        ASSERT_TRUE(engine.start(toFolder(0, { TestClips::path(TestClips::AviAspMp3) }, out), &error));
-        watch.start(20);
-        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-        loop.exec();
+        const Outcome run = transfer(toFolder(0, { TestClips::path(TestClips::AviAspMp3) }, out), 0, 300, {},
+            [&] { return QFile::remove(started); });
         qunsetenv("KAVO_FFMPEG");
-        EXPECT_FALSE(engine.isRunning());
-        EXPECT_EQ(engine.items().first().state, row.state);
-        EXPECT_EQ(engine.items().first().decision.notes,
-            row.note ? QStringList { QLatin1String(row.note) } : QStringList());
+        ASSERT_EQ(run.items.size(), 1);
+        EXPECT_EQ(run.items[0].state, row.state);
+        EXPECT_EQ(
+            run.items[0].decision.notes, row.note ? QStringList { QLatin1String(row.note) } : QStringList());
         EXPECT_EQ(folderEntries(out), row.note ? QStringList { QStringLiteral("clip.avi") } : QStringList());
     }
 }
+
 QStringList isoFiles(const QString &iso, bool joliet)
 {
     QByteArray listing;
