@@ -299,13 +299,9 @@ TEST(ProgressParser, SameBlocksWhereverTheOutputIsCut)
     EXPECT_DOUBLE_EQ(expected.at(1).speed, 31.3);
     EXPECT_TRUE(expected.at(1).end);
     const auto same = [](const QVector<ProgressBlock> &a, const QVector<ProgressBlock> &b) {
-        if (a.size() != b.size())
-            return false;
-        for (int i = 0; i < a.size(); ++i) {
-            if (a[i].outTimeUs != b[i].outTimeUs || a[i].totalSize != b[i].totalSize || a[i].end != b[i].end)
-                return false;
-        }
-        return true;
+        return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(), [](const auto &x, const auto &y) {
+            return x.outTimeUs == y.outTimeUs && x.totalSize == y.totalSize && x.end == y.end;
+        });
     };
     for (int cut = 0; cut <= Recorded.size(); ++cut) {
         ProgressParser parser;
@@ -436,28 +432,22 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
 
     ContextTranslator translator;
     QCoreApplication::installTranslator(&translator);
-    const QString texts[] = {
-        decide(probe, *deviceProfile(2)).reason,
-        decide(qpel, *deviceProfile(0)).reason,
-        SizePlan::make(parted, true).message,
-        TargetNames::clean(QStringLiteral("....mp4"), fat),
-        ToolRun::toString(ToolResult::Crashed),
-        PartFile::writeError(ENOSPC),
-        TransferProgress::stageName(TransferProgress::Copying),
+    const std::pair<QString, const char *> texts[] = {
+        { decide(probe, *deviceProfile(2)).reason,
+            "Zarnet::TransferDecision|Zarnet::TransferDecision|AVI is not played; the video is kept" },
+        { decide(qpel, *deviceProfile(0)).reason,
+            "Zarnet::TransferDecision|QPel (quarter-pixel motion) is not played" },
+        { SizePlan::make(parted, true).message,
+            "Zarnet::SizePlan|split into 4 parts of at most Zarnet::SizePlan|1.00 GiB" },
+        // The rules hold for the word too.
+        { TargetNames::clean(QStringLiteral("....mp4"), fat), "Zarnet__TargetNames_video.mp4" },
+        { ToolRun::toString(ToolResult::Crashed), "Zarnet::ToolRun|ended abnormally" },
+        { PartFile::writeError(ENOSPC), "Zarnet::PartFile|the destination is full" },
+        { TransferProgress::stageName(TransferProgress::Copying), "Zarnet::TransferProgress|copying" },
     };
     QCoreApplication::removeTranslator(&translator);
-    const QString expected[] = {
-        QStringLiteral(
-            "Zarnet::TransferDecision|Zarnet::TransferDecision|AVI is not played; the video is kept"),
-        QStringLiteral("Zarnet::TransferDecision|QPel (quarter-pixel motion) is not played"),
-        QStringLiteral("Zarnet::SizePlan|split into 4 parts of at most Zarnet::SizePlan|1.00 GiB"),
-        QStringLiteral("Zarnet__TargetNames_video.mp4"), // the rules hold for the word too
-        QStringLiteral("Zarnet::ToolRun|ended abnormally"),
-        QStringLiteral("Zarnet::PartFile|the destination is full"),
-        QStringLiteral("Zarnet::TransferProgress|copying"),
-    };
-    for (size_t i = 0; i < std::size(texts); ++i)
-        EXPECT_EQ(texts[i], expected[i]) << i;
+    for (const auto &[text, expected] : texts)
+        EXPECT_EQ(text, QLatin1String(expected));
 }
 
 } // namespace
