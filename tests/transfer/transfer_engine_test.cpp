@@ -490,17 +490,13 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
         || !TestClips::run(QStringLiteral("fusefat"), args("-o rw+ %1 %2", { image, mountPoint })))
         GTEST_SKIP() << "no FAT volume through fusefat here";
     ASSERT_TRUE(TargetNames::isFat32(TargetNames::fileSystemType(mountPoint)));
-    QFile existing(mountPoint + QStringLiteral("/MOVIE_ ONE.mp4"));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.close();
-    const QString sources = m_dir.filePath(QStringLiteral("sources"));
-    QDir().mkpath(sources + QStringLiteral("/a"));
-    QDir().mkpath(sources + QStringLiteral("/b"));
-    QFile::copy(TestClips::path(TestClips::Mp4H264Aac), sources + QStringLiteral("/a/movie: one.mp4"));
-    QFile::copy(TestClips::path(TestClips::Mp4H264Aac), sources + QStringLiteral("/b/Movie? One..mp4"));
-    const Outcome run = transfer(toFolder(1,
-        { sources + QStringLiteral("/a/movie: one.mp4"), sources + QStringLiteral("/b/Movie? One..mp4") },
-        mountPoint));
+    ASSERT_TRUE(QFile(mountPoint + QStringLiteral("/MOVIE_ ONE.mp4")).open(QIODevice::WriteOnly));
+    const QStringList sources { m_dir.filePath(QStringLiteral("a/movie: one.mp4")),
+        m_dir.filePath(QStringLiteral("b/Movie? One..mp4")) };
+    for (const QString &source : sources)
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(source).path())
+            && QFile::copy(TestClips::path(TestClips::Mp4H264Aac), source));
+    const Outcome run = transfer(toFolder(1, sources, mountPoint));
     const QStringList names = folderEntries(mountPoint);
     TestClips::run(QStringLiteral("fusermount"), { QStringLiteral("-u"), mountPoint });
     // What is on the volume, read past the FUSE driver.
