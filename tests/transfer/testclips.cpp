@@ -11,38 +11,6 @@ namespace {
 
 const char *const Names[] = { "clip.mp4", "clip with subtitles.mkv", "clip.avi", "wide.mp4", "asp.mkv" };
 
-QStringList source(int rate, const char *extraFilter = nullptr)
-{
-    QString video = QStringLiteral("testsrc2=size=160x120:rate=%1:duration=2").arg(rate);
-    if (extraFilter)
-        video += QLatin1Char(',') + QLatin1String(extraFilter);
-    return { QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), video, QStringLiteral("-f"),
-        QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=frequency=440:duration=2") };
-}
-
-QStringList h264()
-{
-    return { QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-        QStringLiteral("veryfast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p") };
-}
-
-QStringList mp3()
-{
-    return { QStringLiteral("-c:a"), QStringLiteral("libmp3lame"), QStringLiteral("-b:a"),
-        QStringLiteral("128k") };
-}
-
-QStringList asp()
-{
-    return { QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-vtag"), QStringLiteral("DX50"),
-        QStringLiteral("-bf"), QStringLiteral("1"), QStringLiteral("-q:v"), QStringLiteral("5") };
-}
-
-QStringList aac()
-{
-    return { QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-b:a"), QStringLiteral("96k") };
-}
-
 bool make(const QString &dir)
 {
     const QString srt = dir + QStringLiteral("/subtitles.srt");
@@ -51,23 +19,26 @@ bool make(const QString &dir)
         return false;
     file.write("1\n00:00:00,000 --> 00:00:01,000\nHello\n\n");
     file.close();
-    const QStringList common { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
-        QStringLiteral("-y") };
-    const auto out = [&](int kind) -> QString { return dir + QLatin1Char('/') + QLatin1String(Names[kind]); };
+    const auto source = [](int rate, const char *filter = "") {
+        return args("-nostdin -v error -y -f lavfi -i %1 -f lavfi -i sine=frequency=440:duration=2",
+            { QStringLiteral("testsrc2=size=160x120:rate=%1:duration=2%2")
+                    .arg(rate)
+                    .arg(QLatin1String(filter)) });
+    };
+    const QStringList h264 = args("-c:v libx264 -preset veryfast -pix_fmt yuv420p");
+    const QStringList mp3 = args("-c:a libmp3lame -b:a 128k");
+    const QStringList asp = args("-c:v mpeg4 -vtag DX50 -bf 1 -q:v 5");
+    const QStringList aac = args("-c:a aac -b:a 96k");
+    const auto out
+        = [&](int kind) { return QStringList { dir + QLatin1Char('/') + QLatin1String(Names[kind]) }; };
     const QList<QStringList> commands {
-        common + source(25) + h264() + aac() + QStringList { out(TestClips::Mp4H264Aac) },
-        common + source(25)
-            + QStringList { QStringLiteral("-i"), srt, QStringLiteral("-map"), QStringLiteral("0"),
-                QStringLiteral("-map"), QStringLiteral("1"), QStringLiteral("-map"), QStringLiteral("2"),
-                QStringLiteral("-c:s"), QStringLiteral("srt") }
-            + h264() + mp3() + QStringList { out(TestClips::MkvH264Mp3Srt) },
-        common + source(25) + asp() + mp3() + QStringList { out(TestClips::AviAspMp3) },
-        common + source(25, "setsar=2")
-            + QStringList { QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-                QStringLiteral("veryfast"), QStringLiteral("-profile:v"), QStringLiteral("high10"),
-                QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p10le") }
-            + aac() + QStringList { out(TestClips::Anamorphic) },
-        common + source(24) + asp() + mp3() + QStringList { out(TestClips::AspInMkv24) },
+        source(25) + h264 + aac + out(TestClips::Mp4H264Aac),
+        source(25) + args("-i %1 -map 0 -map 1 -map 2 -c:s srt", { srt }) + h264 + mp3
+            + out(TestClips::MkvH264Mp3Srt),
+        source(25) + asp + mp3 + out(TestClips::AviAspMp3),
+        source(25, ",setsar=2") + args("-c:v libx264 -preset veryfast -profile:v high10 -pix_fmt yuv420p10le")
+            + aac + out(TestClips::Anamorphic),
+        source(24) + asp + mp3 + out(TestClips::AspInMkv24),
     };
     for (const QStringList &arguments : commands) {
         if (!TestClips::run(QStringLiteral("ffmpeg"), arguments))
@@ -109,10 +80,7 @@ QByteArray TestClips::probeJson(const QString &file, const QStringList &extra)
 {
     QByteArray json;
     run(QStringLiteral("ffprobe"),
-        QStringList { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"),
-            QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams") }
-            + extra + QStringList { file },
-        &json);
+        args("-v error -print_format json -show_format -show_streams") + extra + QStringList { file }, &json);
     return json;
 }
 
@@ -120,4 +88,46 @@ bool TestClips::probe(const QString &file, Zarnet::MediaProbe *out)
 {
     QString error;
     return Zarnet::MediaProbe::fromJson(probeJson(file), out, &error);
+}
+
+QStringList args(const char *line, const QStringList &fill)
+{
+    QStringList words = QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString &word : words) {
+        bool number = false;
+        const int n = word.startsWith(QLatin1Char('%')) ? word.mid(1).toInt(&number) : 0;
+        if (number && n >= 1 && n <= fill.size())
+            word = fill.at(n - 1);
+    }
+    return words;
+}
+
+QString shellScript(const QString &path, const QByteArray &body)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("#!/bin/sh\n" + body + '\n');
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+QString fakeFfmpeg(const QString &path, const char *ending)
+{
+    return shellScript(path,
+        QByteArray("for a; do out=$a; done\nhead -c 65536 /dev/zero > \"$out\"\necho 'progress=continue'\n")
+            + ending);
+}
+
+QStringList folderEntries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool sameBytes(const QString &a, const QString &b)
+{
+    QFile one(a);
+    QFile other(b);
+    return one.open(QIODevice::ReadOnly) && other.open(QIODevice::ReadOnly)
+        && one.readAll() == other.readAll();
 }

@@ -39,3 +39,15 @@ public:
     static bool probe(const QString &file, Zarnet::MediaProbe *out);
     static QByteArray probeJson(const QString &file, const QStringList &extra = {});
 };
+
+// A command line split at spaces; a word %N is the Nth of fill, whole, so
+// paths with spaces stay one argument.
+QStringList args(const char *line, const QStringList &fill = {});
+// An executable shell script at path.
+QString shellScript(const QString &path, const QByteArray &body);
+// An ffmpeg that writes a part and its progress, then ends as told; by
+// default it hangs until stopped.
+QString fakeFfmpeg(const QString &path, const char *ending = "exec sleep 60");
+// The files a folder holds, hidden parts included, by name.
+QStringList folderEntries(const QString &folder);
+bool sameBytes(const QString &a, const QString &b);

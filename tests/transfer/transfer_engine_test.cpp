@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -45,9 +46,10 @@ struct Outcome
 
 // Runs one request to its end; cancelAfter > 0 cancels once that many
 // milliseconds of conversion have passed, or calls meanwhile instead when
-// given; cancelAfter < 0 cancels while the files are probed.
+// given; cancelAfter < 0 cancels while the files are probed; cancelWhen,
+// asked every 20 ms, cancels once it is true.
 Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDelay = 5000,
-    std::function<void()> meanwhile = {})
+    std::function<void()> meanwhile = {}, std::function<bool()> cancelWhen = {})
 {
     TransferEngine engine;
     engine.setKillDelay(killDelay);
@@ -79,6 +81,12 @@ Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDe
     EXPECT_TRUE(engine.start(request, &error)) << error.toStdString();
     if (cancelAfter < 0)
         QTimer::singleShot(0, &engine, &TransferEngine::cancel);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &engine, [&] {
+        if (cancelWhen && cancelWhen())
+            engine.cancel();
+    });
+    watch.start(20);
     QTimer::singleShot(180000, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_FALSE(engine.isRunning());
@@ -87,13 +95,25 @@ Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDe
     return run;
 }
 
+// A request whose destination (the folder, or the image's) is made.
 TransferRequest toFolder(int type, const QStringList &files, const QString &folder)
 {
+    QDir().mkpath(folder);
     TransferRequest request;
     request.type = type;
     request.files = files;
     request.destination = folder;
     request.x264Preset = QStringLiteral("veryfast");
+    return request;
+}
+
+TransferRequest toDisc(int type, const QStringList &files, const QString &iso)
+{
+    TransferRequest request = toFolder(type, files, QFileInfo(iso).path());
+    request.destination.clear();
+    request.burn = true;
+    request.isoPath = iso;
+    request.disc = DiscSize::Cd;
     return request;
 }
 
@@ -105,11 +125,6 @@ QStringList allClips()
     return clips;
 }
 
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 double rate(const QString &text)
 {
     const QStringList parts = text.split(QLatin1Char('/'));
@@ -118,34 +133,31 @@ double rate(const QString &text)
 }
 
 // The longest run of B-frames and the most video bits in any one second.
-void videoRhythm(const QString &file, int *bRun, double *peakBitsPerSecond)
+std::pair<int, double> videoRhythm(const QString &file)
 {
     QByteArray json;
-    ASSERT_TRUE(TestClips::run(QStringLiteral("ffprobe"),
-        { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
-            QStringLiteral("v:0"), QStringLiteral("-show_frames"), QStringLiteral("-show_entries"),
-            QStringLiteral("frame=pict_type,pkt_size,pts_time"), QStringLiteral("-print_format"),
-            QStringLiteral("json"), file },
+    EXPECT_TRUE(TestClips::run(QStringLiteral("ffprobe"),
+        args("-v error -select_streams v:0 -show_frames -show_entries frame=pict_type,pkt_size,pts_time "
+             "-print_format json %1",
+            { file }),
         &json));
-    const QJsonArray frames = QJsonDocument::fromJson(json).object().value(QLatin1String("frames")).toArray();
     int run = 0;
-    *bRun = 0;
-    QVector<double> times;
-    QVector<double> bits;
-    for (const QJsonValue &value : frames) {
-        const QJsonObject frame = value.toObject();
-        run = frame.value(QLatin1String("pict_type")).toString() == QLatin1String("B") ? run + 1 : 0;
-        *bRun = std::max(*bRun, run);
-        times << frame.value(QLatin1String("pts_time")).toString().toDouble();
-        bits << frame.value(QLatin1String("pkt_size")).toString().toDouble() * 8;
+    int bRun = 0;
+    QVector<std::pair<double, double>> frames; // time, bits
+    for (const QJsonValue &value : QJsonDocument::fromJson(json)[QLatin1String("frames")].toArray()) {
+        run = value[QLatin1String("pict_type")].toString() == QLatin1String("B") ? run + 1 : 0;
+        bRun = std::max(bRun, run);
+        frames.append({ value[QLatin1String("pts_time")].toString().toDouble(),
+            value[QLatin1String("pkt_size")].toString().toDouble() * 8 });
     }
-    *peakBitsPerSecond = 0;
-    for (int i = 0; i < times.size(); ++i) {
+    double peak = 0;
+    for (int i = 0; i < frames.size(); ++i) {
         double sum = 0;
-        for (int j = i; j < times.size() && times[j] < times[i] + 1.0; ++j)
-            sum += bits[j];
-        *peakBitsPerSecond = std::max(*peakBitsPerSecond, sum);
+        for (int j = i; j < frames.size() && frames[j].first < frames[i].first + 1.0; ++j)
+            sum += frames[j].second;
+        peak = std::max(peak, sum);
     }
+    return { bRun, peak };
 }
 
 // MP4 boxes at the top, in file order: no faststart means moov after mdat.
@@ -159,8 +171,7 @@ QStringList topBoxes(const QString &file)
         const QByteArray head = in.read(8);
         if (head.size() < 8)
             break;
-        const quint64 size = quint32(uchar(head[0])) << 24 | quint32(uchar(head[1])) << 16
-            | quint32(uchar(head[2])) << 8 | uchar(head[3]);
+        const quint64 size = qFromBigEndian<quint32>(head.constData());
         boxes << QString::fromLatin1(head.mid(4, 4));
         if (size < 8 || !in.seek(in.pos() + qint64(size) - 8))
             break;
@@ -171,56 +182,48 @@ QStringList topBoxes(const QString &file)
 void checkPlays(const QString &file, int type)
 {
     SCOPED_TRACE(file.toStdString());
-    const QJsonObject probe = QJsonDocument::fromJson(TestClips::probeJson(file)).object();
-    const QJsonArray streams = probe.value(QLatin1String("streams")).toArray();
+    const QJsonDocument probe = QJsonDocument::fromJson(TestClips::probeJson(file));
+    const QJsonArray streams = probe[QLatin1String("streams")].toArray();
     ASSERT_FALSE(streams.isEmpty());
-    const QString format
-        = probe.value(QLatin1String("format")).toObject().value(QLatin1String("format_name")).toString();
-    for (const QJsonValue &value : streams) {
-        const QJsonObject stream = value.toObject();
-        const QString kind = stream.value(QLatin1String("codec_type")).toString();
-        const QString codec = stream.value(QLatin1String("codec_name")).toString();
-        if (kind == QLatin1String("video")) {
-            const int width = stream.value(QLatin1String("width")).toInt();
-            const int height = stream.value(QLatin1String("height")).toInt();
-            const double fps = rate(stream.value(QLatin1String("avg_frame_rate")).toString());
-            EXPECT_EQ(stream.value(QLatin1String("pix_fmt")).toString(), QStringLiteral("yuv420p"));
+    const QString format = probe[QLatin1String("format")][QLatin1String("format_name")].toString();
+    for (const QJsonValue &stream : streams) {
+        const auto text = [&](const char *key) { return stream[QLatin1String(key)].toString(); };
+        const auto number = [&](const char *key) { return stream[QLatin1String(key)].toInt(); };
+        const QString codec = text("codec_name");
+        if (text("codec_type") == QLatin1String("video")) {
+            const int width = number("width");
+            const int height = number("height");
+            const double fps = rate(text("avg_frame_rate"));
+            EXPECT_EQ(text("pix_fmt"), QStringLiteral("yuv420p"));
             if (type == 0) {
                 EXPECT_EQ(format, QStringLiteral("avi"));
                 EXPECT_EQ(codec, QStringLiteral("mpeg4"));
-                EXPECT_EQ(stream.value(QLatin1String("codec_tag_string")).toString(), QStringLiteral("DX50"));
+                EXPECT_EQ(text("codec_tag_string"), QStringLiteral("DX50"));
                 EXPECT_TRUE((width <= 720 && height <= 576 && fps <= 25.01)
                     || (width <= 720 && height <= 480 && fps <= 30.01));
-                int bRun = 0;
-                double peak = 0;
-                videoRhythm(file, &bRun, &peak);
+                const auto [bRun, peak] = videoRhythm(file);
                 EXPECT_LE(bRun, 1);
                 EXPECT_LE(peak, 4854000.0);
             } else {
                 EXPECT_EQ(codec, QStringLiteral("h264"));
-                EXPECT_TRUE(QStringList({ QStringLiteral("Constrained Baseline"), QStringLiteral("Baseline"),
-                                            QStringLiteral("Main"), QStringLiteral("High") })
-                                .contains(stream.value(QLatin1String("profile")).toString()));
-                EXPECT_LE(stream.value(QLatin1String("level")).toInt(), type == 3 ? 40 : 41);
+                EXPECT_TRUE(args("Baseline Main High")
+                                .contains(text("profile").remove(QLatin1String("Constrained "))));
+                EXPECT_LE(number("level"), type == 3 ? 40 : 41);
                 EXPECT_TRUE((width <= 1920 && height <= 1080 && fps <= 30.01)
                     || (width <= 1280 && height <= 720 && fps <= 60.01));
             }
-        } else if (kind == QLatin1String("audio")) {
-            EXPECT_LE(stream.value(QLatin1String("channels")).toInt(), 2);
-            if (type == 0) {
-                EXPECT_TRUE(codec == QLatin1String("mp3") || codec == QLatin1String("ac3"));
-            } else {
-                EXPECT_EQ(codec, QStringLiteral("aac"));
-            }
-            if (type == 3) {
-                EXPECT_EQ(stream.value(QLatin1String("profile")).toString(), QStringLiteral("LC"));
-            }
+        } else if (text("codec_type") == QLatin1String("audio")) {
+            EXPECT_LE(number("channels"), 2);
+            EXPECT_TRUE(type == 0 ? codec == QLatin1String("mp3") || codec == QLatin1String("ac3")
+                                  : codec == QLatin1String("aac"))
+                << codec.toStdString();
+            EXPECT_TRUE(type != 3 || text("profile") == QLatin1String("LC"));
         }
     }
-    if (format.contains(QLatin1String("mp4"))) {
-        EXPECT_GT(
-            topBoxes(file).indexOf(QStringLiteral("moov")), topBoxes(file).indexOf(QStringLiteral("mdat")));
-    }
+    const QStringList boxes = topBoxes(file);
+    EXPECT_TRUE(!format.contains(QLatin1String("mp4"))
+        || boxes.indexOf(QStringLiteral("moov")) > boxes.indexOf(QStringLiteral("mdat")))
+        << boxes.join(QLatin1Char(' ')).toStdString();
 }
 
 class TransferEngineTest : public testing::Test
@@ -238,7 +241,6 @@ TEST_F(TransferEngineTest, EveryOutputMeetsItsDevice)
     for (int type = 0; type < 4; ++type) {
         SCOPED_TRACE(testing::Message() << "type " << type);
         const QString folder = m_dir.filePath(QString::number(type));
-        QDir().mkpath(folder);
         const Outcome run = transfer(toFolder(type, allClips(), folder));
         EXPECT_TRUE(run.allArrived);
         for (const TransferItem &item : run.items) {
@@ -246,7 +248,7 @@ TEST_F(TransferEngineTest, EveryOutputMeetsItsDevice)
             for (const QString &output : item.outputs)
                 checkPlays(output, type);
         }
-        EXPECT_EQ(entries(folder).filter(QStringLiteral(".kavo-part")), QStringList());
+        EXPECT_EQ(folderEntries(folder).filter(QStringLiteral(".kavo-part")), QStringList());
     }
     MediaProbe probe;
     // Anamorphic 160x120 at 2:1 comes out 320x120 with square pixels.
@@ -265,10 +267,8 @@ TEST_F(TransferEngineTest, EveryOutputMeetsItsDevice)
     ASSERT_TRUE(TestClips::probe(m_dir.filePath(QStringLiteral("2/clip with subtitles.mkv")), &probe));
     ASSERT_EQ(probe.subtitles.size(), 1);
     // A copy is the same bytes.
-    QFile source(TestClips::path(TestClips::Mp4H264Aac));
-    QFile copy(m_dir.filePath(QStringLiteral("1/clip.mp4")));
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(source.readAll() == copy.readAll());
+    EXPECT_TRUE(
+        sameBytes(TestClips::path(TestClips::Mp4H264Aac), m_dir.filePath(QStringLiteral("1/clip.mp4"))));
 }
 
 TEST_F(TransferEngineTest, BadFilesFailAloneAndTheOthersArrive)
@@ -279,7 +279,6 @@ TEST_F(TransferEngineTest, BadFilesFailAloneAndTheOthersArrive)
     file.write("not a video at all\n");
     file.close();
     const QString out = m_dir.filePath(QStringLiteral("out"));
-    QDir().mkpath(out);
     const Outcome run = transfer(toFolder(2,
         { m_dir.filePath(QStringLiteral("missing.mp4")), text, m_dir.path(),
             TestClips::path(TestClips::Mp4H264Aac) },
@@ -291,81 +290,59 @@ TEST_F(TransferEngineTest, BadFilesFailAloneAndTheOthersArrive)
         << run.items[1].error.toStdString();
     EXPECT_EQ(run.items[2].error, QStringLiteral("not a video: not a file"));
     EXPECT_EQ(run.items[3].state, TransferItem::Arrived);
-    EXPECT_EQ(entries(out), QStringList { QStringLiteral("clip.mp4") });
+    EXPECT_EQ(folderEntries(out), QStringList { QStringLiteral("clip.mp4") });
 }
 
-// Stand-ins for ffmpeg that write a part and then end badly.
-QString fakeFfmpeg(const QString &folder, const char *name, const char *ending)
+TEST_F(TransferEngineTest, CancelCrashKillFailureAndUnplugLeaveNothing)
 {
-    const QString path = folder + QLatin1Char('/') + QLatin1String(name);
-    QFile script(path);
-    script.open(QIODevice::WriteOnly);
-    script.write(QByteArray("#!/bin/sh\nfor a; do out=$a; done\nhead -c 65536 /dev/zero > \"$out\"\n"
-                            "echo 'progress=continue'\n")
-        + ending + "\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
-
-TEST_F(TransferEngineTest, CancelCrashKillAndFailureLeaveNothing)
-{
+    enum Then { Ends, Cancel, Unplug };
     struct Row
     {
         const char *name;
         const char *ending;
-        bool cancel;
+        Then then;
         TransferItem::State state;
         const char *error;
     };
     const Row rows[] = {
-        { "exits", "echo 'Conversion failed!' >&2; exit 1", false, TransferItem::Failed,
+        { "exits", "echo 'Conversion failed!' >&2; exit 1", Ends, TransferItem::Failed,
             "ffmpeg failed (exit 1): Conversion failed!" },
-        { "killed", "kill -9 $$", false, TransferItem::Failed, "ffmpeg ended abnormally" },
-        { "crashes", "kill -SEGV $$", false, TransferItem::Failed, "ffmpeg ended abnormally" },
-        { "full", "echo 'Error: No space left on device' >&2; exit 1", false, TransferItem::Failed,
+        { "killed", "kill -9 $$", Ends, TransferItem::Failed, "ffmpeg ended abnormally" },
+        { "crashes", "kill -SEGV $$", Ends, TransferItem::Failed, "ffmpeg ended abnormally" },
+        { "full", "echo 'Error: No space left on device' >&2; exit 1", Ends, TransferItem::Failed,
             "the destination is full" },
-        { "waits", "exec sleep 60", true, TransferItem::Cancelled, "" },
-        { "deaf", "trap '' TERM; sleep 60; sleep 60", true, TransferItem::Cancelled, "" },
-        { "absent", nullptr, false, TransferItem::Failed, "ffmpeg could not be started" },
+        { "waits", "exec sleep 60", Cancel, TransferItem::Cancelled, "" },
+        { "deaf", "trap '' TERM; sleep 60; sleep 60", Cancel, TransferItem::Cancelled, "" },
+        { "absent", nullptr, Ends, TransferItem::Failed, "ffmpeg could not be started" },
+        { "unplugged", "sleep 1", Unplug, TransferItem::Failed, "the destination is gone" },
     };
     QTemporaryDir bin;
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         const QString out = m_dir.filePath(QLatin1String(row.name));
-        QDir().mkpath(out);
         qputenv("KAVO_FFMPEG",
-            row.ending ? fakeFfmpeg(bin.path(), row.name, row.ending).toLocal8Bit()
+            row.ending ? fakeFfmpeg(bin.filePath(QLatin1String(row.name)), row.ending).toLocal8Bit()
                        : QByteArray("/nonexistent/ffmpeg"));
         const Outcome run = transfer(
             toFolder(3, { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) },
                 out),
-            row.cancel ? 300 : 0, 300);
+            row.then == Ends ? 0 : 300, 300,
+            row.then == Unplug ? std::function<void()>([&] { QDir(out).removeRecursively(); }) : nullptr);
         qunsetenv("KAVO_FFMPEG");
         ASSERT_EQ(run.items.size(), 2);
         EXPECT_EQ(run.items[0].state, row.state);
         EXPECT_EQ(run.items[0].error, QLatin1String(row.error));
-        // After a cancel nothing more starts; after a failure the copy goes on.
-        EXPECT_EQ(run.items[1].state, row.cancel ? TransferItem::Cancelled : TransferItem::Arrived);
-        EXPECT_EQ(entries(out), row.cancel ? QStringList() : QStringList { QStringLiteral("clip.mp4") });
+        // After a cancel nothing more starts; after a failure the copy goes
+        // on; with the destination gone it cannot.
+        EXPECT_EQ(run.items[1].state,
+            row.then == Ends         ? TransferItem::Arrived
+                : row.then == Cancel ? TransferItem::Cancelled
+                                     : row.state);
+        EXPECT_EQ(run.items[1].error, QLatin1String(row.then == Unplug ? row.error : ""));
+        EXPECT_EQ(folderEntries(out),
+            row.then == Ends ? QStringList { QStringLiteral("clip.mp4") } : QStringList());
+        EXPECT_EQ(QFileInfo::exists(out), row.then != Unplug);
     }
-}
-
-TEST_F(TransferEngineTest, DestinationGoneMidWay)
-{
-    QTemporaryDir bin;
-    qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.path(), "slow", "sleep 1").toLocal8Bit());
-    const QString out = m_dir.filePath(QStringLiteral("stick"));
-    QDir().mkpath(out);
-    const Outcome run = transfer(
-        toFolder(
-            3, { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) }, out),
-        200, 5000, [&] { QDir(out).removeRecursively(); });
-    qunsetenv("KAVO_FFMPEG");
-    ASSERT_EQ(run.items.size(), 2);
-    EXPECT_EQ(run.items[0].error, QStringLiteral("the destination is gone"));
-    EXPECT_EQ(run.items[1].error, QStringLiteral("the destination is gone"));
-    EXPECT_FALSE(QFileInfo::exists(out));
 }
 
 // The first file's copy begins while it is probed; it is kept only when the
@@ -391,19 +368,17 @@ TEST_F(TransferEngineTest, CopyBegunWhileProbingIsKeptOnlyWhenItGoesAsItIs)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.source.toStdString());
         const QString out = m_dir.filePath(QStringLiteral("out%1").arg(&row - rows));
-        QDir().mkpath(out);
         const Outcome run = transfer(toFolder(row.type, { row.source }, out), row.cancel ? -1 : 0);
         // At finished(), with no part left.
-        EXPECT_EQ(entries(out), row.arrived ? QStringList { QLatin1String(row.arrived) } : QStringList());
+        EXPECT_EQ(
+            folderEntries(out), row.arrived ? QStringList { QLatin1String(row.arrived) } : QStringList());
         ASSERT_EQ(run.items.size(), 1);
         EXPECT_EQ(run.items[0].state, row.cancel ? TransferItem::Cancelled : TransferItem::Arrived);
         if (row.cancel)
             continue;
         EXPECT_EQ(run.items[0].decision.action, row.action);
-        QFile source(row.source);
-        QFile arrived(QDir(out).filePath(QLatin1String(row.arrived)));
-        ASSERT_TRUE(source.open(QIODevice::ReadOnly) && arrived.open(QIODevice::ReadOnly));
-        EXPECT_EQ(source.readAll() == arrived.readAll(), row.action == TransferAction::Copy);
+        EXPECT_EQ(sameBytes(row.source, QDir(out).filePath(QLatin1String(row.arrived))),
+            row.action == TransferAction::Copy);
     }
 }
 
@@ -439,9 +414,7 @@ TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
     ::close(busy);
     ::close(staging);
     EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
-        (QStringList { QStringLiteral(".busy.mp4.kavo-part"), QStringLiteral(".kavo-staging-busy"),
-            QStringLiteral(".kavo-staging-new"), QStringLiteral(".other.part"),
-            QStringLiteral("kept.kavo-part") }));
+        args(".busy.mp4.kavo-part .kavo-staging-busy .kavo-staging-new .other.part kept.kavo-part"));
 }
 
 TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
@@ -450,10 +423,8 @@ TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
     const QString source = m_dir.filePath(QStringLiteral("source/clip.avi"));
     QDir().mkpath(m_dir.filePath(QStringLiteral("source")));
     ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
-        { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"),
-            TestClips::path(TestClips::AviAspMp3), QStringLiteral("-c:v"), QStringLiteral("mpeg4"),
-            QStringLiteral("-vtag"), QStringLiteral("DX50"), QStringLiteral("-g"), QStringLiteral("1"),
-            QStringLiteral("-c:a"), QStringLiteral("copy"), source }));
+        args("-nostdin -v error -i %1 -c:v mpeg4 -vtag DX50 -g 1 -c:a copy %2",
+            { TestClips::path(TestClips::AviAspMp3), source })));
     TransferRequest request = toFolder(0, { source }, m_dir.path());
     request.partBytes = QFileInfo(source).size() / 2;
     // Another run sweeps the folder once ffmpeg has written the parts and
@@ -461,15 +432,13 @@ TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
     QTemporaryDir bin;
     const QString written = bin.filePath(QStringLiteral("written"));
     const QString swept = bin.filePath(QStringLiteral("swept"));
-    QFile wrapper(bin.filePath(QStringLiteral("ffmpeg")));
-    ASSERT_TRUE(wrapper.open(QIODevice::WriteOnly));
-    wrapper.write(QStringLiteral("#!/bin/sh\nffmpeg \"$@\" || exit $?\ntouch '%1'\n"
-                                 "for i in $(seq 600); do [ -e '%2' ] && exit 0; sleep 0.1; done\n")
-                      .arg(written, swept)
-                      .toLocal8Bit());
-    wrapper.close();
-    wrapper.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    qputenv("KAVO_FFMPEG", wrapper.fileName().toLocal8Bit());
+    qputenv("KAVO_FFMPEG",
+        shellScript(bin.filePath(QStringLiteral("ffmpeg")),
+            QStringLiteral("ffmpeg \"$@\" || exit $?\ntouch '%1'\n"
+                           "for i in $(seq 600); do [ -e '%2' ] && exit 0; sleep 0.1; done")
+                .arg(written, swept)
+                .toLocal8Bit())
+            .toLocal8Bit());
     int sweptParts = -1;
     const Outcome run = transfer(request, 1, 5000, [&] {
         for (int i = 0; i < 600 && !QFileInfo::exists(written); ++i)
@@ -481,7 +450,7 @@ TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
     EXPECT_EQ(sweptParts, 0);
     ASSERT_TRUE(run.allArrived) << run.items[0].error.toStdString();
     EXPECT_EQ(run.items[0].decision.action, TransferAction::Remux);
-    const QStringList parts = entries(m_dir.path());
+    const QStringList parts = folderEntries(m_dir.path());
     ASSERT_EQ(parts.size(), run.items[0].size.parts);
     EXPECT_EQ(parts.first(), QStringLiteral("clip - part 1.avi"));
     for (const QString &part : parts) {
@@ -502,7 +471,7 @@ TEST_F(TransferEngineTest, DiskFullOnASmallTmpfs)
     // converted (and does not fit either, which shows only as it is written).
     const Outcome run = transfer(toFolder(
         0, { TestClips::path(TestClips::AviAspMp3), TestClips::path(TestClips::AspInMkv24) }, mountPoint));
-    const QStringList left = entries(mountPoint);
+    const QStringList left = folderEntries(mountPoint);
     ::umount(QFile::encodeName(mountPoint).constData());
     ASSERT_EQ(run.items.size(), 2);
     EXPECT_EQ(run.items[0].error, QStringLiteral("the destination is full"));
@@ -517,28 +486,22 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
     const QString image = m_dir.filePath(QStringLiteral("fat.img"));
     const QString mountPoint = m_dir.filePath(QStringLiteral("fat"));
     QDir().mkpath(mountPoint);
-    if (!TestClips::run(QStringLiteral("mkfs.fat"), { QStringLiteral("-C"), image, QStringLiteral("8192") })
-        || !TestClips::run(
-            QStringLiteral("fusefat"), { QStringLiteral("-o"), QStringLiteral("rw+"), image, mountPoint }))
+    if (!TestClips::run(QStringLiteral("mkfs.fat"), args("-C %1 8192", { image }))
+        || !TestClips::run(QStringLiteral("fusefat"), args("-o rw+ %1 %2", { image, mountPoint })))
         GTEST_SKIP() << "no FAT volume through fusefat here";
     ASSERT_TRUE(TargetNames::isFat32(TargetNames::fileSystemType(mountPoint)));
-    QFile existing(mountPoint + QStringLiteral("/MOVIE_ ONE.mp4"));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.close();
-    const QString sources = m_dir.filePath(QStringLiteral("sources"));
-    QDir().mkpath(sources + QStringLiteral("/a"));
-    QDir().mkpath(sources + QStringLiteral("/b"));
-    QFile::copy(TestClips::path(TestClips::Mp4H264Aac), sources + QStringLiteral("/a/movie: one.mp4"));
-    QFile::copy(TestClips::path(TestClips::Mp4H264Aac), sources + QStringLiteral("/b/Movie? One..mp4"));
-    const Outcome run = transfer(toFolder(1,
-        { sources + QStringLiteral("/a/movie: one.mp4"), sources + QStringLiteral("/b/Movie? One..mp4") },
-        mountPoint));
-    const QStringList names = entries(mountPoint);
+    ASSERT_TRUE(QFile(mountPoint + QStringLiteral("/MOVIE_ ONE.mp4")).open(QIODevice::WriteOnly));
+    const QStringList sources { m_dir.filePath(QStringLiteral("a/movie: one.mp4")),
+        m_dir.filePath(QStringLiteral("b/Movie? One..mp4")) };
+    for (const QString &source : sources)
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(source).path())
+            && QFile::copy(TestClips::path(TestClips::Mp4H264Aac), source));
+    const Outcome run = transfer(toFolder(1, sources, mountPoint));
+    const QStringList names = folderEntries(mountPoint);
     TestClips::run(QStringLiteral("fusermount"), { QStringLiteral("-u"), mountPoint });
     // What is on the volume, read past the FUSE driver.
     QByteArray listing;
-    if (TestClips::run(QStringLiteral("mdir"),
-            { QStringLiteral("-b"), QStringLiteral("-i"), image, QStringLiteral("::") }, &listing)) {
+    if (TestClips::run(QStringLiteral("mdir"), args("-b -i %1 ::", { image }), &listing)) {
         EXPECT_EQ(QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 3)
             << listing.constData();
     }
@@ -546,11 +509,6 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
     EXPECT_EQ(names,
         (QStringList { QStringLiteral("MOVIE_ ONE.mp4"), QStringLiteral("Movie_ One (3).mp4"),
             QStringLiteral("movie_ one (2).mp4") }));
-}
-
-QStringList words(const QString &text)
-{
-    return text.split(QLatin1Char(' '));
 }
 
 // What ffprobe cannot see keeps an AVI from going to the DVD player as it is;
@@ -579,12 +537,10 @@ TEST_F(TransferEngineTest, DvdVideoWithQpelGmcOrLongBRunsIsConverted)
     for (const auto &row : rows) {
         sources << m_dir.filePath(QLatin1String(row.name));
         ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
-            words(QStringLiteral("-nostdin -v error -f lavfi -i testsrc2=size=320x240:rate=25:duration=2 -f "
-                                 "lavfi -i sine=duration=2 %1 -vtag DX50 -q:v 5 -c:a libmp3lame")
-                      .arg(QLatin1String(row.video)))
-                << sources.last()));
+            args("-nostdin -v error -f lavfi -i testsrc2=size=320x240:rate=25:duration=2 -f lavfi -i "
+                 "sine=duration=2")
+                + args(row.video) + args("-vtag DX50 -q:v 5 -c:a libmp3lame %1", { sources.last() })));
     }
-    QDir().mkpath(m_dir.filePath(QStringLiteral("out")));
     const Outcome run = transfer(toFolder(0, sources, m_dir.filePath(QStringLiteral("out"))));
     ASSERT_EQ(run.items.size(), int(std::size(rows)));
     for (int i = 0; i < run.items.size(); ++i) {
@@ -597,9 +553,8 @@ TEST_F(TransferEngineTest, DvdVideoWithQpelGmcOrLongBRunsIsConverted)
         // Read as the engine reads a source.
         QByteArray bytes;
         ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
-            words(
-                QStringLiteral("-nostdin -v error -i %1 -map 0:v:0 -c copy -bsf:v dump_extra -f m4v pipe:1"))
-                .replaceInStrings(QStringLiteral("%1"), item.outputs.first()),
+            args("-nostdin -v error -i %1 -map 0:v:0 -c copy -bsf:v dump_extra -f m4v pipe:1",
+                { item.outputs.first() }),
             &bytes));
         const Mpeg4Stream stream = Mpeg4Stream::parse(bytes);
         EXPECT_TRUE(stream.hasVol && !stream.qpel && !stream.gmc);
@@ -629,48 +584,25 @@ TEST_F(TransferEngineTest, StreamCheckThatFailsOrIsCancelled)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.script.constData());
         const QString out = m_dir.filePath(QString::number(&row - rows));
-        QDir().mkpath(out);
-        QFile script(bin.filePath(QStringLiteral("ffmpeg")));
-        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\n" + row.script + "\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("KAVO_FFMPEG", script.fileName().toLocal8Bit());
-        TransferEngine engine;
-        engine.setKillDelay(300);
-        QEventLoop loop;
-        QTimer watch;
-        QObject::connect(&watch, &QTimer::timeout, &engine, [&] {
-            if (QFile::remove(started))
-                engine.cancel();
-        });
-        QObject::connect(&engine, &TransferEngine::finished, &loop, &QEventLoop::quit);
-        QString error;
-        ASSERT_TRUE(engine.start(toFolder(0, { TestClips::path(TestClips::AviAspMp3) }, out), &error));
-        watch.start(20);
-        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-        loop.exec();
+        qputenv("KAVO_FFMPEG", shellScript(bin.filePath(QStringLiteral("ffmpeg")), row.script).toLocal8Bit());
+        const Outcome run = transfer(toFolder(0, { TestClips::path(TestClips::AviAspMp3) }, out), 0, 300, {},
+            [&] { return QFile::remove(started); });
         qunsetenv("KAVO_FFMPEG");
-        EXPECT_FALSE(engine.isRunning());
-        EXPECT_EQ(engine.items().first().state, row.state);
-        EXPECT_EQ(engine.items().first().decision.notes,
-            row.note ? QStringList { QLatin1String(row.note) } : QStringList());
-        EXPECT_EQ(entries(out), row.note ? QStringList { QStringLiteral("clip.avi") } : QStringList());
+        ASSERT_EQ(run.items.size(), 1);
+        EXPECT_EQ(run.items[0].state, row.state);
+        EXPECT_EQ(
+            run.items[0].decision.notes, row.note ? QStringList { QLatin1String(row.note) } : QStringList());
+        EXPECT_EQ(folderEntries(out), row.note ? QStringList { QStringLiteral("clip.avi") } : QStringList());
     }
 }
-} // namespace
-
-namespace {
 
 QStringList isoFiles(const QString &iso, bool joliet)
 {
     QByteArray listing;
-    QStringList arguments { QStringLiteral("-no_rc") };
-    if (joliet)
-        arguments << QStringLiteral("-rockridge") << QStringLiteral("off");
-    arguments << QStringLiteral("-indev") << iso << QStringLiteral("-find") << QStringLiteral("/")
-              << QStringLiteral("-type") << QStringLiteral("f");
-    TestClips::run(QStringLiteral("xorriso"), arguments, &listing);
+    TestClips::run(QStringLiteral("xorriso"),
+        args(joliet ? "-no_rc -rockridge off -indev %1 -find / -type f" : "-no_rc -indev %1 -find / -type f",
+            { iso }),
+        &listing);
     QStringList files = QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (QString &file : files)
         file = file.mid(2).chopped(1); // '/name'
@@ -686,36 +618,22 @@ TEST_F(TransferEngineTest, DiscImageListsBackWithChecksumsAndShortNames)
         = sources + QLatin1Char('/') + QString(80, QLatin1Char('L')) + QStringLiteral(".mp4");
     ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), longName));
     const QString out = m_dir.filePath(QStringLiteral("out"));
-    QDir().mkpath(out);
-    TransferRequest request;
-    request.type = 1;
-    request.burn = true;
-    request.isoPath = out + QStringLiteral("/disc.iso");
-    request.disc = DiscSize::Cd;
-    request.files = QStringList { TestClips::path(TestClips::Mp4H264Aac),
-        TestClips::path(TestClips::MkvH264Mp3Srt), longName };
+    const TransferRequest request = toDisc(1,
+        { TestClips::path(TestClips::Mp4H264Aac), TestClips::path(TestClips::MkvH264Mp3Srt), longName },
+        out + QStringLiteral("/disc.iso"));
     const Outcome run = transfer(request);
     ASSERT_TRUE(run.allArrived) << run.runError.toStdString();
-    EXPECT_EQ(entries(out), QStringList { QStringLiteral("disc.iso") }); // no part, no staging folder
+    EXPECT_EQ(folderEntries(out), QStringList { QStringLiteral("disc.iso") }); // no part, no staging folder
     const QStringList expected { QString(60, QLatin1Char('L')) + QStringLiteral(".mp4"),
         QStringLiteral("clip with subtitles.mkv"), QStringLiteral("clip.mp4") };
     EXPECT_EQ(isoFiles(request.isoPath, false), expected);
     EXPECT_EQ(isoFiles(request.isoPath, true), expected);
-    QByteArray check;
     EXPECT_TRUE(TestClips::run(QStringLiteral("xorriso"),
-        { QStringLiteral("-no_rc"), QStringLiteral("-md5"), QStringLiteral("on"), QStringLiteral("-indev"),
-            request.isoPath, QStringLiteral("-check_md5_r"), QStringLiteral("SORRY"), QStringLiteral("/"),
-            QStringLiteral("--") },
-        &check));
+        args("-no_rc -md5 on -indev %1 -check_md5_r SORRY / --", { request.isoPath })));
     const QString extracted = m_dir.filePath(QStringLiteral("extracted.mp4"));
     ASSERT_TRUE(TestClips::run(QStringLiteral("xorriso"),
-        { QStringLiteral("-no_rc"), QStringLiteral("-osirrox"), QStringLiteral("on"),
-            QStringLiteral("-indev"), request.isoPath, QStringLiteral("-extract"),
-            QStringLiteral("/clip.mp4"), extracted }));
-    QFile source(TestClips::path(TestClips::Mp4H264Aac));
-    QFile copy(extracted);
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(source.readAll() == copy.readAll());
+        args("-no_rc -osirrox on -indev %1 -extract /clip.mp4 %2", { request.isoPath, extracted })));
+    EXPECT_TRUE(sameBytes(TestClips::path(TestClips::Mp4H264Aac), extracted));
 }
 
 TEST_F(TransferEngineTest, DiscThatCannotHoldItIsRefusedBeforeAnyWork)
@@ -725,19 +643,14 @@ TEST_F(TransferEngineTest, DiscThatCannotHoldItIsRefusedBeforeAnyWork)
     ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), big));
     ASSERT_TRUE(QFile(big).resize(Q_INT64_C(800) << 20));
     const QString out = m_dir.filePath(QStringLiteral("out"));
-    QDir().mkpath(out);
-    TransferRequest request;
-    request.type = 2;
-    request.burn = true;
-    request.isoPath = out + QStringLiteral("/disc.iso");
-    request.disc = DiscSize::Cd;
-    request.files = QStringList { big, TestClips::path(TestClips::AviAspMp3) };
+    TransferRequest request
+        = toDisc(2, { big, TestClips::path(TestClips::AviAspMp3) }, out + QStringLiteral("/disc.iso"));
     const Outcome run = transfer(request);
     EXPECT_FALSE(run.allArrived);
     EXPECT_TRUE(run.runError.contains(QStringLiteral("does not fit on a CD"))) << run.runError.toStdString();
     for (const TransferProgress &progress : run.progress)
         EXPECT_EQ(progress.stage, TransferProgress::Probing);
-    EXPECT_EQ(entries(out), QStringList());
+    EXPECT_EQ(folderEntries(out), QStringList());
     request.disc = DiscSize::Dvd;
     request.dryRun = true;
     EXPECT_TRUE(transfer(request).allArrived); // what a dry run reports: it would all fit

@@ -99,7 +99,7 @@ TEST_F(TransferWizardProcess, ThePlayerOutlivesAWizardKilledMidTransfer)
     ASSERT_NE(id, 0u);
 
     QTemporaryDir bin;
-    qputenv("KAVO_FFMPEG", hangingFfmpeg(bin.path()).toLocal8Bit());
+    qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.filePath(QStringLiteral("ffmpeg"))).toLocal8Bit());
     EXPECT_EQ(Zarnet::TransferWizard::transferFiles({ QUrl::fromLocalFile(clip) }, QString(), id), 0);
     qunsetenv("KAVO_FFMPEG");
 

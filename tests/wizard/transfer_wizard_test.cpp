@@ -33,6 +33,7 @@ using TransferDevicesLibrary::TransferDevices;
 namespace {
 
 constexpr int TransferMs = 120000;
+const QStringList TwoClips { QStringLiteral("clip (2).mp4"), QStringLiteral("clip.mp4") };
 
 // Stands in for the desktop's file manager.
 class UrlCatcher : public QObject
@@ -73,9 +74,12 @@ protected:
 
     static TransferDevices *store() { return TransferDevices::instance(OSUtilities::getComponentIdUTF8()); }
 
-    unsigned addDevice(int type, const char *name)
+    static QStringList clip() { return { TestClips::path(TestClips::Mp4H264Aac) }; }
+
+    static unsigned addDevice(int type, const char *name)
     {
         std::unique_ptr<TransferDevice> device(store()->createDevice(type, name));
+        EXPECT_TRUE(device) << name;
         return device ? device->deviceId() : 0;
     }
 
@@ -109,15 +113,24 @@ protected:
         return QDialog::Rejected;
     }
 
+    std::unique_ptr<TransferWizardWindow> start(const QStringList &files, unsigned id)
+    {
+        m_ended = false;
+        auto window = std::make_unique<TransferWizardWindow>(files, id);
+        QObject::connect(window.get(), &TransferWizardWindow::ended, [this] { m_ended = true; });
+        window->show();
+        window->begin();
+        return window;
+    }
+    bool ended()
+    {
+        return QTest::qWaitFor([this] { return m_ended; }, TransferMs);
+    }
     // Runs the window to its summary.
     std::unique_ptr<TransferWizardWindow> run(const QStringList &files, unsigned id)
     {
-        auto window = std::make_unique<TransferWizardWindow>(files, id);
-        bool ended = false;
-        QObject::connect(window.get(), &TransferWizardWindow::ended, [&ended] { ended = true; });
-        window->show();
-        window->begin();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return ended; }, TransferMs));
+        auto window = start(files, id);
+        EXPECT_TRUE(ended());
         return window;
     }
 
@@ -129,19 +142,19 @@ protected:
     int m_offered = 0; // sticks the destination dialog listed
     QString m_click;
     QStringList m_boxes;
+    bool m_ended = false;
 };
 
 TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
 {
     const unsigned id = addDevice(TransferDevicesLibrary::TV, "Kitchen TV");
-    ASSERT_NE(id, 0u);
     const QString missing = m_dir.filePath(QStringLiteral("gone.mp4"));
     auto window
         = run({ TestClips::path(TestClips::Mp4H264Aac), TestClips::path(TestClips::AviAspMp3), missing }, id);
 
     // The converted AVI is an MP4 too, so it takes the next free name.
     const QStringList arrived = folderEntries(m_to);
-    EXPECT_EQ(arrived, (QStringList { QStringLiteral("clip (2).mp4"), QStringLiteral("clip.mp4") }));
+    EXPECT_EQ(arrived, TwoClips);
 
     struct Row
     {
@@ -171,55 +184,45 @@ TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
 TEST_F(TransferWizardTest, CancelFromTheWindowLeavesNothing)
 {
     const unsigned id = addDevice(TransferDevicesLibrary::DVDPlayer, "Bedroom DVD");
-    ASSERT_NE(id, 0u);
     QTemporaryDir bin;
-    qputenv("KAVO_FFMPEG", hangingFfmpeg(bin.path()).toLocal8Bit());
+    qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.filePath(QStringLiteral("ffmpeg"))).toLocal8Bit());
     m_click = QStringLiteral("Stop");
-    TransferWizardWindow window(
-        { TestClips::path(TestClips::MkvH264Mp3Srt), TestClips::path(TestClips::Mp4H264Aac) }, id);
-    bool ended = false;
-    QObject::connect(&window, &TransferWizardWindow::ended, [&ended] { ended = true; });
-    window.show();
-    window.begin();
+    const auto window = start({ TestClips::path(TestClips::MkvH264Mp3Srt), clip().first() }, id);
     // The hanging converter has written its part.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !folderEntries(m_to).isEmpty(); }, TransferMs));
     // Closing asks first; going on keeps it running.
     m_click = QStringLiteral("Go On");
-    window.close();
-    EXPECT_TRUE(window.isRunning());
+    window->close();
+    EXPECT_TRUE(window->isRunning());
     m_click = QStringLiteral("Stop");
-    QTest::keyClick(&window, Qt::Key_Escape);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ended; }, TransferMs));
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    ASSERT_TRUE(ended());
     qunsetenv("KAVO_FFMPEG");
     EXPECT_EQ(m_boxes, QStringList(2, QStringLiteral("StopTransfer")));
     EXPECT_EQ(folderEntries(m_to), QStringList());
-    EXPECT_TRUE(window.summary().startsWith(QStringLiteral("0 of 2 videos arrived")))
-        << window.summary().toStdString();
+    EXPECT_TRUE(window->summary().startsWith(QStringLiteral("0 of 2 videos arrived")))
+        << window->summary().toStdString();
 }
 
 TEST_F(TransferWizardTest, DestinationAskedOnceAndAgainForAReusedId)
 {
     const unsigned id = addDevice(TransferDevicesLibrary::TV, "Den TV");
-    ASSERT_NE(id, 0u);
-    const QStringList clip { TestClips::path(TestClips::Mp4H264Aac) };
-    run(clip, id);
-    run(clip, id);
+    run(clip(), id);
+    run(clip(), id);
     EXPECT_EQ(m_asked, 1);
-    EXPECT_EQ(
-        folderEntries(m_to), (QStringList { QStringLiteral("clip (2).mp4"), QStringLiteral("clip.mp4") }));
+    EXPECT_EQ(folderEntries(m_to), TwoClips);
 
     // The highest id is given out again after a delete.
     TransferDevice *old = store()->deviceById(id);
     ASSERT_TRUE(old && store()->removeDevice(old));
     ASSERT_EQ(addDevice(TransferDevicesLibrary::TV, "Garage TV"), id);
-    run(clip, id);
+    run(clip(), id);
     EXPECT_EQ(m_asked, 2);
 }
 
 TEST_F(TransferWizardTest, ARememberedStickThatIsAbsent)
 {
     const unsigned id = addDevice(TransferDevicesLibrary::BluRayPlayer, "Lounge Blu-ray");
-    ASSERT_NE(id, 0u);
     DestinationStore::Destination stick;
     stick.kind = DestinationStore::Destination::Volume;
     stick.uuid = QStringLiteral("0000-DEAD");
@@ -227,22 +230,19 @@ TEST_F(TransferWizardTest, ARememberedStickThatIsAbsent)
     stick.path = QStringLiteral("Videos");
     ASSERT_TRUE(DestinationStore::save(
         id, QStringLiteral("Lounge Blu-ray"), TransferDevicesLibrary::BluRayPlayer, stick));
-    const QStringList clip { TestClips::path(TestClips::Mp4H264Aac) };
 
     // Waiting, then giving up.
     m_click = QStringLiteral("Wait for It");
-    TransferWizardWindow waiting(clip, id);
-    waiting.show();
-    waiting.begin();
-    EXPECT_TRUE(waiting.isWaitingForVolume());
+    const auto waiting = start(clip(), id);
+    EXPECT_TRUE(waiting->isWaitingForVolume());
     EXPECT_EQ(m_boxes, QStringList { QStringLiteral("VolumeAbsent") });
-    waiting.findChild<QPushButton *>(QStringLiteral("CancelTransfer"))->click();
-    EXPECT_FALSE(waiting.isWaitingForVolume());
-    EXPECT_EQ(waiting.summary(), QStringLiteral("Nothing was transferred."));
+    waiting->findChild<QPushButton *>(QStringLiteral("CancelTransfer"))->click();
+    EXPECT_FALSE(waiting->isWaitingForVolume());
+    EXPECT_EQ(waiting->summary(), QStringLiteral("Nothing was transferred."));
 
     // Another place instead, remembered from then on.
     m_click = QStringLiteral("Choose Another");
-    run(clip, id);
+    run(clip(), id);
     EXPECT_EQ(m_asked, 1);
     EXPECT_EQ(folderEntries(m_to), QStringList { QStringLiteral("clip.mp4") });
     DestinationStore::Destination now;
@@ -254,8 +254,8 @@ TEST_F(TransferWizardTest, ARememberedStickThatIsAbsent)
 TEST_F(TransferWizardTest, BurnMakesTheImageWhereTheUserSays)
 {
     // The drives are still being looked for when the dialog is answered: the image is kept.
-    auto window = run({ TestClips::path(TestClips::Mp4H264Aac), TestClips::path(TestClips::AviAspMp3) },
-        TransferWizardWindow::BurnTarget);
+    auto window
+        = run({ clip().first(), TestClips::path(TestClips::AviAspMp3) }, TransferWizardWindow::BurnTarget);
     const QString iso = m_dir.filePath(QStringLiteral("films.iso"));
     EXPECT_TRUE(QFileInfo(iso).size() > 0);
     EXPECT_EQ(window->summary().section(QLatin1Char('\n'), 0, 0),
@@ -284,7 +284,7 @@ TEST_F(TransferWizardTest, BurnToAFileStandingInForADisc)
         m_iso = m_disc + QStringLiteral(".iso");
         if (row.spoil)
             qputenv("KAVO_XORRISO", spoiler.toLocal8Bit());
-        auto window = run({ TestClips::path(TestClips::Mp4H264Aac) }, TransferWizardWindow::BurnTarget);
+        auto window = run(clip(), TransferWizardWindow::BurnTarget);
         qunsetenv("KAVO_XORRISO");
         const QString head = window->summary().section(QLatin1Char('\n'), 0, 0);
         EXPECT_TRUE(head.startsWith(QStringLiteral("The disc image %1 is ready. ").arg(m_iso)))
@@ -349,38 +349,25 @@ TEST_F(RemovableVolumesTest, OnlyWritableRemovableFileSystemsWithAUuid)
         line("/", "a", "rw,nosuid", "vfat", "/dev/sdb1"), line("/Videos", "bound", "rw", "vfat", "/dev/sdb1"),
         line("/", "card", "ro", "vfat", "/dev/mmcblk0p1"), line("/", "My Stick", "rw", "exfat", "/dev/sdc1"),
         line("/", "b", "rw", "tmpfs", "tmpfs") });
-    struct Expected
-    {
-        const char *root;
-        const char *label;
-        const char *uuid;
-        const char *device;
-    } const expected[] = {
-        { "a", "a", "3A4B-1C2D", "/dev/sdb1" }, // on USB; no label: the mount point's name
-        { "My Stick", "MY FILMS", "0F12-3456", "/dev/sdc1" }, // removable as the kernel says
-    };
-    const QVector<RemovableVolumes::Volume> volumes = RemovableVolumes::mounted();
-    ASSERT_EQ(volumes.size(), int(std::size(expected)));
-    for (int i = 0; i < volumes.size(); ++i) {
-        EXPECT_EQ(volumes.at(i).root, mountPoint(expected[i].root)) << i;
-        EXPECT_EQ(volumes.at(i).label, QString::fromLatin1(expected[i].label)) << i;
-        EXPECT_EQ(volumes.at(i).uuid, QString::fromLatin1(expected[i].uuid)) << i;
-        EXPECT_EQ(volumes.at(i).device, QString::fromLatin1(expected[i].device)) << i;
-        EXPECT_GT(volumes.at(i).bytesFree, 0) << i;
+    QStringList found;
+    for (const RemovableVolumes::Volume &volume : RemovableVolumes::mounted()) {
+        found << QStringList { volume.root, volume.label, volume.uuid, volume.device }.join(QLatin1Char('|'));
+        EXPECT_GT(volume.bytesFree, 0) << volume.root.toStdString();
     }
+    // On USB with no label: the mount point's name; then removable as the kernel says.
+    EXPECT_EQ(found,
+        (QStringList { mountPoint("a") + QStringLiteral("|a|3A4B-1C2D|/dev/sdb1"),
+            mountPoint("My Stick") + QStringLiteral("|MY FILMS|0F12-3456|/dev/sdc1") }));
     // A folder is on a stick only through the stick's own mount point.
-    struct Holder
-    {
-        const char *folder;
-        const char *uuid; // empty: on no removable volume
-    } const holders[] = { { "a", "3A4B-1C2D" }, { "My Stick", "0F12-3456" }, { "bound", "" }, { "fixed", "" },
-        { "card", "" } };
-    for (const Holder &holder : holders) {
+    // Folder, then the UUID of its stick; none: on no removable volume.
+    const char *const holders[][2] = { { "a", "3A4B-1C2D" }, { "My Stick", "0F12-3456" }, { "bound", "" },
+        { "fixed", "" }, { "card", "" } };
+    for (const auto &[name, uuid] : holders) {
         RemovableVolumes::Volume volume;
-        const QString folder = mountPoint(holder.folder) + QStringLiteral("/Videos");
+        const QString folder = mountPoint(name) + QStringLiteral("/Videos");
         QDir().mkpath(folder);
-        EXPECT_EQ(RemovableVolumes::volumeOf(folder, &volume), *holder.uuid != 0) << holder.folder;
-        EXPECT_EQ(volume.uuid, QString::fromLatin1(holder.uuid)) << holder.folder;
+        EXPECT_EQ(RemovableVolumes::volumeOf(folder, &volume), *uuid != 0) << name;
+        EXPECT_EQ(volume.uuid, QString::fromLatin1(uuid)) << name;
     }
     EXPECT_EQ(RemovableVolumes::rootOf(QStringLiteral("3a4b-1c2d")), mountPoint("a"));
 }
@@ -399,14 +386,12 @@ TEST_F(TransferWizardTest, ARememberedStickIsFoundWhereverItIsMounted)
         system.mount({ QStringLiteral("40 25 8:17 / %1 rw shared:5 - vfat /dev/sdb1 rw").arg(point) });
     };
     const unsigned id = addDevice(TransferDevicesLibrary::TV, "Hall TV");
-    ASSERT_NE(id, 0u);
-    const QStringList clip { TestClips::path(TestClips::Mp4H264Aac) };
 
     // Chosen on the stick at a, the place is kept on the stick.
     m_to = a + QStringLiteral("/Videos");
     QDir().mkpath(m_to);
     plugIn(a);
-    run(clip, id);
+    run(clip(), id);
     EXPECT_EQ(m_offered, 1);
     DestinationStore::Destination kept;
     ASSERT_TRUE(DestinationStore::load(id, QStringLiteral("Hall TV"), TransferDevicesLibrary::TV, &kept));
@@ -417,7 +402,7 @@ TEST_F(TransferWizardTest, ARememberedStickIsFoundWhereverItIsMounted)
     // Mounted at b next time: found there without asking.
     QDir().mkpath(b);
     plugIn(b);
-    auto window = run(clip, id);
+    auto window = run(clip(), id);
     EXPECT_EQ(m_asked, 1);
     EXPECT_EQ(folderEntries(b + QStringLiteral("/Videos")), QStringList { QStringLiteral("clip.mp4") });
     EXPECT_EQ(window->folder(), b + QStringLiteral("/Videos"));
@@ -425,18 +410,13 @@ TEST_F(TransferWizardTest, ARememberedStickIsFoundWhereverItIsMounted)
     // Not plugged in: the wizard waits, and goes on when it comes back at a.
     system.mount({});
     m_click = QStringLiteral("Wait for It");
-    TransferWizardWindow waiting(clip, id);
-    bool ended = false;
-    QObject::connect(&waiting, &TransferWizardWindow::ended, [&ended] { ended = true; });
-    waiting.show();
-    waiting.begin();
+    const auto waiting = start(clip(), id);
     EXPECT_EQ(m_boxes, QStringList { QStringLiteral("VolumeAbsent") });
-    EXPECT_TRUE(waiting.isWaitingForVolume());
+    EXPECT_TRUE(waiting->isWaitingForVolume());
     plugIn(a);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ended; }, TransferMs));
+    ASSERT_TRUE(ended());
     EXPECT_EQ(m_asked, 1);
-    EXPECT_EQ(
-        folderEntries(m_to), (QStringList { QStringLiteral("clip (2).mp4"), QStringLiteral("clip.mp4") }));
+    EXPECT_EQ(folderEntries(m_to), TwoClips);
 }
 
 } // namespace

@@ -5,16 +5,6 @@
 #include <QFileInfo>
 
 namespace {
-QString script(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(text);
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
-
 void write(const QString &path, const QByteArray &text)
 {
     QDir().mkpath(QFileInfo(path).path());
@@ -30,22 +20,10 @@ void link(const QString &target, const QString &path)
 }
 } // namespace
 
-QStringList folderEntries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-QString hangingFfmpeg(const QString &folder)
-{
-    return script(folder + QStringLiteral("/hanging-ffmpeg"),
-        "#!/bin/sh\nfor a; do out=$a; done\nhead -c 65536 /dev/zero > \"$out\"\n"
-        "echo 'progress=continue'\nexec sleep 60\n");
-}
-
 QString spoilingXorriso(const QString &folder)
 {
-    return script(folder + QStringLiteral("/spoiling-xorriso"),
-        "#!/bin/sh\nxorriso \"$@\" || exit\n"
+    return shellScript(folder + QStringLiteral("/spoiling-xorriso"),
+        "xorriso \"$@\" || exit\n"
         "for a; do case $a in dev=stdio:*) disc=${a#dev=stdio:};; esac; done\n"
         "[ -n \"$disc\" ] || exit 0\n"
         "lba=$(xorriso -no_rc -indev \"stdio:$disc\" -find / -type f -exec report_lba -- 2>/dev/null"

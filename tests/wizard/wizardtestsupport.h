@@ -1,13 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "tests/transfer/testclips.h"
 
-// What the wizard's tests share: the files a folder holds (hidden parts
-// included), an ffmpeg that writes a little, then hangs until stopped, and
-// an xorriso that burns, then spoils a file's data on the burned "disc".
-QStringList folderEntries(const QString &folder);
-QString hangingFfmpeg(const QString &folder);
+// An xorriso that burns, then spoils a file's data on the burned "disc".
 QString spoilingXorriso(const QString &folder);
 
 // A system's /proc, /sys and /dev as RemovableVolumes reads them, under a
