@@ -105,11 +105,11 @@ void FileWorker::writeBehind(int partDescriptor)
     });
 }
 
-void FileWorker::commit(const QStringList &parts, const QStringList &finals, bool replace)
+void FileWorker::commit(const std::vector<PartFile::Move> &moves, bool replace)
 {
-    m_thread = std::thread([this, parts, finals, replace] {
+    m_thread = std::thread([this, moves, replace] {
         QString error;
-        const bool ok = PartFile::commit(parts, finals, replace, &error);
+        const bool ok = PartFile::commit(moves, replace, &error);
         report(ok, error);
     });
 }

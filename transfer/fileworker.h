@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transfer/partfile.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -8,6 +10,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace Zarnet {
 
@@ -26,7 +29,7 @@ public:
     // Keeps writing out what a child writes into the part while it runs, so
     // the final fsync finds little left; ends at cancel().
     void writeBehind(int partDescriptor);
-    void commit(const QStringList &parts, const QStringList &finals, bool replace);
+    void commit(const std::vector<PartFile::Move> &moves, bool replace);
     void cancel();
     qint64 bytesDone() const { return m_bytes; }
     qint64 bytesTotal() const { return m_total; }

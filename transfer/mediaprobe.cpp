@@ -4,6 +4,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <iterator>
+
 namespace Zarnet {
 
 namespace {
@@ -47,6 +50,17 @@ bool MediaProbe::fromJson(const QByteArray &json, MediaProbe *out, QString *erro
     MediaProbe probe;
     const QJsonObject format = document.object().value(QLatin1String("format")).toObject();
     probe.formatName = format.value(QLatin1String("format_name")).toString();
+    // Lists of other files or streams: what they would bring in is not this file.
+    static const char *const lists[]
+        = { "hls", "concat", "sdp", "rtsp", "rtp", "image2", "ffmetadata", "tee", "dash", "mpd" };
+    for (const QString &name : probe.formatName.split(QLatin1Char(','))) {
+        if (std::find_if(std::begin(lists), std::end(lists),
+                [&](const char *list) { return name == QLatin1String(list); })
+            != std::end(lists)) {
+            *error = QStringLiteral("not a video: a list of other files (%1)").arg(name);
+            return false;
+        }
+    }
     probe.brand
         = format.value(QLatin1String("tags")).toObject().value(QLatin1String("major_brand")).toString();
     probe.duration = format.value(QLatin1String("duration")).toString().toDouble();

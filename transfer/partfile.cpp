@@ -1,8 +1,9 @@
 #include "transfer/partfile.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
+#include "transfer/pinnedfolder.h"
+#include "transfer/runjournal.h"
+
+#include <QFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -19,20 +20,15 @@ namespace Zarnet {
 namespace {
 const QString Suffix = QStringLiteral(".kavo-part");
 
-bool syncPath(const QString &path, bool folder, int *error)
+bool same(const struct stat &a, const struct stat &b)
 {
-    const int fd = ::open(
-        QFile::encodeName(path).constData(), (folder ? O_RDONLY | O_DIRECTORY : O_WRONLY) | O_CLOEXEC);
-    if (fd < 0) {
-        *error = errno;
-        return false;
-    }
-    // FAT drivers and some FUSE ones do not sync folders; the data is what counts.
-    const bool ok = ::fsync(fd) == 0 || (folder && (errno == EINVAL || errno == ENOSYS));
-    if (!ok)
-        *error = errno;
-    ::close(fd);
-    return ok;
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// FAT drivers and some FUSE ones do not sync folders; the data is what counts.
+bool syncFolder(int fd)
+{
+    return ::fsync(fd) == 0 || errno == EINVAL || errno == ENOSYS;
 }
 } // namespace
 
@@ -41,168 +37,164 @@ PartFile::~PartFile()
     remove();
 }
 
-QString PartFile::partPath(const QString &finalPath)
+QString PartFile::partName(const QString &finalName)
 {
-    const QFileInfo info(finalPath);
-    return info.dir().filePath(QLatin1Char('.') + info.fileName() + Suffix);
+    return QLatin1Char('.') + finalName + Suffix;
 }
 
-bool PartFile::create(const QString &finalPath, QString *error)
+bool PartFile::create(
+    const PinnedFolder &folder, const QString &finalName, RunJournal *journal, QString *error)
 {
     remove();
-    // Another run writing to the same name holds its part locked: truncating
-    // it would ruin that file, so take the next name instead. The lock is
-    // taken before the truncation, and on the file that is still at the path
-    // (a sweep may unlink the one we opened).
-    int n = 1;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = n == 1
-            ? partPath(finalPath)
-            : partPath(finalPath).chopped(Suffix.size()) + QLatin1Char('.') + QString::number(n) + Suffix;
-        const QByteArray name = QFile::encodeName(path);
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-        if (fd < 0) {
+    // A new file or none: whatever is at a name already (another run's part,
+    // a user's file, a link, a FIFO) is not opened, so never truncated,
+    // followed or waited on.
+    for (int n = 1; n <= 100; ++n) {
+        const QString name = n == 1
+            ? partName(finalName)
+            : partName(finalName).chopped(Suffix.size()) + QLatin1Char('.') + QString::number(n) + Suffix;
+        const int fd = ::openat(folder.descriptor(), QFile::encodeName(name).constData(),
+            O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        struct stat info;
+        if (fd < 0 || ::fstat(fd, &info) != 0) {
             *error = writeError(errno);
+            if (fd >= 0)
+                ::close(fd);
             return false;
         }
-        struct stat opened;
-        struct stat atPath;
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-            ::close(fd);
-            ++n;
-            continue;
-        }
-        if (::fstat(fd, &opened) != 0 || ::stat(name.constData(), &atPath) != 0
-            || opened.st_ino != atPath.st_ino || opened.st_dev != atPath.st_dev) {
-            ::close(fd); // swept under us: the same name again
-            continue;
-        }
-        if (::ftruncate(fd, 0) != 0) {
-            *error = writeError(errno);
-            ::close(fd);
-            return false;
-        }
-        m_path = path;
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         m_fd = fd;
+        m_folderFd = ::fcntl(folder.descriptor(), F_DUPFD_CLOEXEC, 0);
+        m_name = name;
+        m_folder = folder.path();
+        m_path = folder.filePath(name);
+        m_device = info.st_dev;
+        m_inode = info.st_ino;
+        m_journal = journal;
+        if (m_journal)
+            m_journal->add({ m_folder, m_name, m_device, m_inode, false });
         return true;
     }
-    *error = tr("too many transfers are writing this name");
+    *error = tr("too many files are named like this one's part");
     return false;
 }
 
 PartFile::PartFile(PartFile &&other) noexcept
-    : m_path(std::move(other.m_path))
-    , m_fd(std::exchange(other.m_fd, -1))
 {
-    other.m_path.clear();
+    *this = std::move(other);
 }
 
 PartFile &PartFile::operator=(PartFile &&other) noexcept
 {
     if (this != &other) {
         remove();
-        m_path = std::move(other.m_path);
+        m_path = std::exchange(other.m_path, {});
+        m_name = std::exchange(other.m_name, {});
+        m_folder = std::exchange(other.m_folder, {});
         m_fd = std::exchange(other.m_fd, -1);
-        other.m_path.clear();
+        m_folderFd = std::exchange(other.m_folderFd, -1);
+        m_device = other.m_device;
+        m_inode = other.m_inode;
+        m_journal = std::exchange(other.m_journal, nullptr);
     }
     return *this;
 }
 
 void PartFile::remove()
 {
-    if (!m_path.isEmpty())
-        ::unlink(QFile::encodeName(m_path).constData());
+    if (m_folderFd >= 0 && !m_name.isEmpty())
+        RunJournal::removeIfSame(m_folderFd, QFile::encodeName(m_name), m_device, m_inode, false);
     release();
 }
 
 void PartFile::release()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
-    m_path.clear();
+    if (m_journal && !m_name.isEmpty())
+        m_journal->forget(m_folder, m_name);
+    close();
 }
 
-bool PartFile::commit(const QStringList &parts, const QStringList &finals, bool replace, QString *error)
+void PartFile::close()
 {
-    int code = 0;
-    for (const QString &part : parts) {
-        if (!syncPath(part, false, &code)) {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (m_folderFd >= 0)
+        ::close(m_folderFd);
+    m_fd = m_folderFd = -1;
+    m_path.clear();
+    m_name.clear();
+    m_folder.clear();
+    m_journal = nullptr;
+}
+
+bool PartFile::commit(const std::vector<Move> &moves, bool replace, QString *error)
+{
+    std::vector<struct stat> made(moves.size());
+    for (size_t i = 0; i < moves.size(); ++i) {
+        const Move &move = moves[i];
+        const int fd = ::openat(move.fromFolder, QFile::encodeName(move.fromName).constData(),
+            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        int code = 0;
+        if (fd < 0 || ::fstat(fd, &made[i]) != 0)
+            code = errno;
+        else if (!S_ISREG(made[i].st_mode))
+            code = EINVAL;
+        else if (::fsync(fd) != 0)
+            code = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (code != 0) {
             *error = writeError(code);
             return false;
         }
     }
-    for (int i = 0; i < parts.size(); ++i) {
-        const QByteArray from = QFile::encodeName(parts.at(i));
-        const QByteArray to = QFile::encodeName(finals.at(i));
+    const auto undo = [&](size_t count) {
+        for (size_t done = 0; done < count; ++done)
+            RunJournal::removeIfSame(moves[done].toFolder, QFile::encodeName(moves[done].toName),
+                made[done].st_dev, made[done].st_ino, false);
+    };
+    for (size_t i = 0; i < moves.size(); ++i) {
+        const Move &move = moves[i];
+        const QByteArray from = QFile::encodeName(move.fromName);
+        const QByteArray to = QFile::encodeName(move.toName);
         int renamed = replace
-            ? ::rename(from.constData(), to.constData())
-            : ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+            ? ::renameat(move.fromFolder, from.constData(), move.toFolder, to.constData())
+            : ::renameat2(move.fromFolder, from.constData(), move.toFolder, to.constData(), RENAME_NOREPLACE);
         // FUSE drivers (fusefat among them) may not know the flag: look, then rename.
         if (renamed != 0 && !replace && (errno == EINVAL || errno == ENOSYS)) {
             struct stat existing;
-            if (::stat(to.constData(), &existing) == 0)
+            if (::fstatat(move.toFolder, to.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0)
                 errno = EEXIST;
             else
-                renamed = ::rename(from.constData(), to.constData());
+                renamed = ::renameat(move.fromFolder, from.constData(), move.toFolder, to.constData());
         }
         if (renamed != 0) {
-            *error = errno == EEXIST
-                ? tr("another file took the name %1").arg(QFileInfo(finals.at(i)).fileName())
-                : writeError(errno);
-            // Nothing half: the parts renamed already go too.
-            for (int done = 0; done < i; ++done)
-                ::unlink(QFile::encodeName(finals.at(done)).constData());
+            *error
+                = errno == EEXIST ? tr("another file took the name %1").arg(move.toName) : writeError(errno);
+            undo(i);
+            return false;
+        }
+        // Renaming goes by name: what was renamed must be what we wrote.
+        struct stat arrived;
+        if (::fstatat(move.toFolder, to.constData(), &arrived, AT_SYMLINK_NOFOLLOW) != 0
+            || !same(arrived, made[i]) || !S_ISREG(arrived.st_mode)) {
+            if (::fstatat(move.toFolder, to.constData(), &arrived, AT_SYMLINK_NOFOLLOW) == 0
+                && !S_ISDIR(arrived.st_mode))
+                ::unlinkat(move.toFolder, to.constData(), 0);
+            *error = tr("%1 was replaced by something else while it was written").arg(move.fromName);
+            undo(i);
             return false;
         }
     }
-    if (!finals.isEmpty() && !syncPath(QFileInfo(finals.first()).absolutePath(), true, &code)) {
-        *error = writeError(code);
-        return false;
+    for (const Move &move : moves) {
+        if (!syncFolder(move.toFolder)) {
+            *error = writeError(errno);
+            return false;
+        }
     }
     return true;
-}
-
-namespace {
-// Whether someone holds the lock of the file at path; false when it is gone.
-bool unheld(const QByteArray &path)
-{
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    ::close(fd);
-    return free;
-}
-} // namespace
-
-int PartFile::sweep(const QString &folder)
-{
-    int swept = 0;
-    const QDir dir(folder);
-    const QStringList parts = dir.entryList({ QStringLiteral(".*") + Suffix }, QDir::Files | QDir::Hidden);
-    for (const QString &name : parts) {
-        const QByteArray path = QFile::encodeName(dir.filePath(name));
-        const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::unlink(path.constData()) == 0)
-            ++swept;
-        ::close(fd);
-    }
-    // A staging folder lives while its hold is held; one without a hold is a
-    // run that ended between making it and holding it, given a while to do so.
-    const QFileInfoList staging = dir.entryInfoList(
-        { QStringLiteral(".kavo-staging-*") }, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks);
-    for (const QFileInfo &info : staging) {
-        const QString hold = partPath(QDir(info.filePath()).filePath(QStringLiteral("held")));
-        const bool stale = QFileInfo::exists(hold)
-            ? unheld(QFile::encodeName(hold))
-            : info.lastModified().secsTo(QDateTime::currentDateTime()) > 600;
-        if (stale && QDir(info.filePath()).removeRecursively())
-            ++swept;
-    }
-    return swept;
 }
 
 QString PartFile::writeError(int error)

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <linux/close_range.h>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -22,21 +23,24 @@ ToolRun::ToolRun(QObject *parent)
 {
     m_killTimer.setSingleShot(true);
     connect(&m_killTimer, &QTimer::timeout, &m_process, &QProcess::kill);
-    m_process.setChildProcessModifier([] {
-        // A converter must not outlive us and keep writing a part nobody deletes.
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        // Inside the player we do not own every descriptor, and not all are
-        // close-on-exec. Marked rather than closed: QProcess still reports a
-        // failed exec through one of them.
-        close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+    m_silenceTimer.setSingleShot(true);
+    connect(&m_silenceTimer, &QTimer::timeout, this, [this] {
+        m_silent = true;
+        cancel();
     });
+    // A child that waited for input would wait for ever: there is none.
+    m_process.setStandardInputFile(QProcess::nullDevice());
     connect(&m_process, &QProcess::readyReadStandardOutput, this, [this] {
+        if (m_silenceLimit > 0 && !m_cancelled)
+            m_silenceTimer.start(m_silenceLimit);
         const QByteArray chunk = m_process.readAllStandardOutput();
         if (m_keepOutput)
             m_output += chunk;
         emit outputRead(chunk);
     });
     connect(&m_process, &QProcess::readyReadStandardError, this, [this] {
+        if (m_silenceLimit > 0 && !m_cancelled)
+            m_silenceTimer.start(m_silenceLimit);
         const QByteArray chunk = m_process.readAllStandardError();
         m_errorTail += chunk;
         if (m_errorTail.size() > ErrorTail)
@@ -45,11 +49,15 @@ ToolRun::ToolRun(QObject *parent)
     });
     connect(&m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            finish(m_cancelled ? ToolResult::Cancelled : ToolResult::StartFailed);
+            finish(m_silent       ? ToolResult::Silent
+                    : m_cancelled ? ToolResult::Cancelled
+                                  : ToolResult::StartFailed);
     });
     connect(&m_process, &QProcess::finished, this, [this](int code, QProcess::ExitStatus status) {
         m_exitCode = code;
-        if (m_cancelled)
+        if (m_silent)
+            finish(ToolResult::Silent);
+        else if (m_cancelled)
             finish(ToolResult::Cancelled);
         else if (status == QProcess::CrashExit)
             finish(ToolResult::Crashed);
@@ -93,6 +101,8 @@ QString ToolRun::toString(ToolResult result)
         return tr("could not be started");
     case ToolResult::Cancelled:
         return tr("cancelled");
+    case ToolResult::Silent:
+        return tr("gave no sign of progress and was stopped");
     }
     return {};
 }
@@ -119,6 +129,25 @@ void ToolRun::launch()
     if (qEnvironmentVariableIsSet("KAVO_DEBUG"))
         std::fprintf(stderr, "kavo-transfer: %s %s\n", qPrintable(m_program),
             qPrintable(m_arguments.join(QLatin1Char(' '))));
+    m_process.setChildProcessModifier([inherited = m_inherited] {
+        // A converter must not outlive us and keep writing a part nobody deletes.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // The stop signals are blocked in a command line's threads, and a
+        // mask survives exec: the child would sit out every SIGTERM.
+        sigset_t none;
+        sigemptyset(&none);
+        pthread_sigmask(SIG_SETMASK, &none, nullptr);
+        for (int sig : { SIGTERM, SIGINT, SIGHUP, SIGPIPE })
+            std::signal(sig, SIG_DFL);
+        // Inside the player we do not own every descriptor, and not all are
+        // close-on-exec. Marked rather than closed: QProcess still reports a
+        // failed exec through one of them.
+        close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+        for (int fd : inherited)
+            fcntl(fd, F_SETFD, 0);
+    });
+    if (m_silenceLimit > 0)
+        m_silenceTimer.start(m_silenceLimit);
     m_process.start(m_program, m_arguments, QIODevice::ReadOnly);
 }
 
@@ -139,6 +168,7 @@ void ToolRun::finish(ToolResult result)
         return;
     m_ended = true;
     m_killTimer.stop();
+    m_silenceTimer.stop();
     emit done(result);
 }
 

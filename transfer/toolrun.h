@@ -6,16 +6,18 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QVector>
 
 namespace Zarnet {
 
-enum class ToolResult { Done, Failed, Crashed, StartFailed, Cancelled };
+enum class ToolResult { Done, Failed, Crashed, StartFailed, Cancelled, Silent };
 
 // One run of ffmpeg, ffprobe or xorriso. It ends in exactly one done(),
 // whatever happens (failed start included), so the caller cleans up in one
 // place. start() is queued, so connect first; nothing here waits on the
 // caller's thread. Cancel: the flag first, so the end reads Cancelled, then
-// SIGTERM, then SIGKILL when the child has not gone after killDelay.
+// SIGTERM, then SIGKILL when the child has not gone after killDelay. The
+// child reads nothing: its standard input is /dev/null.
 class ToolRun : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,11 @@ public:
     void setKillDelay(int milliseconds) { m_killDelay = milliseconds; }
     // Standard output kept whole (ffprobe's JSON); otherwise only streamed.
     void setKeepOutput(bool keep) { m_keepOutput = keep; }
+    // A child that writes nothing for this long is stopped and ends Silent.
+    void setSilenceLimit(int milliseconds) { m_silenceLimit = milliseconds; }
+    // Descriptors the child keeps, under the same numbers: it opens what we
+    // made as /proc/self/fd/N, so a name swapped meanwhile cannot redirect it.
+    void setInheritedDescriptors(const QVector<int> &descriptors) { m_inherited = descriptors; }
 
     QByteArray output() const { return m_output; }
     QString tool() const { return m_tool; }
@@ -56,6 +63,10 @@ private:
 
     QProcess m_process;
     QTimer m_killTimer;
+    QTimer m_silenceTimer;
+    QVector<int> m_inherited;
+    int m_silenceLimit = 0;
+    bool m_silent = false;
     QString m_tool;
     QString m_program;
     QStringList m_arguments;

@@ -83,7 +83,7 @@ QStringList transferArguments(const TransferDecision &decision, const TransferPa
     // AVI stores no presentation times; the segment muxer cuts by them.
     if (paths.segmentSeconds > 0)
         args << QStringLiteral("-fflags") << QStringLiteral("+genpts");
-    args << QStringLiteral("-i") << paths.source << QStringLiteral("-map")
+    args << inputArguments(paths.source) << QStringLiteral("-map")
          << QStringLiteral("0:%1").arg(decision.videoStream);
     if (decision.hasAudio)
         args << QStringLiteral("-map") << QStringLiteral("0:a:0");
@@ -105,8 +105,19 @@ QStringList transferArguments(const TransferDecision &decision, const TransferPa
     } else {
         args << QStringLiteral("-f") << muxer(decision.container);
     }
-    args << QStringLiteral("-progress") << QStringLiteral("pipe:1") << paths.output;
+    args << QStringLiteral("-progress") << QStringLiteral("pipe:1") << QStringLiteral("file:") + paths.output;
     return args;
+}
+
+QStringList inputArguments(const QString &absolutePath)
+{
+    return { QStringLiteral("-protocol_whitelist"), QStringLiteral("file"), QStringLiteral("-i"),
+        QStringLiteral("file:") + absolutePath };
+}
+
+QString descriptorPath(int descriptor)
+{
+    return QStringLiteral("/proc/self/fd/%1").arg(descriptor);
 }
 
 } // namespace Zarnet

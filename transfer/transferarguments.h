@@ -22,4 +22,11 @@ struct TransferPaths
 // standard output. Pure.
 QStringList transferArguments(const TransferDecision &decision, const TransferPaths &paths);
 
+// How ffmpeg and ffprobe are handed an input: an absolute local path, read as
+// that file and nothing else (never an option, another protocol, or a
+// protocol's syntax), and with nothing it names read beyond local files.
+QStringList inputArguments(const QString &absolutePath);
+// An output we opened ourselves, as the child sees it.
+QString descriptorPath(int descriptor);
+
 } // namespace Zarnet

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "transfer/imageprogressparser.h"
 #include "transfer/partfile.h"
+#include "transfer/pinnedfolder.h"
 #include "transfer/progressparser.h"
+#include "transfer/runjournal.h"
 #include "transfer/transferitem.h"
 #include "transfer/transferprogress.h"
 #include "transfer/transferrequest.h"
@@ -15,8 +18,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-class QTemporaryDir;
 
 namespace Zarnet {
 
@@ -50,6 +51,8 @@ public:
     bool allArrived() const;
     // How long a child gets after SIGTERM before it is killed.
     void setKillDelay(int milliseconds) { m_killDelay = milliseconds; }
+    // How long a probe or stream check may go without a word before its file fails.
+    void setSilenceLimit(int milliseconds) { m_silenceLimit = milliseconds; }
 
 signals:
     // Every file is probed and decided (the dry run ends here).
@@ -69,6 +72,10 @@ private:
         object->setParent(this);
         object->deleteLater();
     }
+    // Never 100 % before the file is there under its own name.
+    static constexpr double NotYetDone = 0.99;
+    static bool roomFor(const QString &folder, qint64 bytes);
+
     void probeNext();
     void probed(int index, ToolResult result);
     void checkStream(int index, const MediaProbe &probe);
@@ -77,18 +84,18 @@ private:
     void startEarlyCopy();
     void earlyCopied(bool ok, const QString &error);
     void dropEarlyCopy();
-    bool adoptEarlyCopy(const QString &finalPath);
+    bool adoptEarlyCopy(const QString &finalName);
     void plan();
     void planNames(bool fat);
     void planDisc();
     void runNext();
-    void convert(TransferItem &item, const QString &finalPath);
-    void copyFile(TransferItem &item, const QString &finalPath);
+    void convert(TransferItem &item, const QString &finalName);
+    void copyFile(TransferItem &item, const QString &finalName);
     void converted(ToolResult result);
     void copied(bool ok, const QString &error);
-    void commit(const QStringList &parts, const QStringList &finals);
-    void commitThen(const QStringList &parts, const QStringList &finals, bool replace,
-        std::function<void(bool, const QString &)> then);
+    // m_moves renamed into place, or nothing.
+    void commit();
+    void commitThen(bool replace, std::function<void(bool, const QString &)> then);
     void makeImage();
     void imaged(ToolResult result);
     void endItem(TransferItem::State state, const QString &error = {});
@@ -96,12 +103,17 @@ private:
     void tick();
     void report(TransferProgress::Stage stage, double fraction) { report(m_current, stage, fraction); }
     void report(int index, TransferProgress::Stage stage, double fraction);
-    QString workFolder() const;
-    QStringList segmentParts() const;
-    void removeSegmentParts();
-    void releaseSegmentParts(const QStringList &gone);
+    // Where this file's outputs go: the destination, or a disc's staging folder.
+    const PinnedFolder &workFolder() const;
+    RunJournal *journal() { return m_journal.isOpen() ? &m_journal : nullptr; }
+    // Why nothing more is written once the destination went away.
+    QString goneText() const;
 
     TransferRequest m_request;
+    // Before every part and folder that it records.
+    RunJournal m_journal;
+    PinnedFolder m_folder; // the destination, or the disc image's folder
+    bool m_gone = false;
     QVector<TransferItem> m_items;
     int m_current = -1;
     bool m_running = false;
@@ -111,7 +123,9 @@ private:
     bool m_probing = false;
     int m_probesRunning = 0;
     double m_imageFraction = 0;
+    ImageProgressParser m_imageParser;
     int m_killDelay = 5000;
+    int m_silenceLimit = 60000;
     QString m_runError;
     std::unique_ptr<ToolRun> m_tool;
     std::unique_ptr<FileWorker> m_worker;
@@ -131,8 +145,8 @@ private:
         QString error;
     } m_early;
     bool m_endWaits = false; // the run ends once the dropped early copy has stopped
-    QString m_segmentPattern; // the parts ffmpeg writes when splitting
-    std::vector<PartFile> m_segmentParts;
+    PinnedFolder m_split; // where ffmpeg writes the files of a split
+    std::vector<PartFile::Move> m_moves; // the current file's commit
     QStringList m_finals; // where the current parts are renamed to
     ProgressParser m_parser;
     qint64 m_outTimeUs = 0;
@@ -141,8 +155,7 @@ private:
     TransferProgress::Stage m_stage = TransferProgress::Probing;
     QTimer m_tick;
     QElapsedTimer m_clock;
-    std::unique_ptr<QTemporaryDir> m_staging; // converted files of a disc image
-    PartFile m_stagingHold;
+    PinnedFolder m_staging; // converted files of a disc image
 };
 
 } // namespace Zarnet

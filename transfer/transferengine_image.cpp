@@ -4,11 +4,10 @@
 #include "transfer/transferengine.h"
 
 #include "transfer/toolrun.h"
+#include "transfer/transferarguments.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 
 namespace Zarnet {
 
@@ -58,13 +57,9 @@ void TransferEngine::planDisc()
         }
         return;
     }
-    m_staging = std::make_unique<QTemporaryDir>(
-        QFileInfo(m_request.isoPath).absoluteDir().filePath(QStringLiteral(".kavo-staging-XXXXXX")));
+    // Converted files wait in a folder of our own beside the image.
     QString error;
-    if (!m_staging->isValid())
-        m_runError = tr("cannot make a folder beside the disc image: %1").arg(m_staging->errorString());
-    // Held while we use it: a later run sweeps it only once we are gone.
-    else if (!m_stagingHold.create(QDir(m_staging->path()).filePath(QStringLiteral("held")), &error))
+    if (!m_request.dryRun && !m_staging.makeStaging(m_folder, journal(), &error))
         m_runError = tr("cannot make a folder beside the disc image: %1").arg(error);
 }
 
@@ -75,9 +70,15 @@ void TransferEngine::makeImage()
         if (item.state != TransferItem::Planned)
             continue;
         for (const QString &output : item.outputs) {
-            const QString name
-                = item.decision.action == TransferAction::Copy ? item.name : QFileInfo(output).fileName();
-            maps << QStringLiteral("-map") << output << QLatin1Char('/') + name;
+            // Converted files are read through our hold on their folder.
+            if (item.decision.action == TransferAction::Copy) {
+                maps << QStringLiteral("-map") << output << QLatin1Char('/') + item.name;
+            } else {
+                const QString name = QFileInfo(output).fileName();
+                maps << QStringLiteral("-map")
+                     << descriptorPath(m_staging.descriptor()) + QLatin1Char('/') + name
+                     << QLatin1Char('/') + name;
+            }
         }
     }
     if (maps.isEmpty()) {
@@ -86,16 +87,18 @@ void TransferEngine::makeImage()
         return;
     }
     QString error;
-    if (!m_part.create(m_request.isoPath, &error)) {
+    const QString isoName = QFileInfo(m_request.isoPath).fileName();
+    if (!m_part.create(m_folder, isoName, journal(), &error)) {
         m_runError = tr("cannot write the disc image: %1").arg(error);
         endRun();
         return;
     }
     // An empty file is a blank medium to xorriso.
     const QStringList arguments = QStringList { QStringLiteral("-no_rc"), QStringLiteral("-abort_on"),
-        QStringLiteral("FAILURE"), QStringLiteral("-outdev"), QStringLiteral("stdio:") + m_part.path(),
-        QStringLiteral("-volid"), QStringLiteral("KAVO"), QStringLiteral("-joliet"), QStringLiteral("on"),
-        QStringLiteral("-rockridge"), QStringLiteral("on"), QStringLiteral("-md5"), QStringLiteral("on") }
+        QStringLiteral("FAILURE"), QStringLiteral("-outdev"),
+        QStringLiteral("stdio:") + descriptorPath(m_part.descriptor()), QStringLiteral("-volid"),
+        QStringLiteral("KAVO"), QStringLiteral("-joliet"), QStringLiteral("on"), QStringLiteral("-rockridge"),
+        QStringLiteral("on"), QStringLiteral("-md5"), QStringLiteral("on") }
         + maps + QStringList { QStringLiteral("-commit"), QStringLiteral("-end") };
     m_stage = TransferProgress::Imaging;
     m_imageFraction = 0;
@@ -104,13 +107,14 @@ void TransferEngine::makeImage()
     report(m_stage, 0);
     m_tool = std::make_unique<ToolRun>();
     m_tool->setKillDelay(m_killDelay);
+    m_imageParser = ImageProgressParser();
     connect(m_tool.get(), &ToolRun::errorRead, this, [this](const QByteArray &chunk) {
-        static const QRegularExpression done(QStringLiteral("([0-9.]+)% done"));
-        QRegularExpressionMatchIterator matches = done.globalMatch(QString::fromLatin1(chunk));
-        while (matches.hasNext())
-            m_imageFraction = std::min(0.99, matches.next().captured(1).toDouble() / 100);
+        const double fraction = m_imageParser.feed(chunk);
+        if (fraction >= 0)
+            m_imageFraction = std::min(NotYetDone, fraction);
     });
     connect(m_tool.get(), &ToolRun::done, this, &TransferEngine::imaged);
+    m_tool->setInheritedDescriptors({ m_part.descriptor(), m_staging.descriptor() });
     m_tool->start(QStringLiteral("xorriso"), arguments);
 }
 
@@ -127,7 +131,8 @@ void TransferEngine::imaged(ToolResult result)
         return;
     }
     // The image was asked for by name: an older one there is replaced.
-    commitThen({ m_part.path() }, { m_request.isoPath }, true, [this](bool ok, const QString &error) {
+    m_moves = { m_part.move(QFileInfo(m_request.isoPath).fileName()) };
+    commitThen(true, [this](bool ok, const QString &error) {
         if (!ok) {
             m_runError = tr("cannot write the disc image: %1").arg(error);
         } else {
@@ -139,8 +144,7 @@ void TransferEngine::imaged(ToolResult result)
             }
             report(TransferProgress::Arrived, 1.0);
         }
-        m_stagingHold.release();
-        m_staging.reset();
+        m_staging.remove();
         endRun();
     });
 }

@@ -13,6 +13,7 @@ struct TransferRequest
     QStringList files;
     int type = -1; // the device type whose profile applies
     QString destination; // a folder; unused when burning
+    QString volumeLabel; // the removable volume the destination is on, if any
     bool burn = false;
     QString isoPath;
     DiscSize disc = DiscSize::Dvd;

@@ -115,7 +115,8 @@ QString shellScript(const QString &path, const QByteArray &body)
 QString fakeFfmpeg(const QString &path, const char *ending)
 {
     return shellScript(path,
-        QByteArray("for a; do out=$a; done\nhead -c 65536 /dev/zero > \"$out\"\necho 'progress=continue'\n")
+        QByteArray(
+            "for a; do out=${a#file:}; done\nhead -c 65536 /dev/zero > \"$out\"\necho 'progress=continue'\n")
             + ending);
 }
 

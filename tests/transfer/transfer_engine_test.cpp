@@ -4,6 +4,8 @@
 #include "tests/transfer/testclips.h"
 #include "transfer/mpeg4stream.h"
 #include "transfer/partfile.h"
+#include "transfer/pinnedfolder.h"
+#include "transfer/runjournal.h"
 #include "transfer/targetnames.h"
 #include "transfer/toolrun.h"
 #include "transfer/transferengine.h"
@@ -30,6 +32,9 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Zarnet;
@@ -314,7 +319,7 @@ TEST_F(TransferEngineTest, CancelCrashKillFailureAndUnplugLeaveNothing)
         { "waits", "exec sleep 60", Cancel, TransferItem::Cancelled, "" },
         { "deaf", "trap '' TERM; sleep 60; sleep 60", Cancel, TransferItem::Cancelled, "" },
         { "absent", nullptr, Ends, TransferItem::Failed, "ffmpeg could not be started" },
-        { "unplugged", "sleep 1", Unplug, TransferItem::Failed, "the destination is gone" },
+        { "unplugged", "sleep 1", Unplug, TransferItem::Failed, "The destination is no longer there." },
     };
     QTemporaryDir bin;
     for (const Row &row : rows) {
@@ -382,39 +387,55 @@ TEST_F(TransferEngineTest, CopyBegunWhileProbingIsKeptOnlyWhenItGoesAsItIs)
     }
 }
 
-TEST_F(TransferEngineTest, SweepsOnlyStalePartsOfOurs)
+// A run that died leaves a part and a staging folder (holding a link to a
+// folder of the user's); a user's own files named like ours, FIFOs at the
+// names a run would take, and a dead run's part swapped for another file
+// must all survive the next run's sweep.
+TEST_F(TransferEngineTest, SweepRemovesOnlyWhatDeadRunsMade)
 {
-    const QString out = m_dir.path();
-    // Staging folders of disc images: left by a crash, in use, just made.
-    for (const char *name : { ".kavo-staging-old", ".kavo-staging-busy", ".kavo-staging-new" })
-        QDir(out).mkpath(QLatin1String(name));
-    for (const char *name : { ".old.mp4.kavo-part", ".busy.mp4.kavo-part", "kept.kavo-part", ".other.part",
-             ".kavo-staging-old/.held.kavo-part", ".kavo-staging-busy/.held.kavo-part" }) {
-        QFile file(m_dir.filePath(QLatin1String(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    const auto hold = [&](const char *name) {
-        const int fd = ::open(
-            QFile::encodeName(m_dir.filePath(QLatin1String(name))).constData(), O_RDONLY | O_CLOEXEC);
-        EXPECT_EQ(::flock(fd, LOCK_EX), 0);
-        return fd;
-    };
-    const int busy = hold(".busy.mp4.kavo-part");
-    const int staging = hold(".kavo-staging-busy/.held.kavo-part");
-    EXPECT_EQ(PartFile::sweep(out), 2);
-    // Another run writing to the same name keeps its part: a second one is taken.
-    {
-        QFile::resize(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part")), 4);
-        PartFile second;
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+    const QString victim = m_dir.filePath(QStringLiteral("victim"));
+    QDir().mkpath(out + QStringLiteral("/.kavo-staging-photos"));
+    QDir().mkpath(victim);
+    for (const char *name : { "out/.holiday.mp4.kavo-part", "out/.kavo-staging-photos/a.jpg", "victim/keep" })
+        ASSERT_TRUE(QFile(m_dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
+    const QByteArray photos = QFile::encodeName(out + QStringLiteral("/.kavo-staging-photos"));
+    const struct timeval old[2] = { { ::time(nullptr) - 1200, 0 }, { ::time(nullptr) - 1200, 0 } };
+    ASSERT_EQ(::utimes(photos.constData(), old), 0);
+    for (const char *name : { "out/.clip.mp4.kavo-part", "out/clip.mp4" })
+        ASSERT_EQ(::mkfifo(QFile::encodeName(m_dir.filePath(QLatin1String(name))).constData(), 0600), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // Made, then dead without a word: no destructor runs.
+        auto *journal = new RunJournal;
+        auto *folder = new PinnedFolder;
+        auto *part = new PartFile;
+        auto *swapped = new PartFile;
+        auto *staging = new PinnedFolder;
         QString error;
-        ASSERT_TRUE(second.create(m_dir.filePath(QStringLiteral("busy.mp4")), &error));
-        EXPECT_EQ(QFileInfo(second.path()).fileName(), QStringLiteral(".busy.mp4.2.kavo-part"));
-        EXPECT_EQ(QFileInfo(m_dir.filePath(QStringLiteral(".busy.mp4.kavo-part"))).size(), 4);
+        const bool made = journal->open(&error) && folder->open(out, &error)
+            && part->create(*folder, QStringLiteral("dead.mp4"), journal, &error)
+            && swapped->create(*folder, QStringLiteral("swapped.mp4"), journal, &error)
+            && staging->makeStaging(*folder, journal, &error)
+            && ::symlinkat(QFile::encodeName(victim).constData(), staging->descriptor(), "link") == 0;
+        ::_exit(made ? 0 : 1);
     }
-    ::close(busy);
-    ::close(staging);
-    EXPECT_EQ(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
-        args(".busy.mp4.kavo-part .kavo-staging-busy .kavo-staging-new .other.part kept.kavo-part"));
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_EQ(status, 0);
+    ASSERT_TRUE(
+        QFile::rename(out + QStringLiteral("/.swapped.mp4.kavo-part"), out + QStringLiteral("/moved")));
+    ASSERT_TRUE(QFile(out + QStringLiteral("/.swapped.mp4.kavo-part")).open(QIODevice::WriteOnly));
+    const Outcome run = transfer(toFolder(2, { TestClips::path(TestClips::Mp4H264Aac) }, out));
+    EXPECT_TRUE(run.allArrived);
+    EXPECT_EQ(QDir(out).entryList(
+                  QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
+        args(".clip.mp4.kavo-part .holiday.mp4.kavo-part .kavo-staging-photos .swapped.mp4.kavo-part %1 "
+             "clip.mp4 moved",
+            { QStringLiteral("clip (2).mp4") }));
+    EXPECT_TRUE(QFileInfo::exists(out + QStringLiteral("/.kavo-staging-photos/a.jpg")));
+    EXPECT_TRUE(QFileInfo::exists(victim + QStringLiteral("/keep")));
+    EXPECT_EQ(QDir(RunJournal::folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
@@ -444,7 +465,7 @@ TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
     const Outcome run = transfer(request, 1, 5000, [&] {
         for (int i = 0; i < 600 && !QFileInfo::exists(written); ++i)
             QThread::msleep(100);
-        sweptParts = PartFile::sweep(m_dir.path());
+        sweptParts = RunJournal::sweep();
         QFile(swept).open(QIODevice::WriteOnly);
     });
     qunsetenv("KAVO_FFMPEG");

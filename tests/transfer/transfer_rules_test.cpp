@@ -1,6 +1,7 @@
 // The engine's pure parts: profiles, decisions, arguments, the progress
 // parser, names and sizes.
 #include "tests/transfer/testclips.h"
+#include "transfer/imageprogressparser.h"
 #include "transfer/mpeg4stream.h"
 #include "transfer/partfile.h"
 #include "transfer/progressparser.h"
@@ -143,6 +144,11 @@ TEST(TransferDecision, NotAVideo)
         "{\"streams\":[{\"codec_type\":\"audio\",\"codec_name\":\"mp3\"}],\"format\":{}}", &probe, &error));
     EXPECT_EQ(error, QStringLiteral("not a video: no picture stream"));
     EXPECT_FALSE(MediaProbe::fromJson("garbage", &probe, &error));
+    // A playlist is a list of other files, whatever its streams.
+    EXPECT_FALSE(MediaProbe::fromJson("{\"streams\":[{\"codec_type\":\"video\",\"codec_name\":\"h264\"}],"
+                                      "\"format\":{\"format_name\":\"hls\"}}",
+        &probe, &error));
+    EXPECT_EQ(error, QStringLiteral("not a video: a list of other files (hls)"));
 }
 
 TEST(TransferArguments, AnamorphicTranscodeSquaresFirstAndAviGetsTheRate)
@@ -157,7 +163,10 @@ TEST(TransferArguments, AnamorphicTranscodeSquaresFirstAndAviGetsTheRate)
     EXPECT_EQ(args.at(args.indexOf(QStringLiteral("-r")) + 1), QStringLiteral("25/1"));
     EXPECT_EQ(args.at(args.indexOf(QStringLiteral("-vtag")) + 1), QStringLiteral("DX50"));
     EXPECT_FALSE(args.join(QLatin1Char(' ')).contains(QStringLiteral("faststart")));
-    EXPECT_EQ(args.last(), QStringLiteral("out"));
+    // Both ends are local files and nothing else, whatever their names look like.
+    EXPECT_EQ(args.last(), QStringLiteral("file:out"));
+    EXPECT_EQ(
+        args.mid(args.indexOf(QStringLiteral("-i")) - 2, 4), ::args("-protocol_whitelist file -i file:in"));
 }
 
 // A VOL written field by field, and VOPs after it: layouts the encoders at
@@ -314,6 +323,23 @@ TEST(ProgressParser, SameBlocksWhereverTheOutputIsCut)
     for (char c : Recorded)
         blocks += byteByByte.feed(QByteArray(1, c));
     EXPECT_TRUE(same(blocks, expected));
+}
+
+// xorriso's own lines, one of them cut inside its number by the pipe.
+TEST(ImageProgressParser, LastWholeLineWhereverTheOutputIsCut)
+{
+    const QByteArray recorded = "xorriso : UPDATE :  12.50% done\nxorriso : UPDATE :  13 files added\r"
+                                "xorriso : UPDATE :  87.25% done, estimate finish\n";
+    for (int cut = 0; cut <= recorded.size(); ++cut) {
+        ImageProgressParser parser;
+        const double first = parser.feed(recorded.left(cut));
+        const double second = parser.feed(recorded.mid(cut));
+        EXPECT_DOUBLE_EQ(second >= 0 ? second : first, 0.8725) << "cut at " << cut;
+        if (cut > 0 && cut < recorded.indexOf('\n')) {
+            EXPECT_LT(first, 0) << "a half line read as progress, cut at " << cut;
+        }
+    }
+    EXPECT_LT(ImageProgressParser().feed("12.5% done"), 0);
 }
 
 TEST(TargetNames, RulesForFatAsciiAndJoliet)

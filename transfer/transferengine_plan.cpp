@@ -1,0 +1,116 @@
+// Planning: sizes, names and the disc, decided for every file before any
+// work starts.
+#include "transfer/transferengine.h"
+
+#include "transfer/runjournal.h"
+#include "transfer/targetnames.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+namespace Zarnet {
+
+void TransferEngine::plan()
+{
+    const QByteArray type = TargetNames::fileSystemType(
+        m_request.burn ? QFileInfo(m_request.isoPath).absolutePath() : m_request.destination);
+    const bool fat = !m_request.burn && TargetNames::isFat(type);
+    // ISO 9660 below level 3 holds files under 4 GiB, as FAT32 does.
+    const bool fat32 = m_request.burn || TargetNames::isFat32(type);
+    for (TransferItem &item : m_items) {
+        if (!item.probed)
+            continue;
+        item.state = TransferItem::Planned;
+        item.size = SizePlan::make(item.decision, fat32, m_request.partBytes);
+        if (!item.size.fits) {
+            item.state = TransferItem::Failed;
+            item.error = item.size.message;
+        } else if (item.size.parts > 1 && item.decision.action == TransferAction::Copy) {
+            item.decision.action = TransferAction::Remux;
+            item.decision.reason = tr("%1; %2").arg(item.decision.reason, item.size.message);
+        } else if (item.size.parts > 1) {
+            item.decision.notes << item.size.message;
+        }
+    }
+    planNames(fat);
+    if (m_request.burn)
+        planDisc();
+    const TransferItem &first = m_items.first();
+    if (first.state != TransferItem::Planned || first.decision.action != TransferAction::Copy
+        || first.size.parts > 1)
+        dropEarlyCopy();
+    emit planned();
+    if (m_request.dryRun || !m_runError.isEmpty()) {
+        m_running = false;
+        emit finished(m_runError.isEmpty()
+            && std::none_of(m_items.cbegin(), m_items.cend(),
+                [](const TransferItem &item) { return item.state == TransferItem::Failed; }));
+        return;
+    }
+    // What runs that died left behind, wherever it is; never what a user named alike.
+    RunJournal::sweep();
+    m_current = -1;
+    runNext();
+}
+
+void TransferEngine::planNames(bool fat)
+{
+    const DeviceProfile &profile = *deviceProfile(m_request.type);
+    TargetNames::Rules rules;
+    rules.fat = fat;
+    rules.ascii = profile.asciiNames;
+    rules.maxLength = profile.maxNameLength > 0 ? profile.maxNameLength : 255;
+    if (m_request.burn) {
+        // Joliet holds 64 characters; xorriso would make long names unique at 65.
+        rules.joliet = true;
+        rules.maxLength = std::min(rules.maxLength, 64);
+    }
+    const bool caseBlind = fat || m_request.burn;
+    QSet<QString> taken;
+    if (!m_request.burn) {
+        const QStringList existing
+            = QDir(m_request.destination)
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString &name : existing)
+            taken.insert(TargetNames::key(name, caseBlind));
+    }
+    for (TransferItem &item : m_items) {
+        if (item.state != TransferItem::Planned)
+            continue;
+        const QFileInfo source(item.source);
+        const QString extension
+            = item.decision.action == TransferAction::Copy ? source.suffix() : item.decision.extension();
+        if (item.size.parts <= 1) {
+            const QString wanted = source.completeBaseName()
+                + (extension.isEmpty() ? QString() : QLatin1Char('.') + extension);
+            item.name
+                = TargetNames::unique(TargetNames::clean(wanted, rules), &taken, caseBlind, rules.maxLength);
+            continue;
+        }
+        // "Name - part 1.avi" and on: the stem is cut so the longest part name fits.
+        const QString tail = QStringLiteral(" - part %1.").arg(item.size.parts + 9) + extension;
+        TargetNames::Rules stemRules = rules;
+        stemRules.maxLength = rules.maxLength - int(tail.size()) - 4;
+        const QString stem = TargetNames::clean(source.completeBaseName(), stemRules);
+        for (int n = 1;; ++n) {
+            const QString candidate = n == 1 ? stem : stem + QStringLiteral(" (%1)").arg(n);
+            bool free = true;
+            for (int part = 1; part <= item.size.parts + 9 && free; ++part)
+                free = !taken.contains(TargetNames::key(
+                    QStringLiteral("%1 - part %2.%3").arg(candidate).arg(part).arg(extension), caseBlind));
+            if (free) {
+                for (int part = 1; part <= item.size.parts + 9; ++part)
+                    taken.insert(TargetNames::key(
+                        QStringLiteral("%1 - part %2.%3").arg(candidate).arg(part).arg(extension),
+                        caseBlind));
+                item.name = candidate + QStringLiteral(" - part %d.") + extension;
+                break;
+            }
+        }
+    }
+}
+
+} // namespace Zarnet

@@ -1,0 +1,203 @@
+// Writing: a copy or a conversion into a part, then the part synced and
+// renamed to its final name.
+#include "transfer/transferengine.h"
+
+#include "transfer/fileworker.h"
+#include "transfer/toolrun.h"
+#include "transfer/transferarguments.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace Zarnet {
+
+namespace {
+
+// ffmpeg 5.1 ends with 0 when the trailer could not be written: the disk
+// filled up at the very end.
+bool finishedBadly(const ToolRun &tool)
+{
+    const QString errors = tool.errorText();
+    return errors.contains(QLatin1String("Error writing trailer"))
+        || errors.contains(QLatin1String("Error closing file"));
+}
+
+QString toolFailure(const ToolRun &tool, ToolResult result)
+{
+    const QString line = tool.errorText();
+    if (result == ToolResult::Failed && line.contains(QLatin1String("No space left on device")))
+        return PartFile::writeError(ENOSPC);
+    if (result == ToolResult::Failed
+        && (line.contains(QLatin1String("No such file or directory"))
+            || line.contains(QLatin1String("Input/output error"))))
+        return PartFile::writeError(ENOENT);
+    return tool.failureText(result);
+}
+
+} // namespace
+
+void TransferEngine::copyFile(TransferItem &item, const QString &finalName)
+{
+    // A copy's size is known: a file that cannot fit is not begun.
+    QString error;
+    if (!roomFor(workFolder().path(), QFileInfo(item.source).size()))
+        error = PartFile::writeError(ENOSPC);
+    if (!error.isEmpty() || !m_part.create(workFolder(), finalName, journal(), &error)) {
+        endItem(TransferItem::Failed, error);
+        return;
+    }
+    m_moves = { m_part.move(finalName) };
+    m_finals = QStringList { workFolder().filePath(finalName) };
+    m_stage = TransferProgress::Copying;
+    report(m_stage, 0);
+    m_worker = std::make_unique<FileWorker>();
+    connect(m_worker.get(), &FileWorker::done, this, &TransferEngine::copied);
+    m_worker->copy(item.source, m_part.descriptor());
+}
+
+void TransferEngine::copied(bool ok, const QString &error)
+{
+    retire(m_worker);
+    if (ok) {
+        commit();
+        return;
+    }
+    m_part.remove();
+    endItem(m_cancelled ? TransferItem::Cancelled : TransferItem::Failed, m_cancelled ? QString() : error);
+}
+
+void TransferEngine::convert(TransferItem &item, const QString &finalName)
+{
+    TransferPaths paths;
+    paths.source = item.source;
+    paths.x264Preset = m_request.x264Preset;
+    m_moves.clear();
+    m_finals.clear();
+    QString error;
+    m_tool = std::make_unique<ToolRun>();
+    if (item.size.parts > 1) {
+        // ffmpeg names a split's files itself: they go into a folder of our
+        // own, where no one else's file or link can be, and are moved out.
+        if (!m_split.makeStaging(workFolder(), journal(), &error)) {
+            m_tool.reset();
+            endItem(TransferItem::Failed, error);
+            return;
+        }
+        paths.output
+            = descriptorPath(m_split.descriptor()) + QStringLiteral("/part%d.") + item.decision.extension();
+        paths.segmentSeconds = item.size.segmentSeconds;
+        m_tool->setInheritedDescriptors({ m_split.descriptor() });
+    } else {
+        if (!m_part.create(workFolder(), finalName, journal(), &error)) {
+            m_tool.reset();
+            endItem(TransferItem::Failed, error);
+            return;
+        }
+        paths.output = descriptorPath(m_part.descriptor());
+        m_tool->setInheritedDescriptors({ m_part.descriptor() });
+        m_moves = { m_part.move(finalName) };
+        m_finals << workFolder().filePath(finalName);
+    }
+    m_parser = ProgressParser();
+    m_stage = TransferProgress::Converting;
+    report(m_stage, 0);
+    m_tool->setKillDelay(m_killDelay);
+    connect(m_tool.get(), &ToolRun::outputRead, this, [this](const QByteArray &chunk) {
+        for (const ProgressBlock &block : m_parser.feed(chunk)) {
+            if (block.outTimeUs >= 0)
+                m_outTimeUs = block.outTimeUs;
+            if (block.totalSize >= 0)
+                m_outBytes = block.totalSize;
+            m_speed = block.speed;
+        }
+    });
+    connect(m_tool.get(), &ToolRun::done, this, &TransferEngine::converted);
+    m_tool->start(QStringLiteral("ffmpeg"), transferArguments(item.decision, paths));
+    if (m_part.descriptor() >= 0) {
+        m_writeBehind = std::make_unique<FileWorker>();
+        m_writeBehind->writeBehind(m_part.descriptor());
+    }
+}
+
+void TransferEngine::converted(ToolResult result)
+{
+    if (result == ToolResult::Done && finishedBadly(*m_tool))
+        result = ToolResult::Failed;
+    const QString error = toolFailure(*m_tool, result);
+    retire(m_tool);
+    if (m_writeBehind) {
+        m_writeBehind->cancel();
+        retire(m_writeBehind);
+    }
+    if (result != ToolResult::Done) {
+        m_split.remove();
+        m_part.remove();
+        endItem(result == ToolResult::Cancelled ? TransferItem::Cancelled : TransferItem::Failed,
+            result == ToolResult::Cancelled ? QString() : error);
+        return;
+    }
+    if (m_split.isOpen()) {
+        // The split's files, in order, up to the first one ffmpeg did not write.
+        const TransferItem &item = m_items.at(m_current);
+        for (int part = 1;; ++part) {
+            const QString name = QStringLiteral("part%1.").arg(part) + item.decision.extension();
+            struct stat info;
+            if (::fstatat(
+                    m_split.descriptor(), QFile::encodeName(name).constData(), &info, AT_SYMLINK_NOFOLLOW)
+                    != 0
+                || !S_ISREG(info.st_mode) || info.st_size == 0)
+                break;
+            const QString finalName = QString(item.name).replace(QLatin1String("%d"), QString::number(part));
+            m_moves.push_back({ m_split.descriptor(), name, workFolder().descriptor(), finalName });
+            m_finals << workFolder().filePath(finalName);
+        }
+        if (m_moves.empty()) {
+            m_split.remove();
+            endItem(TransferItem::Failed, tr("ffmpeg wrote nothing"));
+            return;
+        }
+    }
+    commit();
+}
+
+void TransferEngine::commit()
+{
+    commitThen(false, [this](bool ok, const QString &error) {
+        if (!ok) {
+            endItem(TransferItem::Failed, error);
+            return;
+        }
+        m_items[m_current].outputs = m_finals;
+        endItem(m_request.burn ? TransferItem::Planned : TransferItem::Arrived);
+    });
+}
+
+void TransferEngine::commitThen(bool replace, std::function<void(bool, const QString &)> then)
+{
+    if (!m_folder.stillThere()) {
+        m_split.remove();
+        m_part.remove();
+        then(false, goneText());
+        return;
+    }
+    m_stage = TransferProgress::Flushing;
+    report(m_stage, NotYetDone);
+    m_worker = std::make_unique<FileWorker>();
+    connect(m_worker.get(), &FileWorker::done, this, [this, then](bool ok, const QString &error) {
+        retire(m_worker);
+        if (ok)
+            m_part.release();
+        else
+            m_part.remove();
+        // Moved out or not, what is left of a split goes.
+        m_split.remove();
+        m_moves.clear();
+        then(ok, error);
+    });
+    m_worker->commit(m_moves, replace);
+}
+
+} // namespace Zarnet
