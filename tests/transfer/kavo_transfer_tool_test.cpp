@@ -9,6 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <cerrno>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace {
 
 struct Result
@@ -83,6 +89,46 @@ TEST(KavoTransferTool, ExitCodes)
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_EQ(folderEntries(stopped), QStringList());
+}
+
+// Names a tool could read as an option, a protocol or a protocol's syntax
+// are files like any other: each arrives as itself, read from nowhere else.
+TEST(KavoTransferTool, EveryNameIsTakenAsThatFile)
+{
+    QTemporaryDir dir;
+    // Nothing may connect to it.
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &length), 0);
+    const QStringList names { QStringLiteral("file:x.mp4"), QStringLiteral("concat:a.mp4|b.mp4"),
+        QStringLiteral("subfile,,start,0,end,100,,:x.mp4"),
+        QStringLiteral("http:127.0.0.1:%1.mp4").arg(ntohs(address.sin_port)), QStringLiteral("pipe:1.mp4"),
+        QStringLiteral("-i.mp4"), QStringLiteral("S01E01:Pilot.mp4") };
+    // The files those names would lead a tool to instead: another kind of video.
+    for (const char *decoy : { "x.mp4", "a.mp4", "b.mp4" })
+        ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::AviAspMp3), dir.filePath(QLatin1String(decoy))));
+    for (const QString &name : names)
+        ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), dir.filePath(name)));
+    QDir(dir.path()).mkdir(QStringLiteral("out"));
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QString::fromLocal8Bit(KAVO_TRANSFER_TOOL), args("--type 2 --to out") + names);
+    ASSERT_TRUE(process.waitForFinished(120000)) << "a name made a tool wait for input";
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+    const QStringList arrived = folderEntries(dir.filePath(QStringLiteral("out")));
+    EXPECT_EQ(arrived.size(), names.size()) << arrived.join(QLatin1Char(' ')).toStdString();
+    for (const QString &output : arrived)
+        EXPECT_TRUE(
+            sameBytes(TestClips::path(TestClips::Mp4H264Aac), dir.filePath(QStringLiteral("out/") + output)))
+            << output.toStdString();
+    EXPECT_LT(::accept(listener, nullptr, nullptr), 0);
+    EXPECT_EQ(errno, EAGAIN);
+    ::close(listener);
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -436,6 +437,130 @@ TEST_F(TransferEngineTest, SweepRemovesOnlyWhatDeadRunsMade)
     EXPECT_TRUE(QFileInfo::exists(out + QStringLiteral("/.kavo-staging-photos/a.jpg")));
     EXPECT_TRUE(QFileInfo::exists(victim + QStringLiteral("/keep")));
     EXPECT_EQ(QDir(RunJournal::folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// A probe that never answers (a file swapped for a FIFO, a hung driver)
+// fails its own file; the others go on.
+TEST_F(TransferEngineTest, ProbeThatSaysNothingFailsItsFileAlone)
+{
+    QTemporaryDir bin;
+    const QString hang = m_dir.filePath(QStringLiteral("hang.mp4"));
+    ASSERT_TRUE(QFile::copy(TestClips::path(TestClips::Mp4H264Aac), hang));
+    qputenv("KAVO_FFPROBE",
+        shellScript(bin.filePath(QStringLiteral("ffprobe")),
+            "case \"$*\" in *hang*) exec sleep 600;; esac\nexec ffprobe \"$@\"")
+            .toLocal8Bit());
+    TransferEngine engine;
+    engine.setSilenceLimit(500);
+    QEventLoop loop;
+    QObject::connect(&engine, &TransferEngine::finished, &loop, &QEventLoop::quit);
+    QString error;
+    ASSERT_TRUE(engine.start(
+        toFolder(2, { hang, TestClips::path(TestClips::Mp4H264Aac) }, m_dir.filePath(QStringLiteral("out"))),
+        &error));
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    loop.exec();
+    qunsetenv("KAVO_FFPROBE");
+    ASSERT_EQ(engine.items().size(), 2);
+    EXPECT_EQ(engine.items()[0].state, TransferItem::Failed);
+    EXPECT_EQ(engine.items()[0].error, QStringLiteral("ffprobe read nothing from it for 0.5 s"));
+    EXPECT_EQ(engine.items()[1].state, TransferItem::Arrived);
+}
+
+// A stick pulled mid-run: the bare mount point left behind gets nothing, and
+// every file after says why.
+TEST_F(TransferEngineTest, DestinationThatGoesAwayGetsNothingUnderneath)
+{
+    const QString mountPoint = m_dir.filePath(QStringLiteral("stick"));
+    QDir().mkpath(mountPoint);
+    if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=64m") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    const QString clip = TestClips::path(TestClips::Mp4H264Aac);
+    TransferRequest request = toFolder(2, { clip, TestClips::path(TestClips::AviAspMp3), clip }, mountPoint);
+    request.volumeLabel = QStringLiteral("HOLIDAY");
+    TransferEngine engine;
+    QEventLoop loop;
+    QObject::connect(&engine, &TransferEngine::fileEnded, [&](int index) {
+        if (index == 0)
+            ::umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH);
+    });
+    QObject::connect(&engine, &TransferEngine::finished, &loop, &QEventLoop::quit);
+    QString error;
+    ASSERT_TRUE(engine.start(request, &error));
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    loop.exec();
+    ::umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH);
+    ASSERT_EQ(engine.items().size(), 3);
+    EXPECT_EQ(engine.items()[0].state, TransferItem::Arrived);
+    for (int i : { 1, 2 }) {
+        EXPECT_EQ(engine.items()[i].state, TransferItem::Failed);
+        EXPECT_EQ(engine.items()[i].error, QStringLiteral("The USB stick “HOLIDAY” was removed."));
+    }
+    EXPECT_EQ(
+        QDir(mountPoint).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+// Another local user who can write to the destination (a shared folder, a
+// stick mounted for everyone) swaps our parts and staging folders for links
+// to a folder they cannot write, while real transfers run. Nothing of that
+// folder may change, and nothing that arrives may be a link.
+TEST_F(TransferEngineTest, SharedFolderRacedByAnotherUserLosesNothing)
+{
+    if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        GTEST_SKIP() << "needs root to run a second user (nobody)";
+    QTemporaryDir base(QStringLiteral("/tmp/kavo-race-XXXXXX"));
+    ASSERT_EQ(::chmod(QFile::encodeName(base.path()).constData(), 0755), 0);
+    const QString shared = base.filePath(QStringLiteral("shared"));
+    const QString victim = base.filePath(QStringLiteral("victim"));
+    QDir().mkpath(shared);
+    QDir().mkpath(victim);
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0777), 0);
+    for (int i = 0; i < 200; ++i) {
+        QFile file(victim + QStringLiteral("/v%1").arg(i));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("keep");
+    }
+    const QByteArray script = "cd '" + QFile::encodeName(shared)
+        + "'; end=$(($(date +%s) + 4))\n"
+          "while [ $(date +%s) -lt $end ]; do\n"
+          "  for f in .*.kavo-part .kavo-staging-*; do\n"
+          "    [ -e \"$f\" ] && [ ! -L \"$f\" ] && mv \"$f\" \"moved-$f\" 2>/dev/null && ln -s '"
+        + QFile::encodeName(victim)
+        + "' \"$f\"\n"
+          "  done\n"
+          "  for n in '' .2 .3; do ln -s '"
+        + QFile::encodeName(victim)
+        + "/v0' .clip.mp4$n.kavo-part 2>/dev/null; done\n"
+          "  mkdir -p .kavo-staging-evil && ln -sfn '"
+        + QFile::encodeName(victim)
+        + "' .kavo-staging-evil/sub\n"
+          "done\n";
+    QProcess attacker;
+    attacker.start(QStringLiteral("setpriv"),
+        args("--reuid=nobody --regid=nogroup --clear-groups sh -c") << QString::fromLocal8Bit(script));
+    ASSERT_TRUE(attacker.waitForStarted());
+    int runs = 0;
+    while (attacker.state() == QProcess::Running && runs < 40) {
+        const Outcome run = transfer(toFolder(
+            2, { TestClips::path(TestClips::Mp4H264Aac), TestClips::path(TestClips::AviAspMp3) }, shared));
+        ++runs;
+        for (const TransferItem &item : run.items) {
+            for (const QString &output : item.outputs)
+                EXPECT_FALSE(QFileInfo(output).isSymLink()) << output.toStdString();
+        }
+    }
+    attacker.waitForFinished(10000);
+    // The race was run: parts of ours were swapped for links.
+    EXPECT_FALSE(
+        QDir(shared).entryList({ QStringLiteral("moved-.clip*") }, QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_GT(runs, 1);
+    const QStringList left = QDir(victim).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(left.size(), 200);
+    for (const QString &name : left) {
+        QFile file(victim + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("keep")) << name.toStdString();
+    }
 }
 
 TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
