@@ -13,7 +13,6 @@
 #include "wizard/transferwizardwindow.h"
 #include "wizard/wizardcommand.h"
 #include "zrt/osutilities.h"
-#include "zrt/programfinder.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -21,7 +20,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -458,13 +456,9 @@ TEST(WizardCommand, EveryWordAfterTheOptionsIsThatFile)
         unsigned id; // 0: refused
         QStringList files;
     } rows[] = {
-        { "--wizard --device 3 -- file:x.mp4 :r.mp4 /v/a.mp4", 3,
-            { here + QStringLiteral("file:x.mp4"), here + QStringLiteral(":r.mp4"),
+        { "--wizard --device 3 -- :r.mp4 concat:a.mp4|b.mp4 /v/a.mp4", 3,
+            { here + QStringLiteral(":r.mp4"), here + QStringLiteral("concat:a.mp4|b.mp4"),
                 QStringLiteral("/v/a.mp4") } },
-        { "--wizard --device 1000 concat:a.mp4|b.mp4", 1000,
-            { here + QStringLiteral("concat:a.mp4|b.mp4") } },
-        { "--wizard --device 4", 4, {} },
-        { "--wizard --device x -- a.mp4", 0, {} },
         { "--wizard a.mp4", 0, {} },
     };
     for (const auto &row : rows) {
@@ -474,28 +468,6 @@ TEST(WizardCommand, EveryWordAfterTheOptionsIsThatFile)
         EXPECT_EQ(id, row.id) << row.line;
         EXPECT_EQ(files, row.files) << row.line;
     }
-}
-
-TEST(ProgramFinder, TheVariableFirstAndOnlyAnExecutableFile)
-{
-    QTemporaryDir dir;
-    const QString program = shellScript(dir.filePath(QStringLiteral("tool")), "exit 0");
-    const QString plain = dir.filePath(QStringLiteral("plain"));
-    QFile(plain).open(QIODevice::WriteOnly);
-    const struct
-    {
-        QString variable;
-        QString found;
-    } rows[] = {
-        { program, program }, { plain, {} }, { dir.path(), {} },
-        { {}, QStandardPaths::findExecutable(QStringLiteral("sh")) }, // set but empty: as if unset
-    };
-    for (const auto &row : rows) {
-        qputenv("KAVO_FINDER_TEST", row.variable.toLocal8Bit());
-        EXPECT_EQ(ProgramFinder::find("KAVO_FINDER_TEST", QStringLiteral("sh")), row.found)
-            << row.variable.toStdString();
-    }
-    qunsetenv("KAVO_FINDER_TEST");
 }
 
 } // namespace
