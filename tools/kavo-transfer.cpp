@@ -5,17 +5,12 @@
 // Exit codes: 0 every file arrived (a dry run: every file can go), 1 a file
 // failed or the run was stopped, 2 bad arguments or an unknown device.
 #include "devices/devicetype.h"
-#include "devices/transferdevice.h"
-#include "devices/transferdevices.h"
 #include "tools/stopsignals.h"
 #include "transfer/transferengine.h"
 #include "wizard/destinationdialog.h"
 #include "wizard/destinationstore.h"
-#include "wizard/transferwizardwindow.h"
-
-#include <QApplication>
-#include <QTimer>
-#include <QUrl>
+#include "wizard/devicelookup.h"
+#include "wizard/wizardcommand.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -23,7 +18,6 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <thread>
 
 #include <unistd.h>
@@ -32,13 +26,13 @@ using namespace Zarnet;
 
 namespace {
 
-enum Exit { Done = 0, Failed = 1, Usage = 2 };
+enum Exit { Done = WizardCommand::Done, Failed = WizardCommand::Failed, Usage = WizardCommand::Usage };
 
 const char UsageText[]
     = "usage: kavo-transfer --device ID --to DIR [--dry-run] FILE...\n"
       "       kavo-transfer --type 0..3 --to DIR [--dry-run] FILE...\n"
       "       kavo-transfer --burn --type 0..3 [--disc cd|dvd|dvd-dl|bd] --iso OUT.iso [--dry-run] FILE...\n"
-      "       kavo-transfer --wizard --device ID|1000 [FILE...]\n"
+      "       kavo-transfer --wizard --device ID|1000 [--] [FILE...]\n"
       "       kavo-transfer --device ID --remember DIR\n"
       "Converts each video to what the device type plays (0 DVD Player, 1 Blu-ray Player,\n"
       "2 TV, 3 PlayStation 3): copied when it plays as it is, remuxed when only the\n"
@@ -54,6 +48,7 @@ const char UsageText[]
       "that device's files (on a USB stick: found again wherever it is mounted).\n"
       "KAVO_WIZARD_SNAPSHOTS=DIR runs the wizard unattended: its questions take their\n"
       "defaults, pictures of it go to DIR, and it closes when done.\n"
+      "Devices are read as KAVO_COMPONENT_ID (default \"KavoPlayer\"), as in the player.\n"
       "Exit: 0 every file arrived, 1 a file failed or the run was stopped, 2 bad usage.\n"
       "ffmpeg, ffprobe and xorriso are found through KAVO_FFMPEG, KAVO_FFPROBE and\n"
       "KAVO_XORRISO, beside this program, or on PATH.\n";
@@ -76,30 +71,28 @@ bool parseType(const QString &text, int *type)
     return true;
 }
 
-// The device's type, read through the store as every other process reads it.
 int deviceType(const QString &text, int *type, QString *name = nullptr)
 {
     bool ok = false;
     const unsigned id = text.toUInt(&ok);
     if (!ok)
         return usage("not a device id: ", text);
-    const QByteArray component = qgetenv("KAVO_COMPONENT_ID");
-    auto *store = TransferDevicesLibrary::TransferDevices::instance(
-        component.isEmpty() ? std::string("kavo-transfer") : component.toStdString());
-    if (!store->isOpen()) {
+    const DeviceLookup::Result device = DeviceLookup::find(id);
+    switch (device.status) {
+    case DeviceLookup::StoreUnreadable:
         std::fprintf(stderr, "kavo-transfer: cannot open the device database\n");
         return Failed;
-    }
-    std::unique_ptr<TransferDevicesLibrary::TransferDevice> device(store->deviceById(id));
-    if (!device)
+    case DeviceLookup::NoSuchDevice:
         return usage("no such device: ", text);
-    if (!TransferDevicesLibrary::isKnownDeviceType(device->type())) {
-        std::fprintf(stderr, "kavo-transfer: device %u has the unknown type %d\n", id, device->type());
+    case DeviceLookup::UnknownType:
+        std::fprintf(stderr, "kavo-transfer: device %u has the unknown type %d\n", id, device.type);
         return Usage;
+    case DeviceLookup::Found:
+        break;
     }
-    *type = device->type();
+    *type = device.type;
     if (name)
-        *name = QString::fromStdString(device->name());
+        *name = device.name;
     return Done;
 }
 
@@ -222,39 +215,13 @@ int rememberDestination(const QString &device, const QString &folder, const QStr
     return Done;
 }
 
-// The player starts this, detached, for each hand-off: its window, its own
-// handle on the device store, its own children.
-int runWizard(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    arguments.removeOne(QStringLiteral("--wizard"));
-    bool ok = false;
-    unsigned id = 0;
-    if (arguments.size() >= 2 && arguments.first() == QLatin1String("--device"))
-        id = arguments.at(1).toUInt(&ok);
-    if (!ok)
-        return usage("--wizard takes --device ID");
-    arguments = arguments.mid(2);
-    if (!arguments.isEmpty() && arguments.first() == QLatin1String("--"))
-        arguments.removeFirst();
-    for (QString &file : arguments) {
-        if (file.startsWith(QLatin1String("file:")))
-            file = QUrl(file).toLocalFile();
-    }
-    TransferWizardWindow window(arguments, id);
-    window.show();
-    QTimer::singleShot(0, &window, &TransferWizardWindow::begin);
-    return app.exec() == 0 && window.result() == QDialog::Accepted ? Done : Failed;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--wizard") == 0)
-            return runWizard(argc, argv);
+            return WizardCommand::run(argc, argv);
         if (qstrcmp(argv[i], "--") == 0)
             break;
     }

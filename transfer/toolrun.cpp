@@ -1,5 +1,7 @@
 #include "transfer/toolrun.h"
 
+#include "zrt/programfinder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -77,15 +79,7 @@ ToolRun::~ToolRun()
 QString ToolRun::programPath(const QString &name)
 {
     const QByteArray variable = "KAVO_" + name.toUpper().toLatin1();
-    const QString fromEnv = qEnvironmentVariable(variable.constData());
-    if (!fromEnv.isEmpty())
-        return QFileInfo(fromEnv).isExecutable() ? fromEnv : QString();
-    if (QCoreApplication::instance()) {
-        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-        if (QFileInfo(beside).isExecutable())
-            return beside;
-    }
-    return QStandardPaths::findExecutable(name);
+    return ProgramFinder::find(variable.constData(), name);
 }
 
 QString ToolRun::toString(ToolResult result)

@@ -1,14 +1,12 @@
 #include "wizard/transferwizardwindow.h"
 
 #include "devices/devicetype.h"
-#include "devices/transferdevice.h"
-#include "devices/transferdevices.h"
 #include "transfer/toolrun.h"
 #include "transfer/transferengine.h"
 #include "wizard/burndialog.h"
 #include "wizard/destinationdialog.h"
+#include "wizard/devicelookup.h"
 #include "wizard/removablevolumes.h"
-#include "zrt/osutilities.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -227,18 +225,22 @@ void TransferWizardWindow::begin()
 
 bool TransferWizardWindow::prepareDevice(TransferRequest *request)
 {
-    auto *store = TransferDevicesLibrary::TransferDevices::instance(OSUtilities::getComponentIdUTF8());
-    if (!store->isOpen()) {
+    const DeviceLookup::Result device = DeviceLookup::find(m_deviceId);
+    switch (device.status) {
+    case DeviceLookup::StoreUnreadable:
         end(tr("The list of devices cannot be read, so nothing was transferred."));
         return false;
-    }
-    std::unique_ptr<TransferDevicesLibrary::TransferDevice> device(store->deviceById(m_deviceId));
-    if (!device || !TransferDevicesLibrary::isKnownDeviceType(device->type())) {
+    case DeviceLookup::NoSuchDevice:
         end(tr("This device is no longer in the list, so nothing was transferred."));
         return false;
+    case DeviceLookup::UnknownType:
+        end(tr("This device is of a kind this version does not know, so nothing was transferred."));
+        return false;
+    case DeviceLookup::Found:
+        break;
     }
-    m_deviceName = QString::fromStdString(device->name());
-    m_deviceType = device->type();
+    m_deviceName = device.name;
+    m_deviceType = device.type;
     request->type = m_deviceType;
     m_heading->setText(m_files.size() == 1
             ? tr("Transferring 1 video to %1").arg(m_deviceName)
@@ -341,6 +343,8 @@ bool TransferWizardWindow::prepareDisc(TransferRequest *request)
 
 void TransferWizardWindow::start(const TransferRequest &request)
 {
+    if (m_stopped)
+        return end(tr("Nothing was transferred."));
     m_request = request;
     m_status->setText(
         m_request.burn ? tr("Disc image: %1").arg(m_request.isoPath) : tr("Destination: %1").arg(m_folder));
@@ -456,7 +460,7 @@ void TransferWizardWindow::finished()
 {
     for (int i = 0; i < m_engine->items().size(); ++i)
         fileEnded(i);
-    if (m_request.burn && !m_drive.isEmpty() && m_engine->allArrived())
+    if (m_request.burn && !m_drive.isEmpty() && m_engine->allArrived() && !m_stopped)
         return burn(false);
     QStringList lines;
     int arrived = 0;
@@ -484,6 +488,7 @@ void TransferWizardWindow::finished()
         }
     }
     const int count = int(m_engine->items().size());
+    m_succeeded = arrived == count && m_engine->runError().isEmpty() && (!m_burnTried || m_burnChecked);
     QString head;
     if (!m_engine->runError().isEmpty())
         head = tr("The disc image was not made: %1").arg(m_engine->runError());
@@ -508,6 +513,7 @@ void TransferWizardWindow::burn(bool verify)
 {
     m_status->setText(
         verify ? tr("Checking the disc in %1…").arg(m_drive) : tr("Burning the disc in %1…").arg(m_drive));
+    m_burnTried = true;
     auto run = std::make_unique<ToolRun>();
     run->setKeepOutput(verify);
     connect(
@@ -531,7 +537,7 @@ void TransferWizardWindow::burn(bool verify)
 
 void TransferWizardWindow::burnEnded(bool verify, ToolResult result)
 {
-    if (result == ToolResult::Done && !verify)
+    if (result == ToolResult::Done && !verify && !m_stopped)
         return burn(true);
     QStringList &differing = m_differing;
     if (verify) {
@@ -547,9 +553,12 @@ void TransferWizardWindow::burnEnded(bool verify, ToolResult result)
         m_runNote = verify
             ? tr("The disc was burned, but its check failed: %1").arg(m_burner->failureText(result))
             : tr("The disc was not burned: %1").arg(m_burner->failureText(result));
+    } else if (!verify) {
+        m_runNote = tr("The disc was burned, but not checked: the run was stopped.");
     } else if (!m_burner->output().contains("File contents and their MD5 checksums match.")) {
         m_runNote = tr("The disc was burned, but its check failed: it holds no checksums to check.");
     } else {
+        m_burnChecked = true;
         m_runNote = tr("The disc in %1 was burned and checked.").arg(m_drive);
     }
     m_drive.clear();
@@ -606,6 +615,19 @@ bool TransferWizardWindow::askStopping()
     box.setEscapeButton(go);
     runModal(box);
     return box.clickedButton() == stop;
+}
+
+bool TransferWizardWindow::stop()
+{
+    m_stopped = true;
+    m_waitTimer.stop();
+    if (m_burner && m_burner->isRunning())
+        m_burner->cancel();
+    else if (m_engine && m_engine->isRunning())
+        m_engine->cancel();
+    else
+        return false;
+    return true;
 }
 
 void TransferWizardWindow::reject()

@@ -44,6 +44,12 @@ public:
     // Asks what it must, then starts; queued by the caller once shown.
     void begin();
     bool isRunning() const;
+    // Ends the run without asking, as a signal to the process does: nothing
+    // starts after this. True when a run is stopping; ended() follows once
+    // the file on its way is removed.
+    bool stop();
+    // Every file arrived (and, for a disc, it was burned and checked).
+    bool succeeded() const { return m_succeeded; }
     bool isWaitingForVolume() const { return m_waitTimer.isActive(); }
     QTreeWidget *rows() const { return m_rows; }
     QString summary() const;
@@ -89,6 +95,10 @@ private:
     QString m_runNote;
     QStringList m_differing; // names on the disc whose checksums did not match
     bool m_over = false;
+    bool m_stopped = false;
+    bool m_burnTried = false;
+    bool m_burnChecked = false;
+    bool m_succeeded = false;
     bool m_shotProgress = false;
     bool m_planned = false;
     QTimer m_waitTimer;

@@ -1,6 +1,7 @@
 #include "zrt/kavomediaserver.h"
 
 #include "ipc/userruntimedirectory.h"
+#include "zrt/programfinder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,15 +26,7 @@ const QString programName = QStringLiteral("kavo-media-server");
 
 QString KavoMediaServer::programPath()
 {
-    const QString fromEnv = qEnvironmentVariable("KAVO_MEDIA_SERVER");
-    if (!fromEnv.isEmpty())
-        return QFileInfo(fromEnv).isExecutable() ? fromEnv : QString();
-    if (QCoreApplication::instance()) {
-        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(programName);
-        if (QFileInfo(beside).isExecutable())
-            return beside;
-    }
-    return QStandardPaths::findExecutable(programName);
+    return ProgramFinder::find("KAVO_MEDIA_SERVER", programName);
 }
 
 bool KavoMediaServer::IsKMSInstalled()

@@ -1,13 +1,10 @@
 #include "zrt/transferwizard.h"
 
+#include "zrt/programfinder.h"
 #include "zrt/transferwizarddialog.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QStringList>
 
 namespace Zarnet {
@@ -36,17 +33,7 @@ void appendToLog(const QList<QUrl> &urls, unsigned deviceId)
 
 QString TransferWizard::programPath()
 {
-    if (qEnvironmentVariableIsSet("KAVO_TRANSFER_TOOL")) {
-        const QString path = qEnvironmentVariable("KAVO_TRANSFER_TOOL");
-        return QFileInfo(path).isExecutable() ? path : QString();
-    }
-    if (QCoreApplication::instance()) {
-        const QString beside
-            = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kavo-transfer"));
-        if (QFileInfo(beside).isExecutable())
-            return beside;
-    }
-    return QStandardPaths::findExecutable(QStringLiteral("kavo-transfer"));
+    return ProgramFinder::find("KAVO_TRANSFER_TOOL", QStringLiteral("kavo-transfer"));
 }
 
 QString TransferWizard::urlText(const QUrl &url)

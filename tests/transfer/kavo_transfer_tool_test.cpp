@@ -54,6 +54,7 @@ TEST(KavoTransferTool, ExitCodes)
     } rows[] = {
         { "--help", 0 },
         { "", 2 },
+        { "--wizard --device x -- %2", 2 },
         { "--type 4 --to %1 %2", 2 },
         { "--type 2 %2", 2 },
         { "--type 2 --to %1", 2 },

@@ -1,5 +1,6 @@
 // The wizard as the player starts it: a detached process of its own, which
-// can die mid-transfer without touching the player, and a next one that works.
+// can die mid-transfer without touching the player, and a next one that works;
+// and how it ends, as the command line does.
 #include "tests/transfer/testclips.h"
 #include "tests/wizard/wizardtestsupport.h"
 #include "wizard/destinationstore.h"
@@ -146,6 +147,64 @@ TEST_F(TransferWizardProcess, TransfersGoOnAfterThePlayerQuitsAndNeverMix)
     EXPECT_TRUE(QTest::qWaitFor([&] { return processes("-player-clip.").isEmpty(); }, WaitMs));
     EXPECT_EQ(folderEntries(tv), QStringList { QStringLiteral("first-player-clip.mp4") });
     EXPECT_EQ(folderEntries(dvd), QStringList { QStringLiteral("second-player-clip.avi") });
+}
+
+TEST_F(TransferWizardProcess, EndsAsTheCommandLineDoes)
+{
+    const QString clip = this->clip(TestClips::Mp4H264Aac, QStringLiteral("file:x.mp4"));
+    this->clip(TestClips::Mp4H264Aac, QStringLiteral("-reverse")); // an option of Qt's
+    const QString probed = m_dir.filePath(QStringLiteral("probed"));
+    const QString ffprobe = shellScript(m_dir.filePath(QStringLiteral("ffprobe")),
+        "printf '%s\\n' \"$@\" >> '" + QFile::encodeName(probed) + "'\nexec ffprobe \"$@\"\n");
+    const QString ffmpeg = fakeFfmpeg(m_dir.filePath(QStringLiteral("ffmpeg")));
+    const struct
+    {
+        const char *what;
+        int type; // -1: a device that is not in the list
+        QStringList files;
+        bool terminate; // SIGTERM once the part is there
+        int code;
+        int arrived;
+    } rows[] = {
+        { "relative names that read as a URL or an option", 2,
+            { QStringLiteral("file:x.mp4"), QStringLiteral("-reverse") }, false, 0, 2 },
+        { "a file that fails", 2, { clip, m_dir.filePath(QStringLiteral("gone.mp4")) }, false, 1, 1 },
+        { "a device that is gone", -1, { clip }, false, 1, 0 },
+        { "SIGTERM while converting", 0, { clip }, true, 1, 0 },
+    };
+    int n = 0;
+    for (const auto &row : rows) {
+        const QString to = m_dir.filePath(QStringLiteral("to%1").arg(++n));
+        QDir().mkpath(to);
+        const unsigned id
+            = row.type < 0 ? 999999 : deviceWithFolder(row.type, QStringLiteral("Ends %1").arg(n), to);
+        ASSERT_NE(id, 0u) << row.what;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("KAVO_FFPROBE"), ffprobe);
+        if (row.terminate)
+            environment.insert(QStringLiteral("KAVO_FFMPEG"), ffmpeg);
+        QProcess wizard;
+        wizard.setProcessEnvironment(environment);
+        wizard.setWorkingDirectory(m_dir.path());
+        wizard.start(QStringLiteral(KAVO_TRANSFER_TOOL),
+            QStringList { QStringLiteral("--wizard"), QStringLiteral("--device"), QString::number(id),
+                QStringLiteral("--") }
+                + row.files);
+        if (row.terminate) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !folderEntries(to).isEmpty(); }, WaitMs));
+            wizard.terminate();
+        }
+        ASSERT_TRUE(wizard.waitForFinished(WaitMs)) << row.what;
+        EXPECT_EQ(wizard.exitStatus(), QProcess::NormalExit) << row.what;
+        EXPECT_EQ(wizard.exitCode(), row.code) << row.what << wizard.readAllStandardError().constData();
+        const QStringList entries = folderEntries(to);
+        EXPECT_EQ(entries.size(), row.arrived) << row.what << entries.join(QLatin1Char(' ')).toStdString();
+        EXPECT_TRUE(entries.filter(QStringLiteral(".kavo-part")).isEmpty()) << row.what;
+    }
+    // The name reached the tools as that very file, made absolute.
+    QFile log(probed);
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains(QFile::encodeName(clip)));
 }
 
 } // namespace

@@ -8,8 +8,10 @@
 #include "wizard/burndialog.h"
 #include "wizard/destinationdialog.h"
 #include "wizard/destinationstore.h"
+#include "wizard/devicelookup.h"
 #include "wizard/removablevolumes.h"
 #include "wizard/transferwizardwindow.h"
+#include "wizard/wizardcommand.h"
 #include "zrt/osutilities.h"
 
 #include <QAbstractButton>
@@ -178,6 +180,7 @@ TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
     for (const QString &name : arrived)
         EXPECT_TRUE(summary.contains(name)) << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("gone.mp4 failed: "))) << summary.toStdString();
+    EXPECT_FALSE(window->succeeded());
     EXPECT_EQ(openedByOpenFolder(*window), QList<QUrl> { QUrl::fromLocalFile(m_to) });
 }
 
@@ -207,7 +210,7 @@ TEST_F(TransferWizardTest, CancelFromTheWindowLeavesNothing)
 TEST_F(TransferWizardTest, DestinationAskedOnceAndAgainForAReusedId)
 {
     const unsigned id = addDevice(TransferDevicesLibrary::TV, "Den TV");
-    run(clip(), id);
+    EXPECT_TRUE(run(clip(), id)->succeeded());
     run(clip(), id);
     EXPECT_EQ(m_asked, 1);
     EXPECT_EQ(folderEntries(m_to), TwoClips);
@@ -286,6 +289,7 @@ TEST_F(TransferWizardTest, BurnToAFileStandingInForADisc)
             qputenv("KAVO_XORRISO", spoiler.toLocal8Bit());
         auto window = run(clip(), TransferWizardWindow::BurnTarget);
         qunsetenv("KAVO_XORRISO");
+        EXPECT_EQ(window->succeeded(), !row.spoil);
         const QString head = window->summary().section(QLatin1Char('\n'), 0, 0);
         EXPECT_TRUE(head.startsWith(QStringLiteral("The disc image %1 is ready. ").arg(m_iso)))
             << head.toStdString();
@@ -417,6 +421,53 @@ TEST_F(TransferWizardTest, ARememberedStickIsFoundWhereverItIsMounted)
     ASSERT_TRUE(ended());
     EXPECT_EQ(m_asked, 1);
     EXPECT_EQ(folderEntries(m_to), TwoClips);
+}
+
+TEST_F(TransferWizardTest, DeviceLookupTellsWhatItFound)
+{
+    const unsigned tv = addDevice(TransferDevicesLibrary::TV, "Porch TV");
+    const unsigned odd = addDevice(TransferDevicesLibrary::TV, "Odd One");
+    std::unique_ptr<TransferDevice>(store()->deviceById(odd))->setType(7);
+    const struct
+    {
+        unsigned id;
+        DeviceLookup::Status status;
+        const char *name;
+        int type;
+    } rows[] = {
+        { tv, DeviceLookup::Found, "Porch TV", TransferDevicesLibrary::TV },
+        { odd, DeviceLookup::UnknownType, "Odd One", 7 },
+        { 999999, DeviceLookup::NoSuchDevice, "", -1 },
+    };
+    for (const auto &row : rows) {
+        const DeviceLookup::Result found = DeviceLookup::find(row.id);
+        EXPECT_EQ(found.status, row.status) << row.name;
+        EXPECT_EQ(found.name, QString::fromUtf8(row.name));
+        EXPECT_EQ(found.type, row.type) << row.name;
+    }
+}
+
+TEST(WizardCommand, EveryWordAfterTheOptionsIsThatFile)
+{
+    const QString here = QDir::currentPath() + QLatin1Char('/');
+    const struct
+    {
+        const char *line;
+        unsigned id; // 0: refused
+        QStringList files;
+    } rows[] = {
+        { "--wizard --device 3 -- :r.mp4 concat:a.mp4|b.mp4 /v/a.mp4", 3,
+            { here + QStringLiteral(":r.mp4"), here + QStringLiteral("concat:a.mp4|b.mp4"),
+                QStringLiteral("/v/a.mp4") } },
+        { "--wizard a.mp4", 0, {} },
+    };
+    for (const auto &row : rows) {
+        unsigned id = 0;
+        QStringList files;
+        EXPECT_EQ(WizardCommand::parse(args(row.line), &id, &files), row.id != 0) << row.line;
+        EXPECT_EQ(id, row.id) << row.line;
+        EXPECT_EQ(files, row.files) << row.line;
+    }
 }
 
 } // namespace
