@@ -311,6 +311,9 @@ bool TransferWizardWindow::resolve(const DestinationStore::Destination &destinat
         return false;
     m_folder = QDir::cleanPath(folder);
     request->destination = m_folder;
+    // A stick pulled mid-run is named in what the files say.
+    if (destination.kind == DestinationStore::Destination::Volume)
+        request->volumeLabel = destination.label.isEmpty() ? destination.uuid : destination.label;
     return true;
 }
 
