@@ -3,6 +3,8 @@
 #include <QHostAddress>
 #include <QNetworkInterface>
 
+#include <algorithm>
+
 HomeNetwork::HomeNetwork(QObject *parent)
     : QObject(parent)
     , m_interfaces(homeInterfaces())
@@ -48,24 +50,31 @@ bool HomeNetwork::isHomeInterface(const QNetworkInterface &interface)
     return any;
 }
 
-QStringList HomeNetwork::homeInterfaces()
+QList<HomeInterface> HomeNetwork::homeInterfaces()
 {
     // Tests narrow this to a namespace's loopback, or to none at all.
     const bool narrowed = qEnvironmentVariableIsSet("KAVO_SHARE_INTERFACES");
     const QStringList allowed
         = qEnvironmentVariable("KAVO_SHARE_INTERFACES").split(QLatin1Char(','), Qt::SkipEmptyParts);
-    QStringList names;
+    QList<HomeInterface> found;
     for (const QNetworkInterface &interface : QNetworkInterface::allInterfaces()) {
-        if (isHomeInterface(interface) && (!narrowed || allowed.contains(interface.name())))
-            names.append(interface.name());
+        if (!isHomeInterface(interface) || (narrowed && !allowed.contains(interface.name())))
+            continue;
+        for (const QNetworkAddressEntry &entry : interface.addressEntries()) {
+            if (entry.ip().protocol() == QAbstractSocket::IPv4Protocol) {
+                found.append({ interface.name(), entry.ip().toString() });
+                break;
+            }
+        }
     }
-    names.sort();
-    return names;
+    std::sort(found.begin(), found.end(),
+        [](const HomeInterface &a, const HomeInterface &b) { return a.name < b.name; });
+    return found;
 }
 
 void HomeNetwork::recheck()
 {
-    const QStringList now = homeInterfaces();
+    const QList<HomeInterface> now = homeInterfaces();
     if (now == m_interfaces)
         return;
     m_interfaces = now;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "mediaserver/homeinterface.h"
+
+#include <QList>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -25,16 +28,16 @@ public:
 
     static bool isHomeAddress(const QHostAddress &address);
     static bool isHomeInterface(const QNetworkInterface &interface);
-    static QStringList homeInterfaces();
+    static QList<HomeInterface> homeInterfaces();
 
-    QStringList interfaces() const { return m_interfaces; }
+    QList<HomeInterface> interfaces() const { return m_interfaces; }
 
 signals:
-    void interfacesChanged(const QStringList &names);
+    void interfacesChanged(const QList<HomeInterface> &interfaces);
 
 private:
     void recheck();
 
     QTimer m_timer;
-    QStringList m_interfaces;
+    QList<HomeInterface> m_interfaces;
 };

@@ -31,7 +31,7 @@ SharingService::SharingService(MediaServer *server, QObject *parent)
         m_upnp.setItems(UpnpServer::Container::NowStreaming, videos);
     });
     connect(&m_network, &HomeNetwork::interfacesChanged, this,
-        [this](const QStringList &names) { m_upnp.setInterfaces(names); });
+        [this](const QList<HomeInterface> &interfaces) { m_upnp.setInterfaces(interfaces); });
     connect(
         server, &MediaServer::fileStreamed, this, [this](const QString &path) { m_media.addStreamed(path); });
     m_upnp.setInterfaces(m_network.interfaces());

@@ -5,9 +5,12 @@
 #include <QFile>
 #include <QUrl>
 
+#include <rygel-core.h>
 #include <rygel-server.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -106,6 +109,68 @@ RygelMediaItem *makeItem(const SharedVideo &video, RygelMediaContainer *parent)
     return RYGEL_MEDIA_ITEM(item);
 }
 
+// What the engine's own MediaServer makes inside, but without its context
+// manager, which opens sockets on every interface, public ones included.
+struct KavoSharingPlugin
+{
+    RygelMediaServerPlugin parent;
+};
+struct KavoSharingPluginClass
+{
+    RygelMediaServerPluginClass parent;
+};
+G_DEFINE_TYPE(KavoSharingPlugin, kavo_sharing_plugin, RYGEL_TYPE_MEDIA_SERVER_PLUGIN)
+void kavo_sharing_plugin_class_init(KavoSharingPluginClass *) { }
+void kavo_sharing_plugin_init(KavoSharingPlugin *) { }
+
+// One interface's share: its context and the device announced on it.
+struct Place
+{
+    HomeInterface where;
+    GUPnPContext *context = nullptr;
+    RygelRootDeviceFactory *factory = nullptr;
+    RygelRootDevice *device = nullptr;
+
+    ~Place()
+    {
+        // A bye-bye first; the context's sockets close with its last reference.
+        if (device) {
+            gupnp_root_device_set_available(GUPNP_ROOT_DEVICE(device), FALSE);
+            g_object_unref(device);
+        }
+        if (factory)
+            g_object_unref(factory);
+        if (context)
+            g_object_unref(context);
+    }
+};
+
+std::unique_ptr<Place> open(const HomeInterface &where, RygelPlugin *plugin)
+{
+    auto place = std::make_unique<Place>();
+    place->where = where;
+    GInetAddress *address = g_inet_address_new_from_string(utf8(where.address).constData());
+    if (!address)
+        return nullptr;
+    GError *error = nullptr;
+    place->context
+        = gupnp_context_new_full(utf8(where.name).constData(), address, 0, GSSDP_UDA_VERSION_1_0, &error);
+    g_object_unref(address);
+    if (place->context)
+        place->factory = rygel_root_device_factory_new(place->context, &error);
+    if (place->factory)
+        place->device = rygel_root_device_factory_create(place->factory, plugin, &error);
+    if (!place->device) {
+        if (debugging() && error)
+            std::fprintf(stderr, "kavo-media-server: no share on %s: %s\n", utf8(where.name).constData(),
+                error->message);
+        g_clear_error(&error);
+        return nullptr;
+    }
+    gupnp_root_device_set_available(GUPNP_ROOT_DEVICE(place->device), TRUE);
+    return place;
+}
+
 } // namespace
 
 struct UpnpServer::Engine
@@ -113,14 +178,14 @@ struct UpnpServer::Engine
     RygelSimpleContainer *root = nullptr;
     RygelSimpleContainer *videos = nullptr;
     RygelSimpleContainer *streaming = nullptr;
-    RygelMediaServer *server = nullptr;
+    RygelMediaServerPlugin *plugin = nullptr;
+    std::vector<std::unique_ptr<Place>> places;
 
     ~Engine()
     {
-        // The server goes first: with it go its contexts, sockets and
-        // announcements (a bye-bye on each network).
-        if (server)
-            g_object_unref(server);
+        places.clear();
+        if (plugin)
+            g_object_unref(plugin);
         for (RygelSimpleContainer *container : { streaming, videos, root }) {
             if (container) {
                 rygel_simple_container_clear(container);
@@ -155,20 +220,23 @@ bool UpnpServer::start(const QString &name, const QString &configFolder)
     if (!registerConfig(configFolder))
         return false;
     auto engine = std::make_unique<Engine>();
+    // The root's title is the name clients show.
     engine->root = rygel_simple_container_new_root(utf8(name).constData());
     auto *root = RYGEL_MEDIA_CONTAINER(engine->root);
     engine->videos = rygel_simple_container_new("videos", root, "Videos");
     engine->streaming = rygel_simple_container_new("streaming", root, "Now streaming");
     rygel_simple_container_add_child_container(engine->root, RYGEL_MEDIA_CONTAINER(engine->videos));
     rygel_simple_container_add_child_container(engine->root, RYGEL_MEDIA_CONTAINER(engine->streaming));
-    engine->server = rygel_media_server_new(utf8(name).constData(), root, RYGEL_PLUGIN_CAPABILITIES_NONE);
-    if (!engine->server)
+    engine->plugin = rygel_media_server_plugin_construct(kavo_sharing_plugin_get_type(), root,
+        "KavoMediaServer", utf8(name).constData(), RYGEL_PLUGIN_CAPABILITIES_NONE);
+    if (!engine->plugin)
         return false;
     m_engine = std::move(engine);
     fill(Container::Videos);
     fill(Container::NowStreaming);
-    for (const QString &name : std::as_const(m_interfaces))
-        rygel_media_device_add_interface(RYGEL_MEDIA_DEVICE(m_engine->server), utf8(name).constData());
+    const QList<HomeInterface> wanted = m_interfaces;
+    m_interfaces.clear();
+    setInterfaces(wanted);
     return true;
 }
 
@@ -182,25 +250,36 @@ bool UpnpServer::isRunning() const
     return static_cast<bool>(m_engine);
 }
 
-void UpnpServer::setInterfaces(const QStringList &names)
+void UpnpServer::setInterfaces(const QList<HomeInterface> &interfaces)
 {
-    if (m_engine) {
-        auto *device = RYGEL_MEDIA_DEVICE(m_engine->server);
-        for (const QString &name : std::as_const(m_interfaces)) {
-            if (!names.contains(name))
-                rygel_media_device_remove_interface(device, utf8(name).constData());
-        }
-        for (const QString &name : names) {
-            if (!m_interfaces.contains(name))
-                rygel_media_device_add_interface(device, utf8(name).constData());
-        }
+    m_interfaces = interfaces;
+    if (!m_engine)
+        return;
+    auto &places = m_engine->places;
+    places.erase(std::remove_if(places.begin(), places.end(),
+                     [&](const std::unique_ptr<Place> &place) { return !interfaces.contains(place->where); }),
+        places.end());
+    for (const HomeInterface &where : interfaces) {
+        const bool open_ = std::any_of(places.begin(), places.end(),
+            [&](const std::unique_ptr<Place> &place) { return place->where == where; });
+        if (open_)
+            continue;
+        // One that cannot be opened now is tried again at the next change.
+        if (std::unique_ptr<Place> place = open(where, RYGEL_PLUGIN(m_engine->plugin)))
+            places.push_back(std::move(place));
     }
-    m_interfaces = names;
 }
 
-QStringList UpnpServer::interfaces() const
+QStringList UpnpServer::baseUrls() const
 {
-    return m_interfaces;
+    QStringList urls;
+    if (!m_engine)
+        return urls;
+    for (const auto &place : m_engine->places)
+        urls.append(QStringLiteral("http://%1:%2")
+                        .arg(place->where.address)
+                        .arg(gupnp_context_get_port(place->context)));
+    return urls;
 }
 
 void UpnpServer::setItems(Container container, const QList<SharedVideo> &items)

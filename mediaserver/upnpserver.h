@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mediaserver/homeinterface.h"
 #include "mediaserver/sharedvideo.h"
 
 #include <QList>
@@ -8,10 +9,11 @@
 #include <memory>
 
 // The UPnP/DLNA MediaServer on the home network, on librygel-server. Its
-// GLib sources run on Qt's own event loop. While running it is announced on
-// the interfaces it is given and serves the two containers' files as they
-// are, over HTTP with ranges; stopped, it has no socket open at all. The
-// only unit that sees GLib: callers pass Qt types.
+// GLib sources run on Qt's own event loop. While running it has one GUPnP
+// context (sockets, HTTP server, announcements) per interface it is given,
+// bound to that interface's address and no other, and serves the two
+// containers' files as they are, over HTTP with ranges; stopped, it has no
+// socket open at all. The only unit that sees GLib: callers pass Qt types.
 class UpnpServer
 {
 public:
@@ -28,9 +30,11 @@ public:
     void stop();
     bool isRunning() const;
 
-    // The network interfaces to announce on and listen on, by name.
-    void setInterfaces(const QStringList &names);
-    QStringList interfaces() const;
+    // Where to announce and listen; interfaces that went are left.
+    void setInterfaces(const QList<HomeInterface> &interfaces);
+    QList<HomeInterface> interfaces() const { return m_interfaces; }
+    // The HTTP base ("http://address:port") on each interface served now.
+    QStringList baseUrls() const;
 
     // Replaces a container's items, in this order. Kept while stopped.
     void setItems(Container container, const QList<SharedVideo> &items);
@@ -44,7 +48,7 @@ private:
     void fill(Container container);
 
     std::unique_ptr<Engine> m_engine;
-    QStringList m_interfaces;
+    QList<HomeInterface> m_interfaces;
     QList<SharedVideo> m_videos;
     QList<SharedVideo> m_streaming;
 };
