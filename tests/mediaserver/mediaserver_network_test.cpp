@@ -58,6 +58,9 @@ protected:
             run({ u"ip"_s, u"-n"_s, m_namespace, u"route"_s, u"add"_s, u"224.0.0.0/4"_s, u"dev"_s, u"lo"_s }),
             0);
         ASSERT_TRUE(m_media.isValid() && m_outside.isValid());
+        // Every child shares on the namespace's loopback only.
+        qputenv("KAVO_SHARE_INTERFACES", "lo");
+        qputenv("QT_QPA_PLATFORM", "offscreen");
         ASSERT_EQ(run({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
                           u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s, u"-t"_s,
                           u"2"_s, u"-c:v"_s, u"libx264"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s, u"aac"_s,
@@ -76,6 +79,7 @@ protected:
     void TearDown() override
     {
         stopServer();
+        qputenv("KAVO_SHARE_INTERFACES", "none");
         if (m_made)
             run({ u"ip"_s, u"netns"_s, u"del"_s, m_namespace });
     }
@@ -84,17 +88,15 @@ protected:
     {
         return QStringList { u"ip"_s, u"netns"_s, u"exec"_s, m_namespace, u"timeout"_s, u"20"_s } + command;
     }
+    // Headless unless expected is empty: then with its window, offscreen.
     bool startServer(const QStringList &arguments, const QByteArray &expected)
     {
         m_server.setProgram(u"ip"_s);
-        m_server.setArguments(QStringList { u"netns"_s, u"exec"_s, m_namespace,
-                                  QStringLiteral(KAVO_MEDIA_SERVER), u"--headless"_s }
-            + arguments);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"KAVO_SHARE_INTERFACES"_s, u"lo"_s);
-        m_server.setProcessEnvironment(environment);
+        m_server.setArguments(
+            QStringList { u"netns"_s, u"exec"_s, m_namespace, QStringLiteral(KAVO_MEDIA_SERVER) }
+            + (expected.isEmpty() ? QStringList() : QStringList { u"--headless"_s }) + arguments);
         m_server.start();
-        return m_server.waitForStarted(5000) && waitForLine(expected);
+        return m_server.waitForStarted(5000) && (expected.isEmpty() || waitForLine(expected));
     }
     bool waitForLine(const QByteArray &line)
     {
@@ -117,7 +119,10 @@ protected:
         if (m_server.state() == QProcess::NotRunning)
             return;
         m_server.write("quit\n");
-        if (!m_server.waitForFinished(5000)) {
+        if (!m_server.waitForFinished(3000)) {
+            m_server.terminate();
+        }
+        if (!m_server.waitForFinished(3000)) {
             m_server.kill();
             m_server.waitForFinished(2000);
         }
@@ -265,6 +270,18 @@ TEST_F(MediaServerNetworkTest, OffAtFirstStartAndTheSwitchIsKept)
     stopServer();
     ASSERT_TRUE(startServer({}, "sharing on"));
     EXPECT_FALSE(discover().isEmpty());
+}
+
+TEST_F(MediaServerNetworkTest, ASecondStartWithSharingOffSwitchesTheRunningOne)
+{
+    ASSERT_TRUE(startServer({ u"--sharing"_s, u"on"_s }, {}));
+    QString found;
+    for (int i = 0; i < 3 && found.isEmpty(); ++i)
+        found = discover();
+    ASSERT_FALSE(found.isEmpty());
+    EXPECT_EQ(run(inside({ QStringLiteral(KAVO_MEDIA_SERVER), u"--sharing"_s, u"off"_s })), 0);
+    EXPECT_TRUE(discover().isEmpty());
+    EXPECT_EQ(m_server.state(), QProcess::Running);
 }
 
 } // namespace
