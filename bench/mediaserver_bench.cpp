@@ -249,14 +249,25 @@ int main(int argc, char **argv)
     const QDeadlineTimer listed(30000);
     while (!listed.hasExpired() && (browse(control, u"videos"_s, &matches), matches != 500))
         QThread::msleep(200);
-    std::vector<double> browses;
-    for (int i = 0; i < rounds * 2; ++i) {
-        const double ms = browse(control, u"videos"_s, &matches);
-        if (matches == 500)
-            browses.push_back(ms);
-    }
-    std::printf("Browse of a 500-file folder: median %.1f ms over %zu (target < 100 ms)\n", median(browses),
-        browses.size());
+    // Once while the new files are still being probed (each probe round
+    // rebuilds the container), once after.
+    const auto measure = [&](const char *when) {
+        std::vector<double> browses;
+        for (int i = 0; i < rounds * 2; ++i) {
+            const double ms = browse(control, u"videos"_s, &matches);
+            if (matches == 500)
+                browses.push_back(ms);
+        }
+        std::printf("Browse of a 500-file folder %s: median %.1f ms over %zu (target < 100 ms)\n", when,
+            median(browses), browses.size());
+    };
+    measure("while probing");
+    QString didl;
+    const QDeadlineTimer probed(180000);
+    while (!probed.hasExpired()
+        && (browse(control, u"videos"_s, &matches, &didl), didl.count(u"duration="_s) < 500))
+        QThread::msleep(500);
+    measure("after probing");
 
     // A 500 MB file joins the folder, and nginx serves the same folder.
     const qint64 bigSize = 500LL * 1000 * 1000;
