@@ -57,6 +57,12 @@ SharedMedia::SharedMedia(QObject *parent)
     m_publish.setSingleShot(true);
     connect(&m_publish, &QTimer::timeout, this, &SharedMedia::publish);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_rescan.start(); });
+    m_probeLimit.setSingleShot(true);
+    m_probeLimit.setInterval(ProbeLimitMs);
+    connect(&m_probeLimit, &QTimer::timeout, this, [this] {
+        if (m_probe)
+            m_probe->cancel();
+    });
 }
 
 SharedMedia::~SharedMedia() = default;
@@ -191,10 +197,12 @@ void SharedMedia::probeNext()
         { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"),
             QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams"),
             m_probing });
+    m_probeLimit.start();
 }
 
 void SharedMedia::probed()
 {
+    m_probeLimit.stop();
     const QFileInfo info(m_probing);
     Probed entry;
     entry.size = info.size();

@@ -30,6 +30,8 @@ public:
     static constexpr int RescanDelayMs = 300;
     static constexpr int PublishDelayMs = 100;
     static constexpr int ProbePublishDelayMs = 2000;
+    // A probe that takes longer is stopped; the file stays, named only.
+    static constexpr int ProbeLimitMs = 30000;
 
     explicit SharedMedia(QObject *parent = nullptr);
     ~SharedMedia() override;
@@ -78,6 +80,7 @@ private:
     QFileSystemWatcher m_watcher;
     QTimer m_rescan;
     QTimer m_publish;
+    QTimer m_probeLimit;
     QHash<QString, Probed> m_probes;
     QStringList m_probeQueue;
     std::unique_ptr<Zarnet::ToolRun> m_probe;
