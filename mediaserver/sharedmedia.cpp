@@ -65,7 +65,12 @@ SharedMedia::SharedMedia(QObject *parent)
     });
 }
 
-SharedMedia::~SharedMedia() = default;
+SharedMedia::~SharedMedia()
+{
+    // A probe still running ends as it goes, and must not report to us.
+    if (m_probe)
+        m_probe->disconnect(this);
+}
 
 QStringList SharedMedia::scan(const QString &root)
 {
