@@ -18,4 +18,6 @@ inline void useBenchEnvironment(const QTemporaryDir &dir)
     }
     qputenv("KAVO_USER_HIVE", dir.filePath(QStringLiteral("user.db")).toLocal8Bit());
     qputenv("KAVO_MACHINE_HIVE", dir.filePath(QStringLiteral("machine.db")).toLocal8Bit());
+    // A media server started here shares on no network.
+    qputenv("KAVO_SHARE_INTERFACES", "none");
 }

@@ -1,10 +1,14 @@
-// kavo-media-server: the media server the player polls over its pipe.
+// kavo-media-server: shares the player's videos on the home network, and
+// answers the player's polls over its pipe.
 //   kavo-media-server [--sharing on|off]             with its window
 //   kavo-media-server --headless [--sharing on|off]  events on stdout, commands on stdin
+// Without --sharing the last state is kept (off at first start).
 #include "mediaserver/headlessconsole.h"
 #include "mediaserver/mediaserver.h"
 #include "mediaserver/mediaserverwindow.h"
 #include "mediaserver/raiselistener.h"
+#include "mediaserver/sharingservice.h"
+#include "mediaserver/sharingsettings.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,6 +22,7 @@ namespace {
 struct Options
 {
     bool headless = false;
+    bool sharingGiven = false;
     bool sharing = false;
 };
 
@@ -27,8 +32,9 @@ bool parse(int argc, char **argv, Options &options)
         if (std::strcmp(argv[i], "--headless") == 0) {
             options.headless = true;
         } else if (std::strcmp(argv[i], "--sharing") == 0 && i + 1 < argc
-                   && (std::strcmp(argv[i + 1], "on") == 0 || std::strcmp(argv[i + 1], "off") == 0)) {
+            && (std::strcmp(argv[i + 1], "on") == 0 || std::strcmp(argv[i + 1], "off") == 0)) {
             options.sharing = std::strcmp(argv[++i], "on") == 0;
+            options.sharingGiven = true;
         } else {
             return false;
         }
@@ -39,15 +45,18 @@ bool parse(int argc, char **argv, Options &options)
 int runHeadless(int argc, char **argv, const Options &options)
 {
     QCoreApplication app(argc, argv);
-    MediaServer server(options.sharing);
+    MediaServer server(false);
+    SharingService sharing(&server);
+    server.setSharing(options.sharingGiven ? options.sharing : SharingSettings::sharing());
     HeadlessConsole console(&server);
     RaiseListener raise;
     QObject::connect(&raise, &RaiseListener::raiseRequested, &console,
-                     [&console] { console.print(QStringLiteral("raise")); });
+        [&console] { console.print(QStringLiteral("raise")); });
+    QObject::connect(&raise, &RaiseListener::sharingRequested, &server, &MediaServer::setSharing);
     // Another media server may already hold the raise socket; this one then
     // just is not raised.
     raise.listen();
-    console.print(options.sharing ? QStringLiteral("sharing on") : QStringLiteral("sharing off"));
+    console.print(server.isSharing() ? QStringLiteral("sharing on") : QStringLiteral("sharing off"));
     server.start();
     return app.exec();
 }
@@ -56,12 +65,16 @@ int runWindow(int argc, char **argv, const Options &options)
 {
     QApplication app(argc, argv);
     // One media server per user: a second start brings the first forward.
-    if (RaiseListener::askRunningInstance())
+    if (RaiseListener::askRunningInstance(
+            options.sharingGiven ? QByteArray(options.sharing ? "on" : "off") : QByteArray()))
         return 0;
-    MediaServer server(options.sharing);
-    MediaServerWindow window(&server);
+    MediaServer server(false);
+    SharingService sharing(&server);
+    server.setSharing(options.sharingGiven ? options.sharing : SharingSettings::sharing());
+    MediaServerWindow window(&server, &sharing);
     RaiseListener raise;
     QObject::connect(&raise, &RaiseListener::raiseRequested, &window, &MediaServerWindow::bringForward);
+    QObject::connect(&raise, &RaiseListener::sharingRequested, &server, &MediaServer::setSharing);
     raise.listen();
     window.show();
     server.start();

@@ -15,7 +15,9 @@ bool playerPipeExists()
 {
     kvds::CPipeTransport names(MediaServerSession::Channel, false, nullptr);
     const std::string path = KavoOS::CNamedPipe::SocketPath(names.ReadPipeName());
-    struct stat info{};
+    struct stat info
+    {
+    };
     return !path.empty() && stat(path.c_str(), &info) == 0;
 }
 
@@ -45,8 +47,9 @@ void MediaServer::start()
 
 void MediaServer::setSharing(bool on)
 {
-    if (m_sharing.exchange(on) != on)
-        emit sharingChanged(on);
+    const bool reached = m_switch ? m_switch(on) : on;
+    if (m_sharing.exchange(reached) != reached || reached != on)
+        emit sharingChanged(reached);
 }
 
 void MediaServer::tryConnect()
@@ -58,15 +61,15 @@ void MediaServer::tryConnect()
         return;
     const unsigned generation = ++m_generation;
     m_session = new MediaServerSession(ipc.get(), &m_sharing,
-                                       [this, generation](MediaServerSession::Event event, const std::string &name,
-                                                          const std::string &text) {
-                                           QMetaObject::invokeMethod(
-                                               this,
-                                               [this, generation, event, name, text] {
-                                                   handle(generation, static_cast<int>(event), name, text);
-                                               },
-                                               Qt::QueuedConnection);
-                                       });
+        [this, generation](
+            MediaServerSession::Event event, const std::string &name, const std::string &text) {
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, event, name, text] {
+                    handle(generation, static_cast<int>(event), name, text);
+                },
+                Qt::QueuedConnection);
+        });
     m_ipc = ipc;
     m_ipc->RegisterCallback(std::string(MediaServerSession::TopicPrefix), m_session.get(), false);
     m_retry.stop();

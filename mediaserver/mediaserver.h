@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <string>
 
 class MediaServerSession;
@@ -22,18 +23,24 @@ class MediaServer : public QObject
 public:
     static constexpr int RetryIntervalMs = 500;
 
+    // Does the switching for real; answers the state it reached.
+    using SharingSwitch = std::function<bool(bool on)>;
+
     explicit MediaServer(bool sharing, QObject *parent = nullptr);
     ~MediaServer() override;
 
     bool isSharing() const { return m_sharing.load(); }
     bool isConnected() const { return static_cast<bool>(m_ipc); }
     QStringList streamedFiles() const { return m_streamedFiles; }
+    // Without one the state is only what was last asked for.
+    void setSharingSwitch(SharingSwitch sharingSwitch) { m_switch = std::move(sharingSwitch); }
 
 public slots:
     void setSharing(bool on);
     void start();
 
 signals:
+    // Also when a switch could not follow, so that controls snap back.
     void sharingChanged(bool on);
     void connectedChanged(bool connected);
     // Every message of the player by its name; path only for "StreamFileRequest".
@@ -46,6 +53,7 @@ private:
     void handle(unsigned generation, int event, const std::string &name, const std::string &text);
 
     std::atomic<bool> m_sharing;
+    SharingSwitch m_switch;
     QTimer m_retry;
     kvtl::RefCountedPtr<kvds::IKavoIPC> m_ipc;
     kvtl::RefCountedPtr<MediaServerSession> m_session;

@@ -3,26 +3,36 @@
 #include <QWidget>
 
 class MediaServer;
+class SharingService;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 
-// The media server's small window: the sharing switch, whether a player is
-// connected, and the files players asked to stream.
+// The media server's small window: the sharing switch, the name on the
+// network, whether a player is connected, and the files players asked to
+// stream. It keeps itself on the screen it opens on.
 class MediaServerWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit MediaServerWindow(MediaServer *server, QWidget *parent = nullptr);
+    // Without a sharing service the name cannot be changed.
+    explicit MediaServerWindow(
+        MediaServer *server, SharingService *sharing = nullptr, QWidget *parent = nullptr);
 
 public slots:
     void bringForward();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void showConnected(bool connected);
+    void fitToScreen();
 
     QCheckBox *m_sharing;
+    QLineEdit *m_name;
     QLabel *m_status;
     QListWidget *m_files;
 };

@@ -12,7 +12,7 @@ RaiseListener::RaiseListener(QObject *parent)
     connect(m_server, &QLocalServer::newConnection, this, &RaiseListener::accept);
 }
 
-bool RaiseListener::askRunningInstance()
+bool RaiseListener::askRunningInstance(const QByteArray &sharing)
 {
     const QString name = Zarnet::KavoMediaServer::raiseSocketName();
     if (name.isEmpty())
@@ -21,6 +21,8 @@ bool RaiseListener::askRunningInstance()
     socket.connectToServer(name);
     if (!socket.waitForConnected(300) || !Zarnet::KavoMediaServer::isOwnPeer(socket))
         return false;
+    if (!sharing.isEmpty())
+        socket.write("sharing " + sharing + '\n');
     socket.write("raise\n");
     socket.waitForBytesWritten(300);
     socket.disconnectFromServer();
@@ -54,8 +56,11 @@ void RaiseListener::accept()
         }
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
-                socket->readLine();
-                emit raiseRequested();
+                const QByteArray line = socket->readLine().trimmed();
+                if (line == "sharing on" || line == "sharing off")
+                    emit sharingRequested(line == "sharing on");
+                else
+                    emit raiseRequested();
             }
         });
     }

@@ -27,6 +27,9 @@ TestEnvironment::TestEnvironment()
     set("HOME", base + QStringLiteral("/home"));
     set("KAVO_USER_HIVE", base + QStringLiteral("/config/user.db"));
     set("KAVO_MACHINE_HIVE", base + QStringLiteral("/config/machine.db"));
+    // A media server a test starts shares on no network; the network tests
+    // name their namespace's loopback.
+    set("KAVO_SHARE_INTERFACES", QStringLiteral("none"));
 }
 
 TestEnvironment::~TestEnvironment()

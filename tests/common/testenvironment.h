@@ -8,7 +8,8 @@
 
 // Points every path the system reads (XDG_DATA_HOME, XDG_CONFIG_HOME,
 // XDG_RUNTIME_DIR, KAVO_USER_HIVE, KAVO_MACHINE_HIVE, HOME) at folders of its
-// own temporary directory, and puts the old values back when destroyed.
+// own temporary directory, keeps media servers off every network
+// (KAVO_SHARE_INTERFACES), and puts the old values back when destroyed.
 // Child processes started afterwards inherit the same environment.
 class TestEnvironment
 {

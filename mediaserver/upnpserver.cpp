@@ -1,0 +1,313 @@
+#include "mediaserver/upnpserver.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QUrl>
+
+#include <rygel-core.h>
+#include <rygel-server.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// The engine's configuration: no IPv6 (its multicast errors flood the
+// log), and files go out as they are, through Rygel's simple engine (its
+// GStreamer one transcodes on the fly, which answers empty or 404 here).
+const char EngineConfig[] = "[general]\n"
+                            "ipv6=false\n"
+                            "media-engine=librygel-media-engine-simple.so\n"
+                            "enable-transcoding=false\n"
+                            "allow-upload=false\n"
+                            "allow-deletion=false\n";
+
+bool debugging()
+{
+    return qEnvironmentVariableIsSet("KAVO_DEBUG");
+}
+
+void dropLog(const gchar *domain, GLogLevelFlags level, const gchar *message, gpointer)
+{
+    if (debugging())
+        g_log_default_handler(domain, level, message, nullptr);
+}
+
+GLogWriterOutput dropStructuredLog(GLogLevelFlags level, const GLogField *fields, gsize count, gpointer data)
+{
+    if (debugging())
+        return g_log_writer_default(level, fields, count, data);
+    return G_LOG_WRITER_HANDLED;
+}
+
+// The engine reads one configuration for the life of the process; ours
+// goes first, so a user's own rygel.conf never changes what we do.
+bool registerConfig(const QString &folder)
+{
+    static bool registered = false;
+    if (registered)
+        return true;
+    if (!QDir().mkpath(folder))
+        return false;
+    const QString path = QDir(folder).filePath(QStringLiteral("rygel.conf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(EngineConfig) < 0)
+        return false;
+    file.close();
+    GError *error = nullptr;
+    const QByteArray local = QFile::encodeName(path);
+    // The same file stands for the system one, which must exist.
+    RygelUserConfig *config = rygel_user_config_new_with_paths(local.constData(), local.constData(), &error);
+    if (!config) {
+        if (debugging() && error)
+            std::fprintf(stderr, "kavo-media-server: engine configuration: %s\n", error->message);
+        g_clear_error(&error);
+        return false;
+    }
+    rygel_meta_config_register_configuration(RYGEL_CONFIGURATION(config));
+    // The engine keeps it registered; so do we.
+    registered = true;
+    return true;
+}
+
+QByteArray utf8(const QString &text)
+{
+    return text.toUtf8();
+}
+
+RygelMediaItem *makeItem(const SharedVideo &video, RygelMediaContainer *parent)
+{
+    RygelVideoItem *item = rygel_video_item_new(
+        utf8(video.id).constData(), parent, utf8(video.title).constData(), RYGEL_VIDEO_ITEM_UPNP_CLASS);
+    auto *object = RYGEL_MEDIA_OBJECT(item);
+    auto *file = RYGEL_MEDIA_FILE_ITEM(item);
+    rygel_media_object_add_uri(object, QUrl::fromLocalFile(video.path).toEncoded().constData());
+    rygel_media_file_item_set_mime_type(file, utf8(video.mimeType).constData());
+    // The engine guesses no profile for some common files; ours is set.
+    if (!video.dlnaProfile.isEmpty())
+        rygel_media_file_item_set_dlna_profile(file, utf8(video.dlnaProfile).constData());
+    rygel_media_file_item_set_size(file, video.size > 0 ? video.size : -1);
+    if (video.durationSeconds > 0)
+        rygel_audio_item_set_duration(RYGEL_AUDIO_ITEM(item), video.durationSeconds);
+    if (video.width > 0 && video.height > 0) {
+        rygel_visual_item_set_width(RYGEL_VISUAL_ITEM(item), video.width);
+        rygel_visual_item_set_height(RYGEL_VISUAL_ITEM(item), video.height);
+    }
+    // Without an http-get resource of its own the item offers only its
+    // internal file:// one, which no client can fetch.
+    RygelMediaResource *primary = rygel_media_file_item_get_primary_resource(file);
+    RygelMediaResource *http = rygel_media_resource_new_from_resource("primary_http", primary);
+    rygel_media_resource_set_protocol(http, "http-get");
+    rygel_media_resource_set_uri(http, "");
+    GeeList *resources = rygel_media_object_get_resource_list(object);
+    gee_collection_add(GEE_COLLECTION(resources), http);
+    g_object_unref(resources);
+    g_object_unref(http);
+    g_object_unref(primary);
+    return RYGEL_MEDIA_ITEM(item);
+}
+
+// What the engine's own MediaServer makes inside, but without its context
+// manager, which opens sockets on every interface, public ones included.
+struct KavoSharingPlugin
+{
+    RygelMediaServerPlugin parent;
+};
+struct KavoSharingPluginClass
+{
+    RygelMediaServerPluginClass parent;
+};
+G_DEFINE_TYPE(KavoSharingPlugin, kavo_sharing_plugin, RYGEL_TYPE_MEDIA_SERVER_PLUGIN)
+void kavo_sharing_plugin_class_init(KavoSharingPluginClass *) { }
+void kavo_sharing_plugin_init(KavoSharingPlugin *) { }
+
+// One interface's share: its context and the device announced on it.
+struct Place
+{
+    HomeInterface where;
+    GUPnPContext *context = nullptr;
+    RygelRootDeviceFactory *factory = nullptr;
+    RygelRootDevice *device = nullptr;
+
+    ~Place()
+    {
+        // A bye-bye first; the context's sockets close with its last reference.
+        if (device) {
+            gupnp_root_device_set_available(GUPNP_ROOT_DEVICE(device), FALSE);
+            g_object_unref(device);
+        }
+        if (factory)
+            g_object_unref(factory);
+        if (context)
+            g_object_unref(context);
+    }
+};
+
+std::unique_ptr<Place> open(const HomeInterface &where, RygelPlugin *plugin)
+{
+    auto place = std::make_unique<Place>();
+    place->where = where;
+    GInetAddress *address = g_inet_address_new_from_string(utf8(where.address).constData());
+    if (!address)
+        return nullptr;
+    GError *error = nullptr;
+    place->context
+        = gupnp_context_new_full(utf8(where.name).constData(), address, 0, GSSDP_UDA_VERSION_1_0, &error);
+    g_object_unref(address);
+    if (place->context)
+        place->factory = rygel_root_device_factory_new(place->context, &error);
+    if (place->factory)
+        place->device = rygel_root_device_factory_create(place->factory, plugin, &error);
+    if (!place->device) {
+        if (debugging() && error)
+            std::fprintf(stderr, "kavo-media-server: no share on %s: %s\n", utf8(where.name).constData(),
+                error->message);
+        g_clear_error(&error);
+        return nullptr;
+    }
+    gupnp_root_device_set_available(GUPNP_ROOT_DEVICE(place->device), TRUE);
+    return place;
+}
+
+} // namespace
+
+struct UpnpServer::Engine
+{
+    RygelSimpleContainer *root = nullptr;
+    RygelSimpleContainer *videos = nullptr;
+    RygelSimpleContainer *streaming = nullptr;
+    RygelMediaServerPlugin *plugin = nullptr;
+    std::vector<std::unique_ptr<Place>> places;
+
+    ~Engine()
+    {
+        places.clear();
+        if (plugin)
+            g_object_unref(plugin);
+        for (RygelSimpleContainer *container : { streaming, videos, root }) {
+            if (container) {
+                rygel_simple_container_clear(container);
+                g_object_unref(container);
+            }
+        }
+    }
+};
+
+UpnpServer::UpnpServer() = default;
+
+UpnpServer::~UpnpServer()
+{
+    stop();
+}
+
+void UpnpServer::quietEngineLog()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    g_log_set_default_handler(dropLog, nullptr);
+    g_log_set_writer_func(dropStructuredLog, nullptr, nullptr);
+}
+
+bool UpnpServer::start(const QString &name, const QString &configFolder)
+{
+    if (m_engine)
+        return true;
+    quietEngineLog();
+    if (!registerConfig(configFolder))
+        return false;
+    auto engine = std::make_unique<Engine>();
+    // The root's title is the name clients show.
+    engine->root = rygel_simple_container_new_root(utf8(name).constData());
+    auto *root = RYGEL_MEDIA_CONTAINER(engine->root);
+    engine->videos = rygel_simple_container_new("videos", root, "Videos");
+    engine->streaming = rygel_simple_container_new("streaming", root, "Now streaming");
+    rygel_simple_container_add_child_container(engine->root, RYGEL_MEDIA_CONTAINER(engine->videos));
+    rygel_simple_container_add_child_container(engine->root, RYGEL_MEDIA_CONTAINER(engine->streaming));
+    engine->plugin = rygel_media_server_plugin_construct(kavo_sharing_plugin_get_type(), root,
+        "KavoMediaServer", utf8(name).constData(), RYGEL_PLUGIN_CAPABILITIES_NONE);
+    if (!engine->plugin)
+        return false;
+    m_engine = std::move(engine);
+    fill(Container::Videos);
+    fill(Container::NowStreaming);
+    const QList<HomeInterface> wanted = m_interfaces;
+    m_interfaces.clear();
+    setInterfaces(wanted);
+    return true;
+}
+
+void UpnpServer::stop()
+{
+    m_engine.reset();
+}
+
+bool UpnpServer::isRunning() const
+{
+    return static_cast<bool>(m_engine);
+}
+
+void UpnpServer::setInterfaces(const QList<HomeInterface> &interfaces)
+{
+    m_interfaces = interfaces;
+    if (!m_engine)
+        return;
+    auto &places = m_engine->places;
+    places.erase(std::remove_if(places.begin(), places.end(),
+                     [&](const std::unique_ptr<Place> &place) { return !interfaces.contains(place->where); }),
+        places.end());
+    for (const HomeInterface &where : interfaces) {
+        const bool open_ = std::any_of(places.begin(), places.end(),
+            [&](const std::unique_ptr<Place> &place) { return place->where == where; });
+        if (open_)
+            continue;
+        // One that cannot be opened now is tried again at the next change.
+        if (std::unique_ptr<Place> place = open(where, RYGEL_PLUGIN(m_engine->plugin)))
+            places.push_back(std::move(place));
+    }
+}
+
+QStringList UpnpServer::baseUrls() const
+{
+    QStringList urls;
+    if (!m_engine)
+        return urls;
+    for (const auto &place : m_engine->places)
+        urls.append(QStringLiteral("http://%1:%2")
+                        .arg(place->where.address)
+                        .arg(gupnp_context_get_port(place->context)));
+    return urls;
+}
+
+void UpnpServer::setItems(Container container, const QList<SharedVideo> &items)
+{
+    QList<SharedVideo> &list = container == Container::Videos ? m_videos : m_streaming;
+    if (list == items)
+        return;
+    list = items;
+    fill(container);
+}
+
+QList<SharedVideo> UpnpServer::items(Container container) const
+{
+    return container == Container::Videos ? m_videos : m_streaming;
+}
+
+void UpnpServer::fill(Container container)
+{
+    if (!m_engine)
+        return;
+    RygelSimpleContainer *target = container == Container::Videos ? m_engine->videos : m_engine->streaming;
+    rygel_simple_container_clear(target);
+    for (const SharedVideo &video : container == Container::Videos ? m_videos : m_streaming) {
+        RygelMediaItem *item = makeItem(video, RYGEL_MEDIA_CONTAINER(target));
+        rygel_simple_container_add_child_item(target, item);
+        g_object_unref(item);
+    }
+    // Clients that watch the update ids see the change.
+    rygel_media_container_updated(
+        RYGEL_MEDIA_CONTAINER(target), nullptr, RYGEL_OBJECT_EVENT_TYPE_MODIFIED, FALSE);
+}

@@ -1,0 +1,287 @@
+// The media server on a network of its own: a private network namespace
+// with only a multicast loopback, real clients (gssdp-discover, curl,
+// ffprobe) inside it, the player's pipe outside it (a Unix socket).
+#include "ipc/ckavonamedpipeipc.h"
+#include "ipc/refcountedptr.h"
+#include "mediaserver/sharedmedia.h"
+#include "settings/kavosettings.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const char Prefix[] = "DevicePane->KavoMediaServerDialog";
+
+// A command's exit code (-1 when it did not end in time) and output.
+int run(const QStringList &command, QByteArray *output = nullptr, int timeoutMs = 10000)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(command.first(), command.mid(1));
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(2000);
+        return -1;
+    }
+    if (output)
+        *output = process.readAll();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+class MediaServerNetworkTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "making a network namespace needs root (CI runs as root); skipped";
+        m_namespace = QStringLiteral("kavo-ms-%1-%2").arg(getpid()).arg(++s_count);
+        if (run({ u"ip"_s, u"netns"_s, u"add"_s, m_namespace }) != 0)
+            GTEST_SKIP() << "ip netns add failed: no private network namespace here; skipped";
+        m_made = true;
+        ASSERT_EQ(run({ u"ip"_s, u"-n"_s, m_namespace, u"link"_s, u"set"_s, u"lo"_s, u"up"_s, u"multicast"_s,
+                      u"on"_s }),
+            0);
+        ASSERT_EQ(
+            run({ u"ip"_s, u"-n"_s, m_namespace, u"route"_s, u"add"_s, u"224.0.0.0/4"_s, u"dev"_s, u"lo"_s }),
+            0);
+        ASSERT_TRUE(m_media.isValid() && m_outside.isValid());
+        // Every child shares on the namespace's loopback only.
+        qputenv("KAVO_SHARE_INTERFACES", "lo");
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        ASSERT_EQ(run({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                          u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s, u"-t"_s,
+                          u"2"_s, u"-c:v"_s, u"libx264"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s, u"aac"_s,
+                          u"-shortest"_s, m_media.filePath(u"clip.mp4"_s) },
+                      nullptr, 60000),
+            0);
+        ASSERT_TRUE(QFile::copy(m_media.filePath(u"clip.mp4"_s), m_outside.filePath(u"handed over.mp4"_s)));
+        // A first start each time, with the player's media folder set.
+        kvtl::RefCountedPtr<kvds::IKavoSettings> key;
+        ASSERT_TRUE(
+            kvds::CreateSettings("Settings/KavoPlayer/KavoMediaServer", kvds::CreateUserOpenMachine, &key));
+        key->DeleteKey();
+        ASSERT_TRUE(kvds::CreateSettings("Settings/KavoPlayer/General", kvds::CreateUserOpenMachine, &key));
+        ASSERT_TRUE(key->SetString(std::string("MediaFolder"), m_media.path().toStdString()));
+    }
+    void TearDown() override
+    {
+        stopServer();
+        qputenv("KAVO_SHARE_INTERFACES", "none");
+        if (m_made)
+            run({ u"ip"_s, u"netns"_s, u"del"_s, m_namespace });
+    }
+
+    QStringList inside(const QStringList &command) const
+    {
+        return QStringList { u"ip"_s, u"netns"_s, u"exec"_s, m_namespace, u"timeout"_s, u"20"_s } + command;
+    }
+    // Headless unless expected is empty: then with its window, offscreen.
+    bool startServer(const QStringList &arguments, const QByteArray &expected)
+    {
+        m_server.setProgram(u"ip"_s);
+        m_server.setArguments(
+            QStringList { u"netns"_s, u"exec"_s, m_namespace, QStringLiteral(KAVO_MEDIA_SERVER) }
+            + (expected.isEmpty() ? QStringList() : QStringList { u"--headless"_s }) + arguments);
+        m_server.start();
+        return m_server.waitForStarted(5000) && (expected.isEmpty() || waitForLine(expected));
+    }
+    bool waitForLine(const QByteArray &line)
+    {
+        const QDeadlineTimer deadline(15000);
+        while (!deadline.hasExpired()) {
+            while (m_server.canReadLine()) {
+                if (m_server.readLine().trimmed() == line)
+                    return true;
+            }
+            m_server.waitForReadyRead(200);
+        }
+        return false;
+    }
+    bool command(const QByteArray &line, const QByteArray &answer)
+    {
+        return m_server.write(line + '\n') > 0 && waitForLine(answer);
+    }
+    void stopServer()
+    {
+        if (m_server.state() == QProcess::NotRunning)
+            return;
+        m_server.write("quit\n");
+        if (!m_server.waitForFinished(3000)) {
+            m_server.terminate();
+        }
+        if (!m_server.waitForFinished(3000)) {
+            m_server.kill();
+            m_server.waitForFinished(2000);
+        }
+    }
+
+    // The description URL announced on the namespace's loopback; empty
+    // when nothing answers within a few seconds.
+    QString discover()
+    {
+        QByteArray output;
+        run(inside({ u"gssdp-discover"_s, u"-i"_s, u"lo"_s, u"-t"_s,
+                u"urn:schemas-upnp-org:device:MediaServer:1"_s, u"--timeout=3"_s }),
+            &output);
+        const auto match = QRegularExpression(u"Location: (http://\\S+)"_s).match(QString::fromUtf8(output));
+        return match.hasMatch() ? match.captured(1) : QString();
+    }
+    // The DIDL-Lite a SOAP Browse of the object's children answers.
+    QString browse(const QString &location, const QString &id)
+    {
+        QByteArray description;
+        run(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, location }), &description);
+        const auto control = QRegularExpression(u"<controlURL>([^<]*ContentDirectory)</controlURL>"_s)
+                                 .match(QString::fromUtf8(description));
+        const QString base = QString(location).section(u'/', 0, 2);
+        const QString body = QStringLiteral(
+            "<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+            "s:encodingStyle=\"http://schemas.xmlsoap.org/soap/encoding/\"><s:Body><u:Browse "
+            "xmlns:u=\"urn:schemas-upnp-org:service:ContentDirectory:1\"><ObjectID>%1</ObjectID>"
+            "<BrowseFlag>BrowseDirectChildren</BrowseFlag><Filter>*</Filter><StartingIndex>0"
+            "</StartingIndex><RequestedCount>0</RequestedCount><SortCriteria></SortCriteria>"
+            "</u:Browse></s:Body></s:Envelope>")
+                                 .arg(id);
+        QByteArray answer;
+        run(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-H"_s,
+                u"Content-Type: text/xml; charset=\"utf-8\""_s, u"-H"_s,
+                u"SOAPACTION: \"urn:schemas-upnp-org:service:ContentDirectory:1#Browse\""_s, u"--data"_s,
+                body, base + control.captured(1) }),
+            &answer);
+        // The DIDL-Lite comes escaped inside the SOAP answer.
+        QString text = QString::fromUtf8(answer);
+        for (const auto &[escaped, plain] :
+            { std::pair { "&lt;", "<" }, { "&gt;", ">" }, { "&quot;", "\"" }, { "&amp;", "&" } })
+            text.replace(QLatin1String(escaped), QLatin1String(plain));
+        return text;
+    }
+    // HTTP status and body of a GET.
+    QByteArray fetch(const QString &url, const QStringList &options = {}, QByteArray *body = nullptr)
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(u"body"_s);
+        QByteArray status;
+        run(inside(
+                QStringList { u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-o"_s, file, u"-w"_s, u"%{http_code}"_s }
+                + options + QStringList { url }),
+            &status);
+        QFile got(file);
+        if (body && got.open(QIODevice::ReadOnly))
+            *body = got.readAll();
+        return status;
+    }
+    static QString itemUrl(const QString &didl)
+    {
+        return QRegularExpression(u"(http://[^<\"]*/res/primary_http[^<\"]*)"_s).match(didl).captured(1);
+    }
+
+    static int s_count;
+    QString m_namespace;
+    bool m_made = false;
+    QTemporaryDir m_media;
+    QTemporaryDir m_outside;
+    QProcess m_server;
+};
+
+int MediaServerNetworkTest::s_count = 0;
+
+TEST_F(MediaServerNetworkTest, SharesTheFolderAndTheHandedOverFileOnlyWhileOn)
+{
+    ASSERT_TRUE(startServer({ u"--sharing"_s, u"on"_s }, "sharing on"));
+    const QString location = discover();
+    ASSERT_FALSE(location.isEmpty());
+    QByteArray sockets;
+    ASSERT_EQ(run(inside({ u"ss"_s, u"-tuln"_s }), &sockets), 0);
+    EXPECT_TRUE(sockets.contains("127.0.0.1:"));
+    EXPECT_FALSE(sockets.contains("203.0.113.5")) << sockets.constData();
+
+    EXPECT_TRUE(browse(location, u"0"_s).contains(u"Videos"_s));
+    const QString videos = browse(location, u"videos"_s);
+    EXPECT_TRUE(videos.contains(u"<dc:title>clip</dc:title>"_s));
+    EXPECT_TRUE(videos.contains(u"DLNA.ORG_PN=AVC_MP4_"_s));
+    const QString url = itemUrl(videos);
+    ASSERT_FALSE(url.isEmpty());
+
+    QByteArray probe;
+    EXPECT_EQ(run(inside({ u"ffprobe"_s, u"-v"_s, u"error"_s, u"-show_entries"_s, u"format=duration"_s,
+                      u"-of"_s, u"csv=p=0"_s, url }),
+                  &probe),
+        0);
+    EXPECT_NEAR(probe.trimmed().toDouble(), 2.0, 0.5);
+    QFile clip(m_media.filePath(u"clip.mp4"_s));
+    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
+    const QByteArray bytes = clip.readAll();
+    QByteArray part;
+    EXPECT_EQ(fetch(url, { u"-r"_s, u"1000-1999"_s }, &part), "206");
+    EXPECT_EQ(part, bytes.mid(1000, 1000));
+
+    // Only what is in the containers: the same URL with the id of a file
+    // outside, or a path that climbs out, finds nothing.
+    const QString items = url.left(url.indexOf(u"/i/"_s) + 3);
+    const QString outsideId = QString::fromLatin1(
+        SharedMedia::videoId(u'v', m_outside.filePath(u"handed over.mp4"_s)).toUtf8().toBase64());
+    EXPECT_EQ(
+        fetch(items + QString::fromLatin1(QUrl::toPercentEncoding(outsideId)) + u"/res/primary_http.mp4"_s),
+        "404");
+    EXPECT_EQ(fetch(items + u"../../../../../../../etc/passwd"_s, { u"--path-as-is"_s }), "404");
+
+    // "Stream to ..." from a player through the real pipe.
+    kvtl::RefCountedPtr<kvds::IKavoIPC> player;
+    ASSERT_TRUE(kvds::CreateNamedPipeIPC("C277327F-6714-4129-A79F-6D8477523D76", true, nullptr, &player));
+    ASSERT_TRUE(waitForLine("connected"));
+    const QByteArray path = m_outside.filePath(u"handed over.mp4"_s).toLocal8Bit() + '\0';
+    int delivered = 0;
+    ASSERT_TRUE(player->Send("Player", std::string(Prefix) + "StreamFileRequest",
+        static_cast<unsigned>(path.size()), path.constData(), &delivered));
+    QString streaming;
+    const QDeadlineTimer deadline(10000);
+    while (!streaming.contains(u"handed over"_s) && !deadline.hasExpired())
+        streaming = browse(location, u"streaming"_s);
+    EXPECT_TRUE(browse(location, u"0"_s).contains(u"Now streaming"_s));
+    QByteArray served;
+    EXPECT_EQ(fetch(itemUrl(streaming), {}, &served), "200");
+    EXPECT_EQ(served, bytes);
+
+    // Off: gone from the network, and nothing answers any more.
+    ASSERT_TRUE(command("sharing off", "sharing off"));
+    EXPECT_TRUE(discover().isEmpty());
+    EXPECT_EQ(fetch(url), "000");
+}
+
+TEST_F(MediaServerNetworkTest, OffAtFirstStartAndTheSwitchIsKept)
+{
+    ASSERT_TRUE(startServer({}, "sharing off"));
+    EXPECT_TRUE(discover().isEmpty());
+    ASSERT_TRUE(command("sharing on", "sharing on"));
+    EXPECT_FALSE(discover().isEmpty());
+    stopServer();
+    ASSERT_TRUE(startServer({}, "sharing on"));
+    EXPECT_FALSE(discover().isEmpty());
+}
+
+TEST_F(MediaServerNetworkTest, ASecondStartWithSharingOffSwitchesTheRunningOne)
+{
+    ASSERT_TRUE(startServer({ u"--sharing"_s, u"on"_s }, {}));
+    QString found;
+    for (int i = 0; i < 3 && found.isEmpty(); ++i)
+        found = discover();
+    ASSERT_FALSE(found.isEmpty());
+    EXPECT_EQ(run(inside({ QStringLiteral(KAVO_MEDIA_SERVER), u"--sharing"_s, u"off"_s })), 0);
+    EXPECT_TRUE(discover().isEmpty());
+    EXPECT_EQ(m_server.state(), QProcess::Running);
+}
+
+} // namespace
