@@ -50,7 +50,7 @@ target_compile_definitions(pipe_testsupport PRIVATE KAVO_PIPE_PEER="pipe_peer.ex
 add_dependencies(pipe_testsupport pipe_peer)
 
 kavo_add_test(pipeipc_test
-    SOURCES ipc/pipetransport_test.cpp ipc/pipeipc_test.cpp
+    SOURCES ipc/pipetransport_test.cpp ipc/pipeipc_test.cpp ipc/pipe_launcher_win_test.cpp
     LIBS pipe_testsupport kavo_test_plain
     LABELS "unit;multiprocess")
 # The tests end a peer with SIGKILL; any number does it on Windows.
