@@ -30,6 +30,7 @@ target_link_libraries(kavo_settings_testsupport PUBLIC Kavo::options GTest::gtes
 kavo_add_test(settings_test
     SOURCES settings/registry_test.cpp settings/kavosettings_test.cpp settings/keytree_test.cpp
         settings/threads_test.cpp settings/settingsholder_test.cpp settings/settingkeys_test.cpp
+        settings/registry_win_test.cpp settings/registry_win_order.cpp
     LIBS Kavo::settings kavo_settings_testsupport kavo_test_plain
     LABELS unit)
 

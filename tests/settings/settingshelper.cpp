@@ -1,8 +1,9 @@
 // A child process for the multi-process settings tests.
 //   settings_helper write-many PREFIX COUNT      SetUInt(PREFIX<i>, i) under Settings/Shared/General
 //   settings_helper write-forever                keeps writing under Settings/Kill/General; says "ready"
-//   settings_helper set-bool COMPONENT VALUE     WriteBoolSetting("General", "TransferDevicesConfirmDeletions")
-//   settings_helper [--as-nobody] readonly-hives READONLY_USER_HIVE WRITABLE_USER_HIVE
+//   settings_helper set-bool COMPONENT VALUE     WriteBoolSetting("General",
+//   "TransferDevicesConfirmDeletions") settings_helper [--as-nobody] readonly-hives READONLY_USER_HIVE
+//   WRITABLE_USER_HIVE
 //                                                checks what read-only hives allow; prints FAIL lines
 //   settings_helper [--as-nobody] exec PROGRAM ARGS...   runs PROGRAM
 #include "ipc/refcountedptr.h"
@@ -53,8 +54,8 @@ int writeForever()
         RefCountedPtr<kvds::IKavoSettings> child;
         if (!s->OpenChild("Sub" + std::to_string(i % 7), &child))
             return 1;
-        if (!child->SetBinary("v" + std::to_string(i % 50), reinterpret_cast<const unsigned char *>(block.data()),
-                              static_cast<uint32_t>(block.size()))
+        if (!child->SetBinary("v" + std::to_string(i % 50),
+                reinterpret_cast<const unsigned char *>(block.data()), static_cast<uint32_t>(block.size()))
             || !s->SetUInt("counter", i))
             return 1;
         if (i % 20 == 19 && !child->DeleteKey())
@@ -87,21 +88,27 @@ int readonlyHives(const char *readOnlyUser, const char *writableUser)
 {
     setenv("KAVO_USER_HIVE", readOnlyUser, 1);
     RefCountedPtr<kvds::IKavoSettings> s;
-    check(!kvds::CreateSettings("Settings/RO/General", kvds::OpenUser, &s), "read-write open of a read-only user hive");
-    check(!kvds::CreateSettings("Settings/RO/General", kvds::CreateUser, &s), "create in a read-only user hive");
+    check(!kvds::CreateSettings("Settings/RO/General", kvds::OpenUser, &s),
+        "read-write open of a read-only user hive");
+    check(!kvds::CreateSettings("Settings/RO/General", kvds::CreateUser, &s),
+        "create in a read-only user hive");
     kvreg::RegKey key;
-    check(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\RO\\General", kvreg::Access::ReadWrite,
-                         key)
-              == kvreg::ERROR_ACCESS_DENIED,
-          "read-write backend open says access denied");
+    check(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\RO\\General",
+              kvreg::Access::ReadWrite, key)
+            == ERROR_ACCESS_DENIED,
+        "read-write backend open says access denied");
     bool value = false;
-    check(kvds::CreateSettings("Settings/RO/General", kvds::ReadUser, &s), "read-only open of a read-only user hive");
+    check(kvds::CreateSettings("Settings/RO/General", kvds::ReadUser, &s),
+        "read-only open of a read-only user hive");
     check(s && s->GetBool("U", value) && value, "read from a read-only user hive");
     check(s && !s->SetBool("U", false), "no write through a read-only object");
 
-    check(!kvds::CreateSettings("Settings/RO/General", kvds::OpenMachine, &s), "read-write open of the machine hive");
-    check(!kvds::CreateSettings("Settings/RO/General", kvds::CreateMachine, &s), "create in the machine hive");
-    check(kvds::CreateSettings("Settings/RO/General", kvds::ReadMachine, &s), "read-only open of the machine hive");
+    check(!kvds::CreateSettings("Settings/RO/General", kvds::OpenMachine, &s),
+        "read-write open of the machine hive");
+    check(
+        !kvds::CreateSettings("Settings/RO/General", kvds::CreateMachine, &s), "create in the machine hive");
+    check(kvds::CreateSettings("Settings/RO/General", kvds::ReadMachine, &s),
+        "read-only open of the machine hive");
     value = true;
     check(s && s->GetBool("Flag", value) && !value, "read from the machine hive");
 
