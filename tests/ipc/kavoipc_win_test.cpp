@@ -22,8 +22,15 @@ constexpr uint32_t kTag = 0x4B495043;
 class Counter : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    void OnMessage(const std::string &, const std::string &, unsigned, const void *) override { ++count; }
-    std::atomic<int> count{0};
+    void OnMessage(const std::string &, const std::string &, unsigned, const void *) override
+    {
+        long process = -1;
+        lastSender = delivery && delivery->CurrentSenderProcess(&process) ? process : -1;
+        ++count;
+    }
+    std::atomic<int> count { 0 };
+    std::atomic<long> lastSender { 0 };
+    const kvds::IKavoIPCDelivery *delivery = nullptr;
 };
 
 HWND windowOf(const RefCountedPtr<kvds::IKavoIPC> &endpoint)
@@ -49,7 +56,7 @@ class KavoIPCWin : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(CreateWindowMessageIPC(&endpoint)); }
     RefCountedPtr<kvds::IKavoIPC> endpoint;
-    RefCountedPtr<Counter> counter{new Counter};
+    RefCountedPtr<Counter> counter { new Counter };
 };
 
 } // namespace
@@ -85,17 +92,17 @@ TEST_F(KavoIPCWin, AMalformedDeliveryIsAnsweredZero)
     message[KavoIPC::kLengthOffset] = 3;
 
     const auto deliver = [&](WPARAM sender, uint32_t tag, uint32_t size) {
-        COPYDATASTRUCT copy{tag, size, message.data()};
+        COPYDATASTRUCT copy { tag, size, message.data() };
         return SendMessageW(window, WM_COPYDATA, sender, reinterpret_cast<LPARAM>(&copy));
     };
     const auto self = reinterpret_cast<WPARAM>(window);
     EXPECT_EQ(deliver(self, kTag, static_cast<uint32_t>(message.size())), 1);
-    EXPECT_EQ(deliver(0, kTag, static_cast<uint32_t>(message.size())), 0);                        // not a peer
-    EXPECT_EQ(deliver(reinterpret_cast<WPARAM>(GetDesktopWindow()), kTag, 531), 0);              // nor this
-    EXPECT_EQ(deliver(self, kTag + 1, static_cast<uint32_t>(message.size())), 0);                // another tag
-    EXPECT_EQ(deliver(self, kTag, 100), 0);                                                        // cut short
+    EXPECT_EQ(deliver(0, kTag, static_cast<uint32_t>(message.size())), 0); // not a peer
+    EXPECT_EQ(deliver(reinterpret_cast<WPARAM>(GetDesktopWindow()), kTag, 531), 0); // nor this
+    EXPECT_EQ(deliver(self, kTag + 1, static_cast<uint32_t>(message.size())), 0); // another tag
+    EXPECT_EQ(deliver(self, kTag, 100), 0); // cut short
     message[KavoIPC::kLengthOffset] = 100;
-    EXPECT_EQ(deliver(self, kTag, static_cast<uint32_t>(message.size())), 0);                    // payload past the end
+    EXPECT_EQ(deliver(self, kTag, static_cast<uint32_t>(message.size())), 0); // payload past the end
     EXPECT_EQ(counter->count.load(), 1);
 }
 
@@ -103,10 +110,10 @@ TEST_F(KavoIPCWin, AHungPeerCostsABoundedWaitAndCountsZero)
 {
     // A window of the class and title on a thread that stops serving it.
     HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::atomic<HWND> hung{nullptr};
+    std::atomic<HWND> hung { nullptr };
     std::thread owner([&] {
         hung = CreateWindowExW(0, L"KavoIPCWindowClassName", L"KavoIPCWindowName", WS_OVERLAPPED, 0, 0, 0, 0,
-                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         WaitForSingleObject(release, 60000);
         DestroyWindow(hung);
     });
@@ -126,7 +133,7 @@ TEST_F(KavoIPCWin, NoticesGoBothWaysWithAPeerProcess)
 {
     ASSERT_TRUE(endpoint->RegisterCallback(std::string("Note"), counter.get(), true));
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({"kavoipc_peer.exe", "1", "Note"}));
+    ASSERT_TRUE(peer.Start({ "kavoipc_peer.exe", "1", "Note" }));
     ASSERT_TRUE(peer.WaitForLine("ready", 10000, true));
 
     EXPECT_EQ(send(endpoint, "Note1"), 2);
@@ -141,18 +148,39 @@ TEST_F(KavoIPCWin, NoticesGoBothWaysWithAPeerProcess)
     EXPECT_EQ(send(endpoint, "Note3"), 1);
 }
 
+// Two players of one component id tell each other's notices from their own
+// by the sending process.
+TEST_F(KavoIPCWin, EachSideNamesTheOthersProcessAsTheSender)
+{
+    counter->delivery = static_cast<KavoIPC *>(endpoint.get());
+    ASSERT_TRUE(endpoint->RegisterCallback(std::string("Device/"), counter.get(), true));
+    ChildProcess peer;
+    ASSERT_TRUE(peer.Start({ "kavoipc_peer.exe", "1", "Device/" }));
+    ASSERT_TRUE(peer.WaitForLine("ready", 10000, true));
+
+    EXPECT_EQ(send(endpoint, "Device/Change"), 2);
+    EXPECT_EQ(counter->lastSender.load(), static_cast<long>(GetCurrentProcessId()));
+    ASSERT_TRUE(peer.WriteLine("senders"));
+    EXPECT_TRUE(peer.WaitForLine("senders " + std::to_string(GetCurrentProcessId())));
+    ASSERT_TRUE(peer.WriteLine("send KavoPlayer Device/Create"));
+    EXPECT_TRUE(peer.WaitForLine("sent 1 2"));
+    EXPECT_EQ(counter->lastSender.load(), static_cast<long>(peer.Pid()));
+    ASSERT_TRUE(peer.WriteLine("quit"));
+    EXPECT_EQ(peer.Wait(), 0);
+}
+
 TEST_F(KavoIPCWin, ALargeNoticeReachesAPeerProcess)
 {
     if (underWine())
         GTEST_SKIP() << "Wine: WM_COPYDATA between processes fails from about 2 MB (error 5), and the "
                         "receiver's message loop dies";
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({"kavoipc_peer.exe", "1", "Big"}));
+    ASSERT_TRUE(peer.Start({ "kavoipc_peer.exe", "1", "Big" }));
     ASSERT_TRUE(peer.WaitForLine("ready", 10000, true));
     const std::string payload(4u << 20, 'b');
     int delivered = -1;
     ASSERT_TRUE(endpoint->Send(std::string("Test"), std::string("Big"), static_cast<unsigned>(payload.size()),
-                               payload.data(), &delivered));
+        payload.data(), &delivered));
     EXPECT_EQ(delivered, 1);
     ASSERT_TRUE(peer.WriteLine("count"));
     EXPECT_TRUE(peer.WaitForLine("count 1"));
