@@ -4,6 +4,7 @@
 #include "ipc/kavoospipeerror.h"
 #include "ipc/userruntimedirectory.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -174,6 +175,10 @@ struct CNamedPipe::Native
     std::atomic<std::chrono::steady_clock::duration> lastMessage {};
     // The send buffer's size, read once: nobody changes it.
     std::atomic<int> sendBuffer { 0 };
+    // At least what the send buffer holds: the last measure plus what went
+    // since, generously. The reader only ever takes from it, so while this
+    // leaves room for a run, the run fits without asking the socket.
+    std::atomic<size_t> queuedAtMost { 0 };
 };
 
 CNamedPipe::CNamedPipe()
@@ -466,9 +471,16 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
     }
     const bool fitsBuffer = bufferSize > 0 && needed <= static_cast<size_t>(bufferSize);
     while (done < count) {
+        bool room = done != 0 || !fitsBuffer
+            || m_native->queuedAtMost.load() + needed <= static_cast<size_t>(bufferSize);
         int queued = 0;
-        const bool room = done != 0 || !fitsBuffer || ioctl(fd, SIOCOUTQ, &queued) != 0
-            || needed <= static_cast<size_t>(bufferSize - std::min(queued, bufferSize));
+        if (!room && ioctl(fd, SIOCOUTQ, &queued) == 0) {
+            queued = std::clamp(queued, 0, bufferSize);
+            m_native->queuedAtMost = static_cast<size_t>(queued);
+            room = needed <= static_cast<size_t>(bufferSize - queued);
+        } else if (!room) {
+            room = true;
+        }
         const int n = room ? sendmmsg(fd, headers + done, count - done, MSG_NOSIGNAL | MSG_DONTWAIT)
                            : (errno = EAGAIN, -1);
         if (n < 0) {
@@ -490,10 +502,13 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
                 return fail(kErrorOperationAborted);
             continue;
         }
+        size_t went = 0;
         for (int i = 0; i < n; ++i) {
             if (headers[done + i].msg_len != messages[done + i].size)
                 return fail(kErrorGenFailure);
+            went += messages[done + i].size + MessageOverhead;
         }
+        m_native->queuedAtMost += went;
         done += static_cast<unsigned>(n);
         if (sent)
             *sent = done;
@@ -526,6 +541,7 @@ void CNamedPipe::closeLocked()
         close(m_native->listenFd);
     m_native->fd = m_native->listenFd = -1;
     m_native->sendBuffer = 0;
+    m_native->queuedAtMost = 0;
     m_native->access = Access::Duplex;
     if (m_native->lockFd >= 0) {
         // Still holding the lock, so no new server's files are removed.

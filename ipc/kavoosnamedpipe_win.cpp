@@ -142,10 +142,15 @@ struct CNamedPipe::Native
                 inFlight -= write->bytes.size();
                 continue;
             }
-            const bool done = WriteFile(pipe, write->bytes.data(), static_cast<DWORD>(write->bytes.size()),
-                                  nullptr, &write->overlapped)
-                != FALSE;
-            const DWORD error = done ? 0 : ::GetLastError();
+            // Made only now: the messages of a run that never goes cost none.
+            if (!write->overlapped.hEvent)
+                write->overlapped.hEvent = manualResetEvent();
+            const bool done = write->overlapped.hEvent
+                && WriteFile(pipe, write->bytes.data(), static_cast<DWORD>(write->bytes.size()), nullptr,
+                    &write->overlapped);
+            const DWORD error = done       ? 0
+                : write->overlapped.hEvent ? ::GetLastError()
+                                           : ERROR_NOT_ENOUGH_MEMORY;
             if (!done && error != ERROR_IO_PENDING) {
                 issueError = error;
                 inFlight -= write->bytes.size();
@@ -392,6 +397,10 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
 {
     if (sent)
         *sent = 0;
+    // The copies below count against the timeout too: making thousands of
+    // events is not free where the system is slow.
+    const auto deadline
+        = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
     Native &native = *m_native;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -413,9 +422,6 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
         for (unsigned i = 0; i < count; ++i) {
             auto write = std::make_unique<Native::Write>();
             write->bytes.assign(static_cast<const char *>(messages[i].data), messages[i].size);
-            write->overlapped.hEvent = manualResetEvent();
-            if (!write->overlapped.hEvent)
-                return failSystem();
             needed += messages[i].size;
             run.writes.push_back(std::move(write));
         }
@@ -435,8 +441,6 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
     // A run that fits the budget is begun only once it fits whole, so a
     // reader that stops leaves whole runs behind. A larger one goes as room
     // comes, as a socket takes it; the wait for room is one for the whole run.
-    const auto deadline
-        = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
     const bool whole = needed <= InFlightBytes;
     unsigned next = 0;
     unsigned done = 0;
