@@ -22,15 +22,8 @@ constexpr uint32_t kTag = 0x4B495043;
 class Counter : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    void OnMessage(const std::string &, const std::string &, unsigned, const void *) override
-    {
-        long process = -1;
-        lastSender = delivery && delivery->CurrentSenderProcess(&process) ? process : -1;
-        ++count;
-    }
+    void OnMessage(const std::string &, const std::string &, unsigned, const void *) override { ++count; }
     std::atomic<int> count { 0 };
-    std::atomic<long> lastSender { 0 };
-    const kvds::IKavoIPCDelivery *delivery = nullptr;
 };
 
 HWND windowOf(const RefCountedPtr<kvds::IKavoIPC> &endpoint)
@@ -148,25 +141,50 @@ TEST_F(KavoIPCWin, NoticesGoBothWaysWithAPeerProcess)
     EXPECT_EQ(send(endpoint, "Note3"), 1);
 }
 
-// Two players of one component id tell each other's notices from their own
-// by the sending process.
-TEST_F(KavoIPCWin, EachSideNamesTheOthersProcessAsTheSender)
+// Both peers' window threads, woken at once, send to each other (and to
+// everyone) from inside their deliveries; each gets through.
+TEST_F(KavoIPCWin, WindowThreadsOfTwoProcessesSendingToEachOtherBothFinish)
 {
-    counter->delivery = static_cast<KavoIPC *>(endpoint.get());
-    ASSERT_TRUE(endpoint->RegisterCallback(std::string("Device/"), counter.get(), true));
-    ChildProcess peer;
-    ASSERT_TRUE(peer.Start({ "kavoipc_peer.exe", "1", "Device/" }));
-    ASSERT_TRUE(peer.WaitForLine("ready", 10000, true));
-
-    EXPECT_EQ(send(endpoint, "Device/Change"), 2);
-    EXPECT_EQ(counter->lastSender.load(), static_cast<long>(GetCurrentProcessId()));
-    ASSERT_TRUE(peer.WriteLine("senders"));
-    EXPECT_TRUE(peer.WaitForLine("senders " + std::to_string(GetCurrentProcessId())));
-    ASSERT_TRUE(peer.WriteLine("send KavoPlayer Device/Create"));
-    EXPECT_TRUE(peer.WaitForLine("sent 1 2"));
-    EXPECT_EQ(counter->lastSender.load(), static_cast<long>(peer.Pid()));
-    ASSERT_TRUE(peer.WriteLine("quit"));
-    EXPECT_EQ(peer.Wait(), 0);
+    ChildProcess peers[2];
+    HWND windows[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        std::string ready;
+        ASSERT_TRUE(peers[i].Start({ "kavoipc_peer.exe", "1", "Ping", "relay" }));
+        ASSERT_TRUE(peers[i].ReadLine(ready));
+        windows[i] = reinterpret_cast<HWND>(std::strtoull(ready.c_str() + ready.find('.') + 1, nullptr, 16));
+        ASSERT_TRUE(IsWindow(windows[i])) << ready;
+    }
+    std::string go(KavoIPC::kFixedSize, '\0');
+    go.replace(0, 4, "test");
+    go.replace(KavoIPC::kTopicOffset, 2, "Go");
+    const auto deliver = [&](HWND window) {
+        COPYDATASTRUCT copy { kTag, static_cast<DWORD>(go.size()), go.data() };
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(window, WM_COPYDATA, reinterpret_cast<WPARAM>(windowOf(endpoint)),
+            reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, 20000, &answer);
+        return static_cast<int>(answer);
+    };
+    for (int round = 0; round < 5; ++round) {
+        int answers[2] = { -5, -5 };
+        std::thread a([&] { answers[0] = deliver(windows[0]); });
+        std::thread b([&] { answers[1] = deliver(windows[1]); });
+        a.join();
+        b.join();
+        EXPECT_EQ(answers[0], 1) << round;
+        EXPECT_EQ(answers[1], 1) << round;
+    }
+    // Every relayed send reached both processes' Ping callbacks.
+    for (ChildProcess &peer : peers) {
+        std::string line;
+        ASSERT_TRUE(peer.WriteLine("relayed"));
+        EXPECT_TRUE(peer.ReadLine(line));
+        EXPECT_EQ(line, "relayed 2 2 2 2 2");
+        ASSERT_TRUE(peer.WriteLine("count"));
+        EXPECT_TRUE(peer.ReadLine(line));
+        EXPECT_EQ(line, "count 10");
+        ASSERT_TRUE(peer.WriteLine("quit"));
+        EXPECT_EQ(peer.Wait(), 0);
+    }
 }
 
 TEST_F(KavoIPCWin, ALargeNoticeReachesAPeerProcess)

@@ -11,8 +11,10 @@
 #include "settings/registry.h"
 #include "settings/settingsholder.h"
 
+#ifndef _WIN32
 #include <grp.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -74,6 +76,8 @@ int setBool(const std::string &componentId, bool value)
     return holder.WriteBoolSetting("General", "TransferDevicesConfirmDeletions", value) ? 0 : 1;
 }
 
+#ifndef _WIN32
+// The hive files and their permissions are the POSIX back end's own.
 int g_failures = 0;
 
 void check(bool ok, const char *what)
@@ -128,12 +132,14 @@ bool dropToNobody()
         return true;
     return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 && geteuid() == 65534;
 }
+#endif
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     int first = 1;
+#ifndef _WIN32
     if (argc > 1 && std::strcmp(argv[1], "--as-nobody") == 0) {
         if (!dropToNobody()) {
             std::puts("FAIL could not drop privileges");
@@ -141,6 +147,7 @@ int main(int argc, char **argv)
         }
         ++first;
     }
+#endif
     const int rest = argc - first;
     const std::string command = rest > 0 ? argv[first] : "";
     if (command == "write-many" && rest == 3)
@@ -149,12 +156,14 @@ int main(int argc, char **argv)
         return writeForever();
     if (command == "set-bool" && rest == 3)
         return setBool(argv[first + 1], std::strcmp(argv[first + 2], "true") == 0);
+#ifndef _WIN32
     if (command == "exec" && rest > 1) {
         execv(argv[first + 1], argv + first + 1);
         return 4;
     }
     if (command == "readonly-hives" && rest == 3)
         return readonlyHives(argv[first + 1], argv[first + 2]);
+#endif
     std::fputs("usage: settings_helper [--as-nobody] COMMAND ARGS...\n", stderr);
     return 2;
 }
