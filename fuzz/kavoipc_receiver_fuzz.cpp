@@ -12,6 +12,7 @@
 // (bits 2-5; 0 is all at once), pausing a millisecond between pieces (bit
 // 6), as the receiver must serve such a sender without waiting on it.
 #include "ipc/kavoipc.h"
+#include "ipc/kavoipcwindow_posix.h"
 #include "ipc/refcountedptr.h"
 
 #include <algorithm>
@@ -34,8 +35,8 @@ namespace {
 class CheckingCallback : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override
     {
         if (sender.empty() || sender.size() > 256 || topic.empty() || topic.size() > 256
             || (length == 0) != (data == nullptr) || length > KavoIPCWindow::kMaxDataSize)
@@ -48,10 +49,10 @@ public:
         m_sum += sum;
         ++calls;
     }
-    std::atomic<int> calls{0};
+    std::atomic<int> calls { 0 };
 
 private:
-    std::atomic<unsigned> m_sum{0};
+    std::atomic<unsigned> m_sum { 0 };
 };
 
 struct Receiver
@@ -78,7 +79,7 @@ Receiver &TheReceiver()
             std::abort();
         r->callback = new CheckingCallback;
         // Keys that fuzzed topics can reach, one of them a prefix of the other.
-        for (const char *prefix : {"D", "Device/", "T", "\x01"})
+        for (const char *prefix : { "D", "Device/", "T", "\x01" })
             r->ipc->RegisterCallback(std::string(prefix), r->callback.get(), true);
         auto *impl = static_cast<KavoIPC *>(r->ipc.get());
         r->window = std::make_unique<KavoIPCWindow>(
@@ -193,7 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     });
 
     const int before = receiver.callback->calls.load();
-    receiver.window->ServeConnection(fds[1]);
+    receiver.window->native().ServeConnection(fds[1]);
     const int called = receiver.callback->calls.load() - before;
     sender.join();
 
@@ -203,7 +204,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (n != 0 && n != 4 && !(n < 0 && errno == ECONNRESET))
         __builtin_trap();
     const int32_t count = n == 4 ? static_cast<int32_t>(uint32_t(answer[0]) | uint32_t(answer[1]) << 8
-                                                        | uint32_t(answer[2]) << 16 | uint32_t(answer[3]) << 24)
+                              | uint32_t(answer[2]) << 16 | uint32_t(answer[3]) << 24)
                                  : 0;
     if (count != called)
         __builtin_trap();

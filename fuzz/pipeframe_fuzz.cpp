@@ -5,6 +5,7 @@
 // A frame handed on must be one whose payload matches its check value.
 #include "ipc/ckavonamedpipeipc.h"
 #include "ipc/cpipeprotocol.h"
+#include "ipc/cpipesocket.h"
 #include "ipc/kavoosnamedpipe.h"
 #include "ipc/kavoospipeerror.h"
 #include "ipc/pipecrc32.h"
@@ -27,7 +28,7 @@ namespace {
 class SocketTransport : public kvtl::RefCountedImpl<kvds::ITransportIPC>
 {
 public:
-    explicit SocketTransport(int fd) { m_pipe.Adopt(fd); }
+    explicit SocketTransport(int fd) { KavoOS::CPipeSocket::Adopt(m_pipe, fd); }
     bool Connect() override { return true; }
     bool Disconnect() override { return true; }
     bool IsConnected() override { return m_pipe.IsOpen(); }
@@ -59,14 +60,15 @@ uint32_t Le32(const std::string &bytes)
 class CheckingCallback : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override
     {
-        if (sender == kvds::CKavoNamedPipeIPC::PipeErrorSender && topic == kvds::CKavoNamedPipeIPC::PipeErrorTopic)
+        if (sender == kvds::CKavoNamedPipeIPC::PipeErrorSender
+            && topic == kvds::CKavoNamedPipeIPC::PipeErrorTopic)
             return;
         if (sender.empty() || sender.size() > kvds::CPipeProtocol::MaxNameLength
-            || topic.size() > kvds::CPipeProtocol::MaxNameLength || length > kvds::CPipeProtocol::MaxPayloadLength
-            || (length != 0) != (data != nullptr))
+            || topic.size() > kvds::CPipeProtocol::MaxNameLength
+            || length > kvds::CPipeProtocol::MaxPayloadLength || (length != 0) != (data != nullptr))
             __builtin_trap();
         // The frame's own messages: magic, length, check, then the rest.
         const std::vector<std::string> &reads = transport->reads;
@@ -78,7 +80,7 @@ public:
         ++calls;
     }
     SocketTransport *transport = nullptr;
-    std::atomic<int> calls{0};
+    std::atomic<int> calls { 0 };
 };
 
 } // namespace
@@ -109,16 +111,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     auto *endpoint = static_cast<kvds::CKavoNamedPipeIPC *>(ipc.get());
     kvtl::RefCountedPtr<CheckingCallback> checking(new CheckingCallback);
     checking->transport = transport.get();
-    const std::atomic<bool> sharing{true};
-    kvtl::RefCountedPtr<MediaServerSession> session(
-        new MediaServerSession(ipc.get(), &sharing, [](MediaServerSession::Event, const std::string &name,
-                                                        const std::string &text) {
-            if (name.size() > kvds::CPipeProtocol::MaxNameLength || text.size() > kvds::CPipeProtocol::MaxPayloadLength)
+    const std::atomic<bool> sharing { true };
+    kvtl::RefCountedPtr<MediaServerSession> session(new MediaServerSession(
+        ipc.get(), &sharing, [](MediaServerSession::Event, const std::string &name, const std::string &text) {
+            if (name.size() > kvds::CPipeProtocol::MaxNameLength
+                || text.size() > kvds::CPipeProtocol::MaxPayloadLength)
                 __builtin_trap();
         }));
     // Keys that fuzzed topics reach, one a prefix of another, and the
     // media server's own.
-    for (const char *prefix : {"D", "DevicePane->KavoMediaServerDialog", "T", "\x01"})
+    for (const char *prefix : { "D", "DevicePane->KavoMediaServerDialog", "T", "\x01" })
         ipc->RegisterCallback(std::string(prefix), checking.get(), true);
     ipc->RegisterCallback(std::string(MediaServerSession::TopicPrefix), session.get(), true);
 

@@ -39,10 +39,11 @@ CPipeTransport::~CPipeTransport()
     }
 }
 
-bool CPipeTransport::openClientPipe(KavoOS::CNamedPipe &pipe, const std::string &name)
+bool CPipeTransport::openClientPipe(
+    KavoOS::CNamedPipe &pipe, const std::string &name, KavoOS::CNamedPipe::Access access)
 {
     // Only a busy pipe is waited for: a missing server fails at once.
-    while (!pipe.Open(name)) {
+    while (!pipe.Open(name, access)) {
         if (KavoOS::GetLastError() != KavoOS::kErrorPipeBusy || !KavoOS::CNamedPipe::Wait(name, ClientWaitMs))
             return false;
     }
@@ -54,12 +55,14 @@ bool CPipeTransport::Connect()
     if ((!m_server && m_launcher) || IsConnected())
         return false;
 
+    // Each pipe carries one way, as a peer of its own expects it to.
+    using Access = KavoOS::CNamedPipe::Access;
     if (m_server) {
-        if (m_readPipe.Create(m_readPipeName))
-            m_writePipe.Create(m_writePipeName);
+        if (m_readPipe.Create(m_readPipeName, Access::Read))
+            m_writePipe.Create(m_writePipeName, Access::Write);
     } else {
-        if (openClientPipe(m_readPipe, m_readPipeName))
-            openClientPipe(m_writePipe, m_writePipeName);
+        if (openClientPipe(m_readPipe, m_readPipeName, Access::Read))
+            openClientPipe(m_writePipe, m_writePipeName, Access::Write);
     }
     if (!IsConnected()) {
         const uint32_t error = KavoOS::GetLastError();
@@ -116,8 +119,8 @@ bool CPipeTransport::Write(const void *data, unsigned n)
 // The buffers as messages, (null, 0) left out; false, with nothing kept,
 // when not connected or a buffer has data without bytes or bytes without
 // data.
-bool CPipeTransport::toMessages(const Buffer *buffers, unsigned count, std::vector<KavoOS::CNamedPipe::Message> &messages,
-                                size_t &bytes)
+bool CPipeTransport::toMessages(
+    const Buffer *buffers, unsigned count, std::vector<KavoOS::CNamedPipe::Message> &messages, size_t &bytes)
 {
     if (!IsConnected()) {
         KavoOS::SetLastError(KavoOS::kErrorInvalidHandle);
@@ -133,7 +136,7 @@ bool CPipeTransport::toMessages(const Buffer *buffers, unsigned count, std::vect
             return false;
         }
         if (buffer.n != 0)
-            messages.push_back({buffer.data, buffer.n});
+            messages.push_back({ buffer.data, buffer.n });
         bytes += buffer.n;
     }
     return true;
@@ -145,7 +148,8 @@ bool CPipeTransport::WriteEach(const Buffer *buffers, unsigned count)
     size_t bytes = 0;
     if (!toMessages(buffers, count, messages, bytes))
         return false;
-    return messages.empty() || m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
+    return messages.empty()
+        || m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
 }
 
 bool CPipeTransport::PostEach(const Buffer *buffers, unsigned count)
@@ -207,13 +211,14 @@ void CPipeTransport::writerThread()
         std::vector<KavoOS::CNamedPipe::Message> messages;
         size_t bytes = 0;
         for (const std::string &message : run) {
-            messages.push_back({message.data(), message.size()});
+            messages.push_back({ message.data(), message.size() });
             bytes += message.size();
         }
         // PostEach only queues behind the front run, which stays in place,
         // so the lock can be let go while the peer is waited for.
         lock.unlock();
-        const bool written = m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
+        const bool written
+            = m_writePipe.WriteMessages(messages.data(), static_cast<unsigned>(messages.size()));
         lock.lock();
         m_waiting.pop_front();
         m_waitingBytes -= std::min(m_waitingBytes, bytes);
@@ -280,7 +285,8 @@ void CPipeTransport::readerThread(std::atomic<bool> *stop, void *transport, int3
     }
 }
 
-bool CreatePipeTransport(const std::string &baseName, bool server, IPipeLauncher *launcher, ITransportIPC **out)
+bool CreatePipeTransport(
+    const std::string &baseName, bool server, IPipeLauncher *launcher, ITransportIPC **out)
 {
     if (baseName.empty() || !out || (!server && launcher))
         return false;

@@ -49,9 +49,10 @@ public:
 
 private:
     static void readerThread(std::atomic<bool> *stop, void *transport, int32_t value);
-    static bool openClientPipe(KavoOS::CNamedPipe &pipe, const std::string &name);
+    static bool openClientPipe(
+        KavoOS::CNamedPipe &pipe, const std::string &name, KavoOS::CNamedPipe::Access access);
     bool toMessages(const Buffer *buffers, unsigned count, std::vector<KavoOS::CNamedPipe::Message> &messages,
-                    size_t &bytes);
+        size_t &bytes);
     // A posted run's messages, copied.
     using Run = std::vector<std::string>;
     void writerThread();
@@ -78,7 +79,7 @@ private:
 
 // False, creating nothing, for an empty base name, a null out or a client
 // with a launcher. Otherwise *out holds a closed transport with one reference.
-bool CreatePipeTransport(const std::string &baseName, bool server, IPipeLauncher *launcher,
-                         ITransportIPC **out);
+bool CreatePipeTransport(
+    const std::string &baseName, bool server, IPipeLauncher *launcher, ITransportIPC **out);
 
 } // namespace kvds

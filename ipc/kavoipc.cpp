@@ -26,7 +26,7 @@ class DeliveryScope
 {
 public:
     DeliveryScope(const KavoIPC *endpoint, const char *senderWindow)
-        : m_delivery{endpoint, senderWindow, currentDelivery}
+        : m_delivery { endpoint, senderWindow, currentDelivery }
     {
         currentDelivery = &m_delivery;
     }
@@ -61,8 +61,8 @@ bool CreateWindowMessageIPC(kvds::IKavoIPC **out)
 
 KavoIPC::KavoIPC()
     : m_window([this](const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size) {
-          return OnCopyData(senderWindow, tag, data, size);
-      })
+        return OnCopyData(senderWindow, tag, data, size);
+    })
 {
     m_windowThread.SetFunction(&KavoIPC::WindowThreadRoutine, this);
 }
@@ -92,14 +92,14 @@ bool KavoIPC::RegisterCallback(const std::string &prefix, kvds::IKavoIPCCallback
     return kvds::AddCallback(m_callbacks, prefix, cb, append);
 }
 
-bool KavoIPC::Send(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data, int *delivered)
+bool KavoIPC::Send(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data, int *delivered)
 {
     if (!delivered)
         return false;
     *delivered = 0;
-    if (sender.empty() || sender.size() > kMaxNameLength || topic.empty()
-        || topic.size() > kMaxNameLength || (length != 0 && !data))
+    if (sender.empty() || sender.size() > kMaxNameLength || topic.empty() || topic.size() > kMaxNameLength
+        || (length != 0 && !data))
         return false;
     if (length > KavoIPCWindow::kMaxDataSize - kFixedSize)
         return false;
@@ -130,8 +130,7 @@ bool KavoIPC::Send(const std::string &sender, const std::string &topic, unsigned
 }
 
 bool KavoIPC::SendLocked(kvtl::MemoryBuffer<unsigned char> &buffer, const std::string &sender,
-                         const std::string &topic, unsigned length, const void *data,
-                         bool onWindowThread, int *delivered)
+    const std::string &topic, unsigned length, const void *data, bool onWindowThread, int *delivered)
 {
     const uint32_t size = length + kFixedSize;
     buffer.Resize(size, true);
@@ -161,8 +160,8 @@ int KavoIPC::OnCopyData(const char *senderWindow, uint32_t tag, const unsigned c
 
 int KavoIPC::Dispatch(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size)
 {
-    if (!m_window.IsPeer(senderWindow) || tag != kCopyDataTag || !data || size < kFixedSize
-        || data[0] == 0 || data[kTopicOffset] == 0)
+    if (!m_window.IsPeer(senderWindow) || tag != kCopyDataTag || !data || size < kFixedSize || data[0] == 0
+        || data[kTopicOffset] == 0)
         return 0;
     // Names of 1 to 256 bytes, ended inside their fields; the payload inside the message.
     if (!std::memchr(data, 0, kMaxNameLength + 1) || !std::memchr(data + kTopicOffset, 0, kMaxNameLength + 1))
@@ -197,34 +196,7 @@ bool KavoIPC::CurrentSenderProcess(long *processId) const
 {
     for (const Delivery *delivery = currentDelivery; delivery; delivery = delivery->outer) {
         if (delivery->endpoint == this)
-            return ProcessOfWindow(delivery->senderWindow, processId);
+            return m_window.ProcessOf(delivery->senderWindow, processId);
     }
     return false;
-}
-
-bool KavoIPC::ProcessOfWindow(const char *windowName, long *processId)
-{
-    if (!windowName)
-        return false;
-    // The sender window field of a request is 108 bytes, zero-padded.
-    constexpr size_t fieldSize = 108;
-    const void *end = std::memchr(windowName, 0, fieldSize);
-    const std::string name(windowName, end ? static_cast<const char *>(end) - windowName : fieldSize);
-    const size_t last = name.rfind('.');
-    if (last == std::string::npos || last == 0)
-        return false;
-    const size_t first = name.rfind('.', last - 1);
-    if (first == std::string::npos || last - first < 2 || last - first > 10)
-        return false;
-    long pid = 0;
-    for (size_t i = first + 1; i < last; ++i) {
-        if (name[i] < '0' || name[i] > '9')
-            return false;
-        pid = pid * 10 + (name[i] - '0');
-    }
-    if (pid <= 0)
-        return false;
-    if (processId)
-        *processId = pid;
-    return true;
 }

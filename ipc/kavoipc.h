@@ -39,21 +39,18 @@ public:
     using kvds::IKavoIPC::Send;
     bool RegisterCallback(const std::string &prefix, kvds::IKavoIPCCallback *cb, bool append) override;
     bool Send(const std::string &sender, const std::string &topic, unsigned length, const void *data,
-              int *delivered) override;
+        int *delivered) override;
 
     // The window's handling of a copy-data message: a well-formed message
     // from a peer window goes to every callback whose prefix starts the
     // topic; answers how many were called.
     int OnCopyData(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size);
-    // The socket file name that stands for this endpoint's window.
+    // How deliveries name this endpoint's window.
     const std::string &WindowName() const { return m_window.Name(); }
 
-    // kvds::IKavoIPCDelivery: the process named by the sender window of the
-    // delivery under way on the calling thread.
+    // kvds::IKavoIPCDelivery: the process that owns the sender window of
+    // the delivery under way on the calling thread.
     bool CurrentSenderProcess(long *processId) const override;
-    // The process part of a window name "<title>.<pid>.<n>"; false when the
-    // name has no such part.
-    static bool ProcessOfWindow(const char *windowName, long *processId);
 
 private:
     friend bool CreateWindowMessageIPC(kvds::IKavoIPC **out);
@@ -64,8 +61,7 @@ private:
     // OnCopyData's work; may throw when memory runs out.
     int Dispatch(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size);
     bool SendLocked(kvtl::MemoryBuffer<unsigned char> &buffer, const std::string &sender,
-                    const std::string &topic, unsigned length, const void *data, bool onWindowThread,
-                    int *delivered);
+        const std::string &topic, unsigned length, const void *data, bool onWindowThread, int *delivered);
 
     kvds::CallbackTable m_callbacks;
     KavoThreadLock m_tableLock;

@@ -61,14 +61,6 @@ BOOL CALLBACK CollectEndpoint(HWND window, LPARAM list)
 
 // Deliveries within the process are window messages as well: the system
 // hands a send from another thread to the window's own.
-struct KavoIPCWindow::LocalDelivery
-{
-};
-
-struct KavoIPCWindow::Incoming
-{
-};
-
 struct KavoIPCWindow::Native
 {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -81,7 +73,7 @@ struct KavoIPCWindow::Native
         switch (message) {
         case WM_COPYDATA:
             return self ? self->m_native->CopyData(*self, reinterpret_cast<HWND>(wParam),
-                                                   reinterpret_cast<const COPYDATASTRUCT *>(lParam))
+                       reinterpret_cast<const COPYDATASTRUCT *>(lParam))
                         : 0;
         case kCloseMessage:
             DestroyWindow(window);
@@ -101,20 +93,24 @@ struct KavoIPCWindow::Native
             return 0;
         const std::string senderName = NameOf(sender);
         return owner.m_handler(senderName.c_str(), static_cast<uint32_t>(copy->dwData),
-                               static_cast<const unsigned char *>(copy->lpData), copy->cbData);
+            static_cast<const unsigned char *>(copy->lpData), copy->cbData);
     }
 
-    std::atomic<HWND> window{nullptr};
+    std::atomic<HWND> window { nullptr };
 };
 
-KavoIPCWindow::KavoIPCWindow(CopyDataHandler handler) : m_handler(std::move(handler)), m_native(new Native) {}
+KavoIPCWindow::KavoIPCWindow(CopyDataHandler handler)
+    : m_handler(std::move(handler))
+    , m_native(new Native)
+{
+}
 
 KavoIPCWindow::~KavoIPCWindow() = default;
 
 bool KavoIPCWindow::Create()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
+    WNDCLASSEXW windowClass {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &Native::Procedure;
     windowClass.hInstance = instance;
@@ -122,8 +118,8 @@ bool KavoIPCWindow::Create()
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return false;
     // Top-level and never shown: EnumWindows finds it, the user does not.
-    HWND window = CreateWindowExW(0, kWindowClassName, kWindowTitle, WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr,
-                                  instance, this);
+    HWND window = CreateWindowExW(
+        0, kWindowClassName, kWindowTitle, WS_OVERLAPPED, 0, 0, 0, 0, nullptr, nullptr, instance, this);
     if (!window)
         return false;
     m_name = NameOf(window);
@@ -139,7 +135,6 @@ void KavoIPCWindow::RunMessageLoop()
         DispatchMessageW(&message);
     }
     m_native->window = nullptr;
-    m_closed = true;
 }
 
 void KavoIPCWindow::PostClose()
@@ -154,11 +149,24 @@ bool KavoIPCWindow::IsPeer(const char *name) const
     return window && IsWindow(window) && IsEndpointWindow(window);
 }
 
+// The window's own answer: a name says nothing of the process. Two players
+// with the same component id tell their notices apart by this.
+bool KavoIPCWindow::ProcessOf(const char *name, long *processId) const
+{
+    HWND window = WindowOf(name);
+    DWORD process = 0;
+    if (!window || !IsWindow(window) || !GetWindowThreadProcessId(window, &process) || process == 0)
+        return false;
+    if (processId)
+        *processId = static_cast<long>(process);
+    return true;
+}
+
 int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread)
 {
     std::vector<HWND> peers;
     EnumWindows(&CollectEndpoint, reinterpret_cast<LPARAM>(&peers));
-    COPYDATASTRUCT copy{};
+    COPYDATASTRUCT copy {};
     copy.dwData = tag;
     copy.cbData = size;
     copy.lpData = const_cast<unsigned char *>(data);
@@ -171,8 +179,7 @@ int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t s
     for (HWND peer : peers) {
         DWORD_PTR answer = 0;
         if (SendMessageTimeoutW(peer, WM_COPYDATA, reinterpret_cast<WPARAM>(m_native->window.load()),
-                                reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL | SMTO_ABORTIFHUNG, kDeliveryTimeoutMs,
-                                &answer))
+                reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL | SMTO_ABORTIFHUNG, kDeliveryTimeoutMs, &answer))
             total += static_cast<int>(answer);
     }
     m_awaitedBySender = false;

@@ -1,8 +1,10 @@
+#include "ipc/cpipesocket.h"
 #include "ipc/kavoosnamedpipe.h"
 
 #include "ipc/kavoospipeerror.h"
 #include "ipc/userruntimedirectory.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -11,8 +13,8 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <sched.h>
 #include <poll.h>
+#include <sched.h>
 #include <strings.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -29,6 +31,12 @@ namespace {
 
 constexpr char PipePrefix[] = "\\\\.\\Pipe\\";
 constexpr size_t PipePrefixLength = sizeof PipePrefix - 1;
+// What one message costs the socket buffer beyond its bytes, generously.
+constexpr size_t MessageOverhead = 2048;
+// A Read within BurstGap of the last message polls for up to BurstSpin
+// before it blocks.
+constexpr std::chrono::microseconds BurstGap { 200 };
+constexpr std::chrono::microseconds BurstSpin { 30 };
 
 uint32_t errorFromErrno(int error)
 {
@@ -82,14 +90,14 @@ bool fillAddress(const std::string &path, sockaddr_un &address)
 
 bool peerIsUs(int fd)
 {
-    ucred credentials{};
+    ucred credentials {};
     socklen_t size = sizeof credentials;
     return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 && credentials.uid == geteuid();
 }
 
 void setWriteTimeout(int fd)
 {
-    timeval timeout{};
+    timeval timeout {};
     timeout.tv_sec = CNamedPipe::WriteTimeoutMs / 1000;
     timeout.tv_usec = (CNamedPipe::WriteTimeoutMs % 1000) * 1000;
     setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
@@ -113,8 +121,12 @@ int takeOwnerLock(const std::string &lockPath)
             return -1;
         }
         // Whoever held it before us may have removed the file meanwhile.
-        struct stat held{};
-        struct stat named{};
+        struct stat held
+        {
+        };
+        struct stat named
+        {
+        };
         if (fstat(fd, &held) == 0 && stat(lockPath.c_str(), &named) == 0 && held.st_dev == named.st_dev
             && held.st_ino == named.st_ino)
             return fd;
@@ -151,30 +163,48 @@ bool removeIfStale(const std::string &socketPath)
 
 struct CNamedPipe::Native
 {
-    int fd = -1;       // the connection
+    // The connected socket, the client taken first if need be; -1 with the
+    // last error set.
+    int Connection(CNamedPipe &pipe);
+
+    std::atomic<CNamedPipe::Access> access { CNamedPipe::Access::Duplex };
+    int fd = -1; // the connection
     int listenFd = -1; // server, until its client is taken
-    int lockFd = -1;   // server: held for the life of the socket file
-    std::string path;  // server: the socket file to remove
-    std::atomic<std::chrono::steady_clock::duration> lastMessage{};
+    int lockFd = -1; // server: held for the life of the socket file
+    std::string path; // server: the socket file to remove
+    std::atomic<std::chrono::steady_clock::duration> lastMessage {};
     // The send buffer's size, read once: nobody changes it.
-    std::atomic<int> sendBuffer{0};
+    std::atomic<int> sendBuffer { 0 };
+    // At least what the send buffer holds: the last measure plus what went
+    // since, generously. The reader only ever takes from it, so while this
+    // leaves room for a run, the run fits without asking the socket.
+    std::atomic<size_t> queuedAtMost { 0 };
 };
 
-CNamedPipe::CNamedPipe() : m_native(new Native) {}
+CNamedPipe::CNamedPipe()
+    : m_native(new Native)
+{
+}
 
 CNamedPipe::~CNamedPipe()
 {
     Close();
 }
 
-std::string CNamedPipe::PipeDirectory()
+std::string CPipeSocket::Directory()
 {
     return UserRuntimeDirectory("KavoPipe", "KavoPipe");
 }
 
 std::string CNamedPipe::SocketPath(const std::string &pipeName)
 {
-    if (pipeName.size() <= PipePrefixLength || strncasecmp(pipeName.c_str(), PipePrefix, PipePrefixLength) != 0) {
+    return CPipeSocket::Path(pipeName);
+}
+
+std::string CPipeSocket::Path(const std::string &pipeName)
+{
+    if (pipeName.size() <= PipePrefixLength
+        || strncasecmp(pipeName.c_str(), PipePrefix, PipePrefixLength) != 0) {
         fail(kErrorInvalidName);
         return {};
     }
@@ -184,7 +214,7 @@ std::string CNamedPipe::SocketPath(const std::string &pipeName)
         fail(kErrorInvalidName);
         return {};
     }
-    const std::string directory = PipeDirectory();
+    const std::string directory = Directory();
     if (directory.empty())
         return {};
     std::string path = directory + '/' + name;
@@ -203,13 +233,13 @@ bool addressFor(bool inUse, const std::string &pipeName, std::string &path, sock
 {
     if (inUse)
         return fail(kErrorInvalidParameter);
-    path = CNamedPipe::SocketPath(pipeName);
+    path = CPipeSocket::Path(pipeName);
     return !path.empty() && fillAddress(path, address);
 }
 
 } // namespace
 
-bool CNamedPipe::Create(const std::string &pipeName)
+bool CNamedPipe::Create(const std::string &pipeName, Access access)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     std::string path;
@@ -236,11 +266,12 @@ bool CNamedPipe::Create(const std::string &pipeName)
     m_native->listenFd = fd;
     m_native->lockFd = lockFd;
     m_native->path = path;
+    m_native->access = access;
     m_shutdown = false;
     return true;
 }
 
-bool CNamedPipe::Open(const std::string &pipeName)
+bool CNamedPipe::Open(const std::string &pipeName, Access access)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     std::string path;
@@ -275,17 +306,19 @@ bool CNamedPipe::Open(const std::string &pipeName)
         return fail(kErrorAccessDenied);
     }
     m_native->fd = fd;
+    m_native->access = access;
     m_shutdown = false;
     return true;
 }
 
-bool CNamedPipe::Adopt(int fd)
+bool CPipeSocket::Adopt(CNamedPipe &pipe, int fd)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (fd < 0 || m_native->fd >= 0 || m_native->listenFd >= 0)
+    std::lock_guard<std::mutex> lock(pipe.m_mutex);
+    if (fd < 0 || pipe.m_native->fd >= 0 || pipe.m_native->listenFd >= 0)
         return fail(kErrorInvalidParameter);
-    m_native->fd = fd;
-    m_shutdown = false;
+    pipe.m_native->fd = fd;
+    pipe.m_native->access = CNamedPipe::Access::Duplex;
+    pipe.m_shutdown = false;
     return true;
 }
 
@@ -304,8 +337,8 @@ bool CNamedPipe::acceptLocked()
     const int fd = accept4(m_native->listenFd, nullptr, nullptr, SOCK_CLOEXEC);
     if (fd < 0)
         return fail(errno == EAGAIN || errno == EWOULDBLOCK || errno == ECONNABORTED || errno == EINTR
-                        ? kErrorPipeListening
-                        : errorFromErrno(errno));
+                ? kErrorPipeListening
+                : errorFromErrno(errno));
     if (!peerIsUs(fd)) {
         close(fd);
         return fail(kErrorPipeListening);
@@ -317,16 +350,16 @@ bool CNamedPipe::acceptLocked()
     return true;
 }
 
-int CNamedPipe::connection()
+int CNamedPipe::Native::Connection(CNamedPipe &pipe)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_shutdown) {
+    std::lock_guard<std::mutex> lock(pipe.m_mutex);
+    if (pipe.m_shutdown) {
         fail(kErrorOperationAborted);
         return -1;
     }
     // Valid until Close, which the owner calls only once no read or write
     // runs; not holding the lock meanwhile lets Shutdown end their waits.
-    return acceptLocked() ? m_native->fd : -1;
+    return pipe.acceptLocked() ? fd : -1;
 }
 
 bool CNamedPipe::Read(void *buffer, unsigned n)
@@ -334,6 +367,8 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
     int listenFd = -1;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_native->access == Access::Write)
+            return fail(kErrorAccessDenied);
         if (m_native->fd < 0)
             listenFd = m_native->listenFd;
     }
@@ -341,16 +376,16 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
         // A reader polling for a client that has not come would otherwise
         // wake every 10 ms; Shutdown ends the wait at once. Only this thread
         // takes the client, so the socket stays open meanwhile.
-        pollfd client{listenFd, POLLIN, 0};
+        pollfd client { listenFd, POLLIN, 0 };
         poll(&client, 1, ListenWaitMs);
     }
-    const int fd = connection();
+    const int fd = m_native->Connection(*this);
     if (fd < 0)
         return false;
     if (n == 0)
         return true;
-    iovec part{buffer, n};
-    msghdr message{};
+    iovec part { buffer, n };
+    msghdr message {};
     message.msg_iov = &part;
     message.msg_iovlen = 1;
     // A message close behind the last one is usually part of the same frame
@@ -396,7 +431,9 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
     unsigned done = 0;
     if (sent)
         *sent = 0;
-    const int fd = connection();
+    if (m_native->access == Access::Read)
+        return fail(kErrorAccessDenied);
+    const int fd = m_native->Connection(*this);
     if (fd < 0)
         return false;
     // A frame's few messages need no allocation.
@@ -412,7 +449,7 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
     iovec *parts = count > Few ? manyParts.data() : fewParts;
     mmsghdr *headers = count > Few ? manyHeaders.data() : fewHeaders;
     for (unsigned i = 0; i < count; ++i) {
-        parts[i] = {const_cast<void *>(messages[i].data), messages[i].size};
+        parts[i] = { const_cast<void *>(messages[i].data), messages[i].size };
         headers[i].msg_hdr.msg_iov = &parts[i];
         headers[i].msg_hdr.msg_iovlen = 1;
     }
@@ -434,9 +471,16 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
     }
     const bool fitsBuffer = bufferSize > 0 && needed <= static_cast<size_t>(bufferSize);
     while (done < count) {
+        bool room = done != 0 || !fitsBuffer
+            || m_native->queuedAtMost.load() + needed <= static_cast<size_t>(bufferSize);
         int queued = 0;
-        const bool room = done != 0 || !fitsBuffer || ioctl(fd, SIOCOUTQ, &queued) != 0
-            || needed <= static_cast<size_t>(bufferSize - std::min(queued, bufferSize));
+        if (!room && ioctl(fd, SIOCOUTQ, &queued) == 0) {
+            queued = std::clamp(queued, 0, bufferSize);
+            m_native->queuedAtMost = static_cast<size_t>(queued);
+            room = needed <= static_cast<size_t>(bufferSize - queued);
+        } else if (!room) {
+            room = true;
+        }
         const int n = room ? sendmmsg(fd, headers + done, count - done, MSG_NOSIGNAL | MSG_DONTWAIT)
                            : (errno = EAGAIN, -1);
         if (n < 0) {
@@ -446,22 +490,25 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
                 return fail(kErrorOperationAborted);
             if (errno != EAGAIN && errno != EWOULDBLOCK)
                 return failErrno();
-            const auto left =
-                std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            const auto left
+                = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0)
                 return fail(kErrorSemTimeout);
             // The socket reports room long before a whole run fits: then
             // look again now and then rather than spin.
-            pollfd writable{fd, static_cast<short>(room ? POLLOUT : 0), 0};
+            pollfd writable { fd, static_cast<short>(room ? POLLOUT : 0), 0 };
             poll(&writable, 1, static_cast<int>(std::min<long long>(left.count(), room ? left.count() : 5)));
             if (m_shutdown)
                 return fail(kErrorOperationAborted);
             continue;
         }
+        size_t went = 0;
         for (int i = 0; i < n; ++i) {
             if (headers[done + i].msg_len != messages[done + i].size)
                 return fail(kErrorGenFailure);
+            went += messages[done + i].size + MessageOverhead;
         }
+        m_native->queuedAtMost += went;
         done += static_cast<unsigned>(n);
         if (sent)
             *sent = done;
@@ -494,6 +541,8 @@ void CNamedPipe::closeLocked()
         close(m_native->listenFd);
     m_native->fd = m_native->listenFd = -1;
     m_native->sendBuffer = 0;
+    m_native->queuedAtMost = 0;
+    m_native->access = Access::Duplex;
     if (m_native->lockFd >= 0) {
         // Still holding the lock, so no new server's files are removed.
         unlink(m_native->path.c_str());
@@ -506,16 +555,20 @@ void CNamedPipe::closeLocked()
 
 bool CNamedPipe::Wait(const std::string &pipeName, int timeoutMs)
 {
-    const std::string path = SocketPath(pipeName);
+    const std::string path = CPipeSocket::Path(pipeName);
     if (path.empty())
         return false;
-    struct stat first{};
+    struct stat first
+    {
+    };
     if (stat(path.c_str(), &first) != 0)
         return fail(kErrorFileNotFound);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        struct stat now{};
+        struct stat now
+        {
+        };
         if (stat(path.c_str(), &now) != 0)
             return fail(kErrorFileNotFound);
         if (now.st_ino != first.st_ino || now.st_dev != first.st_dev || ownerIsGone(lockPathOf(path)))

@@ -54,7 +54,7 @@ struct CNamedPipe::Native
     // OVERLAPPED stay put until the system lets go of them.
     struct Write
     {
-        OVERLAPPED overlapped{};
+        OVERLAPPED overlapped {};
         std::string bytes;
         ~Write()
         {
@@ -69,15 +69,15 @@ struct CNamedPipe::Native
     };
 
     Native()
-        : connectEvent(manualResetEvent()),
-          readEvent(manualResetEvent()),
-          shutdownEvent(manualResetEvent()),
-          wake(CreateEventW(nullptr, FALSE, FALSE, nullptr))
+        : connectEvent(manualResetEvent())
+        , readEvent(manualResetEvent())
+        , shutdownEvent(manualResetEvent())
+        , wake(CreateEventW(nullptr, FALSE, FALSE, nullptr))
     {
     }
     ~Native()
     {
-        for (HANDLE event : {connectEvent, readEvent, shutdownEvent, wake}) {
+        for (HANDLE event : { connectEvent, readEvent, shutdownEvent, wake }) {
             if (event)
                 CloseHandle(event);
         }
@@ -96,9 +96,11 @@ struct CNamedPipe::Native
             return kErrorInvalidName;
         return Usable() ? 0 : kErrorNotEnoughMemory;
     }
-    void Take(HANDLE handle, bool isServer, bool isConnected, bool isPending)
+    void Take(HANDLE handle, CNamedPipe::Access how, bool isServer, bool isConnected, bool isPending)
     {
         pipe = handle;
+        access = how;
+        byteReads = !isServer && how == CNamedPipe::Access::Read;
         server = isServer;
         connected = isConnected;
         connectPending = isPending;
@@ -122,7 +124,7 @@ struct CNamedPipe::Native
             ioChanged.notify_all();
             if (quit)
                 return;
-            HANDLE waits[2] = {wake, writes.empty() ? nullptr : writes.front()->overlapped.hEvent};
+            HANDLE waits[2] = { wake, writes.empty() ? nullptr : writes.front()->overlapped.hEvent };
             lock.unlock();
             WaitForMultipleObjects(waits[1] ? 2 : 1, waits, FALSE, INFINITE);
             lock.lock();
@@ -140,10 +142,15 @@ struct CNamedPipe::Native
                 inFlight -= write->bytes.size();
                 continue;
             }
-            const bool done = WriteFile(pipe, write->bytes.data(), static_cast<DWORD>(write->bytes.size()),
-                                        nullptr, &write->overlapped)
-                != FALSE;
-            const DWORD error = done ? 0 : ::GetLastError();
+            // Made only now: the messages of a run that never goes cost none.
+            if (!write->overlapped.hEvent)
+                write->overlapped.hEvent = manualResetEvent();
+            const bool done = write->overlapped.hEvent
+                && WriteFile(pipe, write->bytes.data(), static_cast<DWORD>(write->bytes.size()), nullptr,
+                    &write->overlapped);
+            const DWORD error = done       ? 0
+                : write->overlapped.hEvent ? ::GetLastError()
+                                           : ERROR_NOT_ENOUGH_MEMORY;
             if (!done && error != ERROR_IO_PENDING) {
                 issueError = error;
                 inFlight -= write->bytes.size();
@@ -176,11 +183,32 @@ struct CNamedPipe::Native
         }
     }
 
+    // One read, bounded by Shutdown: 0 or the system's code.
+    DWORD ReadOnce(const std::atomic<bool> &shutdown, void *buffer, DWORD n, DWORD &got)
+    {
+        OVERLAPPED overlapped {};
+        overlapped.hEvent = readEvent;
+        got = 0;
+        if (ReadFile(pipe, buffer, n, &got, &overlapped))
+            return 0;
+        DWORD error = ::GetLastError();
+        if (error != ERROR_IO_PENDING)
+            return error;
+        HANDLE waits[2] = { readEvent, shutdownEvent };
+        if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0 || shutdown)
+            CancelIoEx(pipe, &overlapped);
+        return GetOverlappedResult(pipe, &overlapped, &got, TRUE) ? 0 : ::GetLastError();
+    }
+
     HANDLE pipe = INVALID_HANDLE_VALUE;
+    CNamedPipe::Access access = CNamedPipe::Access::Duplex;
+    // A client's read end keeps the byte read mode a one-way pipe is opened
+    // in: a message comes in as many reads as it takes.
+    bool byteReads = false;
     bool server = false;
     bool connected = false;
     bool connectPending = false;
-    OVERLAPPED connect{};
+    OVERLAPPED connect {};
     HANDLE connectEvent;
     HANDLE readEvent;
     HANDLE shutdownEvent;
@@ -190,9 +218,9 @@ struct CNamedPipe::Native
     std::condition_variable ioChanged;
     std::thread ioThread;
     bool quit = false;
-    std::deque<Run> queued;                    // handed over, not yet issued
+    std::deque<Run> queued; // handed over, not yet issued
     std::deque<std::unique_ptr<Write>> writes; // issued, not yet completed
-    size_t inFlight = 0;                       // bytes of both
+    size_t inFlight = 0; // bytes of both
     uint64_t handed = 0;
     uint64_t issued = 0;
     DWORD issueError = 0; // of the run issued last
@@ -200,27 +228,33 @@ struct CNamedPipe::Native
     DWORD writeError = 0;
 };
 
-CNamedPipe::CNamedPipe() : m_native(new Native) {}
+CNamedPipe::CNamedPipe()
+    : m_native(new Native)
+{
+}
 
 CNamedPipe::~CNamedPipe()
 {
     Close();
 }
 
-bool CNamedPipe::Create(const std::string &pipeName)
+bool CNamedPipe::Create(const std::string &pipeName, Access access)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     Native &native = *m_native;
     if (const DWORD error = native.CannotOpen(pipeName))
         return fail(error);
+    const DWORD direction = access == Access::Read ? PIPE_ACCESS_INBOUND
+        : access == Access::Write                  ? PIPE_ACCESS_OUTBOUND
+                                                   : PIPE_ACCESS_DUPLEX;
     // Blocking mode as far as the pipe goes; overlapped I/O is what keeps
     // every wait here bounded and cancellable.
-    HANDLE pipe = CreateNamedPipeA(pipeName.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED,
-                                   PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
-                                   PipeInstances, PipeBufferSize, PipeBufferSize, 0, nullptr);
+    HANDLE pipe = CreateNamedPipeA(pipeName.c_str(), direction | FILE_FLAG_OVERLAPPED,
+        PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, PipeInstances,
+        PipeBufferSize, PipeBufferSize, 0, nullptr);
     if (pipe == INVALID_HANDLE_VALUE)
         return failSystem();
-    native.connect = OVERLAPPED{};
+    native.connect = OVERLAPPED {};
     native.connect.hEvent = native.connectEvent;
     ResetEvent(native.connectEvent);
     bool connected = ConnectNamedPipe(pipe, &native.connect) != FALSE;
@@ -237,29 +271,37 @@ bool CNamedPipe::Create(const std::string &pipeName)
             return fail(error);
         }
     }
-    native.Take(pipe, true, connected, pending);
+    native.Take(pipe, access, true, connected, pending);
     m_shutdown = false;
     return true;
 }
 
-bool CNamedPipe::Open(const std::string &pipeName)
+bool CNamedPipe::Open(const std::string &pipeName, Access access)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     Native &native = *m_native;
     if (const DWORD error = native.CannotOpen(pipeName))
         return fail(error);
-    // 2 when no server made the pipe, 231 when every instance has its client.
-    HANDLE pipe = CreateFileA(pipeName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_OVERLAPPED, nullptr);
+    const DWORD rights = access == Access::Read ? GENERIC_READ
+        : access == Access::Write               ? GENERIC_WRITE
+                                                : GENERIC_READ | GENERIC_WRITE;
+    // 2 when no server made the pipe, 231 when every instance has its
+    // client, 5 when the server made it for the same direction.
+    HANDLE pipe
+        = CreateFileA(pipeName.c_str(), rights, 0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
     if (pipe == INVALID_HANDLE_VALUE)
         return failSystem();
-    DWORD mode = PIPE_READMODE_MESSAGE;
-    if (!SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr)) {
-        const DWORD error = ::GetLastError();
-        CloseHandle(pipe);
-        return fail(error);
+    // Only a duplex end may change its read mode: that takes write access
+    // to the handle's attributes, which a read-only end lacks.
+    if (access == Access::Duplex) {
+        DWORD mode = PIPE_READMODE_MESSAGE;
+        if (!SetNamedPipeHandleState(pipe, &mode, nullptr, nullptr)) {
+            const DWORD error = ::GetLastError();
+            CloseHandle(pipe);
+            return fail(error);
+        }
     }
-    native.Take(pipe, false, true, false);
+    native.Take(pipe, access, false, true, false);
     m_shutdown = false;
     return true;
 }
@@ -293,16 +335,16 @@ bool CNamedPipe::acceptLocked()
 bool CNamedPipe::Read(void *buffer, unsigned n)
 {
     Native &native = *m_native;
-    HANDLE pipe;
     bool awaitClient;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        pipe = native.pipe;
-        awaitClient = pipe != INVALID_HANDLE_VALUE && !native.connected && native.connectPending;
+        if (native.access == Access::Write && native.pipe != INVALID_HANDLE_VALUE)
+            return fail(kErrorAccessDenied);
+        awaitClient = native.pipe != INVALID_HANDLE_VALUE && !native.connected && native.connectPending;
     }
     if (awaitClient) {
         // Bounded, as the endpoint polls; Shutdown ends the wait at once.
-        HANDLE waits[2] = {native.connectEvent, native.shutdownEvent};
+        HANDLE waits[2] = { native.connectEvent, native.shutdownEvent };
         WaitForMultipleObjects(2, waits, FALSE, ListenWaitMs);
     }
     {
@@ -316,40 +358,35 @@ bool CNamedPipe::Read(void *buffer, unsigned n)
         return true;
 
     // The handle stays valid until Close, which waits for this thread's owner.
-    OVERLAPPED overlapped{};
-    overlapped.hEvent = native.readEvent;
-    const auto await = [&](DWORD &got) {
-        HANDLE waits[2] = {native.readEvent, native.shutdownEvent};
-        if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0)
-            CancelIoEx(pipe, &overlapped);
-        return GetOverlappedResult(pipe, &overlapped, &got, TRUE) != FALSE;
-    };
-    DWORD got = 0;
-    bool ok = ReadFile(pipe, buffer, n, &got, &overlapped) != FALSE;
-    DWORD error = ok ? 0 : ::GetLastError();
-    if (!ok && error == ERROR_IO_PENDING) {
-        ok = await(got);
-        error = ok ? 0 : ::GetLastError();
+    auto *to = static_cast<char *>(buffer);
+    if (native.byteReads) {
+        // The frame's lengths say how much belongs together, not the writes.
+        for (DWORD left = n; left > 0;) {
+            DWORD got = 0;
+            const DWORD error = native.ReadOnce(m_shutdown, to, left, got);
+            if (m_shutdown)
+                return fail(kErrorOperationAborted);
+            if (error != 0 && error != ERROR_MORE_DATA)
+                return fail(error);
+            to += got;
+            left -= got;
+        }
+        return true;
     }
+    DWORD got = 0;
+    DWORD error = native.ReadOnce(m_shutdown, to, n, got);
     if (m_shutdown)
         return fail(kErrorOperationAborted);
-    if (!ok && error == ERROR_MORE_DATA) {
+    if (error == ERROR_MORE_DATA) {
         // Message mode keeps the rest for the next read; the frame reader
         // must not take it for a message of its own, so it goes now.
         std::vector<char> rest(PipeBufferSize);
         do {
-            overlapped = OVERLAPPED{};
-            overlapped.hEvent = native.readEvent;
-            ok = ReadFile(pipe, rest.data(), PipeBufferSize, &got, &overlapped) != FALSE;
-            error = ok ? 0 : ::GetLastError();
-            if (!ok && error == ERROR_IO_PENDING) {
-                ok = await(got);
-                error = ok ? 0 : ::GetLastError();
-            }
-        } while (!ok && error == ERROR_MORE_DATA && !m_shutdown);
-        return fail(m_shutdown ? kErrorOperationAborted : ok ? kErrorMoreData : error);
+            error = native.ReadOnce(m_shutdown, rest.data(), PipeBufferSize, got);
+        } while (error == ERROR_MORE_DATA && !m_shutdown);
+        return fail(m_shutdown ? kErrorOperationAborted : error == 0 ? kErrorMoreData : error);
     }
-    if (!ok)
+    if (error != 0)
         return fail(error);
     if (got != n)
         return fail(kErrorInvalidData);
@@ -360,9 +397,15 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
 {
     if (sent)
         *sent = 0;
+    // The copies below count against the timeout too: making thousands of
+    // events is not free where the system is slow.
+    const auto deadline
+        = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
     Native &native = *m_native;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        if (native.access == Access::Read && native.pipe != INVALID_HANDLE_VALUE)
+            return fail(kErrorAccessDenied);
         if (m_shutdown)
             return fail(kErrorOperationAborted);
         if (!acceptLocked())
@@ -379,9 +422,6 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
         for (unsigned i = 0; i < count; ++i) {
             auto write = std::make_unique<Native::Write>();
             write->bytes.assign(static_cast<const char *>(messages[i].data), messages[i].size);
-            write->overlapped.hEvent = manualResetEvent();
-            if (!write->overlapped.hEvent)
-                return failSystem();
             needed += messages[i].size;
             run.writes.push_back(std::move(write));
         }
@@ -401,7 +441,6 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
     // A run that fits the budget is begun only once it fits whole, so a
     // reader that stops leaves whole runs behind. A larger one goes as room
     // comes, as a socket takes it; the wait for room is one for the whole run.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
     const bool whole = needed <= InFlightBytes;
     unsigned next = 0;
     unsigned done = 0;
@@ -422,8 +461,8 @@ bool CNamedPipe::WriteMessages(const Message *messages, unsigned count, int time
         size_t bytes = 0;
         try {
             while (next < count
-                   && (chunk.writes.empty()
-                       || native.inFlight + bytes + run.writes[next]->bytes.size() <= InFlightBytes)) {
+                && (chunk.writes.empty()
+                    || native.inFlight + bytes + run.writes[next]->bytes.size() <= InFlightBytes)) {
                 bytes += run.writes[next]->bytes.size();
                 chunk.writes.push_back(std::move(run.writes[next++]));
             }
@@ -494,7 +533,8 @@ void CNamedPipe::closeLocked()
     native.queued.clear();
     CloseHandle(native.pipe);
     native.pipe = INVALID_HANDLE_VALUE;
-    native.server = native.connected = native.connectPending = false;
+    native.server = native.connected = native.connectPending = native.byteReads = false;
+    native.access = Access::Duplex;
     native.inFlight = 0;
     native.writeError = 0;
     native.issueError = 0;

@@ -51,8 +51,8 @@ KavoSettings::KavoSettings(const kvtl::WString &name, SettingsAccessMode mode, K
 
 KavoSettings::~KavoSettings() = default;
 
-bool KavoSettings::Create(const kvtl::WString &path, SettingsAccessMode mode, KavoSettings *parent,
-                          IKavoSettings **out)
+bool KavoSettings::Create(
+    const kvtl::WString &path, SettingsAccessMode mode, KavoSettings *parent, IKavoSettings **out)
 {
     if (path.empty() || tooDeep(path))
         return false;
@@ -88,7 +88,7 @@ bool KavoSettings::EnsureOpen()
     if (m_name.empty() || m_path.empty())
         return false;
     const auto ok = [](kvreg::Status status, const kvreg::RegKey &key) {
-        return status == kvreg::ERROR_SUCCESS && key.IsOpen();
+        return status == ERROR_SUCCESS && key.IsOpen();
     };
     // The machine key of the merged modes is only ever read (writes and
     // deletions go to the user key), so where the machine hive cannot be
@@ -129,7 +129,8 @@ bool KavoSettings::EnsureOpen()
     case OpenUserAndMachine:
     case ReadUserAndMachine: {
         const Access access = m_mode == OpenUserAndMachine ? Access::ReadWrite : Access::Read;
-        if (!m_userKey.IsOpen() && !ok(kvreg::OpenKey(Root::CurrentUser, m_path, access, m_userKey), m_userKey))
+        if (!m_userKey.IsOpen()
+            && !ok(kvreg::OpenKey(Root::CurrentUser, m_path, access, m_userKey), m_userKey))
             m_userKey.Close();
         if (!m_machineKey.IsOpen())
             openMachineForMerge(access);
@@ -213,12 +214,12 @@ bool KavoSettings::CollectSubKeys(const kvreg::RegKey &key, std::set<kvtl::WStri
 {
     uint32_t count = 0;
     uint32_t longest = 0;
-    if (kvreg::QueryInfoKey(key, &count, &longest, nullptr) != kvreg::ERROR_SUCCESS)
+    if (kvreg::QueryInfoKey(key, &count, &longest, nullptr) != ERROR_SUCCESS)
         return false;
     std::vector<char16_t> buffer(static_cast<size_t>(longest) + 1, u'\0');
     for (uint32_t index = 0; index < count; ++index) {
         uint32_t length = static_cast<uint32_t>(buffer.size());
-        if (kvreg::EnumKey(key, index, buffer.data(), &length) == kvreg::ERROR_SUCCESS)
+        if (kvreg::EnumKey(key, index, buffer.data(), &length) == ERROR_SUCCESS)
             names.insert(kvtl::WString(buffer.data(), length));
     }
     return true;
@@ -229,7 +230,7 @@ void KavoSettings::CollectValues(const kvreg::RegKey &key, std::set<kvtl::WStrin
     char16_t buffer[ValueNameBuffer];
     for (uint32_t index = 0;; ++index) {
         uint32_t length = ValueNameBuffer;
-        if (kvreg::EnumValue(key, index, buffer, &length, nullptr) != kvreg::ERROR_SUCCESS)
+        if (kvreg::EnumValue(key, index, buffer, &length, nullptr) != ERROR_SUCCESS)
             return;
         // The unnamed default value is not a setting.
         if (length != 0)

@@ -26,35 +26,35 @@ void toLittleEndian(uint64_t value, unsigned char *bytes, size_t count)
 
 bool acceptInteger(uint32_t type, uint32_t size)
 {
-    return (type == kvreg::REG_QWORD || type == kvreg::REG_DWORD) && (size == 8 || size == 4);
+    return (type == REG_QWORD || type == REG_DWORD) && (size == 8 || size == 4);
 }
 
 bool acceptDword(uint32_t type, uint32_t size)
 {
-    return type == kvreg::REG_DWORD && size == 4;
+    return type == REG_DWORD && size == 4;
 }
 
 bool acceptQword(uint32_t type, uint32_t size)
 {
-    return type == kvreg::REG_QWORD && size == 8;
+    return type == REG_QWORD && size == 8;
 }
 
 } // namespace
 
 bool KavoSettings::ReadFixed(const kvtl::WString &key, uint32_t capacity,
-                             bool (*accept)(uint32_t type, uint32_t size), unsigned char *bytes)
+    bool (*accept)(uint32_t type, uint32_t size), unsigned char *bytes)
 {
     if (key.empty() || !EnsureOpen())
         return false;
-    const kvreg::RegKey *attempts[2] = {&PrimaryKey(), HasFallback() ? &m_machineKey : nullptr};
+    const kvreg::RegKey *attempts[2] = { &PrimaryKey(), HasFallback() ? &m_machineKey : nullptr };
     for (const kvreg::RegKey *regKey : attempts) {
         if (!regKey || !regKey->IsOpen())
             continue;
         // A scratch buffer, so that a value refused below never reaches the caller.
         unsigned char scratch[8] = {};
-        uint32_t type = kvreg::REG_NONE;
+        uint32_t type = REG_NONE;
         uint32_t size = capacity;
-        if (kvreg::QueryValue(*regKey, key, &type, scratch, &size) == kvreg::ERROR_SUCCESS && accept(type, size)) {
+        if (kvreg::QueryValue(*regKey, key, &type, scratch, &size) == ERROR_SUCCESS && accept(type, size)) {
             std::memcpy(bytes, scratch, size);
             return true;
         }
@@ -66,21 +66,21 @@ bool KavoSettings::ReadSized(const kvtl::WString &key, uint32_t wantedType, std:
 {
     if (key.empty() || !EnsureOpen())
         return false;
-    const kvreg::RegKey *attempts[2] = {&PrimaryKey(), HasFallback() ? &m_machineKey : nullptr};
+    const kvreg::RegKey *attempts[2] = { &PrimaryKey(), HasFallback() ? &m_machineKey : nullptr };
     for (const kvreg::RegKey *regKey : attempts) {
         if (!regKey || !regKey->IsOpen())
             continue;
-        uint32_t type = kvreg::REG_NONE;
+        uint32_t type = REG_NONE;
         uint32_t size = 0;
-        if (kvreg::QueryValue(*regKey, key, &type, nullptr, &size) != kvreg::ERROR_SUCCESS || type != wantedType
+        if (kvreg::QueryValue(*regKey, key, &type, nullptr, &size) != ERROR_SUCCESS || type != wantedType
             || size == 0)
             continue;
         // Another process may change the value between the two queries; the
         // second must see the same type and size.
         std::string data(size, '\0');
         uint32_t again = size;
-        if (kvreg::QueryValue(*regKey, key, &type, data.data(), &again) != kvreg::ERROR_SUCCESS
-            || type != wantedType || again != size)
+        if (kvreg::QueryValue(*regKey, key, &type, data.data(), &again) != ERROR_SUCCESS || type != wantedType
+            || again != size)
             continue;
         bytes = std::move(data);
         return true;
@@ -93,7 +93,7 @@ bool KavoSettings::WriteValue(const kvtl::WString &key, uint32_t type, const voi
     if (key.empty() || !EnsureOpen())
         return false;
     const kvreg::RegKey &primary = PrimaryKey();
-    return primary.IsOpen() && kvreg::SetValue(primary, key, type, data, size) == kvreg::ERROR_SUCCESS;
+    return primary.IsOpen() && kvreg::SetValue(primary, key, type, data, size) == ERROR_SUCCESS;
 }
 
 bool KavoSettings::WriteBits(const kvtl::WString &key, uint32_t type, uint64_t bits, uint32_t size)
@@ -105,7 +105,7 @@ bool KavoSettings::WriteBits(const kvtl::WString &key, uint32_t type, uint64_t b
 
 bool KavoSettings::SetQWord(const kvtl::WString &key, uint64_t value)
 {
-    return WriteBits(key, kvreg::REG_QWORD, value, 8);
+    return WriteBits(key, REG_QWORD, value, 8);
 }
 
 bool KavoSettings::SetInt(const kvtl::WString &key, int32_t value)
@@ -132,20 +132,20 @@ bool KavoSettings::SetFloat(const kvtl::WString &key, float value)
 {
     uint32_t bits = 0;
     std::memcpy(&bits, &value, 4);
-    return WriteBits(key, kvreg::REG_DWORD, bits, 4);
+    return WriteBits(key, REG_DWORD, bits, 4);
 }
 
 bool KavoSettings::SetDouble(const kvtl::WString &key, double value)
 {
     uint64_t bits = 0;
     std::memcpy(&bits, &value, 8);
-    return WriteBits(key, kvreg::REG_QWORD, bits, 8);
+    return WriteBits(key, REG_QWORD, bits, 8);
 }
 
 bool KavoSettings::SetBool(const kvtl::WString &key, bool value)
 {
-    const unsigned char bytes[4] = {static_cast<unsigned char>(value ? 1 : 0), 0, 0, 0};
-    return WriteValue(key, kvreg::REG_DWORD, bytes, 4);
+    const unsigned char bytes[4] = { static_cast<unsigned char>(value ? 1 : 0), 0, 0, 0 };
+    return WriteValue(key, REG_DWORD, bytes, 4);
 }
 
 bool KavoSettings::SetString(const kvtl::WString &key, const kvtl::WString &value)
@@ -158,14 +158,14 @@ bool KavoSettings::SetString(const kvtl::WString &key, const kvtl::WString &valu
         bytes[2 * i] = static_cast<char>(value[i] & 0xFF);
         bytes[2 * i + 1] = static_cast<char>(value[i] >> 8);
     }
-    return WriteValue(key, kvreg::REG_SZ, bytes.data(), static_cast<uint32_t>(bytes.size()));
+    return WriteValue(key, REG_SZ, bytes.data(), static_cast<uint32_t>(bytes.size()));
 }
 
 bool KavoSettings::SetBinary(const kvtl::WString &key, const unsigned char *data, uint32_t size)
 {
     if (size != 0 && !data)
         return false;
-    return WriteValue(key, kvreg::REG_BINARY, data, size);
+    return WriteValue(key, REG_BINARY, data, size);
 }
 
 bool KavoSettings::GetQWord(const kvtl::WString &key, uint64_t &value)
@@ -242,7 +242,7 @@ bool KavoSettings::GetBool(const kvtl::WString &key, bool &value)
 bool KavoSettings::GetString(const kvtl::WString &key, kvtl::WString &value)
 {
     std::string bytes;
-    if (!ReadSized(key, kvreg::REG_SZ, bytes))
+    if (!ReadSized(key, REG_SZ, bytes))
         return false;
     // The text ends at the first zero unit; an odd last byte is a unit of its own.
     kvtl::WString text;
@@ -261,7 +261,7 @@ bool KavoSettings::GetString(const kvtl::WString &key, kvtl::WString &value)
 bool KavoSettings::GetBinary(const kvtl::WString &key, kvtl::MemoryBuffer<unsigned char> &value)
 {
     std::string bytes;
-    if (!ReadSized(key, kvreg::REG_BINARY, bytes))
+    if (!ReadSized(key, REG_BINARY, bytes))
         return false;
     value.Resize(static_cast<uint32_t>(bytes.size()), false);
     if (!value.Data())
@@ -275,7 +275,7 @@ bool KavoSettings::DeleteValue(const kvtl::WString &key)
     if (key.empty() || !EnsureOpen())
         return false;
     const kvreg::RegKey &primary = PrimaryKey();
-    return primary.IsOpen() && kvreg::DeleteValue(primary, key) == kvreg::ERROR_SUCCESS;
+    return primary.IsOpen() && kvreg::DeleteValue(primary, key) == ERROR_SUCCESS;
 }
 
 } // namespace kvds

@@ -13,7 +13,10 @@ namespace kvreg {
 // An HKEY, closed with the last copy of its RegKey.
 struct RegKey::Native
 {
-    explicit Native(HKEY opened) : key(opened) {}
+    explicit Native(HKEY opened)
+        : key(opened)
+    {
+    }
     ~Native() { RegCloseKey(key); }
     Native(const Native &) = delete;
     Native &operator=(const Native &) = delete;
@@ -52,6 +55,12 @@ const wchar_t *wide(const kvtl::WString &text)
 {
     return reinterpret_cast<const wchar_t *>(text.c_str());
 }
+
+// The 64-bit view in every build, so a 32-bit program reads and writes the
+// keys a 64-bit one does.
+constexpr REGSAM ReadMask = KEY_READ | KEY_WOW64_64KEY;
+constexpr REGSAM ReadWriteMask = KEY_ALL_ACCESS | KEY_WOW64_64KEY;
+static_assert(ReadMask == 0x20119 && ReadWriteMask == 0xF013F, "the masks peers open the keys with");
 
 HKEY rootKey(Root root)
 {
@@ -99,7 +108,7 @@ Status OpenKey(Root root, const kvtl::WString &path, Access access, RegKey &out)
     const std::u16string_view name = untilZero(path);
     if (!validPath(name))
         return ERROR_INVALID_PARAMETER;
-    const REGSAM rights = access == Access::ReadWrite ? KEY_READ | KEY_WRITE : KEY_READ;
+    const REGSAM rights = access == Access::ReadWrite ? ReadWriteMask : ReadMask;
     HKEY key = nullptr;
     const Status status = RegOpenKeyExW(rootKey(root), wide(fullPath(name)), 0, rights, &key);
     return status == ERROR_SUCCESS ? opened(key, out) : status;
@@ -111,8 +120,8 @@ Status CreateKey(Root root, const kvtl::WString &path, RegKey &out)
     if (!validPath(name))
         return ERROR_INVALID_PARAMETER;
     HKEY key = nullptr;
-    const Status status = RegCreateKeyExW(rootKey(root), wide(fullPath(name)), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                          KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+    const Status status = RegCreateKeyExW(rootKey(root), wide(fullPath(name)), 0, nullptr,
+        REG_OPTION_NON_VOLATILE, ReadWriteMask, nullptr, &key, nullptr);
     return status == ERROR_SUCCESS ? opened(key, out) : status;
 }
 
@@ -177,8 +186,8 @@ Status QueryInfoKey(const RegKey &key, uint32_t *subKeys, uint32_t *maxSubKeyLen
     DWORD keys = 0;
     DWORD longest = 0;
     DWORD count = 0;
-    const Status status = RegQueryInfoKeyW(handle, nullptr, nullptr, nullptr, &keys, &longest, nullptr, &count,
-                                           nullptr, nullptr, nullptr, nullptr);
+    const Status status = RegQueryInfoKeyW(handle, nullptr, nullptr, nullptr, &keys, &longest, nullptr,
+        &count, nullptr, nullptr, nullptr, nullptr);
     if (status != ERROR_SUCCESS)
         return status;
     if (subKeys)
@@ -198,8 +207,8 @@ Status EnumKey(const RegKey &key, uint32_t index, char16_t *name, uint32_t *name
     if (!name || !nameLength)
         return ERROR_INVALID_PARAMETER;
     DWORD length = *nameLength;
-    const Status status = RegEnumKeyExW(handle, index, reinterpret_cast<wchar_t *>(name), &length, nullptr, nullptr,
-                                        nullptr, nullptr);
+    const Status status = RegEnumKeyExW(
+        handle, index, reinterpret_cast<wchar_t *>(name), &length, nullptr, nullptr, nullptr, nullptr);
     if (status == ERROR_SUCCESS)
         *nameLength = length;
     return status;
@@ -214,8 +223,8 @@ Status EnumValue(const RegKey &key, uint32_t index, char16_t *name, uint32_t *na
         return ERROR_INVALID_PARAMETER;
     DWORD length = *nameLength;
     DWORD storedType = 0;
-    const Status status = RegEnumValueW(handle, index, reinterpret_cast<wchar_t *>(name), &length, nullptr,
-                                        &storedType, nullptr, nullptr);
+    const Status status = RegEnumValueW(
+        handle, index, reinterpret_cast<wchar_t *>(name), &length, nullptr, &storedType, nullptr, nullptr);
     if (status == ERROR_SUCCESS) {
         *nameLength = length;
         if (type)
@@ -226,8 +235,7 @@ Status EnumValue(const RegKey &key, uint32_t index, char16_t *name, uint32_t *na
 
 namespace {
 // The root of our keys is not ours to delete.
-template <typename Delete>
-Status deleteUnder(Root root, const kvtl::WString &path, Delete remove)
+template <typename Delete> Status deleteUnder(Root root, const kvtl::WString &path, Delete remove)
 {
     const std::u16string_view name = untilZero(path);
     if (!validPath(name))
@@ -240,12 +248,23 @@ Status deleteUnder(Root root, const kvtl::WString &path, Delete remove)
 
 Status DeleteKey(Root root, const kvtl::WString &path)
 {
-    return deleteUnder(root, path, RegDeleteKeyW);
+    return deleteUnder(root, path,
+        [](HKEY rootKey, const wchar_t *name) { return RegDeleteKeyExW(rootKey, name, KEY_WOW64_64KEY, 0); });
 }
 
+// RegDeleteTreeW takes no view of its own: the key is opened in the 64-bit
+// one, emptied through that handle, then deleted itself.
 Status DeleteTree(Root root, const kvtl::WString &path)
 {
-    return deleteUnder(root, path, RegDeleteTreeW);
+    return deleteUnder(root, path, [](HKEY rootKey, const wchar_t *name) -> Status {
+        HKEY key = nullptr;
+        Status status = RegOpenKeyExW(rootKey, name, 0, ReadWriteMask, &key);
+        if (status != ERROR_SUCCESS)
+            return status;
+        status = RegDeleteTreeW(key, nullptr);
+        RegCloseKey(key);
+        return status == ERROR_SUCCESS ? RegDeleteKeyExW(rootKey, name, KEY_WOW64_64KEY, 0) : status;
+    });
 }
 
 } // namespace kvreg

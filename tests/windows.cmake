@@ -30,8 +30,21 @@ target_link_libraries(kavo_settings_testsupport PUBLIC Kavo::options GTest::gtes
 kavo_add_test(settings_test
     SOURCES settings/registry_test.cpp settings/kavosettings_test.cpp settings/keytree_test.cpp
         settings/threads_test.cpp settings/settingsholder_test.cpp settings/settingkeys_test.cpp
+        settings/registry_win_test.cpp settings/registry_win_order.cpp
     LIBS Kavo::settings kavo_settings_testsupport kavo_test_plain
     LABELS unit)
+
+# Settings shared by real processes
+add_executable(settings_helper settings/settingshelper.cpp)
+target_link_libraries(settings_helper PRIVATE Kavo::options Kavo::settings)
+
+kavo_add_test(settings_multiprocess_test
+    SOURCES settings/processes_test.cpp settings/childprocess.h settings/childprocess.cpp
+    LIBS Kavo::settings kavo_settings_testsupport kavo_test_plain
+    LABELS multiprocess)
+add_dependencies(settings_multiprocess_test settings_helper)
+# Found beside the test program.
+target_compile_definitions(settings_multiprocess_test PRIVATE KAVO_SETTINGS_HELPER="settings_helper.exe")
 
 # Named pipes
 kavo_add_test(pipe_test
@@ -50,7 +63,7 @@ target_compile_definitions(pipe_testsupport PRIVATE KAVO_PIPE_PEER="pipe_peer.ex
 add_dependencies(pipe_testsupport pipe_peer)
 
 kavo_add_test(pipeipc_test
-    SOURCES ipc/pipetransport_test.cpp ipc/pipeipc_test.cpp
+    SOURCES ipc/pipetransport_test.cpp ipc/pipeipc_test.cpp ipc/pipe_launcher_win_test.cpp
     LIBS pipe_testsupport kavo_test_plain
     LABELS "unit;multiprocess")
 # The tests end a peer with SIGKILL; any number does it on Windows.
@@ -61,10 +74,11 @@ add_executable(kavoipc_peer ipc/kavoipc_peer.cpp)
 target_link_libraries(kavoipc_peer PRIVATE Kavo::options Kavo::ipc)
 
 kavo_add_test(kavoipc_test
-    SOURCES ipc/kavoipc_win_test.cpp
+    SOURCES ipc/kavoipc_win_test.cpp ipc/kavoipc_processes_test.cpp
     LIBS pipe_testsupport kavo_test_plain
     LABELS "unit;multiprocess")
 add_dependencies(kavoipc_test kavoipc_peer)
+target_compile_definitions(kavoipc_test PRIVATE KAVOIPC_PEER="kavoipc_peer.exe")
 # Every process on one wineserver shares one window list, and a desktop of
 # its own would not help: Wine 8 puts the windows of threads other than the
 # main one on the default desktop, whatever desktop the process started on.

@@ -4,6 +4,8 @@
 //   send SENDER TOPIC [HEX]  -> "sent OK COUNT" (sent from the first endpoint)
 //   count                    -> "count N..." (messages each endpoint received)
 //   relayed                  -> "relayed COUNT..." (counts of relayed sends)
+//   senders                  -> "senders PID..." (the sending process of each
+//                               endpoint's last message, -1 when unknown)
 //   quit
 // With "relay", a message on "Go" makes the first endpoint's window thread
 // send "Ping" with a 64 KiB payload.
@@ -24,20 +26,30 @@ namespace {
 class Counter : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    void OnMessage(const std::string &, const std::string &, unsigned, const void *) override { ++count; }
-    std::atomic<int> count{0};
+    void OnMessage(const std::string &, const std::string &, unsigned, const void *) override
+    {
+        long process = -1;
+        lastSender = delivery && delivery->CurrentSenderProcess(&process) ? process : -1;
+        ++count;
+    }
+    std::atomic<int> count { 0 };
+    std::atomic<long> lastSender { 0 };
+    const kvds::IKavoIPCDelivery *delivery = nullptr;
 };
 
 class Relay : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    explicit Relay(kvds::IKavoIPC *ipc) : m_ipc(ipc) {}
+    explicit Relay(kvds::IKavoIPC *ipc)
+        : m_ipc(ipc)
+    {
+    }
     void OnMessage(const std::string &, const std::string &, unsigned, const void *) override
     {
         const std::string payload(64 * 1024, 'p');
         int delivered = 0;
         m_ipc->Send(std::string("relay"), std::string("Ping"), static_cast<unsigned>(payload.size()),
-                    payload.data(), &delivered);
+            payload.data(), &delivered);
         std::lock_guard<std::mutex> lock(m_lock);
         m_results.push_back(delivered);
     }
@@ -79,6 +91,7 @@ int main(int argc, char **argv)
         if (!CreateWindowMessageIPC(&endpoint))
             return 3;
         counters.emplace_back(new Counter);
+        counters.back()->delivery = static_cast<KavoIPC *>(endpoint.get());
         endpoint->RegisterCallback(prefix, counters.back().get(), true);
         ready += ' ' + static_cast<KavoIPC *>(endpoint.get())->WindowName();
     }
@@ -99,12 +112,17 @@ int main(int argc, char **argv)
             const std::string payload = FromHex(hex);
             int delivered = -1;
             const bool ok = endpoints[0]->Send(sender, topic, static_cast<unsigned>(payload.size()),
-                                               payload.empty() ? nullptr : payload.data(), &delivered);
+                payload.empty() ? nullptr : payload.data(), &delivered);
             std::cout << "sent " << ok << ' ' << delivered << std::endl;
         } else if (command == "count") {
             std::string reply = "count";
             for (const auto &counter : counters)
                 reply += ' ' + std::to_string(counter->count.load());
+            std::cout << reply << std::endl;
+        } else if (command == "senders") {
+            std::string reply = "senders";
+            for (const auto &counter : counters)
+                reply += ' ' + std::to_string(counter->lastSender.load());
             std::cout << reply << std::endl;
         } else if (command == "relayed") {
             std::string reply = "relayed";

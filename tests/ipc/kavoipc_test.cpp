@@ -1,4 +1,5 @@
 #include "ipc/kavoipc.h"
+#include "ipc/kavoipcwindow_posix.h"
 
 #include "ipc/refcountedptr.h"
 #include "tests/ipc/kavoipc_testsupport.h"
@@ -46,7 +47,7 @@ std::string SocketPath(const RefCountedPtr<kvds::IKavoIPC> &ipc)
 
 sockaddr_un unixAddress(const std::string &path)
 {
-    sockaddr_un address{};
+    sockaddr_un address {};
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
     return address;
@@ -144,7 +145,7 @@ TEST_F(KavoIPCTest, ReplaceAndAppendKeepRegistrationOrderAndReferences)
     int delivered = 0;
     ASSERT_TRUE(ipc->Send(std::string("S"), std::string("T"), 0, nullptr, &delivered));
     EXPECT_EQ(delivered, 1);
-    EXPECT_EQ(order, std::vector<std::string>({"B"}));
+    EXPECT_EQ(order, std::vector<std::string>({ "B" }));
 
     order.clear();
     EXPECT_TRUE(ipc->RegisterCallback(std::string("U"), a.get(), true));
@@ -152,7 +153,7 @@ TEST_F(KavoIPCTest, ReplaceAndAppendKeepRegistrationOrderAndReferences)
     EXPECT_TRUE(ipc->RegisterCallback(std::string("U"), a.get(), true));
     ASSERT_TRUE(ipc->Send(std::string("S"), std::string("U"), 0, nullptr, &delivered));
     EXPECT_EQ(delivered, 3);
-    EXPECT_EQ(order, std::vector<std::string>({"A", "B", "A"}));
+    EXPECT_EQ(order, std::vector<std::string>({ "A", "B", "A" }));
 
     ipc.reset();
     EXPECT_EQ(a->GetRefCount(), 1);
@@ -164,10 +165,13 @@ TEST_F(KavoIPCTest, SendValidatesNamesAndPayload)
     auto ipc = MakeEndpoint();
     RefCountedPtr<RecordingCallback> cb(new RecordingCallback);
     ipc->RegisterCallback(std::string("T"), cb.get(), true);
-    const char payload[3] = {1, 2, 3};
+    const char payload[3] = { 1, 2, 3 };
     const BadSend refused[] = {
-        {std::string(257, 's'), "T", 0}, {"S", "", 0}, {"", "T", 0}, {"S", "T" + std::string(256, 't'), 0},
-        {"S", "T", 3},
+        { std::string(257, 's'), "T", 0 },
+        { "S", "", 0 },
+        { "", "T", 0 },
+        { "S", "T" + std::string(256, 't'), 0 },
+        { "S", "T", 3 },
     };
     for (const auto &[sender, topic, length] : refused) {
         int delivered = 7;
@@ -198,14 +202,14 @@ TEST_F(KavoIPCTest, TwoEndpointsReceiveEachOthersMessagesAndTheirOwnOnTheirWindo
     a->RegisterCallback(std::string("Device/"), ca.get(), true);
     b->RegisterCallback(std::string("Device/"), cb.get(), true);
 
-    const unsigned char notice[12] = {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0};
+    const unsigned char notice[12] = { 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0 };
     int delivered = 0;
     ASSERT_TRUE(a->Send(std::string("component-a"), std::string("Device/Create"), 12, notice, &delivered));
     EXPECT_EQ(delivered, 2);
     ASSERT_TRUE(b->Send(std::string("component-b"), std::string("Device/Change"), 12, notice, &delivered));
     EXPECT_EQ(delivered, 2);
 
-    for (const auto &cbk : {ca, cb}) {
+    for (const auto &cbk : { ca, cb }) {
         const auto messages = cbk->Messages();
         ASSERT_EQ(messages.size(), 2u);
         EXPECT_EQ(messages[0].sender, "component-a");
@@ -235,7 +239,7 @@ TEST_F(KavoIPCTest, EveryMatchingPrefixIsServedInKeyOrder)
     int delivered = 0;
     ASSERT_TRUE(ipc->Send(std::string("S"), std::string("DevXY"), 0, nullptr, &delivered));
     EXPECT_EQ(delivered, 2);
-    EXPECT_EQ(order, std::vector<std::string>({"Dev", "DevX"}));
+    EXPECT_EQ(order, std::vector<std::string>({ "Dev", "DevX" }));
     EXPECT_EQ(devX->Messages()[0].topic, "DevXY");
 }
 
@@ -256,11 +260,14 @@ TEST_F(KavoIPCTest, WideOverloadsConvertToUtf8)
     RefCountedPtr<RecordingCallback> cb(new RecordingCallback);
     ASSERT_TRUE(ipc->RegisterCallback(kvtl::WString(u"Gr\u00FC\u00DFe/"), cb.get(), true));
     int delivered = 0;
-    ASSERT_TRUE(ipc->Send(kvtl::WString(u"S\u00E9"), kvtl::WString(u"Gr\u00FC\u00DFe/x"), 0, nullptr, &delivered));
+    ASSERT_TRUE(
+        ipc->Send(kvtl::WString(u"S\u00E9"), kvtl::WString(u"Gr\u00FC\u00DFe/x"), 0, nullptr, &delivered));
     EXPECT_EQ(delivered, 1);
     ASSERT_EQ(cb->Count(), 1u);
     EXPECT_EQ(cb->Messages()[0].sender, "S\xC3\xA9");
-    EXPECT_EQ(cb->Messages()[0].topic, "Gr\xC3\xBC\xC3\x9F" "e/x");
+    EXPECT_EQ(cb->Messages()[0].topic,
+        "Gr\xC3\xBC\xC3\x9F"
+        "e/x");
 }
 
 TEST_F(KavoIPCTest, ReceiverRefusesMalformedCopyData)
@@ -272,7 +279,7 @@ TEST_F(KavoIPCTest, ReceiverRefusesMalformedCopyData)
     const std::string self = impl->WindowName();
     auto deliver = [&](const char *window, uint32_t tag, const std::string &data) {
         return impl->OnCopyData(window, tag, reinterpret_cast<const unsigned char *>(data.data()),
-                                static_cast<uint32_t>(data.size()));
+            static_cast<uint32_t>(data.size()));
     };
     const uint32_t tag = KavoIPC::kCopyDataTag;
     const std::string good = BuildMessage("S", "T", "xyz");
@@ -350,7 +357,7 @@ TEST_F(KavoIPCTest, WireRequestsThatBreakTheFormatAreAnsweredZeroOrDropped)
     truncated.sizeFromData = false;
     truncated.size = static_cast<uint32_t>(good.data.size() + 10);
     EXPECT_EQ(SendRawRequest(path, truncated), -1);
-    for (size_t cut : {size_t(0), size_t(3), size_t(12), size_t(100), size_t(120), size_t(400)}) {
+    for (size_t cut : { size_t(0), size_t(3), size_t(12), size_t(100), size_t(120), size_t(400) }) {
         RawRequest early = good;
         early.cutAfter = cut;
         EXPECT_EQ(SendRawRequest(path, early), -1) << cut;
@@ -409,7 +416,8 @@ TEST_F(KavoIPCTest, SocketsOfAnotherTitleOrAnotherUserAreNotPeers)
     const bool canChown = chown(foreignPath.c_str(), 65534, 65534) == 0;
     // The right title in another class's directory.
     mkdir((std::string(std::getenv("XDG_RUNTIME_DIR")) + "/OtherClass").c_str(), 0700);
-    const int otherClass = Listen(std::string(std::getenv("XDG_RUNTIME_DIR")) + "/OtherClass/KavoIPCWindowName.1.2");
+    const int otherClass
+        = Listen(std::string(std::getenv("XDG_RUNTIME_DIR")) + "/OtherClass/KavoIPCWindowName.1.2");
 
     int delivered = -1;
     EXPECT_TRUE(ipc->Send(std::string("S"), std::string("T"), 0, nullptr, &delivered));
@@ -421,7 +429,7 @@ TEST_F(KavoIPCTest, SocketsOfAnotherTitleOrAnotherUserAreNotPeers)
         EXPECT_FALSE(HasPendingConnection(foreign));
     else
         EXPECT_TRUE(HasPendingConnection(foreign)); // the control: a listener of ours is contacted
-    for (int fd : {otherTitle, otherTitle2, foreign, otherClass})
+    for (int fd : { otherTitle, otherTitle2, foreign, otherClass })
         close(fd);
 }
 
@@ -475,7 +483,9 @@ TEST_F(KavoIPCTest, WithoutRuntimeDirectoryFallsBackToPrivateTmpFolder)
     std::string path = created ? fallback + '/' + Impl(ipc)->WindowName() : std::string();
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     ASSERT_TRUE(created);
-    struct stat st{};
+    struct stat st
+    {
+    };
     ASSERT_EQ(lstat(fallback.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
     EXPECT_TRUE(FileExists(path));
@@ -509,9 +519,9 @@ TEST_F(KavoIPCTest, NestedSendsFromCallbacksOnTheWindowThreadKeepTheOuterMessage
     a->RegisterCallback(std::string("Pong"), pong.get(), true);
     a->RegisterCallback(std::string("Deep"), deep.get(), true);
 
-    std::atomic<int> pongCount{-1};
-    std::atomic<int> deepCount{-1};
-    std::atomic<bool> onWindowThread{false};
+    std::atomic<int> pongCount { -1 };
+    std::atomic<int> deepCount { -1 };
+    std::atomic<bool> onWindowThread { false };
     RefCountedPtr<RecordingCallback> trigger(new RecordingCallback);
     kvds::IKavoIPC *raw = a.get();
     trigger->SetAction([&](const std::string &) {
@@ -544,7 +554,7 @@ TEST_F(KavoIPCTest, NestedSendsFromCallbacksOnTheWindowThreadKeepTheOuterMessage
     // The same from the window thread itself: the outer send reaches its own
     // window by a direct call, and the peers after it still get its message.
     RefCountedPtr<RecordingCallback> relay(new RecordingCallback);
-    std::atomic<int> relayed{-1};
+    std::atomic<int> relayed { -1 };
     relay->SetAction([&](const std::string &) {
         int count = 0;
         raw->Send(std::string("Relay"), std::string("Ping"), 5, "relay", &count);
@@ -567,8 +577,8 @@ TEST_F(KavoIPCTest, WindowThreadsSendingToEachOtherAtOnceBothFinish)
     auto b = MakeEndpoint();
     auto c = MakeEndpoint();
     Rendezvous rendezvous;
-    std::atomic<int> countA{-1};
-    std::atomic<int> countB{-1};
+    std::atomic<int> countA { -1 };
+    std::atomic<int> countB { -1 };
     RefCountedPtr<RecordingCallback> goA(new RecordingCallback);
     RefCountedPtr<RecordingCallback> goB(new RecordingCallback);
     RefCountedPtr<RecordingCallback> pingA(new RecordingCallback);
@@ -619,7 +629,7 @@ TEST_F(KavoIPCTest, ConcurrentSendersAndRegistrationsCountEveryCallback)
     RefCountedPtr<RecordingCallback> cb(new RecordingCallback);
     a->RegisterCallback(std::string("T"), ca.get(), true);
     b->RegisterCallback(std::string("T"), cb.get(), true);
-    std::atomic<int> total{0};
+    std::atomic<int> total { 0 };
     std::vector<std::thread> senders;
     for (int t = 0; t < 4; ++t) {
         senders.emplace_back([&, t] {
@@ -694,7 +704,7 @@ TEST_F(KavoIPCTest, RequestFromAnotherUserIsRefused)
     ASSERT_EQ(chmod(path.c_str(), 0777), 0);
 
     std::string request;
-    for (uint32_t v : {0x004Au, KavoIPC::kCopyDataTag, 528u + 3u}) {
+    for (uint32_t v : { 0x004Au, KavoIPC::kCopyDataTag, 528u + 3u }) {
         for (int i = 0; i < 4; ++i)
             request.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
     }
@@ -719,7 +729,7 @@ TEST_F(KavoIPCTest, WindowThreadSendsWhileAnotherThreadAwaitsItsOwnWindow)
     std::mutex lock;
     std::condition_variable changed;
     bool entered = false;
-    std::atomic<int> nested{-1};
+    std::atomic<int> nested { -1 };
     kvds::IKavoIPC *rawA = a.get();
     trigger->SetAction([&](const std::string &) {
         {
@@ -761,7 +771,10 @@ TEST_F(KavoIPCTest, ADeliveryNamesTheSendingProcessToItsCallbacks)
     class AskingCallback : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
     {
     public:
-        explicit AskingCallback(const kvds::IKavoIPCDelivery *endpoint) : m_endpoint(endpoint) {}
+        explicit AskingCallback(const kvds::IKavoIPCDelivery *endpoint)
+            : m_endpoint(endpoint)
+        {
+        }
         void OnMessage(const std::string &, const std::string &, unsigned, const void *) override
         {
             long process = 0;
@@ -788,17 +801,21 @@ TEST_F(KavoIPCTest, ADeliveryNamesTheSendingProcessToItsCallbacks)
     int delivered = 0;
     ASSERT_TRUE(a->Send(std::string("KavoPlayer"), std::string("Device/Create"), 0, nullptr, &delivered));
     ASSERT_TRUE(b->Send(std::string("KavoPlayer"), std::string("Device/Create"), 0, nullptr, &delivered));
-    EXPECT_EQ(asking->Senders(), (std::vector<long>{long(getpid()), long(getpid())}));
+    EXPECT_EQ(asking->Senders(), (std::vector<long> { long(getpid()), long(getpid()) }));
     long process = 0;
     EXPECT_FALSE(Impl(b)->CurrentSenderProcess(&process));
 
     const std::pair<const char *, long> names[] = {
-        {"KavoIPCWindowName.4242.7", 4242}, {"KavoIPCWindowName.1.1", 1}, {"KavoIPCWindowName", 0},
-        {"KavoIPCWindowName.x.7", 0},       {"KavoIPCWindowName..7", 0},  {"KavoIPCWindowName.0.7", 0},
+        { "KavoIPCWindowName.4242.7", 4242 },
+        { "KavoIPCWindowName.1.1", 1 },
+        { "KavoIPCWindowName", 0 },
+        { "KavoIPCWindowName.x.7", 0 },
+        { "KavoIPCWindowName..7", 0 },
+        { "KavoIPCWindowName.0.7", 0 },
     };
     for (const auto &[name, expected] : names) {
         process = 0;
-        EXPECT_EQ(KavoIPC::ProcessOfWindow(name, &process), expected != 0) << name;
+        EXPECT_EQ(KavoIPCWindow::Native::ProcessOfName(name, &process), expected != 0) << name;
         EXPECT_EQ(process, expected) << name;
     }
 }

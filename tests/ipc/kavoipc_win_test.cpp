@@ -23,7 +23,7 @@ class Counter : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
     void OnMessage(const std::string &, const std::string &, unsigned, const void *) override { ++count; }
-    std::atomic<int> count{0};
+    std::atomic<int> count { 0 };
 };
 
 HWND windowOf(const RefCountedPtr<kvds::IKavoIPC> &endpoint)
@@ -49,7 +49,7 @@ class KavoIPCWin : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(CreateWindowMessageIPC(&endpoint)); }
     RefCountedPtr<kvds::IKavoIPC> endpoint;
-    RefCountedPtr<Counter> counter{new Counter};
+    RefCountedPtr<Counter> counter { new Counter };
 };
 
 } // namespace
@@ -85,17 +85,17 @@ TEST_F(KavoIPCWin, AMalformedDeliveryIsAnsweredZero)
     message[KavoIPC::kLengthOffset] = 3;
 
     const auto deliver = [&](WPARAM sender, uint32_t tag, uint32_t size) {
-        COPYDATASTRUCT copy{tag, size, message.data()};
+        COPYDATASTRUCT copy { tag, size, message.data() };
         return SendMessageW(window, WM_COPYDATA, sender, reinterpret_cast<LPARAM>(&copy));
     };
     const auto self = reinterpret_cast<WPARAM>(window);
     EXPECT_EQ(deliver(self, kTag, static_cast<uint32_t>(message.size())), 1);
-    EXPECT_EQ(deliver(0, kTag, static_cast<uint32_t>(message.size())), 0);                        // not a peer
-    EXPECT_EQ(deliver(reinterpret_cast<WPARAM>(GetDesktopWindow()), kTag, 531), 0);              // nor this
-    EXPECT_EQ(deliver(self, kTag + 1, static_cast<uint32_t>(message.size())), 0);                // another tag
-    EXPECT_EQ(deliver(self, kTag, 100), 0);                                                        // cut short
+    EXPECT_EQ(deliver(0, kTag, static_cast<uint32_t>(message.size())), 0); // not a peer
+    EXPECT_EQ(deliver(reinterpret_cast<WPARAM>(GetDesktopWindow()), kTag, 531), 0); // nor this
+    EXPECT_EQ(deliver(self, kTag + 1, static_cast<uint32_t>(message.size())), 0); // another tag
+    EXPECT_EQ(deliver(self, kTag, 100), 0); // cut short
     message[KavoIPC::kLengthOffset] = 100;
-    EXPECT_EQ(deliver(self, kTag, static_cast<uint32_t>(message.size())), 0);                    // payload past the end
+    EXPECT_EQ(deliver(self, kTag, static_cast<uint32_t>(message.size())), 0); // payload past the end
     EXPECT_EQ(counter->count.load(), 1);
 }
 
@@ -103,10 +103,10 @@ TEST_F(KavoIPCWin, AHungPeerCostsABoundedWaitAndCountsZero)
 {
     // A window of the class and title on a thread that stops serving it.
     HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::atomic<HWND> hung{nullptr};
+    std::atomic<HWND> hung { nullptr };
     std::thread owner([&] {
         hung = CreateWindowExW(0, L"KavoIPCWindowClassName", L"KavoIPCWindowName", WS_OVERLAPPED, 0, 0, 0, 0,
-                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         WaitForSingleObject(release, 60000);
         DestroyWindow(hung);
     });
@@ -126,7 +126,7 @@ TEST_F(KavoIPCWin, NoticesGoBothWaysWithAPeerProcess)
 {
     ASSERT_TRUE(endpoint->RegisterCallback(std::string("Note"), counter.get(), true));
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({"kavoipc_peer.exe", "1", "Note"}));
+    ASSERT_TRUE(peer.Start({ "kavoipc_peer.exe", "1", "Note" }));
     ASSERT_TRUE(peer.WaitForLine("ready", 10000, true));
 
     EXPECT_EQ(send(endpoint, "Note1"), 2);
@@ -141,18 +141,64 @@ TEST_F(KavoIPCWin, NoticesGoBothWaysWithAPeerProcess)
     EXPECT_EQ(send(endpoint, "Note3"), 1);
 }
 
+// Both peers' window threads, woken at once, send to each other (and to
+// everyone) from inside their deliveries; each gets through.
+TEST_F(KavoIPCWin, WindowThreadsOfTwoProcessesSendingToEachOtherBothFinish)
+{
+    ChildProcess peers[2];
+    HWND windows[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        std::string ready;
+        ASSERT_TRUE(peers[i].Start({ "kavoipc_peer.exe", "1", "Ping", "relay" }));
+        ASSERT_TRUE(peers[i].ReadLine(ready));
+        windows[i] = reinterpret_cast<HWND>(std::strtoull(ready.c_str() + ready.find('.') + 1, nullptr, 16));
+        ASSERT_TRUE(IsWindow(windows[i])) << ready;
+    }
+    std::string go(KavoIPC::kFixedSize, '\0');
+    go.replace(0, 4, "test");
+    go.replace(KavoIPC::kTopicOffset, 2, "Go");
+    const auto deliver = [&](HWND window) {
+        COPYDATASTRUCT copy { kTag, static_cast<DWORD>(go.size()), go.data() };
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(window, WM_COPYDATA, reinterpret_cast<WPARAM>(windowOf(endpoint)),
+            reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, 20000, &answer);
+        return static_cast<int>(answer);
+    };
+    for (int round = 0; round < 5; ++round) {
+        int answers[2] = { -5, -5 };
+        std::thread a([&] { answers[0] = deliver(windows[0]); });
+        std::thread b([&] { answers[1] = deliver(windows[1]); });
+        a.join();
+        b.join();
+        EXPECT_EQ(answers[0], 1) << round;
+        EXPECT_EQ(answers[1], 1) << round;
+    }
+    // Every relayed send reached both processes' Ping callbacks.
+    for (ChildProcess &peer : peers) {
+        std::string line;
+        ASSERT_TRUE(peer.WriteLine("relayed"));
+        EXPECT_TRUE(peer.ReadLine(line));
+        EXPECT_EQ(line, "relayed 2 2 2 2 2");
+        ASSERT_TRUE(peer.WriteLine("count"));
+        EXPECT_TRUE(peer.ReadLine(line));
+        EXPECT_EQ(line, "count 10");
+        ASSERT_TRUE(peer.WriteLine("quit"));
+        EXPECT_EQ(peer.Wait(), 0);
+    }
+}
+
 TEST_F(KavoIPCWin, ALargeNoticeReachesAPeerProcess)
 {
     if (underWine())
         GTEST_SKIP() << "Wine: WM_COPYDATA between processes fails from about 2 MB (error 5), and the "
                         "receiver's message loop dies";
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({"kavoipc_peer.exe", "1", "Big"}));
+    ASSERT_TRUE(peer.Start({ "kavoipc_peer.exe", "1", "Big" }));
     ASSERT_TRUE(peer.WaitForLine("ready", 10000, true));
     const std::string payload(4u << 20, 'b');
     int delivered = -1;
     ASSERT_TRUE(endpoint->Send(std::string("Test"), std::string("Big"), static_cast<unsigned>(payload.size()),
-                               payload.data(), &delivered));
+        payload.data(), &delivered));
     EXPECT_EQ(delivered, 1);
     ASSERT_TRUE(peer.WriteLine("count"));
     EXPECT_TRUE(peer.WaitForLine("count 1"));

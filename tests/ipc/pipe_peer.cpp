@@ -3,6 +3,8 @@
 //   pipe_peer echo BASE      a client endpoint that answers every message on
 //                            "Echo" with sender "Echo" and topic "Reply" + rest
 //   pipe_peer partial BASE   a client that writes half a frame and exits
+//   pipe_peer client BASE    an echo client whose launcher made the pipes
+//                            already; it ends when they go
 #include "ipc/ckavonamedpipeipc.h"
 #include "ipc/cpipeprotocol.h"
 #include "ipc/cpipetransport.h"
@@ -21,8 +23,8 @@ namespace {
 class Echo : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override
     {
         if (sender == kvds::CKavoNamedPipeIPC::PipeErrorSender) {
             std::printf("pipe error\n");
@@ -38,8 +40,7 @@ public:
 void waitForStdinEnd()
 {
     char buffer[64];
-    while (read(STDIN_FILENO, buffer, sizeof buffer) > 0) {
-    }
+    while (read(STDIN_FILENO, buffer, sizeof buffer) > 0) { }
 }
 
 bool connectClient(const std::string &base, kvtl::RefCountedPtr<kvds::IKavoIPC> &endpoint)
@@ -83,6 +84,19 @@ int main(int argc, char **argv)
         waitForStdinEnd();
         endpoint.reset();
         return 0;
+    }
+    if (mode == "client") {
+        kvtl::RefCountedPtr<kvds::IKavoIPC> endpoint;
+        if (!kvds::CreateNamedPipeIPC(base, false, nullptr, &endpoint))
+            return 1;
+        Echo echo;
+        echo.AddRef();
+        echo.endpoint = endpoint.get();
+        endpoint->RegisterCallback(std::string("Echo"), &echo, false);
+        // The pipe error ends the process; a launcher that never closes them
+        // does after a minute.
+        std::this_thread::sleep_for(std::chrono::seconds(60));
+        return 3;
     }
     if (mode == "partial") {
         kvtl::RefCountedPtr<kvds::ITransportIPC> transport;

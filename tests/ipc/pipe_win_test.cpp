@@ -42,14 +42,14 @@ template <typename Call> uint32_t endedByShutdown(CNamedPipe &pipe, Call call)
     return blocked.get();
 }
 
-// A server and its client on a pipe of their own.
+// A server that reads and its client that writes, on a pipe of their own.
 class NamedPipeWin : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(server.Create(name));
-        ASSERT_TRUE(client.Open(name));
+        ASSERT_TRUE(server.Create(name, CNamedPipe::Access::Read));
+        ASSERT_TRUE(client.Open(name, CNamedPipe::Access::Write));
     }
     const std::string name = uniquePipe();
     CNamedPipe server;
@@ -101,6 +101,38 @@ TEST(NamedPipeWinCodes, TheSystemsCodesReachTheCaller)
     EXPECT_EQ(KavoOS::GetLastError(), 232u);
 }
 
+// Each end does what it was made for; a client's read end takes a message
+// in as many reads as it likes, a server's only whole.
+TEST(NamedPipeWinAccess, OneWayEndsAndTheirReadModes)
+{
+    const std::string name = uniquePipe();
+    using Access = CNamedPipe::Access;
+    CNamedPipe server;
+    ASSERT_TRUE(server.Create(name, Access::Write));
+    CNamedPipe wrong;
+    EXPECT_FALSE(wrong.Open(name, Access::Write));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorAccessDenied);
+    CNamedPipe client;
+    ASSERT_TRUE(client.Open(name, Access::Read));
+    char buffer[6000];
+    EXPECT_FALSE(server.Read(buffer, 1));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorAccessDenied);
+    EXPECT_FALSE(client.Write("x", 1));
+    EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorAccessDenied);
+
+    // The second message comes while the read already holds the first.
+    const std::string message(3000, 'm');
+    ASSERT_TRUE(server.Write(message.data(), 3000));
+    auto later = std::async(std::launch::async, [&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        return server.Write(message.data(), 3000);
+    });
+    ASSERT_TRUE(client.Read(buffer, 1));
+    ASSERT_TRUE(client.Read(buffer, 5999));
+    EXPECT_EQ(std::string(buffer, 5999), std::string(5999, 'm'));
+    EXPECT_TRUE(later.get());
+}
+
 TEST_F(NamedPipeWin, ShutdownWakesABlockedReadWithoutClosingItsHandle)
 {
     char byte = 0;
@@ -108,7 +140,7 @@ TEST_F(NamedPipeWin, ShutdownWakesABlockedReadWithoutClosingItsHandle)
     ASSERT_TRUE(server.Read(&byte, 1)); // the client is taken
     EXPECT_EQ(endedByShutdown(server, [&] { return server.Read(&byte, 1); }), KavoOS::kErrorOperationAborted);
     EXPECT_TRUE(server.IsOpen());
-    EXPECT_FALSE(server.Write("x", 1));
+    EXPECT_FALSE(server.Read(&byte, 1));
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorOperationAborted);
     server.Close();
     EXPECT_FALSE(server.IsOpen());
@@ -117,7 +149,8 @@ TEST_F(NamedPipeWin, ShutdownWakesABlockedReadWithoutClosingItsHandle)
 TEST_F(NamedPipeWin, RunsGoWholeOrNotAtAllAndNeverWaitOnAStoppedReader)
 {
     const std::string part(1000, 'p');
-    const CNamedPipe::Message run[3] = {{part.data(), part.size()}, {part.data(), part.size()}, {"end", 3}};
+    const CNamedPipe::Message run[3]
+        = { { part.data(), part.size() }, { part.data(), part.size() }, { "end", 3 } };
 
     // Nobody reads: each run goes at once until the budget is spent, then
     // the next fails at once with nothing of it sent.
@@ -153,7 +186,7 @@ TEST_F(NamedPipeWin, RunsGoWholeOrNotAtAllAndNeverWaitOnAStoppedReader)
 TEST_F(NamedPipeWin, ARunLargerThanTheBudgetGoesAsRoomComesWithinOneTimeout)
 {
     const std::string part(1000, 'l');
-    const std::vector<CNamedPipe::Message> run(3000, {part.data(), part.size()});
+    const std::vector<CNamedPipe::Message> run(3000, { part.data(), part.size() });
     unsigned sent = 0;
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(client.WriteMessages(run.data(), static_cast<unsigned>(run.size()), 1000, &sent));
@@ -172,11 +205,10 @@ TEST_F(NamedPipeWin, ARunLargerThanTheBudgetGoesAsRoomComesWithinOneTimeout)
 TEST_F(NamedPipeWin, ShutdownEndsAWriterWaitingForRoom)
 {
     const std::string big(CNamedPipe::InFlightBytes / 2, 'b');
-    const CNamedPipe::Message message{big.data(), big.size()};
-    while (client.WriteMessages(&message, 1, 0)) {
-    }
+    const CNamedPipe::Message message { big.data(), big.size() };
+    while (client.WriteMessages(&message, 1, 0)) { }
     EXPECT_EQ(endedByShutdown(client, [&] { return client.WriteMessages(&message, 1, 60000); }),
-              KavoOS::kErrorOperationAborted);
+        KavoOS::kErrorOperationAborted);
 }
 
 TEST(ReadySignalWin, SetsTheLaunchersEventAndNeverCreatesIt)

@@ -3,6 +3,7 @@
 // write to a reader that left fails with 232, a wait for a busy pipe is not
 // ended by its server leaving, and a reader sees a cut connection only once
 // the writer's pipe is closed, not at Shutdown.
+#include "ipc/cpipesocket.h"
 #include "ipc/cpipetransport.h"
 #include "ipc/kavoosnamedpipe.h"
 #include "ipc/kavoospipeerror.h"
@@ -21,15 +22,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using KavoOS::CNamedPipe;
+using KavoOS::CPipeSocket;
 using kvds::CPipeTransport;
 using kvds::ITransportIPC;
-using KavoOS::CNamedPipe;
 
 namespace {
 
 bool fileExists(const std::string &path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return lstat(path.c_str(), &info) == 0;
 }
 
@@ -91,7 +95,7 @@ TEST_F(PipeTransportTest, StaleSocketOfAKilledServerIsCleanedAndTheNameServedAga
 {
     const std::string base = UniqueBase("stale");
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({PipePeerProgram(), "serve", base}));
+    ASSERT_TRUE(peer.Start({ PipePeerProgram(), "serve", base }));
     ASSERT_TRUE(peer.WaitForLine("ready"));
     peer.Kill(SIGKILL);
     peer.Wait();
@@ -113,13 +117,13 @@ TEST_F(PipeTransportTest, StaleSocketOfAKilledServerIsCleanedAndTheNameServedAga
 
 TEST_F(PipeTransportTest, PipeNamesOutsideTheNamespaceOrTooLongAreRefused)
 {
-    EXPECT_TRUE(CNamedPipe::SocketPath("\\\\.\\pipe\\lower").size() > 0);
-    EXPECT_EQ(CNamedPipe::SocketPath("abc"), "");
+    EXPECT_TRUE(CPipeSocket::Path("\\\\.\\pipe\\lower").size() > 0);
+    EXPECT_EQ(CPipeSocket::Path("abc"), "");
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidName);
-    EXPECT_EQ(CNamedPipe::SocketPath("\\\\.\\Pipe\\"), "");
-    EXPECT_EQ(CNamedPipe::SocketPath("\\\\.\\Pipe\\../escape"), "");
+    EXPECT_EQ(CPipeSocket::Path("\\\\.\\Pipe\\"), "");
+    EXPECT_EQ(CPipeSocket::Path("\\\\.\\Pipe\\../escape"), "");
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidName);
-    EXPECT_EQ(CNamedPipe::SocketPath("\\\\.\\Pipe\\" + std::string(120, 'n')), "");
+    EXPECT_EQ(CPipeSocket::Path("\\\\.\\Pipe\\" + std::string(120, 'n')), "");
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorFilenameExcedRange);
 
     CPipeTransport server(std::string(120, 'n'), true, nullptr);
@@ -129,20 +133,22 @@ TEST_F(PipeTransportTest, PipeNamesOutsideTheNamespaceOrTooLongAreRefused)
 
 TEST_F(PipeTransportTest, PipeDirectoryOpenToOthersIsRefused)
 {
-    const std::string directory = CNamedPipe::PipeDirectory();
+    const std::string directory = CPipeSocket::Directory();
     ASSERT_EQ(directory, RuntimeDir() + "/KavoPipe");
-    struct stat info{};
+    struct stat info
+    {
+    };
     ASSERT_EQ(stat(directory.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
     ASSERT_EQ(chmod(directory.c_str(), 0755), 0);
-    EXPECT_EQ(CNamedPipe::PipeDirectory(), "");
+    EXPECT_EQ(CPipeSocket::Directory(), "");
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorAccessDenied);
     CPipeTransport server(UniqueBase("open"), true, nullptr);
     EXPECT_FALSE(server.Connect());
 
     ASSERT_EQ(rmdir(directory.c_str()), 0);
     ASSERT_EQ(symlink("/tmp", directory.c_str()), 0);
-    EXPECT_EQ(CNamedPipe::PipeDirectory(), "");
+    EXPECT_EQ(CPipeSocket::Directory(), "");
     unlink(directory.c_str());
 }
 
@@ -204,8 +210,8 @@ TEST_F(PipeTransportTest, PostEachNeverWaitsAndLeavesOnlyWholeRuns)
     unsigned posted = 0;
     const auto start = std::chrono::steady_clock::now();
     for (uint32_t run = 0; std::chrono::steady_clock::now() - start < std::chrono::seconds(4); ++run) {
-        std::vector<ITransportIPC::Buffer> buffers = {{&run, 4}};
-        buffers.resize(RunLength, {field.data(), static_cast<unsigned>(field.size())});
+        std::vector<ITransportIPC::Buffer> buffers = { { &run, 4 } };
+        buffers.resize(RunLength, { field.data(), static_cast<unsigned>(field.size()) });
         const auto before = std::chrono::steady_clock::now();
         const bool ok = server.PostEach(buffers.data(), RunLength);
         longest = std::max(longest, std::chrono::steady_clock::now() - before);
@@ -215,7 +221,7 @@ TEST_F(PipeTransportTest, PostEachNeverWaitsAndLeavesOnlyWholeRuns)
     }
     EXPECT_LT(longest, std::chrono::milliseconds(500));
     ASSERT_TRUE(WaitUntil([&] {
-        return !server.PostEach(std::vector<ITransportIPC::Buffer>(1, {"x", 1}).data(), 1)
+        return !server.PostEach(std::vector<ITransportIPC::Buffer>(1, { "x", 1 }).data(), 1)
             && KavoOS::GetLastError() == KavoOS::kErrorBrokenPipe;
     }));
 
@@ -230,7 +236,8 @@ TEST_F(PipeTransportTest, PostEachNeverWaitsAndLeavesOnlyWholeRuns)
                 break;
             EXPECT_EQ(run, expectedRun++);
         } else {
-            ASSERT_TRUE(client.Read(buffer.data(), static_cast<unsigned>(buffer.size()))) << "a run cut short";
+            ASSERT_TRUE(client.Read(buffer.data(), static_cast<unsigned>(buffer.size())))
+                << "a run cut short";
         }
         ++messages;
     }

@@ -1,6 +1,76 @@
 #include "tests/settings/childprocess.h"
 
 #include <cerrno>
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+ChildProcess::~ChildProcess()
+{
+    if (m_process) {
+        kill(9);
+        wait();
+    }
+    if (m_out >= 0)
+        ::_close(m_out);
+}
+
+bool ChildProcess::start(const std::vector<std::string> &args, bool withErrors)
+{
+    SECURITY_ATTRIBUTES inherit { sizeof inherit, nullptr, TRUE };
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (args.empty() || !CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return false;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    std::string commandLine;
+    for (const std::string &arg : args)
+        commandLine += (commandLine.empty() ? "\"" : " \"") + arg + '"';
+    STARTUPINFOA startup {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = withErrors ? writeEnd : GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process {};
+    const bool started = CreateProcessA(
+        nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    if (!started) {
+        CloseHandle(readEnd);
+        return false;
+    }
+    CloseHandle(process.hThread);
+    m_process = process.hProcess;
+    m_pid = static_cast<pid_t>(process.dwProcessId);
+    m_out = _open_osfhandle(reinterpret_cast<intptr_t>(readEnd), _O_RDONLY | _O_BINARY);
+    return m_out >= 0;
+}
+
+int ChildProcess::wait()
+{
+    if (!m_process)
+        return -1;
+    WaitForSingleObject(m_process, INFINITE);
+    DWORD code = 0;
+    const bool known = GetExitCodeProcess(m_process, &code) != FALSE;
+    CloseHandle(m_process);
+    m_process = nullptr;
+    m_pid = -1;
+    return known ? static_cast<int>(code) : -1;
+}
+
+// Any signal ends the process at once.
+void ChildProcess::kill(int)
+{
+    if (m_process)
+        TerminateProcess(m_process, 1);
+}
+
+#else
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -46,34 +116,6 @@ bool ChildProcess::start(const std::vector<std::string> &args, bool withErrors)
     return true;
 }
 
-bool ChildProcess::readLine(std::string &line)
-{
-    while (true) {
-        const auto newline = m_pending.find('\n');
-        if (newline != std::string::npos) {
-            line = m_pending.substr(0, newline);
-            m_pending.erase(0, newline + 1);
-            return true;
-        }
-        char buffer[256];
-        const ssize_t got = m_out >= 0 ? ::read(m_out, buffer, sizeof buffer) : 0;
-        if (got <= 0)
-            return false;
-        m_pending.append(buffer, static_cast<size_t>(got));
-    }
-}
-
-std::string ChildProcess::readAll()
-{
-    std::string all = std::move(m_pending);
-    m_pending.clear();
-    char buffer[4096];
-    ssize_t got;
-    while (m_out >= 0 && (got = ::read(m_out, buffer, sizeof buffer)) > 0)
-        all.append(buffer, static_cast<size_t>(got));
-    return all;
-}
-
 int ChildProcess::wait()
 {
     if (m_pid <= 0)
@@ -95,6 +137,48 @@ void ChildProcess::kill(int signal)
 {
     if (m_pid > 0)
         ::kill(m_pid, signal);
+}
+#endif
+
+namespace {
+
+long readSome(int fd, char *buffer, unsigned size)
+{
+#ifdef _WIN32
+    return ::_read(fd, buffer, size);
+#else
+    return ::read(fd, buffer, size);
+#endif
+}
+
+} // namespace
+
+bool ChildProcess::readLine(std::string &line)
+{
+    while (true) {
+        const auto newline = m_pending.find('\n');
+        if (newline != std::string::npos) {
+            line = m_pending.substr(0, newline);
+            m_pending.erase(0, newline + 1);
+            return true;
+        }
+        char buffer[256];
+        const long got = m_out >= 0 ? readSome(m_out, buffer, sizeof buffer) : 0;
+        if (got <= 0)
+            return false;
+        m_pending.append(buffer, static_cast<size_t>(got));
+    }
+}
+
+std::string ChildProcess::readAll()
+{
+    std::string all = std::move(m_pending);
+    m_pending.clear();
+    char buffer[4096];
+    long got;
+    while (m_out >= 0 && (got = readSome(m_out, buffer, sizeof buffer)) > 0)
+        all.append(buffer, static_cast<size_t>(got));
+    return all;
 }
 
 int ChildProcess::run(const std::vector<std::string> &args, std::string *out, bool withErrors)

@@ -19,8 +19,10 @@ public:
     // One line of output without its newline; false at end of output.
     bool readLine(std::string &line);
     std::string readAll();
-    // The exit code, or 128 + signal; -1 when it cannot be had.
+    // The exit code, or 128 + signal (Windows: the exit code); -1 when it
+    // cannot be had.
     int wait();
+    // A signal's number; on Windows any number ends the process at once.
     void kill(int signal);
 
     // Runs to the end and returns the exit code, with the output in out.
@@ -29,5 +31,8 @@ public:
 private:
     pid_t m_pid = -1;
     int m_out = -1;
+#ifdef _WIN32
+    void *m_process = nullptr;
+#endif
     std::string m_pending;
 };

@@ -21,22 +21,22 @@ struct Raw
 bool rawValue(kvreg::Root root, const kvtl::WString &path, const kvtl::WString &name, Raw &out)
 {
     kvreg::RegKey key;
-    if (kvreg::OpenKey(root, path, kvreg::Access::Read, key) != kvreg::ERROR_SUCCESS)
+    if (kvreg::OpenKey(root, path, kvreg::Access::Read, key) != ERROR_SUCCESS)
         return false;
     uint32_t size = 0;
-    if (kvreg::QueryValue(key, name, &out.type, nullptr, &size) != kvreg::ERROR_SUCCESS)
+    if (kvreg::QueryValue(key, name, &out.type, nullptr, &size) != ERROR_SUCCESS)
         return false;
     out.bytes.assign(size, '\0');
-    return kvreg::QueryValue(key, name, &out.type, out.bytes.data(), &size) == kvreg::ERROR_SUCCESS;
+    return kvreg::QueryValue(key, name, &out.type, out.bytes.data(), &size) == ERROR_SUCCESS;
 }
 
 void putRaw(kvreg::Root root, const kvtl::WString &path, const kvtl::WString &name, uint32_t type,
-            const std::string &bytes)
+    const std::string &bytes)
 {
     kvreg::RegKey key;
-    ASSERT_EQ(kvreg::CreateKey(root, path, key), kvreg::ERROR_SUCCESS);
-    ASSERT_EQ(kvreg::SetValue(key, name, type, bytes.data(), static_cast<uint32_t>(bytes.size())),
-              kvreg::ERROR_SUCCESS);
+    ASSERT_EQ(kvreg::CreateKey(root, path, key), ERROR_SUCCESS);
+    ASSERT_EQ(
+        kvreg::SetValue(key, name, type, bytes.data(), static_cast<uint32_t>(bytes.size())), ERROR_SUCCESS);
 }
 
 std::string bytesOf(std::initializer_list<int> values)
@@ -69,11 +69,11 @@ TEST_F(KavoSettingsTest, IntegersAreStoredAsQwordsWithTheirExtension)
     ASSERT_TRUE(s->SetUInt("Max", 0xFFFFFFFFu));
     Raw raw;
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"Minus", raw));
-    EXPECT_EQ(raw.type, kvreg::REG_QWORD);
+    EXPECT_EQ(raw.type, REG_QWORD);
     EXPECT_EQ(raw.bytes, std::string(8, '\xFF'));
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"Max", raw));
-    EXPECT_EQ(raw.type, kvreg::REG_QWORD);
-    EXPECT_EQ(raw.bytes, bytesOf({0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}));
+    EXPECT_EQ(raw.type, REG_QWORD);
+    EXPECT_EQ(raw.bytes, bytesOf({ 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0 }));
 
     int32_t i = 0;
     uint32_t u = 0;
@@ -92,7 +92,7 @@ TEST_F(KavoSettingsTest, IntegersAreStoredAsQwordsWithTheirExtension)
     EXPECT_TRUE(s->GetUInt64("HUGE", u64));
     EXPECT_EQ(u64, 0x0123456789ABCDEFull);
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"Huge", raw));
-    EXPECT_EQ(raw.bytes, bytesOf({0xEF, 0xCD, 0xAB, 0x89, 0x67, 0x45, 0x23, 0x01}));
+    EXPECT_EQ(raw.bytes, bytesOf({ 0xEF, 0xCD, 0xAB, 0x89, 0x67, 0x45, 0x23, 0x01 }));
 }
 
 TEST_F(KavoSettingsTest, BoolIsADwordAndOnlyADwordReadsAsBool)
@@ -101,13 +101,13 @@ TEST_F(KavoSettingsTest, BoolIsADwordAndOnlyADwordReadsAsBool)
     ASSERT_TRUE(s->SetBool("On", true));
     Raw raw;
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"On", raw));
-    EXPECT_EQ(raw.type, kvreg::REG_DWORD);
-    EXPECT_EQ(raw.bytes, bytesOf({1, 0, 0, 0}));
+    EXPECT_EQ(raw.type, REG_DWORD);
+    EXPECT_EQ(raw.bytes, bytesOf({ 1, 0, 0, 0 }));
     ASSERT_TRUE(s->SetBool("Off", false));
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"Off", raw));
-    EXPECT_EQ(raw.bytes, bytesOf({0, 0, 0, 0}));
+    EXPECT_EQ(raw.bytes, bytesOf({ 0, 0, 0, 0 }));
 
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Five", kvreg::REG_DWORD, bytesOf({5, 0, 0, 0}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Five", REG_DWORD, bytesOf({ 5, 0, 0, 0 }));
     bool value = false;
     EXPECT_TRUE(s->GetBool("Five", value));
     EXPECT_TRUE(value);
@@ -116,9 +116,9 @@ TEST_F(KavoSettingsTest, BoolIsADwordAndOnlyADwordReadsAsBool)
     value = true;
     EXPECT_FALSE(s->GetBool("Wide", value));
     EXPECT_TRUE(value);
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Short", kvreg::REG_DWORD, bytesOf({0, 0}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Short", REG_DWORD, bytesOf({ 0, 0 }));
     EXPECT_FALSE(s->GetBool("Short", value));
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Text", kvreg::REG_SZ, bytesOf({'0', 0, 0, 0}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Text", REG_SZ, bytesOf({ '0', 0, 0, 0 }));
     EXPECT_FALSE(s->GetBool("Text", value));
     EXPECT_TRUE(value);
 }
@@ -126,14 +126,14 @@ TEST_F(KavoSettingsTest, BoolIsADwordAndOnlyADwordReadsAsBool)
 TEST_F(KavoSettingsTest, QwordReadOfADwordZeroExtends)
 {
     auto s = section();
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"D", kvreg::REG_DWORD, bytesOf({7, 0, 0, 0}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"D", REG_DWORD, bytesOf({ 7, 0, 0, 0 }));
     uint64_t q = ~0ull;
     ASSERT_TRUE(s->GetQWord("D", q));
     EXPECT_EQ(q, 7u);
     int64_t i64 = -1;
     ASSERT_TRUE(s->GetInt64("D", i64));
     EXPECT_EQ(i64, 7);
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"High", kvreg::REG_DWORD, bytesOf({0, 0, 0, 0x80}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"High", REG_DWORD, bytesOf({ 0, 0, 0, 0x80 }));
     ASSERT_TRUE(s->GetInt64("High", i64));
     EXPECT_EQ(i64, 0x80000000ll);
 }
@@ -141,7 +141,7 @@ TEST_F(KavoSettingsTest, QwordReadOfADwordZeroExtends)
 TEST_F(KavoSettingsTest, WrongTypesAndSizesFailAndLeaveTheDefault)
 {
     auto s = section();
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"D", kvreg::REG_DWORD, bytesOf({1, 2, 3, 4}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"D", REG_DWORD, bytesOf({ 1, 2, 3, 4 }));
     double d = 1.5;
     EXPECT_FALSE(s->GetDouble("D", d));
     EXPECT_EQ(d, 1.5);
@@ -150,7 +150,7 @@ TEST_F(KavoSettingsTest, WrongTypesAndSizesFailAndLeaveTheDefault)
     EXPECT_FALSE(s->GetFloat("Q", f));
     EXPECT_EQ(f, 2.5f);
     // Eight bytes of another type fit a double's storage but are not a double.
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"B8", kvreg::REG_BINARY, std::string(8, '\x11'));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"B8", REG_BINARY, std::string(8, '\x11'));
     EXPECT_FALSE(s->GetDouble("B8", d));
     EXPECT_EQ(d, 1.5);
     uint64_t q = 42;
@@ -159,13 +159,13 @@ TEST_F(KavoSettingsTest, WrongTypesAndSizesFailAndLeaveTheDefault)
     int64_t i64 = 42;
     EXPECT_FALSE(s->GetInt64("B8", i64));
     EXPECT_EQ(i64, 42);
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Odd", kvreg::REG_QWORD, std::string(6, '\x01'));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Odd", REG_QWORD, std::string(6, '\x01'));
     EXPECT_FALSE(s->GetQWord("Odd", q));
     EXPECT_EQ(q, 42u);
     std::string text = "keep";
     EXPECT_FALSE(s->GetString("Q", text));
     EXPECT_EQ(text, "keep");
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Expand", kvreg::REG_EXPAND_SZ, bytesOf({'a', 0, 0, 0}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Expand", REG_EXPAND_SZ, bytesOf({ 'a', 0, 0, 0 }));
     EXPECT_FALSE(s->GetString("Expand", text));
     kvtl::MemoryBuffer<unsigned char> buffer;
     buffer.Resize(3, true);
@@ -180,11 +180,11 @@ TEST_F(KavoSettingsTest, FloatAndDoubleKeepTheirBits)
     ASSERT_TRUE(s->SetDouble("D", -2.75));
     Raw raw;
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"F", raw));
-    EXPECT_EQ(raw.type, kvreg::REG_DWORD);
-    EXPECT_EQ(raw.bytes, bytesOf({0xCD, 0xCC, 0xCC, 0x3D}));
+    EXPECT_EQ(raw.type, REG_DWORD);
+    EXPECT_EQ(raw.bytes, bytesOf({ 0xCD, 0xCC, 0xCC, 0x3D }));
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"D", raw));
-    EXPECT_EQ(raw.type, kvreg::REG_QWORD);
-    EXPECT_EQ(raw.bytes, bytesOf({0, 0, 0, 0, 0, 0, 0x06, 0xC0}));
+    EXPECT_EQ(raw.type, REG_QWORD);
+    EXPECT_EQ(raw.bytes, bytesOf({ 0, 0, 0, 0, 0, 0, 0x06, 0xC0 }));
     float f = 0;
     double d = 0;
     EXPECT_TRUE(s->GetFloat("F", f));
@@ -202,15 +202,15 @@ TEST_F(KavoSettingsTest, StringsAreUtf16WithTheirTerminator)
     ASSERT_TRUE(s->SetString("Empty", ""));
     Raw raw;
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"Empty", raw));
-    EXPECT_EQ(raw.type, kvreg::REG_SZ);
-    EXPECT_EQ(raw.bytes, bytesOf({0, 0}));
+    EXPECT_EQ(raw.type, REG_SZ);
+    EXPECT_EQ(raw.bytes, bytesOf({ 0, 0 }));
     std::string text = "x";
     EXPECT_TRUE(s->GetString("Empty", text));
     EXPECT_EQ(text, "");
 
     ASSERT_TRUE(s->SetString(u"Name", u"A\u00e9\U0001F600"));
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"Name", raw));
-    EXPECT_EQ(raw.bytes, bytesOf({'A', 0, 0xE9, 0, 0x3D, 0xD8, 0x00, 0xDE, 0, 0}));
+    EXPECT_EQ(raw.bytes, bytesOf({ 'A', 0, 0xE9, 0, 0x3D, 0xD8, 0x00, 0xDE, 0, 0 }));
     EXPECT_TRUE(s->GetString("name", text));
     EXPECT_EQ(text, "A\xC3\xA9\xF0\x9F\x98\x80");
     kvtl::WString wide;
@@ -224,12 +224,12 @@ TEST_F(KavoSettingsTest, StringsAreUtf16WithTheirTerminator)
     EXPECT_TRUE(s->GetString("Mixed2", wide));
     EXPECT_EQ(wide, u"ok");
 
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Zero", kvreg::REG_SZ, std::string());
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Zero", REG_SZ, std::string());
     text = "keep";
     EXPECT_FALSE(s->GetString("Zero", text));
     EXPECT_EQ(text, "keep");
     // Without a terminator the stored units still read back.
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Bare", kvreg::REG_SZ, bytesOf({'h', 0, 'i', 0}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"Bare", REG_SZ, bytesOf({ 'h', 0, 'i', 0 }));
     EXPECT_TRUE(s->GetString("Bare", text));
     EXPECT_EQ(text, "hi");
 }
@@ -256,7 +256,7 @@ TEST_F(KavoSettingsTest, TextThatDoesNotConvertIsRefusedNotEmptied)
 TEST_F(KavoSettingsTest, BinaryValuesRoundTrip)
 {
     auto s = section();
-    const unsigned char data[5] = {0, 1, 2, 0xFE, 0xFF};
+    const unsigned char data[5] = { 0, 1, 2, 0xFE, 0xFF };
     ASSERT_TRUE(s->SetBinary("Bytes", data, 5));
     kvtl::MemoryBuffer<unsigned char> buffer;
     ASSERT_TRUE(s->GetBinary("Bytes", buffer));
@@ -266,7 +266,7 @@ TEST_F(KavoSettingsTest, BinaryValuesRoundTrip)
     ASSERT_TRUE(s->SetBinary(u"Nothing", nullptr, 0));
     Raw raw;
     ASSERT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"Nothing", raw));
-    EXPECT_EQ(raw.type, kvreg::REG_BINARY);
+    EXPECT_EQ(raw.type, REG_BINARY);
     EXPECT_TRUE(raw.bytes.empty());
     EXPECT_FALSE(s->GetBinary("Nothing", buffer)); // a 0-byte value does not read
     EXPECT_EQ(buffer.Size(), 5u);
@@ -289,7 +289,7 @@ TEST_F(KavoSettingsTest, EmptyAndMalformedKeysFail)
 
 TEST_F(KavoSettingsTest, DeleteValueRemovesFromThePrimaryKeyOnly)
 {
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"Flag", kvreg::REG_DWORD, bytesOf({0, 0, 0, 0}));
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"Flag", REG_DWORD, bytesOf({ 0, 0, 0, 0 }));
     auto s = section();
     ASSERT_TRUE(s->SetBool("Flag", true));
     EXPECT_TRUE(s->DeleteValue(u"FLAG"));
@@ -301,11 +301,11 @@ TEST_F(KavoSettingsTest, DeleteValueRemovesFromThePrimaryKeyOnly)
 
 TEST_F(KavoSettingsTest, Mode8FallsBackToTheMachineHiveUntilTheUserSetsAValue)
 {
-    const std::string dword = bytesOf({9, 0, 0, 0});
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"N", kvreg::REG_DWORD, dword);
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"Q", kvreg::REG_QWORD, bytesOf({1, 0, 0, 0, 0, 0, 0, 0}));
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"S", kvreg::REG_SZ, bytesOf({'m', 0, 0, 0}));
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"B", kvreg::REG_BINARY, bytesOf({7}));
+    const std::string dword = bytesOf({ 9, 0, 0, 0 });
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"N", REG_DWORD, dword);
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"Q", REG_QWORD, bytesOf({ 1, 0, 0, 0, 0, 0, 0, 0 }));
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"S", REG_SZ, bytesOf({ 'm', 0, 0, 0 }));
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"B", REG_BINARY, bytesOf({ 7 }));
     auto s = section(kvds::CreateUserOpenMachine);
     bool b = false;
     EXPECT_TRUE(s->GetBool("N", b));
@@ -351,8 +351,8 @@ TEST_F(KavoSettingsTest, Mode8FallsBackToTheMachineHiveUntilTheUserSetsAValue)
 
 TEST_F(KavoSettingsTest, ModesWithoutFallbackDoNotLookAtTheOtherHive)
 {
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"M", kvreg::REG_DWORD, bytesOf({1, 0, 0, 0}));
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"U", kvreg::REG_DWORD, bytesOf({1, 0, 0, 0}));
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"M", REG_DWORD, bytesOf({ 1, 0, 0, 0 }));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"U", REG_DWORD, bytesOf({ 1, 0, 0, 0 }));
     bool b = false;
     auto user = section(kvds::OpenUser);
     ASSERT_TRUE(user);
@@ -373,7 +373,7 @@ TEST_F(KavoSettingsTest, ModesWithoutFallbackDoNotLookAtTheOtherHive)
 
 TEST_F(KavoSettingsTest, ReadOnlyModeRefusesEverySetter)
 {
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"U", kvreg::REG_DWORD, bytesOf({1, 0, 0, 0}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"U", REG_DWORD, bytesOf({ 1, 0, 0, 0 }));
     auto s = section(kvds::ReadUser);
     ASSERT_TRUE(s);
     const unsigned char byte = 1;
@@ -406,16 +406,17 @@ TEST_F(KavoSettingsTest, OpenModesNeedAnExistingKeyAndCreateModesMakeIt)
     EXPECT_FALSE(kvds::CreateSettings("Settings/Missing", kvds::ReadUser, &out));
     EXPECT_TRUE(kvds::CreateSettings("Settings/Missing", kvds::CreateUser, &out));
     EXPECT_TRUE(kvds::CreateSettings("Settings/Missing", kvds::ReadUser, &out));
-    for (int mode : {0, 10, -1}) {
-        EXPECT_FALSE(kvds::CreateSettings("Settings/Missing", static_cast<kvds::SettingsAccessMode>(mode), &out))
+    for (int mode : { 0, 10, -1 }) {
+        EXPECT_FALSE(
+            kvds::CreateSettings("Settings/Missing", static_cast<kvds::SettingsAccessMode>(mode), &out))
             << mode;
     }
 }
 
 TEST_F(KavoSettingsTest, MergedModeWithOnlyTheMachineKeyReadsButCannotWrite)
 {
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"M", kvreg::REG_DWORD, bytesOf({1, 0, 0, 0}));
-    for (auto mode : {kvds::OpenUserAndMachine, kvds::ReadUserAndMachine}) {
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"M", REG_DWORD, bytesOf({ 1, 0, 0, 0 }));
+    for (auto mode : { kvds::OpenUserAndMachine, kvds::ReadUserAndMachine }) {
         auto s = section(mode);
         ASSERT_TRUE(s) << mode;
         bool b = false;
@@ -424,14 +425,14 @@ TEST_F(KavoSettingsTest, MergedModeWithOnlyTheMachineKeyReadsButCannotWrite)
         EXPECT_FALSE(s->SetBool("M", false));
         std::set<kvtl::WString> names;
         EXPECT_TRUE(s->GetValueNames(names));
-        EXPECT_EQ(names, std::set<kvtl::WString>{u"M"});
+        EXPECT_EQ(names, std::set<kvtl::WString> { u"M" });
         int32_t count = -1;
         EXPECT_FALSE(s->GetSubKeyCount(count)); // no user key to enumerate
         EXPECT_EQ(count, -1);
     }
     // Once the user key exists, mode 2 opens it at the next operation.
     auto s = section(kvds::OpenUserAndMachine);
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"U", kvreg::REG_DWORD, bytesOf({0, 0, 0, 0}));
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"U", REG_DWORD, bytesOf({ 0, 0, 0, 0 }));
     EXPECT_TRUE(s->SetBool("M", false));
     Raw raw;
     EXPECT_TRUE(rawValue(kvreg::Root::CurrentUser, GeneralPath, u"M", raw));
@@ -451,8 +452,8 @@ TEST_F(KavoSettingsTest, CreateSettingsKeepsTheFullPathAndTheLastName)
     EXPECT_EQ(static_cast<kvds::KavoSettings *>(s.get())->Path(), u"SOFTWARE\\Kavo\\Settings\\Comp\\General");
     kvreg::RegKey key;
     EXPECT_EQ(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\Comp\\General",
-                             kvreg::Access::Read, key),
-              kvreg::ERROR_SUCCESS);
+                  kvreg::Access::Read, key),
+        ERROR_SUCCESS);
     EXPECT_TRUE(kvds::CreateSettings("Settings/Comp", kvds::CreateUser, nullptr));
 }
 
@@ -469,9 +470,9 @@ TEST_F(KavoSettingsTest, CreateSettingsRefusesEmptySegments)
     // Nothing was made below SOFTWARE\Kavo.
     kvreg::RegKey kavo;
     if (kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo", kvreg::Access::Read, kavo)
-        == kvreg::ERROR_SUCCESS) {
+        == ERROR_SUCCESS) {
         uint32_t subKeys = 0;
-        ASSERT_EQ(kvreg::QueryInfoKey(kavo, &subKeys, nullptr, nullptr), kvreg::ERROR_SUCCESS);
+        ASSERT_EQ(kvreg::QueryInfoKey(kavo, &subKeys, nullptr, nullptr), ERROR_SUCCESS);
         EXPECT_EQ(subKeys, 0u);
     }
 }
@@ -513,7 +514,8 @@ TEST_F(KavoSettingsTest, OpenChildCachesByExactName)
     ASSERT_TRUE(component->OpenChild("A", &a));
     ASSERT_TRUE(a->OpenChild("B/C", &viaA));
     EXPECT_EQ(viaA.get(), deep.get());
-    EXPECT_EQ(static_cast<kvds::KavoSettings *>(deep.get())->Path(), u"SOFTWARE\\Kavo\\Settings\\Test\\A\\B\\C");
+    EXPECT_EQ(
+        static_cast<kvds::KavoSettings *>(deep.get())->Path(), u"SOFTWARE\\Kavo\\Settings\\Test\\A\\B\\C");
 }
 
 TEST_F(KavoSettingsTest, OpenChildRefusesEmptySegments)
@@ -546,7 +548,7 @@ TEST_F(KavoSettingsTest, AChildThatFailedToOpenIsHandedOutAgainAndRetries)
     EXPECT_FALSE(child->GetBool("x", b));
     kvreg::RegKey key;
     ASSERT_EQ(kvreg::CreateKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\Test\\Later", key),
-              kvreg::ERROR_SUCCESS);
+        ERROR_SUCCESS);
     EXPECT_TRUE(child->SetBool("x", true));
     EXPECT_TRUE(child->GetBool("x", b));
     EXPECT_TRUE(b);
@@ -556,25 +558,26 @@ TEST_F(KavoSettingsTest, SubkeyNamesMergeAcrossHives)
 {
     kvreg::RegKey key;
     ASSERT_EQ(kvreg::CreateKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\Test\\General", key),
-              kvreg::ERROR_SUCCESS);
+        ERROR_SUCCESS);
     ASSERT_EQ(kvreg::CreateKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\Test\\UserOnly", key),
-              kvreg::ERROR_SUCCESS);
+        ERROR_SUCCESS);
     ASSERT_EQ(kvreg::CreateKey(kvreg::Root::LocalMachine, u"SOFTWARE\\Kavo\\Settings\\Test\\General", key),
-              kvreg::ERROR_SUCCESS);
-    ASSERT_EQ(kvreg::CreateKey(kvreg::Root::LocalMachine, u"SOFTWARE\\Kavo\\Settings\\Test\\MachineOnly", key),
-              kvreg::ERROR_SUCCESS);
+        ERROR_SUCCESS);
+    ASSERT_EQ(
+        kvreg::CreateKey(kvreg::Root::LocalMachine, u"SOFTWARE\\Kavo\\Settings\\Test\\MachineOnly", key),
+        ERROR_SUCCESS);
     RefCountedPtr<IKavoSettings> component;
     ASSERT_TRUE(kvds::CreateSettings("Settings/Test", kvds::CreateUserOpenMachine, &component));
     int32_t count = 0;
     ASSERT_TRUE(component->GetSubKeyCount(count));
     EXPECT_EQ(count, 3);
 
-    std::set<kvtl::WString> wide{u"stale"};
+    std::set<kvtl::WString> wide { u"stale" };
     ASSERT_TRUE(component->GetSubKeyNames(wide));
-    EXPECT_EQ(wide, (std::set<kvtl::WString>{u"General", u"MachineOnly", u"UserOnly"}));
-    std::set<std::string> utf8{"kept"};
+    EXPECT_EQ(wide, (std::set<kvtl::WString> { u"General", u"MachineOnly", u"UserOnly" }));
+    std::set<std::string> utf8 { "kept" };
     ASSERT_TRUE(component->GetSubKeyNames(utf8));
-    EXPECT_EQ(utf8, (std::set<std::string>{"General", "MachineOnly", "UserOnly", "kept"}));
+    EXPECT_EQ(utf8, (std::set<std::string> { "General", "MachineOnly", "UserOnly", "kept" }));
 
     RefCountedPtr<IKavoSettings> userOnly;
     ASSERT_TRUE(kvds::CreateSettings("Settings/Test", kvds::OpenUser, &userOnly));
@@ -585,17 +588,17 @@ TEST_F(KavoSettingsTest, SubkeyNamesMergeAcrossHives)
 TEST_F(KavoSettingsTest, ValueNamesSkipTheDefaultValueAndStopAtOverlongNames)
 {
     // Mode 8 looks for the machine key only when it opens the user key.
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"A", kvreg::REG_DWORD, bytesOf({0, 0, 0, 0}));
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"m", kvreg::REG_DWORD, bytesOf({0, 0, 0, 0}));
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"A", REG_DWORD, bytesOf({ 0, 0, 0, 0 }));
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"m", REG_DWORD, bytesOf({ 0, 0, 0, 0 }));
     auto s = section();
     ASSERT_TRUE(s->SetBool("b", true));
     ASSERT_TRUE(s->SetBool("a", true));
-    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"", kvreg::REG_SZ, bytesOf({'d', 0, 0, 0}));
-    std::set<kvtl::WString> names{u"stale"};
+    putRaw(kvreg::Root::CurrentUser, GeneralPath, u"", REG_SZ, bytesOf({ 'd', 0, 0, 0 }));
+    std::set<kvtl::WString> names { u"stale" };
     ASSERT_TRUE(s->GetValueNames(names));
     // "A" from the machine hive is a name of its own spelling in the set.
-    EXPECT_EQ(names, (std::set<kvtl::WString>{u"A", u"a", u"b", u"m"}));
-    std::set<std::string> utf8{"kept"};
+    EXPECT_EQ(names, (std::set<kvtl::WString> { u"A", u"a", u"b", u"m" }));
+    std::set<std::string> utf8 { "kept" };
     ASSERT_TRUE(s->GetValueNames(utf8));
     EXPECT_EQ(utf8.count("kept"), 1u);
     EXPECT_EQ(utf8.size(), 5u);
@@ -616,7 +619,7 @@ TEST_F(KavoSettingsTest, ValueNamesSkipTheDefaultValueAndStopAtOverlongNames)
 
 TEST_F(KavoSettingsTest, DeleteKeyInMode8DeletesTheUserTreeOnly)
 {
-    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"M", kvreg::REG_DWORD, bytesOf({1, 0, 0, 0}));
+    putRaw(kvreg::Root::LocalMachine, GeneralPath, u"M", REG_DWORD, bytesOf({ 1, 0, 0, 0 }));
     RefCountedPtr<IKavoSettings> component;
     ASSERT_TRUE(kvds::CreateSettings("Settings/Test", kvds::CreateUserOpenMachine, &component));
     RefCountedPtr<IKavoSettings> general;
@@ -627,15 +630,17 @@ TEST_F(KavoSettingsTest, DeleteKeyInMode8DeletesTheUserTreeOnly)
     EXPECT_EQ(general->GetRefCount(), before - 1); // the cache let go of it
 
     kvreg::RegKey key;
-    EXPECT_EQ(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\Test", kvreg::Access::Read, key),
-              kvreg::ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(
+        kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\Test", kvreg::Access::Read, key),
+        ERROR_FILE_NOT_FOUND);
     Raw raw;
     EXPECT_TRUE(rawValue(kvreg::Root::LocalMachine, GeneralPath, u"M", raw));
 
     // The object creates its key again at the next operation.
     ASSERT_TRUE(component->SetBool("Again", true));
-    EXPECT_EQ(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\Test", kvreg::Access::Read, key),
-              kvreg::ERROR_SUCCESS);
+    EXPECT_EQ(
+        kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\Test", kvreg::Access::Read, key),
+        ERROR_SUCCESS);
     // The old child's handle points at the deleted key and fails until reopened.
     bool b = false;
     EXPECT_FALSE(general->GetBool("U", b));
@@ -655,15 +660,16 @@ TEST_F(KavoSettingsTest, DeleteKeyOfANeverOpenedObjectFails)
 TEST_F(KavoSettingsTest, DeleteKeyOfAMachineObjectWalksTheTree)
 {
     kvreg::RegKey key;
-    for (const char16_t *path : {u"SOFTWARE\\Kavo\\M\\A\\X", u"SOFTWARE\\Kavo\\M\\A\\Y", u"SOFTWARE\\Kavo\\M\\B"})
-        ASSERT_EQ(kvreg::CreateKey(kvreg::Root::LocalMachine, path, key), kvreg::ERROR_SUCCESS);
+    for (const char16_t *path :
+        { u"SOFTWARE\\Kavo\\M\\A\\X", u"SOFTWARE\\Kavo\\M\\A\\Y", u"SOFTWARE\\Kavo\\M\\B" })
+        ASSERT_EQ(kvreg::CreateKey(kvreg::Root::LocalMachine, path, key), ERROR_SUCCESS);
     key.Close();
     RefCountedPtr<IKavoSettings> m;
     ASSERT_TRUE(kvds::CreateSettings("M", kvds::OpenMachine, &m));
     EXPECT_TRUE(m->DeleteKey());
     EXPECT_EQ(kvreg::OpenKey(kvreg::Root::LocalMachine, u"SOFTWARE\\Kavo\\M", kvreg::Access::Read, key),
-              kvreg::ERROR_FILE_NOT_FOUND);
+        ERROR_FILE_NOT_FOUND);
     EXPECT_FALSE(m->DeleteKey()); // nothing left to delete
     ASSERT_EQ(kvreg::OpenKey(kvreg::Root::LocalMachine, u"SOFTWARE\\Kavo", kvreg::Access::Read, key),
-              kvreg::ERROR_SUCCESS);
+        ERROR_SUCCESS);
 }

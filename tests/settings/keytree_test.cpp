@@ -13,14 +13,14 @@ kvreg::Status recordingDelete(kvreg::Root root, const kvtl::WString &path)
 {
     g_calls.push_back(path);
     if (path == g_failOn)
-        return kvreg::ERROR_ACCESS_DENIED;
+        return ERROR_ACCESS_DENIED;
     return kvreg::DeleteKey(root, path);
 }
 
 bool exists(const kvtl::WString &path)
 {
     kvreg::RegKey key;
-    return kvreg::OpenKey(kvreg::Root::LocalMachine, path, kvreg::Access::Read, key) == kvreg::ERROR_SUCCESS;
+    return kvreg::OpenKey(kvreg::Root::LocalMachine, path, kvreg::Access::Read, key) == ERROR_SUCCESS;
 }
 
 class KeyTreeTest : public HiveTest
@@ -32,8 +32,9 @@ protected:
         g_calls.clear();
         g_failOn.clear();
         kvreg::RegKey key;
-        for (const char16_t *path : {u"SOFTWARE\\Kavo\\T\\A\\A1", u"SOFTWARE\\Kavo\\T\\B\\B1", u"SOFTWARE\\Kavo\\T\\C"})
-            ASSERT_EQ(kvreg::CreateKey(kvreg::Root::LocalMachine, path, key), kvreg::ERROR_SUCCESS);
+        for (const char16_t *path :
+            { u"SOFTWARE\\Kavo\\T\\A\\A1", u"SOFTWARE\\Kavo\\T\\B\\B1", u"SOFTWARE\\Kavo\\T\\C" })
+            ASSERT_EQ(kvreg::CreateKey(kvreg::Root::LocalMachine, path, key), ERROR_SUCCESS);
     }
 };
 
@@ -42,9 +43,8 @@ protected:
 TEST_F(KeyTreeTest, MachineTreeIsDeletedLeafFirstFromTheLastSubkey)
 {
     ASSERT_TRUE(kvds::DeleteMachineKeyTree(u"SOFTWARE\\Kavo\\T", &recordingDelete));
-    const std::vector<kvtl::WString> expected{u"SOFTWARE\\Kavo\\T\\C", u"SOFTWARE\\Kavo\\T\\B\\B1",
-                                              u"SOFTWARE\\Kavo\\T\\B", u"SOFTWARE\\Kavo\\T\\A\\A1",
-                                              u"SOFTWARE\\Kavo\\T\\A", u"SOFTWARE\\Kavo\\T"};
+    const std::vector<kvtl::WString> expected { u"SOFTWARE\\Kavo\\T\\C", u"SOFTWARE\\Kavo\\T\\B\\B1",
+        u"SOFTWARE\\Kavo\\T\\B", u"SOFTWARE\\Kavo\\T\\A\\A1", u"SOFTWARE\\Kavo\\T\\A", u"SOFTWARE\\Kavo\\T" };
     EXPECT_EQ(g_calls, expected);
     EXPECT_FALSE(exists(u"SOFTWARE\\Kavo\\T"));
     EXPECT_TRUE(exists(u"SOFTWARE\\Kavo"));
@@ -54,7 +54,7 @@ TEST_F(KeyTreeTest, TheFirstFailureStopsTheWalk)
 {
     g_failOn = u"SOFTWARE\\Kavo\\T\\B\\B1";
     EXPECT_FALSE(kvds::DeleteMachineKeyTree(u"SOFTWARE\\Kavo\\T", &recordingDelete));
-    const std::vector<kvtl::WString> expected{u"SOFTWARE\\Kavo\\T\\C", u"SOFTWARE\\Kavo\\T\\B\\B1"};
+    const std::vector<kvtl::WString> expected { u"SOFTWARE\\Kavo\\T\\C", u"SOFTWARE\\Kavo\\T\\B\\B1" };
     EXPECT_EQ(g_calls, expected);
     EXPECT_FALSE(exists(u"SOFTWARE\\Kavo\\T\\C")); // deleted before the failure, stays deleted
     EXPECT_TRUE(exists(u"SOFTWARE\\Kavo\\T\\B\\B1"));

@@ -1,8 +1,9 @@
 // A child process for the multi-process settings tests.
 //   settings_helper write-many PREFIX COUNT      SetUInt(PREFIX<i>, i) under Settings/Shared/General
 //   settings_helper write-forever                keeps writing under Settings/Kill/General; says "ready"
-//   settings_helper set-bool COMPONENT VALUE     WriteBoolSetting("General", "TransferDevicesConfirmDeletions")
-//   settings_helper [--as-nobody] readonly-hives READONLY_USER_HIVE WRITABLE_USER_HIVE
+//   settings_helper set-bool COMPONENT VALUE     WriteBoolSetting("General",
+//   "TransferDevicesConfirmDeletions") settings_helper [--as-nobody] readonly-hives READONLY_USER_HIVE
+//   WRITABLE_USER_HIVE
 //                                                checks what read-only hives allow; prints FAIL lines
 //   settings_helper [--as-nobody] exec PROGRAM ARGS...   runs PROGRAM
 #include "ipc/refcountedptr.h"
@@ -10,8 +11,10 @@
 #include "settings/registry.h"
 #include "settings/settingsholder.h"
 
+#ifndef _WIN32
 #include <grp.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,8 +56,8 @@ int writeForever()
         RefCountedPtr<kvds::IKavoSettings> child;
         if (!s->OpenChild("Sub" + std::to_string(i % 7), &child))
             return 1;
-        if (!child->SetBinary("v" + std::to_string(i % 50), reinterpret_cast<const unsigned char *>(block.data()),
-                              static_cast<uint32_t>(block.size()))
+        if (!child->SetBinary("v" + std::to_string(i % 50),
+                reinterpret_cast<const unsigned char *>(block.data()), static_cast<uint32_t>(block.size()))
             || !s->SetUInt("counter", i))
             return 1;
         if (i % 20 == 19 && !child->DeleteKey())
@@ -73,6 +76,8 @@ int setBool(const std::string &componentId, bool value)
     return holder.WriteBoolSetting("General", "TransferDevicesConfirmDeletions", value) ? 0 : 1;
 }
 
+#ifndef _WIN32
+// The hive files and their permissions are the POSIX back end's own.
 int g_failures = 0;
 
 void check(bool ok, const char *what)
@@ -87,21 +92,27 @@ int readonlyHives(const char *readOnlyUser, const char *writableUser)
 {
     setenv("KAVO_USER_HIVE", readOnlyUser, 1);
     RefCountedPtr<kvds::IKavoSettings> s;
-    check(!kvds::CreateSettings("Settings/RO/General", kvds::OpenUser, &s), "read-write open of a read-only user hive");
-    check(!kvds::CreateSettings("Settings/RO/General", kvds::CreateUser, &s), "create in a read-only user hive");
+    check(!kvds::CreateSettings("Settings/RO/General", kvds::OpenUser, &s),
+        "read-write open of a read-only user hive");
+    check(!kvds::CreateSettings("Settings/RO/General", kvds::CreateUser, &s),
+        "create in a read-only user hive");
     kvreg::RegKey key;
-    check(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\RO\\General", kvreg::Access::ReadWrite,
-                         key)
-              == kvreg::ERROR_ACCESS_DENIED,
-          "read-write backend open says access denied");
+    check(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\RO\\General",
+              kvreg::Access::ReadWrite, key)
+            == ERROR_ACCESS_DENIED,
+        "read-write backend open says access denied");
     bool value = false;
-    check(kvds::CreateSettings("Settings/RO/General", kvds::ReadUser, &s), "read-only open of a read-only user hive");
+    check(kvds::CreateSettings("Settings/RO/General", kvds::ReadUser, &s),
+        "read-only open of a read-only user hive");
     check(s && s->GetBool("U", value) && value, "read from a read-only user hive");
     check(s && !s->SetBool("U", false), "no write through a read-only object");
 
-    check(!kvds::CreateSettings("Settings/RO/General", kvds::OpenMachine, &s), "read-write open of the machine hive");
-    check(!kvds::CreateSettings("Settings/RO/General", kvds::CreateMachine, &s), "create in the machine hive");
-    check(kvds::CreateSettings("Settings/RO/General", kvds::ReadMachine, &s), "read-only open of the machine hive");
+    check(!kvds::CreateSettings("Settings/RO/General", kvds::OpenMachine, &s),
+        "read-write open of the machine hive");
+    check(
+        !kvds::CreateSettings("Settings/RO/General", kvds::CreateMachine, &s), "create in the machine hive");
+    check(kvds::CreateSettings("Settings/RO/General", kvds::ReadMachine, &s),
+        "read-only open of the machine hive");
     value = true;
     check(s && s->GetBool("Flag", value) && !value, "read from the machine hive");
 
@@ -121,12 +132,14 @@ bool dropToNobody()
         return true;
     return setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0 && geteuid() == 65534;
 }
+#endif
 
 } // namespace
 
 int main(int argc, char **argv)
 {
     int first = 1;
+#ifndef _WIN32
     if (argc > 1 && std::strcmp(argv[1], "--as-nobody") == 0) {
         if (!dropToNobody()) {
             std::puts("FAIL could not drop privileges");
@@ -134,6 +147,7 @@ int main(int argc, char **argv)
         }
         ++first;
     }
+#endif
     const int rest = argc - first;
     const std::string command = rest > 0 ? argv[first] : "";
     if (command == "write-many" && rest == 3)
@@ -142,12 +156,14 @@ int main(int argc, char **argv)
         return writeForever();
     if (command == "set-bool" && rest == 3)
         return setBool(argv[first + 1], std::strcmp(argv[first + 2], "true") == 0);
+#ifndef _WIN32
     if (command == "exec" && rest > 1) {
         execv(argv[first + 1], argv + first + 1);
         return 4;
     }
     if (command == "readonly-hives" && rest == 3)
         return readonlyHives(argv[first + 1], argv[first + 2]);
+#endif
     std::fputs("usage: settings_helper [--as-nobody] COMMAND ARGS...\n", stderr);
     return 2;
 }

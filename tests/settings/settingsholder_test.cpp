@@ -23,10 +23,9 @@ const char *const Key = kvds::settingKeys[kvds::TransferDevicesConfirmDeletions]
 void putDword(kvreg::Root root, uint32_t value)
 {
     kvreg::RegKey key;
-    ASSERT_EQ(kvreg::CreateKey(root, GeneralPath, key), kvreg::ERROR_SUCCESS);
-    const unsigned char bytes[4] = {static_cast<unsigned char>(value), 0, 0, 0};
-    ASSERT_EQ(kvreg::SetValue(key, u"TransferDevicesConfirmDeletions", kvreg::REG_DWORD, bytes, 4),
-              kvreg::ERROR_SUCCESS);
+    ASSERT_EQ(kvreg::CreateKey(root, GeneralPath, key), ERROR_SUCCESS);
+    const unsigned char bytes[4] = { static_cast<unsigned char>(value), 0, 0, 0 };
+    ASSERT_EQ(kvreg::SetValue(key, u"TransferDevicesConfirmDeletions", REG_DWORD, bytes, 4), ERROR_SUCCESS);
 }
 
 class SettingsHolderTest : public HiveTest
@@ -42,9 +41,9 @@ TEST_F(SettingsHolderTest, WithNoValueAnywhereTheDefaultApplies)
     EXPECT_FALSE(holder.ReadBoolSetting(false, Section, Key));
     // Reading made the component key (mode 8 creates it) but wrote no value.
     kvreg::RegKey key;
-    EXPECT_EQ(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\HolderTest", kvreg::Access::Read,
-                             key),
-              kvreg::ERROR_SUCCESS);
+    EXPECT_EQ(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\HolderTest",
+                  kvreg::Access::Read, key),
+        ERROR_SUCCESS);
 }
 
 TEST_F(SettingsHolderTest, WriteThenReadBack)
@@ -68,9 +67,9 @@ TEST_F(SettingsHolderTest, MachineValueSuppressesAndUserValueOverrides)
 TEST_F(SettingsHolderTest, AValueOfAnotherTypeIsIgnored)
 {
     kvreg::RegKey key;
-    ASSERT_EQ(kvreg::CreateKey(kvreg::Root::CurrentUser, GeneralPath, key), kvreg::ERROR_SUCCESS);
-    const unsigned char text[4] = {'0', 0, 0, 0};
-    ASSERT_EQ(kvreg::SetValue(key, u"TransferDevicesConfirmDeletions", kvreg::REG_SZ, text, 4), kvreg::ERROR_SUCCESS);
+    ASSERT_EQ(kvreg::CreateKey(kvreg::Root::CurrentUser, GeneralPath, key), ERROR_SUCCESS);
+    const unsigned char text[4] = { '0', 0, 0, 0 };
+    ASSERT_EQ(kvreg::SetValue(key, u"TransferDevicesConfirmDeletions", REG_SZ, text, 4), ERROR_SUCCESS);
     SettingsHolder holder(&testComponent);
     EXPECT_TRUE(holder.ReadBoolSetting(true, Section, Key));
 }
@@ -133,8 +132,8 @@ TEST_F(SettingsHolderTest, TheComponentIdNamesTheKey)
     ASSERT_TRUE(holder.WriteBoolSetting(Section, Key, false));
     kvreg::RegKey key;
     EXPECT_EQ(kvreg::OpenKey(kvreg::Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\Other\\Id\\General",
-                             kvreg::Access::Read, key),
-              kvreg::ERROR_SUCCESS);
+                  kvreg::Access::Read, key),
+        ERROR_SUCCESS);
     SettingsHolder none(nullptr);
     EXPECT_TRUE(none.ReadBoolSetting(true, Section, Key));
 }
