@@ -83,12 +83,6 @@ public:
     // bytes a reader that stopped may leave waiting before a run must wait.
     static constexpr size_t InFlightBytes = 64 * 1024;
 
-#ifndef _WIN32
-    // For the callers that still look for the socket itself; CPipeSocket is
-    // where it is answered.
-    static std::string SocketPath(const std::string &pipeName);
-#endif
-
 private:
     // The platform's handles and state.
     struct Native;

@@ -196,11 +196,6 @@ std::string CPipeSocket::Directory()
     return UserRuntimeDirectory("KavoPipe", "KavoPipe");
 }
 
-std::string CNamedPipe::SocketPath(const std::string &pipeName)
-{
-    return CPipeSocket::Path(pipeName);
-}
-
 std::string CPipeSocket::Path(const std::string &pipeName)
 {
     if (pipeName.size() <= PipePrefixLength

@@ -1,6 +1,7 @@
 #include "mediaserver/mediaserver.h"
 
 #include "ipc/ckavonamedpipeipc.h"
+#include "ipc/cpipesocket.h"
 #include "ipc/cpipetransport.h"
 #include "ipc/kavoosnamedpipe.h"
 #include "mediaserver/mediaserversession.h"
@@ -14,7 +15,7 @@ namespace {
 bool playerPipeExists()
 {
     kvds::CPipeTransport names(MediaServerSession::Channel, false, nullptr);
-    const std::string path = KavoOS::CNamedPipe::SocketPath(names.ReadPipeName());
+    const std::string path = KavoOS::CPipeSocket::Path(names.ReadPipeName());
     struct stat info
     {
     };
