@@ -25,12 +25,12 @@ class QToolButton;
 namespace kvds {
 class IKavoIPCDelivery;
 class SettingsHolder;
-}
+} // namespace kvds
 
 namespace TransferDevicesLibrary {
 class TransferDevice;
 class TransferDevices;
-}
+} // namespace TransferDevicesLibrary
 
 namespace Zarnet {
 
@@ -67,8 +67,8 @@ public:
     int32_t AddRef() override { return 1; }
     int32_t Release() override { return 1; }
     int32_t GetRefCount() override { return 1; }
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override;
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override;
 
     // Called by the device buttons.
     void editDevice(TransferDeviceWidget *button);
@@ -125,6 +125,12 @@ private:
     int columnLimit(int buttonCount) const;
     int availablePaneWidth() const;
     void fitPaneToGrid();
+    // Arrow keys on a device button or on "Add a Device": the focus moves in
+    // the grid as it is seen. False when from is neither.
+    bool moveFocusInGrid(QWidget *from, int key);
+    TransferDeviceWidget *buttonIn(int row, int column) const;
+    // The face of the button that takes the keyboard: the page shown.
+    static QWidget *focusFace(TransferDeviceWidget *button);
     void followPlayerWidth();
     void watchPlayerWindow();
     // True when a device notice delivered on this thread came from another
