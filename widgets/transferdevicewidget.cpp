@@ -114,7 +114,7 @@ TransferDeviceWidget::TransferDeviceWidget(Orbe::PluginContext *context, DeviceP
     setupUi(this);
     connect(ActiveButton, &QToolButton::clicked, this, &TransferDeviceWidget::invokeTransfer);
     connect(InactiveButton, &QToolButton::clicked, this, &TransferDeviceWidget::invokeTransfer);
-    m_focusMark = new FocusMark(this, {ActiveButton, InactiveButton});
+    m_focusMark = new FocusMark(this, { ActiveButton, InactiveButton });
     refresh();
     setAcceptDrops(true);
 }
