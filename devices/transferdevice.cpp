@@ -3,6 +3,7 @@
 #include "devices/transferdevicenotice.h"
 #include "devices/transferdevices.h"
 #include "devices/transferdevicesdata.h"
+#include "devices/utf8text.h"
 #include "devices/writetransaction.h"
 
 #include <QMutexLocker>
@@ -167,6 +168,9 @@ bool TransferDevice::writeRow(int type, const std::string &name, bool isNew)
     if (!query)
         return false;
 
+    // Written, a broken name would come back with U+FFFD in it.
+    if (!isValidUtf8(name))
+        return false;
     m_type = type;
     m_name = name;
     query->bindValue(QStringLiteral(":ID"), m_deviceId);
@@ -205,12 +209,15 @@ bool TransferDevice::updateField(const QString &column, const QVariant &value)
 
 bool TransferDevice::updateTextField(const QString &column, const std::string &text)
 {
+    if (!isValidUtf8(text))
+        return false;
     return updateField(column, fromUtf8(text));
 }
 
 void TransferDevice::setName(std::string name)
 {
-    if (name == m_name)
+    // A name that is not UTF-8 could not be stored as given: the old one stays.
+    if (name == m_name || !isValidUtf8(name))
         return;
     m_name = std::move(name);
     updateTextField(QStringLiteral("name"), m_name);

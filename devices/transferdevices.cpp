@@ -3,6 +3,7 @@
 #include "devices/transferdevice.h"
 #include "devices/transferdevicenotice.h"
 #include "devices/transferdevicesdata.h"
+#include "devices/utf8text.h"
 #include "devices/writetransaction.h"
 
 #include <QDir>
@@ -372,7 +373,8 @@ TransferDevice *TransferDevices::deviceById(unsigned deviceId)
 
 TransferDevice *TransferDevices::createDevice(int type, std::string name)
 {
-    if (!isWritable())
+    // Stored, a name that is not UTF-8 would read back with U+FFFD in it.
+    if (!isWritable() || !isValidUtf8(name))
         return nullptr;
     QMutexLocker lock(&d->mutex);
     // The new id and its row go in under one write lock, so two processes

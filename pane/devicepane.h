@@ -125,6 +125,12 @@ private:
     int columnLimit(int buttonCount) const;
     int availablePaneWidth() const;
     void fitPaneToGrid();
+    // Arrow keys on a device button or on "Add a Device": the focus moves in
+    // the grid as it is seen. False when from is neither.
+    bool moveFocusInGrid(QWidget *from, int key);
+    TransferDeviceWidget *buttonIn(int row, int column) const;
+    // The face of the button that takes the keyboard: the page shown.
+    static QWidget *focusFace(TransferDeviceWidget *button);
     void followPlayerWidth();
     void watchPlayerWindow();
     // True when a device notice delivered on this thread came from another

@@ -13,6 +13,7 @@
 #include "widgets/createtransferdevicedialog.h"
 #include "widgets/deletetransferdevicedialog.h"
 #include "widgets/edittransferdevicedialog.h"
+#include "widgets/focusmark.h"
 #include "widgets/modalrunner.h"
 #include "widgets/transferdevicewidget.h"
 #include "widgets/zrtmenu.h"
@@ -28,6 +29,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -97,6 +99,9 @@ void DevicePane::initializePane()
     // The grid's holder must not shrink below its buttons, or the scroll
     // area squeezes them instead of scrolling: no fixed minimum of its own.
     DeviceScrollWidgetContents->setMinimumSize(0, 0);
+    // The keyboard scrolls by moving between buttons; the area itself would
+    // be a stop with nothing to show for it.
+    DeviceScrollArea->setFocusPolicy(Qt::NoFocus);
     // Many devices scroll: a bar in the pane's dark look, not the desktop's.
     DeviceScrollArea->verticalScrollBar()->setStyleSheet(QStringLiteral(
         "QScrollBar:vertical { background: #151515; width: 10px; margin: 0; border: none; }"
@@ -109,6 +114,9 @@ void DevicePane::initializePane()
     store = TransferDevices::instance(OSUtilities::getComponentIdUTF8());
 
     connect(AddDevice, &QToolButton::clicked, this, &DevicePane::addDeviceButtonClicked);
+    // Its sheet draws no focus; the arrow keys reach the grid from it.
+    new FocusMark(AddDevice);
+    AddDevice->installEventFilter(this);
     connect(this, &DevicePane::adjustSizeForScrollability, this, &DevicePane::adjustSizeForScrollabilitySlot,
             Qt::QueuedConnection);
     connect(this, &DevicePane::noteTransferDevicesHaveChangedInternally, this,
@@ -187,6 +195,9 @@ TransferDeviceWidget *DevicePane::makeDeviceButton(TransferDevice *device)
         active->setIconSize(iconSize);
     if (auto *inactive = button->findChild<QAbstractButton *>(QStringLiteral("InactiveButton")))
         inactive->setIconSize(iconSize);
+    // The buttons would take the arrow keys along the tab order.
+    button->ActiveButton->installEventFilter(this);
+    button->InactiveButton->installEventFilter(this);
     buttonSize = QSize(width, height);
     return button;
 }
@@ -245,11 +256,16 @@ int DevicePane::columnLimit(int buttonCount) const
     if (available <= 0 || !buttonSize.isValid())
         return std::max(1, (buttonCount + shownRows - 1) / shownRows);
     const int step = buttonSize.width() + 7;
-    int limit = std::max(1, (available - 8) / step);
+    // The pane takes at most a third of the player, so the video and the
+    // playlist stay in view; two columns as long as the window holds them.
+    const auto columnsIn = [&](int width, int bar) { return std::max(1, (width - 8 - bar) / step); };
+    const auto limitFor = [&](int bar) {
+        return std::max(columnsIn(available / 3, bar), std::min(2, columnsIn(available, bar)));
+    };
+    int limit = limitFor(0);
     if (buttonCount > shownRows * limit) {
         // Rows will scroll: leave room for the scroll bar.
-        const int bar = DeviceScrollArea->verticalScrollBar()->sizeHint().width();
-        limit = std::max(1, (available - 8 - bar) / step);
+        limit = limitFor(DeviceScrollArea->verticalScrollBar()->sizeHint().width());
     }
     return limit;
 }
@@ -337,6 +353,14 @@ void DevicePane::watchPlayerWindow()
 
 bool DevicePane::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool arrow = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right
+            || key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
+        if (arrow && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+            && moveFocusInGrid(qobject_cast<QWidget *>(watched), key->key()))
+            return true;
+    }
     if (paneWidget && watched == paneWidget && event->type() == QEvent::Show) {
         // The button may have moved into the player window since set-up.
         watchPlayerWindow();
@@ -345,6 +369,79 @@ bool DevicePane::eventFilter(QObject *watched, QEvent *event)
         followPlayerWidth();
     }
     return QObject::eventFilter(watched, event);
+}
+
+QWidget *DevicePane::focusFace(TransferDeviceWidget *button)
+{
+    if (!button)
+        return nullptr;
+    return button->ButtonStack->currentWidget() == button->ActivePage
+        ? static_cast<QWidget *>(button->ActiveButton)
+        : button->InactiveButton;
+}
+
+bool DevicePane::moveFocusInGrid(QWidget *from, int key)
+{
+    if (!from || !DeviceGrid)
+        return false;
+    QWidget *target = nullptr;
+    if (from == AddDevice) {
+        // Up goes back into the grid, to the last row's rightmost button.
+        if (key != Qt::Key_Up)
+            return true;
+        for (int row = DeviceGrid->rowCount() - 1; row >= 0 && !target; --row) {
+            for (int column = 0; column < DeviceGrid->columnCount() && !target; ++column)
+                target = buttonIn(row, column);
+        }
+    } else {
+        TransferDeviceWidget *button = nullptr;
+        for (QWidget *w = from; w && !button; w = w->parentWidget())
+            button = qobject_cast<TransferDeviceWidget *>(w);
+        const int index = button ? DeviceGrid->indexOf(button) : -1;
+        if (index < 0)
+            return false;
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        DeviceGrid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            // Onward is towards higher columns; column 0 is the rightmost one,
+            // as the grid runs right to left.
+            const bool onward
+                = (key == Qt::Key_Left) == (DeviceScrollWidgetContents->layoutDirection() == Qt::RightToLeft);
+            for (int c = column + (onward ? 1 : -1); c >= 0 && c < DeviceGrid->columnCount() && !target;
+                 c += onward ? 1 : -1)
+                target = buttonIn(row, c);
+        } else {
+            // The nearest row that has buttons, at the column nearest this one;
+            // below the last row lies "Add a Device".
+            const int step = key == Qt::Key_Down ? 1 : -1;
+            for (int r = row + step; r >= 0 && r < DeviceGrid->rowCount() && !target; r += step) {
+                for (int distance = 0; distance < DeviceGrid->columnCount() && !target; ++distance) {
+                    target = buttonIn(r, column - distance);
+                    if (!target)
+                        target = buttonIn(r, column + distance);
+                }
+            }
+            if (!target && step > 0 && AddDevice->isEnabled())
+                target = AddDevice;
+        }
+    }
+    if (!target)
+        return true; // at the edge: focus stays
+    if (auto *targetButton = qobject_cast<TransferDeviceWidget *>(target)) {
+        DeviceScrollArea->ensureWidgetVisible(targetButton, 0, 0);
+        target = focusFace(targetButton);
+    }
+    target->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+TransferDeviceWidget *DevicePane::buttonIn(int row, int column) const
+{
+    if (row < 0 || column < 0 || row >= DeviceGrid->rowCount() || column >= DeviceGrid->columnCount())
+        return nullptr;
+    QLayoutItem *item = DeviceGrid->itemAtPosition(row, column);
+    auto *button = item ? qobject_cast<TransferDeviceWidget *>(item->widget()) : nullptr;
+    return button && !button->isRetired() ? button : nullptr;
 }
 
 void DevicePane::noteTransferDevicesHaveChangedExternally()
@@ -472,6 +569,7 @@ void DevicePane::deleteDevice(TransferDeviceWidget *button, bool removeFromStore
         if (!dialog.confirmDeletion(ZRTStringTools::fromStdStringUTF8(device->name())))
             return;
     }
+    const int place = static_cast<int>(gridButtons().indexOf(button));
     // Deleted elsewhere while the question was open: say so rather than
     // remove whatever may carry the id by now.
     if (removeFromStore && deviceStillExists(button)) {
@@ -480,6 +578,16 @@ void DevicePane::deleteDevice(TransferDeviceWidget *button, bool removeFromStore
             button->clearDevice();
     }
     rebuildDeviceGrid();
+    // The focus left with the button: it goes to the device that took its
+    // place, else the one before it, else to "Add a Device".
+    const QList<TransferDeviceWidget *> left = gridButtons();
+    if (!left.isEmpty()) {
+        TransferDeviceWidget *neighbour = left.value(std::min(std::max(place, 0), int(left.size()) - 1));
+        DeviceScrollArea->ensureWidgetVisible(neighbour, 0, 0);
+        focusFace(neighbour)->setFocus(Qt::TabFocusReason);
+    } else if (AddDevice->isEnabled()) {
+        AddDevice->setFocus(Qt::TabFocusReason);
+    }
     emit noteTransferDevicesHaveChangedInternally();
 }
 

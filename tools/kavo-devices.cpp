@@ -9,13 +9,13 @@
 #include "devices/transferdevice.h"
 #include "devices/transferdevicenotice.h"
 #include "devices/transferdevices.h"
+#include "devices/utf8text.h"
 #include "ipc/kavoipc.h"
 #include "ipc/refcountedimpl.h"
 #include "ipc/refcountedptr.h"
 #include "tools/stopsignals.h"
 
 #include <QCoreApplication>
-#include <QStringDecoder>
 
 #include <atomic>
 #include <cerrno>
@@ -97,16 +97,6 @@ const char *typeLabel(int type)
 {
     const char *label = deviceTypeLabel(type);
     return label ? label : "unknown";
-}
-
-// The store would write such a name with U+FFFD in its place, and announce
-// it; it is turned away before.
-bool isUtf8(const char *text)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    // The decoder works only when its result is taken.
-    const QString decoded = decoder.decode(QByteArrayView(text));
-    return !decoder.hasError();
 }
 
 // Names may hold anything; escaped, they cannot break the tab-separated columns.
@@ -295,7 +285,7 @@ int run(int argc, char **argv)
         return usage("unknown command");
     }
 
-    if ((command == "add" || command == "rename") && !isUtf8(argv[3])) {
+    if ((command == "add" || command == "rename") && !isValidUtf8(argv[3])) {
         std::fprintf(stderr, "kavo-devices: the name is not valid UTF-8\n");
         return Failed;
     }

@@ -32,6 +32,7 @@ CreateTransferDeviceDialog::~CreateTransferDeviceDialog() = default;
 bool CreateTransferDeviceDialog::getDeviceInfo(unsigned &type, QString &name)
 {
     DeviceDialogSupport::fillTypeList(*ui->DeviceTypeInput, trContext());
+    DeviceDialogSupport::focusName(*ui->DeviceNameInput);
     adjustSize();
     setWindowTitle(tr("Add a Device"));
     if (ModalRunner::current().run(*this) != QDialog::Accepted)

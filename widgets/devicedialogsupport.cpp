@@ -37,6 +37,12 @@ void fillTypeList(QComboBox &typeInput, const char *trContext)
                           QVariant(static_cast<unsigned>(entry.code)));
 }
 
+void focusName(QLineEdit &nameInput)
+{
+    nameInput.selectAll();
+    nameInput.setFocus(Qt::OtherFocusReason);
+}
+
 void confirm(QDialog &dialog, const QLineEdit &nameInput, const QComboBox &typeInput, QString &name,
              unsigned &type, const char *trContext)
 {

@@ -21,6 +21,10 @@ void prepare(QDialog &dialog, QLineEdit &nameInput, QPushButton &registerButton,
 // The four device types, each with its code as item data.
 void fillTypeList(QComboBox &typeInput, const char *trContext);
 
+// The dialog opens in the name field, its text selected: typing names the
+// device instead of picking a type from the list.
+void focusName(QLineEdit &nameInput);
+
 // Takes the name as typed; an empty one is refused with a message box and the
 // dialog stays open, otherwise the type is taken too and the dialog accepted.
 void confirm(QDialog &dialog, const QLineEdit &nameInput, const QComboBox &typeInput, QString &name,

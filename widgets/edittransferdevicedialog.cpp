@@ -37,6 +37,7 @@ bool EditTransferDeviceDialog::getDeviceInfo(unsigned &type, QString &name)
         return false;
     ui->DeviceTypeInput->setCurrentIndex(index);
     ui->DeviceNameInput->setText(name);
+    DeviceDialogSupport::focusName(*ui->DeviceNameInput);
     adjustSize();
     setWindowTitle(tr("Edit Your Device"));
     if (ModalRunner::current().run(*this) != QDialog::Accepted)

@@ -4,16 +4,15 @@
 #include "devices/transferdevice.h"
 #include "pane/devicepane.h"
 #include "plugin/plugininterfaceref.h"
+#include "widgets/focusmark.h"
 #include "widgets/zrtmenu.h"
 #include "zrt/transferwizard.h"
 #include "zrt/zrtstringtools.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QStyle>
 
 #include <memory>
@@ -92,33 +91,6 @@ const QString &activeButtonSheet()
     return sheet;
 }
 
-// The keyboard focus mark: a light dashed ring on the button's edge, apart from
-// the blue frame that hover shows. It lies over the button and lets the mouse
-// and drops through.
-class FocusMark : public QWidget
-{
-public:
-    explicit FocusMark(QWidget *parent)
-        : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("FocusMark"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAttribute(Qt::WA_NoSystemBackground);
-        setFocusPolicy(Qt::NoFocus);
-        hide();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(QColor(240, 240, 240, 230), 2, Qt::DashLine));
-        const qreal inset = 1.5;
-        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), 5, 5);
-    }
-};
-
 } // namespace
 
 void TransferDeviceWidget::styleButtonHolder(QWidget *holder)
@@ -142,15 +114,7 @@ TransferDeviceWidget::TransferDeviceWidget(Orbe::PluginContext *context, DeviceP
     setupUi(this);
     connect(ActiveButton, &QToolButton::clicked, this, &TransferDeviceWidget::invokeTransfer);
     connect(InactiveButton, &QToolButton::clicked, this, &TransferDeviceWidget::invokeTransfer);
-    m_focusMark = new FocusMark(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        const bool focused = now && (now == ActiveButton || now == InactiveButton);
-        if (focused) {
-            m_focusMark->setGeometry(rect());
-            m_focusMark->raise();
-        }
-        m_focusMark->setVisible(focused);
-    });
+    m_focusMark = new FocusMark(this, { ActiveButton, InactiveButton });
     refresh();
     setAcceptDrops(true);
 }

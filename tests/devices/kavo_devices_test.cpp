@@ -188,8 +188,11 @@ TEST_F(KavoDevicesTool, RefusesNamesItCannotStoreAndKeepsColumnsWhole)
     } cases[] = {
         { "add 0 \"$(printf 'bad\\377')\"", 1, "", notUtf8 },
         { "add 0 \"$(printf 'surrogate \\355\\240\\200')\"", 1, "", notUtf8 },
+        { "add TV \"$(printf 'x\\342\\202')\"", 1, "", notUtf8 }, // cut off at the end
+        { "add TV \"$(printf 'overlong \\340\\200\\257')\"", 1, "", notUtf8 },
         { "add TV \"$(printf 'a\\tb\\nc\\\\d')\"", 0, "10000\t2 TV\ta\\tb\\nc\\\\d\tnot configured\n", "" },
         { "rename 10000 \"$(printf 'cut \\300')\"", 1, "", notUtf8 },
+        { "rename 10000 \"$(printf 'ren\\303')\"", 1, "", notUtf8 },
         { "rename 10000 \"$(printf 'x\\ry')\"", 0, "10000\t2 TV\tx\\ry\tnot configured\n", "" },
         { "list", 0, "10000\t2 TV\tx\\ry\tnot configured\n", "" },
         { "/?", 0, usage, "" },

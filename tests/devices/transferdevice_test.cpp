@@ -231,6 +231,32 @@ TEST_F(RecordFixture, UpdateTextFieldConvertsFromUtf8)
     EXPECT_EQ(RecordingIPC::log().size(), 1);
 }
 
+TEST_F(RecordFixture, NamesThatAreNotUtf8AreRefusedAndNothingIsAnnounced)
+{
+    const std::string bad[] = {
+        "x\xe2\x82", // cut off at the end
+        "ren\xc3",
+        "bad\xff",
+        "overlong \xc0\xaf",
+        "surrogate \xed\xa0\x80",
+        "past the end \xf4\x90\x80\x80",
+    };
+    for (const std::string &name : bad) {
+        device->setName(name);
+        EXPECT_EQ(device->name(), "Bedroom DVD Player") << name;
+        EXPECT_FALSE(device->updateTextField(QStringLiteral("name"), name)) << name;
+        EXPECT_EQ(DevicePtr(m_store->createDevice(TV, name)), nullptr) << name;
+        EXPECT_FALSE(device->save(TV, name)) << name;
+    }
+    EXPECT_EQ(column("name"), QStringLiteral("Bedroom DVD Player"));
+    EXPECT_EQ(m_store->count(), 1u);
+    EXPECT_TRUE(RecordingIPC::log().isEmpty());
+
+    // Whole sequences of every length still go in.
+    device->setName("\x41\xc3\xa9\xe2\x82\xac\xf0\x9f\x93\xba");
+    EXPECT_EQ(column("name"), QString::fromUtf8("A\u00e9\u20ac\U0001F4FA"));
+}
+
 TEST_F(RecordFixture, WriteToADeletedRowFailsQuietlyAndKeepsTheNewValues)
 {
     ASSERT_TRUE(SqliteFile::exec(databasePath(), QStringLiteral("DELETE FROM device")));

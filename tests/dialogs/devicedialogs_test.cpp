@@ -163,6 +163,30 @@ TEST(DeviceDialogTabOrder, FollowsTheFormTopToBottom)
                            QStringLiteral("CancelButton")}));
 }
 
+// Typing at once names the device; the type stays where it was.
+template <typename Dialog> void expectTypingGoesToTheName(unsigned initialType, const QString &initialName)
+{
+    ScriptedRunner runner;
+    Dialog dialog(nullptr);
+    runner.answer([](QDialog &d) {
+        EXPECT_EQ(d.focusWidget(), child<QLineEdit>(d, "DeviceNameInput"));
+        QTest::keyClicks(d.focusWidget(), QStringLiteral("Bedroom DVD"));
+        Answers::clickButton(d, "CancelButton");
+    });
+    unsigned type = initialType;
+    QString name = initialName;
+    EXPECT_FALSE(dialog.getDeviceInfo(type, name));
+    EXPECT_EQ(child<QLineEdit>(dialog, "DeviceNameInput")->text(), QStringLiteral("Bedroom DVD"));
+    EXPECT_EQ(child<QComboBox>(dialog, "DeviceTypeInput")->currentData().toUInt(), initialType);
+}
+
+TEST(DeviceDialogFocus, OpensInTheNameFieldSoTypingNamesTheDevice)
+{
+    expectTypingGoesToTheName<CreateTransferDeviceDialog>(0, QString());
+    // The old name is selected: what is typed replaces it.
+    expectTypingGoesToTheName<EditTransferDeviceDialog>(2, QStringLiteral("Old name"));
+}
+
 // ---- the type list ----------------------------------------------------------
 
 TEST(CreateTransferDeviceDialog, OffersTheFourTypesWithTheirCodes)

@@ -78,6 +78,7 @@ TEST(DialogLook, AddADevice)
     ScriptedRunner runner;
     Zarnet::CreateTransferDeviceDialog dialog(&context);
     runner.answer([](QDialog &d) {
+        saveScreenshot(d, "add-a-device-opened"); // the name field has the focus
         Answers::typeName(d, QStringLiteral("Bedroom DVD Player"));
         expectNothingClipped(d);
         saveScreenshot(d, "add-a-device");

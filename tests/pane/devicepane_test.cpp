@@ -9,9 +9,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLineEdit>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -339,6 +340,14 @@ TEST(DevicePane, TransferSubmenuShowsAmpersandsAsTyped)
 
 namespace {
 
+void seedDevices(int count)
+{
+    TransferDevices *store = TransferDevices::instance("KavoPlayer");
+    store->createInitialDevices({});
+    for (int i = 0; i < count; ++i)
+        std::unique_ptr<TransferDevice>(store->createDevice(i % 4, "Device " + std::to_string(i)));
+}
+
 // The pane shown above its button in a player window of the given width.
 struct ShownPane
 {
@@ -368,32 +377,25 @@ struct ShownPane
 
 } // namespace
 
-TEST(DevicePane, ManyDevicesStayInsideThePlayerWindowAndScrollDownwards)
+TEST(DevicePane, ManyDevicesTakeAThirdOfThePlayerAndScrollDownwards)
 {
-    {
-        TransferDevices *store = TransferDevices::instance("KavoPlayer");
-        store->createInitialDevices({});
-        for (int i = 0; i < 62; ++i)
-            std::unique_ptr<TransferDevice>(store->createDevice(i % 4, "Device " + std::to_string(i)));
+    seedDevices(40);
+    ShownPane shown(1280);
+    QScrollBar *bar = shown.scrollArea->verticalScrollBar();
+    const int step = buttonAt(shown.harness.pane, 0, 0)->width() + 7;
+    const int twoColumns = 2 * step + 8 + bar->sizeHint().width();
+    const int screen = shown.paneWidget->screen()->availableGeometry().width();
+    for (const int window : { 1280, 700, 400 }) {
+        shown.resizeWindow(window);
+        // A third of the player (or screen); two columns while the window holds them.
+        EXPECT_LE(shown.paneWidget->width(), std::max(std::min(window, screen) / 3, twoColumns)) << window;
+        EXPECT_LE(shown.paneWidget->width(), window) << window;
+        EXPECT_GE(shown.columns(), 2) << window;
+        // Every row past the first four is reached by scrolling down, not sideways.
+        EXPECT_TRUE(bar->isVisible() && bar->maximum() > 0) << window;
+        EXPECT_FALSE(shown.scrollArea->horizontalScrollBar()->isVisible()) << window;
+        EXPECT_EQ(grid(shown.harness.pane)->count(), 40) << window;
     }
-    ShownPane shown(700);
-    ASSERT_NE(shown.scrollArea, nullptr);
-    EXPECT_EQ(grid(shown.harness.pane)->count(), 62);
-    EXPECT_LE(shown.paneWidget->width(), 700);
-    EXPECT_GT(shown.columns(), 1);
-    // Every row past the first four is reached by scrolling down, not sideways.
-    EXPECT_TRUE(shown.scrollArea->verticalScrollBar()->isVisible());
-    EXPECT_GT(shown.scrollArea->verticalScrollBar()->maximum(), 0);
-    EXPECT_FALSE(shown.scrollArea->horizontalScrollBar()->isVisible());
-
-    const int wideColumns = shown.columns();
-    shown.resizeWindow(400);
-    EXPECT_LE(shown.paneWidget->width(), 400);
-    EXPECT_LT(shown.columns(), wideColumns);
-    EXPECT_FALSE(shown.scrollArea->horizontalScrollBar()->isVisible());
-    shown.resizeWindow(700);
-    EXPECT_EQ(shown.columns(), wideColumns);
-    EXPECT_EQ(grid(shown.harness.pane)->count(), 62);
 }
 
 TEST(DevicePane, FirstOpeningShowsEveryButtonWholeWithoutAScrollBar)
@@ -407,5 +409,97 @@ TEST(DevicePane, FirstOpeningShowsEveryButtonWholeWithoutAScrollBar)
         ASSERT_NE(button, nullptr);
         const QRect inViewport(button->mapTo(viewport, QPoint(0, 0)), button->size());
         EXPECT_TRUE(viewport->rect().contains(inViewport)) << row;
+    }
+}
+
+namespace {
+
+// Six devices, four in the right-hand column and two to their left, with
+// the focus named by its device ("Add a Device" for that button).
+struct KeyboardPane : ShownPane
+{
+    KeyboardPane()
+        : ShownPane((seedDevices(6), 700))
+    {
+        paneWidget->activateWindow();
+        settle();
+    }
+    std::string focused() const
+    {
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && focus->objectName() == QLatin1String("AddDevice"))
+            return "Add a Device";
+        for (QWidget *w = focus; w; w = w->parentWidget()) {
+            if (auto *button = qobject_cast<Zarnet::TransferDeviceWidget *>(w))
+                return button->device() ? button->device()->name() : "no device";
+        }
+        return "elsewhere";
+    }
+    void focusDevice(int row, int column) { buttonAt(harness.pane, row, column)->InactiveButton->setFocus(); }
+};
+
+} // namespace
+
+TEST(DevicePaneKeyboard, ArrowsMoveAsTheGridIsSeen)
+{
+    KeyboardPane shown;
+    shown.focusDevice(0, 0);
+    const std::pair<Qt::Key, const char *> steps[] = {
+        { Qt::Key_Down, "Device 1" },
+        { Qt::Key_Left, "Device 5" }, // the second column is on the left
+        { Qt::Key_Left, "Device 5" },
+        { Qt::Key_Down, "Device 2" }, // the nearest button of the next row
+        { Qt::Key_Right, "Device 2" },
+        { Qt::Key_Down, "Device 3" },
+        { Qt::Key_Down, "Add a Device" },
+        { Qt::Key_Up, "Device 3" },
+        { Qt::Key_Up, "Device 2" },
+        { Qt::Key_Up, "Device 1" },
+        { Qt::Key_Up, "Device 0" },
+        { Qt::Key_Up, "Device 0" },
+        { Qt::Key_Left, "Device 4" },
+    };
+    for (const auto &[key, expected] : steps) {
+        const std::string before = shown.focused();
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(shown.focused(), expected) << "from " << before << ", key " << key;
+    }
+}
+
+TEST(DevicePaneKeyboard, EveryControlThatTakesTheFocusShowsIt)
+{
+    KeyboardPane shown;
+    int checked = 0;
+    for (QWidget *w : shown.paneWidget->findChildren<QWidget *>()) {
+        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        const QRect area(w->mapTo(shown.paneWidget, QPoint(0, 0)), w->size());
+        w->setFocus(Qt::TabFocusReason);
+        const QImage focused = shown.paneWidget->grab(area).toImage();
+        w->clearFocus();
+        EXPECT_NE(focused, shown.paneWidget->grab(area).toImage()) << w->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_EQ(checked, 7); // six devices and "Add a Device"
+}
+
+TEST(DevicePaneKeyboard, AfterADeleteTheFocusGoesToANeighbour)
+{
+    KeyboardPane shown;
+    shown.harness.runner.answer = [](QDialog &) { return int(QDialog::Accepted); };
+    // Each step deletes the device at (row, column) after focusing it.
+    const std::tuple<int, int, const char *> steps[] = {
+        { 2, 0, "Device 3" }, // the next device takes its place
+        { 0, 1, "Device 4" }, // the last one: the one before it
+        { 0, 0, "Device 1" },
+        { 1, 0, "Device 4" },
+        { 1, 0, "Device 1" },
+        { 0, 0, "Add a Device" },
+    };
+    for (const auto &[row, column, expected] : steps) {
+        shown.focusDevice(row, column);
+        shown.harness.pane->deleteDevice(buttonAt(shown.harness.pane, row, column), true);
+        settle();
+        EXPECT_EQ(shown.focused(), expected) << row << "," << column;
     }
 }
