@@ -1,4 +1,6 @@
 // kavo-player: the video player that hosts the Kavo To Go plug-in.
+#include "host/medialibrary.h"
+#include "host/nowplaying.h"
 #include "host/playeroptions.h"
 #include "host/playertour.h"
 #include "host/playerwindow.h"
@@ -90,6 +92,8 @@ int main(int argc, char **argv)
     }
 
     window.show();
+    if (options.playFirst && !window.library()->items().isEmpty())
+        window.nowPlaying()->play(window.library()->items().first().id);
     if (options.quitAfterMs >= 0) {
         QTimer::singleShot(options.quitAfterMs, &window, [&window] {
             window.close();

@@ -120,6 +120,12 @@ PlayerWindow::PlayerWindow(QWidget *parent)
     connect(m_nowPlaying, &NowPlaying::currentChanged, this, &PlayerWindow::showNowPlaying);
     connect(m_nowPlaying, &NowPlaying::failed, this, &PlayerWindow::showFailure);
     connect(m_player, &VideoPlayer::playingChanged, this, &PlayerWindow::showPlayingState);
+    if (qEnvironmentVariableIsSet("KAVO_DEBUG")) {
+        connect(m_player, &VideoPlayer::firstFrame, this, [this](qint64 ms) {
+            qInfo("kavo-player: first frame of %s after %lld ms",
+                qPrintable(m_player->source().toLocalFile()), ms);
+        });
+    }
     connect(m_nowPlaying, &NowPlaying::filesTransferred, this,
         [this] { statusBar()->showMessage(tr("Files handed to the transfer wizard."), StatusMessageMs); });
     connect(m_library, &MediaLibrary::changed, this, &PlayerWindow::showLibraryState);

@@ -6,6 +6,7 @@
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QSettings>
+#include <QVideoFrame>
 #include <QVideoSink>
 
 #include <dlfcn.h>
@@ -68,6 +69,12 @@ VideoPlayer::VideoPlayer(Audio audio, QObject *parent)
     m_muted = settings.value(QLatin1String(MutedKey), false).toBool();
     applyVolume();
 
+    connect(m_sink, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame &frame) {
+        if (m_awaitingFrame && frame.isValid()) {
+            m_awaitingFrame = false;
+            emit firstFrame(m_sincePlay.elapsed());
+        }
+    });
     connect(m_player, &QMediaPlayer::positionChanged, this, &VideoPlayer::positionChanged);
     connect(m_player, &QMediaPlayer::durationChanged, this, &VideoPlayer::durationChanged);
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
@@ -103,6 +110,8 @@ void VideoPlayer::play(const QUrl &url)
 {
     m_failed = false;
     m_source = url;
+    m_awaitingFrame = true;
+    m_sincePlay.start();
     m_player->stop();
     m_player->setSource(url);
     if (!m_failed)
@@ -114,6 +123,7 @@ void VideoPlayer::stop()
     m_player->stop();
     m_player->setSource(QUrl());
     m_source.clear();
+    m_awaitingFrame = false;
     m_failed = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -51,6 +52,8 @@ signals:
     void positionChanged(qint64 ms);
     void durationChanged(qint64 ms);
     void playingChanged(bool playing);
+    // The first frame of the file reached the sink, this long after play().
+    void firstFrame(qint64 ms);
     void ended();
     // Once per file: why it does not play.
     void failed(const QString &reason);
@@ -65,6 +68,8 @@ private:
     QVideoSink *m_sink;
     QAudioOutput *m_audio = nullptr;
     QUrl m_source;
+    QElapsedTimer m_sincePlay;
+    bool m_awaitingFrame = false;
     bool m_failed = false;
     int m_volume = 80;
     bool m_muted = false;

@@ -1,0 +1,191 @@
+// Real playback on the FFmpeg back end, silent and offscreen, with clips
+// ffmpeg makes for the test.
+#include "host/medialibrary.h"
+#include "host/nowplaying.h"
+#include "host/playerwindow.h"
+#include "host/videoplayer.h"
+#include "host/videoview.h"
+#include "plugin/interfaceids.h"
+#include "plugin/playbackservicesinterface.h"
+#include "plugin/plugin.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVideoSink>
+
+#include <gmock/gmock.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int WaitMs = 20000;
+
+bool makeClip(const QString &path, const QString &seconds, const QStringList &codecs)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+        QStringList { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
+            QStringLiteral("-y"), QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+            QStringLiteral("testsrc2=size=320x240:rate=25:duration=") + seconds, QStringLiteral("-f"),
+            QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=duration=") + seconds }
+            + codecs + QStringList { path });
+    return ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0;
+}
+
+const QStringList H264Aac { QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+    QStringLiteral("veryfast"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:a"),
+    QStringLiteral("aac") };
+const QStringList Mpeg2 { QStringLiteral("-c:v"), QStringLiteral("mpeg2video"), QStringLiteral("-c:a"),
+    QStringLiteral("mp2") };
+
+class PlaybackTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        VideoPlayer::preferFfmpegBackend();
+        clips = std::make_unique<QTemporaryDir>();
+        const QDir dir(clips->path());
+        ok = makeClip(dir.filePath(QStringLiteral("1 short.mp4")), QStringLiteral("2"), H264Aac)
+            && makeClip(dir.filePath(QStringLiteral("3 short.ts")), QStringLiteral("2"), Mpeg2)
+            && makeClip(dir.filePath(QStringLiteral("long.mp4")), QStringLiteral("12"), H264Aac);
+        QFile damaged(dir.filePath(QStringLiteral("2 damaged.mp4")));
+        ok = ok && damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(20000, '\x5a')) == 20000;
+    }
+    static void TearDownTestSuite() { clips.reset(); }
+    void SetUp() override { ASSERT_TRUE(ok) << "ffmpeg could not make the clips"; }
+
+    static QUrl clip(const char *name)
+    {
+        return QUrl::fromLocalFile(QDir(clips->path()).filePath(QLatin1String(name)));
+    }
+
+    static std::unique_ptr<QTemporaryDir> clips;
+    static bool ok;
+};
+std::unique_ptr<QTemporaryDir> PlaybackTest::clips;
+bool PlaybackTest::ok = false;
+
+} // namespace
+
+TEST_F(PlaybackTest, FramesReachTheSinkAndThePositionAdvancesForMp4AndMpeg2Ts)
+{
+    for (const char *name : { "1 short.mp4", "3 short.ts" }) {
+        VideoPlayer player(VideoPlayer::Audio::None);
+        int frames = 0;
+        QObject::connect(player.videoSink(), &QVideoSink::videoFrameChanged,
+            [&frames](const QVideoFrame &frame) { frames += frame.isValid() ? 1 : 0; });
+        player.play(clip(name));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return frames >= 10 && player.position() >= 500; }, WaitMs))
+            << name << ": " << frames << " frames, at " << player.position() << " ms";
+        EXPECT_FALSE(player.hasAudio());
+        EXPECT_NEAR(player.duration(), 2000, 300) << name;
+    }
+}
+
+TEST_F(PlaybackTest, ASeekLandsNearItsTargetAndTheKeysPauseAndSkip)
+{
+    VideoPlayer player(VideoPlayer::Audio::None);
+    VideoView view;
+    view.setSink(player.videoSink());
+    QObject::connect(&view, &VideoView::togglePauseRequested, &player, &VideoPlayer::togglePause);
+    QObject::connect(&view, &VideoView::skipRequested, &player, &VideoPlayer::skip);
+    view.resize(320, 240);
+    view.show();
+    player.play(clip("long.mp4"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.framesShown() > 3; }, WaitMs));
+    player.seek(8000);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return player.position() >= 7500 && player.position() < 10000; }, WaitMs))
+        << player.position();
+
+    QTest::keyClick(&view, Qt::Key_Space);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.isPaused(); }, WaitMs));
+    QTest::keyClick(&view, Qt::Key_Left);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.position() < 5500; }, WaitMs)) << player.position();
+    QTest::keyClick(&view, Qt::Key_Space);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.isPlaying(); }, WaitMs));
+}
+
+TEST_F(PlaybackTest, VolumeAndMuteAreRememberedInThePlayersOwnSettings)
+{
+    {
+        VideoPlayer first(VideoPlayer::Audio::None);
+        first.setVolume(37);
+        first.setMuted(true);
+        VideoView view;
+        QObject::connect(&view, &VideoView::volumeStepRequested, &first,
+            [&first](int delta) { first.setVolume(first.volume() + delta); });
+        QTest::keyClick(&view, Qt::Key_Up);
+        QTest::keyClick(&view, Qt::Key_Up);
+        QTest::keyClick(&view, Qt::Key_Down);
+    }
+    VideoPlayer second(VideoPlayer::Audio::None);
+    EXPECT_EQ(second.volume(), 42);
+    EXPECT_TRUE(second.isMuted());
+    // In the test's own configuration folder, never the real one.
+    const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Kavo/kavo-player.ini");
+    EXPECT_EQ(QSettings(file, QSettings::IniFormat).value(QStringLiteral("Playback/Volume")).toInt(), 42);
+}
+
+TEST_F(PlaybackTest, TheEndStartsTheNextItemAndADamagedFileShowsWhyThenTheNextPlays)
+{
+    PlayerWindow window;
+    window.nowPlaying()->setFailurePauseMs(300);
+    ASSERT_TRUE(window.openMediaFolder(clips->path()));
+    const QList<MediaLibrary::Item> &items = window.library()->items();
+    ASSERT_GE(items.size(), 3);
+    window.show();
+
+    // The plug-in asks the host's playback services, found as it finds them.
+    PlaybackServicesInterface *services = nullptr;
+    for (Orbe::Plugin *plugin : window.pluginContext().loadedPlugins()) {
+        void *out = nullptr;
+        if (plugin->queryInterface(Orbe::playbackServicesInterfaceId(), &out) == Orbe::Ok)
+            services = static_cast<PlaybackServicesInterface *>(out);
+    }
+    ASSERT_NE(services, nullptr);
+    const auto playing = [&](int row) {
+        return services->currentItemId() == items.at(row).id
+            && services->itemUrl(services->currentItemId()) == window.videoPlayer()->source()
+            && window.videoPlayer()->source() == QUrl::fromLocalFile(items.at(row).path);
+    };
+
+    window.nowPlaying()->play(items.at(0).id);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return playing(0) && window.videoView()->hasFrame(); }, WaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return playing(1); }, WaitMs)) << "the end did not start the next item";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.nowPlaying()->failure().isEmpty(); }, WaitMs));
+    EXPECT_THAT(window.videoView()->message().toStdString(), ::testing::HasSubstr("cannot be played"));
+    EXPECT_THAT(window.videoView()->message().toStdString(), ::testing::HasSubstr("damaged"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return playing(2) && window.videoView()->hasFrame(); }, WaitMs))
+        << "after the damaged file: " << services->currentItemId();
+    // Past the last item the player comes to rest.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return services->currentItemId() == 0; }, WaitMs));
+}
+
+TEST_F(PlaybackTest, FullScreenOnDoubleClickOrFAndBackOnEsc)
+{
+    PlayerWindow window;
+    window.show();
+    VideoView *view = window.videoView();
+    QWidget *home = view->parentWidget();
+    ASSERT_NE(qobject_cast<QSplitter *>(home), nullptr);
+    const int index = qobject_cast<QSplitter *>(home)->indexOf(view);
+    QTest::mouseDClick(view, Qt::LeftButton);
+    EXPECT_TRUE(view->isFullScreenView());
+    EXPECT_TRUE(view->isWindow());
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isFullScreenView());
+    EXPECT_EQ(view->parentWidget(), home);
+    EXPECT_EQ(qobject_cast<QSplitter *>(home)->indexOf(view), index);
+    QTest::keyClick(view, Qt::Key_F);
+    EXPECT_TRUE(view->isWindow());
+    QTest::keyClick(view, Qt::Key_F);
+    EXPECT_FALSE(view->isWindow());
+}
