@@ -9,7 +9,9 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 
-#include <dlfcn.h>
+extern "C" {
+#include <libavutil/log.h>
+}
 
 namespace {
 const char *const VolumeKey = "Playback/Volume";
@@ -25,15 +27,8 @@ QSettings playerSettings()
 // no display for VDPAU) on stderr; the software decoder plays regardless.
 void quietDecoderLibrary()
 {
-    if (qEnvironmentVariableIsSet("KAVO_DEBUG"))
-        return;
-    void *library = dlopen("libavutil.so.57", RTLD_LAZY | RTLD_NOLOAD);
-    if (!library)
-        return;
-    using SetLevel = void (*)(int);
-    if (auto setLevel = reinterpret_cast<SetLevel>(dlsym(library, "av_log_set_level")))
-        setLevel(-8); // AV_LOG_QUIET
-    dlclose(library);
+    if (!qEnvironmentVariableIsSet("KAVO_DEBUG"))
+        av_log_set_level(AV_LOG_QUIET);
 }
 
 QString reasonFor(QMediaPlayer::Error error, const QString &text)

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSplitter>
+#include <QStyle>
 #include <QVideoSink>
 
 namespace {
@@ -50,6 +51,13 @@ void VideoView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     if (m_frame.isValid()) {
+        const QRect target = QStyle::alignedRect(
+            layoutDirection(), Qt::AlignCenter, m_frame.size().scaled(size(), Qt::KeepAspectRatio), rect());
+        const QImage picture = m_scaler.scaled(m_frame, target.size() * devicePixelRatio());
+        if (!picture.isNull()) {
+            painter.drawImage(target, picture);
+            return;
+        }
         QVideoFrame::PaintOptions options;
         options.aspectRatioMode = Qt::KeepAspectRatio;
         options.backgroundColor = Qt::black;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/framescaler.h"
+
 #include <QVideoFrame>
 #include <QWidget>
 
@@ -40,6 +42,7 @@ private:
 
     QVideoSink *m_sink = nullptr;
     QVideoFrame m_frame;
+    FrameScaler m_scaler;
     QString m_message;
     qint64 m_framesShown = 0;
     bool m_fullScreen = false;

@@ -1,5 +1,6 @@
 // Real playback on the FFmpeg back end, silent and offscreen, with clips
 // ffmpeg makes for the test.
+#include "host/framescaler.h"
 #include "host/medialibrary.h"
 #include "host/nowplaying.h"
 #include "host/playerwindow.h"
@@ -16,9 +17,12 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVideoFrame>
 #include <QVideoSink>
 
 #include <gmock/gmock.h>
+
+#include <cstring>
 
 #include <memory>
 
@@ -188,4 +192,30 @@ TEST_F(PlaybackTest, FullScreenOnDoubleClickOrFAndBackOnEsc)
     EXPECT_TRUE(view->isWindow());
     QTest::keyClick(view, Qt::Key_F);
     EXPECT_FALSE(view->isWindow());
+}
+
+TEST(FrameScalerTest, ScalesKnownFormatsToTheShownSizeAndDeclinesOthers)
+{
+    struct Case
+    {
+        QVideoFrameFormat::PixelFormat format;
+        uchar luma;
+        bool scaled;
+    } const cases[] = { { QVideoFrameFormat::Format_YUV420P, 235, true },
+        { QVideoFrameFormat::Format_NV12, 16, true }, { QVideoFrameFormat::Format_ARGB8888, 0, false } };
+    FrameScaler scaler;
+    for (const Case &c : cases) {
+        QVideoFrame frame(QVideoFrameFormat(QSize(64, 48), c.format));
+        ASSERT_TRUE(frame.map(QVideoFrame::WriteOnly));
+        // Luma as given, chroma neutral: white or black.
+        for (int plane = 0; plane < frame.planeCount(); ++plane)
+            std::memset(frame.bits(plane), plane == 0 ? c.luma : 128, size_t(frame.mappedBytes(plane)));
+        frame.unmap();
+        const QImage image = scaler.scaled(frame, QSize(32, 24));
+        ASSERT_EQ(!image.isNull(), c.scaled) << c.format;
+        if (c.scaled) {
+            EXPECT_EQ(image.size(), QSize(32, 24));
+            EXPECT_NEAR(qGray(image.pixel(16, 12)), c.luma == 235 ? 255 : 0, 8) << c.format;
+        }
+    }
 }
