@@ -120,11 +120,13 @@ void VideoView::setFullScreenView(bool on)
         return;
     m_fullScreen = on;
     if (on) {
-        // A window of its own while full screen; it goes back to its place after.
+        // A window of its own while full screen, still owned by the player's
+        // window so it goes with it; it returns to its place after.
         m_home = parentWidget();
         auto *splitter = qobject_cast<QSplitter *>(m_home);
         m_homeIndex = splitter ? splitter->indexOf(this) : -1;
-        setParent(nullptr, Qt::Window);
+        QWidget *owner = window();
+        setParent(owner != this ? owner : nullptr, Qt::Window);
         showFullScreen();
     } else {
         auto *splitter = qobject_cast<QSplitter *>(m_home);

@@ -2,6 +2,7 @@
 
 #include "host/framescaler.h"
 
+#include <QPointer>
 #include <QVideoFrame>
 #include <QWidget>
 
@@ -46,6 +47,6 @@ private:
     QString m_message;
     qint64 m_framesShown = 0;
     bool m_fullScreen = false;
-    QWidget *m_home = nullptr; // the parent it returns to from full screen
+    QPointer<QWidget> m_home; // the parent it returns to from full screen
     int m_homeIndex = -1;
 };

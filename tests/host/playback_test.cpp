@@ -219,3 +219,25 @@ TEST(FrameScalerTest, ScalesKnownFormatsToTheShownSizeAndDeclinesOthers)
         }
     }
 }
+
+TEST_F(PlaybackTest, NextAndPreviousFollowTheQueueAndStopPastItsEnd)
+{
+    MediaLibrary library;
+    ASSERT_TRUE(library.loadFolder(clips->path()));
+    NowPlaying playing(&library);
+    QList<qint64> order;
+    for (const MediaLibrary::Item &item : library.items())
+        order << item.id;
+    playing.setQueue([&order] { return order; });
+    playing.play(order.at(1));
+    playing.next();
+    EXPECT_EQ(playing.currentItemId(), order.at(2));
+    playing.previous();
+    playing.previous();
+    EXPECT_EQ(playing.currentItemId(), order.at(0));
+    playing.previous(); // nothing before the first: it stays
+    EXPECT_EQ(playing.currentItemId(), order.at(0));
+    playing.play(order.last());
+    playing.next();
+    EXPECT_EQ(playing.currentItemId(), 0);
+}
