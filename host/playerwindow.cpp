@@ -162,6 +162,7 @@ void PlayerWindow::buildCentre()
 
     m_view = new VideoView;
     m_view->setSink(m_player->videoSink());
+    connect(m_player, &VideoPlayer::displayAspectChanged, m_view, &VideoView::setDisplayAspect);
     connect(m_view, &VideoView::togglePauseRequested, this, &PlayerWindow::playOrPause);
     connect(m_view, &VideoView::skipRequested, m_player, &VideoPlayer::skip);
     connect(m_view, &VideoView::volumeStepRequested, m_player,

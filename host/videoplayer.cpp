@@ -9,7 +9,10 @@
 #include <QVideoFrame>
 #include <QVideoSink>
 
+#include <QFile>
+
 extern "C" {
+#include <libavformat/avformat.h>
 #include <libavutil/log.h>
 }
 
@@ -101,12 +104,42 @@ void VideoPlayer::preferFfmpegBackend()
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
 }
 
+double VideoPlayer::probeDisplayAspect(const QString &path)
+{
+    // Qt's frames carry no pixel aspect, so the file is asked; a short look
+    // is enough for the stream's parameters and keeps the start quick.
+    AVDictionary *options = nullptr;
+    av_dict_set(&options, "probesize", "1000000", 0);
+    av_dict_set(&options, "analyzeduration", "500000", 0);
+    AVFormatContext *format = nullptr;
+    const int opened = avformat_open_input(&format, QFile::encodeName(path).constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (opened < 0)
+        return 0;
+    double aspect = 0;
+    if (avformat_find_stream_info(format, nullptr) >= 0) {
+        const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+        if (index >= 0) {
+            AVStream *stream = format->streams[index];
+            const AVRational pixel = av_guess_sample_aspect_ratio(format, stream, nullptr);
+            const int width = stream->codecpar->width;
+            const int height = stream->codecpar->height;
+            if (width > 0 && height > 0)
+                aspect = width * (pixel.num > 0 && pixel.den > 0 ? av_q2d(pixel) : 1.0) / height;
+        }
+    }
+    avformat_close_input(&format);
+    return aspect;
+}
+
 void VideoPlayer::play(const QUrl &url)
 {
     m_failed = false;
     m_source = url;
     m_awaitingFrame = true;
     m_sincePlay.start();
+    m_displayAspect = url.isLocalFile() ? probeDisplayAspect(url.toLocalFile()) : 0;
+    emit displayAspectChanged(m_displayAspect);
     m_player->stop();
     m_player->setSource(url);
     if (!m_failed)

@@ -28,6 +28,10 @@ public:
 
     QVideoSink *videoSink() const { return m_sink; }
     bool hasAudio() const { return m_audio != nullptr; }
+    // Width over height of the picture as it is meant to be seen (pixels
+    // need not be square); 0 when the file does not say.
+    double displayAspect() const { return m_displayAspect; }
+    static double probeDisplayAspect(const QString &path);
 
     void play(const QUrl &url);
     void stop();
@@ -54,6 +58,7 @@ signals:
     void playingChanged(bool playing);
     // The first frame of the file reached the sink, this long after play().
     void firstFrame(qint64 ms);
+    void displayAspectChanged(double aspect);
     void ended();
     // Once per file: why it does not play.
     void failed(const QString &reason);
@@ -68,6 +73,7 @@ private:
     QVideoSink *m_sink;
     QAudioOutput *m_audio = nullptr;
     QUrl m_source;
+    double m_displayAspect = 0;
     QElapsedTimer m_sincePlay;
     bool m_awaitingFrame = false;
     bool m_failed = false;

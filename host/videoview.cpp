@@ -29,6 +29,23 @@ void VideoView::setSink(QVideoSink *sink)
         connect(m_sink, &QVideoSink::videoFrameChanged, this, &VideoView::takeFrame);
 }
 
+void VideoView::setDisplayAspect(double aspect)
+{
+    m_displayAspect = aspect > 0 ? aspect : 0;
+    update();
+}
+
+QRect VideoView::pictureRect() const
+{
+    if (!m_frame.isValid())
+        return QRect();
+    QSize shape = m_frame.size();
+    if (m_displayAspect > 0)
+        shape = QSize(qRound(shape.height() * m_displayAspect), shape.height());
+    return QStyle::alignedRect(
+        layoutDirection(), Qt::AlignCenter, shape.scaled(size(), Qt::KeepAspectRatio), rect());
+}
+
 void VideoView::showMessage(const QString &text)
 {
     m_message = text;
@@ -51,17 +68,16 @@ void VideoView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     if (m_frame.isValid()) {
-        const QRect target = QStyle::alignedRect(
-            layoutDirection(), Qt::AlignCenter, m_frame.size().scaled(size(), Qt::KeepAspectRatio), rect());
+        const QRect target = pictureRect();
         const QImage picture = m_scaler.scaled(m_frame, target.size() * devicePixelRatio());
         if (!picture.isNull()) {
             painter.drawImage(target, picture);
             return;
         }
         QVideoFrame::PaintOptions options;
-        options.aspectRatioMode = Qt::KeepAspectRatio;
+        options.aspectRatioMode = Qt::IgnoreAspectRatio;
         options.backgroundColor = Qt::black;
-        m_frame.paint(&painter, QRectF(rect()), options);
+        m_frame.paint(&painter, QRectF(target), options);
         return;
     }
     painter.setPen(QColor(0xd8, 0xd8, 0xd8));

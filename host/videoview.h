@@ -19,6 +19,10 @@ public:
     explicit VideoView(QWidget *parent = nullptr);
 
     void setSink(QVideoSink *sink);
+    // Width over height to show frames at; 0 shows their pixels square.
+    void setDisplayAspect(double aspect);
+    // Where the current frame is drawn; empty without one.
+    QRect pictureRect() const;
     // Drops the frame and shows the text instead.
     void showMessage(const QString &text);
     QString message() const { return m_message; }
@@ -46,6 +50,7 @@ private:
     FrameScaler m_scaler;
     QString m_message;
     qint64 m_framesShown = 0;
+    double m_displayAspect = 0;
     bool m_fullScreen = false;
     QPointer<QWidget> m_home; // the parent it returns to from full screen
     int m_homeIndex = -1;

@@ -58,7 +58,9 @@ protected:
         const QDir dir(clips->path());
         ok = makeClip(dir.filePath(QStringLiteral("1 short.mp4")), QStringLiteral("2"), H264Aac)
             && makeClip(dir.filePath(QStringLiteral("3 short.ts")), QStringLiteral("2"), Mpeg2)
-            && makeClip(dir.filePath(QStringLiteral("long.mp4")), QStringLiteral("12"), H264Aac);
+            && makeClip(dir.filePath(QStringLiteral("long.mp4")), QStringLiteral("12"), H264Aac)
+            && makeClip(dir.filePath(QStringLiteral("wide.mp4")), QStringLiteral("1"),
+                QStringList { QStringLiteral("-vf"), QStringLiteral("setsar=4/3") } + H264Aac);
         QFile damaged(dir.filePath(QStringLiteral("2 damaged.mp4")));
         ok = ok && damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(20000, '\x5a')) == 20000;
     }
@@ -240,4 +242,29 @@ TEST_F(PlaybackTest, NextAndPreviousFollowTheQueueAndStopPastItsEnd)
     playing.play(order.last());
     playing.next();
     EXPECT_EQ(playing.currentItemId(), 0);
+}
+
+TEST_F(PlaybackTest, PicturesAreShownAtTheirDisplayAspect)
+{
+    struct Case
+    {
+        const char *name;
+        double aspect;
+    } const cases[] = { { "1 short.mp4", 4.0 / 3 }, { "3 short.ts", 4.0 / 3 }, { "wide.mp4", 16.0 / 9 },
+        { "2 damaged.mp4", 0 } };
+    for (const Case &c : cases)
+        EXPECT_NEAR(VideoPlayer::probeDisplayAspect(clip(c.name).toLocalFile()), c.aspect, 0.01) << c.name;
+
+    // Square pixels 320x240 that are meant to be seen at 16:9.
+    VideoPlayer player(VideoPlayer::Audio::None);
+    VideoView view;
+    view.setSink(player.videoSink());
+    QObject::connect(&player, &VideoPlayer::displayAspectChanged, &view, &VideoView::setDisplayAspect);
+    view.resize(400, 400);
+    view.show();
+    player.play(clip("wide.mp4"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.hasFrame(); }, WaitMs));
+    const QRect shown = view.pictureRect();
+    EXPECT_EQ(shown.width(), 400);
+    EXPECT_NEAR(shown.height(), 225, 2);
 }
