@@ -115,6 +115,11 @@ int main(int argc, char **argv)
         return 1;
     }
     const qint64 id = window.library()->items().first().id;
+    QElapsedTimer probe;
+    probe.start();
+    const double aspect = VideoPlayer::probeDisplayAspect(clip);
+    std::printf(
+        "reading the display aspect (%.3f) takes %.1f ms of the start\n", aspect, probe.nsecsElapsed() / 1e6);
     VideoPlayer *player = window.videoPlayer();
 
     std::vector<double> firstFrameMs;
