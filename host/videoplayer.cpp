@@ -34,6 +34,12 @@ void quietDecoderLibrary()
         av_log_set_level(AV_LOG_QUIET);
 }
 
+QMediaPlayer *makeMediaPlayer(QObject *parent)
+{
+    VideoPlayer::preferFfmpegBackend();
+    return new QMediaPlayer(parent);
+}
+
 QString reasonFor(QMediaPlayer::Error error, const QString &text)
 {
     if (!text.isEmpty())
@@ -53,7 +59,7 @@ QString reasonFor(QMediaPlayer::Error error, const QString &text)
 
 VideoPlayer::VideoPlayer(Audio audio, QObject *parent)
     : QObject(parent)
-    , m_player(new QMediaPlayer(this))
+    , m_player(makeMediaPlayer(this))
     , m_sink(new QVideoSink(this))
 {
     quietDecoderLibrary();

@@ -22,8 +22,8 @@ public:
     explicit VideoPlayer(Audio audio = Audio::Default, QObject *parent = nullptr);
     ~VideoPlayer() override;
 
-    // Chooses the FFmpeg back end unless QT_MEDIA_BACKEND names one; must run
-    // before the first media object is made.
+    // Chooses the FFmpeg back end unless QT_MEDIA_BACKEND names one; it counts
+    // only before the first media object is made (the first player does it).
     static void preferFfmpegBackend();
 
     QVideoSink *videoSink() const { return m_sink; }
