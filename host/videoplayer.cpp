@@ -99,7 +99,9 @@ VideoPlayer::VideoPlayer(Audio audio, QObject *parent)
 
 VideoPlayer::~VideoPlayer()
 {
-    // The back end's threads stop before the sink and output go.
+    // The back end's threads stop before the sink and output go. The owner
+    // may be half destroyed by now: the stop is not announced to it.
+    disconnect(m_player, nullptr, this, nullptr);
     m_player->stop();
     delete m_player;
 }
