@@ -1,7 +1,10 @@
 // kavo-player: the video player that hosts the Kavo To Go plug-in.
+#include "host/medialibrary.h"
+#include "host/nowplaying.h"
 #include "host/playeroptions.h"
 #include "host/playertour.h"
 #include "host/playerwindow.h"
+#include "host/videoplayer.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -31,6 +34,14 @@ std::vector<char *> argumentsForQt(int argc, char **argv)
     kept.push_back(nullptr);
     return kept;
 }
+
+// Qt's media back ends tell stderr about every sound server and hardware
+// decoder they try and do not find; a player that plays is not in trouble.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -38,6 +49,9 @@ int main(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    if (!qEnvironmentVariableIsSet("KAVO_DEBUG"))
+        qInstallMessageHandler(quietMessages);
+    VideoPlayer::preferFfmpegBackend();
     std::vector<char *> qtArguments = argumentsForQt(argc, argv);
     int qtArgc = int(qtArguments.size()) - 1;
     QApplication app(qtArgc, qtArguments.data());
@@ -48,8 +62,7 @@ int main(int argc, char **argv)
     PlayerOptions options;
     QString message;
     int exitCode = 0;
-    if (!PlayerOptions::parse(arguments, QApplication::applicationDirPath(), &options, &message,
-                              &exitCode)) {
+    if (!PlayerOptions::parse(arguments, QApplication::applicationDirPath(), &options, &message, &exitCode)) {
         std::fprintf(exitCode == 0 ? stdout : stderr, "%s\n", qPrintable(message));
         return exitCode;
     }
@@ -68,7 +81,8 @@ int main(int argc, char **argv)
     PlayerWindow window;
     window.openMediaFolder(mediaFolder);
     if (!window.loadPlugin(options.pluginPath))
-        std::fprintf(stderr, "kavo-player: Kavo To Go is not available: %s\n", qPrintable(window.pluginError()));
+        std::fprintf(
+            stderr, "kavo-player: Kavo To Go is not available: %s\n", qPrintable(window.pluginError()));
 
     if (!options.tourDir.isEmpty()) {
         PlayerTour tour(&window, options.tourDir);
@@ -78,6 +92,8 @@ int main(int argc, char **argv)
     }
 
     window.show();
+    if (options.playFirst && !window.library()->items().isEmpty())
+        window.nowPlaying()->play(window.library()->items().first().id);
     if (options.quitAfterMs >= 0) {
         QTimer::singleShot(options.quitAfterMs, &window, [&window] {
             window.close();

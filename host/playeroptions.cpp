@@ -9,25 +9,26 @@ QString PlayerOptions::defaultPluginPath(const QString &programDir)
 }
 
 bool PlayerOptions::parse(const QStringList &arguments, const QString &programDir, PlayerOptions *out,
-                          QString *message, int *exitCode)
+    QString *message, int *exitCode)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Kavo Player: plays your videos and sends them to your devices."));
+    parser.setApplicationDescription(
+        QStringLiteral("Kavo Player: plays your videos and sends them to your devices."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption plugin(QStringLiteral("plugin"),
-                                    QStringLiteral("Load the Kavo To Go plug-in from <path> (else KAVO_PLUGIN, "
-                                                   "else ../lib/libdevicepane.so beside the program)."),
-                                    QStringLiteral("path"));
+        QStringLiteral("Load the Kavo To Go plug-in from <path> (else KAVO_PLUGIN, "
+                       "else ../lib/libdevicepane.so beside the program)."),
+        QStringLiteral("path"));
     const QCommandLineOption media(QStringLiteral("media"),
-                                   QStringLiteral("Show the videos of <dir> (else your Videos folder)."),
-                                   QStringLiteral("dir"));
+        QStringLiteral("Show the videos of <dir> (else your Videos folder)."), QStringLiteral("dir"));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
-                                       QStringLiteral("Quit <ms> milliseconds after starting."), QStringLiteral("ms"));
+        QStringLiteral("Quit <ms> milliseconds after starting."), QStringLiteral("ms"));
     const QCommandLineOption tour(QStringLiteral("tour"),
-                                  QStringLiteral("Run the scripted tour, printing each step and writing "
-                                                 "screenshots to <dir>; a fresh profile is kept in <dir>/profile."),
-                                  QStringLiteral("dir"));
-    parser.addOptions({plugin, media, quitAfter, tour});
+        QStringLiteral("Run the scripted tour, printing each step and writing "
+                       "screenshots to <dir>; a fresh profile is kept in <dir>/profile."),
+        QStringLiteral("dir"));
+    const QCommandLineOption play(QStringLiteral("play"), QStringLiteral("Play the first video at once."));
+    parser.addOptions({ plugin, media, quitAfter, tour, play });
 
     *exitCode = 2;
     if (!parser.parse(arguments)) {
@@ -55,6 +56,7 @@ bool PlayerOptions::parse(const QStringList &arguments, const QString &programDi
         return false;
     }
     options.mediaFolder = parser.value(media);
+    options.playFirst = parser.isSet(play);
     if (parser.isSet(quitAfter)) {
         bool ok = false;
         const int ms = parser.value(quitAfter).toInt(&ok);

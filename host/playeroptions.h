@@ -13,12 +13,14 @@ public:
     QString mediaFolder;
     // --quit-after: close this many milliseconds after start; -1 never.
     int quitAfterMs = -1;
+    // --play: start the first video of the folder at once.
+    bool playFirst = false;
     // --tour: run the scripted tour and write its pictures here.
     QString tourDir;
 
     // False with a message for the user; --help and --version also end in
     // false with their text and an exit code of 0.
     static bool parse(const QStringList &arguments, const QString &programDir, PlayerOptions *out,
-                      QString *message, int *exitCode);
+        QString *message, int *exitCode);
     static QString defaultPluginPath(const QString &programDir);
 };

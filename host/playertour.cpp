@@ -160,6 +160,7 @@ int PlayerTour::run()
         bool (PlayerTour::*body)();
     } const steps[] = {
         { "Start the player with the Kavo To Go plug-in", &PlayerTour::startPlayer },
+        { "Play a video (double-click it)", &PlayerTour::playVideo },
         { "Open the Kavo To Go pane (Tools > Show Kavo To Go)", &PlayerTour::openPane },
         { "Add a device with \"Add a Device\"", &PlayerTour::addDevice },
         { "Edit the device from its menu", &PlayerTour::editDevice },

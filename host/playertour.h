@@ -83,6 +83,7 @@ private:
     QString libraryUrl(int row) const;
 
     bool startPlayer();
+    bool playVideo();
     bool openPane();
     bool addDevice();
     bool editDevice();

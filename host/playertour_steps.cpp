@@ -9,6 +9,8 @@
 #include "host/playerwindow.h"
 #include "host/playlistwidget.h"
 #include "host/urilistmimedata.h"
+#include "host/videoplayer.h"
+#include "host/videoview.h"
 #include "zrt/commonmenubar.h"
 #include "zrt/kavomediaserver.h"
 #include "zrt/transferwizard.h"
@@ -181,6 +183,35 @@ bool PlayerTour::startPlayer()
              .arg(m_window->library()->items().size())
              .arg(m_window->library()->folder()));
     return shoot(QStringLiteral("player"));
+}
+
+bool PlayerTour::playVideo()
+{
+    MediaListWidget *list = m_window->libraryList();
+    const qint64 wanted = m_window->library()->items().at(0).id;
+    QListWidgetItem *item = list->item(0);
+    list->scrollToItem(item);
+    // The view plays what the press of a double-click fell on.
+    const QPoint at = list->visualItemRect(item).center();
+    QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    VideoPlayer *player = m_window->videoPlayer();
+    VideoView *view = m_window->videoView();
+    // A second in, so the picture is a frame well into the clip.
+    if (!waitFor([player, view] { return view->framesShown() > 10 && player->position() >= 1000; }, 20000))
+        return fail(QStringLiteral("no frames: %1").arg(view->message()));
+    if (m_window->nowPlaying()->currentItemId() != wanted)
+        return fail(QStringLiteral("the plug-in would see item %1, not the one playing (%2)")
+                        .arg(m_window->nowPlaying()->currentItemId())
+                        .arg(wanted));
+    QTest::keyClick(view, Qt::Key_Space);
+    if (!waitFor([player] { return player->isPaused(); }))
+        return fail(QStringLiteral("Space did not pause"));
+    note(QStringLiteral("\"%1\" plays: %2 frames, paused at %3 ms")
+             .arg(m_window->nowPlaying()->title())
+             .arg(view->framesShown())
+             .arg(player->position()));
+    return shoot(QStringLiteral("playing"));
 }
 
 bool PlayerTour::openPane()
@@ -392,6 +423,10 @@ bool PlayerTour::transferWhatIsPlaying()
     QTest::keyClick(list, Qt::Key_Return);
     if (!waitFor([this, playing] { return m_window->nowPlaying()->currentItemId() == playing; }))
         return fail(QStringLiteral("Enter on a video did not play it"));
+    // Paused, it stays the item playing for the steps after this one.
+    if (!waitFor([this] { return m_window->videoPlayer()->isPlaying(); }))
+        return fail(QStringLiteral("the video did not start"));
+    QTest::keyClick(m_window->videoView(), Qt::Key_Space);
     note(QStringLiteral("playing \"%1\"").arg(m_window->nowPlaying()->title()));
     // The selection differs from what plays, so the source is plain to see.
     selectLibraryRows({ 0 });

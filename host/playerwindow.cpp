@@ -4,9 +4,12 @@
 #include "host/medialibrary.h"
 #include "host/medialistwidget.h"
 #include "host/nowplaying.h"
+#include "host/playbackcontrols.h"
 #include "host/playeractions.h"
 #include "host/playertoolbarbutton.h"
 #include "host/playlistwidget.h"
+#include "host/videoplayer.h"
+#include "host/videoview.h"
 #include "plugin/interfaceids.h"
 #include "zrt/commonmenubar.h"
 
@@ -38,8 +41,10 @@ QString idText(const Orbe::String &id)
     return QString::fromLatin1(id.c_str());
 }
 
+enum class Glyph { Play, Pause, Stop, Previous, Next };
+
 // Light glyphs that stay visible on the dark control bar.
-QIcon glyph(bool play)
+QIcon glyph(Glyph shape)
 {
     QPixmap pixmap(48, 48);
     pixmap.fill(Qt::transparent);
@@ -47,11 +52,34 @@ QIcon glyph(bool play)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xe8, 0xe8, 0xe8));
-    if (play)
-        painter.drawPolygon(QPolygonF{QPointF(14, 9), QPointF(40, 24), QPointF(14, 39)});
-    else
+    switch (shape) {
+    case Glyph::Play:
+        painter.drawPolygon(QPolygonF { QPointF(14, 9), QPointF(40, 24), QPointF(14, 39) });
+        break;
+    case Glyph::Pause:
+        painter.drawRoundedRect(QRectF(13, 11, 8, 26), 2, 2);
+        painter.drawRoundedRect(QRectF(27, 11, 8, 26), 2, 2);
+        break;
+    case Glyph::Stop:
         painter.drawRoundedRect(QRectF(12, 12, 24, 24), 3, 3);
+        break;
+    case Glyph::Previous:
+        painter.drawRect(QRectF(11, 13, 4, 22));
+        painter.drawPolygon(QPolygonF { QPointF(37, 13), QPointF(17, 24), QPointF(37, 35) });
+        break;
+    case Glyph::Next:
+        painter.drawRect(QRectF(33, 13, 4, 22));
+        painter.drawPolygon(QPolygonF { QPointF(11, 13), QPointF(31, 24), QPointF(11, 35) });
+        break;
+    }
     return QIcon(pixmap);
+}
+
+VideoPlayer::Audio audioChoice()
+{
+    // Tests and benchmarks play silently even where there is a sound device.
+    return qEnvironmentVariableIsSet("KAVO_NO_AUDIO") ? VideoPlayer::Audio::None
+                                                      : VideoPlayer::Audio::Default;
 }
 
 QWidget *titled(const QString &title, QWidget *body)
@@ -73,7 +101,8 @@ QWidget *titled(const QString &title, QWidget *body)
 PlayerWindow::PlayerWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_library(new MediaLibrary(this))
-    , m_nowPlaying(new NowPlaying(m_library, this))
+    , m_player(new VideoPlayer(audioChoice(), this))
+    , m_nowPlaying(new NowPlaying(m_library, m_player, this))
     , m_actions(new PlayerActions(this))
 {
     setObjectName(QStringLiteral("PlayerWindow"));
@@ -87,19 +116,26 @@ PlayerWindow::PlayerWindow(QWidget *parent)
     buildShortcuts();
     statusBar()->showMessage(tr("Ready"));
 
+    m_nowPlaying->setQueue([this] { return playOrder(); });
     connect(m_nowPlaying, &NowPlaying::currentChanged, this, &PlayerWindow::showNowPlaying);
-    connect(m_nowPlaying, &NowPlaying::filesTransferred, this, [this] {
-        statusBar()->showMessage(tr("Files handed to the transfer wizard."), StatusMessageMs);
-    });
+    connect(m_nowPlaying, &NowPlaying::failed, this, &PlayerWindow::showFailure);
+    connect(m_player, &VideoPlayer::playingChanged, this, &PlayerWindow::showPlayingState);
+    if (qEnvironmentVariableIsSet("KAVO_DEBUG")) {
+        connect(m_player, &VideoPlayer::firstFrame, this, [this](qint64 ms) {
+            qInfo("kavo-player: first frame of %s after %lld ms",
+                qPrintable(m_player->source().toLocalFile()), ms);
+        });
+    }
+    connect(m_nowPlaying, &NowPlaying::filesTransferred, this,
+        [this] { statusBar()->showMessage(tr("Files handed to the transfer wizard."), StatusMessageMs); });
     connect(m_library, &MediaLibrary::changed, this, &PlayerWindow::showLibraryState);
     showNowPlaying();
     showLibraryState();
 
     m_hostPlugin = std::make_unique<HostPlugin>(&m_context, m_nowPlaying, m_libraryList, m_library);
-    m_hostPlugin->setPluginInfo(m_context.addKnownPlugin(
-        QStringLiteral("kavo-player"), QString(),
-        {idText(Orbe::playbackServicesInterfaceId()), idText(Orbe::mediaViewInterfaceId()),
-         idText(Orbe::mediaManagerInterfaceId())}));
+    m_hostPlugin->setPluginInfo(m_context.addKnownPlugin(QStringLiteral("kavo-player"), QString(),
+        { idText(Orbe::playbackServicesInterfaceId()), idText(Orbe::mediaViewInterfaceId()),
+            idText(Orbe::mediaManagerInterfaceId()) }));
     m_context.addLoadedPlugin(m_hostPlugin.get());
     // Until a plug-in serves them, its commands do nothing.
     m_actions->setPluginAvailable(false);
@@ -124,20 +160,19 @@ void PlayerWindow::buildCentre()
     m_libraryStack->addWidget(m_libraryList);
     m_libraryStack->addWidget(m_emptyHint);
 
-    m_screen = new QLabel;
-    m_screen->setObjectName(QStringLiteral("Screen"));
-    m_screen->setAlignment(Qt::AlignCenter);
-    m_screen->setWordWrap(true);
-    m_screen->setMinimumHeight(200);
-    m_screen->setStyleSheet(QStringLiteral(
-        "QLabel#Screen { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1b1d22, stop:1 #0b0c0e);"
-        " color: #d8d8d8; border-radius: 4px; font-size: 15pt; padding: 12px; }"));
+    m_view = new VideoView;
+    m_view->setSink(m_player->videoSink());
+    connect(m_player, &VideoPlayer::displayAspectChanged, m_view, &VideoView::setDisplayAspect);
+    connect(m_view, &VideoView::togglePauseRequested, this, &PlayerWindow::playOrPause);
+    connect(m_view, &VideoView::skipRequested, m_player, &VideoPlayer::skip);
+    connect(m_view, &VideoView::volumeStepRequested, m_player,
+        [this](int delta) { m_player->setVolume(m_player->volume() + delta); });
 
     m_playlist = new PlaylistWidget(m_library, 1);
     m_playlist->setContextMenuPolicy(Qt::CustomContextMenu);
 
     auto *right = new QSplitter(Qt::Vertical);
-    right->addWidget(m_screen);
+    right->addWidget(m_view);
     right->addWidget(titled(tr("Playlist"), m_playlist));
     right->setStretchFactor(0, 3);
     right->setStretchFactor(1, 2);
@@ -177,64 +212,84 @@ void PlayerWindow::buildMenus()
     streamTo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     showPane->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     hidePane->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    for (QAction *action : {burn, streamTo, showPane, hidePane})
+    for (QAction *action : { burn, streamTo, showPane, hidePane })
         action->setShortcutContext(Qt::WidgetShortcut);
 
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    QAction *open = file->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon), tr("&Open Media Folder\u2026"),
-                                    this, &PlayerWindow::chooseMediaFolder);
+    QAction *open = file->addAction(style()->standardIcon(QStyle::SP_DirOpenIcon),
+        tr("&Open Media Folder\u2026"), this, &PlayerWindow::chooseMediaFolder);
     open->setShortcut(QKeySequence::Open);
     file->addSeparator();
     QAction *quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    auto *play = new QAction(glyph(true), tr("&Play"), this);
+    auto *play = new QAction(glyph(Glyph::Play), tr("&Play"), this);
     play->setObjectName(QStringLiteral("PlayAction"));
     play->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(play, &QAction::triggered, this, &PlayerWindow::playSelection);
-    auto *stop = new QAction(glyph(false), tr("&Stop"), this);
+    connect(play, &QAction::triggered, this, &PlayerWindow::playOrPause);
+    m_playAction = play;
+    auto *stop = new QAction(glyph(Glyph::Stop), tr("&Stop"), this);
     stop->setObjectName(QStringLiteral("StopAction"));
     stop->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period));
     connect(stop, &QAction::triggered, m_nowPlaying, &NowPlaying::stop);
     auto *enqueue = new QAction(tr("Add to Play&list"), this);
     enqueue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     connect(enqueue, &QAction::triggered, this, &PlayerWindow::addSelectionToPlaylist);
+    auto *previous = new QAction(glyph(Glyph::Previous), tr("P&revious"), this);
+    previous->setObjectName(QStringLiteral("PreviousAction"));
+    previous->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
+    connect(previous, &QAction::triggered, m_nowPlaying, &NowPlaying::previous);
+    auto *next = new QAction(glyph(Glyph::Next), tr("&Next"), this);
+    next->setObjectName(QStringLiteral("NextAction"));
+    next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
+    connect(next, &QAction::triggered, m_nowPlaying, &NowPlaying::next);
+    // The picture's own keys (Space, arrows, F, Esc) act where it has the
+    // focus, so the lists keep their arrow keys; the menu names them.
+    auto *fullScreen = new QAction(tr("&Full Screen") + QStringLiteral("\tF"), this);
+    connect(fullScreen, &QAction::triggered, this, [this] { m_view->setFullScreenView(true); });
+    auto *mute = new QAction(tr("&Mute"), this);
+    mute->setCheckable(true);
+    mute->setChecked(m_player->isMuted());
+    connect(mute, &QAction::toggled, m_player, &VideoPlayer::setMuted);
+    connect(m_player, &VideoPlayer::mutedChanged, mute, &QAction::setChecked);
     // The light glyphs are for the dark control bar, not for menus.
-    play->setIconVisibleInMenu(false);
-    stop->setIconVisibleInMenu(false);
-    addActions({play, stop, enqueue});
+    for (QAction *action : { play, stop, previous, next })
+        action->setIconVisibleInMenu(false);
+    addActions({ play, stop, previous, next, enqueue });
 
     m_libraryMenu = menuBar()->addMenu(tr("&Library"));
     m_libraryMenu->setObjectName(QStringLiteral("LibraryMenu"));
-    m_libraryMenu->addActions({play, enqueue});
+    m_libraryMenu->addActions({ play, enqueue });
     m_libraryMenu->addSeparator();
-    m_libraryMenu->addActions({transferTo, burn, streamTo});
+    m_libraryMenu->addActions({ transferTo, burn, streamTo });
     m_actions->useInMenu(m_libraryMenu, PlayerActions::LibraryContext);
 
     m_playbackMenu = menuBar()->addMenu(tr("&Playback"));
     m_playbackMenu->setObjectName(QStringLiteral("PlaybackMenu"));
-    m_playbackMenu->addActions({play, stop});
+    m_playbackMenu->addActions({ play, stop, previous, next });
     m_playbackMenu->addSeparator();
-    m_playbackMenu->addActions({transferTo, burn, streamTo});
+    m_playbackMenu->addActions({ fullScreen, mute });
+    m_playbackMenu->addSeparator();
+    m_playbackMenu->addActions({ transferTo, burn, streamTo });
     m_actions->useInMenu(m_playbackMenu, PlayerActions::PlaybackContext);
 
     QMenu *tools = menuBar()->addMenu(tr("&Tools"));
-    tools->addActions({showPane, hidePane});
+    tools->addActions({ showPane, hidePane });
     tools->addSeparator();
     tools->addAction(serverSettings);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     help->addAction(tr("&About Kavo Player"), this, [this] {
         QMessageBox::about(this, tr("About Kavo Player"),
-                           tr("<b>Kavo Player</b><p>Plays your videos and sends them to your devices "
-                              "with Kavo To Go.</p>"));
+            tr("<b>Kavo Player</b><p>Plays your videos and sends them to your devices "
+               "with Kavo To Go.</p>"));
     });
 
     m_libraryContextMenu = new QMenu(this);
     m_libraryContextMenu->setObjectName(QStringLiteral("LibraryContextMenu"));
-    m_libraryContextMenu->addActions({play, enqueue});
+    m_libraryContextMenu->addActions({ play, enqueue });
     m_libraryContextMenu->addSeparator();
-    m_libraryContextMenu->addActions({transferTo, burn, streamTo});
+    m_libraryContextMenu->addActions({ transferTo, burn, streamTo });
     m_actions->useInMenu(m_libraryContextMenu, PlayerActions::LibraryContext);
 
     m_playlistContextMenu = new QMenu(this);
@@ -242,7 +297,8 @@ void PlayerWindow::buildMenus()
         if (QListWidgetItem *item = m_playlist->currentItem())
             m_nowPlaying->play(item->data(Qt::UserRole).toLongLong());
     });
-    m_playlistContextMenu->addAction(tr("&Remove from Playlist"), m_playlist, &PlaylistWidget::removeSelected);
+    m_playlistContextMenu->addAction(
+        tr("&Remove from Playlist"), m_playlist, &PlaylistWidget::removeSelected);
 }
 
 void PlayerWindow::buildControlBar()
@@ -254,27 +310,31 @@ void PlayerWindow::buildControlBar()
     m_controlBar->setIconSize(QSize(24, 24));
     // Flat buttons: a plug-in's sheet only gives its images, and those are
     // drawn only on a button whose border the sheet owns.
-    m_controlBar->setStyleSheet(QStringLiteral(
-        "QToolBar#ControlBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2c2f34, stop:1 #1b1d21);"
-        " border-top: 1px solid #3a3d42; spacing: 6px; padding: 4px; }"
-        "QToolBar#ControlBar QToolButton { border: 1px solid transparent; border-radius: 4px; background: transparent;"
-        " padding: 2px; }"
-        "QToolBar#ControlBar QToolButton:hover { border-color: #4a4e55; }"
-        "QToolBar#ControlBar QToolButton:checked { background: rgba(255, 255, 255, 36); border-color: #5a5f66; }"
-        "QToolBar#ControlBar QToolButton:disabled { background: transparent; }"
-        "QLabel#NowPlayingLabel { color: #e0e0e0; padding-left: 8px; }"));
+    m_controlBar->setStyleSheet(
+        QStringLiteral("QToolBar#ControlBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 "
+                       "#2c2f34, stop:1 #1b1d21);"
+                       " border-top: 1px solid #3a3d42; spacing: 6px; padding: 4px; }"
+                       "QToolBar#ControlBar QToolButton { border: 1px solid transparent; border-radius: 4px; "
+                       "background: transparent;"
+                       " padding: 2px; }"
+                       "QToolBar#ControlBar QToolButton:hover { border-color: #4a4e55; }"
+                       "QToolBar#ControlBar QToolButton:checked { background: rgba(255, 255, 255, 36); "
+                       "border-color: #5a5f66; }"
+                       "QToolBar#ControlBar QToolButton:disabled { background: transparent; }"
+                       "QLabel#NowPlayingLabel { color: #e0e0e0; padding-left: 8px; }"));
     addToolBar(Qt::BottomToolBarArea, m_controlBar);
 
-    for (QAction *action : actions()) {
-        if (action->objectName() == QLatin1String("PlayAction") || action->objectName() == QLatin1String("StopAction"))
+    for (const char *name : { "PreviousAction", "PlayAction", "StopAction", "NextAction" }) {
+        if (QAction *action = findChild<QAction *>(QLatin1String(name), Qt::FindDirectChildrenOnly))
             m_controlBar->addAction(action);
     }
     m_nowPlayingLabel = new QLabel(m_controlBar);
     m_nowPlayingLabel->setObjectName(QStringLiteral("NowPlayingLabel"));
+    m_nowPlayingLabel->setMaximumWidth(260);
     m_controlBar->addWidget(m_nowPlayingLabel);
-    auto *spacer = new QWidget(m_controlBar);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    m_pluginSpacer = m_controlBar->addWidget(spacer);
+    m_controls = new PlaybackControls(m_player, m_controlBar);
+    m_controls->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_controlBar->addWidget(m_controls);
 }
 
 void PlayerWindow::buildShortcuts()
@@ -336,7 +396,7 @@ bool PlayerWindow::loadPlugin(const QString &libraryPath)
     unloadPlugin();
     if (!m_paneRecord) {
         m_paneRecord = m_context.addKnownPlugin(QStringLiteral("devicepane"), libraryPath,
-                                                {idText(Orbe::menuInterfaceId()), idText(Orbe::toolBarInterfaceId())});
+            { idText(Orbe::menuInterfaceId()), idText(Orbe::toolBarInterfaceId()) });
     } else {
         m_paneRecord->libraryPath = Orbe::String(libraryPath.toUtf8().constData());
     }
@@ -345,7 +405,7 @@ bool PlayerWindow::loadPlugin(const QString &libraryPath)
     m_actions->setPluginAvailable(true);
     QList<PluginSession::Binding> bindings;
     for (const PlayerActions::PaneSlot &entry : PlayerActions::paneSlots())
-        bindings << PluginSession::Binding{m_actions->action(entry.actionId), entry.slot};
+        bindings << PluginSession::Binding { m_actions->action(entry.actionId), entry.slot };
     const bool opened = m_session.open(
         m_context, m_paneRecord, [this](const QString &item) { return makePluginButton(item); }, bindings);
     if (!opened) {
@@ -357,7 +417,7 @@ bool PlayerWindow::loadPlugin(const QString &libraryPath)
     m_pluginError.clear();
     if (qEnvironmentVariableIsSet("KAVO_DEBUG")) {
         qInfo("kavo-player: %s: tool-bar items %s", qPrintable(libraryPath),
-              qPrintable(m_session.toolBarItems().join(QStringLiteral(", "))));
+            qPrintable(m_session.toolBarItems().join(QStringLiteral(", "))));
         for (const QString &slot : m_session.unboundSlots())
             qInfo("kavo-player: the plug-in has no slot %s", qPrintable(slot));
     }
@@ -385,14 +445,15 @@ bool PlayerWindow::openMediaFolder(const QString &folder)
         m_playlist->append(items.at(i).id);
     if (!items.isEmpty())
         m_libraryList->setCurrentRow(0);
-    statusBar()->showMessage(tr("%n video(s) in %1", nullptr, int(items.size())).arg(m_library->folder()),
-                             StatusMessageMs);
+    statusBar()->showMessage(
+        tr("%n video(s) in %1", nullptr, int(items.size())).arg(m_library->folder()), StatusMessageMs);
     return ok;
 }
 
 void PlayerWindow::chooseMediaFolder()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, tr("Open Media Folder"), m_library->folder());
+    const QString folder
+        = QFileDialog::getExistingDirectory(this, tr("Open Media Folder"), m_library->folder());
     if (!folder.isEmpty())
         openMediaFolder(folder);
 }
@@ -415,12 +476,54 @@ void PlayerWindow::showNowPlaying()
     const QString title = m_nowPlaying->title();
     if (title.isEmpty()) {
         m_nowPlayingLabel->setText(tr("Nothing playing"));
-        m_screen->setText(tr("Double-click a video, or select it and press Enter, to play it."));
+        m_view->showMessage(tr("Double-click a video, or select it and press Enter, to play it."));
         return;
     }
     m_nowPlayingLabel->setText(tr("Now playing: %1").arg(title));
-    m_screen->setText(QStringLiteral("\u25B6  ") + title);
+    // The title stands until the first frame replaces it.
+    m_view->showMessage(QStringLiteral("\u25B6  ") + title);
     statusBar()->showMessage(tr("Playing %1").arg(title), StatusMessageMs);
+    if (isActiveWindow())
+        m_view->setFocus();
+}
+
+void PlayerWindow::showFailure(qint64 id, const QString &reason)
+{
+    const MediaLibrary::Item *entry = m_library->item(id);
+    const QString title = entry ? entry->title : QString();
+    m_view->showMessage(tr("\"%1\" cannot be played.\n%2").arg(title, reason));
+    statusBar()->showMessage(tr("\"%1\" cannot be played: %2").arg(title, reason), StatusMessageMs);
+}
+
+void PlayerWindow::playOrPause()
+{
+    if (m_player->isPlaying())
+        m_player->pause();
+    else if (m_nowPlaying->isPlaying() && m_player->isPaused())
+        m_player->resume();
+    else
+        playSelection();
+}
+
+void PlayerWindow::showPlayingState()
+{
+    const bool playing = m_player->isPlaying();
+    m_playAction->setIcon(glyph(playing ? Glyph::Pause : Glyph::Play));
+    m_playAction->setText(playing ? tr("&Pause") : tr("&Play"));
+}
+
+QList<qint64> PlayerWindow::playOrder() const
+{
+    // The playlist when the item came from it, else the library.
+    QList<qint64> playlist;
+    for (int i = 0; i < m_playlist->count(); ++i)
+        playlist << m_playlist->item(i)->data(Qt::UserRole).toLongLong();
+    if (playlist.contains(m_nowPlaying->currentItemId()))
+        return playlist;
+    QList<qint64> library;
+    for (const MediaLibrary::Item &item : m_library->items())
+        library << item.id;
+    return library;
 }
 
 void PlayerWindow::showLibraryState()
@@ -430,8 +533,9 @@ void PlayerWindow::showLibraryState()
         return;
     }
     const QString folder = m_library->folder().isEmpty() ? tr("your Videos folder") : m_library->folder();
-    m_emptyHint->setText(tr("<p><b>No videos yet</b></p><p>There are no video files in %1.</p>"
-                            "<p>Choose a folder with <i>File \u25B8 Open Media Folder\u2026</i> (Ctrl+O).</p>")
-                             .arg(folder.toHtmlEscaped()));
+    m_emptyHint->setText(
+        tr("<p><b>No videos yet</b></p><p>There are no video files in %1.</p>"
+           "<p>Choose a folder with <i>File \u25B8 Open Media Folder\u2026</i> (Ctrl+O).</p>")
+            .arg(folder.toHtmlEscaped()));
     m_libraryStack->setCurrentWidget(m_emptyHint);
 }

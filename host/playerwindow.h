@@ -12,12 +12,15 @@ class MediaLibrary;
 class MediaListWidget;
 class NowPlaying;
 class PlayerActions;
+class PlaybackControls;
 class PlaylistWidget;
 class QLabel;
 class QMenu;
 class QStackedWidget;
 class QToolBar;
 class QToolButton;
+class VideoPlayer;
+class VideoView;
 
 // The player's main window: the media library, a playlist, the item being
 // played, the menus with the numbered commands, and the control bar that
@@ -44,6 +47,9 @@ public:
     PlayerActions *playerActions() const { return m_actions; }
     MediaLibrary *library() const { return m_library; }
     NowPlaying *nowPlaying() const { return m_nowPlaying; }
+    VideoPlayer *videoPlayer() const { return m_player; }
+    VideoView *videoView() const { return m_view; }
+    PlaybackControls *playbackControls() const { return m_controls; }
     MediaListWidget *libraryList() const { return m_libraryList; }
     PlaylistWidget *playlist() const { return m_playlist; }
     QToolBar *controlBar() const { return m_controlBar; }
@@ -62,26 +68,32 @@ private:
     void playSelection();
     void addSelectionToPlaylist();
     void showNowPlaying();
+    void showFailure(qint64 id, const QString &reason);
+    void playOrPause();
+    void showPlayingState();
+    QList<qint64> playOrder() const;
     void showLibraryState();
     void triggerFromLibrary(unsigned actionId);
     void togglePane();
     QToolButton *makePluginButton(const QString &item);
 
     MediaLibrary *m_library;
+    VideoPlayer *m_player;
     NowPlaying *m_nowPlaying;
     PlayerActions *m_actions;
     MediaListWidget *m_libraryList = nullptr;
     PlaylistWidget *m_playlist = nullptr;
     QStackedWidget *m_libraryStack = nullptr;
     QLabel *m_emptyHint = nullptr;
-    QLabel *m_screen = nullptr;
+    VideoView *m_view = nullptr;
+    PlaybackControls *m_controls = nullptr;
+    QAction *m_playAction = nullptr;
     QLabel *m_nowPlayingLabel = nullptr;
     QToolBar *m_controlBar = nullptr;
     QMenu *m_libraryMenu = nullptr;
     QMenu *m_playbackMenu = nullptr;
     QMenu *m_libraryContextMenu = nullptr;
     QMenu *m_playlistContextMenu = nullptr;
-    QAction *m_pluginSpacer = nullptr;
 
     // Declared in this order so the session is closed before the provider and
     // the context go.

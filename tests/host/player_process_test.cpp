@@ -20,7 +20,7 @@ struct PlayerRun
 };
 
 PlayerRun runPlayer(const QStringList &arguments, const QProcessEnvironment &extra = QProcessEnvironment(),
-                    int timeoutMs = 60000)
+    int timeoutMs = 60000)
 {
     QProcess player;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -28,6 +28,9 @@ PlayerRun runPlayer(const QStringList &arguments, const QProcessEnvironment &ext
     environment.insert(QStringLiteral("KAVO_DEBUG"), QStringLiteral("1"));
     for (const QString &key : extra.keys())
         environment.insert(key, extra.value(key));
+    // An empty KAVO_DEBUG runs the player as a user would: without diagnostics.
+    if (environment.value(QStringLiteral("KAVO_DEBUG")).isEmpty())
+        environment.remove(QStringLiteral("KAVO_DEBUG"));
     player.setProcessEnvironment(environment);
     player.start(QStringLiteral(KAVO_PLAYER_PATH), arguments);
     PlayerRun run;
@@ -61,13 +64,48 @@ protected:
 
 TEST_F(PlayerProcessTest, LoadsThePluginShowsItsItemsAndQuitsCleanly)
 {
-    const PlayerRun run = runPlayer({QStringLiteral("--plugin"), QStringLiteral(KAVO_PLUGIN_PATH), QStringLiteral("--media"),
-                               media.path(), QStringLiteral("--quit-after"), QStringLiteral("300")});
+    const PlayerRun run = runPlayer({ QStringLiteral("--plugin"), QStringLiteral(KAVO_PLUGIN_PATH),
+        QStringLiteral("--media"), media.path(), QStringLiteral("--quit-after"), QStringLiteral("300") });
     ASSERT_TRUE(run.finished) << qPrintable(run.err);
     EXPECT_EQ(run.status, QProcess::NormalExit) << qPrintable(run.err);
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("tool-bar items ShowDeviceMenu, Streaming"))) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("tool-bar items ShowDeviceMenu, Streaming")))
+        << qPrintable(run.err);
     EXPECT_FALSE(run.err.contains(QStringLiteral("not available"))) << qPrintable(run.err);
+}
+
+TEST_F(PlayerProcessTest, PlaysWithWhateverSoundThereIsAndSaysNothingAlarming)
+{
+    // Whatever sound device the machine has (CI: none), muted by the
+    // player's own remembered setting.
+    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Kavo"));
+    QFile settings(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Kavo/kavo-player.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly) && settings.write("[Playback]\nMuted=true\n") > 0);
+    settings.close();
+    QTemporaryDir clips;
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+        { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"),
+            QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("testsrc2=size=320x240:duration=3"),
+            QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+            QStringLiteral("sine=duration=3"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+            clips.filePath(QStringLiteral("clip.mp4")) });
+    ASSERT_TRUE(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
+
+    for (const char *debug : { "", "1" }) {
+        QProcessEnvironment extra;
+        extra.insert(QStringLiteral("KAVO_DEBUG"), QLatin1String(debug));
+        const PlayerRun run = runPlayer({ QStringLiteral("--plugin"), QStringLiteral(KAVO_PLUGIN_PATH),
+                                            QStringLiteral("--media"), clips.path(), QStringLiteral("--play"),
+                                            QStringLiteral("--quit-after"), QStringLiteral("2500") },
+            extra);
+        ASSERT_TRUE(run.finished);
+        EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+        if (*debug)
+            EXPECT_TRUE(run.err.contains(QStringLiteral("first frame of"))) << qPrintable(run.err);
+        else
+            EXPECT_EQ(run.err.trimmed(), QString()) << "a user would see this";
+    }
 }
 
 TEST_F(PlayerProcessTest, FindsThePluginThroughTheEnvironment)
@@ -77,9 +115,9 @@ TEST_F(PlayerProcessTest, FindsThePluginThroughTheEnvironment)
     QProcessEnvironment extra;
     const QString elsewhere = media.filePath(QStringLiteral("elsewhere.so"));
     extra.insert(QStringLiteral("KAVO_PLUGIN"), elsewhere);
-    const PlayerRun run = runPlayer({QStringLiteral("--media"), media.path(), QStringLiteral("--quit-after"),
-                                     QStringLiteral("100")},
-                                    extra);
+    const PlayerRun run = runPlayer(
+        { QStringLiteral("--media"), media.path(), QStringLiteral("--quit-after"), QStringLiteral("100") },
+        extra);
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
     EXPECT_TRUE(run.err.contains(QStringLiteral("elsewhere.so"))) << qPrintable(run.err);
@@ -88,9 +126,8 @@ TEST_F(PlayerProcessTest, FindsThePluginThroughTheEnvironment)
 
 TEST_F(PlayerProcessTest, AMissingPluginLeavesAPlayerThatStillQuitsCleanly)
 {
-    const PlayerRun run = runPlayer({QStringLiteral("--plugin"), media.filePath(QStringLiteral("none.so")),
-                               QStringLiteral("--media"), media.path(), QStringLiteral("--quit-after"),
-                               QStringLiteral("100")});
+    const PlayerRun run = runPlayer({ QStringLiteral("--plugin"), media.filePath(QStringLiteral("none.so")),
+        QStringLiteral("--media"), media.path(), QStringLiteral("--quit-after"), QStringLiteral("100") });
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.contains(QStringLiteral("Kavo To Go is not available"))) << qPrintable(run.err);
@@ -99,14 +136,14 @@ TEST_F(PlayerProcessTest, AMissingPluginLeavesAPlayerThatStillQuitsCleanly)
 TEST_F(PlayerProcessTest, BadOptionsAreRefusedWithAMessage)
 {
     for (const QStringList &arguments :
-         {QStringList{QStringLiteral("--quit-after"), QStringLiteral("soon")},
-          QStringList{QStringLiteral("--no-such-option")}, QStringList{QStringLiteral("stray")}}) {
+        { QStringList { QStringLiteral("--quit-after"), QStringLiteral("soon") },
+            QStringList { QStringLiteral("--no-such-option") }, QStringList { QStringLiteral("stray") } }) {
         const PlayerRun run = runPlayer(arguments);
         ASSERT_TRUE(run.finished);
         EXPECT_EQ(run.exitCode, 2) << qPrintable(arguments.join(QLatin1Char(' ')));
         EXPECT_FALSE(run.err.trimmed().isEmpty());
     }
-    const PlayerRun help = runPlayer({QStringLiteral("--help")});
+    const PlayerRun help = runPlayer({ QStringLiteral("--help") });
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("--tour")));
 }
@@ -115,14 +152,14 @@ TEST_F(PlayerProcessTest, TheTourRunsHeadlessAndLeavesItsPictures)
 {
     QTemporaryDir tour;
     ASSERT_TRUE(tour.isValid());
-    const PlayerRun run = runPlayer({QStringLiteral("--plugin"), QStringLiteral(KAVO_PLUGIN_PATH),
-                                     QStringLiteral("--tour"), tour.path()},
-                                    QProcessEnvironment(), 240000);
+    const PlayerRun run = runPlayer({ QStringLiteral("--plugin"), QStringLiteral(KAVO_PLUGIN_PATH),
+                                        QStringLiteral("--tour"), tour.path() },
+        QProcessEnvironment(), 240000);
     ASSERT_TRUE(run.finished) << qPrintable(run.out);
     EXPECT_EQ(run.exitCode, 0) << qPrintable(run.out) << qPrintable(run.err);
     EXPECT_TRUE(run.out.contains(QStringLiteral("Tour complete"))) << qPrintable(run.out);
     EXPECT_FALSE(run.out.contains(QStringLiteral("FAILED"))) << qPrintable(run.out);
-    const QFileInfoList pictures = QDir(tour.path()).entryInfoList({QStringLiteral("*.png")}, QDir::Files);
+    const QFileInfoList pictures = QDir(tour.path()).entryInfoList({ QStringLiteral("*.png") }, QDir::Files);
     EXPECT_GE(pictures.size(), 15);
     for (const QFileInfo &picture : pictures)
         EXPECT_GT(picture.size(), 1000) << qPrintable(picture.fileName());

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+
+class QAudioOutput;
+class QMediaPlayer;
+class QVideoSink;
+
+// Plays one media file at a time on Qt Multimedia. Sound goes to the default
+// device when there is one; without one the video plays alone. The volume and
+// mute state are kept in the player's own settings between runs.
+class VideoPlayer : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Audio { Default, None };
+
+    explicit VideoPlayer(Audio audio = Audio::Default, QObject *parent = nullptr);
+    ~VideoPlayer() override;
+
+    // Chooses the FFmpeg back end unless QT_MEDIA_BACKEND names one; it counts
+    // only before the first media object is made (the first player does it).
+    static void preferFfmpegBackend();
+
+    QVideoSink *videoSink() const { return m_sink; }
+    bool hasAudio() const { return m_audio != nullptr; }
+    // Width over height of the picture as it is meant to be seen (pixels
+    // need not be square); 0 when the file does not say.
+    double displayAspect() const { return m_displayAspect; }
+    static double probeDisplayAspect(const QString &path);
+
+    void play(const QUrl &url);
+    void stop();
+    void pause();
+    void resume();
+    void togglePause();
+    void seek(qint64 ms);
+    void skip(qint64 deltaMs);
+
+    QUrl source() const { return m_source; }
+    bool isPlaying() const;
+    bool isPaused() const;
+    qint64 position() const;
+    qint64 duration() const;
+
+    int volume() const { return m_volume; } // 0 to 100
+    bool isMuted() const { return m_muted; }
+    void setVolume(int volume);
+    void setMuted(bool muted);
+
+signals:
+    void positionChanged(qint64 ms);
+    void durationChanged(qint64 ms);
+    void playingChanged(bool playing);
+    // The first frame of the file reached the sink, this long after play().
+    void firstFrame(qint64 ms);
+    void displayAspectChanged(double aspect);
+    void ended();
+    // Once per file: why it does not play.
+    void failed(const QString &reason);
+    void volumeChanged(int volume);
+    void mutedChanged(bool muted);
+
+private:
+    void reportFailure(const QString &reason);
+    void applyVolume();
+
+    QMediaPlayer *m_player;
+    QVideoSink *m_sink;
+    QAudioOutput *m_audio = nullptr;
+    QUrl m_source;
+    double m_displayAspect = 0;
+    QElapsedTimer m_sincePlay;
+    bool m_awaitingFrame = false;
+    bool m_failed = false;
+    int m_volume = 80;
+    bool m_muted = false;
+};
