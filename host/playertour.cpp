@@ -108,6 +108,9 @@ bool PlayerTour::prepare(const QString &folder, QString *mediaFolder, QString *e
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/profile/config")));
     qputenv("KAVO_USER_HIVE", QFile::encodeName(root + QStringLiteral("/profile/config/user.db")));
     qputenv("KAVO_MACHINE_HIVE", QFile::encodeName(root + QStringLiteral("/profile/config/machine.db")));
+    // The tour switches sharing on: its media server shares on no network.
+    if (!qEnvironmentVariableIsSet("KAVO_SHARE_INTERFACES"))
+        qputenv("KAVO_SHARE_INTERFACES", "none");
     const QString log = root + QStringLiteral("/transfers.tsv");
     QFile::remove(log);
     qputenv("KAVO_TRANSFER_LOG", QFile::encodeName(log));
