@@ -17,7 +17,7 @@ PACKAGES=(
     libsqlite3-dev libboost-thread-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth clang libclang-rt-14-dev
-    ffmpeg xorriso fusefat mtools dosfstools
+    ffmpeg xorriso fusefat mtools dosfstools libicu-dev
 )
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 wine googletest)
 JOBS=$(nproc)
