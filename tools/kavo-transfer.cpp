@@ -29,7 +29,7 @@ namespace {
 enum Exit { Done = WizardCommand::Done, Failed = WizardCommand::Failed, Usage = WizardCommand::Usage };
 
 const char UsageText[]
-    = "usage: kavo-transfer --device ID --to DIR [--dry-run] FILE...\n"
+    = "usage: kavo-transfer --device ID --to DIR [--dry-run [--verbose]] FILE...\n"
       "       kavo-transfer --type 0..3 --to DIR [--dry-run] FILE...\n"
       "       kavo-transfer --burn --type 0..3 [--disc cd|dvd|dvd-dl|bd] --iso OUT.iso [--dry-run] FILE...\n"
       "       kavo-transfer --wizard --device ID|1000 [--] [FILE...]\n"
@@ -40,7 +40,8 @@ const char UsageText[]
       "of a stored device. Each output is written as .NAME.kavo-part, synced, then\n"
       "renamed; a file that fails or is stopped leaves nothing. --burn puts the files\n"
       "into an ISO 9660 image (Joliet, Rock Ridge, MD5s), refused at once when it cannot\n"
-      "fit the disc (default dvd). --dry-run prints each file's decision and reason.\n"
+      "fit the disc (default dvd). --dry-run prints each file's decision and reason\n"
+      "(--verbose: with the technical detail after it).\n"
       "One line per file on stderr. Ctrl+C or SIGTERM stops and removes the parts.\n"
       "--wizard shows the transfer window instead: it asks where the device's files go\n"
       "(once; remembered per device) or, for 1000, what the disc is for, then shows\n"
@@ -145,6 +146,8 @@ public:
         switch (item.state) {
         case TransferItem::Arrived:
             line += QStringLiteral(": arrived as ") + item.outputs.join(QStringLiteral(", "));
+            if (!item.decision.damage.isEmpty())
+                line += QStringLiteral(", but ") + item.decision.damage;
             if (!item.decision.notes.isEmpty())
                 line += QStringLiteral("; ") + item.decision.notes.join(QStringLiteral("; "));
             break;
@@ -177,7 +180,8 @@ private:
     QSet<int> m_printed;
 };
 
-void printDecisions(const TransferEngine &engine)
+// verbose: the technical detail after each reason.
+void printDecisions(const TransferEngine &engine, bool verbose)
 {
     for (const TransferItem &item : engine.items()) {
         if (item.state == TransferItem::Failed && !item.decision.profile) {
@@ -185,7 +189,9 @@ void printDecisions(const TransferEngine &engine)
             continue;
         }
         QString line = item.source + QLatin1Char('\t') + TransferDecision::actionName(item.decision.action)
-            + QLatin1Char('\t') + item.decision.reason + QStringLiteral("\t") + item.name;
+            + QLatin1Char('\t') + item.decision.reason
+            + (verbose ? QStringLiteral("\t") + item.decision.detail : QString()) + QStringLiteral("\t")
+            + item.name;
         for (const QString &note : item.decision.notes)
             line += QStringLiteral("\t") + note;
         if (item.state == TransferItem::Failed)
@@ -235,6 +241,7 @@ int main(int argc, char **argv)
     QString device;
     QString remember;
     bool typeGiven = false;
+    bool verbose = false;
     while (!arguments.isEmpty() && arguments.first().startsWith(QLatin1String("--"))) {
         const QString option = arguments.takeFirst();
         const auto value = [&](QString *out) {
@@ -251,6 +258,8 @@ int main(int argc, char **argv)
             break;
         } else if (option == QLatin1String("--dry-run")) {
             request.dryRun = true;
+        } else if (option == QLatin1String("--verbose")) {
+            verbose = true;
         } else if (option == QLatin1String("--burn")) {
             request.burn = true;
         } else if (option == QLatin1String("--device") && value(&device)) {
@@ -294,7 +303,7 @@ int main(int argc, char **argv)
     });
     QObject::connect(&engine, &TransferEngine::finished, &app, [&] {
         if (request.dryRun)
-            printDecisions(engine);
+            printDecisions(engine, verbose);
         else
             reporter.rest();
         app.quit();

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace Zarnet {
@@ -101,15 +102,58 @@ bool MediaProbe::fromJson(const QByteArray &json, MediaProbe *out, QString *erro
             video.codecTag = stream.value(QLatin1String("codec_tag_string")).toString();
             video.bFrames = stream.value(QLatin1String("has_b_frames")).toInt();
             video.bitRate = number(stream.value(QLatin1String("bit_rate")));
-        } else if (type == QLatin1String("audio") && !probe.hasAudio) {
+            video.fieldOrder = stream.value(QLatin1String("field_order")).toString();
+            if (video.fieldOrder == QLatin1String("unknown"))
+                video.fieldOrder.clear();
+            // The display matrix turns counter-clockwise; an old "rotate" tag clockwise.
+            double turn = -stream.value(QLatin1String("tags"))
+                               .toObject()
+                               .value(QLatin1String("rotate"))
+                               .toString()
+                               .toDouble();
+            for (const QJsonValue &data : stream.value(QLatin1String("side_data_list")).toArray()) {
+                if (data.toObject().contains(QLatin1String("rotation")))
+                    turn = data.toObject().value(QLatin1String("rotation")).toDouble();
+            }
+            video.rotation = (int(std::lround(-turn / 90.0)) % 4 + 4) % 4 * 90;
+            if (video.rotation % 180 != 0) {
+                std::swap(video.width, video.height);
+                std::swap(video.sarNum, video.sarDen);
+            }
+        } else if (type == QLatin1String("audio")) {
+            Audio audio;
+            audio.index = stream.value(QLatin1String("index")).toInt();
+            audio.language
+                = stream.value(QLatin1String("tags")).toObject().value(QLatin1String("language")).toString();
+            audio.isDefault = stream.value(QLatin1String("disposition"))
+                                  .toObject()
+                                  .value(QLatin1String("default"))
+                                  .toInt()
+                != 0;
+            audio.codec = codec;
+            audio.profile = stream.value(QLatin1String("profile")).toString();
+            audio.channels = stream.value(QLatin1String("channels")).toInt();
+            audio.bitRate = number(stream.value(QLatin1String("bit_rate")));
+            if (!probe.hasAudio)
+                probe.audio = audio;
             probe.hasAudio = true;
-            probe.audio.codec = codec;
-            probe.audio.profile = stream.value(QLatin1String("profile")).toString();
-            probe.audio.channels = stream.value(QLatin1String("channels")).toInt();
-            probe.audio.bitRate = number(stream.value(QLatin1String("bit_rate")));
+            probe.audios.append(audio);
         } else if (type == QLatin1String("subtitle")) {
             probe.subtitles.append({ codec, isTextSubtitle(codec) });
         }
+    }
+    // MP4's stream bit rates come from its index: the bytes it says the
+    // samples take. A file much smaller than that lost its end.
+    if (probe.formatName.split(QLatin1Char(',')).contains(QLatin1String("mp4")) && probe.size > 0
+        && probe.duration > 0) {
+        double indexed = 0;
+        for (const QJsonValue &value : streams) {
+            const QJsonObject stream = value.toObject();
+            indexed += number(stream.value(QLatin1String("bit_rate")))
+                * stream.value(QLatin1String("duration")).toString().toDouble() / 8;
+        }
+        if (probe.size < indexed * 0.95)
+            probe.readableSeconds = probe.duration * probe.size / indexed;
     }
     if (!probe.hasVideo) {
         *error = QStringLiteral("not a video: no picture stream");
@@ -117,6 +161,16 @@ bool MediaProbe::fromJson(const QByteArray &json, MediaProbe *out, QString *erro
     }
     *out = probe;
     return true;
+}
+
+bool MediaProbe::isInterlaced() const
+{
+    return knowsFields() && video.fieldOrder != QLatin1String("progressive");
+}
+
+bool MediaProbe::knowsFields() const
+{
+    return !video.fieldOrder.isEmpty();
 }
 
 bool MediaProbe::hasImageSubtitles() const

@@ -7,8 +7,8 @@
 namespace Zarnet {
 
 // What ffprobe's JSON (-show_format -show_streams) says about one file, as
-// far as the decision needs it. Only the first video and first audio stream
-// are taken; cover pictures do not count as video.
+// far as the decision needs it. Only the first video stream is taken; cover
+// pictures do not count as video.
 struct MediaProbe
 {
     struct Video
@@ -30,12 +30,22 @@ struct MediaProbe
         // Read from the elementary stream itself when a device cares:
         // ffprobe reports none of these.
         bool streamChecked = false;
+        // ffprobe's field_order: "progressive", "tt", "bb", "tb", "bt"; empty
+        // when the stream does not say (then a detection pass tells).
+        QString fieldOrder;
+        bool fieldsDetected = false;
+        // Degrees to turn the stored picture clockwise to show it upright;
+        // width and height above are already the upright picture's.
+        int rotation = 0;
         bool qpel = false;
         bool gmc = false;
         int bRun = 0; // the longest run of B-frames among those read
     };
     struct Audio
     {
+        int index = 0; // among all the file's streams
+        QString language; // the stream's tag as it is: "ger", "deu", "de", or empty
+        bool isDefault = false;
         QString codec;
         QString profile;
         int channels = 0;
@@ -55,8 +65,12 @@ struct MediaProbe
     bool hasVideo = false;
     Video video;
     bool hasAudio = false;
-    Audio audio;
+    Audio audio; // the first track
+    QVector<Audio> audios; // every track, in the file's order
     QVector<Subtitle> subtitles;
+    // An MP4 whose index points past its end (cut off): about how much of it
+    // is there. 0: all of it, as far as the probe tells.
+    double readableSeconds = 0;
 
     // False with a reason when the text is not ffprobe's JSON or holds no
     // video stream.
@@ -67,6 +81,8 @@ struct MediaProbe
         return video.sarNum == video.sarDen || video.sarNum == 0 || video.sarDen == 0;
     }
     bool hasImageSubtitles() const;
+    bool isInterlaced() const;
+    bool knowsFields() const;
 };
 
 } // namespace Zarnet

@@ -2,6 +2,7 @@
 
 #include "transfer/pinnedfolder.h"
 #include "transfer/runjournal.h"
+#include "transfer/targetnames.h"
 
 #include <QFile>
 
@@ -39,7 +40,9 @@ PartFile::~PartFile()
 
 QString PartFile::partName(const QString &finalName)
 {
-    return QLatin1Char('.') + finalName + Suffix;
+    // Within the file system's 255 bytes whatever the final name's length,
+    // with room for ".99" when the name is taken.
+    return QLatin1Char('.') + TargetNames::cut(finalName, 255, 255 - 1 - int(Suffix.size()) - 3) + Suffix;
 }
 
 bool PartFile::create(

@@ -17,8 +17,12 @@ struct SizePlan
     double segmentSeconds = 0; // 0: one file
     qint64 limit = 0; // 0: none
     QString message; // why it does not fit, or how it is split
+    // A conversion's highest video bit rate, so that no file can pass the
+    // limit whatever the encoder does; 0: the profile's own.
+    int videoKbpsCeiling = 0;
 
     // fat32Destination: FAT32, or a disc image, whose files stay under 4 GiB too.
+    static constexpr int MinimumVideoKbps = 300;
     static SizePlan make(const TransferDecision &decision, bool fat32Destination, qint64 partBytes = 0);
 
     Q_DECLARE_TR_FUNCTIONS(Zarnet::SizePlan)

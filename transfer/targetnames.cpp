@@ -3,6 +3,11 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
+
+#include <memory>
+
 namespace Zarnet {
 
 namespace {
@@ -23,25 +28,9 @@ QString trimEnd(QString text)
     return text;
 }
 
-QString cut(const QString &text, int length)
+QString cut(const QString &text, int length, int bytes = 255)
 {
-    if (length <= 0)
-        return {};
-    if (text.size() <= length)
-        return text;
-    return text.left(text.at(length - 1).isHighSurrogate() ? length - 1 : length);
-}
-
-QString asciiOnly(const QString &text)
-{
-    QString out;
-    for (QChar c : text.normalized(QString::NormalizationForm_KD)) {
-        if (c.unicode() < 0x80)
-            out += c;
-        else if (c.category() != QChar::Mark_NonSpacing && !c.isLowSurrogate())
-            out += QLatin1Char('_');
-    }
-    return out;
+    return TargetNames::cut(text, length, bytes);
 }
 
 bool reservedOnFat(const QString &base)
@@ -71,7 +60,7 @@ void split(const QString &name, QString *base, QString *extension)
 // The rules applied to name; the base may come out empty.
 void applyRules(const QString &name, const TargetNames::Rules &rules, QString *base, QString *extension)
 {
-    QString text = rules.ascii ? asciiOnly(name) : name;
+    QString text = rules.ascii ? TargetNames::toAscii(name) : name;
     for (QChar &c : text) {
         if (forbidden(c, rules))
             c = QLatin1Char('_');
@@ -81,7 +70,8 @@ void applyRules(const QString &name, const TargetNames::Rules &rules, QString *b
     split(text, base, extension);
     if (rules.fat || rules.joliet)
         *base = trimEnd(*base);
-    *base = trimEnd(cut(*base, rules.maxLength - int(extension->size())));
+    *base = trimEnd(cut(
+        *base, rules.maxLength - int(extension->size()), rules.maxBytes - int(extension->toUtf8().size())));
 }
 
 } // namespace
@@ -121,6 +111,49 @@ QString TargetNames::clean(const QString &name, const Rules &rules)
     return base + extension;
 }
 
+QString TargetNames::cut(const QString &text, int length, int bytes)
+{
+    int units = 0;
+    int used = 0;
+    int characters = 0;
+    while (units < text.size()) {
+        const bool pair = text.at(units).isHighSurrogate() && units + 1 < text.size();
+        const char32_t code
+            = pair ? QChar::surrogateToUcs4(text.at(units), text.at(units + 1)) : text.at(units).unicode();
+        const int size = code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+        if (characters + 1 > length || used + size > bytes)
+            break;
+        used += size;
+        ++characters;
+        units += pair ? 2 : 1;
+    }
+    return text.left(units);
+}
+
+QString TargetNames::toAscii(const QString &text)
+{
+    static const std::unique_ptr<icu::Transliterator> latin = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::Transliterator> made(icu::Transliterator::createInstance(
+            icu::UnicodeString::fromUTF8("Any-Latin; Latin-ASCII"), UTRANS_FORWARD, status));
+        return U_SUCCESS(status) ? std::move(made) : nullptr;
+    }();
+    QString spelled = text;
+    if (latin) {
+        icu::UnicodeString unicode(reinterpret_cast<const UChar *>(text.utf16()), int32_t(text.size()));
+        latin->transliterate(unicode);
+        spelled = QString(reinterpret_cast<const QChar *>(unicode.getBuffer()), unicode.length());
+    }
+    QString out;
+    for (QChar c : spelled.normalized(QString::NormalizationForm_KD)) {
+        if (c.unicode() < 0x80)
+            out += c;
+        else if (c.category() != QChar::Mark_NonSpacing && !c.isLowSurrogate())
+            out += QLatin1Char('_');
+    }
+    return out;
+}
+
 QString TargetNames::key(const QString &name, bool caseBlind)
 {
     return caseBlind ? name.toCaseFolded() : name;
@@ -134,7 +167,9 @@ QString TargetNames::unique(const QString &name, QSet<QString> *taken, bool case
     split(name, &base, &extension);
     for (int n = 2; taken->contains(key(candidate, caseBlind)); ++n) {
         const QString suffix = QStringLiteral(" (%1)").arg(n);
-        candidate = cut(base, maxLength - int(suffix.size() + extension.size())) + suffix + extension;
+        candidate = cut(base, maxLength - int(suffix.size() + extension.size()),
+                        255 - int(suffix.size() + extension.toUtf8().size()))
+            + suffix + extension;
     }
     taken->insert(key(candidate, caseBlind));
     return candidate;

@@ -1,5 +1,7 @@
 #include "transfer/transferarguments.h"
 
+#include <algorithm>
+
 namespace Zarnet {
 
 namespace {
@@ -12,6 +14,11 @@ QString muxer(OutputContainer container)
 QString pictureFilter(const TransferDecision &decision)
 {
     QStringList filters;
+    // Fields woven first: every later filter wants whole pictures. A frame
+    // rate held by the output gets one picture per frame, not per field.
+    if (decision.deinterlace)
+        filters << QStringLiteral("bwdif=mode=send_frame:parity=%1:deint=all")
+                       .arg(decision.topFieldFirst ? QStringLiteral("tff") : QStringLiteral("bff"));
     // Square first: fitting an anamorphic picture into the box as it is
     // stored would squash it.
     if (decision.squarePixels)
@@ -28,24 +35,26 @@ QString pictureFilter(const TransferDecision &decision)
 void videoArguments(const TransferDecision &decision, const TransferPaths &paths, QStringList *args)
 {
     const DeviceProfile &profile = *decision.profile;
+    const int ceiling = paths.videoKbpsCeiling;
+    const int peak = ceiling > 0 ? std::min(ceiling, profile.peakKbps) : profile.peakKbps;
+    const int average = ceiling > 0 ? std::min(ceiling * 4 / 5, profile.averageKbps) : profile.averageKbps;
     if (decision.copyVideo) {
         *args << QStringLiteral("-c:v") << QStringLiteral("copy");
     } else if (profile.video == VideoFormat::H264) {
         *args << QStringLiteral("-vf") << pictureFilter(decision) << QStringLiteral("-c:v")
               << QStringLiteral("libx264") << QStringLiteral("-preset") << paths.x264Preset
               << QStringLiteral("-crf") << QStringLiteral("21") << QStringLiteral("-maxrate")
-              << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-bufsize")
-              << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-profile:v")
-              << QStringLiteral("high") << QStringLiteral("-level:v")
+              << QStringLiteral("%1k").arg(peak) << QStringLiteral("-bufsize")
+              << QStringLiteral("%1k").arg(peak) << QStringLiteral("-profile:v") << QStringLiteral("high")
+              << QStringLiteral("-level:v")
               << QStringLiteral("%1.%2").arg(profile.maxLevel / 10).arg(profile.maxLevel % 10)
               << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
     } else {
         // A one-second buffer at the peak rate bounds every second by it.
         *args << QStringLiteral("-vf") << pictureFilter(decision) << QStringLiteral("-c:v")
-              << QStringLiteral("mpeg4") << QStringLiteral("-b:v")
-              << QStringLiteral("%1k").arg(profile.averageKbps) << QStringLiteral("-maxrate")
-              << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-bufsize")
-              << QStringLiteral("%1k").arg(profile.peakKbps) << QStringLiteral("-bf")
+              << QStringLiteral("mpeg4") << QStringLiteral("-b:v") << QStringLiteral("%1k").arg(average)
+              << QStringLiteral("-maxrate") << QStringLiteral("%1k").arg(peak) << QStringLiteral("-bufsize")
+              << QStringLiteral("%1k").arg(peak) << QStringLiteral("-bf")
               << QString::number(profile.maxBFrames) << QStringLiteral("-g") << QStringLiteral("250")
               << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
     }
@@ -61,17 +70,22 @@ void videoArguments(const TransferDecision &decision, const TransferPaths &paths
 
 void audioArguments(const TransferDecision &decision, QStringList *args)
 {
-    if (!decision.hasAudio)
-        return;
-    if (decision.copyAudio) {
-        *args << QStringLiteral("-c:a") << QStringLiteral("copy");
-        return;
-    }
     const DeviceProfile &profile = *decision.profile;
-    *args << QStringLiteral("-c:a")
-          << (profile.audio == AudioFormat::Mp3 ? QStringLiteral("libmp3lame") : QStringLiteral("aac"))
-          << QStringLiteral("-b:a") << QStringLiteral("%1k").arg(profile.audioKbps) << QStringLiteral("-ac")
-          << QStringLiteral("2");
+    for (int i = 0; i < decision.audioTracks.size(); ++i) {
+        const QString track = QString::number(i);
+        if (decision.audioTracks.at(i).copy) {
+            *args << QStringLiteral("-c:a:") + track << QStringLiteral("copy");
+        } else {
+            *args << QStringLiteral("-c:a:") + track
+                  << (profile.audio == AudioFormat::Mp3 ? QStringLiteral("libmp3lame")
+                                                        : QStringLiteral("aac"))
+                  << QStringLiteral("-b:a:") + track << QStringLiteral("%1k").arg(profile.audioKbps)
+                  << QStringLiteral("-ac:a:") + track << QStringLiteral("2");
+        }
+        // The chosen track plays first on any player.
+        *args << QStringLiteral("-disposition:a:") + track
+              << (i == 0 ? QStringLiteral("default") : QStringLiteral("0"));
+    }
 }
 
 } // namespace
@@ -83,10 +97,12 @@ QStringList transferArguments(const TransferDecision &decision, const TransferPa
     // AVI stores no presentation times; the segment muxer cuts by them.
     if (paths.segmentSeconds > 0)
         args << QStringLiteral("-fflags") << QStringLiteral("+genpts");
+    // ffmpeg turns a rotated picture upright itself (autorotate) whenever it
+    // converts, and then drops the tag.
     args << inputArguments(paths.source) << QStringLiteral("-map")
          << QStringLiteral("0:%1").arg(decision.videoStream);
-    if (decision.hasAudio)
-        args << QStringLiteral("-map") << QStringLiteral("0:a:0");
+    for (const TransferDecision::AudioTrack &track : decision.audioTracks)
+        args << QStringLiteral("-map") << QStringLiteral("0:%1").arg(track.stream);
     for (int index : decision.subtitles)
         args << QStringLiteral("-map") << QStringLiteral("0:s:%1").arg(index);
     args << QStringLiteral("-map_metadata") << QStringLiteral("0");
@@ -98,6 +114,10 @@ QStringList transferArguments(const TransferDecision &decision, const TransferPa
         args << QStringLiteral("-c:s") << decision.subtitleCodec;
     args << QStringLiteral("-dn");
     if (paths.segmentSeconds > 0) {
+        // A key frame at each cut: the parts are the seconds planned, no longer.
+        if (!decision.copyVideo)
+            args << QStringLiteral("-force_key_frames")
+                 << QStringLiteral("expr:gte(t,n_forced*%1)").arg(paths.segmentSeconds, 0, 'f', 3);
         args << QStringLiteral("-f") << QStringLiteral("segment") << QStringLiteral("-segment_format")
              << muxer(decision.container) << QStringLiteral("-segment_time")
              << QString::number(paths.segmentSeconds, 'f', 3) << QStringLiteral("-segment_start_number")

@@ -14,6 +14,7 @@ struct TransferPaths
     QString source;
     QString output;
     double segmentSeconds = 0;
+    int videoKbpsCeiling = 0; // 0: the profile's rates
     QString x264Preset = QStringLiteral("fast");
 };
 

@@ -1,5 +1,7 @@
 #include "transfer/transferdecision.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
 
@@ -117,75 +119,190 @@ qint64 videoKbps(const MediaProbe &probe)
 {
     if (probe.video.bitRate > 0)
         return probe.video.bitRate / 1000;
-    const qint64 audio = probe.hasAudio ? probe.audio.bitRate : 0;
+    qint64 audio = 0;
+    for (const MediaProbe::Audio &track : probe.audios)
+        audio += track.bitRate;
     return probe.bitRate > 0 ? std::max<qint64>(0, probe.bitRate - audio) / 1000 : 0;
 }
 
+// A reason twice: a sentence for the person sending, and what a technical
+// reader (the tooltip, --verbose) wants to see.
+struct Why
+{
+    QString plain;
+    QString detail;
+    bool isEmpty() const { return detail.isEmpty(); }
+};
+
+QString deviceNoun(const DeviceProfile &profile)
+{
+    return QString::fromUtf8(profile.label);
+}
+
+// What people call a codec, where ffprobe's name says little to them.
+QString plainCodec(const QString &codec)
+{
+    static const struct
+    {
+        const char *codec;
+        const char *name;
+    } names[] = { { "mpeg2video", "MPEG-2" }, { "mpeg1video", "MPEG-1" }, { "h264", "H.264" },
+        { "hevc", "HEVC (H.265)" }, { "mpeg4", "MPEG-4 (DivX, Xvid)" }, { "vp8", "VP8" }, { "vp9", "VP9" },
+        { "av1", "AV1" }, { "wmv3", "Windows Media" }, { "vc1", "VC-1" }, { "mjpeg", "Motion JPEG" },
+        { "prores", "ProRes" }, { "theora", "Theora" }, { "msmpeg4v3", "DivX 3" } };
+    for (const auto &entry : names) {
+        if (codec == QLatin1String(entry.codec))
+            return QLatin1String(entry.name);
+    }
+    return codec.toUpper();
+}
+
+QString targetVideo(const DeviceProfile &profile)
+{
+    return profile.video == VideoFormat::H264 ? QStringLiteral("H.264") : QStringLiteral("MPEG-4 (DivX)");
+}
+
 // Empty when the video plays as it is, else why not.
-QString videoProblem(const MediaProbe &probe, const DeviceProfile &profile)
+Why videoProblem(const MediaProbe &probe, const DeviceProfile &profile)
 {
     const MediaProbe::Video &video = probe.video;
+    const QString device = deviceNoun(profile);
+    const QString target = targetVideo(profile);
+    const auto notPlayed = [&](const QString &detail) {
+        return Why { TransferDecision::tr("This %1 does not play %2 video: converting it to %3.")
+                         .arg(device, plainCodec(video.codec), target),
+            detail };
+    };
+    const auto feature = [&](const QString &what, const QString &detail) {
+        return Why { TransferDecision::tr("This %1 does not play %2: converting the video to plain %3.")
+                         .arg(device, what, target),
+            detail };
+    };
     if (profile.video == VideoFormat::H264) {
         if (video.codec != QLatin1String("h264"))
-            return TransferDecision::tr("%1 video is not H.264").arg(videoName(video));
+            return notPlayed(TransferDecision::tr("%1 video is not H.264").arg(videoName(video)));
         static const char *const played[] = { "Constrained Baseline", "Baseline", "Main", "High" };
         if (std::none_of(std::begin(played), std::end(played),
                 [&](const char *name) { return video.profile == QLatin1String(name); }))
-            return TransferDecision::tr("H.264 profile %1 is beyond High").arg(video.profile);
+            return feature(TransferDecision::tr("H.264 in the %1 profile").arg(video.profile),
+                TransferDecision::tr("H.264 profile %1 is beyond High").arg(video.profile));
         if (video.level > profile.maxLevel)
-            return TransferDecision::tr("H.264 level %1 is over %2")
-                .arg(levelText(video.level), levelText(profile.maxLevel));
+            return feature(
+                TransferDecision::tr("H.264 this demanding (level %1)").arg(levelText(video.level)),
+                TransferDecision::tr("H.264 level %1 is over %2")
+                    .arg(levelText(video.level), levelText(profile.maxLevel)));
     } else {
         if (video.codec != QLatin1String("mpeg4") || !video.profile.contains(QLatin1String("Simple")))
-            return TransferDecision::tr("%1 video is not MPEG-4 ASP").arg(videoName(video));
+            return notPlayed(TransferDecision::tr("%1 video is not MPEG-4 ASP").arg(videoName(video)));
         if (video.bFrames > profile.maxBFrames)
-            return TransferDecision::tr("more than %1 B-frame in a row").arg(profile.maxBFrames);
+            return feature(TransferDecision::tr("this many B-frames in a row"),
+                TransferDecision::tr("more than %1 B-frame in a row").arg(profile.maxBFrames));
         if (video.qpel)
-            return TransferDecision::tr("QPel (quarter-pixel motion) is not played");
+            return feature(TransferDecision::tr("quarter-pixel motion"),
+                TransferDecision::tr("QPel (quarter-pixel motion) is not played"));
         if (video.gmc)
-            return TransferDecision::tr("GMC (global motion compensation) is not played");
+            return feature(TransferDecision::tr("global motion compensation"),
+                TransferDecision::tr("GMC (global motion compensation) is not played"));
         if (video.bRun > profile.maxBFrames)
-            return TransferDecision::tr("%1 B-frames in a row are more than %2")
-                .arg(video.bRun)
-                .arg(profile.maxBFrames);
+            return feature(TransferDecision::tr("this many B-frames in a row"),
+                TransferDecision::tr("%1 B-frames in a row are more than %2")
+                    .arg(video.bRun)
+                    .arg(profile.maxBFrames));
     }
     if (video.pixelFormat != QLatin1String("yuv420p") && video.pixelFormat != QLatin1String("yuvj420p"))
-        return TransferDecision::tr("pixel format %1 is not 8-bit 4:2:0").arg(video.pixelFormat);
+        return feature(TransferDecision::tr("this kind of colour (10-bit, or finer than 4:2:0)"),
+            TransferDecision::tr("pixel format %1 is not 8-bit 4:2:0").arg(video.pixelFormat));
     if (!fitsFrame(profile.frames[0], video) && !fitsFrame(profile.frames[1], video))
-        return TransferDecision::tr(
-            "%1\u00d7%2 at %3 fps is over %4\u00d7%5 at %6 fps and %7\u00d7%8 at %9 fps")
-            .arg(video.width)
-            .arg(video.height)
-            .arg(rateText(video.fps))
-            .arg(profile.frames[0].width)
-            .arg(profile.frames[0].height)
-            .arg(rateText(profile.frames[0].maxFps))
-            .arg(profile.frames[1].width)
-            .arg(profile.frames[1].height)
-            .arg(rateText(profile.frames[1].maxFps));
+        return Why { TransferDecision::tr(
+                         "This %1 does not play pictures this large or this fast: converting "
+                         "the video to one it plays.")
+                         .arg(device),
+            TransferDecision::tr("%1\u00d7%2 at %3 fps is over %4\u00d7%5 at %6 fps and %7\u00d7%8 at %9 fps")
+                .arg(video.width)
+                .arg(video.height)
+                .arg(rateText(video.fps))
+                .arg(profile.frames[0].width)
+                .arg(profile.frames[0].height)
+                .arg(rateText(profile.frames[0].maxFps))
+                .arg(profile.frames[1].width)
+                .arg(profile.frames[1].height)
+                .arg(rateText(profile.frames[1].maxFps)) };
     const qint64 kbps = videoKbps(probe);
     // An average a quarter over the target overshoots the peak somewhere.
     const qint64 limit = profile.averageKbps > 0 ? profile.averageKbps * 5 / 4 : profile.peakKbps;
     if (kbps > limit)
-        return TransferDecision::tr("%1 kb/s is over the %2 kb/s it plays").arg(kbps).arg(limit);
+        return Why { TransferDecision::tr("The video holds more data per second than this %1 reads: "
+                                          "converting it to less.")
+                         .arg(device),
+            TransferDecision::tr("%1 kb/s is over the %2 kb/s it plays").arg(kbps).arg(limit) };
     return {};
 }
 
-QString audioProblem(const MediaProbe &probe, const DeviceProfile &profile)
+Why audioProblem(const MediaProbe::Audio &audio, const DeviceProfile &profile)
 {
-    if (!probe.hasAudio)
-        return {};
-    const MediaProbe::Audio &audio = probe.audio;
     if (audio.codec == QLatin1String("ac3") && profile.keepsAc3)
         return {};
     const QString wanted = profile.audio == AudioFormat::Mp3 ? QStringLiteral("mp3") : QStringLiteral("aac");
+    const QString plain = TransferDecision::tr("This %1 does not play %2 sound: converting the sound to %3.")
+                              .arg(deviceNoun(profile), audioName(audio.codec), audioName(wanted));
     if (audio.codec != wanted)
-        return TransferDecision::tr("%1 audio is not %2").arg(audioName(audio.codec), audioName(wanted));
+        return { plain,
+            TransferDecision::tr("%1 audio is not %2").arg(audioName(audio.codec), audioName(wanted)) };
     if (audio.channels > 2)
-        return TransferDecision::tr("%1 channels are more than stereo").arg(audio.channels);
+        return { TransferDecision::tr("This %1 plays stereo sound only: mixing the %2 channels down to two.")
+                     .arg(deviceNoun(profile))
+                     .arg(audio.channels),
+            TransferDecision::tr("%1 channels are more than stereo").arg(audio.channels) };
     if (profile.audio == AudioFormat::Aac && audio.profile != QLatin1String("LC"))
-        return TransferDecision::tr("AAC %1 is not AAC-LC").arg(audio.profile);
+        return { TransferDecision::tr(
+                     "This %1 does not play this kind of AAC sound: converting it to plain AAC.")
+                     .arg(deviceNoun(profile)),
+            TransferDecision::tr("AAC %1 is not AAC-LC").arg(audio.profile) };
     return {};
+}
+
+QLocale::Language languageOf(const QString &code)
+{
+    return code.isEmpty() ? QLocale::AnyLanguage : QLocale::codeToLanguage(code, QLocale::AnyLanguageCode);
+}
+
+QString trackName(const MediaProbe::Audio &audio, int number)
+{
+    const QLocale::Language language = languageOf(audio.language);
+    return language == QLocale::AnyLanguage ? TransferDecision::tr("track %1").arg(number)
+                                            : QLocale::languageToString(language);
+}
+
+// Every track the container holds, the chosen one first; the AVI a DVD
+// player reads holds one.
+void chooseAudioTracks(const MediaProbe &probe, int chosen, TransferDecision *decision)
+{
+    const DeviceProfile &profile = *decision->profile;
+    QVector<int> order { chosen };
+    for (int i = 0; i < probe.audios.size(); ++i) {
+        if (i != chosen)
+            order << i;
+    }
+    QStringList left;
+    for (int i : order) {
+        const MediaProbe::Audio &audio = probe.audios.at(i);
+        if (decision->container == OutputContainer::Avi && i != chosen) {
+            left << trackName(audio, i + 1);
+            continue;
+        }
+        const bool copy = i == chosen ? decision->copyAudio
+                                      : audioProblem(audio, profile).isEmpty()
+                && !(decision->container == OutputContainer::Avi && audio.codec == QLatin1String("aac"));
+        decision->audioTracks.append({ audio.index, copy });
+        decision->audioKbps += copy && audio.bitRate > 0 ? (audio.bitRate + 999) / 1000 : profile.audioKbps;
+    }
+    if (order.size() > 1 && decision->action != TransferAction::Copy) {
+        decision->notes
+            << TransferDecision::tr("sound: %1 first").arg(trackName(probe.audios.at(chosen), chosen + 1));
+        if (!left.isEmpty())
+            decision->notes << TransferDecision::tr("left out, as AVI holds one sound track: %1")
+                                   .arg(left.join(QStringLiteral(", ")));
+    }
 }
 
 void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
@@ -251,6 +368,14 @@ QString TransferDecision::extension() const
     return QLatin1String(OutputContainerNames[int(container)].extension);
 }
 
+QString TransferDecision::damageText(double readSeconds, double claimedSeconds)
+{
+    if (readSeconds < 0)
+        return tr("the source is damaged: the decoder met errors in it");
+    return tr("the source is damaged: %1 s of %2 s could be read")
+        .arg(QString::number(readSeconds, 'f', 0), QString::number(claimedSeconds, 'f', 0));
+}
+
 QString TransferDecision::actionName(TransferAction action)
 {
     switch (action) {
@@ -264,56 +389,116 @@ QString TransferDecision::actionName(TransferAction action)
     return {};
 }
 
-TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
+int chooseAudio(const MediaProbe &probe, const QString &audioLanguage)
 {
+    QVector<int> flagged;
+    for (int i = 0; i < probe.audios.size(); ++i) {
+        if (probe.audios.at(i).isDefault)
+            flagged << i;
+    }
+    // Muxers flag the first track default on their own; among several
+    // flagged, the user's language still decides.
+    if (flagged.size() == 1)
+        return flagged.first();
+    const QLocale::Language wanted = languageOf(audioLanguage);
+    for (int i = 0; i < probe.audios.size() && wanted != QLocale::AnyLanguage; ++i) {
+        if ((flagged.isEmpty() || flagged.contains(i)) && languageOf(probe.audios.at(i).language) == wanted)
+            return i;
+    }
+    return flagged.isEmpty() ? 0 : flagged.first();
+}
+
+TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile, const QString &audioLanguage)
+{
+    const int chosen = probe.hasAudio ? chooseAudio(probe, audioLanguage) : -1;
+    const MediaProbe::Audio sound = probe.hasAudio ? probe.audios.at(chosen) : MediaProbe::Audio();
     TransferDecision decision;
     decision.profile = &profile;
     decision.videoStream = probe.video.index;
     decision.hasAudio = probe.hasAudio;
     decision.duration = probe.duration;
     decision.sourceRate = probe.video.frameRate;
+    if (probe.readableSeconds > 0)
+        decision.damage = TransferDecision::damageText(probe.readableSeconds, probe.duration);
 
     const SourceContainer source = sourceContainer(probe);
-    const QString videoWhy = videoProblem(probe, profile);
-    const QString audioWhy = audioProblem(probe, profile);
-    QString containerWhy;
+    const QString device = deviceNoun(profile);
+    Why videoWhy = videoProblem(probe, profile);
+    const Why audioWhy = probe.hasAudio ? audioProblem(sound, profile) : Why();
+    Why containerWhy;
     if (!containerAccepted(source, profile))
-        containerWhy = TransferDecision::tr("%1 is not played").arg(containerName(source, probe.formatName));
+        containerWhy = {
+            TransferDecision::tr("This %1 does not play %2 files: putting the video, unchanged, "
+                                 "into %3.")
+                .arg(device, containerName(source, probe.formatName),
+                    QString::fromLatin1(OutputContainerNames[int(profile.container)].extension).toUpper()),
+            TransferDecision::tr("%1 is not played").arg(containerName(source, probe.formatName))
+        };
     else if (profile.fourcc && probe.video.codecTag != QLatin1String(profile.fourcc))
-        containerWhy = TransferDecision::tr("FourCC %1 is not %2")
-                           .arg(probe.video.codecTag, QLatin1String(profile.fourcc));
+        containerWhy
+            = { TransferDecision::tr("This %1 looks for videos tagged as DivX: tagging it so, unchanged.")
+                      .arg(device),
+                  TransferDecision::tr("FourCC %1 is not %2")
+                      .arg(probe.video.codecTag, QLatin1String(profile.fourcc)) };
 
+    // Players that ignore the rotation tag show such a picture sideways.
+    if (videoWhy.isEmpty() && probe.video.rotation != 0)
+        videoWhy
+            = Why { TransferDecision::tr("The video is filmed turned and only tagged to be shown upright, "
+                                         "which this %1 ignores: converting it, turned upright.")
+                        .arg(device),
+                  TransferDecision::tr("rotation %1\u00b0 is only a tag").arg(probe.video.rotation) };
     if (videoWhy.isEmpty()) {
         decision.copyVideo = true;
         decision.copyAudio = audioWhy.isEmpty();
         if (audioWhy.isEmpty() && containerWhy.isEmpty()) {
             decision.action = TransferAction::Copy;
             decision.container = keptContainer(source, profile);
-            decision.reason = probe.hasAudio
+            decision.reason
+                = TransferDecision::tr("This %1 plays it as it is: copying it unchanged.").arg(device);
+            decision.detail = probe.hasAudio
                 ? TransferDecision::tr("%1 with %2 and %3 plays as it is")
                       .arg(containerName(source, probe.formatName), videoName(probe.video),
-                          audioName(probe.audio.codec))
+                          audioName(sound.codec))
                 : TransferDecision::tr("%1 with %2 plays as it is")
                       .arg(containerName(source, probe.formatName), videoName(probe.video));
         } else {
             decision.action = TransferAction::Remux;
             decision.container = containerWhy.isEmpty() ? keptContainer(source, profile) : profile.container;
             QStringList why;
-            if (!containerWhy.isEmpty())
-                why << containerWhy;
-            if (!audioWhy.isEmpty())
-                why << TransferDecision::tr("%1: audio re-encoded").arg(audioWhy);
-            decision.reason
+            QStringList plain;
+            if (!containerWhy.isEmpty()) {
+                why << containerWhy.detail;
+                plain << containerWhy.plain;
+            }
+            if (!audioWhy.isEmpty()) {
+                why << TransferDecision::tr("%1: audio re-encoded").arg(audioWhy.detail);
+                plain << audioWhy.plain;
+            }
+            if (containerWhy.isEmpty())
+                plain << TransferDecision::tr("The picture stays as it is.");
+            decision.reason = plain.join(QLatin1Char(' '));
+            decision.detail
                 = TransferDecision::tr("%1; the video is kept").arg(why.join(QStringLiteral("; ")));
         }
     } else {
         decision.action = TransferAction::Transcode;
         decision.container = profile.container;
         decision.copyAudio = audioWhy.isEmpty() && probe.hasAudio
-            && !(profile.container == OutputContainer::Avi && probe.audio.codec == QLatin1String("aac"));
-        decision.reason = videoWhy;
+            && !(profile.container == OutputContainer::Avi && sound.codec == QLatin1String("aac"));
+        decision.reason = videoWhy.plain;
+        decision.detail = videoWhy.detail;
+        decision.rotation = probe.video.rotation;
         choosePicture(probe, profile, &decision);
+        if (probe.isInterlaced()) {
+            decision.deinterlace = true;
+            decision.topFieldFirst = probe.video.fieldOrder == QLatin1String("tt")
+                || probe.video.fieldOrder == QLatin1String("bt");
+            decision.notes << TransferDecision::tr("interlaced: made progressive");
+        }
     }
+    if (probe.hasAudio)
+        chooseAudioTracks(probe, chosen, &decision);
     chooseSubtitles(probe, &decision);
 
     if (decision.action == TransferAction::Transcode) {
@@ -321,7 +506,7 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile)
         const qint64 kbps = profile.averageKbps > 0
             ? profile.averageKbps
             : (sourceKbps > 0 ? std::min<qint64>(sourceKbps, profile.peakKbps) : profile.peakKbps);
-        decision.estimatedBytes = qint64(std::ceil(probe.duration * (kbps + profile.audioKbps) * 1000 / 8));
+        decision.estimatedBytes = qint64(std::ceil(probe.duration * (kbps + decision.audioKbps) * 1000 / 8));
     } else {
         decision.estimatedBytes = probe.size;
     }
@@ -334,6 +519,12 @@ bool wantsStreamCheck(const MediaProbe &probe, const TransferDecision &decision)
     // QPel nor GMC: only the stream itself tells.
     return decision.copyVideo && decision.profile->video == VideoFormat::Mpeg4Asp
         && probe.video.codec == QLatin1String("mpeg4") && !probe.video.streamChecked;
+}
+
+bool wantsFieldCheck(const MediaProbe &probe, const TransferDecision &decision)
+{
+    return decision.action == TransferAction::Transcode && !probe.knowsFields()
+        && !probe.video.fieldsDetected;
 }
 
 bool mayGoAsItIs(const QString &suffix, const DeviceProfile &profile)

@@ -17,10 +17,13 @@ namespace {
 constexpr int TickMilliseconds = 250;
 } // namespace
 
-bool TransferEngine::roomFor(const QString &folder, qint64 bytes)
+bool TransferEngine::roomFor(const QString &folder, qint64 bytes, qint64 *free)
 {
     const QStorageInfo storage(folder);
-    return !storage.isValid() || storage.bytesAvailable() < 0 || storage.bytesAvailable() >= bytes;
+    if (free)
+        *free = storage.bytesAvailable();
+    return !storage.isValid() || storage.bytesTotal() <= 0 || storage.bytesAvailable() < 0
+        || storage.bytesAvailable() >= bytes;
 }
 
 qint64 TransferRequest::discBytes(DiscSize disc)

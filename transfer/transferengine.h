@@ -74,12 +74,21 @@ private:
     }
     // Never 100 % before the file is there under its own name.
     static constexpr double NotYetDone = 0.99;
-    static bool roomFor(const QString &folder, qint64 bytes);
+    // Unknown free space (a FUSE volume that reports no size) is room.
+    static bool roomFor(const QString &folder, qint64 bytes, qint64 *free = nullptr);
 
+public:
+    // What idet's summary says the pictures are: "tt", "bb", "progressive",
+    // or empty when it said nothing.
+    static QString fieldOrderSeen(const QString &idetLog);
+
+private:
     void probeNext();
     void probed(int index, ToolResult result);
     void checkStream(int index, const MediaProbe &probe);
     void streamChecked(int index, MediaProbe probe, ToolResult result);
+    void checkFields(int index, const MediaProbe &probe);
+    void fieldsChecked(int index, MediaProbe probe, ToolResult result);
     void endProbe(int index, TransferItem::State state, const QString &error = {});
     void startEarlyCopy();
     void earlyCopied(bool ok, const QString &error);

@@ -30,7 +30,10 @@ void TransferEngine::plan()
             item.error = item.size.message;
         } else if (item.size.parts > 1 && item.decision.action == TransferAction::Copy) {
             item.decision.action = TransferAction::Remux;
-            item.decision.reason = tr("%1; %2").arg(item.decision.reason, item.size.message);
+            item.decision.reason = tr("It is too long for one file on this device: splitting it, unchanged, "
+                                      "into %1 parts.")
+                                       .arg(item.size.parts);
+            item.decision.detail = tr("%1; %2").arg(item.decision.detail, item.size.message);
         } else if (item.size.parts > 1) {
             item.decision.notes << item.size.message;
         }
@@ -94,6 +97,7 @@ void TransferEngine::planNames(bool fat)
         const QString tail = QStringLiteral(" - part %1.").arg(item.size.parts + 9) + extension;
         TargetNames::Rules stemRules = rules;
         stemRules.maxLength = rules.maxLength - int(tail.size()) - 4;
+        stemRules.maxBytes = rules.maxBytes - int(tail.toUtf8().size()) - 4;
         const QString stem = TargetNames::clean(source.completeBaseName(), stemRules);
         for (int n = 1;; ++n) {
             const QString candidate = n == 1 ? stem : stem + QStringLiteral(" (%1)").arg(n);

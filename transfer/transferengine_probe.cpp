@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QThread>
 
 #include <algorithm>
@@ -68,10 +69,14 @@ void TransferEngine::probed(int index, ToolResult result)
     if (result == ToolResult::Done) {
         MediaProbe probe;
         if (MediaProbe::fromJson(tool.output(), &probe, &error)) {
-            item.decision = decide(probe, *deviceProfile(m_request.type));
+            item.decision = decide(probe, *deviceProfile(m_request.type), m_request.audioLanguage);
             item.probed = true;
             if (!m_cancelled && wantsStreamCheck(probe, item.decision)) {
                 checkStream(index, probe);
+                return;
+            }
+            if (!m_cancelled && wantsFieldCheck(probe, item.decision)) {
+                checkFields(index, probe);
                 return;
             }
         }
@@ -123,7 +128,11 @@ void TransferEngine::streamChecked(int index, MediaProbe probe, ToolResult resul
         probe.video.qpel = stream.qpel;
         probe.video.gmc = stream.gmc;
         probe.video.bRun = stream.longestBRun;
-        item.decision = decide(probe, *deviceProfile(m_request.type));
+        item.decision = decide(probe, *deviceProfile(m_request.type), m_request.audioLanguage);
+        if (!m_cancelled && wantsFieldCheck(probe, item.decision)) {
+            checkFields(index, probe);
+            return;
+        }
     } else if (result != ToolResult::Cancelled) {
         // The probe's decision stands, but it says what it could not see.
         item.decision.notes << tr("QPel, GMC and B-frame runs not checked: %1")
@@ -135,6 +144,61 @@ void TransferEngine::streamChecked(int index, MediaProbe probe, ToolResult resul
     if (result == ToolResult::Cancelled)
         endProbe(index, TransferItem::Cancelled);
     QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
+}
+
+// Still counted as running, as the stream check is.
+void TransferEngine::checkFields(int index, const MediaProbe &probe)
+{
+    retire(m_probes[index]);
+    auto &tool = m_probes[index];
+    tool = std::make_unique<ToolRun>();
+    tool->setKillDelay(m_killDelay);
+    tool->setSilenceLimit(m_silenceLimit);
+    connect(tool.get(), &ToolRun::done, this,
+        [this, index, probe](ToolResult result) { fieldsChecked(index, probe, result); });
+    // Ten seconds of pictures tell; idet says what it saw when it ends.
+    tool->start(QStringLiteral("ffmpeg"),
+        QStringList { QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-nostats"),
+            QStringLiteral("-v"), QStringLiteral("info") }
+            + inputArguments(m_items.at(index).source)
+            + QStringList { QStringLiteral("-map"), QStringLiteral("0:%1").arg(probe.video.index),
+                QStringLiteral("-frames:v"), QStringLiteral("250"), QStringLiteral("-vf"),
+                QStringLiteral("idet"), QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-") });
+}
+
+void TransferEngine::fieldsChecked(int index, MediaProbe probe, ToolResult result)
+{
+    TransferItem &item = m_items[index];
+    const ToolRun &tool = *m_probes[index];
+    if (result == ToolResult::Done) {
+        probe.video.fieldsDetected = true;
+        probe.video.fieldOrder = fieldOrderSeen(tool.errorText());
+        item.decision = decide(probe, *deviceProfile(m_request.type), m_request.audioLanguage);
+    } else if (result != ToolResult::Cancelled) {
+        item.decision.notes << tr("interlacing not checked: %1").arg(tool.failureText(result));
+    }
+    retire(m_probes[index]);
+    --m_probesRunning;
+    if (result == ToolResult::Cancelled)
+        endProbe(index, TransferItem::Cancelled);
+    QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
+}
+
+QString TransferEngine::fieldOrderSeen(const QString &idetLog)
+{
+    // "Multi frame detection: TFF: 250 BFF: 0 Progressive: 0 Undetermined: 0"
+    static const QRegularExpression summary(
+        QStringLiteral("Multi frame detection: *TFF: *(\\d+) *BFF: *(\\d+) *Progressive: *(\\d+)"));
+    const QRegularExpressionMatch match = summary.match(idetLog);
+    if (!match.hasMatch())
+        return {};
+    const qint64 top = match.captured(1).toLongLong();
+    const qint64 bottom = match.captured(2).toLongLong();
+    const qint64 progressive = match.captured(3).toLongLong();
+    // Still pictures and titles look progressive in either; what moves decides.
+    if (top + bottom <= progressive)
+        return QStringLiteral("progressive");
+    return top >= bottom ? QStringLiteral("tt") : QStringLiteral("bb");
 }
 
 void TransferEngine::endProbe(int index, TransferItem::State state, const QString &error)

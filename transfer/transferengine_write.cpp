@@ -8,6 +8,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,8 +46,11 @@ void TransferEngine::copyFile(TransferItem &item, const QString &finalName)
 {
     // A copy's size is known: a file that cannot fit is not begun.
     QString error;
-    if (!roomFor(workFolder().path(), QFileInfo(item.source).size()))
-        error = PartFile::writeError(ENOSPC);
+    qint64 free = 0;
+    if (!roomFor(workFolder().path(), QFileInfo(item.source).size(), &free))
+        error = tr("The destination is full: %1 needed, %2 free.")
+                    .arg(QLocale().formattedDataSize(QFileInfo(item.source).size()),
+                        QLocale().formattedDataSize(free));
     if (!error.isEmpty() || !m_part.create(workFolder(), finalName, journal(), &error)) {
         endItem(TransferItem::Failed, error);
         return;
@@ -74,6 +80,7 @@ void TransferEngine::convert(TransferItem &item, const QString &finalName)
     TransferPaths paths;
     paths.source = item.source;
     paths.x264Preset = m_request.x264Preset;
+    paths.videoKbpsCeiling = item.size.videoKbpsCeiling;
     m_moves.clear();
     m_finals.clear();
     QString error;
@@ -127,6 +134,8 @@ void TransferEngine::converted(ToolResult result)
     if (result == ToolResult::Done && finishedBadly(*m_tool))
         result = ToolResult::Failed;
     const QString error = toolFailure(*m_tool, result);
+    // With -v error, a clean input leaves the decoder silent.
+    const bool decodeErrors = result == ToolResult::Done && !m_tool->errorText().trimmed().isEmpty();
     retire(m_tool);
     if (m_writeBehind) {
         m_writeBehind->cancel();
@@ -139,6 +148,14 @@ void TransferEngine::converted(ToolResult result)
             result == ToolResult::Cancelled ? QString() : error);
         return;
     }
+    // What the decoder could not read still arrives, but says so.
+    TransferDecision &decision = m_items[m_current].decision;
+    const double written = m_outTimeUs / 1e6;
+    if (decision.duration > 0 && written > 0
+        && written < decision.duration - std::max(1.0, decision.duration * 0.05))
+        decision.damage = TransferDecision::damageText(written, decision.duration);
+    else if (decision.damage.isEmpty() && decodeErrors)
+        decision.damage = TransferDecision::damageText(-1, decision.duration);
     if (m_split.isOpen()) {
         // The split's files, in order, up to the first one ffmpeg did not write.
         const TransferItem &item = m_items.at(m_current);
@@ -150,7 +167,9 @@ void TransferEngine::converted(ToolResult result)
                     != 0
                 || !S_ISREG(info.st_mode) || info.st_size == 0)
                 break;
-            const QString finalName = QString(item.name).replace(QLatin1String("%d"), QString::number(part));
+            // Ours is the last "%d": the title may hold one of its own.
+            const QString finalName = QString(item.name).replace(
+                item.name.lastIndexOf(QLatin1String("%d")), 2, QString::number(part));
             m_moves.push_back({ m_split.descriptor(), name, workFolder().descriptor(), finalName });
             m_finals << workFolder().filePath(finalName);
         }

@@ -18,7 +18,9 @@ struct TransferItem
     bool probed = false;
     TransferDecision decision;
     SizePlan size;
-    QString name; // the final name in the destination (or on the disc)
+    // The final name in the destination (or on the disc); a split's ends in
+    // " - part %d.EXT", the last "%d" standing for the part's number.
+    QString name;
     QStringList outputs; // what arrived, as paths
     QString error; // why it did not
 };

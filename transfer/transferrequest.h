@@ -20,6 +20,9 @@ struct TransferRequest
     bool dryRun = false; // probe and decide only
     qint64 partBytes = 0; // 0: the profile's
     QString x264Preset = QStringLiteral("fast");
+    // The host player's Languages/AudioLanguage (an ISO 639 code), read by
+    // the caller: the sound track in it is chosen when none is flagged default.
+    QString audioLanguage;
 
     // What the disc holds: sectors of 2048 bytes.
     static qint64 discBytes(DiscSize disc);

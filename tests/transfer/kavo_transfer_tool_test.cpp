@@ -71,6 +71,16 @@ TEST(KavoTransferTool, ExitCodes)
     }
     EXPECT_EQ(
         folderEntries(to), (QStringList { QStringLiteral("clip (2).mp4"), QStringLiteral("clip.mp4") }));
+    // The plain reason, and with --verbose the technical one beside it.
+    for (const char *line : { "--type 0 --dry-run --to %1 %2", "--type 0 --dry-run --verbose --to %1 %2" }) {
+        const QStringList columns
+            = QString::fromUtf8(tool(KAVO_TRANSFER_TOOL, args(line, fill)).out).split(QLatin1Char('\t'));
+        ASSERT_GE(columns.size(), 4) << line;
+        EXPECT_EQ(columns.at(2),
+            QStringLiteral("This DVD Player does not play H.264 video: converting it to MPEG-4 (DivX)."));
+        EXPECT_EQ(columns.at(3) == QLatin1String("H.264 High@1.1 video is not MPEG-4 ASP"),
+            QByteArray(line).contains("verbose"));
+    }
 
     // Stopped while converting: non-zero, and the part is gone with the child.
     const QString stopped = dir.filePath(QStringLiteral("stopped"));

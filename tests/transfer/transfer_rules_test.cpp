@@ -10,6 +10,7 @@
 #include "transfer/toolrun.h"
 #include "transfer/transferarguments.h"
 #include "transfer/transferdecision.h"
+#include "transfer/transferengine.h"
 #include "transfer/transferprogress.h"
 
 #include <QCoreApplication>
@@ -108,8 +109,85 @@ TEST(TransferDecision, ActionAndReasonForEachSourceAndProfile)
         ASSERT_TRUE(MediaProbe::fromJson(row.json, &probe, &error)) << error.toStdString();
         const TransferDecision decision = decide(probe, *deviceProfile(row.type));
         EXPECT_EQ(decision.action, row.action);
-        EXPECT_EQ(decision.reason, QString::fromUtf8(row.reason));
+        EXPECT_EQ(decision.detail, QString::fromUtf8(row.reason));
     }
+}
+
+// The sentence a person reads, for each kind of reason.
+TEST(TransferDecision, ReasonsReadAsSentences)
+{
+    const QByteArray hd25 = QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1();
+    const QByteArray mpeg2
+        = QByteArray(hd25).replace("\"codec_name\":\"h264\"", "\"codec_name\":\"mpeg2video\"");
+    const QByteArray hi10 = QByteArray(hd25).replace("yuv420p", "yuv420p10le");
+    const QByteArray xvid = "\"codec_name\":\"mpeg4\",\"profile\":\"Advanced Simple Profile\",\"width\":640,"
+                            "\"height\":480,\"pix_fmt\":\"yuv420p\",\"avg_frame_rate\":\"25/1\","
+                            "\"codec_tag_string\":\"XVID\",\"bit_rate\":\"1500000\"";
+    const char mp3[] = "\"codec_name\":\"mp3\",\"channels\":2";
+    const struct
+    {
+        QByteArray json;
+        int type;
+        const char *reason;
+    } rows[] = {
+        { probeJson("mpegts", mpeg2, Aac), 2, "This TV does not play MPEG-2 video: converting it to H.264." },
+        { probeJson("mov,mp4", hd25, Aac), 0,
+            "This DVD Player does not play H.264 video: converting it to MPEG-4 (DivX)." },
+        { probeJson("mov,mp4", hi10, Aac), 2,
+            "This TV does not play this kind of colour (10-bit, or finer than 4:2:0): converting the video "
+            "to "
+            "plain H.264." },
+        { probeJson("mov,mp4", hd25, Aac), 2, "This TV plays it as it is: copying it unchanged." },
+        { probeJson("mov,mp4", hd25, mp3), 2,
+            "This TV does not play MP3 sound: converting the sound to AAC. The picture stays as it is." },
+        { probeJson("avi", xvid, mp3), 0,
+            "This DVD Player looks for videos tagged as DivX: tagging it so, unchanged." },
+        { probeJson("avi", hd25, Aac), 3,
+            "This PlayStation\u00ae3 does not play AVI files: putting the video, unchanged, into MP4." },
+    };
+    for (const auto &row : rows) {
+        MediaProbe probe;
+        QString error;
+        ASSERT_TRUE(MediaProbe::fromJson(row.json, &probe, &error));
+        EXPECT_EQ(decide(probe, *deviceProfile(row.type)).reason, QString::fromUtf8(row.reason));
+    }
+}
+
+// A turned picture is measured upright, and never goes as it is; idet's
+// summary says whether pictures are woven from fields.
+TEST(TransferDecision, TurnedAndInterlacedPictures)
+{
+    const QByteArray hd25 = QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1();
+    const struct
+    {
+        const char *extra;
+        int rotation;
+        TransferAction action;
+    } turns[] = {
+        { "", 0, TransferAction::Copy },
+        { ",\"side_data_list\":[{\"rotation\":-90}]", 90, TransferAction::Transcode },
+        { ",\"side_data_list\":[{\"rotation\":180}]", 180, TransferAction::Transcode },
+        { ",\"tags\":{\"rotate\":\"270\"}", 270, TransferAction::Transcode },
+    };
+    for (const auto &row : turns) {
+        MediaProbe probe;
+        QString error;
+        ASSERT_TRUE(MediaProbe::fromJson(
+            probeJson("mov,mp4", QByteArray(hd25 + row.extra).constData(), Aac), &probe, &error));
+        EXPECT_EQ(probe.video.rotation, row.rotation) << row.extra;
+        EXPECT_EQ(probe.video.width, row.rotation % 180 ? 1080 : 1920);
+        EXPECT_EQ(decide(probe, *deviceProfile(2)).action, row.action);
+    }
+    const std::pair<const char *, const char *> summaries[] = {
+        { "[Parsed_idet_0 @ 0x1] Multi frame detection: TFF:    50 BFF:     0 Progressive:     0 "
+          "Undetermined: 0",
+            "tt" },
+        { "Multi frame detection: TFF: 1 BFF: 40 Progressive: 9 Undetermined: 0", "bb" },
+        { "Multi frame detection: TFF: 3 BFF: 0 Progressive: 47 Undetermined: 0", "progressive" },
+        { "Conversion failed!", "" },
+    };
+    for (const auto &[log, order] : summaries)
+        EXPECT_EQ(TransferEngine::fieldOrderSeen(QLatin1String(log)), QLatin1String(order));
 }
 
 TEST(TransferDecision, SubtitlesGoWhereTheContainerCarriesThem)
@@ -361,8 +439,30 @@ TEST(TargetNames, RulesForFatAsciiAndJoliet)
         { "Movie? One..mp4", fat, "Movie_ One.mp4" },
         { "con.avi", fat, "con_.avi" },
         { "What? Yes: no.mp4", plain, "What? Yes: no.mp4" },
-        { "Caf\u00e9 \u00fcber Stra\u00dfe.avi", dvd, "Cafe uber Stra_e.avi" },
-        { "\u65e5\u672c.avi", dvd, "__.avi" },
+        { "Caf\u00e9 \u00fcber Stra\u00dfe.avi", dvd, "Cafe uber Strasse.avi" },
+        // Spelled out in Latin letters, not a row of underscores that collide.
+        { "\u65e5\u672c.avi", dvd, "ri ben.avi" },
+        { "\u3068\u306a\u308a\u306e\u30c8\u30c8\u30ed.avi", dvd, "tonarinototoro.avi" },
+        { "\u2603 \U0001F600.avi", dvd, "_ _.avi" },
+        // 255 bytes at most, cut between characters, the extension kept.
+        { "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+          "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+          "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+          "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+          "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+          "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+          "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+          "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9."
+          "mp4",
+            plain,
+            "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+            "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+            "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+            "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+            "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+            "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+            "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"
+            "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9.mp4" },
         { "A very long title that goes on and on well past what a DVD player shows.avi", dvd,
             "A very long title that goes on and on well past what a DVD p.avi" },
         { "a;b.mp4", joliet, "a_b.mp4" },
@@ -372,6 +472,9 @@ TEST(TargetNames, RulesForFatAsciiAndJoliet)
         const QString cleaned = TargetNames::clean(QString::fromUtf8(row.name), row.rules);
         EXPECT_EQ(cleaned, QString::fromUtf8(row.expected));
         EXPECT_LE(cleaned.size(), row.rules.maxLength);
+        EXPECT_LE(cleaned.toUtf8().size(), row.rules.maxBytes);
+        // The part it is written as fits too.
+        EXPECT_LE(PartFile::partName(cleaned).toUtf8().size() + 3, 255);
     }
 }
 
@@ -396,36 +499,53 @@ TEST(TargetNames, NamesThatDifferOnlyByCaseNeverMeetOnFat)
     EXPECT_FALSE(TargetNames::isFat("ext4"));
 }
 
+// Copies and remuxes are their source's size; a conversion is held under
+// the limit by a bit-rate ceiling instead of an estimate.
 TEST(SizePlan, Fat32LimitAndDvdParts)
 {
     TransferDecision decision;
     decision.duration = 3600;
+    decision.audioKbps = 160;
     struct Row
     {
         int type;
+        TransferAction action;
         qint64 bytes;
         bool fat;
         bool fits;
         int parts;
+        int ceiling;
     };
     const qint64 gib = Q_INT64_C(1) << 30;
+    const TransferAction copy = TransferAction::Copy;
+    const TransferAction convert = TransferAction::Transcode;
     const Row rows[] = {
-        { 1, 5 * gib, false, true, 1 }, // not FAT: no limit
-        { 1, 5 * gib, true, false, 1 }, { 1, Fat32MaxFile, true, true, 1 },
-        { 3, 5 * gib, false, false, 1 }, // reads FAT32 only
-        { 0, gib - 1, false, true, 1 }, { 0, 3 * gib, true, true, 4 },
-        { 0, 6 * gib, true, true, 8 }, // parts are below FAT32's limit too
+        { 1, copy, 5 * gib, false, true, 1, 0 }, // not FAT: no limit
+        { 1, copy, 5 * gib, true, false, 1, 0 }, { 1, copy, Fat32MaxFile, true, true, 1, 0 },
+        { 3, copy, 5 * gib, false, false, 1, 0 }, // reads FAT32 only
+        // 4 GiB in an hour: 9067 kb/s less the sound, whatever the estimate.
+        { 1, convert, 5 * gib, true, true, 1, 8907 }, { 1, convert, gib, true, true, 1, 8907 },
+        { 1, convert, 5 * gib, false, true, 1, 0 },
+        { 0, convert, gib - 1, false, true, 1, 2106 }, // 1 GiB parts: the part is the limit
+        { 0, convert, 3 * gib, true, true, 4, 0 },
+        { 0, convert, 6 * gib, true, true, 8, 0 }, // under the peak anyway,
     };
     for (const Row &row : rows) {
-        SCOPED_TRACE(testing::Message() << "type " << row.type << ", " << row.bytes << " bytes");
+        SCOPED_TRACE(testing::Message() << "row " << (&row - rows));
         decision.profile = deviceProfile(row.type);
+        decision.action = row.action;
         decision.estimatedBytes = row.bytes;
         const SizePlan plan = SizePlan::make(decision, row.fat);
         EXPECT_EQ(plan.fits, row.fits);
         EXPECT_EQ(plan.parts, row.parts);
         EXPECT_EQ(plan.segmentSeconds > 0, row.parts > 1);
+        EXPECT_EQ(plan.videoKbpsCeiling, row.ceiling);
         EXPECT_EQ(plan.message.isEmpty(), row.fits && row.parts == 1);
     }
+    // Too long to fit at any watchable rate.
+    decision.duration = 200 * 3600;
+    decision.profile = deviceProfile(1);
+    EXPECT_FALSE(SizePlan::make(decision, true).fits);
 }
 
 // Marks every translation with its context, so a test sees which one was used.
@@ -459,10 +579,12 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
     ContextTranslator translator;
     QCoreApplication::installTranslator(&translator);
     const std::pair<QString, const char *> texts[] = {
-        { decide(probe, *deviceProfile(2)).reason,
+        { decide(probe, *deviceProfile(2)).detail,
             "Zarnet::TransferDecision|Zarnet::TransferDecision|AVI is not played; the video is kept" },
         { decide(qpel, *deviceProfile(0)).reason,
-            "Zarnet::TransferDecision|QPel (quarter-pixel motion) is not played" },
+            "Zarnet::TransferDecision|This DVD Player does not play Zarnet::TransferDecision|quarter-pixel "
+            "motion: "
+            "converting the video to plain MPEG-4 (DivX)." },
         { SizePlan::make(parted, true).message,
             "Zarnet::SizePlan|split into 4 parts of at most Zarnet::SizePlan|1.00 GiB" },
         // The rules hold for the word too.
