@@ -16,7 +16,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
     libsqlite3-dev libboost-thread-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth clang libclang-rt-14-dev
+    xvfb xauth openbox xdotool x11-utils clang libclang-rt-14-dev
     ffmpeg xorriso fusefat mtools dosfstools
 )
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 wine googletest)
