@@ -51,7 +51,11 @@ QString runTool(const QString &program, const QStringList &arguments, int ms = 2
     tool.start(program, arguments);
     if (!tool.waitForStarted(5000))
         return QString();
-    if (!waitFor([&tool] { return tool.state() == QProcess::NotRunning; }, ms)) {
+    // Before the application exists no event tells that the tool ended.
+    if (!QCoreApplication::instance() && !tool.waitForFinished(ms))
+        tool.kill();
+    if (QCoreApplication::instance()
+        && !waitFor([&tool] { return tool.state() == QProcess::NotRunning; }, ms)) {
         tool.kill();
         tool.waitForFinished(2000);
     }
@@ -178,7 +182,7 @@ TEST(PlayerMediaFolder, ThePlayerTellsWhichFolderItShows)
     window.openMediaFolder(media.path() + QStringLiteral("/./"));
     kvtl::RefCountedPtr<kvds::IKavoSettings> general;
     ASSERT_TRUE(kvds::CreateSettings("Settings/" + Zarnet::OSUtilities::getComponentIdUTF8() + "/General",
-                                     kvds::CreateUserOpenMachine, &general));
+        kvds::CreateUserOpenMachine, &general));
     std::string stored;
     ASSERT_TRUE(general->GetString(std::string("MediaFolder"), stored));
     EXPECT_EQ(QString::fromStdString(stored), QDir(media.path()).absolutePath());
@@ -199,7 +203,7 @@ int main(int argc, char **argv)
             && waitFor(
                 [&] {
                     return QFile::exists(QStringLiteral("/tmp/.X11-unix/X") + number)
-                        || server.state() != QProcess::Running;
+                        || server.waitForFinished(1);
                 },
                 10000)
             && server.state() == QProcess::Running)
@@ -208,15 +212,20 @@ int main(int argc, char **argv)
     if (!display.isEmpty()) {
         qputenv("DISPLAY", display.toLocal8Bit());
         qputenv("QT_QPA_PLATFORM", "xcb");
-        manager.start(QStringLiteral("openbox"), {});
+        // The socket may be there before the server answers.
+        waitFor([] { return !runTool(QStringLiteral("xdpyinfo"), {}, 2000).isEmpty(); }, 10000);
         // openbox names itself on the root window once it manages the screen.
-        waitFor(
-            [] {
-                return runTool(QStringLiteral("xprop"),
-                    { QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK") })
-                    .contains(QLatin1String("window id"));
-            },
-            10000);
+        const auto managing = [] {
+            return runTool(QStringLiteral("xprop"),
+                { QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK") }, 2000)
+                .contains(QLatin1String("window id"));
+        };
+        for (int attempt = 0; attempt < 2 && !managing(); ++attempt) {
+            manager.kill();
+            manager.waitForFinished(2000);
+            manager.start(QStringLiteral("openbox"), {});
+            waitFor(managing, 10000);
+        }
     } else {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
