@@ -17,7 +17,7 @@ PACKAGES=(
     qt6-multimedia-dev libavformat-dev libswscale-dev libavutil-dev
     libsqlite3-dev libboost-thread-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth clang libclang-rt-14-dev
+    xvfb xauth openbox xdotool x11-utils clang libclang-rt-14-dev
     ffmpeg xorriso fusefat mtools dosfstools libicu-dev
     rygel rygel-2.8-dev libgupnp-1.6-dev libgupnp-av-1.0-dev gupnp-tools curl iproute2
 )

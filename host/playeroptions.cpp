@@ -1,11 +1,24 @@
 #include "host/playeroptions.h"
 
+#include "ipc/refcountedptr.h"
+#include "settings/kavosettings.h"
+#include "zrt/osutilities.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 
 QString PlayerOptions::defaultPluginPath(const QString &programDir)
 {
     return QDir::cleanPath(programDir + QStringLiteral("/../lib/libdevicepane.so"));
+}
+
+bool PlayerOptions::publishMediaFolder(const QString &folder)
+{
+    kvtl::RefCountedPtr<kvds::IKavoSettings> general;
+    return !folder.isEmpty()
+           && kvds::CreateSettings("Settings/" + Zarnet::OSUtilities::getComponentIdUTF8() + "/General",
+                                   kvds::CreateUserOpenMachine, &general)
+           && general->SetString(std::string("MediaFolder"), QDir(folder).absolutePath().toStdString());
 }
 
 bool PlayerOptions::parse(const QStringList &arguments, const QString &programDir, PlayerOptions *out,

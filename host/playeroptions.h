@@ -23,4 +23,7 @@ public:
     static bool parse(const QStringList &arguments, const QString &programDir, PlayerOptions *out,
         QString *message, int *exitCode);
     static QString defaultPluginPath(const QString &programDir);
+    // Tells the player's other programs (the transfer wizard's file chooser)
+    // which folder the library shows: General/MediaFolder, an absolute path.
+    static bool publishMediaFolder(const QString &folder);
 };

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 PlayerToolBarButton::PlayerToolBarButton(QWidget *parent)
@@ -53,16 +54,48 @@ void PlayerToolBarButton::afterToggle()
     }
 }
 
-void PlayerToolBarButton::watchWindow()
+void PlayerToolBarButton::watchPopup()
 {
     // The pop-up may change its size once shown (a device added): keep it
-    // standing on the button.
-    if (popup() && popup() != m_watchedPopup) {
-        if (m_watchedPopup)
-            m_watchedPopup->removeEventFilter(this);
-        m_watchedPopup = popup();
-        m_watchedPopup->installEventFilter(this);
+    // standing on the button. Each time it shows, it is put above the player.
+    if (!popup() || popup() == m_watchedPopup)
+        return;
+    if (m_watchedPopup)
+        m_watchedPopup->removeEventFilter(this);
+    m_watchedPopup = popup();
+    m_watchedPopup->installEventFilter(this);
+    holdAbovePlayer();
+}
+
+void PlayerToolBarButton::holdAbovePlayer()
+{
+    // The pop-up is a window of its own without a parent: without this, a
+    // click in the library raises the player over it while it still shows,
+    // and a drag from there cannot reach a device. The platform reads it when
+    // the window is mapped.
+    QWidget *pop = popup();
+    if (!pop || !pop->isWindow() || pop == window())
+        return;
+    QWindow *player = window()->windowHandle();
+    if (!player)
+        return;
+    if (!pop->windowHandle())
+        pop->winId();
+    if (!pop->windowHandle() || pop->windowHandle()->transientParent() == player)
+        return;
+    pop->windowHandle()->setTransientParent(player);
+    // Shown by the plug-in before this button knew it: map it again, so the
+    // window manager learns whose it is.
+    if (pop->isVisible()) {
+        pop->hide();
+        pop->show();
+        placePopup();
     }
+}
+
+void PlayerToolBarButton::watchWindow()
+{
+    watchPopup();
     QWidget *top = window();
     if (top == m_watchedWindow)
         return;
@@ -78,6 +111,8 @@ void PlayerToolBarButton::watchWindow()
 
 bool PlayerToolBarButton::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_watchedPopup && event->type() == QEvent::Show)
+        holdAbovePlayer();
     if (watched == m_watchedPopup && event->type() == QEvent::Resize && isPopupShown() && !m_placing) {
         m_placing = true;
         placePopup();
@@ -116,8 +151,17 @@ void PlayerToolBarButton::hideEvent(QHideEvent *event)
     closePopup();
 }
 
+void PlayerToolBarButton::showEvent(QShowEvent *event)
+{
+    Zarnet::ZRTToolBarButton::showEvent(event);
+    watchPopup();
+}
+
 void PlayerToolBarButton::mouseReleaseEvent(QMouseEvent *event)
 {
+    // Before the base shows the pop-up: its window must know its parent
+    // before it is mapped.
+    watchPopup();
     const bool sent = !event->spontaneous();
     Zarnet::ZRTToolBarButton::mouseReleaseEvent(event);
     // The plug-in's own release after it showed the pop-up: treat it like a

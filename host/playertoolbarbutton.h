@@ -8,6 +8,8 @@
 // button does with its pop-up, it keeps the pop-up above itself while the
 // window moves or resizes, closes it when the window is minimised or hidden
 // or the button goes, and lets only one pop-up of the bar be open at a time.
+// The pop-up's window is transient for the player's, so a window manager keeps
+// it above the player while it shows.
 class PlayerToolBarButton : public Zarnet::ZRTToolBarButton
 {
     Q_OBJECT
@@ -25,8 +27,11 @@ protected:
     void changeEvent(QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    void watchPopup();
+    void holdAbovePlayer();
     void watchWindow();
     void afterToggle();
 

@@ -6,6 +6,7 @@
 #include "host/nowplaying.h"
 #include "host/playbackcontrols.h"
 #include "host/playeractions.h"
+#include "host/playeroptions.h"
 #include "host/playertoolbarbutton.h"
 #include "host/playlistwidget.h"
 #include "host/videoplayer.h"
@@ -439,6 +440,7 @@ void PlayerWindow::unloadPlugin()
 bool PlayerWindow::openMediaFolder(const QString &folder)
 {
     const bool ok = m_library->loadFolder(folder);
+    PlayerOptions::publishMediaFolder(m_library->folder());
     const QList<MediaLibrary::Item> &items = m_library->items();
     m_playlist->clear();
     for (int i = 0; i < items.size() && i < StartingPlaylistLength; ++i)

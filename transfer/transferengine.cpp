@@ -276,6 +276,7 @@ void TransferEngine::report(int index, TransferProgress::Stage stage, double fra
         const double duration = m_items.at(m_current).decision.duration;
         if (seconds > 0)
             progress.bytesPerSecond = m_outBytes / seconds;
+        progress.realTimeFactor = m_speed;
         if (m_speed > 0 && duration > 0)
             progress.secondsLeft = std::max(0.0, duration - m_outTimeUs / 1e6) / m_speed;
     } else if (stage == TransferProgress::Copying && m_worker) {

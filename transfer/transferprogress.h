@@ -16,6 +16,7 @@ struct TransferProgress
     Stage stage = Probing;
     double fraction = 0;
     double bytesPerSecond = 0;
+    double realTimeFactor = 0; // a conversion's pace, seconds of video per second; 0: unknown
     double secondsLeft = -1; // -1: unknown
 
     static QString stageName(Stage stage);

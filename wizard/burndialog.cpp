@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace Zarnet {
 
 BurnDialog::BurnDialog(QWidget *parent)
@@ -41,7 +43,7 @@ BurnDialog::BurnDialog(QWidget *parent)
     if (videos.isEmpty() || !QFileInfo(videos).isDir())
         videos = QDir::homePath();
     m_iso->setObjectName(QStringLiteral("DiscImagePath"));
-    m_iso->setText(QDir(videos).filePath(tr("Kavo Disc.iso")));
+    setIsoPath(QDir(videos).filePath(tr("Kavo Disc.iso")));
     auto *browse = new QPushButton(tr("Browse\u2026"), this);
     connect(browse, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(
@@ -121,6 +123,12 @@ QString BurnDialog::isoPath() const
 void BurnDialog::setIsoPath(const QString &path)
 {
     m_iso->setText(path);
+    // Wide enough to read the whole path, within reason for a screen.
+    const int wanted
+        = m_iso->fontMetrics().horizontalAdvance(path) + 3 * m_iso->fontMetrics().averageCharWidth();
+    m_iso->setMinimumWidth(std::clamp(wanted, 24 * m_iso->fontMetrics().averageCharWidth(), 640));
+    m_iso->setToolTip(path);
+    m_iso->setCursorPosition(0);
 }
 
 QString BurnDialog::drive() const

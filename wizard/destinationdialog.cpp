@@ -9,7 +9,10 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QTemporaryFile>
 #include <QVBoxLayout>
+
+#include <sys/statvfs.h>
 
 namespace Zarnet {
 
@@ -18,6 +21,7 @@ DestinationDialog::DestinationDialog(const QString &deviceName, const QString &n
     , m_mounted(RemovableVolumes::mounted())
     , m_volumes(new QListWidget(this))
     , m_folder(new QLineEdit(this))
+    , m_problem(new QLabel(this))
 {
     setObjectName(QStringLiteral("TransferDestination"));
     setWindowTitle(tr("Where do the videos for %1 go?").arg(deviceName));
@@ -56,6 +60,12 @@ DestinationDialog::DestinationDialog(const QString &deviceName, const QString &n
     connect(choose, &QPushButton::clicked, this, &DestinationDialog::chooseFolder);
     row->addWidget(choose);
     layout->addLayout(row);
+    m_problem->setObjectName(QStringLiteral("DestinationProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #b3261e"));
+    m_problem->hide();
+    layout->addWidget(m_problem);
+    connect(m_folder, &QLineEdit::textEdited, m_problem, &QLabel::hide);
     layout->addStretch(1);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -75,6 +85,43 @@ DestinationDialog::DestinationDialog(const QString &deviceName, const QString &n
 void DestinationDialog::setFolder(const QString &folder)
 {
     m_folder->setText(QDir::cleanPath(folder));
+    const QString problem = writeProblem(m_folder->text());
+    m_problem->setText(problem);
+    m_problem->setVisible(!problem.isEmpty());
+}
+
+QString DestinationDialog::problemShown() const
+{
+    return m_problem->isHidden() ? QString() : m_problem->text();
+}
+
+void DestinationDialog::accept()
+{
+    // Refused here, with the reason, rather than remembered and failing
+    // every transfer to this device from then on.
+    const QString problem = writeProblem(m_folder->text());
+    m_problem->setText(problem);
+    m_problem->setVisible(!problem.isEmpty());
+    if (problem.isEmpty())
+        QDialog::accept();
+}
+
+QString DestinationDialog::writeProblem(const QString &folder)
+{
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        return tr("There is no folder %1.").arg(folder);
+    struct statvfs fs;
+    if (statvfs(QFile::encodeName(folder).constData(), &fs) == 0) {
+        if (fs.f_flag & ST_RDONLY)
+            return tr("%1 is on a drive that can only be read. Choose another folder.").arg(folder);
+        if (fs.f_bavail == 0)
+            return tr("The drive of %1 is full. Choose another folder, or make room.").arg(folder);
+    }
+    // Permissions, ACLs, a drive that refuses writes: trying tells.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".kavo-write-check-XXXXXX")));
+    if (!probe.open())
+        return tr("%1 cannot be written: %2").arg(folder, probe.errorString());
+    return {};
 }
 
 void DestinationDialog::chooseFolder()

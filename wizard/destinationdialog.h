@@ -24,6 +24,13 @@ public:
     // How a folder is remembered: on its removable volume when it is on one.
     static DestinationStore::Destination destinationOf(const QString &folder);
     void setFolder(const QString &folder);
+    // Why the videos cannot be written into folder (gone, read-only, full,
+    // refused); empty when they can.
+    static QString writeProblem(const QString &folder);
+    QString problemShown() const;
+
+public slots:
+    void accept() override;
     QListWidget *volumeList() const { return m_volumes; }
 
 private:
@@ -33,6 +40,7 @@ private:
     QVector<RemovableVolumes::Volume> m_mounted;
     QListWidget *m_volumes;
     QLineEdit *m_folder;
+    QLabel *m_problem;
 };
 
 } // namespace Zarnet

@@ -1,12 +1,16 @@
 #include "wizard/transferwizardwindow.h"
 
 #include "devices/devicetype.h"
+#include "ipc/refcountedptr.h"
+#include "settings/kavosettings.h"
+#include "transfer/partfile.h"
 #include "transfer/toolrun.h"
 #include "transfer/transferengine.h"
 #include "wizard/burndialog.h"
 #include "wizard/destinationdialog.h"
 #include "wizard/devicelookup.h"
 #include "wizard/removablevolumes.h"
+#include "zrt/osutilities.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -23,9 +27,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <cerrno>
 
 namespace Zarnet {
 
@@ -97,6 +105,30 @@ QString TransferWizardWindow::clockText(double seconds)
                          : QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString TransferWizardWindow::mediaFolder()
+{
+    kvtl::RefCountedPtr<kvds::IKavoSettings> general;
+    std::string value;
+    if (!kvds::CreateSettings("Settings/" + OSUtilities::getComponentIdUTF8() + "/General",
+            kvds::CreateUserOpenMachine, &general)
+        || !general->GetString(std::string("MediaFolder"), value))
+        return {};
+    const QFileInfo folder(QString::fromStdString(value));
+    return folder.isAbsolute() && folder.isDir() ? folder.absoluteFilePath() : QString();
+}
+
+QString TransferWizardWindow::speedText(const TransferProgress &progress)
+{
+    // Bytes written by a converter say little; how fast the video goes by does.
+    if (progress.stage == TransferProgress::Converting)
+        return progress.realTimeFactor > 0
+            ? tr("%1× real time").arg(QLocale().toString(progress.realTimeFactor, 'f', 1))
+            : QString();
+    if (progress.stage == TransferProgress::Copying && progress.bytesPerSecond > 0)
+        return tr("%1 MB/s").arg(QLocale().toString(progress.bytesPerSecond / 1e6, 'f', 1));
+    return {};
+}
+
 TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned deviceId, QWidget *parent)
     : QDialog(parent)
     , m_files(files)
@@ -106,6 +138,9 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     , m_overall(new QProgressBar(this))
     , m_status(new QLabel(this))
     , m_summary(new QLabel(this))
+    , m_change(new QPushButton(tr("C&hange…"), this))
+    , m_chooseAnother(new QPushButton(tr("C&hoose Another Folder…"), this))
+    , m_tryAgain(new QPushButton(tr("&Try Again"), this))
     , m_openFolder(new QPushButton(tr("&Open folder"), this))
     , m_cancel(new QPushButton(tr("Cancel"), this))
 {
@@ -131,7 +166,7 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     m_rows->setColumnWidth(FileColumn, 200);
     m_rows->setColumnWidth(ActionColumn, 70);
     m_rows->setColumnWidth(ProgressColumn, 110);
-    m_rows->setColumnWidth(SpeedColumn, 100);
+    m_rows->setColumnWidth(SpeedColumn, 120);
     m_rows->setColumnWidth(LeftColumn, 70);
     addRows(files);
     layout->addWidget(m_rows, 1);
@@ -151,12 +186,27 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     layout->addWidget(m_summary);
 
     auto *buttons = new QHBoxLayout;
+    // Where the videos go can be changed whenever nothing is on its way.
+    m_change->setObjectName(QStringLiteral("ChangeDestination"));
+    m_change->setAccessibleName(tr("Change the destination"));
+    m_change->setAutoDefault(false);
+    m_change->setVisible(deviceId != BurnTarget);
+    connect(m_change, &QPushButton::clicked, this, &TransferWizardWindow::changeDestination);
+    buttons->addWidget(m_change);
     buttons->addStretch(1);
+    for (QPushButton *retry : { m_chooseAnother, m_tryAgain }) {
+        retry->setAutoDefault(false);
+        retry->hide();
+        buttons->addWidget(retry);
+    }
+    m_chooseAnother->setObjectName(QStringLiteral("ChooseAnotherFolder"));
+    connect(m_chooseAnother, &QPushButton::clicked, this, &TransferWizardWindow::changeDestination);
+    m_tryAgain->setObjectName(QStringLiteral("TryAgain"));
+    connect(m_tryAgain, &QPushButton::clicked, this, [this] { runAgain(m_retry); });
     m_openFolder->setObjectName(QStringLiteral("OpenFolder"));
     m_openFolder->setEnabled(false);
     m_openFolder->setAutoDefault(false);
-    connect(m_openFolder, &QPushButton::clicked, this,
-        [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder)); });
+    connect(m_openFolder, &QPushButton::clicked, this, &TransferWizardWindow::openFolder);
     buttons->addWidget(m_openFolder);
     m_cancel->setObjectName(QStringLiteral("CancelTransfer"));
     m_cancel->setAutoDefault(false);
@@ -209,6 +259,9 @@ void TransferWizardWindow::begin()
     if (m_files.isEmpty()) {
         QFileDialog chooser(this, tr("Choose the videos to transfer"));
         chooser.setFileMode(QFileDialog::ExistingFiles);
+        const QString media = mediaFolder();
+        if (!media.isEmpty())
+            chooser.setDirectory(media);
         chooser.setNameFilter(tr("Videos (*.mp4 *.m4v *.mkv *.avi *.mov *.mpg *.mpeg *.ts *.m2ts *.wmv "
                                  "*.webm);;All files (*)"));
         if (runModal(chooser) != QDialog::Accepted || chooser.selectedFiles().isEmpty())
@@ -242,6 +295,8 @@ bool TransferWizardWindow::prepareDevice(TransferRequest *request)
     m_deviceName = device.name;
     m_deviceType = device.type;
     request->type = m_deviceType;
+    m_subject = m_files.size() == 1 ? tr("1 video to %1").arg(m_deviceName)
+                                    : tr("%1 videos to %2").arg(m_files.size()).arg(m_deviceName);
     m_heading->setText(m_files.size() == 1
             ? tr("Transferring 1 video to %1").arg(m_deviceName)
             : tr("Transferring %1 videos to %2").arg(m_files.size()).arg(m_deviceName));
@@ -272,8 +327,12 @@ bool TransferWizardWindow::prepareDevice(TransferRequest *request)
                 return false;
             }
         } else if (resolve(remembered, request)) {
-            m_destination = remembered;
-            return true;
+            const QString problem = DestinationDialog::writeProblem(m_folder);
+            if (problem.isEmpty()) {
+                m_destination = remembered;
+                return true;
+            }
+            note = problem;
         } else {
             note = tr("The folder chosen before, %1, is gone.").arg(remembered.path);
         }
@@ -281,6 +340,10 @@ bool TransferWizardWindow::prepareDevice(TransferRequest *request)
     DestinationStore::Destination chosen;
     if (!askDestination(note, &chosen) || !resolve(chosen, request)) {
         end(tr("Nothing was transferred."));
+        return false;
+    }
+    if (const QString problem = DestinationDialog::writeProblem(m_folder); !problem.isEmpty()) {
+        end(tr("Nothing was transferred: %1").arg(problem));
         return false;
     }
     m_destination = chosen;
@@ -317,10 +380,103 @@ bool TransferWizardWindow::resolve(const DestinationStore::Destination &destinat
     return true;
 }
 
+void TransferWizardWindow::changeDestination()
+{
+    if (isRunning())
+        return;
+    const QStringList files = m_over ? m_retry : m_request.files;
+    if (files.isEmpty())
+        return;
+    DestinationStore::Destination chosen;
+    TransferRequest request = m_request;
+    const QString before = m_folder;
+    if (!askDestination(QString(), &chosen) || !resolve(chosen, &request))
+        return;
+    if (const QString problem = DestinationDialog::writeProblem(m_folder); !problem.isEmpty()) {
+        m_folder = before;
+        m_status->setText(problem);
+        m_status->setVisible(true);
+        return;
+    }
+    m_waitTimer.stop();
+    m_destination = chosen;
+    m_request = request;
+    DestinationStore::save(m_deviceId, m_deviceName, m_deviceType, chosen);
+    runAgain(files);
+}
+
+void TransferWizardWindow::runAgain(const QStringList &files)
+{
+    if (isRunning() || files.isEmpty())
+        return;
+    m_files = files;
+    m_rows->clear();
+    addRows(files);
+    m_subject = files.size() == 1 ? tr("1 video to %1").arg(m_deviceName)
+                                  : tr("%1 videos to %2").arg(files.size()).arg(m_deviceName);
+    showState(files.size() == 1 ? tr("Transferring 1 video to %1").arg(m_deviceName)
+                                : tr("Transferring %1 videos to %2").arg(files.size()).arg(m_deviceName));
+    m_over = m_planned = m_shotProgress = m_stopped = m_succeeded = false;
+    m_retry.clear();
+    m_overall->setValue(0);
+    m_summary->hide();
+    m_status->setVisible(true);
+    m_chooseAnother->hide();
+    m_tryAgain->hide();
+    m_change->show();
+    m_openFolder->setEnabled(false);
+    m_cancel->setText(tr("Cancel"));
+    m_cancel->setDefault(false);
+    m_request.files = files;
+    TransferRequest request = m_request;
+    if (m_destination.kind == DestinationStore::Destination::Volume
+        && RemovableVolumes::rootOf(m_destination.uuid).isEmpty())
+        return waitForVolume();
+    if (!resolve(m_destination, &request))
+        return end(tr("The destination %1 is no longer there, so nothing was transferred.").arg(m_folder));
+    start(request);
+}
+
+bool TransferWizardWindow::destinationFault(const QString &error, const QString &volumeLabel)
+{
+    QStringList faults { TransferEngine::tr("The destination is no longer there.") };
+    if (!volumeLabel.isEmpty())
+        faults << TransferEngine::tr("The USB stick “%1” was removed.").arg(volumeLabel);
+    for (int code : { ENOSPC, EDQUOT, EFBIG, ENOENT, EIO, EROFS, EACCES })
+        faults << PartFile::writeError(code).section(QLatin1Char(':'), 0, 0);
+    return std::any_of(faults.cbegin(), faults.cend(),
+        [&error](const QString &fault) { return error.contains(fault, Qt::CaseInsensitive); });
+}
+
+void TransferWizardWindow::offerRetry()
+{
+    if (m_retry.isEmpty())
+        return;
+    const bool stickGone = m_destination.kind == DestinationStore::Destination::Volume
+        && RemovableVolumes::rootOf(m_destination.uuid).isEmpty();
+    const QString label = m_destination.label.isEmpty() ? m_destination.uuid : m_destination.label;
+    m_tryAgain->setText(stickGone ? tr("&Wait for “%1”").arg(label) : tr("&Try Again"));
+    m_tryAgain->show();
+    m_chooseAnother->show();
+    m_tryAgain->setDefault(true);
+    m_tryAgain->setFocus();
+    const int count = int(m_retry.size());
+    const QString videos = count == 1 ? tr("1 video") : tr("%1 videos").arg(count);
+    m_status->setText(stickGone
+            ? tr("Plug “%1” back in and press Wait to send the %2 that did not arrive, or "
+                 "choose another folder.")
+                  .arg(label, videos)
+            : tr("%1 did not arrive because of the destination: try again, or choose "
+                 "another folder.")
+                  .arg(videos));
+    m_status->setVisible(true);
+}
+
 void TransferWizardWindow::waitForVolume()
 {
     m_status->setText(
         tr("Waiting for the USB stick “%1”. Plug it in, or press Cancel.").arg(m_destination.label));
+    m_change->setEnabled(true);
     m_waitTimer.start();
 }
 
@@ -338,6 +494,8 @@ bool TransferWizardWindow::prepareDisc(TransferRequest *request)
     m_drive = dialog.drive();
     m_folder = QFileInfo(request->isoPath).absolutePath();
     const QString player = tr(TransferDevicesLibrary::deviceTypeLabel(request->type));
+    m_subject = m_files.size() == 1 ? tr("a disc of 1 video for a %1").arg(player)
+                                    : tr("a disc of %1 videos for a %2").arg(m_files.size()).arg(player);
     m_heading->setText(m_files.size() == 1
             ? tr("Making a disc of 1 video for a %1").arg(player)
             : tr("Making a disc of %1 videos for a %2").arg(m_files.size()).arg(player));
@@ -351,6 +509,7 @@ void TransferWizardWindow::start(const TransferRequest &request)
     m_request = request;
     m_status->setText(
         m_request.burn ? tr("Disc image: %1").arg(m_request.isoPath) : tr("Destination: %1").arg(m_folder));
+    m_change->setEnabled(false);
     m_engine = std::make_unique<TransferEngine>();
     connect(m_engine.get(), &TransferEngine::planned, this, &TransferWizardWindow::planned);
     connect(m_engine.get(), &TransferEngine::progressed, this, &TransferWizardWindow::progressed);
@@ -401,10 +560,7 @@ void TransferWizardWindow::progressed(const TransferProgress &progress)
         if (row && progress.stage <= TransferProgress::Flushing) {
             if (auto *bar = qobject_cast<QProgressBar *>(m_rows->itemWidget(row, ProgressColumn)))
                 bar->setValue(int(progress.fraction * 1000));
-            row->setText(SpeedColumn,
-                progress.bytesPerSecond > 0
-                    ? tr("%1/s").arg(QLocale().formattedDataSize(qint64(progress.bytesPerSecond), 1))
-                    : QString());
+            row->setText(SpeedColumn, speedText(progress));
             row->setText(LeftColumn, clockText(progress.secondsLeft));
             row->setData(FileColumn, Qt::AccessibleTextRole,
                 tr("%1: %2, %3 percent")
@@ -414,7 +570,10 @@ void TransferWizardWindow::progressed(const TransferProgress &progress)
     }
     if (progress.stage == TransferProgress::Imaging)
         m_status->setText(tr("Making the disc image %1").arg(QFileInfo(m_request.isoPath).fileName()));
-    m_overall->setValue(int(std::clamp(done / units, 0.0, 1.0) * 1000));
+    const int value = int(std::clamp(done / units, 0.0, 1.0) * 1000);
+    if (value / 10 != m_overall->value() / 10 || m_heading->text() != windowTitle())
+        showState(tr("%1 % — %2").arg(value / 10).arg(m_subject));
+    m_overall->setValue(value);
     if (!m_shotProgress && progress.fraction >= 0.3 && progress.stage != TransferProgress::Probing) {
         m_shotProgress = true;
         snapshot(QStringLiteral("progress"));
@@ -448,6 +607,19 @@ void TransferWizardWindow::fileEnded(int index)
     default:
         return;
     }
+    if (item.state != TransferItem::Arrived && bar) {
+        // Not a bar that filled: nothing of the file is there.
+        bar->setValue(0);
+        if (item.state == TransferItem::Failed) {
+            QPalette failed = bar->palette();
+            for (QPalette::ColorRole role :
+                { QPalette::Text, QPalette::WindowText, QPalette::HighlightedText })
+                failed.setColor(role, QColor(0xb3, 0x26, 0x1e));
+            bar->setPalette(failed);
+            row->setIcon(FileColumn, style()->standardIcon(QStyle::SP_MessageBoxCritical));
+            row->setForeground(ReasonColumn, QColor(0xb3, 0x26, 0x1e));
+        }
+    }
     if (bar)
         bar->setFormat(state.section(QLatin1Char(':'), 0, 0));
     row->setText(SpeedColumn, QString());
@@ -467,6 +639,7 @@ void TransferWizardWindow::finished()
         return burn(false);
     QStringList lines;
     int arrived = 0;
+    m_retry.clear();
     for (const TransferItem &item : m_engine->items()) {
         const QString name = QFileInfo(item.source).fileName();
         if (item.state == TransferItem::Arrived && m_differing.contains(item.name)) {
@@ -486,6 +659,9 @@ void TransferWizardWindow::finished()
                     : tr("✓ %1 arrived as %2").arg(name, outputs.join(QStringLiteral(", "))));
         } else if (item.state == TransferItem::Failed) {
             lines << tr("✗ %1 failed: %2").arg(name, item.error);
+            if (!m_request.burn && destinationFault(item.error, m_request.volumeLabel)
+                && QFileInfo::exists(item.source))
+                m_retry << item.source;
         } else {
             lines << tr("– %1 was stopped; nothing of it was left behind").arg(name);
         }
@@ -504,11 +680,11 @@ void TransferWizardWindow::finished()
                           : tr("%1 of %2 videos arrived in %3.").arg(arrived).arg(count).arg(m_folder);
     if (!m_runNote.isEmpty())
         head += QLatin1Char(' ') + m_runNote;
-    // Every file has had its turn, whatever became of it, unless it was stopped.
-    if (std::none_of(m_engine->items().cbegin(), m_engine->items().cend(),
-            [](const TransferItem &item) { return item.state == TransferItem::Cancelled; }))
-        m_overall->setValue(1000);
+    // What arrived, not what was tried: a bar full above "0 of 3" misleads.
+    m_overall->setValue(count > 0 ? arrived * 1000 / count : 0);
+    showState(endState(arrived, count));
     end(head + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+    offerRetry();
 }
 
 // Each step is a run of xorriso of its own: a ToolRun ends once.
@@ -568,11 +744,49 @@ void TransferWizardWindow::burnEnded(bool verify, ToolResult result)
     QMetaObject::invokeMethod(this, &TransferWizardWindow::finished, Qt::QueuedConnection);
 }
 
+QString TransferWizardWindow::endState(int arrived, int count) const
+{
+    const bool stopped = m_stopped
+        || std::any_of(m_engine->items().cbegin(), m_engine->items().cend(),
+            [](const TransferItem &item) { return item.state == TransferItem::Cancelled; });
+    if (m_request.burn) {
+        if (m_succeeded)
+            return m_burnTried ? tr("The disc is ready") : tr("The disc image is ready");
+        if (stopped)
+            return tr("Stopped");
+        return arrived == count && m_engine->runError().isEmpty()
+            ? tr("The disc image is ready; the disc is not")
+            : tr("No disc was made");
+    }
+    const QString progress = count == 1 ? tr("%1 of 1 video arrived").arg(arrived)
+                                        : tr("%1 of %2 videos arrived").arg(arrived).arg(count);
+    if (stopped)
+        return arrived > 0 ? tr("Stopped — %1").arg(progress) : tr("Stopped");
+    return arrived == 0 ? tr("Nothing arrived") : progress;
+}
+
+void TransferWizardWindow::openFolder()
+{
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(m_folder)))
+        return;
+    // No file manager to hand it to: the place is the next best thing.
+    m_status->setText(tr("No program to show folders is installed. The files are in %1").arg(m_folder));
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_status->setVisible(true);
+}
+
+void TransferWizardWindow::showState(const QString &state)
+{
+    m_heading->setText(state);
+    setWindowTitle(state);
+}
+
 void TransferWizardWindow::end(const QString &message)
 {
     m_over = true;
     m_waitTimer.stop();
     if (!m_engine) {
+        showState(m_deviceId == BurnTarget ? tr("No disc was made") : tr("Nothing arrived"));
         for (int i = 0; i < m_rows->topLevelItemCount(); ++i)
             m_rows->topLevelItem(i)->setText(ReasonColumn, tr("Not transferred"));
     }
@@ -581,6 +795,7 @@ void TransferWizardWindow::end(const QString &message)
     m_status->setText(QString());
     m_status->setVisible(false);
     m_openFolder->setEnabled(!m_folder.isEmpty() && QFileInfo(m_folder).isDir());
+    m_change->hide();
     m_cancel->setText(tr("Close"));
     m_cancel->setDefault(true);
     m_cancel->setFocus();

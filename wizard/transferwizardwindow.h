@@ -53,9 +53,20 @@ public:
     bool isWaitingForVolume() const { return m_waitTimer.isActive(); }
     QTreeWidget *rows() const { return m_rows; }
     QString summary() const;
+    // Files that did not arrive because of the destination (read-only, full,
+    // gone): what "Try Again" and "Choose Another Folder…" send.
+    QStringList retryFiles() const { return m_retry; }
+    // Whether a failure text blames the destination rather than the video.
+    static bool destinationFault(const QString &error, const QString &volumeLabel);
     QString folder() const { return m_folder; } // where the files went, or the image's folder
 
     static QString clockText(double seconds);
+    // What a row's speed reads: MB/s for a copy, a multiple of real time for
+    // a conversion; empty when unknown.
+    // The folder the player's library shows (General/MediaFolder), where a
+    // device's own "Transfer Videos to" looks first; empty when unknown.
+    static QString mediaFolder();
+    static QString speedText(const TransferProgress &progress);
 
 signals:
     // The summary is up (or nothing was started); the window stays open.
@@ -81,12 +92,20 @@ private:
     void burn(bool verify);
     void burnEnded(bool verify, ToolResult result);
     void end(const QString &message);
+    // The heading and the window title: how far the run is, or how it ended.
+    void showState(const QString &state);
+    void openFolder();
+    void changeDestination();
+    void runAgain(const QStringList &files);
+    void offerRetry();
+    QString endState(int arrived, int count) const;
     void snapshot(const QString &what);
     void addRows(const QStringList &files);
 
     QStringList m_files;
     unsigned m_deviceId;
     QString m_deviceName;
+    QString m_subject; // "3 videos to Bedroom TV"
     int m_deviceType = -1;
     DestinationStore::Destination m_destination;
     TransferRequest m_request;
@@ -94,6 +113,7 @@ private:
     QString m_drive;
     QString m_runNote;
     QStringList m_differing; // names on the disc whose checksums did not match
+    QStringList m_retry;
     bool m_over = false;
     bool m_stopped = false;
     bool m_burnTried = false;
@@ -110,6 +130,9 @@ private:
     QProgressBar *m_overall;
     QLabel *m_status;
     QLabel *m_summary;
+    QPushButton *m_change;
+    QPushButton *m_chooseAnother;
+    QPushButton *m_tryAgain;
     QPushButton *m_openFolder;
     QPushButton *m_cancel;
 };

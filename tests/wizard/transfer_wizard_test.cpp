@@ -3,6 +3,8 @@
 #include "devices/devicetype.h"
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
+#include "ipc/refcountedptr.h"
+#include "settings/kavosettings.h"
 #include "tests/transfer/testclips.h"
 #include "tests/wizard/wizardtestsupport.h"
 #include "wizard/burndialog.h"
@@ -16,6 +18,9 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -27,6 +32,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include <sys/mount.h>
 
 using namespace Zarnet;
 using TransferDevicesLibrary::TransferDevice;
@@ -46,6 +53,17 @@ public:
 public slots:
     void open(const QUrl &url) { urls << url; }
 };
+
+// The picture of a window, for a person to look at: KAVO_SCREENSHOT_DIR, else
+// <build>/screenshots.
+void saveScreenshot(QWidget &window, const QString &name)
+{
+    QString folder = qEnvironmentVariable("KAVO_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        folder = QStringLiteral(KAVO_DEFAULT_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    EXPECT_TRUE(window.grab().save(QDir(folder).filePath(name))) << qPrintable(folder);
+}
 
 // What "Open folder" on the summary asks the desktop to open.
 QList<QUrl> openedByOpenFolder(TransferWizardWindow &window)
@@ -102,6 +120,10 @@ protected:
             destination->setFolder(m_to);
             return QDialog::Accepted;
         }
+        if (auto *chooser = qobject_cast<QFileDialog *>(&dialog)) {
+            m_chooserFolder = chooser->directory().absolutePath();
+            return QDialog::Rejected;
+        }
         auto *box = qobject_cast<QMessageBox *>(&dialog);
         if (box) {
             m_boxes << box->objectName();
@@ -144,7 +166,30 @@ protected:
     int m_offered = 0; // sticks the destination dialog listed
     QString m_click;
     QStringList m_boxes;
+    QString m_chooserFolder;
     bool m_ended = false;
+};
+
+// A file system of our own for the destination: read-only, or tiny.
+class Mount
+{
+public:
+    Mount(const QString &point, unsigned long flags, const char *options)
+        : m_point(QFile::encodeName(point))
+    {
+        QDir().mkpath(point);
+        m_mounted = ::mount("tmpfs", m_point.constData(), "tmpfs", flags, options) == 0;
+    }
+    ~Mount()
+    {
+        if (m_mounted)
+            ::umount(m_point.constData());
+    }
+    bool mounted() const { return m_mounted; }
+
+private:
+    QByteArray m_point;
+    bool m_mounted = false;
 };
 
 TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
@@ -181,6 +226,13 @@ TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
         EXPECT_TRUE(summary.contains(name)) << summary.toStdString();
     EXPECT_TRUE(summary.contains(QStringLiteral("gone.mp4 failed: "))) << summary.toStdString();
     EXPECT_FALSE(window->succeeded());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("2 of 3 videos arrived"));
+    EXPECT_EQ(window->findChild<QProgressBar *>(QStringLiteral("TransferOverall"))->value(), 2000 / 3);
+    auto *failedBar = qobject_cast<QProgressBar *>(
+        list->itemWidget(list->topLevelItem(2), TransferWizardWindow::ProgressColumn));
+    EXPECT_EQ(failedBar->value(), 0);
+    EXPECT_FALSE(list->topLevelItem(2)->icon(TransferWizardWindow::FileColumn).isNull());
+    EXPECT_TRUE(window->retryFiles().isEmpty()); // the video is at fault, not the destination
     EXPECT_EQ(openedByOpenFolder(*window), QList<QUrl> { QUrl::fromLocalFile(m_to) });
 }
 
@@ -205,6 +257,110 @@ TEST_F(TransferWizardTest, CancelFromTheWindowLeavesNothing)
     EXPECT_EQ(folderEntries(m_to), QStringList());
     EXPECT_TRUE(window->summary().startsWith(QStringLiteral("0 of 2 videos arrived")))
         << window->summary().toStdString();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Stopped"));
+    EXPECT_EQ(window->findChild<QProgressBar *>(QStringLiteral("TransferOverall"))->value(), 0);
+}
+
+TEST_F(TransferWizardTest, ADestinationThatFailsCanBeChanged)
+{
+    Mount readOnly(m_dir.filePath(QStringLiteral("ro")), MS_RDONLY, "size=64k");
+    Mount tiny(m_dir.filePath(QStringLiteral("tiny")), 0, "size=16k");
+    if (!readOnly.mounted() || !tiny.mounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    const QString ro = m_dir.filePath(QStringLiteral("ro"));
+    const QString full = m_dir.filePath(QStringLiteral("tiny"));
+
+    // Refused where it is chosen, with the reason.
+    EXPECT_TRUE(DestinationDialog::writeProblem(ro).contains(QStringLiteral("can only be read")));
+    EXPECT_FALSE(DestinationDialog::writeProblem(m_dir.filePath(QStringLiteral("none"))).isEmpty());
+    EXPECT_EQ(DestinationDialog::writeProblem(m_to), QString());
+    DestinationDialog dialog(QStringLiteral("Den TV"), QString());
+    dialog.setFolder(ro);
+    EXPECT_FALSE(dialog.problemShown().isEmpty());
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+
+    // Remembered read-only from before: asked again instead of failing.
+    const unsigned id = addDevice(TransferDevicesLibrary::TV, "Den TV");
+    DestinationStore::Destination remembered;
+    remembered.kind = DestinationStore::Destination::Folder;
+    remembered.path = ro;
+    ASSERT_TRUE(DestinationStore::save(id, QStringLiteral("Den TV"), TransferDevicesLibrary::TV, remembered));
+    EXPECT_TRUE(run(clip(), id)->succeeded());
+    EXPECT_EQ(m_asked, 1);
+
+    // Full mid-run: the summary offers the files again, elsewhere.
+    remembered.path = full;
+    ASSERT_TRUE(DestinationStore::save(id, QStringLiteral("Den TV"), TransferDevicesLibrary::TV, remembered));
+    m_to = m_dir.filePath(QStringLiteral("elsewhere"));
+    QDir().mkpath(m_to);
+    auto window = run(clip(), id);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Nothing arrived"));
+    EXPECT_EQ(window->retryFiles(), clip());
+    auto *tryAgain = window->findChild<QPushButton *>(QStringLiteral("TryAgain"));
+    auto *another = window->findChild<QPushButton *>(QStringLiteral("ChooseAnotherFolder"));
+    ASSERT_TRUE(tryAgain && another);
+    EXPECT_TRUE(tryAgain->isVisible() && another->isVisible());
+    saveScreenshot(*window, QStringLiteral("wizard-failed-destination.png"));
+    m_ended = false;
+    another->click();
+    ASSERT_TRUE(ended());
+    EXPECT_TRUE(window->succeeded());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("1 of 1 video arrived"));
+    EXPECT_EQ(folderEntries(m_to), QStringList { QStringLiteral("clip.mp4") });
+    EXPECT_FALSE(tryAgain->isVisible());
+
+    // No file manager at all: the window stays and says where the files are.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", m_dir.filePath(QStringLiteral("none")).toLocal8Bit());
+    window->findChild<QPushButton *>(QStringLiteral("OpenFolder"))->click();
+    qputenv("PATH", path);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->findChild<QLabel *>(QStringLiteral("TransferStatus"))->text().contains(m_to));
+}
+
+TEST_F(TransferWizardTest, TheDiscImageFieldShowsItsWholePath)
+{
+    BurnDialog dialog;
+    const QString path = m_dir.filePath(QStringLiteral("Videos/Holidays/Summer in the mountains.iso"));
+    dialog.setIsoPath(path);
+    auto *field = dialog.findChild<QLineEdit *>(QStringLiteral("DiscImagePath"));
+    dialog.show();
+    EXPECT_GE(field->width(), std::min(640, field->fontMetrics().horizontalAdvance(path)));
+}
+
+TEST_F(TransferWizardTest, ADevicesOwnTransferStartsInThePlayersMediaFolder)
+{
+    kvtl::RefCountedPtr<kvds::IKavoSettings> general;
+    ASSERT_TRUE(kvds::CreateSettings(
+        "Settings/" + OSUtilities::getComponentIdUTF8() + "/General", kvds::CreateUserOpenMachine, &general));
+    ASSERT_TRUE(general->SetString(std::string("MediaFolder"), m_to.toStdString()));
+    const unsigned id = addDevice(TransferDevicesLibrary::TV, "Den TV");
+    run({}, id);
+    EXPECT_EQ(m_chooserFolder, m_to);
+}
+
+TEST(TransferWizardSpeed, InAUnitThatFitsTheAction)
+{
+    struct Case
+    {
+        TransferProgress::Stage stage;
+        double bytesPerSecond;
+        double realTime;
+        const char *text;
+    } const cases[] = {
+        { TransferProgress::Copying, 2.5e6, 0, "2.5 MB/s" },
+        { TransferProgress::Converting, 5, 3.24, "3.2× real time" },
+        { TransferProgress::Converting, 5, 0, "" },
+        { TransferProgress::Flushing, 2.5e6, 0, "" },
+    };
+    for (const Case &c : cases) {
+        TransferProgress progress;
+        progress.stage = c.stage;
+        progress.bytesPerSecond = c.bytesPerSecond;
+        progress.realTimeFactor = c.realTime;
+        EXPECT_EQ(TransferWizardWindow::speedText(progress), QString::fromUtf8(c.text)) << c.text;
+    }
 }
 
 TEST_F(TransferWizardTest, DestinationAskedOnceAndAgainForAReusedId)
