@@ -105,15 +105,23 @@ QString TransferWizardWindow::clockText(double seconds)
                          : QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
+namespace {
+// A value the host player keeps in the component's settings; empty when unset.
+QString hostSetting(const std::string &section, const char *key)
+{
+    kvtl::RefCountedPtr<kvds::IKavoSettings> settings;
+    std::string value;
+    if (!kvds::CreateSettings("Settings/" + OSUtilities::getComponentIdUTF8() + "/" + section,
+            kvds::CreateUserOpenMachine, &settings)
+        || !settings->GetString(std::string(key), value))
+        return {};
+    return QString::fromStdString(value);
+}
+} // namespace
+
 QString TransferWizardWindow::mediaFolder()
 {
-    kvtl::RefCountedPtr<kvds::IKavoSettings> general;
-    std::string value;
-    if (!kvds::CreateSettings("Settings/" + OSUtilities::getComponentIdUTF8() + "/General",
-            kvds::CreateUserOpenMachine, &general)
-        || !general->GetString(std::string("MediaFolder"), value))
-        return {};
-    const QFileInfo folder(QString::fromStdString(value));
+    const QFileInfo folder(hostSetting("General", "MediaFolder"));
     return folder.isAbsolute() && folder.isDir() ? folder.absoluteFilePath() : QString();
 }
 
@@ -507,6 +515,8 @@ void TransferWizardWindow::start(const TransferRequest &request)
     if (m_stopped)
         return end(tr("Nothing was transferred."));
     m_request = request;
+    // The sound track in the user's language wins where none is marked default.
+    m_request.audioLanguage = hostSetting("Languages", "AudioLanguage");
     m_status->setText(
         m_request.burn ? tr("Disc image: %1").arg(m_request.isoPath) : tr("Destination: %1").arg(m_folder));
     m_change->setEnabled(false);
@@ -532,7 +542,9 @@ void TransferWizardWindow::planned()
             if (!item.decision.notes.isEmpty())
                 reason += QStringLiteral("; ") + item.decision.notes.join(QStringLiteral("; "));
             row->setText(ReasonColumn, reason);
-            row->setToolTip(ReasonColumn, reason);
+            // The technical words behind the sentence, for who wants them.
+            row->setToolTip(ReasonColumn,
+                item.decision.detail.isEmpty() ? reason : reason + QLatin1Char('\n') + item.decision.detail);
         }
         if (item.state == TransferItem::Failed)
             fileEnded(i);
@@ -597,6 +609,11 @@ void TransferWizardWindow::fileEnded(int index)
         state = m_request.burn ? tr("On the disc") : tr("Arrived");
         if (bar)
             bar->setValue(1000);
+        if (!item.decision.damage.isEmpty()) {
+            const QString damaged = tr("Arrived, but %1").arg(item.decision.damage);
+            row->setText(ReasonColumn, damaged);
+            row->setToolTip(ReasonColumn, damaged);
+        }
         break;
     case TransferItem::Failed:
         state = tr("Failed: %1").arg(item.error);
