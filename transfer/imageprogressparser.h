@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transfer/linereader.h"
+
 #include <QByteArray>
 
 namespace Zarnet {
@@ -14,7 +16,8 @@ public:
     double feed(const QByteArray &chunk);
 
 private:
-    QByteArray m_tail;
+    // A line never ends: keep only what a progress line could need.
+    LineReader m_lines { 4096 };
 };
 
 } // namespace Zarnet

@@ -5,17 +5,8 @@ namespace Zarnet {
 QVector<ProgressBlock> ProgressParser::feed(const QByteArray &chunk)
 {
     QVector<ProgressBlock> blocks;
-    m_tail += chunk;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < m_tail.size(); ++i) {
-        const char c = m_tail.at(i);
-        if (c != '\n' && c != '\r')
-            continue;
-        if (i > start)
-            line(m_tail.mid(start, i - start), &blocks);
-        start = i + 1;
-    }
-    m_tail.remove(0, start);
+    for (const QByteArray &text : m_lines.feed(chunk))
+        line(text, &blocks);
     return blocks;
 }
 

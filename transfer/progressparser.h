@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transfer/linereader.h"
+
 #include <QByteArray>
 #include <QVector>
 
@@ -15,8 +17,7 @@ struct ProgressBlock
     bool end = false;
 };
 
-// Reads ffmpeg's key=value progress lines from output cut anywhere: the
-// unfinished tail waits for the next chunk. Lines may end in \n, \r\n or \r.
+// Reads ffmpeg's key=value progress lines from output cut anywhere.
 class ProgressParser
 {
 public:
@@ -25,7 +26,7 @@ public:
 private:
     void line(const QByteArray &text, QVector<ProgressBlock> *blocks);
 
-    QByteArray m_tail;
+    LineReader m_lines;
     ProgressBlock m_block;
 };
 
