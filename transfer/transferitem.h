@@ -11,7 +11,9 @@ namespace Zarnet {
 // One file of a transfer: its plan, then how it ended.
 struct TransferItem
 {
-    enum State { Waiting, Planned, Arrived, Failed, Cancelled };
+    // AlreadyThere: the destination holds what this run would make of the
+    // source, made before; nothing was written (outputs names that file).
+    enum State { Waiting, Planned, Arrived, AlreadyThere, Failed, Cancelled };
 
     QString source;
     State state = Waiting;
