@@ -130,7 +130,8 @@ int KavoIPCWindow::Native::ServeReady(const std::vector<pollfd> &fds, size_t fir
     // Whole requests leave the table before their callbacks run: a callback
     // that sends serves this window again, nested.
     std::vector<std::unique_ptr<Incoming>> whole;
-    whole.reserve(requests.size() + 1);
+    if (acceptReady || !requests.empty())
+        whole.reserve(requests.size() + 1);
     const auto now = Clock::now();
     size_t kept = 0;
     for (size_t i = 0; i < requests.size(); ++i) {
