@@ -340,6 +340,9 @@ void KavoIPCWindow::Native::ServeLocal(bool closing)
 
 bool KavoIPCWindow::Native::IsPeer(const char *name) const
 {
+    // This window lives while it serves: its own name needs no look.
+    if (name && !owner.m_name.empty() && owner.m_name == name)
+        return true;
     return HasWindowTitle(name) && IsOurSocket(directory + '/' + name);
 }
 
