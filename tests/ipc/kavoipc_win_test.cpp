@@ -75,6 +75,20 @@ TEST_F(KavoIPCWin, EveryEndpointWindowIsFoundAndCountsItsCallbacks)
     EXPECT_EQ(send(a, "Note2"), 1);
 }
 
+// The own window is passed over unless one of its callbacks matches.
+TEST_F(KavoIPCWin, TheOwnWindowCountsOnlyWhenOneOfItsCallbacksMatches)
+{
+    RefCountedPtr<kvds::IKavoIPC> peer;
+    ASSERT_TRUE(CreateWindowMessageIPC(&peer));
+    ASSERT_TRUE(peer->RegisterCallback(std::string("Note"), counter.get(), true));
+    EXPECT_EQ(send(endpoint, "Note1"), 1);
+    ASSERT_TRUE(endpoint->RegisterCallback(std::string("Other"), counter.get(), true));
+    EXPECT_EQ(send(endpoint, "Note2"), 1);
+    ASSERT_TRUE(endpoint->RegisterCallback(std::string("Note"), counter.get(), true));
+    EXPECT_EQ(send(endpoint, "Note3"), 2);
+    EXPECT_EQ(counter->count.load(), 4);
+}
+
 TEST_F(KavoIPCWin, AMalformedDeliveryIsAnsweredZero)
 {
     ASSERT_TRUE(endpoint->RegisterCallback(std::string("N"), counter.get(), true));
