@@ -3,7 +3,6 @@
 #include "devices/devicetype.h"
 #include "ipc/refcountedptr.h"
 #include "settings/kavosettings.h"
-#include "transfer/partfile.h"
 #include "transfer/toolrun.h"
 #include "transfer/transferengine.h"
 #include "wizard/burndialog.h"
@@ -33,7 +32,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <cerrno>
+#include <algorithm>
 
 namespace Zarnet {
 
@@ -149,6 +148,7 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     , m_change(new QPushButton(tr("C&hange…"), this))
     , m_chooseAnother(new QPushButton(tr("C&hoose Another Folder…"), this))
     , m_tryAgain(new QPushButton(tr("&Try Again"), this))
+    , m_sendAgain(new QPushButton(tr("&Send Again"), this))
     , m_openFolder(new QPushButton(tr("&Open folder"), this))
     , m_cancel(new QPushButton(tr("Cancel"), this))
 {
@@ -173,8 +173,8 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     m_rows->header()->setStretchLastSection(false);
     m_rows->setColumnWidth(FileColumn, 200);
     m_rows->setColumnWidth(ActionColumn, 70);
-    m_rows->setColumnWidth(ProgressColumn, 110);
-    m_rows->setColumnWidth(SpeedColumn, 120);
+    m_rows->setColumnWidth(ProgressColumn, 150); // "Already on the device" on one line
+    m_rows->setColumnWidth(SpeedColumn, 110);
     m_rows->setColumnWidth(LeftColumn, 70);
     addRows(files);
     layout->addWidget(m_rows, 1);
@@ -194,7 +194,7 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     layout->addWidget(m_summary);
 
     auto *buttons = new QHBoxLayout;
-    // Where the videos go can be changed whenever nothing is on its way.
+    // Where the videos go can be changed until the first of them is there.
     m_change->setObjectName(QStringLiteral("ChangeDestination"));
     m_change->setAccessibleName(tr("Change the destination"));
     m_change->setAutoDefault(false);
@@ -202,7 +202,7 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     connect(m_change, &QPushButton::clicked, this, &TransferWizardWindow::changeDestination);
     buttons->addWidget(m_change);
     buttons->addStretch(1);
-    for (QPushButton *retry : { m_chooseAnother, m_tryAgain }) {
+    for (QPushButton *retry : { m_sendAgain, m_chooseAnother, m_tryAgain }) {
         retry->setAutoDefault(false);
         retry->hide();
         buttons->addWidget(retry);
@@ -211,6 +211,12 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     connect(m_chooseAnother, &QPushButton::clicked, this, &TransferWizardWindow::changeDestination);
     m_tryAgain->setObjectName(QStringLiteral("TryAgain"));
     connect(m_tryAgain, &QPushButton::clicked, this, [this] { runAgain(m_retry); });
+    m_sendAgain->setObjectName(QStringLiteral("SendAgain"));
+    m_sendAgain->setAccessibleName(tr("Send again what is already on the device"));
+    connect(m_sendAgain, &QPushButton::clicked, this, [this] {
+        m_request.sendAgain = true;
+        runAgain(m_alreadyThere);
+    });
     m_openFolder->setObjectName(QStringLiteral("OpenFolder"));
     m_openFolder->setEnabled(false);
     m_openFolder->setAutoDefault(false);
@@ -236,6 +242,12 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
 }
 
 TransferWizardWindow::~TransferWizardWindow() = default;
+
+const QVector<TransferItem> &TransferWizardWindow::items() const
+{
+    static const QVector<TransferItem> none;
+    return m_engine ? m_engine->items() : none;
+}
 
 bool TransferWizardWindow::isRunning() const
 {
@@ -382,7 +394,8 @@ bool TransferWizardWindow::resolve(const DestinationStore::Destination &destinat
         return false;
     m_folder = QDir::cleanPath(folder);
     request->destination = m_folder;
-    // A stick pulled mid-run is named in what the files say.
+    // A stick pulled mid-run is named in what the files say; a folder is not a stick.
+    request->volumeLabel.clear();
     if (destination.kind == DestinationStore::Destination::Volume)
         request->volumeLabel = destination.label.isEmpty() ? destination.uuid : destination.label;
     return true;
@@ -390,10 +403,13 @@ bool TransferWizardWindow::resolve(const DestinationStore::Destination &destinat
 
 void TransferWizardWindow::changeDestination()
 {
-    if (isRunning())
-        return;
-    const QStringList files = m_over ? m_retry : m_request.files;
-    if (files.isEmpty())
+    const auto arrived = [this] {
+        return std::any_of(items().cbegin(), items().cend(),
+            [](const TransferItem &item) { return item.state == TransferItem::Arrived; });
+    };
+    // Once a video is there the run goes on where it is; afterwards, what
+    // the destination kept out can go elsewhere.
+    if (m_restarting || (isRunning() && arrived()) || (m_over && m_retry.isEmpty()))
         return;
     DestinationStore::Destination chosen;
     TransferRequest request = m_request;
@@ -407,13 +423,54 @@ void TransferWizardWindow::changeDestination()
         return;
     }
     m_waitTimer.stop();
+    const QString stoppedFolder = before;
     m_destination = chosen;
     m_request = request;
     DestinationStore::save(m_deviceId, m_deviceName, m_deviceType, chosen);
-    runAgain(files);
+    if (isRunning()) {
+        // What is on its way is removed before the run starts over.
+        m_restarting = true;
+        m_stoppedFolder = stoppedFolder;
+        m_change->setEnabled(false);
+        m_status->setText(tr("Stopping, to start again in %1…").arg(m_folder));
+        m_engine->cancel();
+        return;
+    }
+    if (!m_over)
+        return runAgain(m_request.files);
+    if (!m_retry.isEmpty())
+        return runAgain(m_retry);
+    // The run ended while the question was open, with nothing left to send.
+    m_status->setText(tr("Nothing is left to send; the next transfer goes to %1.").arg(m_folder));
+    m_status->setVisible(true);
 }
 
-void TransferWizardWindow::runAgain(const QStringList &files)
+void TransferWizardWindow::restart()
+{
+    m_restarting = false;
+    QStringList files;
+    QStringList there;
+    for (const TransferItem &item : items()) {
+        if (item.state == TransferItem::Arrived)
+            there << QFileInfo(item.source).fileName();
+        else
+            files << item.source;
+    }
+    const QString stoppedFolder = m_stoppedFolder;
+    if (files.isEmpty()) {
+        // Everything arrived while the question was open.
+        m_folder = stoppedFolder;
+        m_runNote = tr("The next transfer goes to %1.").arg(m_request.destination);
+        return finished();
+    }
+    runAgain(files);
+    // A video that arrived while the question was open stays where it is.
+    if (!there.isEmpty())
+        m_runNote = tr("%1 had arrived in %2 before the change.")
+                        .arg(QLocale().createSeparatedList(there), stoppedFolder);
+}
+
+void TransferWizardWindow::runAgain(QStringList files)
 {
     if (isRunning() || files.isEmpty())
         return;
@@ -424,13 +481,16 @@ void TransferWizardWindow::runAgain(const QStringList &files)
                                   : tr("%1 videos to %2").arg(files.size()).arg(m_deviceName);
     showState(files.size() == 1 ? tr("Transferring 1 video to %1").arg(m_deviceName)
                                 : tr("Transferring %1 videos to %2").arg(files.size()).arg(m_deviceName));
-    m_over = m_planned = m_shotProgress = m_stopped = m_succeeded = false;
+    m_over = m_planned = m_shotProgress = m_stopped = m_succeeded = m_restarting = false;
     m_retry.clear();
+    m_alreadyThere.clear();
+    m_runNote.clear();
     m_overall->setValue(0);
     m_summary->hide();
     m_status->setVisible(true);
     m_chooseAnother->hide();
     m_tryAgain->hide();
+    m_sendAgain->hide();
     m_change->show();
     m_openFolder->setEnabled(false);
     m_cancel->setText(tr("Cancel"));
@@ -445,19 +505,9 @@ void TransferWizardWindow::runAgain(const QStringList &files)
     start(request);
 }
 
-bool TransferWizardWindow::destinationFault(const QString &error, const QString &volumeLabel)
-{
-    QStringList faults { TransferEngine::tr("The destination is no longer there.") };
-    if (!volumeLabel.isEmpty())
-        faults << TransferEngine::tr("The USB stick “%1” was removed.").arg(volumeLabel);
-    for (int code : { ENOSPC, EDQUOT, EFBIG, ENOENT, EIO, EROFS, EACCES })
-        faults << PartFile::writeError(code).section(QLatin1Char(':'), 0, 0);
-    return std::any_of(faults.cbegin(), faults.cend(),
-        [&error](const QString &fault) { return error.contains(fault, Qt::CaseInsensitive); });
-}
-
 void TransferWizardWindow::offerRetry()
 {
+    m_sendAgain->setVisible(!m_alreadyThere.isEmpty());
     if (m_retry.isEmpty())
         return;
     const bool stickGone = m_destination.kind == DestinationStore::Destination::Volume
@@ -519,7 +569,12 @@ void TransferWizardWindow::start(const TransferRequest &request)
     m_request.audioLanguage = hostSetting("Languages", "AudioLanguage");
     m_status->setText(
         m_request.burn ? tr("Disc image: %1").arg(m_request.isoPath) : tr("Destination: %1").arg(m_folder));
-    m_change->setEnabled(false);
+    m_change->setEnabled(!m_request.burn);
+    // Started again from the last engine's own finished(): it goes once that returned.
+    if (m_engine) {
+        m_engine->disconnect(this);
+        m_engine.release()->deleteLater();
+    }
     m_engine = std::make_unique<TransferEngine>();
     connect(m_engine.get(), &TransferEngine::planned, this, &TransferWizardWindow::planned);
     connect(m_engine.get(), &TransferEngine::progressed, this, &TransferWizardWindow::progressed);
@@ -532,9 +587,8 @@ void TransferWizardWindow::start(const TransferRequest &request)
 
 void TransferWizardWindow::planned()
 {
-    const QVector<TransferItem> &items = m_engine->items();
-    for (int i = 0; i < items.size() && i < m_rows->topLevelItemCount(); ++i) {
-        const TransferItem &item = items.at(i);
+    for (int i = 0; i < items().size() && i < m_rows->topLevelItemCount(); ++i) {
+        const TransferItem &item = items().at(i);
         QTreeWidgetItem *row = m_rows->topLevelItem(i);
         if (item.decision.profile) {
             row->setText(ActionColumn, actionText(item.decision.action));
@@ -546,7 +600,7 @@ void TransferWizardWindow::planned()
             row->setToolTip(ReasonColumn,
                 item.decision.detail.isEmpty() ? reason : reason + QLatin1Char('\n') + item.decision.detail);
         }
-        if (item.state == TransferItem::Failed)
+        if (item.state == TransferItem::Failed || item.state == TransferItem::AlreadyThere)
             fileEnded(i);
         else
             row->setData(FileColumn, Qt::AccessibleTextRole,
@@ -601,7 +655,9 @@ void TransferWizardWindow::fileEnded(int index)
         m_shotProgress = true;
         snapshot(QStringLiteral("progress"));
     }
-    const TransferItem &item = m_engine->items().at(index);
+    if (index >= items().size())
+        return;
+    const TransferItem &item = items().at(index);
     auto *bar = qobject_cast<QProgressBar *>(m_rows->itemWidget(row, ProgressColumn));
     QString state;
     switch (item.state) {
@@ -609,6 +665,8 @@ void TransferWizardWindow::fileEnded(int index)
         state = m_request.burn ? tr("On the disc") : tr("Arrived");
         if (bar)
             bar->setValue(1000);
+        // A folder of two halves is worse than one in the wrong place.
+        m_change->setEnabled(false);
         if (!item.decision.damage.isEmpty()) {
             const QString damaged = tr("Arrived, but %1").arg(item.decision.damage);
             row->setText(ReasonColumn, damaged);
@@ -621,10 +679,21 @@ void TransferWizardWindow::fileEnded(int index)
     case TransferItem::Cancelled:
         state = tr("Stopped");
         break;
+    case TransferItem::AlreadyThere:
+        state = tr("Already on the device");
+        if (bar)
+            bar->setValue(1000);
+        if (!item.outputs.isEmpty()) {
+            const QString there
+                = tr("Already on the device as %1").arg(QFileInfo(item.outputs.first()).fileName());
+            row->setText(ReasonColumn, there);
+            row->setToolTip(ReasonColumn, there);
+        }
+        break;
     default:
         return;
     }
-    if (item.state != TransferItem::Arrived && bar) {
+    if (item.state != TransferItem::Arrived && item.state != TransferItem::AlreadyThere && bar) {
         // Not a bar that filled: nothing of the file is there.
         bar->setValue(0);
         if (item.state == TransferItem::Failed) {
@@ -650,19 +719,23 @@ void TransferWizardWindow::fileEnded(int index)
 
 void TransferWizardWindow::finished()
 {
-    for (int i = 0; i < m_engine->items().size(); ++i)
+    if (m_restarting)
+        return restart();
+    for (int i = 0; i < items().size(); ++i)
         fileEnded(i);
     if (m_request.burn && !m_drive.isEmpty() && m_engine->allArrived() && !m_stopped)
         return burn(false);
     QStringList lines;
     int arrived = 0;
+    int already = 0;
     m_retry.clear();
-    for (const TransferItem &item : m_engine->items()) {
+    m_alreadyThere.clear();
+    for (const TransferItem &item : items()) {
         const QString name = QFileInfo(item.source).fileName();
         if (item.state == TransferItem::Arrived && m_differing.contains(item.name)) {
             ++arrived; // into the image, which is sound
             lines << tr("✗ %1 is on the disc as %2, but differs there from the image").arg(name, item.name);
-            QTreeWidgetItem *row = m_rows->topLevelItem(int(&item - m_engine->items().constData()));
+            QTreeWidgetItem *row = m_rows->topLevelItem(int(&item - items().constData()));
             if (auto *bar
                 = row ? qobject_cast<QProgressBar *>(m_rows->itemWidget(row, ProgressColumn)) : nullptr)
                 bar->setFormat(tr("Check failed"));
@@ -674,17 +747,25 @@ void TransferWizardWindow::finished()
             lines << (m_request.burn
                     ? tr("✓ %1 is on the disc as %2").arg(name, item.name)
                     : tr("✓ %1 arrived as %2").arg(name, outputs.join(QStringLiteral(", "))));
+        } else if (item.state == TransferItem::AlreadyThere) {
+            ++already;
+            m_alreadyThere << item.source;
+            lines << tr("= %1 is already on the device as %2")
+                         .arg(name,
+                             item.outputs.isEmpty() ? item.name : QFileInfo(item.outputs.first()).fileName());
         } else if (item.state == TransferItem::Failed) {
             lines << tr("✗ %1 failed: %2").arg(name, item.error);
-            if (!m_request.burn && destinationFault(item.error, m_request.volumeLabel)
-                && QFileInfo::exists(item.source))
+            const bool destination = item.fault == TransferItem::Fault::Destination
+                || item.fault == TransferItem::Fault::DestinationGone;
+            if (!m_request.burn && destination && QFileInfo::exists(item.source))
                 m_retry << item.source;
         } else {
             lines << tr("– %1 was stopped; nothing of it was left behind").arg(name);
         }
     }
-    const int count = int(m_engine->items().size());
-    m_succeeded = arrived == count && m_engine->runError().isEmpty() && (!m_burnTried || m_burnChecked);
+    const int count = int(items().size());
+    m_succeeded
+        = arrived + already == count && m_engine->runError().isEmpty() && (!m_burnTried || m_burnChecked);
     QString head;
     if (!m_engine->runError().isEmpty())
         head = tr("The disc image was not made: %1").arg(m_engine->runError());
@@ -695,10 +776,13 @@ void TransferWizardWindow::finished()
     else
         head = count == 1 ? tr("%1 of 1 video arrived in %2.").arg(arrived).arg(m_folder)
                           : tr("%1 of %2 videos arrived in %3.").arg(arrived).arg(count).arg(m_folder);
+    if (already > 0)
+        head += QLatin1Char(' ')
+            + (already == 1 ? tr("1 was there already.") : tr("%1 were there already.").arg(already));
     if (!m_runNote.isEmpty())
         head += QLatin1Char(' ') + m_runNote;
-    // What arrived, not what was tried: a bar full above "0 of 3" misleads.
-    m_overall->setValue(count > 0 ? arrived * 1000 / count : 0);
+    // What is there, not what was tried: a bar full above "0 of 3" misleads.
+    m_overall->setValue(count > 0 ? (arrived + already) * 1000 / count : 0);
     showState(endState(arrived, count));
     end(head + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
     offerRetry();
@@ -764,7 +848,7 @@ void TransferWizardWindow::burnEnded(bool verify, ToolResult result)
 QString TransferWizardWindow::endState(int arrived, int count) const
 {
     const bool stopped = m_stopped
-        || std::any_of(m_engine->items().cbegin(), m_engine->items().cend(),
+        || std::any_of(items().cbegin(), items().cend(),
             [](const TransferItem &item) { return item.state == TransferItem::Cancelled; });
     if (m_request.burn) {
         if (m_succeeded)
@@ -775,11 +859,16 @@ QString TransferWizardWindow::endState(int arrived, int count) const
             ? tr("The disc image is ready; the disc is not")
             : tr("No disc was made");
     }
-    const QString progress = count == 1 ? tr("%1 of 1 video arrived").arg(arrived)
-                                        : tr("%1 of %2 videos arrived").arg(arrived).arg(count);
+    const int already = int(m_alreadyThere.size());
+    if (!stopped && already == count)
+        return tr("Already on the device");
+    QString progress = count == 1 ? tr("%1 of 1 video arrived").arg(arrived)
+                                  : tr("%1 of %2 videos arrived").arg(arrived).arg(count);
+    if (already > 0)
+        progress = tr("%1, %2 there already").arg(progress).arg(already);
     if (stopped)
         return arrived > 0 ? tr("Stopped — %1").arg(progress) : tr("Stopped");
-    return arrived == 0 ? tr("Nothing arrived") : progress;
+    return arrived + already == 0 ? tr("Nothing arrived") : progress;
 }
 
 void TransferWizardWindow::openFolder()
@@ -855,6 +944,7 @@ bool TransferWizardWindow::askStopping()
 bool TransferWizardWindow::stop()
 {
     m_stopped = true;
+    m_restarting = false;
     m_waitTimer.stop();
     if (m_burner && m_burner->isRunning())
         m_burner->cancel();
@@ -873,6 +963,7 @@ void TransferWizardWindow::reject()
         return QDialog::reject();
     if (!askStopping() || !isRunning())
         return;
+    m_restarting = false;
     if (m_burner && m_burner->isRunning())
         m_burner->cancel();
     else

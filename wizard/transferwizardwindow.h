@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer/transferitem.h"
 #include "transfer/transferprogress.h"
 #include "transfer/transferrequest.h"
 #include "wizard/destinationstore.h"
@@ -8,6 +9,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <QTimer>
+#include <QVector>
 
 #include <functional>
 #include <memory>
@@ -56,8 +58,10 @@ public:
     // Files that did not arrive because of the destination (read-only, full,
     // gone): what "Try Again" and "Choose Another Folder…" send.
     QStringList retryFiles() const { return m_retry; }
-    // Whether a failure text blames the destination rather than the video.
-    static bool destinationFault(const QString &error, const QString &volumeLabel);
+    // Files the destination held already: what "Send Again" sends.
+    QStringList alreadyThereFiles() const { return m_alreadyThere; }
+    // What the run under way, or the last one, was asked to do.
+    const TransferRequest &request() const { return m_request; }
     QString folder() const { return m_folder; } // where the files went, or the image's folder
 
     static QString clockText(double seconds);
@@ -75,6 +79,8 @@ signals:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
+    // How the files of the run fared, as the engine says.
+    virtual const QVector<TransferItem> &items() const;
 
 private:
     static int runModal(QDialog &dialog);
@@ -96,7 +102,10 @@ private:
     void showState(const QString &state);
     void openFolder();
     void changeDestination();
-    void runAgain(const QStringList &files);
+    void runAgain(QStringList files); // by value: it is often m_retry, which it clears
+    // After a change of folder stopped the run: the files not there yet go
+    // to the new one.
+    void restart();
     void offerRetry();
     QString endState(int arrived, int count) const;
     void snapshot(const QString &what);
@@ -114,6 +123,7 @@ private:
     QString m_runNote;
     QStringList m_differing; // names on the disc whose checksums did not match
     QStringList m_retry;
+    QStringList m_alreadyThere;
     bool m_over = false;
     bool m_stopped = false;
     bool m_burnTried = false;
@@ -121,6 +131,8 @@ private:
     bool m_succeeded = false;
     bool m_shotProgress = false;
     bool m_planned = false;
+    bool m_restarting = false; // stopping to start again in another folder
+    QString m_stoppedFolder; // where the run stopped for a change went
     QTimer m_waitTimer;
     std::unique_ptr<TransferEngine> m_engine;
     std::unique_ptr<ToolRun> m_burner;
@@ -133,6 +145,7 @@ private:
     QPushButton *m_change;
     QPushButton *m_chooseAnother;
     QPushButton *m_tryAgain;
+    QPushButton *m_sendAgain;
     QPushButton *m_openFolder;
     QPushButton *m_cancel;
 };
