@@ -50,7 +50,8 @@ public:
     // starts after this. True when a run is stopping; ended() follows once
     // the file on its way is removed.
     bool stop();
-    // Every file arrived (and, for a disc, it was burned and checked).
+    // Every file arrived or was there already (and, for a disc, it was
+    // burned and checked).
     bool succeeded() const { return m_succeeded; }
     bool isWaitingForVolume() const { return m_waitTimer.isActive(); }
     QTreeWidget *rows() const { return m_rows; }
@@ -65,11 +66,11 @@ public:
     QString folder() const { return m_folder; } // where the files went, or the image's folder
 
     static QString clockText(double seconds);
-    // What a row's speed reads: MB/s for a copy, a multiple of real time for
-    // a conversion; empty when unknown.
     // The folder the player's library shows (General/MediaFolder), where a
     // device's own "Transfer Videos to" looks first; empty when unknown.
     static QString mediaFolder();
+    // What a row's speed reads: MB/s for a copy, a multiple of real time for
+    // a conversion; empty when unknown.
     static QString speedText(const TransferProgress &progress);
 
 signals:
@@ -102,7 +103,8 @@ private:
     void showState(const QString &state);
     void openFolder();
     void changeDestination();
-    void runAgain(QStringList files); // by value: it is often m_retry, which it clears
+    // By value: the list passed is often m_retry, which a new run clears.
+    void runAgain(QStringList files);
     // After a change of folder stopped the run: the files not there yet go
     // to the new one.
     void restart();
