@@ -147,14 +147,13 @@ void TransferWizardWindow::changeDestination()
         return;
     }
     m_waitTimer.stop();
-    const QString stoppedFolder = before;
     m_destination = chosen;
     m_request = request;
     DestinationStore::save(m_deviceId, m_deviceName, m_deviceType, chosen);
     if (isRunning()) {
         // What is on its way is removed before the run starts over.
         m_restarting = true;
-        m_stoppedFolder = stoppedFolder;
+        m_stoppedFolder = before;
         m_change->setEnabled(false);
         m_status->setText(tr("Stopping, to start again in %1…").arg(m_folder));
         m_engine->cancel();
@@ -164,7 +163,9 @@ void TransferWizardWindow::changeDestination()
         return runAgain(m_request.files);
     if (!m_retry.isEmpty())
         return runAgain(m_retry);
-    // The run ended while the question was open, with nothing left to send.
+    // The run ended while the question was open, with nothing left to send:
+    // what arrived is still where "Open folder" leads.
+    m_folder = before;
     m_status->setText(tr("Nothing is left to send; the next transfer goes to %1.").arg(m_folder));
     m_status->setVisible(true);
 }
