@@ -59,8 +59,6 @@ public:
     // Files that did not arrive because of the destination (read-only, full,
     // gone): what "Try Again" and "Choose Another Folder…" send.
     QStringList retryFiles() const { return m_retry; }
-    // Files the destination held already: what "Send Again" sends.
-    QStringList alreadyThereFiles() const { return m_alreadyThere; }
     // What the run under way, or the last one, was asked to do.
     const TransferRequest &request() const { return m_request; }
     QString folder() const { return m_folder; } // where the files went, or the image's folder
@@ -125,7 +123,7 @@ private:
     QString m_runNote;
     QStringList m_differing; // names on the disc whose checksums did not match
     QStringList m_retry;
-    QStringList m_alreadyThere;
+    QStringList m_alreadyThere; // held by the destination already: what "Send Again" sends
     bool m_over = false;
     bool m_stopped = false;
     bool m_burnTried = false;
