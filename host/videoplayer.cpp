@@ -1,9 +1,9 @@
 #include "host/videoplayer.h"
 
+#include "host/audiotrackplayer.h"
+#include "host/playeroptions.h"
+
 #include <QAudio>
-#include <QAudioDevice>
-#include <QAudioOutput>
-#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QSettings>
 #include <QVideoFrame>
@@ -61,13 +61,12 @@ VideoPlayer::VideoPlayer(Audio audio, QObject *parent)
     : QObject(parent)
     , m_player(makeMediaPlayer(this))
     , m_sink(new QVideoSink(this))
+    , m_audio(new AudioTrackPlayer(audio == Audio::Default, this))
 {
     quietDecoderLibrary();
+    // The media player gets no audio output: Qt 6.4's FFmpeg back end crashes
+    // when its audio track is changed, and when its output has no device.
     m_player->setVideoSink(m_sink);
-    if (audio == Audio::Default && !QMediaDevices::defaultAudioOutput().isNull()) {
-        m_audio = new QAudioOutput(this);
-        m_player->setAudioOutput(m_audio);
-    }
     QSettings settings = playerSettings();
     m_volume = qBound(0, settings.value(QLatin1String(VolumeKey), m_volume).toInt(), 100);
     m_muted = settings.value(QLatin1String(MutedKey), false).toBool();
@@ -79,9 +78,20 @@ VideoPlayer::VideoPlayer(Audio audio, QObject *parent)
             emit firstFrame(m_sincePlay.elapsed());
         }
     });
-    connect(m_player, &QMediaPlayer::positionChanged, this, &VideoPlayer::positionChanged);
+    connect(m_player, &QMediaPlayer::positionChanged, this, [this](qint64 ms) {
+        if (m_player->playbackState() == QMediaPlayer::PlayingState)
+            m_audio->follow(ms);
+        emit positionChanged(ms);
+    });
     connect(m_player, &QMediaPlayer::durationChanged, this, &VideoPlayer::durationChanged);
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
+        // The sound follows the picture's state, whoever changed it.
+        if (state == QMediaPlayer::PlayingState)
+            m_audio->resume(m_player->position());
+        else if (state == QMediaPlayer::PausedState)
+            m_audio->pause();
+        else
+            m_audio->stop();
         emit playingChanged(state == QMediaPlayer::PlayingState);
     });
     connect(
@@ -104,6 +114,7 @@ VideoPlayer::~VideoPlayer()
     disconnect(m_player, nullptr, this, nullptr);
     m_player->stop();
     delete m_player;
+    m_audio->unload();
 }
 
 void VideoPlayer::preferFfmpegBackend()
@@ -149,6 +160,11 @@ void VideoPlayer::play(const QUrl &url)
     m_displayAspect = url.isLocalFile() ? probeDisplayAspect(url.toLocalFile()) : 0;
     emit displayAspectChanged(m_displayAspect);
     m_player->stop();
+    m_audio->load(url.isLocalFile() ? url.toLocalFile() : QString(),
+        m_audioLanguage.isEmpty() ? PlayerOptions::audioLanguage() : m_audioLanguage);
+    applyVolume();
+    emit audioTracksChanged();
+    emit audioTrackChanged(m_audio->currentTrack());
     m_player->setSource(url);
     if (!m_failed)
         m_player->play();
@@ -158,6 +174,8 @@ void VideoPlayer::stop()
 {
     m_player->stop();
     m_player->setSource(QUrl());
+    m_audio->unload();
+    emit audioTracksChanged();
     m_source.clear();
     m_awaitingFrame = false;
     m_failed = false;
@@ -188,7 +206,10 @@ void VideoPlayer::seek(qint64 ms)
     if (m_source.isEmpty() || m_failed)
         return;
     const qint64 length = m_player->duration();
-    m_player->setPosition(qBound<qint64>(0, ms, length > 0 ? length : ms));
+    ms = qBound<qint64>(0, ms, length > 0 ? length : ms);
+    m_player->setPosition(ms);
+    if (isPlaying())
+        m_audio->play(ms);
 }
 
 void VideoPlayer::skip(qint64 deltaMs)
@@ -237,6 +258,35 @@ void VideoPlayer::setMuted(bool muted)
     emit mutedChanged(m_muted);
 }
 
+bool VideoPlayer::hasAudio() const
+{
+    return m_audio->hasOutput();
+}
+
+QStringList VideoPlayer::audioTracks() const
+{
+    return m_audio->trackNames();
+}
+
+int VideoPlayer::audioTrack() const
+{
+    return m_audio->currentTrack();
+}
+
+void VideoPlayer::setAudioTrack(int track)
+{
+    if (track == m_audio->currentTrack())
+        return;
+    m_audio->setCurrentTrack(track, m_player->position());
+    if (m_audio->currentTrack() == track)
+        emit audioTrackChanged(track);
+}
+
+int VideoPlayer::decodedAudioStream() const
+{
+    return m_audio->decodedStream();
+}
+
 void VideoPlayer::reportFailure(const QString &reason)
 {
     if (m_failed)
@@ -247,10 +297,8 @@ void VideoPlayer::reportFailure(const QString &reason)
 
 void VideoPlayer::applyVolume()
 {
-    if (!m_audio)
-        return;
     // A linear slider sounds right on a cubic volume curve.
-    m_audio->setVolume(float(
-        QAudio::convertVolume(m_volume / 100.0, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale)));
-    m_audio->setMuted(m_muted);
+    m_audio->setVolume(m_muted ? 0.0f
+                               : float(QAudio::convertVolume(m_volume / 100.0, QAudio::LogarithmicVolumeScale,
+                                   QAudio::LinearVolumeScale)));
 }
