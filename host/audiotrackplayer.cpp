@@ -4,12 +4,14 @@
 #include <QLocale>
 #include <QMediaDevices>
 
+#include <cstdio>
+
 namespace {
 // Sound this far from the picture starts over where the picture is; less is
 // not heard as out of step, and starting over is heard as a skip.
 constexpr qint64 DriftToleranceMs = 200;
-// A fresh start settles (device latency, the picture's first frame) before
-// the two are compared.
+// After a start or a seek the two settle (device latency, the picture's
+// first frame) before they are compared.
 constexpr qint64 SettleMs = 800;
 constexpr int FeedIntervalMs = 10;
 constexpr qint64 DeviceBufferUs = 150000;
@@ -98,16 +100,10 @@ void AudioTrackPlayer::setCurrentTrack(int track, qint64 atMs)
 {
     if (track == m_decoder.selected() || track < 0 || track >= m_decoder.tracks().size())
         return;
-    const bool playing = m_playing;
-    const bool paused = m_paused;
-    stop();
     if (!selectTrack(track))
         return;
-    if (playing) {
-        play(atMs);
-        if (paused)
-            pause();
-    }
+    if (m_output)
+        align(atMs);
 }
 
 void AudioTrackPlayer::play(qint64 fromMs)
@@ -116,25 +112,35 @@ void AudioTrackPlayer::play(qint64 fromMs)
     m_paused = false;
     if (!hasOutput() || m_decoder.selected() < 0)
         return;
-    m_feedTimer.stop();
-    if (!m_sink) {
-        m_sink = new QAudioSink(m_device, m_format, this);
-        m_sink->setBufferSize(m_format.bytesForDuration(DeviceBufferUs));
+    if (!m_output) {
+        if (!m_sink) {
+            m_sink = new QAudioSink(m_device, m_format, this);
+            m_sink->setBufferSize(m_format.bytesForDuration(DeviceBufferUs));
+            m_sink->setVolume(m_volume);
+        }
+        m_output = m_sink->start();
+        if (!m_output || m_sink->error() != QAudio::NoError) {
+            // The device went away or refuses: the picture plays on alone.
+            m_sink->stop();
+            m_output = nullptr;
+            return;
+        }
+    } else if (m_sink->state() == QAudio::SuspendedState) {
+        m_sink->resume();
     }
-    m_sink->stop();
-    m_decoder.seek(fromMs);
-    m_chunk.clear();
-    m_startMs = fromMs;
-    m_sink->setVolume(m_volume);
-    m_output = m_sink->start();
-    if (!m_output || m_sink->error() != QAudio::NoError) {
-        // The device went away or refuses: the picture plays on alone.
-        m_output = nullptr;
-        return;
-    }
-    m_sinceStart.start();
-    feed();
+    align(fromMs);
     m_feedTimer.start();
+}
+
+void AudioTrackPlayer::align(qint64 ms)
+{
+    // The device's stream stays open (opening one can take a while); what it
+    // holds plays out, and what follows it is the sound of ms.
+    m_chunk.clear();
+    m_decoder.seek(ms + queuedMs());
+    m_trackEnded = false;
+    m_sinceAlign.start();
+    feed();
 }
 
 void AudioTrackPlayer::pause()
@@ -143,23 +149,19 @@ void AudioTrackPlayer::pause()
         return;
     m_paused = true;
     m_feedTimer.stop();
-    if (m_sink && m_output)
+    if (m_output)
         m_sink->suspend();
 }
 
 void AudioTrackPlayer::resume(qint64 atMs)
 {
-    if (!m_playing || !m_output) {
+    if (!m_playing || !m_output || qAbs(clockMs() - atMs) > DriftToleranceMs) {
         play(atMs);
         return;
     }
     if (!m_paused)
         return;
     m_paused = false;
-    if (qAbs(clockMs() - atMs) > DriftToleranceMs) {
-        play(atMs);
-        return;
-    }
     m_sink->resume();
     m_feedTimer.start();
 }
@@ -177,10 +179,18 @@ void AudioTrackPlayer::stop()
 
 void AudioTrackPlayer::follow(qint64 videoMs)
 {
-    if (!m_output || m_paused || m_sinceStart.elapsed() < SettleMs)
+    if (!m_output || m_paused || m_sinceAlign.elapsed() < SettleMs)
         return;
-    if (qAbs(clockMs() - videoMs) > DriftToleranceMs)
-        play(videoMs);
+    const qint64 clock = clockMs();
+    // A track shorter than the picture is silent past its end, not restarted.
+    if (m_trackEnded && videoMs > clock)
+        return;
+    if (qAbs(clock - videoMs) > DriftToleranceMs) {
+        if (qEnvironmentVariableIsSet("KAVO_DEBUG"))
+            std::fprintf(
+                stderr, "kavo-player: the sound was at %lld ms, the picture at %lld ms\n", clock, videoMs);
+        align(videoMs);
+    }
 }
 
 void AudioTrackPlayer::setVolume(float linear)
@@ -200,8 +210,10 @@ void AudioTrackPlayer::feed()
             m_chunk.resize(qMin<qint64>(room, m_format.bytesForDuration(40000)));
             const qint64 got = m_decoder.read(m_chunk.data(), m_chunk.size());
             m_chunk.resize(qMax<qint64>(0, got));
-            if (got <= 0)
-                break; // the end of the track: the device plays out what it has
+            if (got <= 0) {
+                m_trackEnded = true; // the device plays out what it has
+                break;
+            }
         }
         const qint64 written = m_output->write(m_chunk.constData(), m_chunk.size());
         if (written <= 0)
@@ -211,13 +223,18 @@ void AudioTrackPlayer::feed()
     }
 }
 
+qint64 AudioTrackPlayer::queuedMs() const
+{
+    // Handed to the device and not heard yet.
+    if (!m_output)
+        return 0;
+    const qint64 queued = qMax<qint64>(0, m_sink->bufferSize() - m_sink->bytesFree());
+    return m_format.durationForBytes(qint32(queued)) / 1000;
+}
+
 qint64 AudioTrackPlayer::clockMs() const
 {
-    if (!m_sink)
-        return m_startMs;
-    // What was read and is not heard yet: kept here, or in the device's buffer.
-    const qint64 unheard = m_chunk.size() + qMax<qint64>(0, m_sink->bufferSize() - m_sink->bytesFree());
-    return m_decoder.position() - m_format.durationForBytes(qint32(unheard)) / 1000;
+    return m_decoder.position() - m_format.durationForBytes(qint32(m_chunk.size())) / 1000 - queuedMs();
 }
 
 bool AudioTrackPlayer::sameLanguage(const QString &a, const QString &b)

@@ -44,6 +44,8 @@ public:
     // The picture is at videoMs: sound that strayed too far starts over there.
     void follow(qint64 videoMs);
     void setVolume(float linear);
+    // Where the sound being heard is in the file, in ms; -1 when none plays.
+    qint64 soundPosition() const { return m_output ? clockMs() : -1; }
 
     static bool sameLanguage(const QString &a, const QString &b);
     static int preferredTrack(const QList<AudioTrackDecoder::Track> &tracks, const QString &language);
@@ -52,6 +54,8 @@ public:
 
 private:
     void feed();
+    void align(qint64 ms);
+    qint64 queuedMs() const;
     qint64 clockMs() const;
     bool selectTrack(int track);
 
@@ -61,10 +65,10 @@ private:
     QAudioSink *m_sink = nullptr;
     QIODevice *m_output = nullptr;
     QTimer m_feedTimer;
-    QElapsedTimer m_sinceStart;
+    QElapsedTimer m_sinceAlign;
     QByteArray m_chunk;
-    qint64 m_startMs = 0;
     float m_volume = 1;
     bool m_playing = false;
     bool m_paused = false;
+    bool m_trackEnded = false; // all of it handed to the device
 };

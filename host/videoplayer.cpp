@@ -207,9 +207,10 @@ void VideoPlayer::seek(qint64 ms)
         return;
     const qint64 length = m_player->duration();
     ms = qBound<qint64>(0, ms, length > 0 ? length : ms);
-    m_player->setPosition(ms);
+    // The sound first: the picture announces its new place at once.
     if (isPlaying())
         m_audio->play(ms);
+    m_player->setPosition(ms);
 }
 
 void VideoPlayer::skip(qint64 deltaMs)
@@ -285,6 +286,11 @@ void VideoPlayer::setAudioTrack(int track)
 int VideoPlayer::decodedAudioStream() const
 {
     return m_audio->decodedStream();
+}
+
+qint64 VideoPlayer::soundPosition() const
+{
+    return m_audio->soundPosition();
 }
 
 void VideoPlayer::reportFailure(const QString &reason)

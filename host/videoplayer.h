@@ -60,6 +60,8 @@ public:
     void setAudioTrack(int track);
     // The file's stream number the sound comes from; -1 for none.
     int decodedAudioStream() const;
+    // Where the sound heard is, in ms; -1 when no sound plays.
+    qint64 soundPosition() const;
     // An ISO 639 code; empty means the host's Languages/AudioLanguage.
     void setAudioLanguage(const QString &language) { m_audioLanguage = language; }
 

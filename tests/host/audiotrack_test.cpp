@@ -160,3 +160,30 @@ TEST_F(AudioTrackTest, TheHostLanguageChoosesTheDefaultAndTheMenuSwitchesTrack)
     EXPECT_TRUE(player->isPlaying());
     ASSERT_TRUE(setHostAudioLanguage(""));
 }
+
+TEST_F(AudioTrackTest, WithASoundDeviceTheSoundKeepsToThePictureThroughSeekPauseAndSwitch)
+{
+    VideoPlayer player(VideoPlayer::Audio::Default);
+    if (!player.hasAudio())
+        GTEST_SKIP() << "no sound device";
+    player.setAudioLanguage(QStringLiteral("eng"));
+    const auto inStep = [&] {
+        return player.soundPosition() >= 0 && qAbs(player.soundPosition() - player.position()) < 250;
+    };
+    player.play(QUrl::fromLocalFile(path()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.position() > 800 && inStep(); }, WaitMs))
+        << player.soundPosition() << " against " << player.position();
+    player.seek(2500);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.position() > 2600 && inStep(); }, WaitMs))
+        << player.soundPosition() << " against " << player.position();
+    player.pause();
+    QTest::qWait(300);
+    const qint64 paused = player.soundPosition();
+    QTest::qWait(300);
+    EXPECT_NEAR(player.soundPosition(), paused, 20);
+    player.setAudioTrack(1);
+    player.resume();
+    EXPECT_EQ(player.decodedAudioStream(), 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.position() > paused + 300 && inStep(); }, WaitMs))
+        << player.soundPosition() << " against " << player.position();
+}
