@@ -126,7 +126,7 @@ int main(int argc, char **argv)
     probe.restart();
     AudioTrackDecoder sound;
     const bool listed = sound.open(clip);
-    std::printf("listing the audio tracks (%lld) takes %.1f ms of the start\n",
+    std::printf("listing the audio tracks (%lld) takes %.1f ms, while the first frame decodes\n",
         listed ? qint64(sound.tracks().size()) : -1LL, probe.nsecsElapsed() / 1e6);
     double soundCpu = -1;
     if (listed && sound.select(0, 48000, 2, AudioTrackDecoder::SampleFormat::Int16)) {

@@ -160,14 +160,18 @@ void VideoPlayer::play(const QUrl &url)
     m_displayAspect = url.isLocalFile() ? probeDisplayAspect(url.toLocalFile()) : 0;
     emit displayAspectChanged(m_displayAspect);
     m_player->stop();
+    m_audio->unload();
+    m_player->setSource(url);
+    if (!m_failed)
+        m_player->play();
+    // Read while the first frame decodes: the start is not held up by it.
     m_audio->load(url.isLocalFile() ? url.toLocalFile() : QString(),
         m_audioLanguage.isEmpty() ? PlayerOptions::audioLanguage() : m_audioLanguage);
     applyVolume();
     emit audioTracksChanged();
     emit audioTrackChanged(m_audio->currentTrack());
-    m_player->setSource(url);
-    if (!m_failed)
-        m_player->play();
+    if (isPlaying())
+        m_audio->play(m_player->position());
 }
 
 void VideoPlayer::stop()
