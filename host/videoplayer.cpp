@@ -81,7 +81,7 @@ VideoPlayer::VideoPlayer(Audio audio, QObject *parent)
     connect(m_player, &QMediaPlayer::positionChanged, this, [this](qint64 ms) {
         if (m_player->playbackState() == QMediaPlayer::PlayingState)
             m_audio->follow(ms);
-        emit positionChanged(ms);
+        emit positionChanged(qMax<qint64>(0, ms - m_startMs));
     });
     connect(m_player, &QMediaPlayer::durationChanged, this, &VideoPlayer::durationChanged);
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
@@ -123,8 +123,10 @@ void VideoPlayer::preferFfmpegBackend()
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
 }
 
-double VideoPlayer::probeDisplayAspect(const QString &path)
+double VideoPlayer::probeDisplayAspect(const QString &path, qint64 *startMs)
 {
+    if (startMs)
+        *startMs = 0;
     // Qt's frames carry no pixel aspect, so the file is asked; a short look
     // is enough for the stream's parameters and keeps the start quick.
     AVDictionary *options = nullptr;
@@ -137,6 +139,8 @@ double VideoPlayer::probeDisplayAspect(const QString &path)
         return 0;
     double aspect = 0;
     if (avformat_find_stream_info(format, nullptr) >= 0) {
+        if (startMs && format->start_time != AV_NOPTS_VALUE && format->start_time > 0)
+            *startMs = format->start_time / (AV_TIME_BASE / 1000);
         const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
         if (index >= 0) {
             AVStream *stream = format->streams[index];
@@ -157,7 +161,9 @@ void VideoPlayer::play(const QUrl &url)
     m_source = url;
     m_awaitingFrame = true;
     m_sincePlay.start();
-    m_displayAspect = url.isLocalFile() ? probeDisplayAspect(url.toLocalFile()) : 0;
+    m_displayAspect = url.isLocalFile() ? probeDisplayAspect(url.toLocalFile(), &m_startMs) : 0;
+    if (!url.isLocalFile())
+        m_startMs = 0;
     emit displayAspectChanged(m_displayAspect);
     m_player->stop();
     m_audio->unload();
@@ -210,7 +216,7 @@ void VideoPlayer::seek(qint64 ms)
     if (m_source.isEmpty() || m_failed)
         return;
     const qint64 length = m_player->duration();
-    ms = qBound<qint64>(0, ms, length > 0 ? length : ms);
+    ms = qBound<qint64>(0, ms, length > 0 ? length : ms) + m_startMs;
     // The sound first: the picture announces its new place at once.
     if (isPlaying())
         m_audio->play(ms);
@@ -219,7 +225,7 @@ void VideoPlayer::seek(qint64 ms)
 
 void VideoPlayer::skip(qint64 deltaMs)
 {
-    seek(m_player->position() + deltaMs);
+    seek(position() + deltaMs);
 }
 
 bool VideoPlayer::isPlaying() const
@@ -234,7 +240,7 @@ bool VideoPlayer::isPaused() const
 
 qint64 VideoPlayer::position() const
 {
-    return m_player->position();
+    return qMax<qint64>(0, m_player->position() - m_startMs);
 }
 
 qint64 VideoPlayer::duration() const

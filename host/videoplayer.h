@@ -31,9 +31,10 @@ public:
     QVideoSink *videoSink() const { return m_sink; }
     bool hasAudio() const;
     // Width over height of the picture as it is meant to be seen (pixels
-    // need not be square); 0 when the file does not say.
+    // need not be square); 0 when the file does not say. The probe also
+    // tells where the file's clock starts, in ms.
     double displayAspect() const { return m_displayAspect; }
-    static double probeDisplayAspect(const QString &path);
+    static double probeDisplayAspect(const QString &path, qint64 *startMs = nullptr);
 
     void play(const QUrl &url);
     void stop();
@@ -90,6 +91,9 @@ private:
     QString m_audioLanguage;
     QUrl m_source;
     double m_displayAspect = 0;
+    // Where the file's clock starts (MPEG-TS rarely at 0): the media player
+    // counts from there, the person from the start of the item.
+    qint64 m_startMs = 0;
     QElapsedTimer m_sincePlay;
     bool m_awaitingFrame = false;
     bool m_failed = false;
