@@ -168,6 +168,11 @@ qint64 AudioTrackDecoder::read(char *data, qint64 maxBytes)
     if (m_selected < 0 || m_bytesPerFrame <= 0)
         return 0;
     maxBytes -= maxBytes % m_bytesPerFrame;
+    // What was read goes before more is decoded, or a film would pile up here.
+    if (m_pendingRead > 0) {
+        m_pending.remove(0, m_pendingRead);
+        m_pendingRead = 0;
+    }
     while (m_pending.size() - m_pendingRead < maxBytes && decodeMore()) { }
     const qint64 bytes = qMin<qint64>(maxBytes, m_pending.size() - m_pendingRead);
     if (bytes <= 0)

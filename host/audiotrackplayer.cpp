@@ -207,6 +207,8 @@ void AudioTrackPlayer::feed()
     qint64 room = m_sink->bytesFree();
     while (room > 0) {
         if (m_chunk.isEmpty()) {
+            if (room < m_decoder.bytesPerFrame())
+                break;
             m_chunk.resize(qMin<qint64>(room, m_format.bytesForDuration(40000)));
             const qint64 got = m_decoder.read(m_chunk.data(), m_chunk.size());
             m_chunk.resize(qMax<qint64>(0, got));

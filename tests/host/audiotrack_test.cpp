@@ -115,7 +115,7 @@ TEST_F(AudioTrackTest, EachTrackDecodesItsOwnSoundAlsoAfterASeek)
         ASSERT_TRUE(decoder.seek(2500));
         EXPECT_NEAR(frequency(decoder, 500), c.hz, c.hz * 0.05) << c.track;
         EXPECT_NEAR(decoder.position(), 3000, 30);
-        char rest[48000];
+        char rest[4004]; // not a whole number of the codec's frames
         while (decoder.read(rest, sizeof rest) > 0) { }
         EXPECT_NEAR(decoder.position(), 4000, 100);
     }
