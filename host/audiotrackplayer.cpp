@@ -100,8 +100,9 @@ void AudioTrackPlayer::setCurrentTrack(int track, qint64 atMs)
 {
     if (track == m_decoder.selected() || track < 0 || track >= m_decoder.tracks().size())
         return;
+    const int previous = m_decoder.selected();
     if (!selectTrack(track))
-        return;
+        selectTrack(previous); // a track whose codec will not open leaves the sound as it was
     if (m_output)
         align(atMs);
 }

@@ -14,7 +14,7 @@ class QIODevice;
 
 // The sound of the file playing, from the audio track the person chose,
 // following the picture's clock: it starts, pauses and seeks with it and
-// starts over where the picture is when the two drift apart. Without a sound
+// jumps to where the picture is when the two drift apart. Without a sound
 // device it still knows the tracks, and plays nothing.
 class AudioTrackPlayer : public QObject
 {
@@ -41,7 +41,7 @@ public:
     void pause();
     void resume(qint64 atMs);
     void stop();
-    // The picture is at videoMs: sound that strayed too far starts over there.
+    // The picture is at videoMs: sound that strayed too far jumps there.
     void follow(qint64 videoMs);
     void setVolume(float linear);
     // Where the sound being heard is in the file, in ms; -1 when none plays.
