@@ -15,7 +15,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
-    qt6-multimedia-dev libavformat-dev libswscale-dev libavutil-dev
+    qt6-multimedia-dev libavformat-dev libavcodec-dev libswresample-dev libswscale-dev libavutil-dev
     libsqlite3-dev libboost-thread-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool x11-utils clang libclang-rt-14-dev clang-format
