@@ -1,5 +1,7 @@
 #include "mediaserver/upnpserver.h"
 
+#include "mediaserver/fileserver.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -77,13 +79,17 @@ QByteArray utf8(const QString &text)
     return text.toUtf8();
 }
 
-RygelMediaItem *makeItem(const SharedVideo &video, RygelMediaContainer *parent)
+// The item's one resource is on our file server. The engine puts the
+// address of the interface a client asked on in place of "@ADDRESS@"; the
+// file server listens on every interface on the same port. No file://
+// URI is given: the engine would look beside each file for subtitles and
+// thumbnails on every change, and serve the file through its own slower path.
+RygelMediaItem *makeItem(const SharedVideo &video, RygelMediaContainer *parent, quint16 port)
 {
     RygelVideoItem *item = rygel_video_item_new(
         utf8(video.id).constData(), parent, utf8(video.title).constData(), RYGEL_VIDEO_ITEM_UPNP_CLASS);
     auto *object = RYGEL_MEDIA_OBJECT(item);
     auto *file = RYGEL_MEDIA_FILE_ITEM(item);
-    rygel_media_object_add_uri(object, QUrl::fromLocalFile(video.path).toEncoded().constData());
     rygel_media_file_item_set_mime_type(file, utf8(video.mimeType).constData());
     // The engine guesses no profile for some common files; ours is set.
     if (!video.dlnaProfile.isEmpty())
@@ -95,12 +101,16 @@ RygelMediaItem *makeItem(const SharedVideo &video, RygelMediaContainer *parent)
         rygel_visual_item_set_width(RYGEL_VISUAL_ITEM(item), video.width);
         rygel_visual_item_set_height(RYGEL_VISUAL_ITEM(item), video.height);
     }
-    // Without an http-get resource of its own the item offers only its
-    // internal file:// one, which no client can fetch.
     RygelMediaResource *primary = rygel_media_file_item_get_primary_resource(file);
     RygelMediaResource *http = rygel_media_resource_new_from_resource("primary_http", primary);
     rygel_media_resource_set_protocol(http, "http-get");
-    rygel_media_resource_set_uri(http, "");
+    const QByteArray uri = "http://@ADDRESS@:" + QByteArray::number(port) + FileServer::path(video);
+    rygel_media_resource_set_uri(http, uri.constData());
+    // What the file server's contentFeatures.dlna.org header says.
+    rygel_media_resource_set_dlna_operation(http, GUPNP_DLNA_OPERATION_RANGE);
+    rygel_media_resource_set_dlna_flags(http,
+        static_cast<GUPnPDLNAFlags>(GUPNP_DLNA_FLAGS_STREAMING_TRANSFER_MODE
+            | GUPNP_DLNA_FLAGS_BACKGROUND_TRANSFER_MODE | GUPNP_DLNA_FLAGS_DLNA_V15));
     GeeList *resources = rygel_media_object_get_resource_list(object);
     gee_collection_add(GEE_COLLECTION(resources), http);
     g_object_unref(resources);
@@ -180,10 +190,13 @@ struct UpnpServer::Engine
     RygelSimpleContainer *streaming = nullptr;
     RygelMediaServerPlugin *plugin = nullptr;
     std::vector<std::unique_ptr<Place>> places;
+    FileServer files;
+    int itemPort = -1; // none yet
 
     ~Engine()
     {
         places.clear();
+        files.stop();
         if (plugin)
             g_object_unref(plugin);
         for (RygelSimpleContainer *container : { streaming, videos, root }) {
@@ -225,6 +238,10 @@ bool UpnpServer::start(const QString &name, const QString &configFolder)
     auto *root = RYGEL_MEDIA_CONTAINER(engine->root);
     engine->videos = rygel_simple_container_new("videos", root, "Videos");
     engine->streaming = rygel_simple_container_new("streaming", root, "Now streaming");
+    // Kept in our order (the folder's by name, the streamed most recent
+    // first), which also spares a sort per Browse.
+    for (RygelSimpleContainer *container : { engine->videos, engine->streaming })
+        rygel_media_container_set_sort_criteria(RYGEL_MEDIA_CONTAINER(container), "");
     rygel_simple_container_add_child_container(engine->root, RYGEL_MEDIA_CONTAINER(engine->videos));
     rygel_simple_container_add_child_container(engine->root, RYGEL_MEDIA_CONTAINER(engine->streaming));
     engine->plugin = rygel_media_server_plugin_construct(kavo_sharing_plugin_get_type(), root,
@@ -232,11 +249,8 @@ bool UpnpServer::start(const QString &name, const QString &configFolder)
     if (!engine->plugin)
         return false;
     m_engine = std::move(engine);
-    fill(Container::Videos);
-    fill(Container::NowStreaming);
-    const QList<HomeInterface> wanted = m_interfaces;
-    m_interfaces.clear();
-    setInterfaces(wanted);
+    // Fills both containers, now that the file server's port is known.
+    setInterfaces(m_interfaces);
     return true;
 }
 
@@ -255,6 +269,15 @@ void UpnpServer::setInterfaces(const QList<HomeInterface> &interfaces)
     m_interfaces = interfaces;
     if (!m_engine)
         return;
+    QStringList addresses;
+    for (const HomeInterface &where : interfaces)
+        addresses.append(where.address);
+    m_engine->files.listen(addresses);
+    // The items' URIs name the port.
+    if (m_engine->files.port() != m_engine->itemPort) {
+        fill(Container::Videos);
+        fill(Container::NowStreaming);
+    }
     auto &places = m_engine->places;
     places.erase(std::remove_if(places.begin(), places.end(),
                      [&](const std::unique_ptr<Place> &place) { return !interfaces.contains(place->where); }),
@@ -301,9 +324,11 @@ void UpnpServer::fill(Container container)
     if (!m_engine)
         return;
     RygelSimpleContainer *target = container == Container::Videos ? m_engine->videos : m_engine->streaming;
+    m_engine->files.setFiles(m_videos + m_streaming);
+    m_engine->itemPort = m_engine->files.port();
     rygel_simple_container_clear(target);
     for (const SharedVideo &video : container == Container::Videos ? m_videos : m_streaming) {
-        RygelMediaItem *item = makeItem(video, RYGEL_MEDIA_CONTAINER(target));
+        RygelMediaItem *item = makeItem(video, RYGEL_MEDIA_CONTAINER(target), m_engine->itemPort);
         rygel_simple_container_add_child_item(target, item);
         g_object_unref(item);
     }
