@@ -5,6 +5,7 @@
 #include "ipc/refcountedptr.h"
 #include "mediaserver/sharedmedia.h"
 #include "settings/kavosettings.h"
+#include "tests/mediaserver/runcommand.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -24,22 +25,6 @@ namespace {
 
 const char Prefix[] = "DevicePane->KavoMediaServerDialog";
 
-// A command's exit code (-1 when it did not end in time) and output.
-int run(const QStringList &command, QByteArray *output = nullptr, int timeoutMs = 10000)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(command.first(), command.mid(1));
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(2000);
-        return -1;
-    }
-    if (output)
-        *output = process.readAll();
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
 class MediaServerNetworkTest : public ::testing::Test
 {
 protected:
@@ -48,23 +33,23 @@ protected:
         if (geteuid() != 0)
             GTEST_SKIP() << "making a network namespace needs root (CI runs as root); skipped";
         m_namespace = QStringLiteral("kavo-ms-%1-%2").arg(getpid()).arg(++s_count);
-        if (run({ u"ip"_s, u"netns"_s, u"add"_s, m_namespace }) != 0)
+        if (runCommand({ u"ip"_s, u"netns"_s, u"add"_s, m_namespace }) != 0)
             GTEST_SKIP() << "ip netns add failed: no private network namespace here; skipped";
         m_made = true;
-        ASSERT_EQ(run({ u"ip"_s, u"-n"_s, m_namespace, u"link"_s, u"set"_s, u"lo"_s, u"up"_s, u"multicast"_s,
-                      u"on"_s }),
+        ASSERT_EQ(runCommand({ u"ip"_s, u"-n"_s, m_namespace, u"link"_s, u"set"_s, u"lo"_s, u"up"_s,
+                      u"multicast"_s, u"on"_s }),
             0);
-        ASSERT_EQ(
-            run({ u"ip"_s, u"-n"_s, m_namespace, u"route"_s, u"add"_s, u"224.0.0.0/4"_s, u"dev"_s, u"lo"_s }),
+        ASSERT_EQ(runCommand({ u"ip"_s, u"-n"_s, m_namespace, u"route"_s, u"add"_s, u"224.0.0.0/4"_s,
+                      u"dev"_s, u"lo"_s }),
             0);
         ASSERT_TRUE(m_media.isValid() && m_outside.isValid());
         // Every child shares on the namespace's loopback only.
         qputenv("KAVO_SHARE_INTERFACES", "lo");
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        ASSERT_EQ(run({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                          u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s, u"-t"_s,
-                          u"2"_s, u"-c:v"_s, u"libx264"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s, u"aac"_s,
-                          u"-shortest"_s, m_media.filePath(u"clip.mp4"_s) },
+        ASSERT_EQ(runCommand({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                 u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s,
+                                 u"-t"_s, u"2"_s, u"-c:v"_s, u"libx264"_s, u"-pix_fmt"_s, u"yuv420p"_s,
+                                 u"-c:a"_s, u"aac"_s, u"-shortest"_s, m_media.filePath(u"clip.mp4"_s) },
                       nullptr, 60000),
             0);
         ASSERT_TRUE(QFile::copy(m_media.filePath(u"clip.mp4"_s), m_outside.filePath(u"handed over.mp4"_s)));
@@ -81,7 +66,7 @@ protected:
         stopServer();
         qputenv("KAVO_SHARE_INTERFACES", "none");
         if (m_made)
-            run({ u"ip"_s, u"netns"_s, u"del"_s, m_namespace });
+            runCommand({ u"ip"_s, u"netns"_s, u"del"_s, m_namespace });
     }
 
     QStringList inside(const QStringList &command) const
@@ -133,8 +118,8 @@ protected:
     QString discover()
     {
         QByteArray output;
-        run(inside({ u"gssdp-discover"_s, u"-i"_s, u"lo"_s, u"-t"_s,
-                u"urn:schemas-upnp-org:device:MediaServer:1"_s, u"--timeout=3"_s }),
+        runCommand(inside({ u"gssdp-discover"_s, u"-i"_s, u"lo"_s, u"-t"_s,
+                       u"urn:schemas-upnp-org:device:MediaServer:1"_s, u"--timeout=3"_s }),
             &output);
         const auto match = QRegularExpression(u"Location: (http://\\S+)"_s).match(QString::fromUtf8(output));
         return match.hasMatch() ? match.captured(1) : QString();
@@ -143,7 +128,7 @@ protected:
     QString browse(const QString &location, const QString &id)
     {
         QByteArray description;
-        run(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, location }), &description);
+        runCommand(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, location }), &description);
         const auto control = QRegularExpression(u"<controlURL>([^<]*ContentDirectory)</controlURL>"_s)
                                  .match(QString::fromUtf8(description));
         const QString base = QString(location).section(u'/', 0, 2);
@@ -156,10 +141,10 @@ protected:
             "</u:Browse></s:Body></s:Envelope>")
                                  .arg(id);
         QByteArray answer;
-        run(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-H"_s,
-                u"Content-Type: text/xml; charset=\"utf-8\""_s, u"-H"_s,
-                u"SOAPACTION: \"urn:schemas-upnp-org:service:ContentDirectory:1#Browse\""_s, u"--data"_s,
-                body, base + control.captured(1) }),
+        runCommand(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-H"_s,
+                       u"Content-Type: text/xml; charset=\"utf-8\""_s, u"-H"_s,
+                       u"SOAPACTION: \"urn:schemas-upnp-org:service:ContentDirectory:1#Browse\""_s,
+                       u"--data"_s, body, base + control.captured(1) }),
             &answer);
         // The DIDL-Lite comes escaped inside the SOAP answer.
         QString text = QString::fromUtf8(answer);
@@ -174,9 +159,9 @@ protected:
         QTemporaryDir dir;
         const QString file = dir.filePath(u"body"_s);
         QByteArray status;
-        run(inside(
-                QStringList { u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-o"_s, file, u"-w"_s, u"%{http_code}"_s }
-                + options + QStringList { url }),
+        runCommand(inside(QStringList {
+                              u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-o"_s, file, u"-w"_s, u"%{http_code}"_s }
+                       + options + QStringList { url }),
             &status);
         QFile got(file);
         if (body && got.open(QIODevice::ReadOnly))
@@ -185,7 +170,7 @@ protected:
     }
     static QString itemUrl(const QString &didl)
     {
-        return QRegularExpression(u"(http://[^<\"]*/res/primary_http[^<\"]*)"_s).match(didl).captured(1);
+        return QRegularExpression(u"(http://[^<\"]*/media/[^<\"]*)"_s).match(didl).captured(1);
     }
 
     static int s_count;
@@ -204,7 +189,7 @@ TEST_F(MediaServerNetworkTest, SharesTheFolderAndTheHandedOverFileOnlyWhileOn)
     const QString location = discover();
     ASSERT_FALSE(location.isEmpty());
     QByteArray sockets;
-    ASSERT_EQ(run(inside({ u"ss"_s, u"-tuln"_s }), &sockets), 0);
+    ASSERT_EQ(runCommand(inside({ u"ss"_s, u"-tuln"_s }), &sockets), 0);
     EXPECT_TRUE(sockets.contains("127.0.0.1:"));
     EXPECT_FALSE(sockets.contains("203.0.113.5")) << sockets.constData();
 
@@ -216,8 +201,8 @@ TEST_F(MediaServerNetworkTest, SharesTheFolderAndTheHandedOverFileOnlyWhileOn)
     ASSERT_FALSE(url.isEmpty());
 
     QByteArray probe;
-    EXPECT_EQ(run(inside({ u"ffprobe"_s, u"-v"_s, u"error"_s, u"-show_entries"_s, u"format=duration"_s,
-                      u"-of"_s, u"csv=p=0"_s, url }),
+    EXPECT_EQ(runCommand(inside({ u"ffprobe"_s, u"-v"_s, u"error"_s, u"-show_entries"_s, u"format=duration"_s,
+                             u"-of"_s, u"csv=p=0"_s, url }),
                   &probe),
         0);
     EXPECT_NEAR(probe.trimmed().toDouble(), 2.0, 0.5);
@@ -229,14 +214,17 @@ TEST_F(MediaServerNetworkTest, SharesTheFolderAndTheHandedOverFileOnlyWhileOn)
     EXPECT_EQ(part, bytes.mid(1000, 1000));
 
     // Only what is in the containers: the same URL with the id of a file
-    // outside, or a path that climbs out, finds nothing.
-    const QString items = url.left(url.indexOf(u"/i/"_s) + 3);
-    const QString outsideId = QString::fromLatin1(
-        SharedMedia::videoId(u'v', m_outside.filePath(u"handed over.mp4"_s)).toUtf8().toBase64());
-    EXPECT_EQ(
-        fetch(items + QString::fromLatin1(QUrl::toPercentEncoding(outsideId)) + u"/res/primary_http.mp4"_s),
+    // outside, or a path that climbs out, finds nothing; nor does the
+    // engine's own item path, which serves no file itself.
+    const QString items = url.left(url.indexOf(u"/media/"_s) + 7);
+    EXPECT_EQ(fetch(items + SharedMedia::videoId(u'v', m_outside.filePath(u"handed over.mp4"_s)) + u".mp4"_s),
         "404");
     EXPECT_EQ(fetch(items + u"../../../../../../../etc/passwd"_s, { u"--path-as-is"_s }), "404");
+    const QString id = QRegularExpression(u"<item id=\"([^\"]+)\""_s).match(videos).captured(1);
+    EXPECT_EQ(fetch(location.section(u'/', 0, 2) + u"/KavoMediaServer/i/"_s
+                  + QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLatin1(id.toUtf8().toBase64())))
+                  + u"/res/primary_http.mp4"_s),
+        "404");
 
     // "Stream to ..." from a player through the real pipe.
     kvtl::RefCountedPtr<kvds::IKavoIPC> player;
@@ -279,7 +267,7 @@ TEST_F(MediaServerNetworkTest, ASecondStartWithSharingOffSwitchesTheRunningOne)
     for (int i = 0; i < 3 && found.isEmpty(); ++i)
         found = discover();
     ASSERT_FALSE(found.isEmpty());
-    EXPECT_EQ(run(inside({ QStringLiteral(KAVO_MEDIA_SERVER), u"--sharing"_s, u"off"_s })), 0);
+    EXPECT_EQ(runCommand(inside({ QStringLiteral(KAVO_MEDIA_SERVER), u"--sharing"_s, u"off"_s })), 0);
     EXPECT_TRUE(discover().isEmpty());
     EXPECT_EQ(m_server.state(), QProcess::Running);
 }
