@@ -10,9 +10,11 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -270,6 +272,73 @@ TEST_F(MediaServerNetworkTest, ASecondStartWithSharingOffSwitchesTheRunningOne)
     EXPECT_EQ(runCommand(inside({ QStringLiteral(KAVO_MEDIA_SERVER), u"--sharing"_s, u"off"_s })), 0);
     EXPECT_TRUE(discover().isEmpty());
     EXPECT_EQ(m_server.state(), QProcess::Running);
+}
+
+TEST_F(MediaServerNetworkTest, FilesGoOutWithRangesAndDlnaHeadersAndAStalledClientHoldsUpNothing)
+{
+    // Larger than every buffer between the server and a client that stops reading.
+    QFile big(m_media.filePath(u"big.ts"_s));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(64LL << 20));
+    big.close();
+    ASSERT_TRUE(startServer({ u"--sharing"_s, u"on"_s }, "sharing on"));
+    const QString location = discover();
+    ASSERT_FALSE(location.isEmpty());
+    QString videos;
+    const QDeadlineTimer listed(10000);
+    while (!listed.hasExpired()
+        && !(videos.contains(u"<dc:title>big</dc:title>"_s) && videos.contains(u"DLNA.ORG_PN=AVC_MP4_"_s)))
+        videos = browse(location, u"videos"_s);
+    const QString url = itemUrl(videos.mid(videos.indexOf(u"<dc:title>clip</dc:title>"_s)));
+    const QString bigUrl = itemUrl(videos.mid(videos.indexOf(u"<dc:title>big</dc:title>"_s)));
+    ASSERT_FALSE(url.isEmpty() || bigUrl.isEmpty());
+    const qint64 size = QFileInfo(m_media.filePath(u"clip.mp4"_s)).size();
+
+    const struct
+    {
+        QStringList options;
+        QString expected;
+    } cases[] = {
+        { { u"-I"_s }, u"HTTP/1.1 200 OK\r\nContent-Type: video/mp4\r\nContent-Length: %1\r\n"_s.arg(size) },
+        { { u"-I"_s }, u"Accept-Ranges: bytes\r\ncontentFeatures.dlna.org: DLNA.ORG_PN=AVC_MP4_"_s },
+        { { u"-I"_s, u"-H"_s, u"transferMode.dlna.org: Interactive"_s },
+            u"transferMode.dlna.org: Interactive"_s },
+        { { u"-r"_s, u"-100"_s },
+            u"Content-Range: bytes %1-%2/%3"_s.arg(size - 100).arg(size - 1).arg(size) },
+        { { u"-r"_s, u"%1-"_s.arg(size) }, u"416 Range Not Satisfiable"_s },
+        { { u"-X"_s, u"POST"_s }, u"405 Method Not Allowed"_s },
+    };
+    for (const auto &c : cases) {
+        QByteArray headers;
+        runCommand(inside(QStringList {
+                              u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-D"_s, u"-"_s, u"-o"_s, u"/dev/null"_s }
+                       + c.options + QStringList { url }),
+            &headers);
+        EXPECT_TRUE(QString::fromLatin1(headers).contains(c.expected)) << headers.constData();
+    }
+    // Both requests on one connection.
+    QByteArray connects;
+    runCommand(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-o"_s, u"/dev/null"_s, u"-o"_s, u"/dev/null"_s,
+                   u"-w"_s, u"%{num_connects} "_s, url, url }),
+        &connects);
+    EXPECT_EQ(connects.trimmed(), "1 0");
+
+    // A client that stops reading a large file: the others are served,
+    // and the switch still answers at once.
+    QProcess stalled;
+    stalled.start(u"ip"_s,
+        { u"netns"_s, u"exec"_s, m_namespace, u"sh"_s, u"-c"_s,
+            u"curl -s -m 20 '%1' | sleep 20"_s.arg(bigUrl) });
+    ASSERT_TRUE(stalled.waitForStarted(5000));
+    QThread::msleep(1000);
+    QFile clip(m_media.filePath(u"clip.mp4"_s));
+    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
+    QByteArray part;
+    EXPECT_EQ(fetch(url, { u"-r"_s, u"0-999"_s }, &part), "206");
+    EXPECT_EQ(part, clip.read(1000));
+    EXPECT_TRUE(command("sharing off", "sharing off"));
+    EXPECT_EQ(fetch(url), "000");
+    stalled.kill();
+    stalled.waitForFinished(5000);
 }
 
 } // namespace
