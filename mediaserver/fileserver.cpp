@@ -421,7 +421,8 @@ struct FileServer::Loop
         watchFor(id, client, client.writing ? EPOLLOUT : EPOLLIN);
     }
 
-    // False when the peer went or sent more head than we take.
+    // False when the peer went or sent more head than we take. A peer
+    // that only closed its sending side still gets its answer.
     static bool receive(Client &client)
     {
         char buffer[4096];
@@ -434,8 +435,10 @@ struct FileServer::Loop
                     return false;
                 continue;
             }
-            if (got == 0)
-                return false;
+            if (got == 0) {
+                client.keepAlive = false;
+                return client.in.find("\r\n\r\n") != std::string::npos;
+            }
             return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
         }
     }
@@ -495,8 +498,9 @@ struct FileServer::Loop
             else if (name == "transfermode.dlna.org")
                 transferMode = value;
         }
-        client.keepAlive = http10 ? connection.find("keep-alive") != std::string::npos
-                                  : connection.find("close") == std::string::npos;
+        client.keepAlive = client.keepAlive
+            && (http10 ? connection.find("keep-alive") != std::string::npos
+                       : connection.find("close") == std::string::npos);
         if (method != "GET" && method != "HEAD") {
             respond(client, "405 Method Not Allowed", "Allow: GET, HEAD\r\n");
             return true;

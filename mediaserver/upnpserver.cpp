@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QUrl>
 
 #include <rygel-core.h>
@@ -117,9 +118,10 @@ struct Listing
     RygelSimpleContainer *container = nullptr;
     QList<SharedVideo> items;
     quint16 port = 0;
-    QByteArray whole; // empty until asked for after a change
+    // The whole list by the address it names; made when first asked for.
+    QHash<QString, QByteArray> whole;
 
-    QByteArray didl(int first, int count) const
+    QByteArray didl(int first, int count, const QString &address) const
     {
         GUPnPDIDLLiteWriter *writer = gupnp_didl_lite_writer_new(nullptr);
         for (int i = first; i < first + count; ++i) {
@@ -132,7 +134,8 @@ struct Listing
             gupnp_didl_lite_object_set_title(object, utf8(video.title).constData());
             gupnp_didl_lite_object_set_upnp_class(object, RYGEL_VIDEO_ITEM_UPNP_CLASS);
             GUPnPDIDLLiteResource *resource = gupnp_didl_lite_object_add_resource(object);
-            gupnp_didl_lite_resource_set_uri(resource, resourceUri(video, port).constData());
+            const QByteArray uri = resourceUri(video, port).replace(AddressMark, address.toLatin1());
+            gupnp_didl_lite_resource_set_uri(resource, uri.constData());
             if (video.size > 0)
                 gupnp_didl_lite_resource_set_size64(resource, video.size);
             if (video.durationSeconds > 0)
@@ -203,13 +206,13 @@ bool answerBrowse(Listing *listings, const QString &address, GUPnPServiceAction 
         = requested == 0 ? total - start : static_cast<int>(std::min<gint64>(requested, total - start));
     QByteArray didl;
     if (start == 0 && count == total) {
-        if (listing->whole.isEmpty())
-            listing->whole = listing->didl(0, total);
-        didl = listing->whole;
+        auto whole = listing->whole.find(address);
+        if (whole == listing->whole.end())
+            whole = listing->whole.insert(address, listing->didl(0, total, address));
+        didl = *whole;
     } else {
-        didl = listing->didl(start, count);
+        didl = listing->didl(start, count, address);
     }
-    didl.replace(AddressMark, address.toLatin1());
     gupnp_service_action_set(action, "Result", G_TYPE_STRING, didl.constData(), "NumberReturned", G_TYPE_UINT,
         static_cast<guint>(count), "TotalMatches", G_TYPE_UINT, static_cast<guint>(total), "UpdateID",
         G_TYPE_UINT, static_cast<guint>(RYGEL_MEDIA_CONTAINER(listing->container)->update_id), nullptr);
