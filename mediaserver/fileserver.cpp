@@ -70,6 +70,7 @@ struct Client
     off_t remaining = 0;
     bool keepAlive = true;
     bool writing = false;
+    bool finished = false; // the peer sends no more
     Clock::time_point active = Clock::now();
 };
 
@@ -414,15 +415,15 @@ struct FileServer::Loop
                 return;
             }
         }
-        if (!client.writing && !client.keepAlive) {
+        if (!client.writing && (!client.keepAlive || client.finished)) {
             drop(id);
             return;
         }
         watchFor(id, client, client.writing ? EPOLLOUT : EPOLLIN);
     }
 
-    // False when the peer went or sent more head than we take. A peer
-    // that only closed its sending side still gets its answer.
+    // False when the connection failed or the peer sent more head than we
+    // take. A peer that closed its sending side still gets its answers.
     static bool receive(Client &client)
     {
         char buffer[4096];
@@ -436,8 +437,8 @@ struct FileServer::Loop
                 continue;
             }
             if (got == 0) {
-                client.keepAlive = false;
-                return client.in.find("\r\n\r\n") != std::string::npos;
+                client.finished = true;
+                return true;
             }
             return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
         }
@@ -455,13 +456,14 @@ struct FileServer::Loop
     bool answer(Client &client)
     {
         const size_t end = client.in.find("\r\n\r\n");
-        if (end == std::string::npos) {
-            if (client.in.size() > MaxHead) {
-                client.keepAlive = false;
-                respond(client, "431 Request Header Fields Too Large");
-            }
+        if (end == std::string::npos ? client.in.size() > MaxHead : end > MaxHead) {
+            client.in.clear();
+            client.keepAlive = false;
+            respond(client, "431 Request Header Fields Too Large");
             return true;
         }
+        if (end == std::string::npos)
+            return true;
         const std::string head = client.in.substr(0, end);
         client.in.erase(0, end + 4);
         std::vector<std::string> lines;
@@ -498,9 +500,8 @@ struct FileServer::Loop
             else if (name == "transfermode.dlna.org")
                 transferMode = value;
         }
-        client.keepAlive = client.keepAlive
-            && (http10 ? connection.find("keep-alive") != std::string::npos
-                       : connection.find("close") == std::string::npos);
+        client.keepAlive = http10 ? connection.find("keep-alive") != std::string::npos
+                                  : connection.find("close") == std::string::npos;
         if (method != "GET" && method != "HEAD") {
             respond(client, "405 Method Not Allowed", "Allow: GET, HEAD\r\n");
             return true;
