@@ -235,14 +235,20 @@ TEST_F(MediaServerNetworkTest, SharesTheFolderAndTheHandedOverFileOnlyWhileOn)
     kvtl::RefCountedPtr<kvds::IKavoIPC> player;
     ASSERT_TRUE(kvds::CreateNamedPipeIPC("C277327F-6714-4129-A79F-6D8477523D76", true, nullptr, &player));
     ASSERT_TRUE(waitForLine("connected"));
-    const QByteArray path = m_outside.filePath(u"handed over.mp4"_s).toLocal8Bit() + '\0';
-    int delivered = 0;
-    ASSERT_TRUE(player->Send("Player", std::string(Prefix) + "StreamFileRequest",
-        static_cast<unsigned>(path.size()), path.constData(), &delivered));
+    // Two, the later one listed first (not by name).
+    ASSERT_TRUE(QFile::copy(m_media.filePath(u"clip.mp4"_s), m_outside.filePath(u"a first.mp4"_s)));
+    for (const QString &name : { u"a first.mp4"_s, u"handed over.mp4"_s }) {
+        const QByteArray path = m_outside.filePath(name).toLocal8Bit() + '\0';
+        int delivered = 0;
+        ASSERT_TRUE(player->Send("Player", std::string(Prefix) + "StreamFileRequest",
+            static_cast<unsigned>(path.size()), path.constData(), &delivered));
+    }
     QString streaming;
     const QDeadlineTimer deadline(10000);
-    while (!streaming.contains(u"handed over"_s) && !deadline.hasExpired())
+    while (
+        !(streaming.contains(u"handed over"_s) && streaming.contains(u"a first"_s)) && !deadline.hasExpired())
         streaming = browse(location, u"streaming"_s);
+    EXPECT_LT(streaming.indexOf(u"handed over"_s), streaming.indexOf(u"a first"_s));
     EXPECT_TRUE(browse(location, u"0"_s).contains(u"Now streaming"_s));
     QByteArray served;
     EXPECT_EQ(fetch(itemUrl(streaming), {}, &served), "200");
