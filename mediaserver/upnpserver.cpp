@@ -1,8 +1,11 @@
 #include "mediaserver/upnpserver.h"
 
+#include "mediaserver/fileserver.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QUrl>
 
 #include <rygel-core.h>
@@ -10,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -23,6 +27,14 @@ const char EngineConfig[] = "[general]\n"
                             "enable-transcoding=false\n"
                             "allow-upload=false\n"
                             "allow-deletion=false\n";
+
+// The engine puts the address a client asked on in place of this in a
+// resource's URI; so do we in our own answers.
+const char AddressMark[] = "@ADDRESS@";
+// Ranges, streaming and background transfers, DLNA 1.5: what the file
+// server's contentFeatures.dlna.org header says.
+const GUPnPDLNAFlags ServedFlags = static_cast<GUPnPDLNAFlags>(GUPNP_DLNA_FLAGS_STREAMING_TRANSFER_MODE
+    | GUPNP_DLNA_FLAGS_BACKGROUND_TRANSFER_MODE | GUPNP_DLNA_FLAGS_DLNA_V15);
 
 bool debugging()
 {
@@ -77,13 +89,160 @@ QByteArray utf8(const QString &text)
     return text.toUtf8();
 }
 
-RygelMediaItem *makeItem(const SharedVideo &video, RygelMediaContainer *parent)
+// The protocolInfo both our DIDL-Lite and the engine's give a file.
+GUPnPProtocolInfo *protocolInfo(const SharedVideo &video)
+{
+    GUPnPProtocolInfo *info = gupnp_protocol_info_new();
+    gupnp_protocol_info_set_protocol(info, "http-get");
+    gupnp_protocol_info_set_network(info, "*");
+    gupnp_protocol_info_set_mime_type(info, utf8(video.mimeType).constData());
+    if (!video.dlnaProfile.isEmpty())
+        gupnp_protocol_info_set_dlna_profile(info, utf8(video.dlnaProfile).constData());
+    gupnp_protocol_info_set_dlna_operation(info, GUPNP_DLNA_OPERATION_RANGE);
+    gupnp_protocol_info_set_dlna_flags(info, ServedFlags);
+    return info;
+}
+
+QByteArray resourceUri(const SharedVideo &video, quint16 port)
+{
+    return "http://" + QByteArray(AddressMark) + ':' + QByteArray::number(port) + FileServer::path(video);
+}
+
+// One of our containers as Browse answers it. Serializing 500 items
+// through the engine costs tens of milliseconds per Browse (a GObject and
+// several regular expressions per resource); the whole list is written
+// once per change instead, with the same fields the engine writes.
+struct Listing
+{
+    const char *id = "";
+    RygelSimpleContainer *container = nullptr;
+    QList<SharedVideo> items;
+    quint16 port = 0;
+    // The whole list by the address it names; made when first asked for.
+    QHash<QString, QByteArray> whole;
+
+    QByteArray didl(int first, int count, const QString &address) const
+    {
+        GUPnPDIDLLiteWriter *writer = gupnp_didl_lite_writer_new(nullptr);
+        for (int i = first; i < first + count; ++i) {
+            const SharedVideo &video = items.at(i);
+            GUPnPDIDLLiteItem *item = gupnp_didl_lite_writer_add_item(writer);
+            auto *object = GUPNP_DIDL_LITE_OBJECT(item);
+            gupnp_didl_lite_object_set_id(object, utf8(video.id).constData());
+            gupnp_didl_lite_object_set_parent_id(object, id);
+            gupnp_didl_lite_object_set_restricted(object, TRUE);
+            gupnp_didl_lite_object_set_title(object, utf8(video.title).constData());
+            gupnp_didl_lite_object_set_upnp_class(object, RYGEL_VIDEO_ITEM_UPNP_CLASS);
+            GUPnPDIDLLiteResource *resource = gupnp_didl_lite_object_add_resource(object);
+            const QByteArray uri = resourceUri(video, port).replace(AddressMark, address.toLatin1());
+            gupnp_didl_lite_resource_set_uri(resource, uri.constData());
+            if (video.size > 0)
+                gupnp_didl_lite_resource_set_size64(resource, video.size);
+            if (video.durationSeconds > 0)
+                gupnp_didl_lite_resource_set_duration(resource, video.durationSeconds);
+            if (video.width > 0 && video.height > 0) {
+                gupnp_didl_lite_resource_set_width(resource, video.width);
+                gupnp_didl_lite_resource_set_height(resource, video.height);
+            }
+            GUPnPProtocolInfo *info = protocolInfo(video);
+            gupnp_didl_lite_resource_set_protocol_info(resource, info);
+            g_object_unref(info);
+            g_object_unref(resource);
+            g_object_unref(item);
+        }
+        gchar *text = gupnp_didl_lite_writer_get_string(writer);
+        QByteArray result(text);
+        g_free(text);
+        g_object_unref(writer);
+        return result;
+    }
+};
+
+// Rygel's own test for clients it answers in their own way (exported by
+// librygel-server, though not in its header): those get its answers.
+extern "C" GObject *rygel_client_hacks_create(SoupServerMessage *message, GError **error);
+
+bool needsEngine(GUPnPServiceAction *action)
+{
+    GError *error = nullptr;
+    GObject *hacks = rygel_client_hacks_create(gupnp_service_action_get_message(action), &error);
+    g_clear_error(&error);
+    if (!hacks)
+        return false;
+    g_object_unref(hacks);
+    return true;
+}
+
+// Answers a Browse of one of our containers' children, in our order and
+// with every property ("*"), from the listing; false for anything else.
+bool answerBrowse(Listing *listings, const QString &address, GUPnPServiceAction *action)
+{
+    gchar *object = nullptr;
+    gchar *flag = nullptr;
+    gchar *filter = nullptr;
+    gchar *sort = nullptr;
+    gint64 first = 0;
+    gint64 requested = 0;
+    gupnp_service_action_get(action, "ObjectID", G_TYPE_STRING, &object, "BrowseFlag", G_TYPE_STRING, &flag,
+        "Filter", G_TYPE_STRING, &filter, "StartingIndex", G_TYPE_INT64, &first, "RequestedCount",
+        G_TYPE_INT64, &requested, "SortCriteria", G_TYPE_STRING, &sort, nullptr);
+    Listing *listing = nullptr;
+    for (int i = 0; i < 2; ++i) {
+        if (object && std::strcmp(object, listings[i].id) == 0)
+            listing = &listings[i];
+    }
+    const bool ours = listing && !listing->items.isEmpty() && flag
+        && std::strcmp(flag, "BrowseDirectChildren") == 0 && filter && std::strcmp(filter, "*") == 0
+        && (!sort || !*sort) && first >= 0 && requested >= 0 && !needsEngine(action);
+    g_free(object);
+    g_free(flag);
+    g_free(filter);
+    g_free(sort);
+    if (!ours)
+        return false;
+    const int total = static_cast<int>(listing->items.size());
+    const int start = static_cast<int>(std::min<gint64>(first, total));
+    const int count
+        = requested == 0 ? total - start : static_cast<int>(std::min<gint64>(requested, total - start));
+    QByteArray didl;
+    if (start == 0 && count == total) {
+        auto whole = listing->whole.find(address);
+        if (whole == listing->whole.end())
+            whole = listing->whole.insert(address, listing->didl(0, total, address));
+        didl = *whole;
+    } else {
+        didl = listing->didl(start, count, address);
+    }
+    gupnp_service_action_set(action, "Result", G_TYPE_STRING, didl.constData(), "NumberReturned", G_TYPE_UINT,
+        static_cast<guint>(count), "TotalMatches", G_TYPE_UINT, static_cast<guint>(total), "UpdateID",
+        G_TYPE_UINT, static_cast<guint>(RYGEL_MEDIA_CONTAINER(listing->container)->update_id), nullptr);
+    gupnp_service_action_return_success(action);
+    return true;
+}
+
+guint actionSignal()
+{
+    static const guint id = g_signal_lookup("action-invoked", GUPNP_TYPE_SERVICE);
+    return id;
+}
+
+GQuark browseDetail()
+{
+    static const GQuark detail = g_quark_from_static_string("Browse");
+    return detail;
+}
+
+// The item's one resource is on our file server. The engine puts the
+// address of the interface a client asked on in place of "@ADDRESS@"; the
+// file server listens on every interface on the same port. No file://
+// URI is given: the engine would look beside each file for subtitles and
+// thumbnails on every change, and serve the file through its own slower path.
+RygelMediaItem *makeItem(const SharedVideo &video, RygelMediaContainer *parent, quint16 port)
 {
     RygelVideoItem *item = rygel_video_item_new(
         utf8(video.id).constData(), parent, utf8(video.title).constData(), RYGEL_VIDEO_ITEM_UPNP_CLASS);
     auto *object = RYGEL_MEDIA_OBJECT(item);
     auto *file = RYGEL_MEDIA_FILE_ITEM(item);
-    rygel_media_object_add_uri(object, QUrl::fromLocalFile(video.path).toEncoded().constData());
     rygel_media_file_item_set_mime_type(file, utf8(video.mimeType).constData());
     // The engine guesses no profile for some common files; ours is set.
     if (!video.dlnaProfile.isEmpty())
@@ -95,12 +254,12 @@ RygelMediaItem *makeItem(const SharedVideo &video, RygelMediaContainer *parent)
         rygel_visual_item_set_width(RYGEL_VISUAL_ITEM(item), video.width);
         rygel_visual_item_set_height(RYGEL_VISUAL_ITEM(item), video.height);
     }
-    // Without an http-get resource of its own the item offers only its
-    // internal file:// one, which no client can fetch.
     RygelMediaResource *primary = rygel_media_file_item_get_primary_resource(file);
     RygelMediaResource *http = rygel_media_resource_new_from_resource("primary_http", primary);
     rygel_media_resource_set_protocol(http, "http-get");
-    rygel_media_resource_set_uri(http, "");
+    rygel_media_resource_set_uri(http, resourceUri(video, port).constData());
+    rygel_media_resource_set_dlna_operation(http, GUPNP_DLNA_OPERATION_RANGE);
+    rygel_media_resource_set_dlna_flags(http, ServedFlags);
     GeeList *resources = rygel_media_object_get_resource_list(object);
     gee_collection_add(GEE_COLLECTION(resources), http);
     g_object_unref(resources);
@@ -130,9 +289,19 @@ struct Place
     GUPnPContext *context = nullptr;
     RygelRootDeviceFactory *factory = nullptr;
     RygelRootDevice *device = nullptr;
+    // Its ContentDirectory, whose Browse we answer first.
+    GUPnPService *directory = nullptr;
+    gulong engineBrowse = 0;
+    gulong ourBrowse = 0;
+    Listing *listings = nullptr;
 
     ~Place()
     {
+        if (directory) {
+            g_signal_handler_disconnect(directory, ourBrowse);
+            g_signal_handler_unblock(directory, engineBrowse);
+            g_object_unref(directory);
+        }
         // A bye-bye first; the context's sockets close with its last reference.
         if (device) {
             gupnp_root_device_set_available(GUPNP_ROOT_DEVICE(device), FALSE);
@@ -145,7 +314,49 @@ struct Place
     }
 };
 
-std::unique_ptr<Place> open(const HomeInterface &where, RygelPlugin *plugin)
+void onBrowse(GUPnPService *service, GUPnPServiceAction *action, gpointer data)
+{
+    auto *place = static_cast<Place *>(data);
+    if (answerBrowse(place->listings, place->where.address, action))
+        return;
+    // The engine's own handler takes it, as if we were not there.
+    g_signal_handler_block(service, place->ourBrowse);
+    g_signal_handler_unblock(service, place->engineBrowse);
+    g_signal_emit(service, actionSignal(), browseDetail(), action);
+    g_signal_handler_block(service, place->engineBrowse);
+    g_signal_handler_unblock(service, place->ourBrowse);
+}
+
+// Puts our Browse answers before the engine's on the device's
+// ContentDirectory; without its handler found, the engine answers all.
+void answerBrowsesFirst(Place &place)
+{
+    GeeArrayList *services = rygel_root_device_get_services(place.device);
+    const int count = services ? gee_abstract_collection_get_size(GEE_ABSTRACT_COLLECTION(services)) : 0;
+    for (int i = 0; i < count && !place.directory; ++i) {
+        auto *info = static_cast<GUPnPServiceInfo *>(gee_abstract_list_get(GEE_ABSTRACT_LIST(services), i));
+        const char *type = gupnp_service_info_get_service_type(info);
+        if (GUPNP_IS_SERVICE(info) && type
+            && g_str_has_prefix(type, "urn:schemas-upnp-org:service:ContentDirectory:")) {
+            place.directory = GUPNP_SERVICE(g_object_ref(info));
+        }
+        g_object_unref(info);
+    }
+    if (!place.directory)
+        return;
+    place.engineBrowse = g_signal_handler_find(place.directory,
+        static_cast<GSignalMatchType>(G_SIGNAL_MATCH_ID | G_SIGNAL_MATCH_DETAIL), actionSignal(),
+        browseDetail(), nullptr, nullptr, nullptr);
+    if (!place.engineBrowse) {
+        g_clear_object(&place.directory);
+        return;
+    }
+    g_signal_handler_block(place.directory, place.engineBrowse);
+    place.ourBrowse
+        = g_signal_connect(place.directory, "action-invoked::Browse", G_CALLBACK(onBrowse), &place);
+}
+
+std::unique_ptr<Place> open(const HomeInterface &where, RygelPlugin *plugin, Listing *listings)
 {
     auto place = std::make_unique<Place>();
     place->where = where;
@@ -167,6 +378,8 @@ std::unique_ptr<Place> open(const HomeInterface &where, RygelPlugin *plugin)
         g_clear_error(&error);
         return nullptr;
     }
+    place->listings = listings;
+    answerBrowsesFirst(*place);
     gupnp_root_device_set_available(GUPNP_ROOT_DEVICE(place->device), TRUE);
     return place;
 }
@@ -180,10 +393,14 @@ struct UpnpServer::Engine
     RygelSimpleContainer *streaming = nullptr;
     RygelMediaServerPlugin *plugin = nullptr;
     std::vector<std::unique_ptr<Place>> places;
+    FileServer files;
+    int itemPort = -1; // none yet
+    Listing listings[2];
 
     ~Engine()
     {
         places.clear();
+        files.stop();
         if (plugin)
             g_object_unref(plugin);
         for (RygelSimpleContainer *container : { streaming, videos, root }) {
@@ -225,6 +442,14 @@ bool UpnpServer::start(const QString &name, const QString &configFolder)
     auto *root = RYGEL_MEDIA_CONTAINER(engine->root);
     engine->videos = rygel_simple_container_new("videos", root, "Videos");
     engine->streaming = rygel_simple_container_new("streaming", root, "Now streaming");
+    engine->listings[0].id = "videos";
+    engine->listings[0].container = engine->videos;
+    engine->listings[1].id = "streaming";
+    engine->listings[1].container = engine->streaming;
+    // Kept in our order (the folder's by name, the streamed most recent
+    // first), which also spares a sort per Browse.
+    for (RygelSimpleContainer *container : { engine->videos, engine->streaming })
+        rygel_media_container_set_sort_criteria(RYGEL_MEDIA_CONTAINER(container), "");
     rygel_simple_container_add_child_container(engine->root, RYGEL_MEDIA_CONTAINER(engine->videos));
     rygel_simple_container_add_child_container(engine->root, RYGEL_MEDIA_CONTAINER(engine->streaming));
     engine->plugin = rygel_media_server_plugin_construct(kavo_sharing_plugin_get_type(), root,
@@ -232,11 +457,8 @@ bool UpnpServer::start(const QString &name, const QString &configFolder)
     if (!engine->plugin)
         return false;
     m_engine = std::move(engine);
-    fill(Container::Videos);
-    fill(Container::NowStreaming);
-    const QList<HomeInterface> wanted = m_interfaces;
-    m_interfaces.clear();
-    setInterfaces(wanted);
+    // Fills both containers, now that the file server's port is known.
+    setInterfaces(m_interfaces);
     return true;
 }
 
@@ -255,6 +477,15 @@ void UpnpServer::setInterfaces(const QList<HomeInterface> &interfaces)
     m_interfaces = interfaces;
     if (!m_engine)
         return;
+    QStringList addresses;
+    for (const HomeInterface &where : interfaces)
+        addresses.append(where.address);
+    m_engine->files.listen(addresses);
+    // The items' URIs name the port.
+    if (m_engine->files.port() != m_engine->itemPort) {
+        fill(Container::Videos);
+        fill(Container::NowStreaming);
+    }
     auto &places = m_engine->places;
     places.erase(std::remove_if(places.begin(), places.end(),
                      [&](const std::unique_ptr<Place> &place) { return !interfaces.contains(place->where); }),
@@ -265,7 +496,7 @@ void UpnpServer::setInterfaces(const QList<HomeInterface> &interfaces)
         if (open_)
             continue;
         // One that cannot be opened now is tried again at the next change.
-        if (std::unique_ptr<Place> place = open(where, RYGEL_PLUGIN(m_engine->plugin)))
+        if (std::unique_ptr<Place> place = open(where, RYGEL_PLUGIN(m_engine->plugin), m_engine->listings))
             places.push_back(std::move(place));
     }
 }
@@ -301,9 +532,15 @@ void UpnpServer::fill(Container container)
     if (!m_engine)
         return;
     RygelSimpleContainer *target = container == Container::Videos ? m_engine->videos : m_engine->streaming;
+    m_engine->files.setFiles(m_videos + m_streaming);
+    m_engine->itemPort = m_engine->files.port();
+    Listing &listing = m_engine->listings[container == Container::Videos ? 0 : 1];
+    listing.items = container == Container::Videos ? m_videos : m_streaming;
+    listing.port = m_engine->itemPort;
+    listing.whole.clear();
     rygel_simple_container_clear(target);
     for (const SharedVideo &video : container == Container::Videos ? m_videos : m_streaming) {
-        RygelMediaItem *item = makeItem(video, RYGEL_MEDIA_CONTAINER(target));
+        RygelMediaItem *item = makeItem(video, RYGEL_MEDIA_CONTAINER(target), m_engine->itemPort);
         rygel_simple_container_add_child_item(target, item);
         g_object_unref(item);
     }

@@ -11,9 +11,11 @@
 // The UPnP/DLNA MediaServer on the home network, on librygel-server. Its
 // GLib sources run on Qt's own event loop. While running it has one GUPnP
 // context (sockets, HTTP server, announcements) per interface it is given,
-// bound to that interface's address and no other, and serves the two
-// containers' files as they are, over HTTP with ranges; stopped, it has no
-// socket open at all. The only unit that sees GLib: callers pass Qt types.
+// bound to that interface's address and no other, and a file server of its
+// own on those addresses that serves the two containers' files as they are,
+// with ranges; stopped, it has no socket open at all. The common Browse of a
+// container is answered from a list written once per change. The only unit
+// that sees GLib: callers pass Qt types.
 class UpnpServer
 {
 public:

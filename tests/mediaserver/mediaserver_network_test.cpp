@@ -5,13 +5,16 @@
 #include "ipc/refcountedptr.h"
 #include "mediaserver/sharedmedia.h"
 #include "settings/kavosettings.h"
+#include "tests/mediaserver/runcommand.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -24,22 +27,6 @@ namespace {
 
 const char Prefix[] = "DevicePane->KavoMediaServerDialog";
 
-// A command's exit code (-1 when it did not end in time) and output.
-int run(const QStringList &command, QByteArray *output = nullptr, int timeoutMs = 10000)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(command.first(), command.mid(1));
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(2000);
-        return -1;
-    }
-    if (output)
-        *output = process.readAll();
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
 class MediaServerNetworkTest : public ::testing::Test
 {
 protected:
@@ -48,23 +35,23 @@ protected:
         if (geteuid() != 0)
             GTEST_SKIP() << "making a network namespace needs root (CI runs as root); skipped";
         m_namespace = QStringLiteral("kavo-ms-%1-%2").arg(getpid()).arg(++s_count);
-        if (run({ u"ip"_s, u"netns"_s, u"add"_s, m_namespace }) != 0)
+        if (runCommand({ u"ip"_s, u"netns"_s, u"add"_s, m_namespace }) != 0)
             GTEST_SKIP() << "ip netns add failed: no private network namespace here; skipped";
         m_made = true;
-        ASSERT_EQ(run({ u"ip"_s, u"-n"_s, m_namespace, u"link"_s, u"set"_s, u"lo"_s, u"up"_s, u"multicast"_s,
-                      u"on"_s }),
+        ASSERT_EQ(runCommand({ u"ip"_s, u"-n"_s, m_namespace, u"link"_s, u"set"_s, u"lo"_s, u"up"_s,
+                      u"multicast"_s, u"on"_s }),
             0);
-        ASSERT_EQ(
-            run({ u"ip"_s, u"-n"_s, m_namespace, u"route"_s, u"add"_s, u"224.0.0.0/4"_s, u"dev"_s, u"lo"_s }),
+        ASSERT_EQ(runCommand({ u"ip"_s, u"-n"_s, m_namespace, u"route"_s, u"add"_s, u"224.0.0.0/4"_s,
+                      u"dev"_s, u"lo"_s }),
             0);
         ASSERT_TRUE(m_media.isValid() && m_outside.isValid());
         // Every child shares on the namespace's loopback only.
         qputenv("KAVO_SHARE_INTERFACES", "lo");
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        ASSERT_EQ(run({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                          u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s, u"-t"_s,
-                          u"2"_s, u"-c:v"_s, u"libx264"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s, u"aac"_s,
-                          u"-shortest"_s, m_media.filePath(u"clip.mp4"_s) },
+        ASSERT_EQ(runCommand({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                 u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s,
+                                 u"-t"_s, u"2"_s, u"-c:v"_s, u"libx264"_s, u"-pix_fmt"_s, u"yuv420p"_s,
+                                 u"-c:a"_s, u"aac"_s, u"-shortest"_s, m_media.filePath(u"clip.mp4"_s) },
                       nullptr, 60000),
             0);
         ASSERT_TRUE(QFile::copy(m_media.filePath(u"clip.mp4"_s), m_outside.filePath(u"handed over.mp4"_s)));
@@ -81,7 +68,7 @@ protected:
         stopServer();
         qputenv("KAVO_SHARE_INTERFACES", "none");
         if (m_made)
-            run({ u"ip"_s, u"netns"_s, u"del"_s, m_namespace });
+            runCommand({ u"ip"_s, u"netns"_s, u"del"_s, m_namespace });
     }
 
     QStringList inside(const QStringList &command) const
@@ -133,17 +120,18 @@ protected:
     QString discover()
     {
         QByteArray output;
-        run(inside({ u"gssdp-discover"_s, u"-i"_s, u"lo"_s, u"-t"_s,
-                u"urn:schemas-upnp-org:device:MediaServer:1"_s, u"--timeout=3"_s }),
+        runCommand(inside({ u"gssdp-discover"_s, u"-i"_s, u"lo"_s, u"-t"_s,
+                       u"urn:schemas-upnp-org:device:MediaServer:1"_s, u"--timeout=3"_s }),
             &output);
         const auto match = QRegularExpression(u"Location: (http://\\S+)"_s).match(QString::fromUtf8(output));
         return match.hasMatch() ? match.captured(1) : QString();
     }
     // The DIDL-Lite a SOAP Browse of the object's children answers.
-    QString browse(const QString &location, const QString &id)
+    QString browse(const QString &location, const QString &id, const QString &filter = u"*"_s, int start = 0,
+        int count = 0)
     {
         QByteArray description;
-        run(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, location }), &description);
+        runCommand(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, location }), &description);
         const auto control = QRegularExpression(u"<controlURL>([^<]*ContentDirectory)</controlURL>"_s)
                                  .match(QString::fromUtf8(description));
         const QString base = QString(location).section(u'/', 0, 2);
@@ -151,15 +139,17 @@ protected:
             "<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\" "
             "s:encodingStyle=\"http://schemas.xmlsoap.org/soap/encoding/\"><s:Body><u:Browse "
             "xmlns:u=\"urn:schemas-upnp-org:service:ContentDirectory:1\"><ObjectID>%1</ObjectID>"
-            "<BrowseFlag>BrowseDirectChildren</BrowseFlag><Filter>*</Filter><StartingIndex>0"
-            "</StartingIndex><RequestedCount>0</RequestedCount><SortCriteria></SortCriteria>"
+            "<BrowseFlag>BrowseDirectChildren</BrowseFlag><Filter>%2</Filter><StartingIndex>%3"
+            "</StartingIndex><RequestedCount>%4</RequestedCount><SortCriteria></SortCriteria>"
             "</u:Browse></s:Body></s:Envelope>")
-                                 .arg(id);
+                                 .arg(id, filter)
+                                 .arg(start)
+                                 .arg(count);
         QByteArray answer;
-        run(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-H"_s,
-                u"Content-Type: text/xml; charset=\"utf-8\""_s, u"-H"_s,
-                u"SOAPACTION: \"urn:schemas-upnp-org:service:ContentDirectory:1#Browse\""_s, u"--data"_s,
-                body, base + control.captured(1) }),
+        runCommand(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-H"_s,
+                       u"Content-Type: text/xml; charset=\"utf-8\""_s, u"-H"_s,
+                       u"SOAPACTION: \"urn:schemas-upnp-org:service:ContentDirectory:1#Browse\""_s,
+                       u"--data"_s, body, base + control.captured(1) }),
             &answer);
         // The DIDL-Lite comes escaped inside the SOAP answer.
         QString text = QString::fromUtf8(answer);
@@ -174,9 +164,9 @@ protected:
         QTemporaryDir dir;
         const QString file = dir.filePath(u"body"_s);
         QByteArray status;
-        run(inside(
-                QStringList { u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-o"_s, file, u"-w"_s, u"%{http_code}"_s }
-                + options + QStringList { url }),
+        runCommand(inside(QStringList {
+                              u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-o"_s, file, u"-w"_s, u"%{http_code}"_s }
+                       + options + QStringList { url }),
             &status);
         QFile got(file);
         if (body && got.open(QIODevice::ReadOnly))
@@ -185,7 +175,7 @@ protected:
     }
     static QString itemUrl(const QString &didl)
     {
-        return QRegularExpression(u"(http://[^<\"]*/res/primary_http[^<\"]*)"_s).match(didl).captured(1);
+        return QRegularExpression(u"(http://[^<\"]*/media/[^<\"]*)"_s).match(didl).captured(1);
     }
 
     static int s_count;
@@ -204,7 +194,7 @@ TEST_F(MediaServerNetworkTest, SharesTheFolderAndTheHandedOverFileOnlyWhileOn)
     const QString location = discover();
     ASSERT_FALSE(location.isEmpty());
     QByteArray sockets;
-    ASSERT_EQ(run(inside({ u"ss"_s, u"-tuln"_s }), &sockets), 0);
+    ASSERT_EQ(runCommand(inside({ u"ss"_s, u"-tuln"_s }), &sockets), 0);
     EXPECT_TRUE(sockets.contains("127.0.0.1:"));
     EXPECT_FALSE(sockets.contains("203.0.113.5")) << sockets.constData();
 
@@ -216,8 +206,8 @@ TEST_F(MediaServerNetworkTest, SharesTheFolderAndTheHandedOverFileOnlyWhileOn)
     ASSERT_FALSE(url.isEmpty());
 
     QByteArray probe;
-    EXPECT_EQ(run(inside({ u"ffprobe"_s, u"-v"_s, u"error"_s, u"-show_entries"_s, u"format=duration"_s,
-                      u"-of"_s, u"csv=p=0"_s, url }),
+    EXPECT_EQ(runCommand(inside({ u"ffprobe"_s, u"-v"_s, u"error"_s, u"-show_entries"_s, u"format=duration"_s,
+                             u"-of"_s, u"csv=p=0"_s, url }),
                   &probe),
         0);
     EXPECT_NEAR(probe.trimmed().toDouble(), 2.0, 0.5);
@@ -229,27 +219,36 @@ TEST_F(MediaServerNetworkTest, SharesTheFolderAndTheHandedOverFileOnlyWhileOn)
     EXPECT_EQ(part, bytes.mid(1000, 1000));
 
     // Only what is in the containers: the same URL with the id of a file
-    // outside, or a path that climbs out, finds nothing.
-    const QString items = url.left(url.indexOf(u"/i/"_s) + 3);
-    const QString outsideId = QString::fromLatin1(
-        SharedMedia::videoId(u'v', m_outside.filePath(u"handed over.mp4"_s)).toUtf8().toBase64());
-    EXPECT_EQ(
-        fetch(items + QString::fromLatin1(QUrl::toPercentEncoding(outsideId)) + u"/res/primary_http.mp4"_s),
+    // outside, or a path that climbs out, finds nothing; nor does the
+    // engine's own item path, which serves no file itself.
+    const QString items = url.left(url.indexOf(u"/media/"_s) + 7);
+    EXPECT_EQ(fetch(items + SharedMedia::videoId(u'v', m_outside.filePath(u"handed over.mp4"_s)) + u".mp4"_s),
         "404");
     EXPECT_EQ(fetch(items + u"../../../../../../../etc/passwd"_s, { u"--path-as-is"_s }), "404");
+    const QString id = QRegularExpression(u"<item id=\"([^\"]+)\""_s).match(videos).captured(1);
+    EXPECT_EQ(fetch(location.section(u'/', 0, 2) + u"/KavoMediaServer/i/"_s
+                  + QString::fromLatin1(QUrl::toPercentEncoding(QString::fromLatin1(id.toUtf8().toBase64())))
+                  + u"/res/primary_http.mp4"_s),
+        "404");
 
     // "Stream to ..." from a player through the real pipe.
     kvtl::RefCountedPtr<kvds::IKavoIPC> player;
     ASSERT_TRUE(kvds::CreateNamedPipeIPC("C277327F-6714-4129-A79F-6D8477523D76", true, nullptr, &player));
     ASSERT_TRUE(waitForLine("connected"));
-    const QByteArray path = m_outside.filePath(u"handed over.mp4"_s).toLocal8Bit() + '\0';
-    int delivered = 0;
-    ASSERT_TRUE(player->Send("Player", std::string(Prefix) + "StreamFileRequest",
-        static_cast<unsigned>(path.size()), path.constData(), &delivered));
+    // Two, the later one listed first (not by name).
+    ASSERT_TRUE(QFile::copy(m_media.filePath(u"clip.mp4"_s), m_outside.filePath(u"a first.mp4"_s)));
+    for (const QString &name : { u"a first.mp4"_s, u"handed over.mp4"_s }) {
+        const QByteArray path = m_outside.filePath(name).toLocal8Bit() + '\0';
+        int delivered = 0;
+        ASSERT_TRUE(player->Send("Player", std::string(Prefix) + "StreamFileRequest",
+            static_cast<unsigned>(path.size()), path.constData(), &delivered));
+    }
     QString streaming;
     const QDeadlineTimer deadline(10000);
-    while (!streaming.contains(u"handed over"_s) && !deadline.hasExpired())
+    while (
+        !(streaming.contains(u"handed over"_s) && streaming.contains(u"a first"_s)) && !deadline.hasExpired())
         streaming = browse(location, u"streaming"_s);
+    EXPECT_LT(streaming.indexOf(u"handed over"_s), streaming.indexOf(u"a first"_s));
     EXPECT_TRUE(browse(location, u"0"_s).contains(u"Now streaming"_s));
     QByteArray served;
     EXPECT_EQ(fetch(itemUrl(streaming), {}, &served), "200");
@@ -279,9 +278,88 @@ TEST_F(MediaServerNetworkTest, ASecondStartWithSharingOffSwitchesTheRunningOne)
     for (int i = 0; i < 3 && found.isEmpty(); ++i)
         found = discover();
     ASSERT_FALSE(found.isEmpty());
-    EXPECT_EQ(run(inside({ QStringLiteral(KAVO_MEDIA_SERVER), u"--sharing"_s, u"off"_s })), 0);
+    EXPECT_EQ(runCommand(inside({ QStringLiteral(KAVO_MEDIA_SERVER), u"--sharing"_s, u"off"_s })), 0);
     EXPECT_TRUE(discover().isEmpty());
     EXPECT_EQ(m_server.state(), QProcess::Running);
+}
+
+TEST_F(MediaServerNetworkTest, FilesGoOutWithRangesAndDlnaHeadersAndAStalledClientHoldsUpNothing)
+{
+    // Larger than every buffer between the server and a client that stops reading.
+    QFile big(m_media.filePath(u"big.ts"_s));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(64LL << 20));
+    big.close();
+    ASSERT_TRUE(startServer({ u"--sharing"_s, u"on"_s }, "sharing on"));
+    const QString location = discover();
+    ASSERT_FALSE(location.isEmpty());
+    QString videos;
+    const QDeadlineTimer listed(10000);
+    while (!listed.hasExpired()
+        && !(videos.contains(u"<dc:title>big</dc:title>"_s) && videos.contains(u"DLNA.ORG_PN=AVC_MP4_"_s)))
+        videos = browse(location, u"videos"_s);
+    const QString url = itemUrl(videos.mid(videos.indexOf(u"<dc:title>clip</dc:title>"_s)));
+    const QString bigUrl = itemUrl(videos.mid(videos.indexOf(u"<dc:title>big</dc:title>"_s)));
+    ASSERT_FALSE(url.isEmpty() || bigUrl.isEmpty());
+    const qint64 size = QFileInfo(m_media.filePath(u"clip.mp4"_s)).size();
+
+    // The common Browse is answered from a list made once per change: the
+    // same, byte for byte, as the engine's own answer (which a filter asks
+    // for), and a part of it when a part is asked for.
+    const QString named = u"dc:title,res,res@size,res@duration,res@resolution,res@protocolInfo"_s;
+    const QDeadlineTimer probed(10000);
+    while (!probed.hasExpired() && browse(location, u"videos"_s) != browse(location, u"videos"_s, named))
+        QThread::msleep(200);
+    EXPECT_EQ(browse(location, u"videos"_s), browse(location, u"videos"_s, named));
+    const QString second = browse(location, u"videos"_s, u"*"_s, 1, 1);
+    EXPECT_TRUE(second.contains(u"<NumberReturned>1</NumberReturned><TotalMatches>2</TotalMatches>"_s));
+    EXPECT_EQ(second.count(u"<item "_s), 1);
+
+    const struct
+    {
+        QStringList options;
+        QString expected;
+    } cases[] = {
+        { { u"-I"_s }, u"HTTP/1.1 200 OK\r\nContent-Type: video/mp4\r\nContent-Length: %1\r\n"_s.arg(size) },
+        { { u"-I"_s }, u"Accept-Ranges: bytes\r\ncontentFeatures.dlna.org: DLNA.ORG_PN=AVC_MP4_"_s },
+        { { u"-I"_s, u"-H"_s, u"transferMode.dlna.org: Interactive"_s },
+            u"transferMode.dlna.org: Interactive"_s },
+        { { u"-r"_s, u"-100"_s },
+            u"Content-Range: bytes %1-%2/%3"_s.arg(size - 100).arg(size - 1).arg(size) },
+        { { u"-r"_s, u"%1-"_s.arg(size) }, u"416 Range Not Satisfiable"_s },
+        { { u"-X"_s, u"POST"_s }, u"405 Method Not Allowed"_s },
+    };
+    for (const auto &c : cases) {
+        QByteArray headers;
+        runCommand(inside(QStringList {
+                              u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-D"_s, u"-"_s, u"-o"_s, u"/dev/null"_s }
+                       + c.options + QStringList { url }),
+            &headers);
+        EXPECT_TRUE(QString::fromLatin1(headers).contains(c.expected)) << headers.constData();
+    }
+    // Both requests on one connection.
+    QByteArray connects;
+    runCommand(inside({ u"curl"_s, u"-s"_s, u"-m"_s, u"5"_s, u"-o"_s, u"/dev/null"_s, u"-o"_s, u"/dev/null"_s,
+                   u"-w"_s, u"%{num_connects} "_s, url, url }),
+        &connects);
+    EXPECT_EQ(connects.trimmed(), "1 0");
+
+    // A client that stops reading a large file: the others are served,
+    // and the switch still answers at once.
+    QProcess stalled;
+    stalled.start(u"ip"_s,
+        { u"netns"_s, u"exec"_s, m_namespace, u"sh"_s, u"-c"_s,
+            u"curl -s -m 20 '%1' | sleep 20"_s.arg(bigUrl) });
+    ASSERT_TRUE(stalled.waitForStarted(5000));
+    QThread::msleep(1000);
+    QFile clip(m_media.filePath(u"clip.mp4"_s));
+    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
+    QByteArray part;
+    EXPECT_EQ(fetch(url, { u"-r"_s, u"0-999"_s }, &part), "206");
+    EXPECT_EQ(part, clip.read(1000));
+    EXPECT_TRUE(command("sharing off", "sharing off"));
+    EXPECT_EQ(fetch(url), "000");
+    stalled.kill();
+    stalled.waitForFinished(5000);
 }
 
 } // namespace
