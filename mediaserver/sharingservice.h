@@ -28,6 +28,8 @@ public:
     void setName(const QString &name);
     bool isOnNetwork() const { return m_upnp.isRunning(); }
     const SharedMedia &media() const { return m_media; }
+    // Where our server answers now ("http://address:port" per interface).
+    QStringList baseUrls() const { return m_upnp.baseUrls(); }
 
 signals:
     void nameChanged(const QString &name);

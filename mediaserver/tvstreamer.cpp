@@ -1,0 +1,153 @@
+#include "mediaserver/tvstreamer.h"
+
+#include "mediaserver/mediaserver.h"
+#include "mediaserver/sharingservice.h"
+#include "mediaserver/sharingsettings.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+TvStreamer::TvStreamer(MediaServer *server, SharingService *sharing, QObject *parent)
+    : QObject(parent)
+    , m_server(server)
+    , m_sharing(sharing)
+{
+    m_retry.setInterval(PrepareRetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &TvStreamer::prepare);
+    connect(&m_network, &HomeNetwork::interfacesChanged, &m_renderers, &RendererControl::setInterfaces);
+    m_renderers.setInterfaces(m_network.interfaces());
+    if (!server->streamedFiles().isEmpty())
+        m_file = server->streamedFiles().constLast();
+    connect(server, &MediaServer::fileStreamed, this, [this](const QString &path) {
+        m_file = path;
+        emit fileChanged(path);
+    });
+    connect(&m_renderers, &RendererControl::statusChanged, this, &TvStreamer::follow);
+    connect(&m_renderers, &RendererControl::rendererLost, this, [this](const QString &udn) {
+        if (udn == m_renderer && (m_phase == Phase::Preparing || m_phase == Phase::Playing))
+            setPhase(Phase::Failed, tr("The TV left the network, or stopped answering."));
+    });
+    connect(&m_renderers, &RendererControl::actionFailed, this,
+        [this](const QString &udn, const QString &action, const QString &message) {
+            if (udn == m_renderer)
+                setPhase(Phase::Failed, tr("The TV refused \"%1\": %2").arg(action, message));
+        });
+}
+
+void TvStreamer::playOn(const QString &udn)
+{
+    if (m_file.isEmpty() || udn.isEmpty())
+        return;
+    m_renderer = udn;
+    SharingSettings::setLastRenderer(udn);
+    m_status = RendererStatus();
+    m_stopAsked = false;
+    ++m_attempt;
+    m_asking = false;
+    m_preparing.start();
+    setPhase(Phase::Preparing);
+    m_retry.start();
+    prepare();
+}
+
+void TvStreamer::pause()
+{
+    m_renderers.pause(m_renderer);
+}
+
+void TvStreamer::resume()
+{
+    m_stopAsked = false;
+    m_renderers.resume(m_renderer);
+}
+
+void TvStreamer::stop()
+{
+    m_stopAsked = true;
+    m_renderers.stop(m_renderer);
+}
+
+void TvStreamer::seek(int seconds)
+{
+    m_renderers.seek(m_renderer, seconds);
+}
+
+void TvStreamer::setPhase(Phase phase, const QString &message)
+{
+    if (phase != Phase::Preparing)
+        m_retry.stop();
+    m_phase = phase;
+    emit phaseChanged(phase, message);
+}
+
+void TvStreamer::prepare()
+{
+    if (m_phase != Phase::Preparing || m_asking)
+        return;
+    if (!m_server->isSharing() || !m_sharing) {
+        setPhase(Phase::Failed,
+            tr("Sharing is off. Switch on \"Share my videos on the home network\" to play "
+               "on a TV."));
+        return;
+    }
+    if (!m_renderers.hasRenderer(m_renderer)) {
+        setPhase(Phase::Failed, tr("The TV is no longer on the network."));
+        return;
+    }
+    if (m_preparing.elapsed() > PrepareLimitMs) {
+        setPhase(Phase::Failed, tr("The video could not be shared: check that the file is still there."));
+        return;
+    }
+    const QString path = QFileInfo(m_file).canonicalFilePath();
+    const QList<SharedVideo> streamed = m_sharing->media().streamed();
+    const auto video = std::find_if(
+        streamed.begin(), streamed.end(), [&](const SharedVideo &shared) { return shared.path == path; });
+    if (video == streamed.end())
+        return;
+    // The probe adds the profile and duration a TV uses to pick its player.
+    const bool probed = !video->dlnaProfile.isEmpty() || video->durationSeconds > 0;
+    if (!probed && m_preparing.elapsed() < ProbeWaitMs)
+        return;
+    m_asking = true;
+    const unsigned attempt = m_attempt;
+    m_renderers.fetchMetadata(m_renderer, m_sharing->baseUrls(), video->id,
+        [this, attempt](const QString &didl) { metadataArrived(attempt, didl); });
+}
+
+void TvStreamer::metadataArrived(unsigned attempt, const QString &didl)
+{
+    if (attempt != m_attempt || m_phase != Phase::Preparing)
+        return;
+    m_asking = false;
+    ItemResource resource;
+    // Not listed yet, or our server not seen yet on that network: again.
+    if (!ItemResource::fromDidl(didl, &resource))
+        return;
+    QStringList sinks;
+    for (const MediaRenderer &renderer : m_renderers.renderers()) {
+        if (renderer.udn == m_renderer)
+            sinks = renderer.sinkProtocols;
+    }
+    if (qEnvironmentVariableIsSet("KAVO_DEBUG"))
+        std::fprintf(stderr, "kavo-media-server: %s for a TV that takes %s\n",
+            resource.protocolInfo.toUtf8().constData(), sinks.join(QLatin1Char(',')).toUtf8().constData());
+    if (!ItemResource::playableBy(resource.protocolInfo, sinks)) {
+        setPhase(Phase::Failed, tr("The TV cannot play this kind of video."));
+        return;
+    }
+    setPhase(Phase::Playing);
+    m_renderers.play(m_renderer, resource.url, resource.didl);
+}
+
+void TvStreamer::follow(const QString &udn, const RendererStatus &status)
+{
+    if (udn != m_renderer || status == m_status)
+        return;
+    const bool ended = m_status.state == QLatin1String("PLAYING") && status.state == QLatin1String("STOPPED")
+        && !m_stopAsked && m_phase == Phase::Playing;
+    m_status = status;
+    emit statusChanged(status);
+    if (ended)
+        emit finished();
+}
