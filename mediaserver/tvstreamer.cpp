@@ -23,6 +23,9 @@ TvStreamer::TvStreamer(MediaServer *server, SharingService *sharing, QObject *pa
         m_file = path;
         emit fileChanged(path);
     });
+    // The file's listing and probe are taken as they come, not at the next retry.
+    if (sharing)
+        connect(&sharing->media(), &SharedMedia::streamedChanged, this, &TvStreamer::prepare);
     connect(&m_renderers, &RendererControl::statusChanged, this, &TvStreamer::follow);
     connect(&m_renderers, &RendererControl::rendererLost, this, [this](const QString &udn) {
         if (udn == m_renderer && (m_phase == Phase::Preparing || m_phase == Phase::Playing))
