@@ -42,12 +42,19 @@ void HeadlessConsole::setStreamer(TvStreamer *streamer)
         streamer, &TvStreamer::phaseChanged, this, [this](TvStreamer::Phase phase, const QString &message) {
             if (phase == TvStreamer::Phase::Playing)
                 print(QStringLiteral("playing ") + m_streamer->renderer());
+            else if (phase == TvStreamer::Phase::Converting)
+                print(QStringLiteral("converting ") + m_streamer->file());
             else if (phase == TvStreamer::Phase::Failed)
                 print(QStringLiteral("failed ") + message);
         });
     connect(streamer, &TvStreamer::statusChanged, this, [this](const RendererStatus &status) {
         print(QStringLiteral("state ") + status.state);
         print(QStringLiteral("position %1 %2").arg(status.positionSeconds).arg(status.durationSeconds));
+    });
+    connect(streamer, &TvStreamer::converting, this, [this](double fraction) {
+        const int percent = qRound(fraction * 100);
+        if (percent != m_percent)
+            print(QStringLiteral("converted %1 %").arg(m_percent = percent));
     });
     connect(streamer, &TvStreamer::finished, this, [this] { print(QStringLiteral("finished")); });
 }

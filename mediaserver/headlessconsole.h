@@ -11,9 +11,9 @@ class QSocketNotifier;
 // "disconnected", "raise"), and the commands "sharing on", "sharing off"
 // and "quit" on standard input. With a streamer it also tells of the
 // renderers ("renderer found <udn> <name>", "renderer lost <udn>") and of
-// playing ("playing <udn>", "state <STATE>", "position <s> <duration>",
-// "finished", "failed <why>"), and takes "play <udn>", "pause", "resume",
-// "stop" and "seek <seconds>".
+// playing ("converting <file>", "converted <n> %", "playing <udn>",
+// "state <STATE>", "position <s> <duration>", "finished", "failed <why>"), and takes "play <udn>", "pause",
+// "resume", "stop" and "seek <seconds>".
 class HeadlessConsole : public QObject
 {
     Q_OBJECT
@@ -32,6 +32,7 @@ private:
 
     MediaServer *m_server;
     TvStreamer *m_streamer = nullptr;
+    int m_percent = -1;
     QSocketNotifier *m_input;
     QByteArray m_pending;
 };

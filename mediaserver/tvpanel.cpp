@@ -88,6 +88,10 @@ TvPanel::TvPanel(TvStreamer *streamer, QWidget *parent)
     connect(m_position, &QSlider::sliderReleased, this, [this] { m_streamer->seek(m_position->value()); });
     connect(streamer, &TvStreamer::fileChanged, this, &TvPanel::showPhase);
     connect(streamer, &TvStreamer::statusChanged, this, &TvPanel::showStatus);
+    connect(streamer, &TvStreamer::converting, this, [this](double fraction) {
+        m_state->setText(tr("The TV cannot play this video as it is: converting it for the TV, %1 % done.")
+                             .arg(qRound(fraction * 100)));
+    });
     connect(streamer, &TvStreamer::phaseChanged, this, [this](TvStreamer::Phase, const QString &message) {
         m_message = message;
         showPhase();
@@ -144,6 +148,9 @@ void TvPanel::showPhase()
         break;
     case TvStreamer::Phase::Preparing:
         m_state->setText(tr("Getting the video ready for the TV..."));
+        break;
+    case TvStreamer::Phase::Converting:
+        m_state->setText(tr("The TV cannot play this video as it is: converting it for the TV..."));
         break;
     case TvStreamer::Phase::Playing:
         showStatus(m_streamer->status());

@@ -1,9 +1,12 @@
 #include "mediaserver/tvstreamer.h"
 
+#include "devices/devicetype.h"
 #include "mediaserver/mediaserver.h"
 #include "mediaserver/sharingservice.h"
 #include "mediaserver/sharingsettings.h"
+#include "transfer/transferengine.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -38,10 +41,16 @@ TvStreamer::TvStreamer(MediaServer *server, SharingService *sharing, QObject *pa
         });
 }
 
+TvStreamer::~TvStreamer() = default;
+
 void TvStreamer::playOn(const QString &udn)
 {
     if (m_file.isEmpty() || udn.isEmpty())
         return;
+    // A conversion for another choice is dropped (its part with it).
+    m_engine.reset();
+    m_source = m_file;
+    m_converted = false;
     m_renderer = udn;
     SharingSettings::setLastRenderer(udn);
     m_status = RendererStatus();
@@ -102,7 +111,7 @@ void TvStreamer::prepare()
         setPhase(Phase::Failed, tr("The video could not be shared: check that the file is still there."));
         return;
     }
-    const QString path = QFileInfo(m_file).canonicalFilePath();
+    const QString path = QFileInfo(m_source).canonicalFilePath();
     const QList<SharedVideo> streamed = m_sharing->media().streamed();
     const auto video = std::find_if(
         streamed.begin(), streamed.end(), [&](const SharedVideo &shared) { return shared.path == path; });
@@ -136,7 +145,10 @@ void TvStreamer::metadataArrived(unsigned attempt, const QString &didl)
         std::fprintf(stderr, "kavo-media-server: %s for a TV that takes %s\n",
             resource.protocolInfo.toUtf8().constData(), sinks.join(QLatin1Char(',')).toUtf8().constData());
     if (!ItemResource::playableBy(resource.protocolInfo, sinks)) {
-        setPhase(Phase::Failed, tr("The TV cannot play this kind of video."));
+        if (m_converted)
+            setPhase(Phase::Failed, tr("The TV cannot play this kind of video, not even converted."));
+        else
+            convert();
         return;
     }
     setPhase(Phase::Playing);
@@ -153,4 +165,74 @@ void TvStreamer::follow(const QString &udn, const RendererStatus &status)
     emit statusChanged(status);
     if (ended)
         emit finished();
+}
+
+void TvStreamer::convert()
+{
+    const QString ready = m_cache.copyOf(m_file);
+    if (!ready.isEmpty()) {
+        useCopy(ready);
+        return;
+    }
+    m_entry = m_cache.entryFor(m_file);
+    if (!QDir().mkpath(m_entry)) {
+        setPhase(Phase::Failed,
+            tr("The video could not be converted for the TV: no room for it in %1.")
+                .arg(QDir::toNativeSeparators(m_cache.folder())));
+        return;
+    }
+    m_engine = std::make_unique<Zarnet::TransferEngine>();
+    connect(m_engine.get(), &Zarnet::TransferEngine::progressed, this,
+        [this](const Zarnet::TransferProgress &progress) {
+            if (progress.stage == Zarnet::TransferProgress::Converting
+                || progress.stage == Zarnet::TransferProgress::Copying)
+                emit converting(progress.fraction);
+        });
+    connect(m_engine.get(), &Zarnet::TransferEngine::finished, this, &TvStreamer::converted);
+    Zarnet::TransferRequest request;
+    request.files = QStringList { m_file };
+    request.type = TransferDevicesLibrary::TV;
+    request.destination = m_entry;
+    // The TV waits: speed over size.
+    request.x264Preset = QStringLiteral("veryfast");
+    QString error;
+    setPhase(Phase::Converting);
+    if (!m_engine->start(request, &error)) {
+        m_engine.reset();
+        setPhase(Phase::Failed, tr("The video could not be converted for the TV: %1").arg(error));
+    }
+}
+
+void TvStreamer::converted()
+{
+    const QVector<Zarnet::TransferItem> items = m_engine->items();
+    // Deleted from the event loop: this runs inside its signal.
+    m_engine.release()->deleteLater();
+    const bool made = !items.isEmpty() && !items.first().outputs.isEmpty()
+        && (items.first().state == Zarnet::TransferItem::Arrived
+            || items.first().state == Zarnet::TransferItem::AlreadyThere);
+    if (!made) {
+        QDir(m_entry).removeRecursively();
+        setPhase(Phase::Failed,
+            tr("The video could not be converted for the TV: %1")
+                .arg(items.isEmpty() ? QString() : items.first().error));
+        return;
+    }
+    TvCache::touch(m_entry);
+    m_cache.trim(m_entry);
+    useCopy(items.first().outputs.first());
+}
+
+void TvStreamer::useCopy(const QString &copy)
+{
+    m_source = copy;
+    m_converted = true;
+    if (m_sharing)
+        m_sharing->shareStreamed(copy);
+    m_preparing.start();
+    m_asking = false;
+    ++m_attempt;
+    setPhase(Phase::Preparing);
+    m_retry.start();
+    prepare();
 }

@@ -7,6 +7,7 @@
 #include "tests/mediaserver/tvnetwork.h"
 
 #include <QDeadlineTimer>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QUuid>
@@ -26,14 +27,7 @@ protected:
             GTEST_SKIP() << "needs root and network namespaces (CI has both); skipped";
         qputenv("KAVO_SHARE_INTERFACES", m_network.serverLink.toUtf8());
         ASSERT_TRUE(m_files.isValid());
-        m_clip = m_files.filePath(u"handed over.mp4"_s);
-        ASSERT_EQ(
-            TvNetwork::run({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                               u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s,
-                               u"-t"_s, u"30"_s, u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s,
-                               u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s, u"aac"_s, u"-shortest"_s, m_clip },
-                nullptr, 60000),
-            0);
+        qputenv("XDG_CACHE_HOME", m_files.filePath(u"cache"_s).toUtf8());
         kvtl::RefCountedPtr<kvds::IKavoSettings> key;
         ASSERT_TRUE(
             kvds::CreateSettings("Settings/KavoPlayer/KavoMediaServer", kvds::CreateUserOpenMachine, &key));
@@ -59,6 +53,17 @@ protected:
         }
     }
 
+    // A 30 s clip in the given codecs, as the file to hand over.
+    bool makeClip(const QString &name, const QStringList &codecs)
+    {
+        m_clip = m_files.filePath(name);
+        return TvNetwork::run(QStringList { u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                  u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s,
+                                  u"-t"_s, u"30"_s }
+                       + codecs + QStringList { u"-shortest"_s, m_clip },
+                   nullptr, 60000)
+            == 0;
+    }
     bool start(const QString &mimeFilter)
     {
         m_udn = u"uuid:"_s + QUuid::createUuid().toString(QUuid::WithoutBraces);
@@ -122,6 +127,9 @@ protected:
 
 TEST_F(StreamToTvTest, PlaysTheHandedOverFileWithWorkingControls)
 {
+    ASSERT_TRUE(makeClip(u"handed over.mp4"_s,
+        { u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s,
+            u"aac"_s }));
     ASSERT_TRUE(start({}));
     ASSERT_TRUE(handOver());
     ASSERT_FALSE(waitFor("StreamFileRequest").isNull());
@@ -143,6 +151,23 @@ TEST_F(StreamToTvTest, PlaysTheHandedOverFileWithWorkingControls)
         m_server.write(QByteArray(control.command) + '\n');
         EXPECT_EQ(waitFor("state "), control.state) << control.command;
     }
+}
+
+TEST_F(StreamToTvTest, ATvThatCannotPlayTheFormatGetsAConvertedCopy)
+{
+    ASSERT_TRUE(makeClip(u"old camera.avi"_s, { u"-c:v"_s, u"mpeg4"_s, u"-c:a"_s, u"libmp3lame"_s }));
+    // This TV does not say it plays AVI.
+    ASSERT_TRUE(start(u"-video/x-msvideo"_s));
+    ASSERT_TRUE(handOver());
+    ASSERT_FALSE(waitFor("StreamFileRequest").isNull());
+    m_server.write("play " + m_udn.toUtf8() + '\n');
+    ASSERT_FALSE(waitFor("converting").isNull());
+    ASSERT_EQ(waitFor("playing ", 120000), m_udn.toUtf8());
+    ASSERT_EQ(waitFor("state PLAYING", 30000), QByteArray(""));
+    EXPECT_GE(positionReaching(2), 2);
+    QDirIterator copies(m_files.filePath(u"cache/Kavo/MediaServer"_s), { u"*.mp4"_s }, QDir::Files,
+        QDirIterator::Subdirectories);
+    EXPECT_TRUE(copies.hasNext());
 }
 
 } // namespace
