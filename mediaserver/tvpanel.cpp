@@ -64,8 +64,13 @@ TvPanel::TvPanel(TvStreamer *streamer, QWidget *parent)
     controls->addWidget(m_pause);
     controls->addWidget(m_stop);
     controls->addWidget(m_position, 1);
+    auto *heading = new QLabel(tr("Play on a &TV:"), this);
+    heading->setBuddy(m_renderers);
+    // A few TVs at most: the list need not take the window.
+    m_renderers->setMaximumHeight(m_renderers->fontMetrics().height() * 6);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(heading);
     layout->addWidget(m_file);
     layout->addWidget(m_renderers);
     layout->addWidget(m_none);

@@ -151,6 +151,9 @@ TEST_F(StreamToTvTest, PlaysTheHandedOverFileWithWorkingControls)
         m_server.write(QByteArray(control.command) + '\n');
         EXPECT_EQ(waitFor("state "), control.state) << control.command;
     }
+    // A TV switched off leaves the list.
+    m_renderer.terminate();
+    EXPECT_FALSE(waitFor("renderer lost " + m_udn.toUtf8(), 30000).isNull());
 }
 
 TEST_F(StreamToTvTest, ATvThatCannotPlayTheFormatGetsAConvertedCopy)
