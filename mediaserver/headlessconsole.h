@@ -10,7 +10,8 @@ class QSocketNotifier;
 // ("sharing on", "connected", "StartedRequest", "StreamFileRequest <path>",
 // "disconnected", "raise"), and the commands "sharing on", "sharing off"
 // and "quit" on standard input. With a streamer it also tells of the
-// renderers ("renderer found <udn> <name>", "renderer lost <udn>") and of
+// renderers ("renderer found <udn> <name>", "renderer sinks <udn> <count>",
+// "renderer lost <udn>") and of
 // playing ("converting <file>", "converted <n> %", "playing <udn>",
 // "state <STATE>", "position <s> <duration>", "finished", "failed <why>"), and takes "play <udn>", "pause",
 // "resume", "stop" and "seek <seconds>".

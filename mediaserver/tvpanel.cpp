@@ -70,8 +70,8 @@ TvPanel::TvPanel(TvStreamer *streamer, QWidget *parent)
     m_renderers->setMaximumHeight(m_renderers->fontMetrics().height() * 6);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(heading);
     layout->addWidget(m_file);
+    layout->addWidget(heading);
     layout->addWidget(m_renderers);
     layout->addWidget(m_none);
     layout->addWidget(m_play);

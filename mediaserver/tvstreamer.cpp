@@ -108,7 +108,9 @@ void TvStreamer::prepare()
         return;
     }
     if (m_preparing.elapsed() > PrepareLimitMs) {
-        setPhase(Phase::Failed, tr("The video could not be shared: check that the file is still there."));
+        setPhase(Phase::Failed,
+            tr("The TV could not be offered the video: check that the file is still there and "
+               "that the TV is on the same network."));
         return;
     }
     const QString path = QFileInfo(m_source).canonicalFilePath();

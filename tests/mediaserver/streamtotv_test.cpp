@@ -137,6 +137,14 @@ TEST_F(StreamToTvTest, PlaysTheHandedOverFileWithWorkingControls)
     ASSERT_EQ(waitFor("playing "), m_udn.toUtf8());
     ASSERT_EQ(waitFor("state PLAYING", 30000), QByteArray(""));
     EXPECT_GE(positionReaching(2), 2);
+    // Seeking near the end: reported within a few polls, long before
+    // playing on would get there (20 polls or more).
+    m_server.write("seek 25\n");
+    int polls = 0;
+    for (QByteArray line = waitFor("position "); !line.isNull() && line.split(' ').first().toInt() < 24;
+         line = waitFor("position "))
+        ++polls;
+    EXPECT_LT(polls, 10);
 
     const struct
     {
