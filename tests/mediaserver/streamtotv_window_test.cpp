@@ -6,6 +6,7 @@
 #include "mediaserver/mediaserver.h"
 #include "mediaserver/mediaserverwindow.h"
 #include "mediaserver/sharingservice.h"
+#include "mediaserver/sharingsettings.h"
 #include "mediaserver/tvstreamer.h"
 #include "tests/mediaserver/tvnetwork.h"
 
@@ -120,6 +121,7 @@ TEST(StreamToTvWindowTest, PlaysTheHandedOverFileOnTheChosenTv)
         ASSERT_TRUE(QTest::qWaitFor([&] { return labelText(window, u"TvFile"_s).contains(u"Holiday"_s); }));
 
         window.findChild<QAbstractButton *>(u"PlayOnTv"_s)->click();
+        EXPECT_EQ(SharingSettings::lastRenderer(), renderers->item(0)->data(Qt::UserRole).toString());
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return streamer.status().state == u"PLAYING"_s && streamer.status().positionSeconds >= 2; },
             30000))
