@@ -53,13 +53,13 @@ protected:
         }
     }
 
-    // A 30 s clip in the given codecs, as the file to hand over.
-    bool makeClip(const QString &name, const QStringList &codecs)
+    // A clip in the given codecs, as the file to hand over.
+    bool makeClip(const QString &name, const QStringList &codecs, int seconds = 30)
     {
         m_clip = m_files.filePath(name);
         return TvNetwork::run(QStringList { u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
                                   u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s,
-                                  u"-t"_s, u"30"_s }
+                                  u"-t"_s, QString::number(seconds) }
                        + codecs + QStringList { u"-shortest"_s, m_clip },
                    nullptr, 60000)
             == 0;
@@ -166,7 +166,7 @@ TEST_F(StreamToTvTest, PlaysTheHandedOverFileWithWorkingControls)
 
 TEST_F(StreamToTvTest, ATvThatCannotPlayTheFormatGetsAConvertedCopy)
 {
-    ASSERT_TRUE(makeClip(u"old camera.avi"_s, { u"-c:v"_s, u"mpeg4"_s, u"-c:a"_s, u"libmp3lame"_s }));
+    ASSERT_TRUE(makeClip(u"old camera.avi"_s, { u"-c:v"_s, u"mpeg4"_s, u"-c:a"_s, u"libmp3lame"_s }, 6));
     // This TV does not say it plays AVI.
     ASSERT_TRUE(start(u"-video/x-msvideo"_s));
     ASSERT_TRUE(handOver());
@@ -176,6 +176,7 @@ TEST_F(StreamToTvTest, ATvThatCannotPlayTheFormatGetsAConvertedCopy)
     ASSERT_EQ(waitFor("playing ", 120000), m_udn.toUtf8());
     ASSERT_EQ(waitFor("state PLAYING", 30000), QByteArray(""));
     EXPECT_GE(positionReaching(2), 2);
+    EXPECT_FALSE(waitFor("finished", 30000).isNull());
     QDirIterator copies(m_files.filePath(u"cache/Kavo/MediaServer"_s), { u"*.mp4"_s }, QDir::Files,
         QDirIterator::Subdirectories);
     EXPECT_TRUE(copies.hasNext());
