@@ -1,11 +1,13 @@
 #include "mediaserver/renderercontrol.h"
 
 #include <QHash>
+#include <QUrl>
 
 #include <libgupnp/gupnp.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -366,6 +368,40 @@ struct RendererControl::Engine
             });
     }
 
+    // Proxies to ask in turn, held until the last answer.
+    struct Directories
+    {
+        std::vector<GUPnPServiceProxy *> proxies;
+        size_t next = 0;
+        ~Directories()
+        {
+            for (GUPnPServiceProxy *proxy : proxies)
+                g_object_unref(proxy);
+        }
+    };
+
+    void browse(std::shared_ptr<Directories> left, const QByteArray &id, MetadataHandler handler)
+    {
+        if (left->next >= left->proxies.size()) {
+            handler(QString());
+            return;
+        }
+        GUPnPServiceProxy *directory = left->proxies.at(left->next++);
+        GUPnPServiceProxyAction *action = gupnp_service_proxy_action_new("Browse", "ObjectID", G_TYPE_STRING,
+            id.constData(), "BrowseFlag", G_TYPE_STRING, "BrowseMetadata", "Filter", G_TYPE_STRING, "*",
+            "StartingIndex", G_TYPE_UINT, 0u, "RequestedCount", G_TYPE_UINT, 0u, "SortCriteria",
+            G_TYPE_STRING, "", nullptr);
+        call(QString(), directory, action,
+            [this, left, id, handler](GUPnPServiceProxyAction *answered, const QString &) {
+                QStringList values;
+                if (results(answered, { QStringLiteral("Result") }, &values, nullptr)
+                    && values.first().contains(QLatin1String("<item")))
+                    handler(values.first());
+                else
+                    browse(left, id, handler);
+            });
+    }
+
     // A transport action without out arguments; then() runs on success.
     void transport(const QString &udn, const char *name, GUPnPServiceProxyAction *action,
         std::function<void()> then = {})
@@ -441,32 +477,20 @@ bool RendererControl::hasRenderer(const QString &udn) const
     return m_engine->devices.contains(udn);
 }
 
-void RendererControl::fetchMetadata(const QString &rendererUdn, const QStringList &serverBases,
-    const QString &objectId, MetadataHandler handler)
+void RendererControl::fetchMetadata(
+    const QString &rendererUdn, const QString &objectId, MetadataHandler handler)
 {
+    // Our server is the media server at our own address on the renderer's
+    // network that knows this object: ids are hashes of our own paths.
+    auto candidates = std::make_shared<Engine::Directories>();
     const auto device = m_engine->devices.constFind(rendererUdn);
-    GUPnPServiceProxy *directory = nullptr;
-    for (auto it = m_engine->directories.constBegin(); it != m_engine->directories.constEnd() && !directory;
-         ++it) {
-        const bool ours = std::any_of(serverBases.begin(), serverBases.end(),
-            [&](const QString &base) { return it.key().startsWith(base + QLatin1Char('/')); });
-        if (ours && device != m_engine->devices.constEnd() && it->first == device->place)
-            directory = it->second;
+    if (device != m_engine->devices.constEnd()) {
+        for (auto it = m_engine->directories.constBegin(); it != m_engine->directories.constEnd(); ++it) {
+            if (it->first == device->place && QUrl(it.key()).host() == device->place->where.address)
+                candidates->proxies.push_back(GUPNP_SERVICE_PROXY(g_object_ref(it->second)));
+        }
     }
-    if (!directory) {
-        handler(QString());
-        return;
-    }
-    GUPnPServiceProxyAction *action
-        = gupnp_service_proxy_action_new("Browse", "ObjectID", G_TYPE_STRING, objectId.toUtf8().constData(),
-            "BrowseFlag", G_TYPE_STRING, "BrowseMetadata", "Filter", G_TYPE_STRING, "*", "StartingIndex",
-            G_TYPE_UINT, 0u, "RequestedCount", G_TYPE_UINT, 0u, "SortCriteria", G_TYPE_STRING, "", nullptr);
-    m_engine->call(
-        QString(), directory, action, [handler](GUPnPServiceProxyAction *answered, const QString &) {
-            QStringList values;
-            handler(Engine::results(answered, { QStringLiteral("Result") }, &values, nullptr) ? values.first()
-                                                                                              : QString());
-        });
+    m_engine->browse(candidates, objectId.toUtf8(), std::move(handler));
 }
 
 void RendererControl::play(const QString &udn, const QString &url, const QString &didl)

@@ -38,11 +38,10 @@ public:
     QList<MediaRenderer> renderers() const;
     bool hasRenderer(const QString &udn) const;
 
-    // Asks the media server reachable at one of serverBases ("http://host:port"),
-    // on the renderer's own network, for an object's metadata, so that the
-    // URL in it is one the renderer can reach.
-    void fetchMetadata(const QString &rendererUdn, const QStringList &serverBases, const QString &objectId,
-        MetadataHandler handler);
+    // Asks our own media server, as seen on the renderer's network, for an
+    // object's metadata, so that the URL in it is one the renderer can
+    // reach, however the server serves it.
+    void fetchMetadata(const QString &rendererUdn, const QString &objectId, MetadataHandler handler);
 
     // SetAVTransportURI, then Play; the renderer is watched from then on.
     void play(const QString &udn, const QString &url, const QString &didl);

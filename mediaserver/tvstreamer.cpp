@@ -125,8 +125,8 @@ void TvStreamer::prepare()
         return;
     m_asking = true;
     const unsigned attempt = m_attempt;
-    m_renderers.fetchMetadata(m_renderer, m_sharing->baseUrls(), video->id,
-        [this, attempt](const QString &didl) { metadataArrived(attempt, didl); });
+    m_renderers.fetchMetadata(
+        m_renderer, video->id, [this, attempt](const QString &didl) { metadataArrived(attempt, didl); });
 }
 
 void TvStreamer::metadataArrived(unsigned attempt, const QString &didl)
