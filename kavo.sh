@@ -8,17 +8,18 @@
 #   ./kavo.sh tsan            the Qt-free layers' tests under ThreadSanitizer
 #   ./kavo.sh bench           build and run the benchmarks
 #   ./kavo.sh windows         ipc/ and settings/ for Windows (mingw-w64), tested under Wine
+#   ./kavo.sh format [--check] format every C++ file with clang-format; --check only names those that differ
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
-    qt6-multimedia-dev libavformat-dev libswscale-dev libavutil-dev
+    qt6-multimedia-dev libavformat-dev libavcodec-dev libswresample-dev libswscale-dev libavutil-dev
     libsqlite3-dev libboost-thread-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth openbox xdotool x11-utils clang libclang-rt-14-dev
-    ffmpeg xorriso fusefat mtools dosfstools libicu-dev
+    xvfb xauth openbox xdotool x11-utils clang libclang-rt-14-dev clang-format
+    ffmpeg xorriso fusefat mtools dosfstools e2fsprogs mount libicu-dev
     rygel rygel-2.8-dev libgupnp-1.6-dev libgupnp-av-1.0-dev gupnp-tools curl iproute2 gmediarender
 )
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 wine googletest)
@@ -74,6 +75,16 @@ wine_down() {
     "$WINE_SERVER" -w >/dev/null 2>&1 || true
 }
 
+# The C++ sources, NUL-separated: git's list in a checkout, else every one
+# outside the build folders.
+source_files() {
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        git ls-files -z -- '*.cpp' '*.h' '*.c'
+    else
+        find . -path './build*' -prune -o -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.c' \) -print0
+    fi
+}
+
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
 export LSAN_OPTIONS=suppressions=$PWD/.ci/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -121,8 +132,23 @@ case "$command" in
         trap wine_down EXIT
         run_tests build-windows
         ;;
+    format)
+        install_missing clang-format
+        if [ "${1:-}" = --check ]; then
+            differing=$(source_files | xargs -0 -r -n 20 -P "$JOBS" sh -c \
+                'for f; do clang-format --dry-run -Werror "$f" >/dev/null 2>&1 || echo "$f"; done' sh)
+            if [ -n "$differing" ]; then
+                echo "These files differ from .clang-format (./kavo.sh format fixes them):" >&2
+                echo "$differing" | sort >&2
+                exit 1
+            fi
+            echo "Every C++ file is formatted."
+        else
+            source_files | xargs -0 -r -n 20 -P "$JOBS" clang-format -i
+        fi
+        ;;
     *)
-        echo "usage: $0 player|test|sanitize|tsan|bench|windows" >&2
+        echo "usage: $0 player|test|sanitize|tsan|bench|windows|format [--check]" >&2
         exit 2
         ;;
 esac

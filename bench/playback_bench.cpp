@@ -4,9 +4,12 @@
 //  - the player's CPU time to play 10 s of 1080p30 H.264 with no audio
 //    output, picture area included, against ffmpeg decoding the same 10 s of
 //    video to nothing (goal at most 1.5x that floor). Taken in turns.
+//  - what the sound adds where a device plays it: the player decodes the
+//    chosen audio track itself, so that decode's CPU time is shown beside.
 //
 //   playback_bench [ROUNDS]   (default 3; medians are printed)
 #include "bench/benchenvironment.h"
+#include "host/audiotrackdecoder.h"
 #include "host/medialibrary.h"
 #include "host/nowplaying.h"
 #include "host/playerwindow.h"
@@ -120,6 +123,21 @@ int main(int argc, char **argv)
     const double aspect = VideoPlayer::probeDisplayAspect(clip);
     std::printf(
         "reading the display aspect (%.3f) takes %.1f ms of the start\n", aspect, probe.nsecsElapsed() / 1e6);
+    probe.restart();
+    AudioTrackDecoder sound;
+    const bool listed = sound.open(clip);
+    std::printf("listing the audio tracks (%lld) takes %.1f ms, while the first frame decodes\n",
+        listed ? qint64(sound.tracks().size()) : -1LL, probe.nsecsElapsed() / 1e6);
+    double soundCpu = -1;
+    if (listed && sound.select(0, 48000, 2, AudioTrackDecoder::SampleFormat::Int16)) {
+        const double before = ownCpuSeconds();
+        std::vector<char> buffer(48000 * 4 / 10);
+        while (sound.read(buffer.data(), qint64(buffer.size())) > 0) { }
+        soundCpu = ownCpuSeconds() - before;
+        std::printf(
+            "decoding its 10 s of sound for a device: %.3f s CPU (to %lld ms)\n", soundCpu, sound.position());
+    }
+    sound.close();
     VideoPlayer *player = window.videoPlayer();
 
     std::vector<double> firstFrameMs;
@@ -180,5 +198,8 @@ int main(int argc, char **argv)
     std::printf("CPU to play 10 s of 1080p30 H.264: player %.2f s, ffmpeg decode floor %.2f s, ratio %.2fx "
                 "(goal <= 1.5x)\n",
         player_, floor_, floor_ > 0 ? player_ / floor_ : 0);
+    if (soundCpu >= 0)
+        std::printf("with the sound decoded for a device: %.2f s, ratio %.2fx\n", player_ + soundCpu,
+            floor_ > 0 ? (player_ + soundCpu) / floor_ : 0);
     return 0;
 }

@@ -1,5 +1,6 @@
 // A device database file that another program or a damaged disk controls,
-// opened and read through the store, one fresh file per input.
+// opened and read through the store, one fresh file per input (the schema
+// made once and laid down again, so that an input costs what it controls).
 //
 // The first input byte picks how the rest is used:
 //   even: the whole file as it lies on disk;
@@ -7,9 +8,9 @@
 //         their values (null, integer, real, text or blob of any content)
 //         from the input; the second byte's low bit then also has the store
 //         change the records it loaded.
-#include "fuzz/fuzzfolder.h"
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
+#include "fuzz/fuzzfolder.h"
 #include "fuzz/fuzzinput.h"
 
 #include <QCoreApplication>
@@ -39,6 +40,7 @@ const char Schema[]
       " data_rate_of_last_used_drive INTEGER NOT NULL DEFAULT 0, last_used_drive_name TEXT);";
 
 std::string g_file;
+std::string g_schemaFile; // an empty database of our schema, as bytes
 
 // The data folder for the whole run, and the application the SQL driver needs.
 void prepare()
@@ -52,6 +54,15 @@ void prepare()
         static char name[] = "devicedb_fuzz";
         static char *argv[] = { name, nullptr };
         new QCoreApplication(argc, argv);
+        UseLockFreeSqlite();
+        sqlite3 *db = nullptr;
+        if (sqlite3_open(g_file.c_str(), &db) != SQLITE_OK
+            || sqlite3_exec(db, Schema, nullptr, nullptr, nullptr) != SQLITE_OK)
+            std::abort();
+        sqlite3_close(db);
+        g_schemaFile = FileBytes(g_file);
+        if (g_schemaFile.empty())
+            std::abort();
         return true;
     }();
     (void)prepared;
@@ -100,23 +111,27 @@ void insertRows(sqlite3 *db, const char *sql, int columns, int rows, FuzzInput &
     sqlite3_finalize(statement);
 }
 
-void writeRecords(FuzzInput &in)
-{
-    sqlite3 *db = nullptr;
-    if (sqlite3_open(g_file.c_str(), &db) != SQLITE_OK
-        || sqlite3_exec(db, Schema, nullptr, nullptr, nullptr) != SQLITE_OK)
-        std::abort();
-    insertRows(db, "INSERT INTO schema_data VALUES (?, ?)", 2, in.byte() % 3, in);
-    insertRows(db, "INSERT INTO device VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)", 10, 16, in);
-    sqlite3_close(db);
-}
-
 void writeFile(const std::string &bytes)
 {
     FILE *file = std::fopen(g_file.c_str(), "wb");
     if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
         std::abort();
     std::fclose(file);
+}
+
+void writeRecords(FuzzInput &in)
+{
+    writeFile(g_schemaFile);
+    sqlite3 *db = nullptr;
+    if (sqlite3_open(g_file.c_str(), &db) != SQLITE_OK)
+        std::abort();
+    // One transaction: one sync, not one per row.
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    insertRows(db, "INSERT INTO schema_data VALUES (?, ?)", 2, in.byte() % 3, in);
+    insertRows(db, "INSERT INTO device VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)", 10, 16, in);
+    if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        std::abort();
+    sqlite3_close(db);
 }
 
 void touch(const TransferDevice &device)

@@ -1,5 +1,6 @@
 // A settings hive file that another program or a damaged disk controls, read
-// through the settings store, one fresh file per input.
+// through the settings store, one fresh file per input (the seeded hive made
+// once and laid down again, so that an input costs what it controls).
 //
 // The first input byte picks how the rest is used:
 //   even: the whole user hive file as it lies on disk;
@@ -27,6 +28,15 @@
 namespace {
 
 std::string g_hive;
+std::string g_seededHive; // a hive made by the store, with its one key, as bytes
+
+void writeFile(const std::string &bytes)
+{
+    FILE *file = std::fopen(g_hive.c_str(), "wb");
+    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+        std::abort();
+    std::fclose(file);
+}
 
 void prepare()
 {
@@ -35,6 +45,17 @@ void prepare()
         g_hive = root + "/user.db";
         setenv("KAVO_USER_HIVE", g_hive.c_str(), 1);
         setenv("KAVO_MACHINE_HIVE", (root + "/machine.db").c_str(), 1);
+        UseLockFreeSqlite();
+        {
+            kvtl::RefCountedPtr<kvds::IKavoSettings> key;
+            if (!kvds::CreateSettings("Settings/Fuzz/General", kvds::CreateUser, &key)
+                || !key->SetBool("Seed", true))
+                std::abort();
+        }
+        // The store keeps the hive's connection while a key is open; none is now.
+        g_seededHive = FileBytes(g_hive);
+        if (g_seededHive.empty())
+            std::abort();
         return true;
     }();
     (void)prepared;
@@ -60,12 +81,7 @@ void bind(sqlite3_stmt *statement, int index, const std::string &bytes)
 
 void writeRecords(FuzzInput &in)
 {
-    {
-        kvtl::RefCountedPtr<kvds::IKavoSettings> key;
-        if (!kvds::CreateSettings("Settings/Fuzz/General", kvds::CreateUser, &key)
-            || !key->SetBool("Seed", true))
-            std::abort();
-    }
+    writeFile(g_seededHive);
     sqlite3 *db = nullptr;
     if (sqlite3_open(g_hive.c_str(), &db) != SQLITE_OK)
         std::abort();
@@ -81,6 +97,8 @@ void writeRecords(FuzzInput &in)
                -1, &subKey, nullptr)
             != SQLITE_OK)
         std::abort();
+    // One transaction: one sync, not one per record.
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     static const int64_t types[] = { 1, 3, 4, 11, 2, 7, 0 };
     for (int record = 0; record < 16 && !in.empty(); ++record) {
         const uint8_t kind = in.byte();
@@ -101,15 +119,9 @@ void writeRecords(FuzzInput &in)
     }
     sqlite3_finalize(value);
     sqlite3_finalize(subKey);
-    sqlite3_close(db);
-}
-
-void writeFile(const std::string &bytes)
-{
-    FILE *file = std::fopen(g_hive.c_str(), "wb");
-    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
+    if (sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         std::abort();
-    std::fclose(file);
+    sqlite3_close(db);
 }
 
 // Every typed read of every value the key lists.

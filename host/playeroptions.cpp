@@ -16,9 +16,20 @@ bool PlayerOptions::publishMediaFolder(const QString &folder)
 {
     kvtl::RefCountedPtr<kvds::IKavoSettings> general;
     return !folder.isEmpty()
-           && kvds::CreateSettings("Settings/" + Zarnet::OSUtilities::getComponentIdUTF8() + "/General",
-                                   kvds::CreateUserOpenMachine, &general)
-           && general->SetString(std::string("MediaFolder"), QDir(folder).absolutePath().toStdString());
+        && kvds::CreateSettings("Settings/" + Zarnet::OSUtilities::getComponentIdUTF8() + "/General",
+            kvds::CreateUserOpenMachine, &general)
+        && general->SetString(std::string("MediaFolder"), QDir(folder).absolutePath().toStdString());
+}
+
+QString PlayerOptions::audioLanguage()
+{
+    kvtl::RefCountedPtr<kvds::IKavoSettings> languages;
+    std::string value;
+    if (!kvds::CreateSettings("Settings/" + Zarnet::OSUtilities::getComponentIdUTF8() + "/Languages",
+            kvds::CreateUserOpenMachine, &languages)
+        || !languages->GetString(std::string("AudioLanguage"), value))
+        return {};
+    return QString::fromStdString(value).trimmed();
 }
 
 bool PlayerOptions::parse(const QStringList &arguments, const QString &programDir, PlayerOptions *out,

@@ -26,4 +26,7 @@ public:
     // Tells the player's other programs (the transfer wizard's file chooser)
     // which folder the library shows: General/MediaFolder, an absolute path.
     static bool publishMediaFolder(const QString &folder);
+    // The host's Languages/AudioLanguage: the ISO 639 code of the audio track
+    // to play when a file has several; empty for none.
+    static QString audioLanguage();
 };

@@ -15,6 +15,7 @@
 #include "zrt/commonmenubar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
@@ -270,6 +271,15 @@ void PlayerWindow::buildMenus()
     m_playbackMenu->addActions({ play, stop, previous, next });
     m_playbackMenu->addSeparator();
     m_playbackMenu->addActions({ fullScreen, mute });
+    m_audioTrackMenu = m_playbackMenu->addMenu(tr("&Audio Track"));
+    m_audioTrackMenu->setObjectName(QStringLiteral("AudioTrackMenu"));
+    connect(m_player, &VideoPlayer::audioTracksChanged, this, &PlayerWindow::showAudioTracks);
+    connect(m_player, &VideoPlayer::audioTrackChanged, this, [this](int track) {
+        const QList<QAction *> tracks = m_audioTrackMenu->actions();
+        for (int i = 0; i < tracks.size(); ++i)
+            tracks.at(i)->setChecked(i == track);
+    });
+    showAudioTracks();
     m_playbackMenu->addSeparator();
     m_playbackMenu->addActions({ transferTo, burn, streamTo });
     m_actions->useInMenu(m_playbackMenu, PlayerActions::PlaybackContext);
@@ -435,6 +445,22 @@ void PlayerWindow::unloadPlugin()
     // The buttons stay until the window goes; their pop-ups may be gone.
     for (QToolButton *button : buttons)
         button->setEnabled(false);
+}
+
+void PlayerWindow::showAudioTracks()
+{
+    qDeleteAll(m_audioTrackMenu->findChildren<QActionGroup *>(QString(), Qt::FindDirectChildrenOnly));
+    m_audioTrackMenu->clear();
+    const QStringList tracks = m_player->audioTracks();
+    auto *group = new QActionGroup(m_audioTrackMenu);
+    for (int i = 0; i < tracks.size(); ++i) {
+        QAction *action
+            = m_audioTrackMenu->addAction(tracks.at(i), this, [this, i] { m_player->setAudioTrack(i); });
+        action->setCheckable(true);
+        action->setChecked(i == m_player->audioTrack());
+        group->addAction(action);
+    }
+    m_audioTrackMenu->setEnabled(!tracks.isEmpty());
 }
 
 bool PlayerWindow::openMediaFolder(const QString &folder)

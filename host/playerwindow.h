@@ -55,6 +55,8 @@ public:
     QToolBar *controlBar() const { return m_controlBar; }
     QMenu *libraryMenu() const { return m_libraryMenu; }
     QMenu *playbackMenu() const { return m_playbackMenu; }
+    // Under Playback: the audio tracks of the file playing.
+    QMenu *audioTrackMenu() const { return m_audioTrackMenu; }
     QMenu *libraryContextMenu() const { return m_libraryContextMenu; }
     // The control-bar button of a plug-in item ("ShowDeviceMenu", "Streaming").
     QToolButton *pluginButton(const QString &item) const;
@@ -73,6 +75,7 @@ private:
     void showPlayingState();
     QList<qint64> playOrder() const;
     void showLibraryState();
+    void showAudioTracks();
     void triggerFromLibrary(unsigned actionId);
     void togglePane();
     QToolButton *makePluginButton(const QString &item);
@@ -92,6 +95,7 @@ private:
     QToolBar *m_controlBar = nullptr;
     QMenu *m_libraryMenu = nullptr;
     QMenu *m_playbackMenu = nullptr;
+    QMenu *m_audioTrackMenu = nullptr;
     QMenu *m_libraryContextMenu = nullptr;
     QMenu *m_playlistContextMenu = nullptr;
 

@@ -1,9 +1,9 @@
 #include "host/videoplayer.h"
 
+#include "host/audiotrackplayer.h"
+#include "host/playeroptions.h"
+
 #include <QAudio>
-#include <QAudioDevice>
-#include <QAudioOutput>
-#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QSettings>
 #include <QVideoFrame>
@@ -61,13 +61,12 @@ VideoPlayer::VideoPlayer(Audio audio, QObject *parent)
     : QObject(parent)
     , m_player(makeMediaPlayer(this))
     , m_sink(new QVideoSink(this))
+    , m_audio(new AudioTrackPlayer(audio == Audio::Default, this))
 {
     quietDecoderLibrary();
+    // The media player gets no audio output: Qt 6.4's FFmpeg back end crashes
+    // when its audio track is changed, and when its output has no device.
     m_player->setVideoSink(m_sink);
-    if (audio == Audio::Default && !QMediaDevices::defaultAudioOutput().isNull()) {
-        m_audio = new QAudioOutput(this);
-        m_player->setAudioOutput(m_audio);
-    }
     QSettings settings = playerSettings();
     m_volume = qBound(0, settings.value(QLatin1String(VolumeKey), m_volume).toInt(), 100);
     m_muted = settings.value(QLatin1String(MutedKey), false).toBool();
@@ -79,9 +78,20 @@ VideoPlayer::VideoPlayer(Audio audio, QObject *parent)
             emit firstFrame(m_sincePlay.elapsed());
         }
     });
-    connect(m_player, &QMediaPlayer::positionChanged, this, &VideoPlayer::positionChanged);
+    connect(m_player, &QMediaPlayer::positionChanged, this, [this](qint64 ms) {
+        if (m_player->playbackState() == QMediaPlayer::PlayingState)
+            m_audio->follow(ms);
+        emit positionChanged(qMax<qint64>(0, ms - m_startMs));
+    });
     connect(m_player, &QMediaPlayer::durationChanged, this, &VideoPlayer::durationChanged);
     connect(m_player, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
+        // The sound follows the picture's state, whoever changed it.
+        if (state == QMediaPlayer::PlayingState)
+            m_audio->resume(m_player->position());
+        else if (state == QMediaPlayer::PausedState)
+            m_audio->pause();
+        else
+            m_audio->stop();
         emit playingChanged(state == QMediaPlayer::PlayingState);
     });
     connect(
@@ -104,6 +114,7 @@ VideoPlayer::~VideoPlayer()
     disconnect(m_player, nullptr, this, nullptr);
     m_player->stop();
     delete m_player;
+    m_audio->unload();
 }
 
 void VideoPlayer::preferFfmpegBackend()
@@ -112,8 +123,10 @@ void VideoPlayer::preferFfmpegBackend()
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
 }
 
-double VideoPlayer::probeDisplayAspect(const QString &path)
+double VideoPlayer::probeDisplayAspect(const QString &path, qint64 *startMs)
 {
+    if (startMs)
+        *startMs = 0;
     // Qt's frames carry no pixel aspect, so the file is asked; a short look
     // is enough for the stream's parameters and keeps the start quick.
     AVDictionary *options = nullptr;
@@ -126,6 +139,8 @@ double VideoPlayer::probeDisplayAspect(const QString &path)
         return 0;
     double aspect = 0;
     if (avformat_find_stream_info(format, nullptr) >= 0) {
+        if (startMs && format->start_time != AV_NOPTS_VALUE && format->start_time > 0)
+            *startMs = format->start_time / (AV_TIME_BASE / 1000);
         const int index = av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
         if (index >= 0) {
             AVStream *stream = format->streams[index];
@@ -146,18 +161,31 @@ void VideoPlayer::play(const QUrl &url)
     m_source = url;
     m_awaitingFrame = true;
     m_sincePlay.start();
-    m_displayAspect = url.isLocalFile() ? probeDisplayAspect(url.toLocalFile()) : 0;
+    m_displayAspect = url.isLocalFile() ? probeDisplayAspect(url.toLocalFile(), &m_startMs) : 0;
+    if (!url.isLocalFile())
+        m_startMs = 0;
     emit displayAspectChanged(m_displayAspect);
     m_player->stop();
+    m_audio->unload();
     m_player->setSource(url);
     if (!m_failed)
         m_player->play();
+    // Read while the first frame decodes: the start is not held up by it.
+    m_audio->load(url.isLocalFile() ? url.toLocalFile() : QString(),
+        m_audioLanguage.isEmpty() ? PlayerOptions::audioLanguage() : m_audioLanguage);
+    applyVolume();
+    emit audioTracksChanged();
+    emit audioTrackChanged(m_audio->currentTrack());
+    if (isPlaying())
+        m_audio->play(m_player->position());
 }
 
 void VideoPlayer::stop()
 {
     m_player->stop();
     m_player->setSource(QUrl());
+    m_audio->unload();
+    emit audioTracksChanged();
     m_source.clear();
     m_awaitingFrame = false;
     m_failed = false;
@@ -188,12 +216,16 @@ void VideoPlayer::seek(qint64 ms)
     if (m_source.isEmpty() || m_failed)
         return;
     const qint64 length = m_player->duration();
-    m_player->setPosition(qBound<qint64>(0, ms, length > 0 ? length : ms));
+    ms = qBound<qint64>(0, ms, length > 0 ? length : ms) + m_startMs;
+    // The sound first: the picture announces its new place at once.
+    if (isPlaying())
+        m_audio->play(ms);
+    m_player->setPosition(ms);
 }
 
 void VideoPlayer::skip(qint64 deltaMs)
 {
-    seek(m_player->position() + deltaMs);
+    seek(position() + deltaMs);
 }
 
 bool VideoPlayer::isPlaying() const
@@ -208,7 +240,7 @@ bool VideoPlayer::isPaused() const
 
 qint64 VideoPlayer::position() const
 {
-    return m_player->position();
+    return qMax<qint64>(0, m_player->position() - m_startMs);
 }
 
 qint64 VideoPlayer::duration() const
@@ -237,6 +269,40 @@ void VideoPlayer::setMuted(bool muted)
     emit mutedChanged(m_muted);
 }
 
+bool VideoPlayer::hasAudio() const
+{
+    return m_audio->hasOutput();
+}
+
+QStringList VideoPlayer::audioTracks() const
+{
+    return m_audio->trackNames();
+}
+
+int VideoPlayer::audioTrack() const
+{
+    return m_audio->currentTrack();
+}
+
+void VideoPlayer::setAudioTrack(int track)
+{
+    if (track == m_audio->currentTrack())
+        return;
+    m_audio->setCurrentTrack(track, m_player->position());
+    if (m_audio->currentTrack() == track)
+        emit audioTrackChanged(track);
+}
+
+int VideoPlayer::decodedAudioStream() const
+{
+    return m_audio->decodedStream();
+}
+
+qint64 VideoPlayer::soundPosition() const
+{
+    return m_audio->soundPosition();
+}
+
 void VideoPlayer::reportFailure(const QString &reason)
 {
     if (m_failed)
@@ -247,10 +313,8 @@ void VideoPlayer::reportFailure(const QString &reason)
 
 void VideoPlayer::applyVolume()
 {
-    if (!m_audio)
-        return;
     // A linear slider sounds right on a cubic volume curve.
-    m_audio->setVolume(float(
-        QAudio::convertVolume(m_volume / 100.0, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale)));
-    m_audio->setMuted(m_muted);
+    m_audio->setVolume(m_muted ? 0.0f
+                               : float(QAudio::convertVolume(m_volume / 100.0, QAudio::LogarithmicVolumeScale,
+                                   QAudio::LinearVolumeScale)));
 }

@@ -3,15 +3,17 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
-class QAudioOutput;
+class AudioTrackPlayer;
 class QMediaPlayer;
 class QVideoSink;
 
 // Plays one media file at a time on Qt Multimedia. Sound goes to the default
-// device when there is one; without one the video plays alone. The volume and
-// mute state are kept in the player's own settings between runs.
+// device when there is one, from the audio track chosen (by default the one
+// in the host's audio language); without one the video plays alone. The
+// volume and mute state are kept in the player's own settings between runs.
 class VideoPlayer : public QObject
 {
     Q_OBJECT
@@ -27,11 +29,12 @@ public:
     static void preferFfmpegBackend();
 
     QVideoSink *videoSink() const { return m_sink; }
-    bool hasAudio() const { return m_audio != nullptr; }
+    bool hasAudio() const;
     // Width over height of the picture as it is meant to be seen (pixels
-    // need not be square); 0 when the file does not say.
+    // need not be square); 0 when the file does not say. The probe also
+    // tells where the file's clock starts, in ms.
     double displayAspect() const { return m_displayAspect; }
-    static double probeDisplayAspect(const QString &path);
+    static double probeDisplayAspect(const QString &path, qint64 *startMs = nullptr);
 
     void play(const QUrl &url);
     void stop();
@@ -52,6 +55,17 @@ public:
     void setVolume(int volume);
     void setMuted(bool muted);
 
+    // The audio tracks of the file playing, by name, and the one chosen.
+    QStringList audioTracks() const;
+    int audioTrack() const;
+    void setAudioTrack(int track);
+    // The file's stream number the sound comes from; -1 for none.
+    int decodedAudioStream() const;
+    // Where the sound heard is, in ms; -1 when no sound plays.
+    qint64 soundPosition() const;
+    // An ISO 639 code; empty means the host's Languages/AudioLanguage.
+    void setAudioLanguage(const QString &language) { m_audioLanguage = language; }
+
 signals:
     void positionChanged(qint64 ms);
     void durationChanged(qint64 ms);
@@ -64,6 +78,8 @@ signals:
     void failed(const QString &reason);
     void volumeChanged(int volume);
     void mutedChanged(bool muted);
+    void audioTracksChanged();
+    void audioTrackChanged(int track);
 
 private:
     void reportFailure(const QString &reason);
@@ -71,9 +87,13 @@ private:
 
     QMediaPlayer *m_player;
     QVideoSink *m_sink;
-    QAudioOutput *m_audio = nullptr;
+    AudioTrackPlayer *m_audio;
+    QString m_audioLanguage;
     QUrl m_source;
     double m_displayAspect = 0;
+    // Where the file's clock starts (MPEG-TS rarely at 0): the media player
+    // counts from there, the person from the start of the item.
+    qint64 m_startMs = 0;
     QElapsedTimer m_sincePlay;
     bool m_awaitingFrame = false;
     bool m_failed = false;

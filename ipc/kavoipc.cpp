@@ -89,7 +89,28 @@ bool KavoIPC::RegisterCallback(const std::string &prefix, kvds::IKavoIPCCallback
     if (prefix.empty() || !cb)
         return false;
     KavoThreadLock::ScopeLock lock(m_tableLock);
-    return kvds::AddCallback(m_callbacks, prefix, cb, append);
+    try {
+        auto table = m_callbacks ? std::make_shared<kvds::CallbackTable>(*m_callbacks)
+                                 : std::make_shared<kvds::CallbackTable>();
+        if (!kvds::AddCallback(*table, prefix, cb, append))
+            return false;
+        m_callbacks = std::move(table);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool KavoIPC::Listens(const std::string &topic) const
+{
+    KavoThreadLock::ScopeLock lock(m_tableLock);
+    if (!m_callbacks)
+        return false;
+    for (const auto &entry : *m_callbacks) {
+        if (!entry.second.empty() && topic.compare(0, entry.first.size(), entry.first) == 0)
+            return true;
+    }
+    return false;
 }
 
 bool KavoIPC::Send(
@@ -143,7 +164,9 @@ bool KavoIPC::SendLocked(kvtl::MemoryBuffer<unsigned char> &buffer, const std::s
         message[kLengthOffset + i] = static_cast<unsigned char>(length >> (8 * i));
     if (length != 0)
         std::memcpy(message + kPayloadOffset, data, length);
-    *delivered = m_window.SendToAll(kCopyDataTag, message, size, onWindowThread);
+    // The own window is passed over when none of its callbacks would be
+    // called: that delivery would answer 0 and cost a wake of its thread.
+    *delivered = m_window.SendToAll(kCopyDataTag, message, size, onWindowThread, Listens(topic));
     return true;
 }
 
@@ -174,14 +197,16 @@ int KavoIPC::Dispatch(const char *senderWindow, uint32_t tag, const unsigned cha
     const std::string topic(reinterpret_cast<const char *>(data + kTopicOffset));
     const void *payload = length != 0 ? data + kPayloadOffset : nullptr;
 
-    kvds::CallbackTable table;
+    std::shared_ptr<const kvds::CallbackTable> table;
     {
         KavoThreadLock::ScopeLock lock(m_tableLock);
         table = m_callbacks;
     }
+    if (!table)
+        return 0;
     const DeliveryScope delivery(this, senderWindow);
     int called = 0;
-    for (const auto &entry : table) {
+    for (const auto &entry : *table) {
         if (topic.compare(0, entry.first.size(), entry.first) != 0)
             continue;
         for (const auto &callback : entry.second) {

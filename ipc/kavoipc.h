@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,9 +63,13 @@ private:
     int Dispatch(const char *senderWindow, uint32_t tag, const unsigned char *data, uint32_t size);
     bool SendLocked(kvtl::MemoryBuffer<unsigned char> &buffer, const std::string &sender,
         const std::string &topic, unsigned length, const void *data, bool onWindowThread, int *delivered);
+    // Whether a callback of this endpoint would be called for the topic.
+    bool Listens(const std::string &topic) const;
 
-    kvds::CallbackTable m_callbacks;
-    KavoThreadLock m_tableLock;
+    // Replaced whole on every registration, so a delivery takes its snapshot
+    // without copying the table.
+    std::shared_ptr<const kvds::CallbackTable> m_callbacks;
+    mutable KavoThreadLock m_tableLock;
     kvtl::MemoryBuffer<unsigned char> m_sendBuffer;
     // Sends nested inside a callback of this endpoint's own delivery use a
     // buffer of their own, so the outer send keeps its message.

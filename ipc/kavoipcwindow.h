@@ -41,10 +41,11 @@ public:
     bool IsPeer(const char *name) const;
     // The process that owns the window a sender name stands for.
     bool ProcessOf(const char *name, long *processId) const;
-    // Hands the data to every peer window, this one included, and sums their
-    // answers. On the window's own thread this window is called directly,
-    // and deliveries to it are served while the others are awaited.
-    int SendToAll(uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread);
+    // Hands the data to every peer window, this one too when includeOwn, and
+    // sums their answers. On the window's own thread this window is called
+    // directly, and deliveries to it are served while the others are awaited.
+    int SendToAll(
+        uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread, bool includeOwn);
     // True while a send from another thread is under way: it holds the
     // endpoint's send lock and awaits this window's answer before it ends.
     bool IsAwaitedBySender() const { return m_awaitedBySender.load(); }

@@ -131,9 +131,10 @@ bool KavoIPCWindow::ProcessOf(const char *name, long *processId) const
     return Native::ProcessOfName(name, processId);
 }
 
-int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread)
+int KavoIPCWindow::SendToAll(
+    uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread, bool includeOwn)
 {
-    return m_native->SendToAll(tag, data, size, onWindowThread);
+    return m_native->SendToAll(tag, data, size, onWindowThread, includeOwn);
 }
 
 KavoIPCWindow::Native::Native(KavoIPCWindow &window)
@@ -257,17 +258,20 @@ void KavoIPCWindow::Native::RunMessageLoop()
             break;
         }
         if (fds[0].revents != 0) {
+            // A short read took every wake; after a full one the pipe may
+            // hold more, and the next poll says so.
             char reasons[64];
             ssize_t n;
-            while ((n = read(wakeFds[0], reasons, sizeof(reasons))) > 0) {
-                if (std::memchr(reasons, kWakeClose, static_cast<size_t>(n)))
-                    closing = true;
-            }
+            do {
+                n = read(wakeFds[0], reasons, sizeof(reasons));
+            } while (n < 0 && errno == EINTR);
+            if (n > 0 && std::memchr(reasons, kWakeClose, static_cast<size_t>(n)))
+                closing = true;
             ServeLocal(false);
         }
         if (!closing) {
             try {
-                ServeReady();
+                ServeReady(fds, 1);
             } catch (...) {
                 // Out of memory: the requests not yet read wait for the next pass.
             }
@@ -336,6 +340,9 @@ void KavoIPCWindow::Native::ServeLocal(bool closing)
 
 bool KavoIPCWindow::Native::IsPeer(const char *name) const
 {
+    // This window lives while it serves: its own name needs no look.
+    if (name && !owner.m_name.empty() && owner.m_name == name)
+        return true;
     return HasWindowTitle(name) && IsOurSocket(directory + '/' + name);
 }
 

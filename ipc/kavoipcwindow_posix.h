@@ -51,11 +51,20 @@ struct KavoIPCWindow::Native
         // Reads what has arrived without waiting. Done: answered or dropped.
         Step Advance();
 
+        // The request's data once Ready.
+        const unsigned char *Data() const
+        {
+            return size == 0 ? nullptr : size <= sizeof(inlineData) ? inlineData : data.Data();
+        }
+
         int fd;
         Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kDeliveryTimeoutMs);
         unsigned char header[kRequestHeaderSize] = {};
         size_t headerGot = 0;
         uint32_t size = 0;
+        // A notice's data usually fits here and comes with its header in
+        // one read; longer data gets a buffer of its own.
+        unsigned char inlineData[2048];
         kvtl::MemoryBuffer<unsigned char> data;
         size_t dataGot = 0;
     };
@@ -74,7 +83,8 @@ struct KavoIPCWindow::Native
     bool Create();
     void RunMessageLoop();
     bool IsPeer(const char *name) const;
-    int SendToAll(uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread);
+    int SendToAll(
+        uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread, bool includeOwn);
 
     // Serves one connected socket to its end, as the loop would: reads the
     // request, answers it and closes it, or drops it at its deadline.
@@ -91,11 +101,12 @@ struct KavoIPCWindow::Native
     int FinishDelivery(int fd, bool serveOwn);
     bool WaitReady(int fd, short events, bool serveOwn);
     // The listening socket (while below the cap) and every request being
-    // read; the time until the nearest deadline, -1 for none.
+    // read, appended to fds; the time until the nearest deadline, -1 for none.
     int AddOwnSockets(std::vector<pollfd> &fds) const;
-    // Never blocks: accepts, reads what has come, answers whole requests and
-    // drops expired ones. Answers how many requests were handled.
-    int ServeReady();
+    // Never blocks: with fds as polled, their own sockets from first on,
+    // accepts, reads what has come, answers whole requests and drops
+    // expired ones. Answers how many requests were handled.
+    int ServeReady(const std::vector<pollfd> &fds, size_t first);
     void Accept();
     void Answer(int fd, const unsigned char *header, const unsigned char *data, uint32_t size);
     void RemoveIfStale(const std::string &path);

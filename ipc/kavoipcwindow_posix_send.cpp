@@ -2,11 +2,12 @@
 // is connected and sent its request before any answer is awaited.
 #include "ipc/kavoipcwindow_posix.h"
 
+#include "ipc/kavoipcwindowlist_posix.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -16,20 +17,15 @@
 using namespace KavoIPCSocket;
 
 int KavoIPCWindow::Native::SendToAll(
-    uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread)
+    uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread, bool includeOwn)
 {
-    std::vector<std::string> names;
-    if (DIR *listing = opendir(directory.c_str())) {
-        try {
-            while (const dirent *entry = readdir(listing)) {
-                if (HasWindowTitle(entry->d_name))
-                    names.emplace_back(entry->d_name);
-            }
-        } catch (...) {
-            // Out of memory: those listed so far still get the message.
-        }
-        closedir(listing);
+    KavoIPCWindowList::Names listed;
+    try {
+        listed = KavoIPCWindowList::Of(directory);
+    } catch (...) {
+        return 0; // out of memory before anyone was reached
     }
+    const std::vector<std::string> &names = *listed;
 
     // Every peer gets its request before any answer is awaited, so the peers
     // handle it side by side; each delivery is still complete, answer and
@@ -52,12 +48,12 @@ int KavoIPCWindow::Native::SendToAll(
             finished = 0;
             for (size_t i = first; i < last; ++i) {
                 const std::string &name = names[i];
-                if (!IsOurSocket(directory + '/' + name))
-                    continue;
                 if (name != owner.m_name) {
                     const int fd = BeginDelivery(name, tag, data, size, onWindowThread);
                     if (fd >= 0)
                         pending.push_back(fd);
+                } else if (!includeOwn) {
+                    continue;
                 } else if (onWindowThread) {
                     callOwn = true;
                 } else {
@@ -211,7 +207,7 @@ bool KavoIPCWindow::Native::WaitReady(int fd, short events, bool serveOwn)
         }
         if (fd >= 0 && fds[0].revents != 0)
             return true;
-        if (serveOwn && ServeReady() > 0 && fd >= 0)
+        if (serveOwn && ServeReady(fds, fd >= 0 ? 1 : 0) > 0 && fd >= 0)
             deadline = Clock::now() + std::chrono::milliseconds(kDeliveryTimeoutMs);
         if (ready == 0 && Clock::now() >= deadline)
             return fd < 0;

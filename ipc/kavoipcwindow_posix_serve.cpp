@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 using namespace KavoIPCSocket;
@@ -17,17 +18,28 @@ KavoIPCWindow::Native::Incoming::~Incoming()
         close(fd);
 }
 
-// The fixed part is read first (its first 12 bytes decide whether the rest
-// is wanted), then exactly size bytes: nothing past the request.
+// The fixed part and what follows it come in one read; its first 12 bytes
+// decide whether the rest is wanted. Bytes past the request are ignored.
 KavoIPCWindow::Native::Incoming::Step KavoIPCWindow::Native::Incoming::Advance()
 {
     for (;;) {
         const bool inHeader = headerGot < kRequestHeaderSize;
         if (!inHeader && dataGot == size)
             return Step::Ready;
-        unsigned char *to = inHeader ? header + headerGot : data.Data() + dataGot;
-        const size_t want = inHeader ? kRequestHeaderSize - headerGot : size - dataGot;
-        const ssize_t n = recv(fd, to, want, MSG_DONTWAIT);
+        iovec parts[2];
+        size_t count = 0;
+        if (inHeader) {
+            parts[count++] = { header + headerGot, kRequestHeaderSize - headerGot };
+            parts[count++] = { inlineData, sizeof(inlineData) };
+        } else if (size <= sizeof(inlineData)) {
+            parts[count++] = { inlineData + dataGot, size - dataGot };
+        } else {
+            parts[count++] = { data.Data() + dataGot, size - dataGot };
+        }
+        msghdr message {};
+        message.msg_iov = parts;
+        message.msg_iovlen = count;
+        const ssize_t n = recvmsg(fd, &message, MSG_DONTWAIT);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
@@ -39,7 +51,9 @@ KavoIPCWindow::Native::Incoming::Step KavoIPCWindow::Native::Incoming::Advance()
             continue;
         }
         const bool hadFixed = headerGot >= 12;
-        headerGot += static_cast<size_t>(n);
+        const size_t toHeader = std::min(static_cast<size_t>(n), kRequestHeaderSize - headerGot);
+        headerGot += toHeader;
+        const size_t early = static_cast<size_t>(n) - toHeader; // data read along
         if (!hadFixed && headerGot >= 12) {
             size = GetLe32(header + 8);
             if (GetLe32(header) != kCopyDataMessage || size > kMaxDataSize) {
@@ -47,12 +61,16 @@ KavoIPCWindow::Native::Incoming::Step KavoIPCWindow::Native::Incoming::Advance()
                 return Step::Done;
             }
         }
-        if (headerGot == kRequestHeaderSize && size != 0) {
+        if (headerGot < kRequestHeaderSize)
+            continue;
+        dataGot = std::min<size_t>(early, size);
+        if (size > sizeof(inlineData)) {
             data.Resize(size, false);
             if (!data.Data()) {
                 SendAnswer(fd, 0);
                 return Step::Done;
             }
+            std::memcpy(data.Data(), inlineData, dataGot);
         }
     }
 }
@@ -72,52 +90,80 @@ int KavoIPCWindow::Native::AddOwnSockets(std::vector<pollfd> &fds) const
     return static_cast<int>(std::clamp<long long>(left, 0, kDeliveryTimeoutMs));
 }
 
+// One connection per readiness: a burst is taken over the next passes,
+// and a lone delivery costs no call that finds nothing.
 void KavoIPCWindow::Native::Accept()
 {
-    while (listenFd >= 0 && requests.size() < kMaxIncoming) {
-        const int fd = accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (fd < 0) {
-            if (errno == EINTR || errno == ECONNABORTED)
-                continue;
-            return;
-        }
-        if (!PeerIsUs(fd)) {
-            SendAnswer(fd, 0);
-            close(fd);
-            continue;
-        }
-        std::unique_ptr<Incoming> incoming;
-        try {
-            incoming = std::make_unique<Incoming>(fd);
-        } catch (...) {
-            close(fd);
-            throw;
-        }
-        requests.push_back(std::move(incoming));
+    if (listenFd < 0 || requests.size() >= kMaxIncoming)
+        return;
+    int fd;
+    do {
+        fd = accept4(listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    } while (fd < 0 && (errno == EINTR || errno == ECONNABORTED));
+    if (fd < 0)
+        return;
+    if (!PeerIsUs(fd)) {
+        SendAnswer(fd, 0);
+        close(fd);
+        return;
     }
+    std::unique_ptr<Incoming> incoming;
+    try {
+        incoming = std::make_unique<Incoming>(fd);
+    } catch (...) {
+        close(fd);
+        throw;
+    }
+    requests.push_back(std::move(incoming));
 }
 
-int KavoIPCWindow::Native::ServeReady()
+int KavoIPCWindow::Native::ServeReady(const std::vector<pollfd> &fds, size_t first)
 {
-    Accept();
+    // The sockets as AddOwnSockets put them: the listening one while below
+    // the cap, then one per request in the table's order.
+    size_t next = first;
+    const bool listening = next < fds.size() && fds[next].fd == listenFd && listenFd >= 0;
+    const bool acceptReady = listening && fds[next].revents != 0;
+    if (listening)
+        ++next;
+    const size_t polled = std::min(requests.size(), fds.size() - std::min(next, fds.size()));
     // Whole requests leave the table before their callbacks run: a callback
     // that sends serves this window again, nested.
     std::vector<std::unique_ptr<Incoming>> whole;
-    whole.reserve(requests.size());
+    if (acceptReady || !requests.empty())
+        whole.reserve(requests.size() + 1);
     const auto now = Clock::now();
-    for (auto it = requests.begin(); it != requests.end();) {
-        const Incoming::Step step = (*it)->Advance();
-        if (step == Incoming::Step::More && now < (*it)->deadline) {
-            ++it;
+    size_t kept = 0;
+    for (size_t i = 0; i < requests.size(); ++i) {
+        std::unique_ptr<Incoming> &incoming = requests[i];
+        const bool ready = i >= polled || fds[next + i].revents != 0;
+        const Incoming::Step step = ready ? incoming->Advance() : Incoming::Step::More;
+        if (step == Incoming::Step::More && now < incoming->deadline) {
+            if (kept != i)
+                requests[kept] = std::move(incoming);
+            ++kept;
             continue;
         }
         // An expired request is dropped unanswered, as a stalled read was.
         if (step == Incoming::Step::Ready)
-            whole.push_back(std::move(*it));
-        it = requests.erase(it);
+            whole.push_back(std::move(incoming));
+        incoming.reset();
+    }
+    requests.resize(kept);
+    if (acceptReady) {
+        const size_t before = requests.size();
+        Accept();
+        // A new connection's request has usually come with it.
+        if (requests.size() > before) {
+            const Incoming::Step step = requests.back()->Advance();
+            if (step == Incoming::Step::Ready)
+                whole.push_back(std::move(requests.back()));
+            if (step != Incoming::Step::More)
+                requests.pop_back();
+        }
     }
     for (const auto &request : whole)
-        Answer(request->fd, request->header, request->data.Data(), request->size);
+        Answer(request->fd, request->header, request->Data(), request->size);
     return static_cast<int>(whole.size());
 }
 
@@ -138,7 +184,7 @@ void KavoIPCWindow::Native::ServeConnection(int fd)
             return;
     }
     if (step == Incoming::Step::Ready)
-        Answer(fd, request.header, request.data.Data(), request.size);
+        Answer(fd, request.header, request.Data(), request.size);
 }
 
 void KavoIPCWindow::Native::Answer(

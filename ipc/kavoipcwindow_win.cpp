@@ -162,7 +162,8 @@ bool KavoIPCWindow::ProcessOf(const char *name, long *processId) const
     return true;
 }
 
-int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread)
+int KavoIPCWindow::SendToAll(
+    uint32_t tag, const unsigned char *data, uint32_t size, bool onWindowThread, bool includeOwn)
 {
     std::vector<HWND> peers;
     EnumWindows(&CollectEndpoint, reinterpret_cast<LPARAM>(&peers));
@@ -176,9 +177,12 @@ int KavoIPCWindow::SendToAll(uint32_t tag, const unsigned char *data, uint32_t s
     // Each peer bounded: a hung one counts 0 and is passed over. A sender on
     // a window thread serves the messages sent to it meanwhile, so two that
     // send to each other cannot deadlock.
+    const HWND own = m_native->window.load();
     for (HWND peer : peers) {
+        if (peer == own && !includeOwn)
+            continue;
         DWORD_PTR answer = 0;
-        if (SendMessageTimeoutW(peer, WM_COPYDATA, reinterpret_cast<WPARAM>(m_native->window.load()),
+        if (SendMessageTimeoutW(peer, WM_COPYDATA, reinterpret_cast<WPARAM>(own),
                 reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL | SMTO_ABORTIFHUNG, kDeliveryTimeoutMs, &answer))
             total += static_cast<int>(answer);
     }

@@ -3,6 +3,8 @@
 
 add_library(kavo_test_plain STATIC common/main_plain_win.cpp)
 target_link_libraries(kavo_test_plain PUBLIC Kavo::options GTest::gmock GTest::gtest)
+add_library(kavo_test_child STATIC common/childprocess.h common/childprocess.cpp common/childprocess_win.cpp)
+target_link_libraries(kavo_test_child PUBLIC Kavo::options)
 
 function(kavo_add_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
@@ -39,8 +41,8 @@ add_executable(settings_helper settings/settingshelper.cpp)
 target_link_libraries(settings_helper PRIVATE Kavo::options Kavo::settings)
 
 kavo_add_test(settings_multiprocess_test
-    SOURCES settings/processes_test.cpp settings/childprocess.h settings/childprocess.cpp
-    LIBS Kavo::settings kavo_settings_testsupport kavo_test_plain
+    SOURCES settings/processes_test.cpp
+    LIBS Kavo::settings kavo_settings_testsupport kavo_test_child kavo_test_plain
     LABELS multiprocess)
 add_dependencies(settings_multiprocess_test settings_helper)
 # Found beside the test program.
@@ -57,7 +59,7 @@ add_executable(pipe_peer ipc/pipe_peer.cpp)
 target_link_libraries(pipe_peer PRIVATE Kavo::options Kavo::ipc)
 
 add_library(pipe_testsupport STATIC ipc/pipe_testsupport.h ipc/pipe_testsupport.cpp ipc/pipe_testsupport_win.cpp)
-target_link_libraries(pipe_testsupport PUBLIC Kavo::options Kavo::ipc GTest::gtest)
+target_link_libraries(pipe_testsupport PUBLIC Kavo::options Kavo::ipc GTest::gtest kavo_test_child)
 # Found beside the test program.
 target_compile_definitions(pipe_testsupport PRIVATE KAVO_PIPE_PEER="pipe_peer.exe")
 add_dependencies(pipe_testsupport pipe_peer)

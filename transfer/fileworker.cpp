@@ -51,6 +51,7 @@ void FileWorker::copy(const QString &source, int partDescriptor)
         const int in = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
         struct stat info;
         if (in < 0 || ::fstat(in, &info) != 0) {
+            m_sourceFailed = true;
             report(false, tr("cannot read the source: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
             if (in >= 0)
                 ::close(in);
@@ -66,12 +67,14 @@ void FileWorker::copy(const QString &source, int partDescriptor)
                 continue;
             if (sent < 0) {
                 // The source's own read errors come back from sendfile too.
-                error = errno == EIO && ::access(path.constData(), R_OK) != 0
+                m_sourceFailed = errno == EIO && ::access(path.constData(), R_OK) != 0;
+                error = m_sourceFailed
                     ? tr("cannot read the source: %1").arg(QString::fromLocal8Bit(std::strerror(errno)))
                     : PartFile::writeError(errno);
                 break;
             }
             if (sent == 0) {
+                m_sourceFailed = true;
                 error = tr("the source got shorter while it was copied");
                 break;
             }

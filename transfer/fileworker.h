@@ -33,6 +33,8 @@ public:
     void cancel();
     qint64 bytesDone() const { return m_bytes; }
     qint64 bytesTotal() const { return m_total; }
+    // A copy that failed because of its source, not of where it went.
+    bool sourceFailed() const { return m_sourceFailed; }
 
 signals:
     void done(bool ok, const QString &error);
@@ -46,6 +48,7 @@ private:
     std::condition_variable m_wake;
     std::atomic<qint64> m_bytes { 0 };
     std::atomic<qint64> m_total { 0 };
+    std::atomic<bool> m_sourceFailed { false };
 };
 
 } // namespace Zarnet

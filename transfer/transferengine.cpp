@@ -197,7 +197,7 @@ void TransferEngine::runNext()
     // Gone means gone for the rest too: the path now leads somewhere else.
     if (m_gone || !m_folder.stillThere()) {
         m_gone = true;
-        endItem(TransferItem::Failed, goneText());
+        endItem(TransferItem::Failed, goneText(), TransferItem::Fault::DestinationGone);
         return;
     }
     if (m_request.burn && item.decision.action == TransferAction::Copy) {
@@ -219,16 +219,18 @@ void TransferEngine::runNext()
         convert(item, item.name);
 }
 
-void TransferEngine::endItem(TransferItem::State state, const QString &error)
+void TransferEngine::endItem(TransferItem::State state, const QString &error, TransferItem::Fault fault)
 {
     m_tick.stop();
     TransferItem &item = m_items[m_current];
     item.state = state;
     item.error = error;
+    item.fault = state == TransferItem::Failed ? fault : TransferItem::Fault::None;
     // A write that failed because the stick was pulled says so.
     if (state == TransferItem::Failed && !m_gone && m_folder.isOpen() && !m_folder.stillThere()) {
         m_gone = true;
         item.error = goneText();
+        item.fault = TransferItem::Fault::DestinationGone;
     }
     // A converted file waiting for the disc image is not there yet.
     if (state != TransferItem::Planned) {

@@ -89,7 +89,8 @@ private:
     void streamChecked(int index, MediaProbe probe, ToolResult result);
     void checkFields(int index, const MediaProbe &probe);
     void fieldsChecked(int index, MediaProbe probe, ToolResult result);
-    void endProbe(int index, TransferItem::State state, const QString &error = {});
+    void endProbe(int index, TransferItem::State state, const QString &error = {},
+        TransferItem::Fault fault = TransferItem::Fault::None);
     void startEarlyCopy();
     void earlyCopied(bool ok, const QString &error);
     void dropEarlyCopy();
@@ -107,7 +108,8 @@ private:
     void commitThen(bool replace, std::function<void(bool, const QString &)> then);
     void makeImage();
     void imaged(ToolResult result);
-    void endItem(TransferItem::State state, const QString &error = {});
+    void endItem(TransferItem::State state, const QString &error = {},
+        TransferItem::Fault fault = TransferItem::Fault::None);
     void endRun();
     void tick();
     void report(TransferProgress::Stage stage, double fraction) { report(m_current, stage, fraction); }

@@ -53,6 +53,7 @@ void TransferEngine::planDisc()
             if (item.state == TransferItem::Planned) {
                 item.state = TransferItem::Failed;
                 item.error = m_runError;
+                item.fault = TransferItem::Fault::Source;
             }
         }
         return;

@@ -28,6 +28,7 @@ void TransferEngine::plan()
         if (!item.size.fits) {
             item.state = TransferItem::Failed;
             item.error = item.size.message;
+            item.fault = TransferItem::Fault::Source;
         } else if (item.size.parts > 1 && item.decision.action == TransferAction::Copy) {
             item.decision.action = TransferAction::Remux;
             item.decision.reason = tr("It is too long for one file on this device: splitting it, unchanged, "

@@ -35,7 +35,7 @@ void TransferEngine::probeNext()
         else if (!info.isReadable())
             error = tr("cannot read the source");
         if (!error.isEmpty()) {
-            endProbe(index, TransferItem::Failed, error);
+            endProbe(index, TransferItem::Failed, error, TransferItem::Fault::Source);
             continue;
         }
         report(index, TransferProgress::Probing, 0);
@@ -92,7 +92,9 @@ void TransferEngine::probed(int index, ToolResult result)
     if (result == ToolResult::Cancelled)
         endProbe(index, TransferItem::Cancelled);
     else if (!item.probed)
-        endProbe(index, TransferItem::Failed, error);
+        endProbe(index, TransferItem::Failed, error,
+            result == ToolResult::Crashed || result == ToolResult::StartFailed ? TransferItem::Fault::Tool
+                                                                               : TransferItem::Fault::Source);
     QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
 }
 
@@ -201,10 +203,12 @@ QString TransferEngine::fieldOrderSeen(const QString &idetLog)
     return top >= bottom ? QStringLiteral("tt") : QStringLiteral("bb");
 }
 
-void TransferEngine::endProbe(int index, TransferItem::State state, const QString &error)
+void TransferEngine::endProbe(
+    int index, TransferItem::State state, const QString &error, TransferItem::Fault fault)
 {
     m_items[index].state = state;
     m_items[index].error = error;
+    m_items[index].fault = fault;
     report(
         index, state == TransferItem::Cancelled ? TransferProgress::Cancelled : TransferProgress::Failed, 0);
     emit fileEnded(index);

@@ -28,15 +28,17 @@ bool finishedBadly(const ToolRun &tool)
         || errors.contains(QLatin1String("Error closing file"));
 }
 
-QString toolFailure(const ToolRun &tool, ToolResult result)
+QString toolFailure(const ToolRun &tool, ToolResult result, TransferItem::Fault *fault)
 {
     const QString line = tool.errorText();
+    *fault = TransferItem::Fault::Destination;
     if (result == ToolResult::Failed && line.contains(QLatin1String("No space left on device")))
         return PartFile::writeError(ENOSPC);
     if (result == ToolResult::Failed
         && (line.contains(QLatin1String("No such file or directory"))
             || line.contains(QLatin1String("Input/output error"))))
         return PartFile::writeError(ENOENT);
+    *fault = TransferItem::Fault::Tool;
     return tool.failureText(result);
 }
 
@@ -52,7 +54,7 @@ void TransferEngine::copyFile(TransferItem &item, const QString &finalName)
                     .arg(QLocale().formattedDataSize(QFileInfo(item.source).size()),
                         QLocale().formattedDataSize(free));
     if (!error.isEmpty() || !m_part.create(workFolder(), finalName, journal(), &error)) {
-        endItem(TransferItem::Failed, error);
+        endItem(TransferItem::Failed, error, TransferItem::Fault::Destination);
         return;
     }
     m_moves = { m_part.move(finalName) };
@@ -66,13 +68,15 @@ void TransferEngine::copyFile(TransferItem &item, const QString &finalName)
 
 void TransferEngine::copied(bool ok, const QString &error)
 {
+    const bool sourceFailed = m_worker && m_worker->sourceFailed();
     retire(m_worker);
     if (ok) {
         commit();
         return;
     }
     m_part.remove();
-    endItem(m_cancelled ? TransferItem::Cancelled : TransferItem::Failed, m_cancelled ? QString() : error);
+    endItem(m_cancelled ? TransferItem::Cancelled : TransferItem::Failed, m_cancelled ? QString() : error,
+        sourceFailed ? TransferItem::Fault::Source : TransferItem::Fault::Destination);
 }
 
 void TransferEngine::convert(TransferItem &item, const QString &finalName)
@@ -90,7 +94,7 @@ void TransferEngine::convert(TransferItem &item, const QString &finalName)
         // own, where no one else's file or link can be, and are moved out.
         if (!m_split.makeStaging(workFolder(), journal(), &error)) {
             m_tool.reset();
-            endItem(TransferItem::Failed, error);
+            endItem(TransferItem::Failed, error, TransferItem::Fault::Destination);
             return;
         }
         paths.output
@@ -100,7 +104,7 @@ void TransferEngine::convert(TransferItem &item, const QString &finalName)
     } else {
         if (!m_part.create(workFolder(), finalName, journal(), &error)) {
             m_tool.reset();
-            endItem(TransferItem::Failed, error);
+            endItem(TransferItem::Failed, error, TransferItem::Fault::Destination);
             return;
         }
         paths.output = descriptorPath(m_part.descriptor());
@@ -133,7 +137,8 @@ void TransferEngine::converted(ToolResult result)
 {
     if (result == ToolResult::Done && finishedBadly(*m_tool))
         result = ToolResult::Failed;
-    const QString error = toolFailure(*m_tool, result);
+    TransferItem::Fault fault = TransferItem::Fault::Tool;
+    const QString error = toolFailure(*m_tool, result, &fault);
     // With -v error, a clean input leaves the decoder silent.
     const bool decodeErrors = result == ToolResult::Done && !m_tool->errorText().trimmed().isEmpty();
     retire(m_tool);
@@ -145,7 +150,7 @@ void TransferEngine::converted(ToolResult result)
         m_split.remove();
         m_part.remove();
         endItem(result == ToolResult::Cancelled ? TransferItem::Cancelled : TransferItem::Failed,
-            result == ToolResult::Cancelled ? QString() : error);
+            result == ToolResult::Cancelled ? QString() : error, fault);
         return;
     }
     // What the decoder could not read still arrives, but says so.
@@ -175,7 +180,7 @@ void TransferEngine::converted(ToolResult result)
         }
         if (m_moves.empty()) {
             m_split.remove();
-            endItem(TransferItem::Failed, tr("ffmpeg wrote nothing"));
+            endItem(TransferItem::Failed, tr("ffmpeg wrote nothing"), TransferItem::Fault::Tool);
             return;
         }
     }
@@ -186,7 +191,7 @@ void TransferEngine::commit()
 {
     commitThen(false, [this](bool ok, const QString &error) {
         if (!ok) {
-            endItem(TransferItem::Failed, error);
+            endItem(TransferItem::Failed, error, TransferItem::Fault::Destination);
             return;
         }
         m_items[m_current].outputs = m_finals;

@@ -14,6 +14,9 @@ struct TransferItem
     // AlreadyThere: the destination holds what this run would make of the
     // source, made before; nothing was written (outputs names that file).
     enum State { Waiting, Planned, Arrived, AlreadyThere, Failed, Cancelled };
+    // Whose a failure is, which decides what a user can do about it: another
+    // folder or the stick back for the destination's, nothing for the video's.
+    enum class Fault { None, Source, Destination, DestinationGone, Tool };
 
     QString source;
     State state = Waiting;
@@ -25,6 +28,7 @@ struct TransferItem
     QString name;
     QStringList outputs; // what arrived, as paths
     QString error; // why it did not
+    Fault fault = Fault::None;
 };
 
 } // namespace Zarnet

@@ -6,8 +6,8 @@
 namespace Zarnet::DroppedUrls {
 
 namespace {
-const QLatin1String playlistScheme("kavo_playlist_item:");
-const QLatin1String uriList("text/uri-list");
+constexpr QLatin1String playlistScheme("kavo_playlist_item:");
+constexpr QLatin1String uriList("text/uri-list");
 
 bool hasPlaylistScheme(const QString &text)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer/transferitem.h"
 #include "transfer/transferprogress.h"
 #include "transfer/transferrequest.h"
 #include "wizard/destinationstore.h"
@@ -8,6 +9,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <QTimer>
+#include <QVector>
 
 #include <functional>
 #include <memory>
@@ -48,7 +50,8 @@ public:
     // starts after this. True when a run is stopping; ended() follows once
     // the file on its way is removed.
     bool stop();
-    // Every file arrived (and, for a disc, it was burned and checked).
+    // Every file arrived or was there already (and, for a disc, it was
+    // burned and checked).
     bool succeeded() const { return m_succeeded; }
     bool isWaitingForVolume() const { return m_waitTimer.isActive(); }
     QTreeWidget *rows() const { return m_rows; }
@@ -56,16 +59,16 @@ public:
     // Files that did not arrive because of the destination (read-only, full,
     // gone): what "Try Again" and "Choose Another Folder…" send.
     QStringList retryFiles() const { return m_retry; }
-    // Whether a failure text blames the destination rather than the video.
-    static bool destinationFault(const QString &error, const QString &volumeLabel);
+    // What the run under way, or the last one, was asked to do.
+    const TransferRequest &request() const { return m_request; }
     QString folder() const { return m_folder; } // where the files went, or the image's folder
 
     static QString clockText(double seconds);
-    // What a row's speed reads: MB/s for a copy, a multiple of real time for
-    // a conversion; empty when unknown.
     // The folder the player's library shows (General/MediaFolder), where a
     // device's own "Transfer Videos to" looks first; empty when unknown.
     static QString mediaFolder();
+    // What a row's speed reads: MB/s for a copy, a multiple of real time for
+    // a conversion; empty when unknown.
     static QString speedText(const TransferProgress &progress);
 
 signals:
@@ -75,6 +78,8 @@ signals:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
+    // How the files of the run fared, as the engine says.
+    virtual const QVector<TransferItem> &items() const;
 
 private:
     static int runModal(QDialog &dialog);
@@ -96,7 +101,11 @@ private:
     void showState(const QString &state);
     void openFolder();
     void changeDestination();
-    void runAgain(const QStringList &files);
+    // By value: the list passed is often m_retry, which a new run clears.
+    void runAgain(QStringList files);
+    // After a change of folder stopped the run: the files not there yet go
+    // to the new one.
+    void restart();
     void offerRetry();
     QString endState(int arrived, int count) const;
     void snapshot(const QString &what);
@@ -114,6 +123,7 @@ private:
     QString m_runNote;
     QStringList m_differing; // names on the disc whose checksums did not match
     QStringList m_retry;
+    QStringList m_alreadyThere; // held by the destination already: what "Send Again" sends
     bool m_over = false;
     bool m_stopped = false;
     bool m_burnTried = false;
@@ -121,6 +131,8 @@ private:
     bool m_succeeded = false;
     bool m_shotProgress = false;
     bool m_planned = false;
+    bool m_restarting = false; // stopping to start again in another folder
+    QString m_stoppedFolder; // where the run stopped for a change went
     QTimer m_waitTimer;
     std::unique_ptr<TransferEngine> m_engine;
     std::unique_ptr<ToolRun> m_burner;
@@ -133,6 +145,7 @@ private:
     QPushButton *m_change;
     QPushButton *m_chooseAnother;
     QPushButton *m_tryAgain;
+    QPushButton *m_sendAgain;
     QPushButton *m_openFolder;
     QPushButton *m_cancel;
 };

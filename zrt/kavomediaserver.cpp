@@ -21,11 +21,14 @@ KavoMediaServer::LaunchHook &launchHook()
     static KavoMediaServer::LaunchHook hook;
     return hook;
 }
-const QString programName = QStringLiteral("kavo-media-server");
 } // namespace
 
 QString KavoMediaServer::programPath()
 {
+    // Not a global: this library is loaded into the host, and a global with a
+    // constructor would run at load time, before the host has a QCoreApplication,
+    // in an order no one controls across libraries.
+    static const QString programName = QStringLiteral("kavo-media-server");
     return ProgramFinder::find("KAVO_MEDIA_SERVER", programName);
 }
 

@@ -1,5 +1,6 @@
 // Test main for non-GUI tests: a QCoreApplication, and an environment whose
 // paths all point into a temporary folder for the whole run.
+#include "tests/common/childprocesscheck.h"
 #include "tests/common/testenvironment.h"
 
 #include <QCoreApplication>
@@ -11,5 +12,6 @@ int main(int argc, char **argv)
     TestEnvironment environment;
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleMock(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ChildProcessCheck);
     return RUN_ALL_TESTS();
 }

@@ -145,6 +145,53 @@ TEST_F(KavoIPCProcessTest, IdleConnectionsDelayNoNotice)
     EXPECT_EQ(peer->Wait(), 0);
 }
 
+// The list of windows a send keeps is renewed by the directory's changes as
+// one inotify instance reads them; a forked child gets one of its own, so
+// its reads leave the parent's changes to the parent.
+TEST_F(KavoIPCProcessTest, AForkedChildsSendsLeaveTheParentsListOfWindowsCurrent)
+{
+#if defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the thread sanitizer refuses threads in a child forked from a process with threads";
+#endif
+    kvtl::RefCountedPtr<kvds::IKavoIPC> parent;
+    ASSERT_TRUE(CreateWindowMessageIPC(&parent));
+    kvtl::RefCountedPtr<RecordingCallback> heard(new RecordingCallback);
+    parent->RegisterCallback(std::string("T"), heard.get(), false);
+    int delivered = 0;
+    ASSERT_TRUE(parent->Send(std::string("S"), std::string("T"), 0, nullptr, &delivered));
+    ASSERT_EQ(delivered, 1);
+
+    int toParent[2], toChild[2];
+    ASSERT_EQ(pipe(toParent), 0);
+    ASSERT_EQ(pipe(toChild), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        kvtl::RefCountedPtr<kvds::IKavoIPC> own;
+        if (!CreateWindowMessageIPC(&own))
+            _exit(10);
+        own->RegisterCallback(std::string("T"), heard.get(), false);
+        int childDelivered = 0;
+        own->Send(std::string("S"), std::string("T"), 0, nullptr, &childDelivered);
+        const char reached = static_cast<char>(childDelivered);
+        char go;
+        if (write(toParent[1], &reached, 1) != 1 || read(toChild[0], &go, 1) != 1)
+            _exit(11);
+        _exit(0);
+    }
+    char reached = 0;
+    ASSERT_EQ(read(toParent[0], &reached, 1), 1);
+    EXPECT_EQ(reached, 2) << "the child's send";
+    ASSERT_TRUE(parent->Send(std::string("S"), std::string("T"), 0, nullptr, &delivered));
+    EXPECT_EQ(delivered, 2) << "the parent's send after the child made its window";
+    ASSERT_EQ(write(toChild[1], "x", 1), 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    for (int fd : { toParent[0], toParent[1], toChild[0], toChild[1] })
+        close(fd);
+}
+
 // A peer whose delivery cannot even be set up is passed over: the send never
 // reads or closes a descriptor it did not open (here 0, a live socket).
 TEST_F(KavoIPCProcessTest, APeerThatCannotBeReachedIsSkippedWithoutTouchingOtherDescriptors)

@@ -30,13 +30,13 @@ struct Peer
     bool Start(const std::string &endpoints, const std::string &prefix)
     {
         std::string ready;
-        return process.Start({ KAVOIPC_PEER, endpoints, prefix }) && process.ReadLine(ready)
+        return process.start({ KAVOIPC_PEER, endpoints, prefix }) && process.readLine(ready)
             && ready.rfind("ready", 0) == 0;
     }
     std::vector<std::string> Command(const std::string &line)
     {
         std::string reply;
-        return process.WriteLine(line) && process.ReadLine(reply) ? words(reply) : std::vector<std::string>();
+        return process.writeLine(line) && process.readLine(reply) ? words(reply) : std::vector<std::string>();
     }
     ChildProcess process;
 };
@@ -70,8 +70,8 @@ TEST_F(WindowProcesses, ThreeProcessesWithTwoEndpointsEachHearEveryoneAndThemsel
     }
     for (Peer &peer : peers) {
         EXPECT_EQ(peer.Command("count"), (std::vector<std::string> { "count", "3", "3" }));
-        ASSERT_TRUE(peer.process.WriteLine("quit"));
-        EXPECT_EQ(peer.process.Wait(), 0);
+        ASSERT_TRUE(peer.process.writeLine("quit"));
+        EXPECT_EQ(peer.process.wait(), 0);
     }
 }
 
@@ -94,7 +94,7 @@ TEST_F(WindowProcesses, EachSideNamesTheOthersProcessAsTheSender)
     EXPECT_EQ(asking->lastSender.load(), static_cast<long>(getpid()));
     EXPECT_EQ(peer.Command("senders"), (std::vector<std::string> { "senders", std::to_string(getpid()) }));
     EXPECT_EQ(peer.Command("send KavoPlayer Device/Create"), (std::vector<std::string> { "sent", "1", "2" }));
-    EXPECT_EQ(asking->lastSender.load(), static_cast<long>(peer.process.Pid()));
-    ASSERT_TRUE(peer.process.WriteLine("quit"));
-    EXPECT_EQ(peer.process.Wait(), 0);
+    EXPECT_EQ(asking->lastSender.load(), static_cast<long>(peer.process.pid()));
+    ASSERT_TRUE(peer.process.writeLine("quit"));
+    EXPECT_EQ(peer.process.wait(), 0);
 }

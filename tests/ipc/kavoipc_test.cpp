@@ -504,6 +504,76 @@ TEST_F(KavoIPCTest, ReleaseRemovesTheWindowAndItsLock)
     EXPECT_FALSE(FileExists(path + ".lock"));
 }
 
+// A send keeps the list of windows between sends; every window made or gone
+// renews it.
+TEST_F(KavoIPCTest, ASendReachesWindowsMadeSinceTheLastAndNotThoseGone)
+{
+    auto sender = MakeEndpoint();
+    RefCountedPtr<RecordingCallback> heard(new RecordingCallback);
+    sender->RegisterCallback(std::string("T"), heard.get(), true);
+    std::vector<RefCountedPtr<kvds::IKavoIPC>> others;
+    int delivered = 0;
+    for (int count = 1; count <= 7; ++count) {
+        if (count <= 4) {
+            if (count > 1) {
+                others.push_back(MakeEndpoint());
+                others.back()->RegisterCallback(std::string("T"), heard.get(), true);
+            }
+        } else {
+            others.pop_back();
+        }
+        ASSERT_TRUE(sender->Send(std::string("S"), std::string("T"), 0, nullptr, &delivered));
+        EXPECT_EQ(delivered, static_cast<int>(others.size()) + 1) << count;
+    }
+}
+
+// Woken only to call a callback of its own.
+TEST_F(KavoIPCTest, TheOwnWindowCountsOnlyWhenOneOfItsCallbacksMatches)
+{
+    struct Case
+    {
+        const char *ownPrefix;
+        int delivered;
+    };
+    for (const Case &c : { Case { nullptr, 1 }, Case { "Other/", 1 }, Case { "Device/", 2 } }) {
+        auto sender = MakeEndpoint();
+        auto peer = MakeEndpoint();
+        RefCountedPtr<RecordingCallback> own(new RecordingCallback);
+        RefCountedPtr<RecordingCallback> theirs(new RecordingCallback);
+        peer->RegisterCallback(std::string("Device/"), theirs.get(), true);
+        if (c.ownPrefix)
+            sender->RegisterCallback(std::string(c.ownPrefix), own.get(), true);
+        int delivered = 0;
+        ASSERT_TRUE(sender->Send(std::string("S"), std::string("Device/Change"), 0, nullptr, &delivered));
+        EXPECT_EQ(delivered, c.delivered);
+        EXPECT_EQ(own->Count(), static_cast<size_t>(c.delivered - 1));
+        EXPECT_EQ(theirs->Count(), 1u);
+    }
+}
+
+// Data up to a size comes in the header's read, longer data in a buffer of
+// its own: both sides of that edge, and far past it, arrive whole.
+TEST_F(KavoIPCTest, PayloadsOnBothSidesOfTheHeadersReadArriveWhole)
+{
+    auto sender = MakeEndpoint();
+    auto peer = MakeEndpoint();
+    RefCountedPtr<RecordingCallback> heard(new RecordingCallback);
+    peer->RegisterCallback(std::string("T"), heard.get(), true);
+    const size_t edge = sizeof(KavoIPCWindow::Native::Incoming::inlineData) - KavoIPC::kFixedSize;
+    size_t count = 0;
+    for (const size_t length : { size_t(1), edge - 1, edge, edge + 1, size_t(300000) }) {
+        std::string payload(length, '\0');
+        for (size_t i = 0; i < length; ++i)
+            payload[i] = static_cast<char>('a' + (i * 7 + length) % 26);
+        int delivered = 0;
+        ASSERT_TRUE(sender->Send(
+            std::string("S"), std::string("T"), static_cast<unsigned>(length), payload.data(), &delivered));
+        EXPECT_EQ(delivered, 1) << length;
+        ASSERT_EQ(heard->Count(), ++count);
+        EXPECT_EQ(heard->Messages().back().payload, payload) << length;
+    }
+}
+
 TEST_F(KavoIPCTest, NestedSendsFromCallbacksOnTheWindowThreadKeepTheOuterMessage)
 {
     auto a = MakeEndpoint();

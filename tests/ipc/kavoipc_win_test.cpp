@@ -75,6 +75,20 @@ TEST_F(KavoIPCWin, EveryEndpointWindowIsFoundAndCountsItsCallbacks)
     EXPECT_EQ(send(a, "Note2"), 1);
 }
 
+// The own window is passed over unless one of its callbacks matches.
+TEST_F(KavoIPCWin, TheOwnWindowCountsOnlyWhenOneOfItsCallbacksMatches)
+{
+    RefCountedPtr<kvds::IKavoIPC> peer;
+    ASSERT_TRUE(CreateWindowMessageIPC(&peer));
+    ASSERT_TRUE(peer->RegisterCallback(std::string("Note"), counter.get(), true));
+    EXPECT_EQ(send(endpoint, "Note1"), 1);
+    ASSERT_TRUE(endpoint->RegisterCallback(std::string("Other"), counter.get(), true));
+    EXPECT_EQ(send(endpoint, "Note2"), 1);
+    ASSERT_TRUE(endpoint->RegisterCallback(std::string("Note"), counter.get(), true));
+    EXPECT_EQ(send(endpoint, "Note3"), 2);
+    EXPECT_EQ(counter->count.load(), 4);
+}
+
 TEST_F(KavoIPCWin, AMalformedDeliveryIsAnsweredZero)
 {
     ASSERT_TRUE(endpoint->RegisterCallback(std::string("N"), counter.get(), true));
@@ -126,18 +140,18 @@ TEST_F(KavoIPCWin, NoticesGoBothWaysWithAPeerProcess)
 {
     ASSERT_TRUE(endpoint->RegisterCallback(std::string("Note"), counter.get(), true));
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({ "kavoipc_peer.exe", "1", "Note" }));
-    ASSERT_TRUE(peer.WaitForLine("ready", 10000, true));
+    ASSERT_TRUE(peer.start({ "kavoipc_peer.exe", "1", "Note" }));
+    ASSERT_TRUE(peer.waitForLine("ready", 10000, true));
 
     EXPECT_EQ(send(endpoint, "Note1"), 2);
-    ASSERT_TRUE(peer.WriteLine("count"));
-    EXPECT_TRUE(peer.WaitForLine("count 1"));
-    ASSERT_TRUE(peer.WriteLine("send Peer Note2 6869"));
-    EXPECT_TRUE(peer.WaitForLine("sent 1 2"));
+    ASSERT_TRUE(peer.writeLine("count"));
+    EXPECT_TRUE(peer.waitForLine("count 1"));
+    ASSERT_TRUE(peer.writeLine("send Peer Note2 6869"));
+    EXPECT_TRUE(peer.waitForLine("sent 1 2"));
     EXPECT_EQ(counter->count.load(), 2);
 
-    ASSERT_TRUE(peer.WriteLine("quit"));
-    EXPECT_EQ(peer.Wait(), 0);
+    ASSERT_TRUE(peer.writeLine("quit"));
+    EXPECT_EQ(peer.wait(), 0);
     EXPECT_EQ(send(endpoint, "Note3"), 1);
 }
 
@@ -149,8 +163,8 @@ TEST_F(KavoIPCWin, WindowThreadsOfTwoProcessesSendingToEachOtherBothFinish)
     HWND windows[2] = {};
     for (int i = 0; i < 2; ++i) {
         std::string ready;
-        ASSERT_TRUE(peers[i].Start({ "kavoipc_peer.exe", "1", "Ping", "relay" }));
-        ASSERT_TRUE(peers[i].ReadLine(ready));
+        ASSERT_TRUE(peers[i].start({ "kavoipc_peer.exe", "1", "Ping", "relay" }));
+        ASSERT_TRUE(peers[i].readLine(ready));
         windows[i] = reinterpret_cast<HWND>(std::strtoull(ready.c_str() + ready.find('.') + 1, nullptr, 16));
         ASSERT_TRUE(IsWindow(windows[i])) << ready;
     }
@@ -176,14 +190,14 @@ TEST_F(KavoIPCWin, WindowThreadsOfTwoProcessesSendingToEachOtherBothFinish)
     // Every relayed send reached both processes' Ping callbacks.
     for (ChildProcess &peer : peers) {
         std::string line;
-        ASSERT_TRUE(peer.WriteLine("relayed"));
-        EXPECT_TRUE(peer.ReadLine(line));
+        ASSERT_TRUE(peer.writeLine("relayed"));
+        EXPECT_TRUE(peer.readLine(line));
         EXPECT_EQ(line, "relayed 2 2 2 2 2");
-        ASSERT_TRUE(peer.WriteLine("count"));
-        EXPECT_TRUE(peer.ReadLine(line));
+        ASSERT_TRUE(peer.writeLine("count"));
+        EXPECT_TRUE(peer.readLine(line));
         EXPECT_EQ(line, "count 10");
-        ASSERT_TRUE(peer.WriteLine("quit"));
-        EXPECT_EQ(peer.Wait(), 0);
+        ASSERT_TRUE(peer.writeLine("quit"));
+        EXPECT_EQ(peer.wait(), 0);
     }
 }
 
@@ -193,15 +207,15 @@ TEST_F(KavoIPCWin, ALargeNoticeReachesAPeerProcess)
         GTEST_SKIP() << "Wine: WM_COPYDATA between processes fails from about 2 MB (error 5), and the "
                         "receiver's message loop dies";
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({ "kavoipc_peer.exe", "1", "Big" }));
-    ASSERT_TRUE(peer.WaitForLine("ready", 10000, true));
+    ASSERT_TRUE(peer.start({ "kavoipc_peer.exe", "1", "Big" }));
+    ASSERT_TRUE(peer.waitForLine("ready", 10000, true));
     const std::string payload(4u << 20, 'b');
     int delivered = -1;
     ASSERT_TRUE(endpoint->Send(std::string("Test"), std::string("Big"), static_cast<unsigned>(payload.size()),
         payload.data(), &delivered));
     EXPECT_EQ(delivered, 1);
-    ASSERT_TRUE(peer.WriteLine("count"));
-    EXPECT_TRUE(peer.WaitForLine("count 1"));
-    ASSERT_TRUE(peer.WriteLine("quit"));
-    EXPECT_EQ(peer.Wait(), 0);
+    ASSERT_TRUE(peer.writeLine("count"));
+    EXPECT_TRUE(peer.waitForLine("count 1"));
+    ASSERT_TRUE(peer.writeLine("quit"));
+    EXPECT_EQ(peer.wait(), 0);
 }

@@ -47,8 +47,8 @@ protected:
 
     bool StartServer(ChildProcess &server, const char *sharing)
     {
-        return server.Start({KAVO_MEDIA_SERVER, "--headless", "--sharing", sharing})
-            && server.WaitForLine(std::string("sharing ") + sharing);
+        return server.start({KAVO_MEDIA_SERVER, "--headless", "--sharing", sharing})
+            && server.waitForLine(std::string("sharing ") + sharing);
     }
 
     // The player's side: the server role, its callback on the prefix.
@@ -61,7 +61,7 @@ protected:
     bool StartConnected(ChildProcess &server, const char *sharing, RefCountedPtr<kvds::IKavoIPC> &player,
                         PipeRecorder *recorder)
     {
-        return StartServer(server, sharing) && OpenPlayer(player, recorder) && server.WaitForLine("connected");
+        return StartServer(server, sharing) && OpenPlayer(player, recorder) && server.waitForLine("connected");
     }
 
     static bool Request(kvds::IKavoIPC *player, const std::string &name, const std::string &payload = {})
@@ -88,20 +88,20 @@ TEST_F(MediaServerTest, AnswersEveryStartedRequestWithItsSharingState)
 
     ASSERT_TRUE(Request(player.get(), "StartedRequest"));
     ASSERT_TRUE(recorder->WaitFor(1));
-    ASSERT_TRUE(server.WaitForLine("StartedRequest"));
+    ASSERT_TRUE(server.waitForLine("StartedRequest"));
     auto message = recorder->Messages()[0];
     EXPECT_EQ(message.sender, "KavoMediaServer");
     EXPECT_EQ(message.topic, "StartedResponse");
     EXPECT_EQ(message.payload, std::string(1, '\x01'));
 
-    ASSERT_TRUE(server.WriteLine("sharing off"));
-    ASSERT_TRUE(server.WaitForLine("sharing off"));
+    ASSERT_TRUE(server.writeLine("sharing off"));
+    ASSERT_TRUE(server.waitForLine("sharing off"));
     ASSERT_TRUE(Request(player.get(), "StartedRequest"));
     ASSERT_TRUE(recorder->WaitFor(2));
     EXPECT_EQ(recorder->Messages()[1].payload, std::string(1, '\0'));
 
-    ASSERT_TRUE(server.WriteLine("sharing on"));
-    ASSERT_TRUE(server.WaitForLine("sharing on"));
+    ASSERT_TRUE(server.writeLine("sharing on"));
+    ASSERT_TRUE(server.waitForLine("sharing on"));
     ASSERT_TRUE(Request(player.get(), "StartedRequest"));
     ASSERT_TRUE(recorder->WaitFor(3));
     EXPECT_EQ(recorder->Messages()[2].payload, std::string(1, '\x01'));
@@ -115,7 +115,7 @@ TEST_F(MediaServerTest, RecordsTheStreamPathsInUtf8)
     ASSERT_TRUE(StartConnected(server, "on", player, recorder.get()));
     const std::string path = "/home/user/Vid\xC3\xA9os/\xE6\x98\xA0\xE7\x94\xBB 1.mkv";
     ASSERT_TRUE(Request(player.get(), "StreamFileRequest", path + '\0'));
-    ASSERT_TRUE(server.WaitForLine("StreamFileRequest " + path));
+    ASSERT_TRUE(server.waitForLine("StreamFileRequest " + path));
     // Nothing is answered to a stream request.
     ASSERT_TRUE(Request(player.get(), "StartedRequest"));
     ASSERT_TRUE(recorder->WaitFor(1));
@@ -126,7 +126,7 @@ TEST_F(MediaServerTest, SignalsItsReadySemaphoreWhenItConnects)
 {
     ChildProcess server;
     ASSERT_TRUE(StartServer(server, "off"));
-    const std::string name = kvds::PeerReadyName(static_cast<unsigned long>(server.Pid()));
+    const std::string name = kvds::PeerReadyName(static_cast<unsigned long>(server.pid()));
     sem_unlink(name.c_str());
     sem_t *ready = sem_open(name.c_str(), O_CREAT | O_EXCL, 0600, 0);
     ASSERT_NE(ready, SEM_FAILED);
@@ -134,7 +134,7 @@ TEST_F(MediaServerTest, SignalsItsReadySemaphoreWhenItConnects)
     RefCountedPtr<PipeRecorder> recorder(new PipeRecorder);
     RefCountedPtr<kvds::IKavoIPC> player;
     ASSERT_TRUE(OpenPlayer(player, recorder.get()));
-    ASSERT_TRUE(server.WaitForLine("connected"));
+    ASSERT_TRUE(server.waitForLine("connected"));
     EXPECT_EQ(sem_trywait(ready), 0);
     sem_close(ready);
     sem_unlink(name.c_str());
@@ -148,9 +148,9 @@ TEST_F(MediaServerTest, KilledServerBreaksThePipeOnceAndARestartedOneIsFoundAgai
         ChildProcess server;
         ASSERT_TRUE(StartServer(server, "on"));
         ASSERT_TRUE(OpenPlayer(player, recorder.get()));
-        ASSERT_TRUE(server.WaitForLine("connected"));
-        server.Kill(SIGKILL);
-        server.Wait();
+        ASSERT_TRUE(server.waitForLine("connected"));
+        server.kill(SIGKILL);
+        server.wait();
     }
     ASSERT_TRUE(recorder->WaitFor(1));
     EXPECT_EQ(recorder->Messages()[0].sender, "_KavoPipeIPC_::");
@@ -161,7 +161,7 @@ TEST_F(MediaServerTest, KilledServerBreaksThePipeOnceAndARestartedOneIsFoundAgai
     ChildProcess again;
     ASSERT_TRUE(StartServer(again, "off"));
     ASSERT_TRUE(OpenPlayer(player, recorder.get()));
-    ASSERT_TRUE(again.WaitForLine("connected"));
+    ASSERT_TRUE(again.waitForLine("connected"));
     ASSERT_TRUE(Request(player.get(), "StartedRequest"));
     ASSERT_TRUE(recorder->WaitFor(2));
     EXPECT_EQ(recorder->Count(), 2u);
@@ -177,11 +177,11 @@ TEST_F(MediaServerTest, ReconnectsWhenThePlayerComesBack)
     for (int round = 0; round < 3; ++round) {
         RefCountedPtr<kvds::IKavoIPC> player;
         ASSERT_TRUE(OpenPlayer(player, recorder.get()));
-        ASSERT_TRUE(server.WaitForLine("connected"));
+        ASSERT_TRUE(server.waitForLine("connected"));
         ASSERT_TRUE(Request(player.get(), "StartedRequest"));
         ASSERT_TRUE(recorder->WaitFor(static_cast<size_t>(round + 1)));
         player.reset();
-        ASSERT_TRUE(server.WaitForLine("disconnected"));
+        ASSERT_TRUE(server.waitForLine("disconnected"));
     }
     EXPECT_EQ(recorder->Count(), 3u);
 }
@@ -200,7 +200,7 @@ TEST_F(MediaServerTest, ALineOnTheRaiseSocketBringsItForward)
     ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
     ASSERT_EQ(write(fd, "raise\n", 6), 6);
     close(fd);
-    EXPECT_TRUE(server.WaitForLine("raise"));
+    EXPECT_TRUE(server.waitForLine("raise"));
     // The user's own folder, closed to others, as for every other socket.
     struct stat folder{};
     ASSERT_EQ(lstat((RuntimeDir() + "/KavoMediaServer").c_str(), &folder), 0);

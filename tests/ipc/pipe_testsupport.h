@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ipc/cpipetransport.h"
-
 #include "ipc/ikavoipc.h"
 #include "ipc/refcountedimpl.h"
+#include "tests/common/childprocess.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +29,8 @@ public:
         bool dataNull;
     };
 
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override;
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override;
     // Waits (bounded, so a fault fails instead of hanging) for count messages.
     bool WaitFor(size_t count, int timeoutMs = 10000) const;
     std::vector<Message> Messages() const;
@@ -56,39 +56,6 @@ private:
     std::string m_dir;
 };
 
-// A child process with its standard input and output on pipes.
-class ChildProcess
-{
-public:
-    ChildProcess();
-    ChildProcess(const ChildProcess &) = delete;
-    ChildProcess &operator=(const ChildProcess &) = delete;
-    ~ChildProcess();
-
-    bool Start(const std::vector<std::string> &argv);
-    pid_t Pid() const;
-    // The next line of output without its newline; false at end or after
-    // timeoutMs.
-    bool ReadLine(std::string &line, int timeoutMs = 10000);
-    // Reads lines until one equals (or starts with) text.
-    bool WaitForLine(const std::string &text, int timeoutMs = 10000, bool prefix = false);
-    bool WriteLine(const std::string &line);
-    // A signal's number; on Windows any number ends the process at once.
-    void Kill(int signal);
-    // The exit status as waitpid gives it (Windows: the exit code), or -1.
-    int Wait();
-
-private:
-    // The process and its two pipe ends: descriptors, or handles.
-    struct Native;
-    // Output that has come within timeoutMs: its size, 0 after the time,
-    // -1 at its end.
-    long ReadSome(char *buffer, size_t size, int timeoutMs);
-
-    std::unique_ptr<Native> m_native;
-    std::string m_buffered;
-};
-
 std::string PipePeerProgram();
 std::string UniqueBase(const char *label);
 // Polls, so a fault fails the test instead of hanging it.
@@ -100,7 +67,9 @@ bool Carries(kvds::ITransportIPC &from, kvds::ITransportIPC &to, const std::stri
 struct TransportPair
 {
     explicit TransportPair(const char *label)
-        : base(UniqueBase(label)), server(base, true, nullptr), client(base, false, nullptr)
+        : base(UniqueBase(label))
+        , server(base, true, nullptr)
+        , client(base, false, nullptr)
     {
         ok = server.Connect() && client.Connect();
     }

@@ -290,9 +290,9 @@ TEST_F(PipeIpcTest, PeerDyingMidFrameGivesOneNotice)
     RefCountedPtr<PipeRecorder> recorder(new PipeRecorder);
     ASSERT_TRUE(server->RegisterCallback(std::string("T"), recorder.get(), false));
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({PipePeerProgram(), "partial", base}));
-    ASSERT_TRUE(peer.WaitForLine("partial"));
-    peer.Wait();
+    ASSERT_TRUE(peer.start({PipePeerProgram(), "partial", base}));
+    ASSERT_TRUE(peer.waitForLine("partial"));
+    peer.wait();
     ASSERT_TRUE(recorder->WaitFor(1));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_EQ(recorder->Count(), 1u);
@@ -305,8 +305,8 @@ TEST_F(PipeIpcTest, MessagesBothWaysWithAPeerProcess)
     RefCountedPtr<PipeRecorder> recorder(new PipeRecorder);
     ASSERT_TRUE(server->RegisterCallback(std::string("Reply"), recorder.get(), false));
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({PipePeerProgram(), "echo", base}));
-    ASSERT_TRUE(peer.WaitForLine("ready"));
+    ASSERT_TRUE(peer.start({PipePeerProgram(), "echo", base}));
+    ASSERT_TRUE(peer.waitForLine("ready"));
     for (int i = 0; i < 20; ++i)
         ASSERT_TRUE(sendText(server.get(), "Echo" + std::to_string(i), std::string(i * 100, 'x')));
     ASSERT_TRUE(recorder->WaitFor(20));
@@ -316,8 +316,8 @@ TEST_F(PipeIpcTest, MessagesBothWaysWithAPeerProcess)
         EXPECT_EQ(messages[i].topic, std::to_string(i));
         EXPECT_EQ(messages[i].payload.size(), static_cast<size_t>(i * 100));
     }
-    peer.Kill(SIGKILL);
-    peer.Wait();
+    peer.kill(SIGKILL);
+    peer.wait();
     ASSERT_TRUE(recorder->WaitFor(21));
     EXPECT_EQ(recorder->Messages()[20].topic, "IPCPipeError");
 }

@@ -95,10 +95,10 @@ TEST_F(PipeTransportTest, StaleSocketOfAKilledServerIsCleanedAndTheNameServedAga
 {
     const std::string base = UniqueBase("stale");
     ChildProcess peer;
-    ASSERT_TRUE(peer.Start({ PipePeerProgram(), "serve", base }));
-    ASSERT_TRUE(peer.WaitForLine("ready"));
-    peer.Kill(SIGKILL);
-    peer.Wait();
+    ASSERT_TRUE(peer.start({ PipePeerProgram(), "serve", base }));
+    ASSERT_TRUE(peer.waitForLine("ready"));
+    peer.kill(SIGKILL);
+    peer.wait();
     const std::string socket = RuntimeDir() + "/KavoPipe/" + base + "_Server2Client";
     ASSERT_TRUE(fileExists(socket));
 

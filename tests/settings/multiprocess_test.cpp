@@ -1,7 +1,7 @@
 #include "ipc/refcountedptr.h"
 #include "settings/kavosettings.h"
 #include "settings/settingsholder.h"
-#include "tests/settings/childprocess.h"
+#include "tests/common/childprocess.h"
 #include "tests/settings/hivefixture.h"
 
 #include <sqlite3.h>

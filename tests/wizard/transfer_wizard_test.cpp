@@ -31,9 +31,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include <sys/mount.h>
+#include <unistd.h>
 
 using namespace Zarnet;
 using TransferDevicesLibrary::TransferDevice;
@@ -95,6 +97,20 @@ protected:
     static TransferDevices *store() { return TransferDevices::instance(OSUtilities::getComponentIdUTF8()); }
 
     static QStringList clip() { return { TestClips::path(TestClips::Mp4H264Aac) }; }
+
+    // A TV that remembers where its videos go: a folder, or a folder on a stick.
+    static unsigned tvThatRemembers(const char *name, const QString &path, const QString &uuid = {})
+    {
+        const unsigned id = addDevice(TransferDevicesLibrary::TV, name);
+        DestinationStore::Destination place;
+        place.kind
+            = uuid.isEmpty() ? DestinationStore::Destination::Folder : DestinationStore::Destination::Volume;
+        place.path = path;
+        place.uuid = uuid;
+        place.label = QStringLiteral("KAVOSTICK");
+        EXPECT_TRUE(DestinationStore::save(id, QString::fromUtf8(name), TransferDevicesLibrary::TV, place));
+        return id;
+    }
 
     static unsigned addDevice(int type, const char *name)
     {
@@ -317,6 +333,213 @@ TEST_F(TransferWizardTest, ADestinationThatFailsCanBeChanged)
     qputenv("PATH", path);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->findChild<QLabel *>(QStringLiteral("TransferStatus"))->text().contains(m_to));
+}
+
+TEST_F(TransferWizardTest, ARememberedDestinationChangesUntilAVideoArrived)
+{
+    const QString before = m_dir.filePath(QStringLiteral("before"));
+    QDir().mkpath(before);
+    const unsigned id = tvThatRemembers("Study TV", before);
+    QTemporaryDir bin;
+    qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.filePath(QStringLiteral("ffmpeg"))).toLocal8Bit());
+    const QString mkv = TestClips::path(TestClips::MkvH264Mp3Srt);
+
+    // Once a video is there the others follow it: one folder, not two halves.
+    auto together = start({ clip().first(), mkv }, id);
+    auto *change = together->findChild<QPushButton *>(QStringLiteral("ChangeDestination"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return folderEntries(before).size() == 2; }, TransferMs));
+    EXPECT_FALSE(change->isEnabled());
+    together->stop();
+    ASSERT_TRUE(ended());
+
+    // Until then "Change…" stops the run, removes its part and starts over there.
+    auto window = start({ mkv }, id);
+    change = window->findChild<QPushButton *>(QStringLiteral("ChangeDestination"));
+    // Planned, and the converter's part written.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !window->rows()->topLevelItem(0)->text(TransferWizardWindow::ActionColumn).isEmpty()
+                && folderEntries(before).size() == 2;
+        },
+        TransferMs));
+    EXPECT_TRUE(change->isEnabled() && change->isVisible());
+    EXPECT_TRUE(folderEntries(before).join(QLatin1Char(' ')).contains(QStringLiteral(".kavo-part")));
+    saveScreenshot(*window, QStringLiteral("wizard-change-while-running.png"));
+    qunsetenv("KAVO_FFMPEG");
+    change->click();
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(m_asked, 1);
+    EXPECT_TRUE(window->succeeded()) << window->summary().toStdString();
+    EXPECT_EQ(window->folder(), m_to);
+    EXPECT_EQ(folderEntries(before), QStringList { QStringLiteral("clip.mp4") });
+    EXPECT_EQ(folderEntries(m_to), QStringList { QStringLiteral("clip with subtitles.mkv") });
+    DestinationStore::Destination now;
+    ASSERT_TRUE(DestinationStore::load(id, QStringLiteral("Study TV"), TransferDevicesLibrary::TV, &now));
+    EXPECT_EQ(now.path, m_to);
+}
+
+// Stands in for an engine that finds each video already on the device
+// unless it is asked to send it again.
+class AlreadyThereWindow : public TransferWizardWindow
+{
+public:
+    using TransferWizardWindow::TransferWizardWindow;
+
+protected:
+    const QVector<TransferItem> &items() const override
+    {
+        // Rebuilt only on a change, so what a caller holds stays valid.
+        QVector<TransferItem> items = TransferWizardWindow::items();
+        for (TransferItem &item : items)
+            item.state = item.state == TransferItem::Arrived && !request().sendAgain
+                ? TransferItem::AlreadyThere
+                : item.state;
+        if (!std::equal(items.cbegin(), items.cend(), m_items.cbegin(), m_items.cend(),
+                [](const TransferItem &a, const TransferItem &b) { return a.state == b.state; }))
+            m_items = items;
+        return m_items;
+    }
+
+private:
+    mutable QVector<TransferItem> m_items;
+};
+
+TEST_F(TransferWizardTest, AlreadyOnTheDeviceAndSentAgain)
+{
+    const unsigned id = addDevice(TransferDevicesLibrary::TV, "Attic TV");
+    AlreadyThereWindow window(clip(), id);
+    QObject::connect(&window, &TransferWizardWindow::ended, [this] { m_ended = true; });
+    window.show();
+    window.begin();
+    ASSERT_TRUE(ended());
+    auto *bar = qobject_cast<QProgressBar *>(
+        window.rows()->itemWidget(window.rows()->topLevelItem(0), TransferWizardWindow::ProgressColumn));
+    EXPECT_EQ(bar->format(), QStringLiteral("Already on the device"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Already on the device"));
+    EXPECT_TRUE(window.summary().contains(QStringLiteral("clip.mp4 is already on the device as clip.mp4")))
+        << window.summary().toStdString();
+    EXPECT_TRUE(window.succeeded());
+    auto *again = window.findChild<QPushButton *>(QStringLiteral("SendAgain"));
+    ASSERT_TRUE(again && again->isVisible());
+    saveScreenshot(window, QStringLiteral("wizard-already-there.png"));
+
+    m_ended = false;
+    again->click();
+    EXPECT_TRUE(window.request().sendAgain);
+    EXPECT_EQ(window.request().files, clip());
+    ASSERT_TRUE(ended());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("1 of 1 video arrived"));
+}
+
+// A stick of our own, on a loop device: plugged in and pulled for real. FAT
+// as sticks come, where the kernel has it; else ext4, which every kernel has.
+class LoopStick
+{
+public:
+    LoopStick(const QString &image, const QString &point)
+        : m_point(QFile::encodeName(point))
+    {
+        const struct
+        {
+            const char *type;
+            const char *mkfs;
+            const char *uuid;
+        } kinds[] = { { "vfat", "mkfs.vfat -n %1 -i 2A3B4C5D %2", "2A3B-4C5D" },
+            { "ext4", "mkfs.ext4 -q -L %1 -U 2a3b4c5d-7e8f-4a1b-9c2d-3e4f5a6b7c8d %2",
+                "2a3b4c5d-7e8f-4a1b-9c2d-3e4f5a6b7c8d" } };
+        QFile known(QStringLiteral("/proc/filesystems"));
+        const QByteArray types = known.open(QIODevice::ReadOnly) ? known.readAll() : QByteArray();
+        QDir().mkpath(point);
+        QFile file(image);
+        if (::geteuid() != 0 || !QFile::exists(QStringLiteral("/dev/loop-control"))
+            || !file.open(QIODevice::WriteOnly) || !file.resize(16 << 20))
+            return;
+        file.close();
+        for (const auto &kind : kinds) {
+            QByteArray device;
+            if (types.contains(QByteArray(QByteArray("\t") + kind.type + '\n'))
+                && TestClips::run(QString::fromLatin1(kind.mkfs).section(QLatin1Char(' '), 0, 0),
+                    args(kind.mkfs, { QStringLiteral("KAVOSTICK"), image }).mid(1))
+                && TestClips::run(QStringLiteral("losetup"), args("--find --show %1", { image }), &device)) {
+                m_type = kind.type;
+                m_uuid = QString::fromLatin1(kind.uuid);
+                m_device = device.trimmed();
+                return;
+            }
+        }
+    }
+    ~LoopStick()
+    {
+        pull();
+        if (!m_device.isEmpty())
+            TestClips::run(
+                QStringLiteral("losetup"), { QStringLiteral("-d"), QString::fromLatin1(m_device) });
+    }
+    QString device() const { return QString::fromLatin1(m_device); }
+    QString uuid() const { return m_uuid; }
+    bool plugIn()
+    {
+        return !m_device.isEmpty()
+            && ::mount(m_device.constData(), m_point.constData(), m_type, 0, nullptr) == 0;
+    }
+    // As a pulled stick: the path goes at once, files open on it stay open.
+    bool pull() { return ::umount2(m_point.constData(), MNT_DETACH) == 0; }
+
+private:
+    QByteArray m_point;
+    QByteArray m_device;
+    const char *m_type = nullptr;
+    QString m_uuid;
+};
+
+TEST_F(TransferWizardTest, APulledStickIsWaitedForAndGetsWhatDidNotArrive)
+{
+    const QString point = QFileInfo(m_dir.path()).canonicalFilePath() + QStringLiteral("/stick-mount");
+    LoopStick stick(m_dir.filePath(QStringLiteral("stick.img")), point);
+    if (stick.device().isEmpty() || !stick.plugIn())
+        GTEST_SKIP() << "needs root, loop devices and mkfs.vfat or mkfs.ext4";
+    // The loop device stands as a stick on USB; the mount table is the real one.
+    QTemporaryDir root;
+    FakeSystem system(root.path());
+    system.addPartition(QStringLiteral("loop"), stick.device().mid(9).toInt(),
+        QStringLiteral("0000:00:14.0/usb2/2-1/host7"), true, stick.uuid(), QStringLiteral("KAVOSTICK"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc"), root.filePath(QStringLiteral("proc"))));
+    RemovableVolumes::setSystemRoot(root.path());
+    const unsigned id = tvThatRemembers("Cabin TV", QStringLiteral("Videos"), stick.uuid());
+
+    // The converter writes its part, then ends once the stick is gone.
+    const QString pulled = m_dir.filePath(QStringLiteral("pulled"));
+    QTemporaryDir bin;
+    qputenv("KAVO_FFMPEG",
+        fakeFfmpeg(bin.filePath(QStringLiteral("ffmpeg")),
+            QStringLiteral("while [ ! -e '%1' ]; do sleep 0.05; done").arg(pulled).toUtf8().constData())
+            .toLocal8Bit());
+    const QStringList files { TestClips::path(TestClips::MkvH264Mp3Srt), clip().first() };
+    const QString videos = point + QStringLiteral("/Videos");
+    auto window = start(files, id);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !folderEntries(videos).isEmpty(); }, TransferMs));
+    ASSERT_TRUE(stick.pull());
+    QFile(pulled).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(ended());
+    qunsetenv("KAVO_FFMPEG");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Nothing arrived"));
+    EXPECT_TRUE(window->summary().contains(QStringLiteral("The USB stick “KAVOSTICK” was removed.")))
+        << window->summary().toStdString();
+    EXPECT_EQ(window->retryFiles(), files);
+    auto *wait = window->findChild<QPushButton *>(QStringLiteral("TryAgain"));
+    ASSERT_TRUE(wait && wait->isVisible());
+    EXPECT_EQ(wait->text(), QStringLiteral("&Wait for “KAVOSTICK”"));
+    saveScreenshot(*window, QStringLiteral("wizard-stick-pulled.png"));
+
+    m_ended = false;
+    wait->click();
+    EXPECT_TRUE(window->isWaitingForVolume());
+    ASSERT_TRUE(stick.plugIn());
+    ASSERT_TRUE(ended());
+    EXPECT_TRUE(window->succeeded()) << window->summary().toStdString();
+    // Nothing half done from the first try: the part went with the failure.
+    EXPECT_EQ(folderEntries(videos),
+        (QStringList { QStringLiteral("clip with subtitles.mkv"), QStringLiteral("clip.mp4") }));
 }
 
 TEST_F(TransferWizardTest, TheDiscImageFieldShowsItsWholePath)
