@@ -20,7 +20,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool x11-utils clang libclang-rt-14-dev clang-format
     ffmpeg xorriso fusefat mtools dosfstools e2fsprogs mount libicu-dev
-    rygel rygel-2.8-dev libgupnp-1.6-dev libgupnp-av-1.0-dev gupnp-tools curl iproute2
+    rygel rygel-2.8-dev libgupnp-1.6-dev libgupnp-av-1.0-dev gupnp-tools curl iproute2 gmediarender
 )
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 wine googletest)
 JOBS=$(nproc)

@@ -9,6 +9,7 @@
 #include "mediaserver/raiselistener.h"
 #include "mediaserver/sharingservice.h"
 #include "mediaserver/sharingsettings.h"
+#include "mediaserver/tvstreamer.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -48,7 +49,9 @@ int runHeadless(int argc, char **argv, const Options &options)
     MediaServer server(false);
     SharingService sharing(&server);
     server.setSharing(options.sharingGiven ? options.sharing : SharingSettings::sharing());
+    TvStreamer streamer(&server, &sharing);
     HeadlessConsole console(&server);
+    console.setStreamer(&streamer);
     RaiseListener raise;
     QObject::connect(&raise, &RaiseListener::raiseRequested, &console,
         [&console] { console.print(QStringLiteral("raise")); });
@@ -71,7 +74,8 @@ int runWindow(int argc, char **argv, const Options &options)
     MediaServer server(false);
     SharingService sharing(&server);
     server.setSharing(options.sharingGiven ? options.sharing : SharingSettings::sharing());
-    MediaServerWindow window(&server, &sharing);
+    TvStreamer streamer(&server, &sharing);
+    MediaServerWindow window(&server, &sharing, &streamer);
     RaiseListener raise;
     QObject::connect(&raise, &RaiseListener::raiseRequested, &window, &MediaServerWindow::bringForward);
     QObject::connect(&raise, &RaiseListener::sharingRequested, &server, &MediaServer::setSharing);

@@ -2,6 +2,7 @@
 
 #include "mediaserver/mediaserver.h"
 #include "mediaserver/sharingservice.h"
+#include "mediaserver/tvpanel.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -21,7 +22,8 @@ void describe(QWidget *widget, const QString &name, const QString &tip)
 
 } // namespace
 
-MediaServerWindow::MediaServerWindow(MediaServer *server, SharingService *sharing, QWidget *parent)
+MediaServerWindow::MediaServerWindow(
+    MediaServer *server, SharingService *sharing, TvStreamer *streamer, QWidget *parent)
     : QWidget(parent)
     , m_sharing(new QCheckBox(tr("Share my videos on the home network"), this))
     , m_name(new QLineEdit(this))
@@ -57,6 +59,10 @@ MediaServerWindow::MediaServerWindow(MediaServer *server, SharingService *sharin
     layout->addWidget(m_status);
     layout->addWidget(filesLabel);
     layout->addWidget(m_files);
+    if (streamer) {
+        layout->addWidget(new TvPanel(streamer, this));
+        connect(server, &MediaServer::fileStreamed, this, &MediaServerWindow::bringForward);
+    }
 
     m_sharing->setChecked(server->isSharing());
     m_files->addItems(server->streamedFiles());
@@ -77,7 +83,7 @@ MediaServerWindow::MediaServerWindow(MediaServer *server, SharingService *sharin
         m_files->addItem(path);
         m_files->scrollToBottom();
     });
-    resize(420, 300);
+    resize(420, streamer ? 520 : 300);
 }
 
 void MediaServerWindow::bringForward()

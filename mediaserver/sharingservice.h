@@ -28,6 +28,9 @@ public:
     void setName(const QString &name);
     bool isOnNetwork() const { return m_upnp.isRunning(); }
     const SharedMedia &media() const { return m_media; }
+    // Shares a file under "Now streaming" as if handed over (a copy made
+    // for a TV); false for anything but a readable file.
+    bool shareStreamed(const QString &path) { return m_media.addStreamed(path); }
 
 signals:
     void nameChanged(const QString &name);

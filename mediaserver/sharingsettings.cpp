@@ -75,3 +75,18 @@ QString SharingSettings::mediaFolder()
         key->GetString(std::string("MediaFolder"), value);
     return QString::fromStdString(value);
 }
+
+QString SharingSettings::lastRenderer()
+{
+    Settings key;
+    std::string value;
+    if (openSection(OwnSection, key))
+        key->GetString(std::string("LastRenderer"), value);
+    return QString::fromStdString(value);
+}
+
+bool SharingSettings::setLastRenderer(const QString &udn)
+{
+    Settings key;
+    return openSection(OwnSection, key) && key->SetString(std::string("LastRenderer"), udn.toStdString());
+}

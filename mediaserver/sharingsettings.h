@@ -18,4 +18,7 @@ public:
     static bool setName(const QString &name);
     static QString defaultName();
     static QString mediaFolder();
+    // The UDN of the renderer "Stream to ..." played on last; empty if none.
+    static QString lastRenderer();
+    static bool setLastRenderer(const QString &udn);
 };
