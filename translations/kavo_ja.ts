@@ -2,88 +2,9 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
-    <name>BurnDialog</name>
-    <message>
-        <location filename="../main/wizard/burndialog.cpp" line="+30"/>
-        <source>Burn to Disc</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>CD (700 MB)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DVD (4.7 GB)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>DVD dual layer (8.5 GB)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Blu-ray (25 GB)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>None: keep the disc image only</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Kavo Disc.iso</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Browse…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Save the disc image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Disc images (*.iso)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>The disc is for a &amp;player:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Disc &amp;size:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Disc &amp;image:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>&amp;Burn in drive:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>&amp;Make Disc</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>CreateTransferDeviceDialog</name>
     <message>
-        <location filename="../main/widgets/createtransferdevicedialog.ui" line="+17"/>
-        <location filename="../main/widgets/createtransferdevicedialog.cpp" line="+37"/>
+        <location filename="../widgets/createtransferdevicedialog.ui" line="+17"/>
         <source>Add a Device</source>
         <translation type="unfinished"></translation>
     </message>
@@ -126,8 +47,7 @@
 <context>
     <name>DeleteTransferDeviceDialog</name>
     <message>
-        <location filename="../main/widgets/deletetransferdevicedialog.ui" line="+17"/>
-        <location filename="../main/widgets/deletetransferdevicedialog.cpp" line="+55"/>
+        <location filename="../widgets/deletetransferdevicedialog.ui" line="+17"/>
         <source>Delete Your Device</source>
         <translation type="unfinished"></translation>
     </message>
@@ -153,77 +73,9 @@
     </message>
 </context>
 <context>
-    <name>DestinationDialog</name>
-    <message>
-        <location filename="../main/wizard/destinationdialog.cpp" line="+27"/>
-        <source>Where do the videos for %1 go?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>No USB stick or memory card is plugged in. Plug one in, or choose a folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Choose the USB stick or memory card the device plays from, or a folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Removable drives</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1 (%2, %3 free)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>&amp;Folder:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>Choose folder…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>&amp;Transfer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+39"/>
-        <source>There is no folder %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 is on a drive that can only be read. Choose another folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The drive of %1 is full. Choose another folder, or make room.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>Choose folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>DeviceButton</name>
     <message>
-        <location filename="../main/widgets/devicebutton.ui" line="+20"/>
+        <location filename="../widgets/devicebutton.ui" line="+20"/>
         <source>Unused</source>
         <translation type="unfinished"></translation>
     </message>
@@ -237,7 +89,7 @@
 <context>
     <name>DevicePane</name>
     <message>
-        <location filename="../main/pane/devicepane.ui" line="+32"/>
+        <location filename="../pane/devicepane.ui" line="+32"/>
         <source>Kavo To Go</source>
         <translation type="unfinished"></translation>
     </message>
@@ -251,83 +103,11 @@
         <source>Add a Device</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <location filename="../main/pane/devicepane_controller.cpp" line="+128"/>
-        <source>DVD Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Blu-ray Player</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>TV</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>PlayStationૣ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>The device list could not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>The device list is read-only.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+354"/>
-        <source>Add a Device...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+104"/>
-        <source>Device Not Found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>&quot;%1&quot; no longer exists: it was deleted elsewhere.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location filename="../main/pane/devicepane_streaming.cpp" line="+145"/>
-        <location line="+6"/>
-        <source>Video Not Found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-6"/>
-        <source>Please play a video and then select &quot;stream to&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>File does not exist</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>Error Of Stream To...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>You must turn on sharing first</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>EditTransferDeviceDialog</name>
     <message>
-        <location filename="../main/widgets/edittransferdevicedialog.ui" line="+17"/>
-        <location filename="../main/widgets/edittransferdevicedialog.cpp" line="+42"/>
+        <location filename="../widgets/edittransferdevicedialog.ui" line="+17"/>
         <source>Edit Your Device</source>
         <translation type="unfinished"></translation>
     </message>
@@ -368,28 +148,9 @@
     </message>
 </context>
 <context>
-    <name>FileWorker</name>
-    <message>
-        <location filename="../main/transfer/fileworker.cpp" line="+54"/>
-        <location line="+16"/>
-        <source>cannot read the source: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the source got shorter while it was copied</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>cancelled</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>MediaServerFunctionPane</name>
     <message>
-        <location filename="../main/pane/mediaserverfunctionpane.ui" line="+20"/>
+        <location filename="../pane/mediaserverfunctionpane.ui" line="+20"/>
         <source>KMS</source>
         <translation type="unfinished"></translation>
     </message>
@@ -407,7 +168,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../main/mediaserver/mediaserverwindow.cpp" line="+26"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+26"/>
         <source>Share my videos on the home network</source>
         <translation type="unfinished"></translation>
     </message>
@@ -478,60 +239,9 @@
     </message>
 </context>
 <context>
-    <name>PartFile</name>
-    <message>
-        <location filename="../main/transfer/partfile.cpp" line="+81"/>
-        <source>too many files are named like this one&apos;s part</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+95"/>
-        <source>another file took the name %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>%1 was replaced by something else while it was written</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+19"/>
-        <source>the destination is full</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the file is larger than the destination can hold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>the destination is gone</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>the destination cannot be written: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>PinnedFolder</name>
-    <message>
-        <location filename="../main/transfer/pinnedfolder.cpp" line="+40"/>
-        <source>cannot open the folder %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+36"/>
-        <source>cannot make a folder in %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>PlaybackControls</name>
     <message>
-        <location filename="../main/host/playbackcontrols.cpp" line="+25"/>
+        <location filename="../host/playbackcontrols.cpp" line="+25"/>
         <source>Position (←/→: 5 seconds)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -560,7 +270,7 @@
 <context>
     <name>PlayerActions</name>
     <message>
-        <location filename="../main/host/playeractions.cpp" line="+26"/>
+        <location filename="../host/playeractions.cpp" line="+26"/>
         <source>Show Kavo To Go</source>
         <translation type="unfinished"></translation>
     </message>
@@ -593,7 +303,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../main/host/playerwindow.cpp" line="+110"/>
+        <location filename="../host/playerwindow.cpp" line="+110"/>
         <source>Kavo Player</source>
         <translation type="unfinished"></translation>
     </message>
@@ -791,15 +501,413 @@
 <context>
     <name>SharingSettings</name>
     <message>
-        <location filename="../main/mediaserver/sharingsettings.cpp" line="+67"/>
+        <location filename="../mediaserver/sharingsettings.cpp" line="+67"/>
         <source>%1 on %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>SizePlan</name>
+    <name>VideoPlayer</name>
     <message>
-        <location filename="../main/transfer/sizeplan.cpp" line="+10"/>
+        <location filename="../host/videoplayer.cpp" line="+49"/>
+        <source>The file&apos;s format is not supported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file may not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The network failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::BurnDialog</name>
+    <message>
+        <location filename="../wizard/burndialog.cpp" line="+30"/>
+        <source>Burn to Disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>CD (700 MB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DVD (4.7 GB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DVD dual layer (8.5 GB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray (25 GB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>None: keep the disc image only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Kavo Disc.iso</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Browse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save the disc image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Disc images (*.iso)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The disc is for a &amp;player:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Disc &amp;size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Disc &amp;image:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Burn in drive:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Make Disc</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::CreateTransferDeviceDialog</name>
+    <message>
+        <location filename="../widgets/createtransferdevicedialog.cpp" line="+19"/>
+        <source>DVD Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Device Name Required</source>
+        <translation>デバイス名が必要です</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter a name for this Device.</source>
+        <translation>このデバイスの名前を入力してください。</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Add a Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::DeleteTransferDeviceDialog</name>
+    <message>
+        <location filename="../widgets/deletetransferdevicedialog.cpp" line="+55"/>
+        <source>Delete Your Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::DestinationDialog</name>
+    <message>
+        <location filename="../wizard/destinationdialog.cpp" line="+27"/>
+        <source>Where do the videos for %1 go?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No USB stick or memory card is plugged in. Plug one in, or choose a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose the USB stick or memory card the device plays from, or a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Removable drives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 (%2, %3 free)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Choose folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>There is no folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is on a drive that can only be read. Choose another folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The drive of %1 is full. Choose another folder, or make room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Choose folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::DevicePane</name>
+    <message>
+        <location filename="../pane/devicepane_controller.cpp" line="+128"/>
+        <source>DVD Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The device list could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+231"/>
+        <source>The device list is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+354"/>
+        <source>Add a Device...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>Device Not Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&quot;%1&quot; no longer exists: it was deleted elsewhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../pane/devicepane_streaming.cpp" line="+145"/>
+        <location line="+6"/>
+        <source>Video Not Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Please play a video and then select &quot;stream to&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>File does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Error Of Stream To...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>You must turn on sharing first</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::EditTransferDeviceDialog</name>
+    <message>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+19"/>
+        <source>DVD Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Device Name Required</source>
+        <translation>デバイス名が必要です</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please enter a name for this Device.</source>
+        <translation>このデバイスの名前を入力してください。</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Edit Your Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::FileWorker</name>
+    <message>
+        <location filename="../transfer/fileworker.cpp" line="+54"/>
+        <location line="+16"/>
+        <source>cannot read the source: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the source got shorter while it was copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::PartFile</name>
+    <message>
+        <location filename="../transfer/partfile.cpp" line="+81"/>
+        <source>too many files are named like this one&apos;s part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+95"/>
+        <source>another file took the name %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 was replaced by something else while it was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>the destination is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file is larger than the destination can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the destination is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the destination cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::PinnedFolder</name>
+    <message>
+        <location filename="../transfer/pinnedfolder.cpp" line="+40"/>
+        <source>cannot open the folder %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>cannot make a folder in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::SizePlan</name>
+    <message>
+        <location filename="../transfer/sizeplan.cpp" line="+10"/>
         <source>%1 GiB</source>
         <translation type="unfinished"></translation>
     </message>
@@ -820,17 +928,17 @@
     </message>
 </context>
 <context>
-    <name>TargetNames</name>
+    <name>Zarnet::TargetNames</name>
     <message>
-        <location filename="../main/transfer/targetnames.cpp" line="+104"/>
+        <location filename="../transfer/targetnames.cpp" line="+104"/>
         <source>video</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>ToolRun</name>
+    <name>Zarnet::ToolRun</name>
     <message>
-        <location filename="../main/transfer/toolrun.cpp" line="+89"/>
+        <location filename="../transfer/toolrun.cpp" line="+89"/>
         <source>done</source>
         <translation type="unfinished"></translation>
     </message>
@@ -878,9 +986,9 @@
     </message>
 </context>
 <context>
-    <name>TransferDecision</name>
+    <name>Zarnet::TransferDecision</name>
     <message>
-        <location filename="../main/transfer/transferdecision.cpp" line="+172"/>
+        <location filename="../transfer/transferdecision.cpp" line="+172"/>
         <source>This %1 does not play %2 video: converting it to %3.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1132,9 +1240,9 @@
     </message>
 </context>
 <context>
-    <name>TransferDeviceWidget</name>
+    <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../main/widgets/transferdevicewidget.cpp" line="+144"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-87"/>
         <source>%1, %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1154,7 +1262,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../main/widgets/transferdevicewidget_drop.cpp" line="+79"/>
+        <location filename="../widgets/transferdevicewidget_drop.cpp" line="+79"/>
         <source>File Not Found</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1195,9 +1303,9 @@
     </message>
 </context>
 <context>
-    <name>TransferEngine</name>
+    <name>Zarnet::TransferEngine</name>
     <message>
-        <location filename="../main/transfer/transferengine.cpp" line="+107"/>
+        <location filename="../transfer/transferengine.cpp" line="+107"/>
         <source>this transfer has started already</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1228,18 +1336,18 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../main/wizard/transferwizardwindow.cpp" line="+450"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+450"/>
         <source>The destination is no longer there.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../main/wizard/transferwizardwindow.cpp" line="+2"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+2"/>
         <source>The USB stick “%1” was removed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../main/transfer/transferengine_image.cpp" line="+18"/>
+        <location filename="../transfer/transferengine_image.cpp" line="+18"/>
         <source>%1 GB</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1285,7 +1393,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../main/transfer/transferengine_plan.cpp" line="+33"/>
+        <location filename="../transfer/transferengine_plan.cpp" line="+33"/>
         <source>It is too long for one file on this device: splitting it, unchanged, into %1 parts.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1295,7 +1403,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../main/transfer/transferengine_probe.cpp" line="+32"/>
+        <location filename="../transfer/transferengine_probe.cpp" line="+32"/>
         <source>the source does not exist</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1335,7 +1443,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../main/transfer/transferengine_write.cpp" line="+51"/>
+        <location filename="../transfer/transferengine_write.cpp" line="+51"/>
         <source>The destination is full: %1 needed, %2 free.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1346,9 +1454,52 @@
     </message>
 </context>
 <context>
-    <name>TransferWizardDialog</name>
+    <name>Zarnet::TransferProgress</name>
     <message>
-        <location filename="../main/zrt/transferwizarddialog.cpp" line="+16"/>
+        <location filename="../transfer/transferengine.cpp" line="-114"/>
+        <source>probing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>converting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>copying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>writing out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>making the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>arrived</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Zarnet::TransferWizardDialog</name>
+    <message>
+        <location filename="../zrt/transferwizarddialog.cpp" line="+16"/>
         <source>Transfer Wizard</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1374,9 +1525,9 @@
     </message>
 </context>
 <context>
-    <name>TransferWizardWindow</name>
+    <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../main/wizard/transferwizardwindow.cpp" line="-401"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-401"/>
         <source>Copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1882,80 +2033,6 @@
     <message>
         <location line="+1"/>
         <source>&amp;Go On</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>VideoPlayer</name>
-    <message>
-        <location filename="../main/host/videoplayer.cpp" line="+49"/>
-        <source>The file&apos;s format is not supported.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The file may not be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The network failed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Zarnet::DevicePane</name>
-    <message>
-        <location filename="../main/widgets/transferdevicewidget.cpp" line="+4"/>
-        <source>The device list is read-only.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Zarnet::TransferProgress</name>
-    <message>
-        <location filename="../main/transfer/transferengine.cpp" line="-114"/>
-        <source>probing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>converting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>copying</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>writing out</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>making the image</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>arrived</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>cancelled</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
