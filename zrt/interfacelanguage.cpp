@@ -58,6 +58,7 @@ QString resourceFor(const QString &language)
 
 void InterfaceLanguage::takeOption(int &argc, char **argv)
 {
+    state().option.clear();
     int kept = 1;
     bool options = true;
     for (int i = 1; i < argc; ++i) {
