@@ -11,7 +11,7 @@
     <message>
         <location line="+12"/>
         <source>Please choose the type of Kavo Certified device you would like to add, and personalize your device by giving it a name, such as &quot;Bedroom DVD Player&quot; (maximum of 20 characters).</source>
-        <translation>Wählen Sie den Typ des Kavo-zertifizierten Geräts, das Sie hinzufügen möchten, und geben Sie ihm einen eigenen Namen, z. B. „DVD-Player Schlafzimmer“ (höchstens 20 Zeichen).</translation>
+        <translation>Wählen Sie den Typ des Kavo-zertifizierten Geräts, das Sie hinzufügen möchten, und geben Sie ihm einen eigenen Namen, z. B. „Schlafzimmer-DVD“ (höchstens 20 Zeichen).</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -258,7 +258,7 @@
     <message>
         <location line="+0"/>
         <source>Mute</source>
-        <translation>Ton aus</translation>
+        <translation>Stummschalten</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -377,7 +377,7 @@
     <message>
         <location line="+2"/>
         <source>&amp;Mute</source>
-        <translation>&amp;Ton aus</translation>
+        <translation>Stu&amp;mmschalten</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1718,7 +1718,7 @@
     <message>
         <location line="+1"/>
         <source>&amp;Choose Another…</source>
-        <translation>A&amp;nderen wählen…</translation>
+        <translation>A&amp;nderen Ordner wählen…</translation>
     </message>
     <message>
         <location line="+11"/>
