@@ -534,7 +534,27 @@
 <context>
     <name>Zarnet::BurnDialog</name>
     <message>
-        <location filename="../wizard/burndialog.cpp" line="+30"/>
+        <location filename="../wizard/burndialog.cpp" line="+25"/>
+        <source>DVD Player</source>
+        <translation>DVD-Player</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Blu-ray-Player</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Fernseher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Burn to Disc</source>
         <translation>Auf Disc brennen</translation>
     </message>
@@ -752,7 +772,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../widgets/transferdevicewidget.cpp" line="+231"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+239"/>
         <source>The device list is read-only.</source>
         <translation>Die Geräteliste ist schreibgeschützt.</translation>
     </message>
@@ -1244,7 +1264,27 @@
 <context>
     <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../widgets/transferdevicewidget.cpp" line="-87"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-214"/>
+        <source>DVD Player</source>
+        <translation>DVD-Player</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Blu-ray-Player</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Fernseher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1338,7 +1378,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+450"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+453"/>
         <source>The destination is no longer there.</source>
         <translation>Das Ziel ist nicht mehr vorhanden.</translation>
     </message>
@@ -1529,7 +1569,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-401"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-404"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -1544,7 +1584,27 @@
         <translation>Umwandeln</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+54"/>
+        <source>DVD Player</source>
+        <translation>DVD-Player</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Blu-ray-Player</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Fernseher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>%1× real time</source>
         <translation>%1× Echtzeit</translation>
     </message>
@@ -1565,34 +1625,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+315"/>
+        <location line="+310"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Erneut versuchen</translation>
     </message>
     <message>
-        <location line="-314"/>
+        <location line="-309"/>
         <source>&amp;Open folder</source>
         <translation>Ordner ö&amp;ffnen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+283"/>
+        <location line="+278"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-280"/>
+        <location line="-275"/>
         <source>Burn to Disc</source>
         <translation>Auf Disc brennen</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+161"/>
+        <location line="+158"/>
         <source>Transfer Videos</source>
         <translation>Videos übertragen</translation>
     </message>
     <message>
-        <location line="-150"/>
+        <location line="-147"/>
         <source>Videos</source>
         <translation>Videos</translation>
     </message>
@@ -1681,32 +1741,66 @@
         <source>This device is of a kind this version does not know, so nothing was transferred.</source>
         <translation>Diese Version kennt den Typ dieses Geräts nicht. Es wurde nichts übertragen.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+8"/>
-        <location line="+117"/>
-        <source>1 video to %1</source>
-        <translation>1 Video an %1</translation>
+        <location line="+114"/>
+        <source>%n video(s) to %1</source>
+        <translation>
+            <numerusform>%n Video an %1</numerusform>
+            <numerusform>%n Videos an %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-113"/>
+        <location line="+114"/>
+        <source>Transferring %n video(s) to %1</source>
+        <translation>
+            <numerusform>%n Video wird an %1 übertragen</numerusform>
+            <numerusform>%n Videos werden an %1 übertragen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+46"/>
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n Video</numerusform>
+            <numerusform>%n Videos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>a disc of %n video(s) for a %1</source>
+        <translation>
+            <numerusform>Disc mit %n Video für %1</numerusform>
+            <numerusform>Disc mit %n Videos für %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Making a disc of %n video(s) for a %1</source>
+        <translation>
+            <numerusform>Disc mit %n Video für %1 wird erstellt</numerusform>
+            <numerusform>Disc mit %n Videos für %1 wird erstellt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+187"/>
+        <source>%1 of %n video(s) arrived in %2.</source>
+        <translation>
+            <numerusform>%1 von %n Video in %2 angekommen.</numerusform>
+            <numerusform>%1 von %n Videos in %2 angekommen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+81"/>
+        <source>%1 of %n video(s) arrived</source>
+        <translation>
+            <numerusform>%1 von %n Video angekommen</numerusform>
+            <numerusform>%1 von %n Videos angekommen</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="-116"/>
-        <location line="+117"/>
-        <source>%1 videos to %2</source>
-        <translation>%1 Videos an %2</translation>
-    </message>
-    <message>
-        <location line="-115"/>
-        <location line="+116"/>
-        <source>Transferring 1 video to %1</source>
-        <translation>1 Video wird an %1 übertragen</translation>
-    </message>
-    <message>
-        <location line="-115"/>
-        <location line="+116"/>
-        <source>Transferring %1 videos to %2</source>
-        <translation>%1 Videos werden an %2 übertragen</translation>
-    </message>
-    <message>
-        <location line="-108"/>
+        <location line="-454"/>
         <source>The USB stick “%1” that %2 plays from is not plugged in.</source>
         <translation>Der USB-Stick „%1“, von dem %2 abspielt, ist nicht angeschlossen.</translation>
     </message>
@@ -1723,13 +1817,13 @@
     <message>
         <location line="+11"/>
         <location line="+16"/>
-        <location line="+166"/>
-        <location line="+355"/>
+        <location line="+161"/>
+        <location line="+353"/>
         <source>Nothing was transferred.</source>
         <translation>Es wurde nichts übertragen.</translation>
     </message>
     <message>
-        <location line="-526"/>
+        <location line="-519"/>
         <source>The folder chosen before, %1, is gone.</source>
         <translation>Der zuvor gewählte Ordner %1 ist nicht mehr vorhanden.</translation>
     </message>
@@ -1739,7 +1833,7 @@
         <translation>Es wurde nichts übertragen: %1</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+88"/>
         <source>The destination %1 is no longer there, so nothing was transferred.</source>
         <translation>Das Ziel %1 ist nicht mehr vorhanden. Es wurde nichts übertragen.</translation>
     </message>
@@ -1749,17 +1843,7 @@
         <translation>Auf „%1“ &amp;warten</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>1 video</source>
-        <translation>1 Video</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 videos</source>
-        <translation>%1 Videos</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>Plug “%1” back in and press Wait to send the %2 that did not arrive, or choose another folder.</source>
         <translation>Schließen Sie „%1“ wieder an, und klicken Sie auf „Warten“, um nicht angekommene Videos (%2) erneut zu senden, oder wählen Sie einen anderen Ordner.</translation>
     </message>
@@ -1779,27 +1863,7 @@
         <translation>Es wurde keine Disc erstellt.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>a disc of 1 video for a %1</source>
-        <translation>Disc mit 1 Video für %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a disc of %1 videos for a %2</source>
-        <translation>Disc mit %1 Videos für %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Making a disc of 1 video for a %1</source>
-        <translation>Disc mit 1 Video für %1 wird erstellt</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Making a disc of %1 videos for a %2</source>
-        <translation>Disc mit %1 Videos für %2 wird erstellt</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+23"/>
         <source>Disc image: %1</source>
         <translation>Disc-Image: %1</translation>
     </message>
@@ -1855,13 +1919,13 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+151"/>
-        <location line="+8"/>
+        <location line="+150"/>
+        <location line="+7"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
     <message>
-        <location line="-133"/>
+        <location line="-131"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1911,17 +1975,7 @@
         <translation>Das Disc-Image wurde nicht erstellt.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of 1 video arrived in %2.</source>
-        <translation>%1 von 1 Video in %2 angekommen.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 of %2 videos arrived in %3.</source>
-        <translation>%1 von %2 Videos in %3 angekommen.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>Checking the disc in %1…</source>
         <translation>Disc in %1 wird geprüft…</translation>
     </message>
@@ -1977,22 +2031,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>No disc was made</source>
         <translation>Es wurde keine Disc erstellt</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <source>%1 of 1 video arrived</source>
-        <translation>%1 von 1 Video angekommen</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 of %2 videos arrived</source>
-        <translation>%1 von %2 Videos angekommen</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="-25"/>
         <source>Stopped — %1</source>
         <translation>Gestoppt – %1</translation>
     </message>

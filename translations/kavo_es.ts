@@ -534,7 +534,27 @@
 <context>
     <name>Zarnet::BurnDialog</name>
     <message>
-        <location filename="../wizard/burndialog.cpp" line="+30"/>
+        <location filename="../wizard/burndialog.cpp" line="+25"/>
+        <source>DVD Player</source>
+        <translation>Reproductor de DVD</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Reproductor Blu-ray</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Televisor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Burn to Disc</source>
         <translation>Grabar en disco</translation>
     </message>
@@ -752,7 +772,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../widgets/transferdevicewidget.cpp" line="+231"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+239"/>
         <source>The device list is read-only.</source>
         <translation>La lista de dispositivos es de solo lectura.</translation>
     </message>
@@ -1244,7 +1264,27 @@
 <context>
     <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../widgets/transferdevicewidget.cpp" line="-87"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-214"/>
+        <source>DVD Player</source>
+        <translation>Reproductor de DVD</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Reproductor Blu-ray</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Televisor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1338,7 +1378,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+450"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+453"/>
         <source>The destination is no longer there.</source>
         <translation>El destino ya no está disponible.</translation>
     </message>
@@ -1529,7 +1569,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-401"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-404"/>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
@@ -1544,7 +1584,27 @@
         <translation>Convertir</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+54"/>
+        <source>DVD Player</source>
+        <translation>Reproductor de DVD</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Reproductor Blu-ray</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Televisor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>%1× real time</source>
         <translation>%1× tiempo real</translation>
     </message>
@@ -1565,34 +1625,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+315"/>
+        <location line="+310"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Reintentar</translation>
     </message>
     <message>
-        <location line="-314"/>
+        <location line="-309"/>
         <source>&amp;Open folder</source>
         <translation>&amp;Abrir carpeta</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+283"/>
+        <location line="+278"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="-280"/>
+        <location line="-275"/>
         <source>Burn to Disc</source>
         <translation>Grabar en disco</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+161"/>
+        <location line="+158"/>
         <source>Transfer Videos</source>
         <translation>Transferir vídeos</translation>
     </message>
     <message>
-        <location line="-150"/>
+        <location line="-147"/>
         <source>Videos</source>
         <translation>Vídeos</translation>
     </message>
@@ -1681,32 +1741,66 @@
         <source>This device is of a kind this version does not know, so nothing was transferred.</source>
         <translation>Esta versión no conoce el tipo de este dispositivo, por lo que no se transfirió nada.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+8"/>
-        <location line="+117"/>
-        <source>1 video to %1</source>
-        <translation>1 vídeo a %1</translation>
+        <location line="+114"/>
+        <source>%n video(s) to %1</source>
+        <translation>
+            <numerusform>%n vídeo a %1</numerusform>
+            <numerusform>%n vídeos a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-113"/>
+        <location line="+114"/>
+        <source>Transferring %n video(s) to %1</source>
+        <translation>
+            <numerusform>Transfiriendo %n vídeo a %1</numerusform>
+            <numerusform>Transfiriendo %n vídeos a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+46"/>
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n vídeo</numerusform>
+            <numerusform>%n vídeos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>a disc of %n video(s) for a %1</source>
+        <translation>
+            <numerusform>un disco de %n vídeo para %1</numerusform>
+            <numerusform>un disco de %n vídeos para %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Making a disc of %n video(s) for a %1</source>
+        <translation>
+            <numerusform>Creando un disco de %n vídeo para %1</numerusform>
+            <numerusform>Creando un disco de %n vídeos para %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+187"/>
+        <source>%1 of %n video(s) arrived in %2.</source>
+        <translation>
+            <numerusform>Llegó %1 de %n vídeo a %2.</numerusform>
+            <numerusform>Llegaron %1 de %n vídeos a %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+81"/>
+        <source>%1 of %n video(s) arrived</source>
+        <translation>
+            <numerusform>Llegó %1 de %n vídeo</numerusform>
+            <numerusform>Llegaron %1 de %n vídeos</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="-116"/>
-        <location line="+117"/>
-        <source>%1 videos to %2</source>
-        <translation>%1 vídeos a %2</translation>
-    </message>
-    <message>
-        <location line="-115"/>
-        <location line="+116"/>
-        <source>Transferring 1 video to %1</source>
-        <translation>Transfiriendo 1 vídeo a %1</translation>
-    </message>
-    <message>
-        <location line="-115"/>
-        <location line="+116"/>
-        <source>Transferring %1 videos to %2</source>
-        <translation>Transfiriendo %1 vídeos a %2</translation>
-    </message>
-    <message>
-        <location line="-108"/>
+        <location line="-454"/>
         <source>The USB stick “%1” that %2 plays from is not plugged in.</source>
         <translation>La memoria USB «%1» desde la que reproduce %2 no está conectada.</translation>
     </message>
@@ -1723,13 +1817,13 @@
     <message>
         <location line="+11"/>
         <location line="+16"/>
-        <location line="+166"/>
-        <location line="+355"/>
+        <location line="+161"/>
+        <location line="+353"/>
         <source>Nothing was transferred.</source>
         <translation>No se transfirió nada.</translation>
     </message>
     <message>
-        <location line="-526"/>
+        <location line="-519"/>
         <source>The folder chosen before, %1, is gone.</source>
         <translation>La carpeta elegida anteriormente, %1, ya no existe.</translation>
     </message>
@@ -1739,7 +1833,7 @@
         <translation>No se transfirió nada: %1</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+88"/>
         <source>The destination %1 is no longer there, so nothing was transferred.</source>
         <translation>El destino %1 ya no está disponible, por lo que no se transfirió nada.</translation>
     </message>
@@ -1749,17 +1843,7 @@
         <translation>Es&amp;perar a «%1»</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>1 video</source>
-        <translation>1 vídeo</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 videos</source>
-        <translation>%1 vídeos</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>Plug “%1” back in and press Wait to send the %2 that did not arrive, or choose another folder.</source>
         <translation>Vuelva a conectar «%1» y pulse Esperar para enviar lo que no llegó (%2), o elija otra carpeta.</translation>
     </message>
@@ -1779,27 +1863,7 @@
         <translation>No se creó ningún disco.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>a disc of 1 video for a %1</source>
-        <translation>un disco de 1 vídeo para %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a disc of %1 videos for a %2</source>
-        <translation>un disco de %1 vídeos para %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Making a disc of 1 video for a %1</source>
-        <translation>Creando un disco de 1 vídeo para %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Making a disc of %1 videos for a %2</source>
-        <translation>Creando un disco de %1 vídeos para %2</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+23"/>
         <source>Disc image: %1</source>
         <translation>Imagen de disco: %1</translation>
     </message>
@@ -1855,13 +1919,13 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+151"/>
-        <location line="+8"/>
+        <location line="+150"/>
+        <location line="+7"/>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
     <message>
-        <location line="-133"/>
+        <location line="-131"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1911,17 +1975,7 @@
         <translation>No se creó la imagen de disco.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of 1 video arrived in %2.</source>
-        <translation>Llegó %1 de 1 vídeo a %2.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 of %2 videos arrived in %3.</source>
-        <translation>Llegaron %1 de %2 vídeos a %3.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>Checking the disc in %1…</source>
         <translation>Comprobando el disco en %1…</translation>
     </message>
@@ -1977,22 +2031,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>No disc was made</source>
         <translation>No se creó ningún disco</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <source>%1 of 1 video arrived</source>
-        <translation>Llegó %1 de 1 vídeo</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 of %2 videos arrived</source>
-        <translation>Llegaron %1 de %2 vídeos</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="-25"/>
         <source>Stopped — %1</source>
         <translation>Detenido — %1</translation>
     </message>

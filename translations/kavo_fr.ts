@@ -534,7 +534,27 @@
 <context>
     <name>Zarnet::BurnDialog</name>
     <message>
-        <location filename="../wizard/burndialog.cpp" line="+30"/>
+        <location filename="../wizard/burndialog.cpp" line="+25"/>
+        <source>DVD Player</source>
+        <translation>Lecteur DVD</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Lecteur Blu-ray</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Téléviseur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Burn to Disc</source>
         <translation>Graver sur disque</translation>
     </message>
@@ -752,7 +772,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../widgets/transferdevicewidget.cpp" line="+231"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+239"/>
         <source>The device list is read-only.</source>
         <translation>La liste des appareils est en lecture seule.</translation>
     </message>
@@ -1244,7 +1264,27 @@
 <context>
     <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../widgets/transferdevicewidget.cpp" line="-87"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-214"/>
+        <source>DVD Player</source>
+        <translation>Lecteur DVD</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Lecteur Blu-ray</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Téléviseur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1338,7 +1378,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+450"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+453"/>
         <source>The destination is no longer there.</source>
         <translation>La destination n’est plus disponible.</translation>
     </message>
@@ -1529,7 +1569,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-401"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-404"/>
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
@@ -1544,7 +1584,27 @@
         <translation>Convertir</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+54"/>
+        <source>DVD Player</source>
+        <translation>Lecteur DVD</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Lecteur Blu-ray</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Téléviseur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>%1× real time</source>
         <translation>%1× temps réel</translation>
     </message>
@@ -1565,34 +1625,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+315"/>
+        <location line="+310"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Réessayer</translation>
     </message>
     <message>
-        <location line="-314"/>
+        <location line="-309"/>
         <source>&amp;Open folder</source>
         <translation>&amp;Ouvrir le dossier</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+283"/>
+        <location line="+278"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="-280"/>
+        <location line="-275"/>
         <source>Burn to Disc</source>
         <translation>Graver sur disque</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+161"/>
+        <location line="+158"/>
         <source>Transfer Videos</source>
         <translation>Transférer des vidéos</translation>
     </message>
     <message>
-        <location line="-150"/>
+        <location line="-147"/>
         <source>Videos</source>
         <translation>Vidéos</translation>
     </message>
@@ -1681,32 +1741,66 @@
         <source>This device is of a kind this version does not know, so nothing was transferred.</source>
         <translation>Cette version ne connaît pas ce type d’appareil&#xa0;: rien n’a été transféré.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+8"/>
-        <location line="+117"/>
-        <source>1 video to %1</source>
-        <translation>1 vidéo vers %1</translation>
+        <location line="+114"/>
+        <source>%n video(s) to %1</source>
+        <translation>
+            <numerusform>%n vidéo vers %1</numerusform>
+            <numerusform>%n vidéos vers %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-113"/>
+        <location line="+114"/>
+        <source>Transferring %n video(s) to %1</source>
+        <translation>
+            <numerusform>Transfert de %n vidéo vers %1</numerusform>
+            <numerusform>Transfert de %n vidéos vers %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+46"/>
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>%n vidéo</numerusform>
+            <numerusform>%n vidéos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>a disc of %n video(s) for a %1</source>
+        <translation>
+            <numerusform>un disque de %n vidéo pour %1</numerusform>
+            <numerusform>un disque de %n vidéos pour %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Making a disc of %n video(s) for a %1</source>
+        <translation>
+            <numerusform>Création d’un disque de %n vidéo pour %1</numerusform>
+            <numerusform>Création d’un disque de %n vidéos pour %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+187"/>
+        <source>%1 of %n video(s) arrived in %2.</source>
+        <translation>
+            <numerusform>%1 vidéo sur %n est arrivée dans %2.</numerusform>
+            <numerusform>%1 vidéos sur %n sont arrivées dans %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+81"/>
+        <source>%1 of %n video(s) arrived</source>
+        <translation>
+            <numerusform>%1 vidéo sur %n arrivée</numerusform>
+            <numerusform>%1 vidéos sur %n arrivées</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="-116"/>
-        <location line="+117"/>
-        <source>%1 videos to %2</source>
-        <translation>%1 vidéos vers %2</translation>
-    </message>
-    <message>
-        <location line="-115"/>
-        <location line="+116"/>
-        <source>Transferring 1 video to %1</source>
-        <translation>Transfert de 1 vidéo vers %1</translation>
-    </message>
-    <message>
-        <location line="-115"/>
-        <location line="+116"/>
-        <source>Transferring %1 videos to %2</source>
-        <translation>Transfert de %1 vidéos vers %2</translation>
-    </message>
-    <message>
-        <location line="-108"/>
+        <location line="-454"/>
         <source>The USB stick “%1” that %2 plays from is not plugged in.</source>
         <translation>La clé USB «&#xa0;%1&#xa0;» que lit %2 n’est pas branchée.</translation>
     </message>
@@ -1723,13 +1817,13 @@
     <message>
         <location line="+11"/>
         <location line="+16"/>
-        <location line="+166"/>
-        <location line="+355"/>
+        <location line="+161"/>
+        <location line="+353"/>
         <source>Nothing was transferred.</source>
         <translation>Rien n’a été transféré.</translation>
     </message>
     <message>
-        <location line="-526"/>
+        <location line="-519"/>
         <source>The folder chosen before, %1, is gone.</source>
         <translation>Le dossier choisi précédemment, %1, n’existe plus.</translation>
     </message>
@@ -1739,7 +1833,7 @@
         <translation>Rien n’a été transféré&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+88"/>
         <source>The destination %1 is no longer there, so nothing was transferred.</source>
         <translation>La destination %1 n’est plus disponible&#xa0;: rien n’a été transféré.</translation>
     </message>
@@ -1749,17 +1843,7 @@
         <translation>&amp;Attendre «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>1 video</source>
-        <translation>1 vidéo</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 videos</source>
-        <translation>%1 vidéos</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>Plug “%1” back in and press Wait to send the %2 that did not arrive, or choose another folder.</source>
         <translation>Rebranchez «&#xa0;%1&#xa0;» et cliquez sur Attendre pour envoyer les vidéos qui ne sont pas arrivées (%2), ou choisissez un autre dossier.</translation>
     </message>
@@ -1779,27 +1863,7 @@
         <translation>Aucun disque n’a été créé.</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>a disc of 1 video for a %1</source>
-        <translation>un disque de 1 vidéo pour %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a disc of %1 videos for a %2</source>
-        <translation>un disque de %1 vidéos pour %2</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Making a disc of 1 video for a %1</source>
-        <translation>Création d’un disque de 1 vidéo pour %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Making a disc of %1 videos for a %2</source>
-        <translation>Création d’un disque de %1 vidéos pour %2</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+23"/>
         <source>Disc image: %1</source>
         <translation>Image disque&#xa0;: %1</translation>
     </message>
@@ -1855,13 +1919,13 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+151"/>
-        <location line="+8"/>
+        <location line="+150"/>
+        <location line="+7"/>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
     <message>
-        <location line="-133"/>
+        <location line="-131"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
@@ -1911,17 +1975,7 @@
         <translation>L’image disque n’a pas été créée.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of 1 video arrived in %2.</source>
-        <translation>%1 vidéo sur 1 est arrivée dans %2.</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 of %2 videos arrived in %3.</source>
-        <translation>%1 vidéos sur %2 sont arrivées dans %3.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>Checking the disc in %1…</source>
         <translation>Vérification du disque dans %1…</translation>
     </message>
@@ -1977,22 +2031,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>No disc was made</source>
         <translation>Aucun disque n’a été créé</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <source>%1 of 1 video arrived</source>
-        <translation>%1 vidéo sur 1 arrivée</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 of %2 videos arrived</source>
-        <translation>%1 vidéos sur %2 arrivées</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="-25"/>
         <source>Stopped — %1</source>
         <translation>Arrêté — %1</translation>
     </message>

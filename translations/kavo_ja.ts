@@ -533,7 +533,27 @@
 <context>
     <name>Zarnet::BurnDialog</name>
     <message>
-        <location filename="../wizard/burndialog.cpp" line="+30"/>
+        <location filename="../wizard/burndialog.cpp" line="+25"/>
+        <source>DVD Player</source>
+        <translation>DVD プレーヤー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>BD プレーヤー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>テレビ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Burn to Disc</source>
         <translation>ディスクに書き込む</translation>
     </message>
@@ -751,7 +771,7 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../widgets/transferdevicewidget.cpp" line="+231"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+239"/>
         <source>The device list is read-only.</source>
         <translation>デバイスの一覧は読み取り専用です。</translation>
     </message>
@@ -1243,7 +1263,27 @@
 <context>
     <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../widgets/transferdevicewidget.cpp" line="-87"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-214"/>
+        <source>DVD Player</source>
+        <translation>DVD プレーヤー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>BD プレーヤー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>テレビ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>%1, %2</source>
         <translation>%1、%2</translation>
     </message>
@@ -1337,7 +1377,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+450"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+453"/>
         <source>The destination is no longer there.</source>
         <translation>転送先が見つからなくなりました。</translation>
     </message>
@@ -1528,7 +1568,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-401"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-404"/>
         <source>Copy</source>
         <translation>コピー</translation>
     </message>
@@ -1543,7 +1583,27 @@
         <translation>変換</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+54"/>
+        <source>DVD Player</source>
+        <translation>DVD プレーヤー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>BD プレーヤー</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>テレビ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>%1× real time</source>
         <translation>%1 倍速</translation>
     </message>
@@ -1564,34 +1624,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+315"/>
+        <location line="+310"/>
         <source>&amp;Try Again</source>
         <translation>再試行(&amp;T)</translation>
     </message>
     <message>
-        <location line="-314"/>
+        <location line="-309"/>
         <source>&amp;Open folder</source>
         <translation>フォルダーを開く(&amp;O)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+283"/>
+        <location line="+278"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location line="-280"/>
+        <location line="-275"/>
         <source>Burn to Disc</source>
         <translation>ディスクに書き込む</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+161"/>
+        <location line="+158"/>
         <source>Transfer Videos</source>
         <translation>動画の転送</translation>
     </message>
     <message>
-        <location line="-150"/>
+        <location line="-147"/>
         <source>Videos</source>
         <translation>動画</translation>
     </message>
@@ -1680,32 +1740,59 @@
         <source>This device is of a kind this version does not know, so nothing was transferred.</source>
         <translation>このバージョンでは扱えない種類のデバイスのため、何も転送されませんでした。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+8"/>
-        <location line="+117"/>
-        <source>1 video to %1</source>
-        <translation>動画 1 本を %1 へ</translation>
+        <location line="+114"/>
+        <source>%n video(s) to %1</source>
+        <translation>
+            <numerusform>動画 %n 本を %1 へ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-113"/>
+        <location line="+114"/>
+        <source>Transferring %n video(s) to %1</source>
+        <translation>
+            <numerusform>動画 %n 本を %1 に転送しています</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+46"/>
+        <source>%n video(s)</source>
+        <translation>
+            <numerusform>動画 %n 本</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+33"/>
+        <source>a disc of %n video(s) for a %1</source>
+        <translation>
+            <numerusform>%1 用の動画 %n 本のディスク</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>Making a disc of %n video(s) for a %1</source>
+        <translation>
+            <numerusform>%1 用に動画 %n 本のディスクを作成しています</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+187"/>
+        <source>%1 of %n video(s) arrived in %2.</source>
+        <translation>
+            <numerusform>動画 %n 本中 %1 本が %2 に転送されました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+81"/>
+        <source>%1 of %n video(s) arrived</source>
+        <translation>
+            <numerusform>動画 %n 本中 %1 本を転送しました</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="-116"/>
-        <location line="+117"/>
-        <source>%1 videos to %2</source>
-        <translation>動画 %1 本を %2 へ</translation>
-    </message>
-    <message>
-        <location line="-115"/>
-        <location line="+116"/>
-        <source>Transferring 1 video to %1</source>
-        <translation>動画 1 本を %1 に転送しています</translation>
-    </message>
-    <message>
-        <location line="-115"/>
-        <location line="+116"/>
-        <source>Transferring %1 videos to %2</source>
-        <translation>動画 %1 本を %2 に転送しています</translation>
-    </message>
-    <message>
-        <location line="-108"/>
+        <location line="-454"/>
         <source>The USB stick “%1” that %2 plays from is not plugged in.</source>
         <translation>%2 が再生に使う USB メモリ「%1」が接続されていません。</translation>
     </message>
@@ -1722,13 +1809,13 @@
     <message>
         <location line="+11"/>
         <location line="+16"/>
-        <location line="+166"/>
-        <location line="+355"/>
+        <location line="+161"/>
+        <location line="+353"/>
         <source>Nothing was transferred.</source>
         <translation>何も転送されませんでした。</translation>
     </message>
     <message>
-        <location line="-526"/>
+        <location line="-519"/>
         <source>The folder chosen before, %1, is gone.</source>
         <translation>前回選択したフォルダー %1 が見つかりません。</translation>
     </message>
@@ -1738,7 +1825,7 @@
         <translation>何も転送されませんでした: %1</translation>
     </message>
     <message>
-        <location line="+90"/>
+        <location line="+88"/>
         <source>The destination %1 is no longer there, so nothing was transferred.</source>
         <translation>転送先 %1 が見つからなくなったため、何も転送されませんでした。</translation>
     </message>
@@ -1748,17 +1835,7 @@
         <translation>「%1」を待つ(&amp;W)</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>1 video</source>
-        <translation>動画 1 本</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>%1 videos</source>
-        <translation>動画 %1 本</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>Plug “%1” back in and press Wait to send the %2 that did not arrive, or choose another folder.</source>
         <translation>「%1」を接続し直して [待つ] を押すと、転送されなかった%2を送ります。別のフォルダーを選択することもできます。</translation>
     </message>
@@ -1778,27 +1855,7 @@
         <translation>ディスクは作成されませんでした。</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>a disc of 1 video for a %1</source>
-        <translation>%1 用の動画 1 本のディスク</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>a disc of %1 videos for a %2</source>
-        <translation>%2 用の動画 %1 本のディスク</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Making a disc of 1 video for a %1</source>
-        <translation>%1 用に動画 1 本のディスクを作成しています</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Making a disc of %1 videos for a %2</source>
-        <translation>%2 用に動画 %1 本のディスクを作成しています</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+23"/>
         <source>Disc image: %1</source>
         <translation>ディスク イメージ: %1</translation>
     </message>
@@ -1854,13 +1911,13 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+151"/>
-        <location line="+8"/>
+        <location line="+150"/>
+        <location line="+7"/>
         <source>Stopped</source>
         <translation>中止</translation>
     </message>
     <message>
-        <location line="-133"/>
+        <location line="-131"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1910,17 +1967,7 @@
         <translation>ディスク イメージは作成されませんでした。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 of 1 video arrived in %2.</source>
-        <translation>動画 1 本中 %1 本が %2 に転送されました。</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 of %2 videos arrived in %3.</source>
-        <translation>動画 %2 本中 %1 本が %3 に転送されました。</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>Checking the disc in %1…</source>
         <translation>%1 のディスクを検証しています…</translation>
     </message>
@@ -1976,22 +2023,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>No disc was made</source>
         <translation>ディスクは作成されませんでした</translation>
     </message>
     <message>
-        <location line="-28"/>
-        <source>%1 of 1 video arrived</source>
-        <translation>動画 1 本中 %1 本を転送しました</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1 of %2 videos arrived</source>
-        <translation>動画 %2 本中 %1 本を転送しました</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="-25"/>
         <source>Stopped — %1</source>
         <translation>中止 — %1</translation>
     </message>

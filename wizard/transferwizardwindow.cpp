@@ -106,6 +106,14 @@ QString TransferWizardWindow::clockText(double seconds)
 }
 
 namespace {
+// tr() takes the device type labels from the type table; marked here for lupdate.
+[[maybe_unused]] constexpr const char *typeLabels[] = {
+    QT_TRANSLATE_NOOP("Zarnet::TransferWizardWindow", "DVD Player"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferWizardWindow", "Blu-ray Player"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferWizardWindow", "TV"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferWizardWindow", "PlayStation®3"),
+};
+
 // A value the host player keeps in the component's settings; empty when unset.
 QString hostSetting(const std::string &section, const char *key)
 {
@@ -303,11 +311,8 @@ bool TransferWizardWindow::prepareDevice(TransferRequest *request)
     m_deviceName = device.name;
     m_deviceType = device.type;
     request->type = m_deviceType;
-    m_subject = m_files.size() == 1 ? tr("1 video to %1").arg(m_deviceName)
-                                    : tr("%1 videos to %2").arg(m_files.size()).arg(m_deviceName);
-    m_heading->setText(m_files.size() == 1
-            ? tr("Transferring 1 video to %1").arg(m_deviceName)
-            : tr("Transferring %1 videos to %2").arg(m_files.size()).arg(m_deviceName));
+    m_subject = tr("%n video(s) to %1", nullptr, int(m_files.size())).arg(m_deviceName);
+    m_heading->setText(tr("Transferring %n video(s) to %1", nullptr, int(m_files.size())).arg(m_deviceName));
 
     DestinationStore::Destination remembered;
     QString note;
@@ -420,10 +425,8 @@ void TransferWizardWindow::runAgain(const QStringList &files)
     m_files = files;
     m_rows->clear();
     addRows(files);
-    m_subject = files.size() == 1 ? tr("1 video to %1").arg(m_deviceName)
-                                  : tr("%1 videos to %2").arg(files.size()).arg(m_deviceName);
-    showState(files.size() == 1 ? tr("Transferring 1 video to %1").arg(m_deviceName)
-                                : tr("Transferring %1 videos to %2").arg(files.size()).arg(m_deviceName));
+    m_subject = tr("%n video(s) to %1", nullptr, int(files.size())).arg(m_deviceName);
+    showState(tr("Transferring %n video(s) to %1", nullptr, int(files.size())).arg(m_deviceName));
     m_over = m_planned = m_shotProgress = m_stopped = m_succeeded = false;
     m_retry.clear();
     m_overall->setValue(0);
@@ -469,7 +472,7 @@ void TransferWizardWindow::offerRetry()
     m_tryAgain->setDefault(true);
     m_tryAgain->setFocus();
     const int count = int(m_retry.size());
-    const QString videos = count == 1 ? tr("1 video") : tr("%1 videos").arg(count);
+    const QString videos = tr("%n video(s)", nullptr, count);
     m_status->setText(stickGone
             ? tr("Plug “%1” back in and press Wait to send the %2 that did not arrive, or "
                  "choose another folder.")
@@ -502,11 +505,8 @@ bool TransferWizardWindow::prepareDisc(TransferRequest *request)
     m_drive = dialog.drive();
     m_folder = QFileInfo(request->isoPath).absolutePath();
     const QString player = tr(TransferDevicesLibrary::deviceTypeLabel(request->type));
-    m_subject = m_files.size() == 1 ? tr("a disc of 1 video for a %1").arg(player)
-                                    : tr("a disc of %1 videos for a %2").arg(m_files.size()).arg(player);
-    m_heading->setText(m_files.size() == 1
-            ? tr("Making a disc of 1 video for a %1").arg(player)
-            : tr("Making a disc of %1 videos for a %2").arg(m_files.size()).arg(player));
+    m_subject = tr("a disc of %n video(s) for a %1", nullptr, int(m_files.size())).arg(player);
+    m_heading->setText(tr("Making a disc of %n video(s) for a %1", nullptr, int(m_files.size())).arg(player));
     return true;
 }
 
@@ -693,8 +693,7 @@ void TransferWizardWindow::finished()
     else if (m_request.burn)
         head = tr("The disc image was not made.");
     else
-        head = count == 1 ? tr("%1 of 1 video arrived in %2.").arg(arrived).arg(m_folder)
-                          : tr("%1 of %2 videos arrived in %3.").arg(arrived).arg(count).arg(m_folder);
+        head = tr("%1 of %n video(s) arrived in %2.", nullptr, count).arg(arrived).arg(m_folder);
     if (!m_runNote.isEmpty())
         head += QLatin1Char(' ') + m_runNote;
     // What arrived, not what was tried: a bar full above "0 of 3" misleads.
@@ -775,8 +774,7 @@ QString TransferWizardWindow::endState(int arrived, int count) const
             ? tr("The disc image is ready; the disc is not")
             : tr("No disc was made");
     }
-    const QString progress = count == 1 ? tr("%1 of 1 video arrived").arg(arrived)
-                                        : tr("%1 of %2 videos arrived").arg(arrived).arg(count);
+    const QString progress = tr("%1 of %n video(s) arrived", nullptr, count).arg(arrived);
     if (stopped)
         return arrived > 0 ? tr("Stopped — %1").arg(progress) : tr("Stopped");
     return arrived == 0 ? tr("Nothing arrived") : progress;

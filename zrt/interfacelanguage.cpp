@@ -127,15 +127,16 @@ QString InterfaceLanguage::install()
         return current();
     s.active = true;
     s.language = available(requested());
-    if (s.language == english())
-        return s.language;
+    // English too: its file holds the plural forms of the texts that count.
     auto ours = std::make_unique<QTranslator>();
     if (!ours->load(resourceFor(s.language)) || !QCoreApplication::installTranslator(ours.get())) {
         s.language = english();
         return s.language;
     }
     s.ours = std::move(ours);
-    // Qt's own texts (standard buttons, file dialogs); missing ones leave them english().
+    if (s.language == english())
+        return s.language;
+    // Qt's own texts (standard buttons, file dialogs); missing ones leave them English.
     auto qts = std::make_unique<QTranslator>();
     if (qts->load(QLocale(s.language), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath))
