@@ -465,7 +465,7 @@
     <message>
         <location line="+3"/>
         <source>Now playing: %1</source>
-        <translation>Aktuelle Wiedergabe: %1</translation>
+        <translation>Wiedergabe: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -584,12 +584,13 @@
         <translation>Keines: nur das Disc-Image behalten</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../host/playertour_steps.cpp" line="+481"/>
+        <location filename="../wizard/burndialog.cpp" line="+7"/>
         <source>Kavo Disc.iso</source>
         <translation>Kavo-Disc.iso</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../wizard/burndialog.cpp" line="+1"/>
         <source>Browse…</source>
         <translation>Durchsuchen…</translation>
     </message>
@@ -662,7 +663,8 @@
         <translation>Bitte geben Sie einen Namen für dieses Gerät ein.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../host/playertour_steps.cpp" line="-227"/>
+        <location filename="../widgets/createtransferdevicedialog.cpp" line="+24"/>
         <source>Add a Device</source>
         <translation>Gerät hinzufügen</translation>
     </message>
@@ -670,6 +672,7 @@
 <context>
     <name>Zarnet::DeleteTransferDeviceDialog</name>
     <message>
+        <location line="+238"/>
         <location filename="../widgets/deletetransferdevicedialog.cpp" line="+55"/>
         <source>Delete Your Device</source>
         <translation>Gerät löschen</translation>
@@ -851,7 +854,8 @@
         <translation>Bitte geben Sie einen Namen für dieses Gerät ein.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location filename="../host/playertour_steps.cpp" line="-200"/>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+29"/>
         <source>Edit Your Device</source>
         <translation>Gerät bearbeiten</translation>
     </message>
@@ -1010,7 +1014,27 @@
 <context>
     <name>Zarnet::TransferDecision</name>
     <message>
-        <location filename="../transfer/transferdecision.cpp" line="+172"/>
+        <location filename="../transfer/transferdecision.cpp" line="+139"/>
+        <source>DVD Player</source>
+        <translation>DVD-Player</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Blu-ray-Player</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Fernseher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>This %1 does not play %2 video: converting it to %3.</source>
         <translation>Dieses Gerät (%1) spielt keine Videos im Format %2 ab: Das Video wird in %3 umgewandelt.</translation>
     </message>
@@ -1378,7 +1402,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+453"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+458"/>
         <source>The destination is no longer there.</source>
         <translation>Das Ziel ist nicht mehr vorhanden.</translation>
     </message>
@@ -1569,7 +1593,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-404"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-408"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -1625,34 +1649,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+310"/>
+        <location line="+314"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Erneut versuchen</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-313"/>
         <source>&amp;Open folder</source>
         <translation>Ordner ö&amp;ffnen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+278"/>
+        <location line="+282"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-275"/>
+        <location line="-279"/>
         <source>Burn to Disc</source>
         <translation>Auf Disc brennen</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+158"/>
+        <location line="+162"/>
         <source>Transfer Videos</source>
         <translation>Videos übertragen</translation>
     </message>
     <message>
-        <location line="-147"/>
+        <location line="-151"/>
         <source>Videos</source>
         <translation>Videos</translation>
     </message>
@@ -1687,7 +1711,7 @@
         <translation>Restzeit</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Overall progress</source>
         <translation>Gesamtfortschritt</translation>
     </message>

@@ -465,7 +465,7 @@
     <message>
         <location line="+3"/>
         <source>Now playing: %1</source>
-        <translation>Reproduciendo ahora: %1</translation>
+        <translation>Reproduciendo: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -584,12 +584,13 @@
         <translation>Ninguna: conservar solo la imagen de disco</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../host/playertour_steps.cpp" line="+481"/>
+        <location filename="../wizard/burndialog.cpp" line="+7"/>
         <source>Kavo Disc.iso</source>
         <translation>Disco Kavo.iso</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../wizard/burndialog.cpp" line="+1"/>
         <source>Browse…</source>
         <translation>Examinar…</translation>
     </message>
@@ -662,7 +663,8 @@
         <translation>Introduzca un nombre para este dispositivo.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../host/playertour_steps.cpp" line="-227"/>
+        <location filename="../widgets/createtransferdevicedialog.cpp" line="+24"/>
         <source>Add a Device</source>
         <translation>Añadir un dispositivo</translation>
     </message>
@@ -670,6 +672,7 @@
 <context>
     <name>Zarnet::DeleteTransferDeviceDialog</name>
     <message>
+        <location line="+238"/>
         <location filename="../widgets/deletetransferdevicedialog.cpp" line="+55"/>
         <source>Delete Your Device</source>
         <translation>Eliminar el dispositivo</translation>
@@ -851,7 +854,8 @@
         <translation>Introduzca un nombre para este dispositivo.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location filename="../host/playertour_steps.cpp" line="-200"/>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+29"/>
         <source>Edit Your Device</source>
         <translation>Editar el dispositivo</translation>
     </message>
@@ -1010,7 +1014,27 @@
 <context>
     <name>Zarnet::TransferDecision</name>
     <message>
-        <location filename="../transfer/transferdecision.cpp" line="+172"/>
+        <location filename="../transfer/transferdecision.cpp" line="+139"/>
+        <source>DVD Player</source>
+        <translation>Reproductor de DVD</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Reproductor Blu-ray</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Televisor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>This %1 does not play %2 video: converting it to %3.</source>
         <translation>Este dispositivo (%1) no reproduce vídeo en formato %2: se convierte a %3.</translation>
     </message>
@@ -1378,7 +1402,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+453"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+458"/>
         <source>The destination is no longer there.</source>
         <translation>El destino ya no está disponible.</translation>
     </message>
@@ -1569,7 +1593,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-404"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-408"/>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
@@ -1625,34 +1649,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+310"/>
+        <location line="+314"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Reintentar</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-313"/>
         <source>&amp;Open folder</source>
         <translation>&amp;Abrir carpeta</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+278"/>
+        <location line="+282"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="-275"/>
+        <location line="-279"/>
         <source>Burn to Disc</source>
         <translation>Grabar en disco</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+158"/>
+        <location line="+162"/>
         <source>Transfer Videos</source>
         <translation>Transferir vídeos</translation>
     </message>
     <message>
-        <location line="-147"/>
+        <location line="-151"/>
         <source>Videos</source>
         <translation>Vídeos</translation>
     </message>
@@ -1687,7 +1711,7 @@
         <translation>Tiempo restante</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Overall progress</source>
         <translation>Progreso total</translation>
     </message>

@@ -465,7 +465,7 @@
     <message>
         <location line="+3"/>
         <source>Now playing: %1</source>
-        <translation>Lecture en cours&#xa0;: %1</translation>
+        <translation>En lecture&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -584,12 +584,13 @@
         <translation>Aucun&#xa0;: conserver uniquement l’image disque</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../host/playertour_steps.cpp" line="+481"/>
+        <location filename="../wizard/burndialog.cpp" line="+7"/>
         <source>Kavo Disc.iso</source>
         <translation>Disque Kavo.iso</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../wizard/burndialog.cpp" line="+1"/>
         <source>Browse…</source>
         <translation>Parcourir…</translation>
     </message>
@@ -662,7 +663,8 @@
         <translation>Veuillez saisir un nom pour cet appareil.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../host/playertour_steps.cpp" line="-227"/>
+        <location filename="../widgets/createtransferdevicedialog.cpp" line="+24"/>
         <source>Add a Device</source>
         <translation>Ajouter un appareil</translation>
     </message>
@@ -670,6 +672,7 @@
 <context>
     <name>Zarnet::DeleteTransferDeviceDialog</name>
     <message>
+        <location line="+238"/>
         <location filename="../widgets/deletetransferdevicedialog.cpp" line="+55"/>
         <source>Delete Your Device</source>
         <translation>Supprimer l’appareil</translation>
@@ -851,7 +854,8 @@
         <translation>Veuillez saisir un nom pour cet appareil.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location filename="../host/playertour_steps.cpp" line="-200"/>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+29"/>
         <source>Edit Your Device</source>
         <translation>Modifier l’appareil</translation>
     </message>
@@ -1010,7 +1014,27 @@
 <context>
     <name>Zarnet::TransferDecision</name>
     <message>
-        <location filename="../transfer/transferdecision.cpp" line="+172"/>
+        <location filename="../transfer/transferdecision.cpp" line="+139"/>
+        <source>DVD Player</source>
+        <translation>Lecteur DVD</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>Lecteur Blu-ray</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>Téléviseur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>This %1 does not play %2 video: converting it to %3.</source>
         <translation>Cet appareil (%1) ne lit pas les vidéos au format %2&#xa0;: conversion de la vidéo en %3.</translation>
     </message>
@@ -1378,7 +1402,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+453"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+458"/>
         <source>The destination is no longer there.</source>
         <translation>La destination n’est plus disponible.</translation>
     </message>
@@ -1569,7 +1593,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-404"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-408"/>
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
@@ -1625,34 +1649,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+310"/>
+        <location line="+314"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Réessayer</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-313"/>
         <source>&amp;Open folder</source>
         <translation>&amp;Ouvrir le dossier</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+278"/>
+        <location line="+282"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="-275"/>
+        <location line="-279"/>
         <source>Burn to Disc</source>
         <translation>Graver sur disque</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+158"/>
+        <location line="+162"/>
         <source>Transfer Videos</source>
         <translation>Transférer des vidéos</translation>
     </message>
     <message>
-        <location line="-147"/>
+        <location line="-151"/>
         <source>Videos</source>
         <translation>Vidéos</translation>
     </message>
@@ -1687,7 +1711,7 @@
         <translation>Temps restant</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Overall progress</source>
         <translation>Progression globale</translation>
     </message>

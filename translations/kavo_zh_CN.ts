@@ -583,12 +583,13 @@
         <translation>无：仅保留光盘映像</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../host/playertour_steps.cpp" line="+481"/>
+        <location filename="../wizard/burndialog.cpp" line="+7"/>
         <source>Kavo Disc.iso</source>
         <translation>Kavo 光盘.iso</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../wizard/burndialog.cpp" line="+1"/>
         <source>Browse…</source>
         <translation>浏览…</translation>
     </message>
@@ -661,7 +662,8 @@
         <translation>请输入此设备的名称。</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location filename="../host/playertour_steps.cpp" line="-227"/>
+        <location filename="../widgets/createtransferdevicedialog.cpp" line="+24"/>
         <source>Add a Device</source>
         <translation>添加设备</translation>
     </message>
@@ -669,6 +671,7 @@
 <context>
     <name>Zarnet::DeleteTransferDeviceDialog</name>
     <message>
+        <location line="+238"/>
         <location filename="../widgets/deletetransferdevicedialog.cpp" line="+55"/>
         <source>Delete Your Device</source>
         <translation>删除设备</translation>
@@ -850,7 +853,8 @@
         <translation>请输入此设备的名称。</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location filename="../host/playertour_steps.cpp" line="-200"/>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+29"/>
         <source>Edit Your Device</source>
         <translation>编辑设备</translation>
     </message>
@@ -1009,7 +1013,27 @@
 <context>
     <name>Zarnet::TransferDecision</name>
     <message>
-        <location filename="../transfer/transferdecision.cpp" line="+172"/>
+        <location filename="../transfer/transferdecision.cpp" line="+139"/>
+        <source>DVD Player</source>
+        <translation>DVD 播放机</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blu-ray Player</source>
+        <translation>蓝光播放机</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TV</source>
+        <translation>电视</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PlayStation®3</source>
+        <translation>PlayStation®3</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <source>This %1 does not play %2 video: converting it to %3.</source>
         <translation>此 %1 无法播放 %2 视频：正在将其转换为 %3。</translation>
     </message>
@@ -1377,7 +1401,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+453"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+458"/>
         <source>The destination is no longer there.</source>
         <translation>目标位置已不存在。</translation>
     </message>
@@ -1568,7 +1592,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-404"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-408"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
@@ -1624,34 +1648,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+310"/>
+        <location line="+314"/>
         <source>&amp;Try Again</source>
         <translation>重试(&amp;T)</translation>
     </message>
     <message>
-        <location line="-309"/>
+        <location line="-313"/>
         <source>&amp;Open folder</source>
         <translation>打开文件夹(&amp;O)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+278"/>
+        <location line="+282"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location line="-275"/>
+        <location line="-279"/>
         <source>Burn to Disc</source>
         <translation>刻录到光盘</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+158"/>
+        <location line="+162"/>
         <source>Transfer Videos</source>
         <translation>传输视频</translation>
     </message>
     <message>
-        <location line="-147"/>
+        <location line="-151"/>
         <source>Videos</source>
         <translation>视频</translation>
     </message>
@@ -1686,7 +1710,7 @@
         <translation>剩余时间</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Overall progress</source>
         <translation>总进度</translation>
     </message>

@@ -33,6 +33,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace Zarnet {
@@ -180,7 +181,13 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     m_rows->header()->setSectionResizeMode(ReasonColumn, QHeaderView::Stretch);
     m_rows->header()->setStretchLastSection(false);
     m_rows->setColumnWidth(FileColumn, 200);
-    m_rows->setColumnWidth(ActionColumn, 70);
+    // As wide as the longest action word of the language shown ("Umwandeln").
+    int actionWidth = 70;
+    const TransferAction actions[]
+        = { TransferAction::Copy, TransferAction::Remux, TransferAction::Transcode };
+    for (const TransferAction action : actions)
+        actionWidth = std::max(actionWidth, m_rows->fontMetrics().horizontalAdvance(actionText(action)) + 16);
+    m_rows->setColumnWidth(ActionColumn, actionWidth);
     m_rows->setColumnWidth(ProgressColumn, 110);
     m_rows->setColumnWidth(SpeedColumn, 120);
     m_rows->setColumnWidth(LeftColumn, 70);
