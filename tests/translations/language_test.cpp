@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -115,7 +116,9 @@ TEST(InterfaceLanguage, JapaneseFirstRunCreatesTheDefaultDevicesUnderJapaneseNam
         const char *defaults[] = { "DVD Player", "Blu-ray Player", "TV", "PlayStation®3" };
         for (unsigned i = 0; i < 4; ++i) {
             const QString expected = QCoreApplication::translate("Zarnet::DevicePane", defaults[i]);
-            EXPECT_EQ(QString::fromStdString(store->deviceAt(i)->name()), expected);
+            const std::unique_ptr<TransferDevicesLibrary::TransferDevice> device(store->deviceAt(i));
+            ASSERT_NE(device, nullptr);
+            EXPECT_EQ(QString::fromStdString(device->name()), expected);
             // Only the console keeps its name in every language.
             EXPECT_EQ(expected == QString::fromUtf8(defaults[i]), i == 3) << expected.toStdString();
         }
