@@ -1402,7 +1402,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+458"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+460"/>
         <source>The destination is no longer there.</source>
         <translation>Das Ziel ist nicht mehr vorhanden.</translation>
     </message>
@@ -1593,7 +1593,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-408"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-410"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -1649,34 +1649,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+314"/>
+        <location line="+316"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Erneut versuchen</translation>
     </message>
     <message>
-        <location line="-313"/>
+        <location line="-315"/>
         <source>&amp;Open folder</source>
         <translation>Ordner ö&amp;ffnen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+282"/>
+        <location line="+284"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-279"/>
+        <location line="-281"/>
         <source>Burn to Disc</source>
         <translation>Auf Disc brennen</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+162"/>
+        <location line="+164"/>
         <source>Transfer Videos</source>
         <translation>Videos übertragen</translation>
     </message>
     <message>
-        <location line="-151"/>
+        <location line="-153"/>
         <source>Videos</source>
         <translation>Videos</translation>
     </message>
@@ -1711,7 +1711,7 @@
         <translation>Restzeit</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>Overall progress</source>
         <translation>Gesamtfortschritt</translation>
     </message>

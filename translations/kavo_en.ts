@@ -1401,7 +1401,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+458"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+460"/>
         <source>The destination is no longer there.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1592,7 +1592,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-408"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-410"/>
         <source>Copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1648,34 +1648,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+314"/>
+        <location line="+316"/>
         <source>&amp;Try Again</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-313"/>
+        <location line="-315"/>
         <source>&amp;Open folder</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+282"/>
+        <location line="+284"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-279"/>
+        <location line="-281"/>
         <source>Burn to Disc</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+162"/>
+        <location line="+164"/>
         <source>Transfer Videos</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-151"/>
+        <location line="-153"/>
         <source>Videos</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1710,7 +1710,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>Overall progress</source>
         <translation type="unfinished"></translation>
     </message>

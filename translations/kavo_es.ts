@@ -1402,7 +1402,7 @@
     </message>
     <message>
         <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+458"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+460"/>
         <source>The destination is no longer there.</source>
         <translation>El destino ya no está disponible.</translation>
     </message>
@@ -1593,7 +1593,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-408"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-410"/>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
@@ -1649,34 +1649,34 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+314"/>
+        <location line="+316"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Reintentar</translation>
     </message>
     <message>
-        <location line="-313"/>
+        <location line="-315"/>
         <source>&amp;Open folder</source>
         <translation>&amp;Abrir carpeta</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+282"/>
+        <location line="+284"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="-279"/>
+        <location line="-281"/>
         <source>Burn to Disc</source>
         <translation>Grabar en disco</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+162"/>
+        <location line="+164"/>
         <source>Transfer Videos</source>
         <translation>Transferir vídeos</translation>
     </message>
     <message>
-        <location line="-151"/>
+        <location line="-153"/>
         <source>Videos</source>
         <translation>Vídeos</translation>
     </message>
@@ -1711,7 +1711,7 @@
         <translation>Tiempo restante</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>Overall progress</source>
         <translation>Progreso total</translation>
     </message>
