@@ -1035,12 +1035,12 @@
     <message>
         <location line="+38"/>
         <source>This %1 does not play %2 video: converting it to %3.</source>
-        <translation>この %1 は %2 の映像を再生できないため、%3 に変換します。</translation>
+        <translation>この%1は %2 の映像を再生できないため、%3 に変換します。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>This %1 does not play %2: converting the video to plain %3.</source>
-        <translation>この %1 は %2 を再生できないため、映像を標準的な %3 に変換します。</translation>
+        <translation>この%1は %2 を再生できないため、映像を標準的な %3 に変換します。</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1121,7 +1121,7 @@
     <message>
         <location line="+2"/>
         <source>This %1 does not play pictures this large or this fast: converting the video to one it plays.</source>
-        <translation>この %1 はこの解像度またはフレーム レートの映像を再生できないため、再生できる映像に変換します。</translation>
+        <translation>この%1はこの解像度またはフレーム レートの映像を再生できないため、再生できる映像に変換します。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1131,7 +1131,7 @@
     <message>
         <location line="+14"/>
         <source>The video holds more data per second than this %1 reads: converting it to less.</source>
-        <translation>この動画は、この %1 が読み込める 1 秒あたりのデータ量を超えているため、データ量を減らして変換します。</translation>
+        <translation>この動画は、この%1が読み込める 1 秒あたりのデータ量を超えているため、データ量を減らして変換します。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1141,7 +1141,7 @@
     <message>
         <location line="+9"/>
         <source>This %1 does not play %2 sound: converting the sound to %3.</source>
-        <translation>この %1 は %2 の音声を再生できないため、音声を %3 に変換します。</translation>
+        <translation>この%1は %2 の音声を再生できないため、音声を %3 に変換します。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1151,7 +1151,7 @@
     <message>
         <location line="+2"/>
         <source>This %1 plays stereo sound only: mixing the %2 channels down to two.</source>
-        <translation>この %1 はステレオ音声しか再生できないため、%2 チャンネルを 2 チャンネルにダウンミックスします。</translation>
+        <translation>この%1はステレオ音声しか再生できないため、%2 チャンネルを 2 チャンネルにダウンミックスします。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1161,7 +1161,7 @@
     <message>
         <location line="+2"/>
         <source>This %1 does not play this kind of AAC sound: converting it to plain AAC.</source>
-        <translation>この %1 はこの種類の AAC 音声を再生できないため、標準的な AAC に変換します。</translation>
+        <translation>この%1はこの種類の AAC 音声を再生できないため、標準的な AAC に変換します。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1221,7 +1221,7 @@
     <message>
         <location line="+56"/>
         <source>This %1 does not play %2 files: putting the video, unchanged, into %3.</source>
-        <translation>この %1 は %2 ファイルを再生できないため、動画を変更せずに %3 に詰め替えます。</translation>
+        <translation>この%1は %2 ファイルを再生できないため、動画を変更せずに %3 に詰め替えます。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1231,7 +1231,7 @@
     <message>
         <location line="+4"/>
         <source>This %1 looks for videos tagged as DivX: tagging it so, unchanged.</source>
-        <translation>この %1 は DivX のタグが付いた動画を探すため、内容は変更せずに DivX のタグを付けます。</translation>
+        <translation>この%1は DivX のタグが付いた動画を探すため、内容は変更せずに DivX のタグを付けます。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1241,7 +1241,7 @@
     <message>
         <location line="+6"/>
         <source>The video is filmed turned and only tagged to be shown upright, which this %1 ignores: converting it, turned upright.</source>
-        <translation>この動画は横向きなどで撮影され、正しい向きで表示するためのタグが付いているだけですが、この %1 はそのタグを無視するため、正しい向きに回転して変換します。</translation>
+        <translation>この動画は横向きなどで撮影され、正しい向きで表示するためのタグが付いているだけですが、この%1はそのタグを無視するため、正しい向きに回転して変換します。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1251,7 +1251,7 @@
     <message>
         <location line="+8"/>
         <source>This %1 plays it as it is: copying it unchanged.</source>
-        <translation>この %1 はそのまま再生できるため、変更せずにコピーします。</translation>
+        <translation>この%1はそのまま再生できるため、変更せずにコピーします。</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -1035,12 +1035,12 @@
     <message>
         <location line="+38"/>
         <source>This %1 does not play %2 video: converting it to %3.</source>
-        <translation>此 %1 无法播放 %2 视频：正在将其转换为 %3。</translation>
+        <translation>此%1无法播放 %2 视频：正在将其转换为 %3。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>This %1 does not play %2: converting the video to plain %3.</source>
-        <translation>此 %1 无法播放%2：正在将视频转换为普通 %3。</translation>
+        <translation>此%1无法播放%2：正在将视频转换为普通 %3。</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1121,7 +1121,7 @@
     <message>
         <location line="+2"/>
         <source>This %1 does not play pictures this large or this fast: converting the video to one it plays.</source>
-        <translation>此 %1 无法播放这么大或帧率这么高的画面：正在将视频转换为其可播放的格式。</translation>
+        <translation>此%1无法播放这么大或帧率这么高的画面：正在将视频转换为其可播放的格式。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1131,7 +1131,7 @@
     <message>
         <location line="+14"/>
         <source>The video holds more data per second than this %1 reads: converting it to less.</source>
-        <translation>此视频每秒的数据量超过了此 %1 的读取能力：正在转换为较低的数据量。</translation>
+        <translation>此视频每秒的数据量超过了此%1的读取能力：正在转换为较低的数据量。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1141,7 +1141,7 @@
     <message>
         <location line="+9"/>
         <source>This %1 does not play %2 sound: converting the sound to %3.</source>
-        <translation>此 %1 无法播放 %2 音频：正在将音频转换为 %3。</translation>
+        <translation>此%1无法播放 %2 音频：正在将音频转换为 %3。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1151,7 +1151,7 @@
     <message>
         <location line="+2"/>
         <source>This %1 plays stereo sound only: mixing the %2 channels down to two.</source>
-        <translation>此 %1 只能播放立体声：正在将 %2 个声道缩混为两个声道。</translation>
+        <translation>此%1只能播放立体声：正在将 %2 个声道缩混为两个声道。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1161,7 +1161,7 @@
     <message>
         <location line="+2"/>
         <source>This %1 does not play this kind of AAC sound: converting it to plain AAC.</source>
-        <translation>此 %1 无法播放此类 AAC 音频：正在将其转换为普通 AAC。</translation>
+        <translation>此%1无法播放此类 AAC 音频：正在将其转换为普通 AAC。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1221,7 +1221,7 @@
     <message>
         <location line="+56"/>
         <source>This %1 does not play %2 files: putting the video, unchanged, into %3.</source>
-        <translation>此 %1 无法播放 %2 文件：正在将视频原样重新封装为 %3。</translation>
+        <translation>此%1无法播放 %2 文件：正在将视频原样重新封装为 %3。</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1231,7 +1231,7 @@
     <message>
         <location line="+4"/>
         <source>This %1 looks for videos tagged as DivX: tagging it so, unchanged.</source>
-        <translation>此 %1 只识别标记为 DivX 的视频：正在为其添加该标记，内容不变。</translation>
+        <translation>此%1只识别标记为 DivX 的视频：正在为其添加该标记，内容不变。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1241,7 +1241,7 @@
     <message>
         <location line="+6"/>
         <source>The video is filmed turned and only tagged to be shown upright, which this %1 ignores: converting it, turned upright.</source>
-        <translation>此视频拍摄时是旋转的，仅通过标记使其正向显示，而此 %1 会忽略该标记：正在将其转换为正向画面。</translation>
+        <translation>此视频拍摄时是旋转的，仅通过标记使其正向显示，而此%1会忽略该标记：正在将其转换为正向画面。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1251,7 +1251,7 @@
     <message>
         <location line="+8"/>
         <source>This %1 plays it as it is: copying it unchanged.</source>
-        <translation>此 %1 可以直接播放：正在原样复制。</translation>
+        <translation>此%1可以直接播放：正在原样复制。</translation>
     </message>
     <message>
         <location line="+2"/>
