@@ -751,12 +751,12 @@
     <message>
         <location filename="../pane/devicepane_controller.cpp" line="+128"/>
         <source>DVD Player</source>
-        <translation>Reproductor de DVD</translation>
+        <translation>Lector DVD</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blu-ray Player</source>
-        <translation>Reproductor Blu-ray</translation>
+        <translation>Lector Blu-ray</translation>
     </message>
     <message>
         <location line="+1"/>

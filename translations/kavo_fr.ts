@@ -756,7 +756,7 @@
     <message>
         <location line="+1"/>
         <source>Blu-ray Player</source>
-        <translation>Lecteur Blu-ray</translation>
+        <translation>Lecteur BD</translation>
     </message>
     <message>
         <location line="+1"/>
