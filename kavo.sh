@@ -2,7 +2,8 @@
 # One entry point for a fresh Debian 12 machine: installs what is missing,
 # builds, and runs the player or the tests. Idempotent; quick when nothing changed.
 #
-#   ./kavo.sh player [ARGS]   build and start kavo-player (headless: the scripted tour)
+#   ./kavo.sh player [ARGS]   build and start kavo-player (headless: the scripted tour);
+#                             --lang ja|zh_CN|de|fr|es picks the interface language
 #   ./kavo.sh test            build and run every test (ctest)
 #   ./kavo.sh sanitize        the same suite under AddressSanitizer + UBSan
 #   ./kavo.sh tsan            the Qt-free layers' tests under ThreadSanitizer
@@ -21,6 +22,7 @@ PACKAGES=(
     xvfb xauth openbox xdotool x11-utils clang libclang-rt-14-dev clang-format
     ffmpeg xorriso fusefat mtools dosfstools e2fsprogs mount libicu-dev
     rygel rygel-2.8-dev libgupnp-1.6-dev libgupnp-av-1.0-dev gupnp-tools curl iproute2 gmediarender
+    qt6-translations-l10n fonts-noto-cjk
 )
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine64 wine googletest)
 JOBS=$(nproc)
@@ -97,9 +99,18 @@ case "$command" in
         install_missing
         build build
         if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-            echo "No display: running the scripted tour headless; pictures go to build/tour."
+            # Each language's pictures go to a folder of their own: --lang ja to build/tour-ja.
+            tour=build/tour
+            args=("$@")
+            for ((i = 0; i < ${#args[@]}; i++)); do
+                case ${args[i]} in
+                    --lang) tour=build/tour-${args[i + 1]:-} ;;
+                    --lang=*) tour=build/tour-${args[i]#--lang=} ;;
+                esac
+            done
+            echo "No display: running the scripted tour headless; pictures go to $tour."
             # The offscreen platform warns about every window feature it lacks.
-            QT_QPA_PLATFORM=offscreen build/bin/kavo-player --tour build/tour "$@" \
+            QT_QPA_PLATFORM=offscreen build/bin/kavo-player --tour "$tour" "$@" \
                 2> >(grep -v '^This plugin does not support' >&2)
             exit
         fi

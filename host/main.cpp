@@ -5,6 +5,7 @@
 #include "host/playertour.h"
 #include "host/playerwindow.h"
 #include "host/videoplayer.h"
+#include "zrt/interfacelanguage.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -46,6 +47,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 
 int main(int argc, char **argv)
 {
+    Zarnet::InterfaceLanguage::takeOption(argc, argv);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -58,6 +60,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("kavo-player"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kavo Player"));
     QApplication::setOrganizationName(QStringLiteral("Kavo"));
+    Zarnet::InterfaceLanguage::install();
 
     PlayerOptions options;
     QString message;

@@ -42,8 +42,9 @@
 using Zarnet::CommonMenuBar;
 
 namespace {
-const QString AddedName = QStringLiteral("Living Room TV");
-const QString EditedName = QStringLiteral("Bedroom Blu-ray");
+// Ten characters at most: a Japanese or Chinese interface takes no more.
+const QString AddedName = QStringLiteral("Lounge TV");
+const QString EditedName = QStringLiteral("Bedroom BD");
 constexpr unsigned TypeTv = 2;
 constexpr unsigned TypeBluRay = 1;
 
@@ -114,7 +115,9 @@ void PlayerTour::chooseInDeviceMenu(const QString &entry)
         for (QAction *action : menu->actions())
             texts << plain(action->text());
         note(QStringLiteral("menu: %1").arg(texts.join(QStringLiteral(" | "))));
-        QAction *chosen = actionTexted(menu, entry);
+        // In the language the player speaks.
+        QAction *chosen = actionTexted(menu,
+            plain(QCoreApplication::translate("Zarnet::TransferDeviceWidget", entry.toUtf8().constData())));
         if (!chosen) {
             m_answerFailures << QStringLiteral("the device's menu has no \"%1\"").arg(entry);
             later(menu, [menu] { menu->close(); });
@@ -247,7 +250,8 @@ bool PlayerTour::addDevice()
     if (!add)
         return fail(QStringLiteral("the pane has no \"AddDevice\" button"));
     answer(QStringLiteral("the \"Add a Device\" dialog"), [this] {
-        QDialog *dialog = dialogTitled(QStringLiteral("Add a Device"));
+        QDialog *dialog
+            = dialogTitled(QCoreApplication::translate("Zarnet::CreateTransferDeviceDialog", "Add a Device"));
         if (!dialog)
             return false;
         auto *type = dialog->findChild<QComboBox *>(QStringLiteral("DeviceTypeInput"));
@@ -284,7 +288,8 @@ bool PlayerTour::editDevice()
         return fail(QStringLiteral("no button for \"%1\"").arg(AddedName));
     chooseInDeviceMenu(QStringLiteral("Edit"));
     answer(QStringLiteral("the \"Edit Your Device\" dialog"), [this] {
-        QDialog *dialog = dialogTitled(QStringLiteral("Edit Your Device"));
+        QDialog *dialog = dialogTitled(
+            QCoreApplication::translate("Zarnet::EditTransferDeviceDialog", "Edit Your Device"));
         if (!dialog)
             return false;
         auto *type = dialog->findChild<QComboBox *>(QStringLiteral("DeviceTypeInput"));
@@ -472,7 +477,8 @@ bool PlayerTour::burnSelection()
         return false;
     if (!awaitWizard(QStringLiteral("burn"), summaries, QStringLiteral("burn-wizard")))
         return false;
-    return listDiscImage(m_folder + QStringLiteral("/profile/videos/Kavo Disc.iso"));
+    return listDiscImage(m_folder + QStringLiteral("/profile/videos/")
+        + QCoreApplication::translate("Zarnet::BurnDialog", "Kavo Disc.iso"));
 }
 
 bool PlayerTour::deleteDevice()
@@ -482,7 +488,8 @@ bool PlayerTour::deleteDevice()
         return fail(QStringLiteral("no button for \"%1\"").arg(EditedName));
     chooseInDeviceMenu(QStringLiteral("Delete"));
     answer(QStringLiteral("the \"Delete Your Device\" dialog"), [this] {
-        QDialog *dialog = dialogTitled(QStringLiteral("Delete Your Device"));
+        QDialog *dialog = dialogTitled(
+            QCoreApplication::translate("Zarnet::DeleteTransferDeviceDialog", "Delete Your Device"));
         if (!dialog)
             return false;
         auto *message = dialog->findChild<QLabel *>(QStringLiteral("MessageText"));

@@ -10,6 +10,7 @@
 #include "mediaserver/sharingservice.h"
 #include "mediaserver/sharingsettings.h"
 #include "mediaserver/tvstreamer.h"
+#include "zrt/interfacelanguage.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -67,6 +68,7 @@ int runHeadless(int argc, char **argv, const Options &options)
 int runWindow(int argc, char **argv, const Options &options)
 {
     QApplication app(argc, argv);
+    Zarnet::InterfaceLanguage::install();
     // One media server per user: a second start brings the first forward.
     if (RaiseListener::askRunningInstance(
             options.sharingGiven ? QByteArray(options.sharing ? "on" : "off") : QByteArray()))
@@ -89,9 +91,10 @@ int runWindow(int argc, char **argv, const Options &options)
 
 int main(int argc, char **argv)
 {
+    Zarnet::InterfaceLanguage::takeOption(argc, argv);
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: kavo-media-server [--headless] [--sharing on|off]\n");
+        std::fprintf(stderr, "usage: kavo-media-server [--headless] [--sharing on|off] [--lang CODE]\n");
         return 2;
     }
     return options.headless ? runHeadless(argc, argv, options) : runWindow(argc, argv, options);

@@ -128,7 +128,7 @@ void DevicePane::initializePane()
         store->createInitialDevices({{0, toUtf8(tr("DVD Player"))},
                                      {1, toUtf8(tr("Blu-ray Player"))},
                                      {2, toUtf8(tr("TV"))},
-                                     {3, toUtf8(tr("PlayStation\u00ae3"))}});
+                                     {3, toUtf8(tr("PlayStation®3"))}});
     }
 
     for (unsigned index = 0; index < store->count(); ++index)

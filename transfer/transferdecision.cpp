@@ -134,9 +134,17 @@ struct Why
     bool isEmpty() const { return detail.isEmpty(); }
 };
 
+// The profile labels, named in the interface's language; marked here for lupdate.
+[[maybe_unused]] constexpr const char *profileLabels[] = {
+    QT_TRANSLATE_NOOP("Zarnet::TransferDecision", "DVD Player"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferDecision", "Blu-ray Player"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferDecision", "TV"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferDecision", "PlayStation®3"),
+};
+
 QString deviceNoun(const DeviceProfile &profile)
 {
-    return QString::fromUtf8(profile.label);
+    return TransferDecision::tr(profile.label);
 }
 
 // What people call a codec, where ffprobe's name says little to them.

@@ -12,6 +12,17 @@ const char *trContext()
 {
     return CreateTransferDeviceDialog::staticMetaObject.className();
 }
+
+// The type list and the name check are translated in this context by
+// DeviceDialogSupport; marked here so that lupdate finds them.
+[[maybe_unused]] constexpr const char *sharedTexts[] = {
+    QT_TRANSLATE_NOOP("Zarnet::CreateTransferDeviceDialog", "DVD Player"),
+    QT_TRANSLATE_NOOP("Zarnet::CreateTransferDeviceDialog", "Blu-ray Player"),
+    QT_TRANSLATE_NOOP("Zarnet::CreateTransferDeviceDialog", "TV"),
+    QT_TRANSLATE_NOOP("Zarnet::CreateTransferDeviceDialog", "PlayStation®3"),
+    QT_TRANSLATE_NOOP("Zarnet::CreateTransferDeviceDialog", "Device Name Required"),
+    QT_TRANSLATE_NOOP("Zarnet::CreateTransferDeviceDialog", "Please enter a name for this Device."),
+};
 } // namespace
 
 CreateTransferDeviceDialog::CreateTransferDeviceDialog(Orbe::PluginContext *context)

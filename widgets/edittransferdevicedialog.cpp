@@ -12,6 +12,17 @@ const char *trContext()
 {
     return EditTransferDeviceDialog::staticMetaObject.className();
 }
+
+// The type list and the name check are translated in this context by
+// DeviceDialogSupport; marked here so that lupdate finds them.
+[[maybe_unused]] constexpr const char *sharedTexts[] = {
+    QT_TRANSLATE_NOOP("Zarnet::EditTransferDeviceDialog", "DVD Player"),
+    QT_TRANSLATE_NOOP("Zarnet::EditTransferDeviceDialog", "Blu-ray Player"),
+    QT_TRANSLATE_NOOP("Zarnet::EditTransferDeviceDialog", "TV"),
+    QT_TRANSLATE_NOOP("Zarnet::EditTransferDeviceDialog", "PlayStation®3"),
+    QT_TRANSLATE_NOOP("Zarnet::EditTransferDeviceDialog", "Device Name Required"),
+    QT_TRANSLATE_NOOP("Zarnet::EditTransferDeviceDialog", "Please enter a name for this Device."),
+};
 } // namespace
 
 EditTransferDeviceDialog::EditTransferDeviceDialog(Orbe::PluginContext *context)

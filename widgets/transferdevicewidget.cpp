@@ -20,6 +20,14 @@
 namespace Zarnet {
 
 namespace {
+// The spoken type names come from the type table; marked here for lupdate.
+[[maybe_unused]] constexpr const char *typeLabels[] = {
+    QT_TRANSLATE_NOOP("Zarnet::TransferDeviceWidget", "DVD Player"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferDeviceWidget", "Blu-ray Player"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferDeviceWidget", "TV"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferDeviceWidget", "PlayStation®3"),
+};
+
 
 // The inactive text colour is rgba() with an explicit alpha: Qt 6 rejects
 // rgba() with three components, and the name would fall back to black on the

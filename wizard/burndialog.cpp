@@ -19,6 +19,16 @@
 
 namespace Zarnet {
 
+namespace {
+// The type list comes from the type table; marked here for lupdate.
+[[maybe_unused]] constexpr const char *typeLabels[] = {
+    QT_TRANSLATE_NOOP("Zarnet::BurnDialog", "DVD Player"),
+    QT_TRANSLATE_NOOP("Zarnet::BurnDialog", "Blu-ray Player"),
+    QT_TRANSLATE_NOOP("Zarnet::BurnDialog", "TV"),
+    QT_TRANSLATE_NOOP("Zarnet::BurnDialog", "PlayStation®3"),
+};
+} // namespace
+
 BurnDialog::BurnDialog(QWidget *parent)
     : QDialog(parent)
     , m_type(new QComboBox(this))

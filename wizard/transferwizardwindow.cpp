@@ -166,7 +166,12 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     m_rows->header()->setSectionResizeMode(ReasonColumn, QHeaderView::Stretch);
     m_rows->header()->setStretchLastSection(false);
     m_rows->setColumnWidth(FileColumn, 200);
-    m_rows->setColumnWidth(ActionColumn, 70);
+    // As wide as the longest action word of the language shown ("Umwandeln").
+    int actionWidth = 70;
+    const TransferAction actions[] = { TransferAction::Copy, TransferAction::Remux, TransferAction::Transcode };
+    for (const TransferAction action : actions)
+        actionWidth = std::max(actionWidth, m_rows->fontMetrics().horizontalAdvance(actionText(action)) + 16);
+    m_rows->setColumnWidth(ActionColumn, actionWidth);
     m_rows->setColumnWidth(ProgressColumn, 150); // "Already on the device" on one line
     m_rows->setColumnWidth(SpeedColumn, 110);
     m_rows->setColumnWidth(LeftColumn, 70);

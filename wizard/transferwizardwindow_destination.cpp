@@ -39,11 +39,8 @@ bool TransferWizardWindow::prepareDevice(TransferRequest *request)
     m_deviceName = device.name;
     m_deviceType = device.type;
     request->type = m_deviceType;
-    m_subject = m_files.size() == 1 ? tr("1 video to %1").arg(m_deviceName)
-                                    : tr("%1 videos to %2").arg(m_files.size()).arg(m_deviceName);
-    m_heading->setText(m_files.size() == 1
-            ? tr("Transferring 1 video to %1").arg(m_deviceName)
-            : tr("Transferring %1 videos to %2").arg(m_files.size()).arg(m_deviceName));
+    m_subject = tr("%n video(s) to %1", nullptr, int(m_files.size())).arg(m_deviceName);
+    m_heading->setText(tr("Transferring %n video(s) to %1", nullptr, int(m_files.size())).arg(m_deviceName));
 
     DestinationStore::Destination remembered;
     QString note;
@@ -202,10 +199,8 @@ void TransferWizardWindow::runAgain(QStringList files)
     m_files = files;
     m_rows->clear();
     addRows(files);
-    m_subject = files.size() == 1 ? tr("1 video to %1").arg(m_deviceName)
-                                  : tr("%1 videos to %2").arg(files.size()).arg(m_deviceName);
-    showState(files.size() == 1 ? tr("Transferring 1 video to %1").arg(m_deviceName)
-                                : tr("Transferring %1 videos to %2").arg(files.size()).arg(m_deviceName));
+    m_subject = tr("%n video(s) to %1", nullptr, int(files.size())).arg(m_deviceName);
+    showState(tr("Transferring %n video(s) to %1", nullptr, int(files.size())).arg(m_deviceName));
     m_over = m_planned = m_shotProgress = m_stopped = m_succeeded = m_restarting = false;
     m_retry.clear();
     m_alreadyThere.clear();
@@ -244,7 +239,7 @@ void TransferWizardWindow::offerRetry()
     m_tryAgain->setDefault(true);
     m_tryAgain->setFocus();
     const int count = int(m_retry.size());
-    const QString videos = count == 1 ? tr("1 video") : tr("%1 videos").arg(count);
+    const QString videos = tr("%n video(s)", nullptr, count);
     m_status->setText(stickGone
             ? tr("Plug “%1” back in and press Wait to send the %2 that did not arrive, or "
                  "choose another folder.")

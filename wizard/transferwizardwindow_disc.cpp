@@ -12,6 +12,16 @@
 
 namespace Zarnet {
 
+namespace {
+// tr() takes the device type labels from the type table; marked here for lupdate.
+[[maybe_unused]] constexpr const char *typeLabels[] = {
+    QT_TRANSLATE_NOOP("Zarnet::TransferWizardWindow", "DVD Player"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferWizardWindow", "Blu-ray Player"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferWizardWindow", "TV"),
+    QT_TRANSLATE_NOOP("Zarnet::TransferWizardWindow", "PlayStation®3"),
+};
+} // namespace
+
 bool TransferWizardWindow::prepareDisc(TransferRequest *request)
 {
     BurnDialog dialog(this);
@@ -26,11 +36,8 @@ bool TransferWizardWindow::prepareDisc(TransferRequest *request)
     m_drive = dialog.drive();
     m_folder = QFileInfo(request->isoPath).absolutePath();
     const QString player = tr(TransferDevicesLibrary::deviceTypeLabel(request->type));
-    m_subject = m_files.size() == 1 ? tr("a disc of 1 video for a %1").arg(player)
-                                    : tr("a disc of %1 videos for a %2").arg(m_files.size()).arg(player);
-    m_heading->setText(m_files.size() == 1
-            ? tr("Making a disc of 1 video for a %1").arg(player)
-            : tr("Making a disc of %1 videos for a %2").arg(m_files.size()).arg(player));
+    m_subject = tr("a disc of %n video(s) for a %1", nullptr, int(m_files.size())).arg(player);
+    m_heading->setText(tr("Making a disc of %n video(s) for a %1", nullptr, int(m_files.size())).arg(player));
     return true;
 }
 

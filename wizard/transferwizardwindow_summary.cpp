@@ -145,11 +145,10 @@ void TransferWizardWindow::finished()
     else if (m_request.burn)
         head = tr("The disc image was not made.");
     else
-        head = count == 1 ? tr("%1 of 1 video arrived in %2.").arg(arrived).arg(m_folder)
-                          : tr("%1 of %2 videos arrived in %3.").arg(arrived).arg(count).arg(m_folder);
+        head = tr("%1 of %n video(s) arrived in %2.", nullptr, count).arg(arrived).arg(m_folder);
     if (already > 0)
         head += QLatin1Char(' ')
-            + (already == 1 ? tr("1 was there already.") : tr("%1 were there already.").arg(already));
+            + tr("%n was there already.", nullptr, already);
     if (!m_runNote.isEmpty())
         head += QLatin1Char(' ') + m_runNote;
     // What is there, not what was tried: a bar full above "0 of 3" misleads.
@@ -176,8 +175,7 @@ QString TransferWizardWindow::endState(int arrived, int count) const
     const int already = int(m_alreadyThere.size());
     if (!stopped && already == count)
         return tr("Already on the device");
-    QString progress = count == 1 ? tr("%1 of 1 video arrived").arg(arrived)
-                                  : tr("%1 of %2 videos arrived").arg(arrived).arg(count);
+    QString progress = tr("%1 of %n video(s) arrived", nullptr, count).arg(arrived);
     if (already > 0)
         progress = tr("%1, %2 there already").arg(progress).arg(already);
     if (stopped)

@@ -2,6 +2,7 @@
 
 #include "tools/stopsignals.h"
 #include "wizard/transferwizardwindow.h"
+#include "zrt/interfacelanguage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +41,7 @@ int WizardCommand::run(int argc, char **argv)
     // Before QApplication starts any thread (threads inherit the mask), so
     // that only the watcher below takes them.
     const sigset_t stop = blockStopSignals();
+    InterfaceLanguage::takeOption(argc, argv);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QFile::decodeName(argv[i]);
@@ -55,6 +57,7 @@ int WizardCommand::run(int argc, char **argv)
     // file may have any name: it sees none of ours.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    InterfaceLanguage::install();
 
     TransferWizardWindow window(files, id);
     std::atomic<bool> ending { false };

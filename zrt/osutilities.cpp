@@ -1,7 +1,8 @@
 #include "zrt/osutilities.h"
 
+#include "zrt/interfacelanguage.h"
+
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -20,11 +21,7 @@ std::string OSUtilities::getComponentIdUTF8()
 
 QString OSUtilities::getLanguageCode()
 {
-    const QString fromEnv = qEnvironmentVariable("KAVO_LANGUAGE");
-    if (!fromEnv.isEmpty())
-        return fromEnv;
-    const QString name = QLocale().name();
-    return name.section(QLatin1Char('_'), 0, 0);
+    return InterfaceLanguage::current().section(QLatin1Char('_'), 0, 0);
 }
 
 void OSUtilities::FixEmExStyleSheet(QWidget *widget)

@@ -16,8 +16,8 @@ public:
     // The running application's name, the same for every call of a process:
     // KAVO_COMPONENT_ID when set, else "KavoPlayer".
     static std::string getComponentIdUTF8();
-    // The user-interface language, e.g. "ja" or "zh": KAVO_LANGUAGE when set,
-    // else the language of the default locale.
+    // The interface language loaded, e.g. "ja", "zh" or "de"; "en" when the
+    // chosen one has no translation (see InterfaceLanguage).
     static QString getLanguageCode();
     // Rewrites em and ex lengths in the widget's style sheet as pixels of its font.
     static void FixEmExStyleSheet(QWidget *widget);

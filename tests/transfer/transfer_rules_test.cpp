@@ -582,7 +582,8 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
         { decide(probe, *deviceProfile(2)).detail,
             "Zarnet::TransferDecision|Zarnet::TransferDecision|AVI is not played; the video is kept" },
         { decide(qpel, *deviceProfile(0)).reason,
-            "Zarnet::TransferDecision|This DVD Player does not play Zarnet::TransferDecision|quarter-pixel "
+            "Zarnet::TransferDecision|This Zarnet::TransferDecision|DVD Player does not play "
+            "Zarnet::TransferDecision|quarter-pixel "
             "motion: "
             "converting the video to plain MPEG-4 (DivX)." },
         { SizePlan::make(parted, true).message,

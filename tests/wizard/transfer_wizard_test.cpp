@@ -14,6 +14,7 @@
 #include "wizard/removablevolumes.h"
 #include "wizard/transferwizardwindow.h"
 #include "wizard/wizardcommand.h"
+#include "zrt/interfacelanguage.h"
 #include "zrt/osutilities.h"
 
 #include <QAbstractButton>
@@ -83,6 +84,9 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(TestClips::folder().isEmpty());
+        // English, with the plural forms the wizard's process loads.
+        qputenv("KAVO_LANGUAGE", "en");
+        InterfaceLanguage::install();
         m_to = m_dir.filePath(QStringLiteral("stick"));
         QDir().mkpath(m_to);
         m_iso = m_dir.filePath(QStringLiteral("films.iso"));

@@ -1,0 +1,149 @@
+// Every text of the sources, as lupdate finds it now, has a translation in
+// every language, with the placeholders of its source.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+// English holds only the plural forms of the texts that count.
+const char *const Languages[] = { "ja", "zh_CN", "de", "fr", "es", "en" };
+
+bool run(const QString &program, const QStringList &arguments, QString *output)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const bool ended = process.waitForFinished(120000);
+    *output = QString::fromLocal8Bit(process.readAll());
+    return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+std::set<QString> placeholders(const QString &text)
+{
+    static const QRegularExpression marker(QStringLiteral("%(n|\\d+)"));
+    std::set<QString> found;
+    for (auto it = marker.globalMatch(text); it.hasNext();)
+        found.insert(it.next().captured());
+    return found;
+}
+
+struct Problems
+{
+    QStringList missing;
+    QStringList mismatched;
+};
+
+// One message: its source and translation(s), in whichever order they come.
+void check(QXmlStreamReader &xml, const QString &context, bool pluralsOnly, Problems &problems)
+{
+    const bool numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+    QString source;
+    QStringList translations;
+    bool unfinished = false;
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const auto type = xml.attributes().value(QLatin1String("type"));
+            unfinished = type == QLatin1String("unfinished") || type == QLatin1String("vanished")
+                || type == QLatin1String("obsolete");
+            QString text;
+            while (xml.readNext() != QXmlStreamReader::EndElement
+                || xml.name() != QLatin1String("translation")) {
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement())
+                    translations << xml.readElementText();
+                if (xml.atEnd())
+                    break;
+            }
+            if (translations.isEmpty())
+                translations << text;
+        } else {
+            xml.skipCurrentElement();
+        }
+    }
+    if (pluralsOnly && !numerus)
+        return;
+    const QString where = context + QLatin1String(": \"") + source + QLatin1Char('"');
+    if (unfinished || translations.isEmpty() || translations.contains(QString())) {
+        problems.missing << where;
+        return;
+    }
+    for (const QString &translation : translations) {
+        if (placeholders(translation) != placeholders(source))
+            problems.mismatched << where + QLatin1String(" -> \"") + translation + QLatin1Char('"');
+    }
+}
+
+Problems problemsIn(const QString &tsFile, bool pluralsOnly)
+{
+    Problems problems;
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problems.missing << QStringLiteral("cannot read ") + tsFile;
+        return problems;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            check(xml, context, pluralsOnly, problems);
+    }
+    if (xml.hasError())
+        problems.missing << tsFile + QStringLiteral(" is not valid: ") + xml.errorString();
+    return problems;
+}
+
+} // namespace
+
+TEST(Translations, EveryTextOfTheSourcesIsTranslatedWithItsPlaceholders)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QStringList tsFiles;
+    for (const char *language : Languages) {
+        const QString name = QStringLiteral("kavo_%1.ts").arg(QLatin1String(language));
+        tsFiles << dir.filePath(name);
+        ASSERT_TRUE(QFile::copy(QDir(QStringLiteral(KAVO_TS_DIR)).filePath(name), tsFiles.last()))
+            << name.toStdString();
+    }
+    // The same sources and include paths as the build's lupdate target.
+    const QString project = dir.filePath(QStringLiteral("project.json"));
+    QString output;
+    ASSERT_TRUE(run(QStringLiteral(KAVO_CMAKE),
+        { QStringLiteral("-DIN_FILE=" KAVO_LUPDATE_PROJECT), QStringLiteral("-DOUT_FILE=") + project,
+            QStringLiteral("-P"), QStringLiteral(KAVO_LUPDATE_PROJECT_SCRIPT) },
+        &output))
+        << output.toStdString();
+    ASSERT_TRUE(run(QStringLiteral(KAVO_LUPDATE),
+        QStringList { QStringLiteral("-project"), project, QStringLiteral("-no-obsolete"),
+            QStringLiteral("-locations"), QStringLiteral("none"), QStringLiteral("-ts") }
+            + tsFiles,
+        &output))
+        << output.toStdString();
+
+    for (int i = 0; i < tsFiles.size(); ++i) {
+        const Problems problems = problemsIn(tsFiles[i], qstrcmp(Languages[i], "en") == 0);
+        EXPECT_TRUE(problems.missing.isEmpty())
+            << Languages[i] << ": " << problems.missing.size() << " text(s) without a translation:\n  "
+            << problems.missing.join(QStringLiteral("\n  ")).toStdString();
+        EXPECT_TRUE(problems.mismatched.isEmpty())
+            << Languages[i] << ": " << problems.mismatched.size()
+            << " translation(s) with other placeholders:\n  "
+            << problems.mismatched.join(QStringLiteral("\n  ")).toStdString();
+    }
+}
