@@ -5,6 +5,7 @@
 #include "transfer/pinnedfolder.h"
 #include "transfer/progressparser.h"
 #include "transfer/runjournal.h"
+#include "transfer/sentindex.h"
 #include "transfer/transferitem.h"
 #include "transfer/transferprogress.h"
 #include "transfer/transferrequest.h"
@@ -104,6 +105,10 @@ private:
     void copied(bool ok, const QString &error);
     // m_moves renamed into place, or nothing.
     void commit();
+    // Files the destination holds from an earlier run end AlreadyThere.
+    void findSent();
+    // The arrived file written down in the destination's index, then ended.
+    void recordSent();
     void commitThen(bool replace, std::function<void(bool, const QString &)> then);
     void makeImage();
     void imaged(ToolResult result);
@@ -115,6 +120,9 @@ private:
     // Where this file's outputs go: the destination, or a disc's staging folder.
     const PinnedFolder &workFolder() const;
     RunJournal *journal() { return m_journal.isOpen() ? &m_journal : nullptr; }
+    // What a child is handed to read source: the path, or for a name that is
+    // not UTF-8 (which no argument can carry) a descriptor the tool holds.
+    static QString sourceFor(const QString &source, ToolRun &tool);
     // Why nothing more is written once the destination went away.
     QString goneText() const;
 
@@ -165,6 +173,7 @@ private:
     QTimer m_tick;
     QElapsedTimer m_clock;
     PinnedFolder m_staging; // converted files of a disc image
+    PartFile m_indexPart; // the destination's new index, while it is written
 };
 
 } // namespace Zarnet

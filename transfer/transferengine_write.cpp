@@ -3,6 +3,7 @@
 #include "transfer/transferengine.h"
 
 #include "transfer/fileworker.h"
+#include "transfer/localname.h"
 #include "transfer/toolrun.h"
 #include "transfer/transferarguments.h"
 
@@ -14,6 +15,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace Zarnet {
 
@@ -47,10 +49,11 @@ void TransferEngine::copyFile(TransferItem &item, const QString &finalName)
     // A copy's size is known: a file that cannot fit is not begun.
     QString error;
     qint64 free = 0;
-    if (!roomFor(workFolder().path(), QFileInfo(item.source).size(), &free))
+    struct stat source;
+    const qint64 size = ::stat(LocalName::encode(item.source).constData(), &source) == 0 ? source.st_size : 0;
+    if (!roomFor(workFolder().path(), size, &free))
         error = tr("The destination is full: %1 needed, %2 free.")
-                    .arg(QLocale().formattedDataSize(QFileInfo(item.source).size()),
-                        QLocale().formattedDataSize(free));
+                    .arg(QLocale().formattedDataSize(size), QLocale().formattedDataSize(free));
     if (!error.isEmpty() || !m_part.create(workFolder(), finalName, journal(), &error)) {
         endItem(TransferItem::Failed, error);
         return;
@@ -78,7 +81,6 @@ void TransferEngine::copied(bool ok, const QString &error)
 void TransferEngine::convert(TransferItem &item, const QString &finalName)
 {
     TransferPaths paths;
-    paths.source = item.source;
     paths.x264Preset = m_request.x264Preset;
     paths.videoKbpsCeiling = item.size.videoKbpsCeiling;
     m_moves.clear();
@@ -108,6 +110,7 @@ void TransferEngine::convert(TransferItem &item, const QString &finalName)
         m_moves = { m_part.move(finalName) };
         m_finals << workFolder().filePath(finalName);
     }
+    paths.source = sourceFor(item.source, *m_tool);
     m_parser = ProgressParser();
     m_stage = TransferProgress::Converting;
     report(m_stage, 0);
@@ -190,7 +193,54 @@ void TransferEngine::commit()
             return;
         }
         m_items[m_current].outputs = m_finals;
-        endItem(m_request.burn ? TransferItem::Planned : TransferItem::Arrived);
+        if (m_request.burn)
+            endItem(TransferItem::Planned);
+        else
+            recordSent();
+    });
+}
+
+void TransferEngine::recordSent()
+{
+    // Only a hint: a file that arrived has arrived, whether or not it is written down.
+    QString error;
+    if (!m_folder.stillThere()
+        || !m_indexPart.create(m_folder, QLatin1String(SentIndex::FileName), journal(), &error)) {
+        endItem(TransferItem::Arrived);
+        return;
+    }
+    QStringList names;
+    for (const QString &output : m_finals)
+        names << QFileInfo(output).fileName();
+    const int folder = m_folder.descriptor();
+    const int part = m_indexPart.descriptor();
+    const PartFile::Move move = m_indexPart.move(QLatin1String(SentIndex::FileName));
+    const QString source = m_items.at(m_current).source;
+    const int type = m_request.type;
+    m_worker = std::make_unique<FileWorker>();
+    connect(m_worker.get(), &FileWorker::done, this, [this](bool ok, const QString &) {
+        retire(m_worker);
+        if (ok)
+            m_indexPart.release();
+        else
+            m_indexPart.remove();
+        endItem(TransferItem::Arrived);
+    });
+    m_worker->run([folder, part, move, source, type, names]() -> QString {
+        const SentIndex::Key key = SentIndex::keyOf(source, type);
+        const QByteArray text
+            = SentIndex::serialise(SentIndex::with(folder, SentIndex::read(folder), key, names));
+        qint64 done = 0;
+        while (done < text.size()) {
+            const ssize_t wrote = ::write(part, text.constData() + done, size_t(text.size() - done));
+            if (wrote < 0 && errno == EINTR)
+                continue;
+            if (wrote <= 0)
+                return PartFile::writeError(errno);
+            done += wrote;
+        }
+        QString error;
+        return PartFile::commit({ move }, true, &error) ? QString() : error;
     });
 }
 

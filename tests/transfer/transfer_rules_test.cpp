@@ -2,9 +2,11 @@
 // parser, names and sizes.
 #include "tests/transfer/testclips.h"
 #include "transfer/imageprogressparser.h"
+#include "transfer/localname.h"
 #include "transfer/mpeg4stream.h"
 #include "transfer/partfile.h"
 #include "transfer/progressparser.h"
+#include "transfer/sentindex.h"
 #include "transfer/sizeplan.h"
 #include "transfer/targetnames.h"
 #include "transfer/toolrun.h"
@@ -596,6 +598,58 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
     QCoreApplication::removeTranslator(&translator);
     for (const auto &[text, expected] : texts)
         EXPECT_EQ(text, QLatin1String(expected));
+}
+
+} // namespace
+
+namespace {
+
+// Any bytes go through a QString and back unchanged; only what is not UTF-8
+// is marked raw, and a person sees U+FFFD for it.
+TEST(LocalName, BytesSurviveTheRoundTrip)
+{
+    const struct
+    {
+        QByteArray bytes;
+        bool raw;
+        const char *readable;
+    } rows[] = {
+        { "plain.mp4", false, "plain.mp4" },
+        { "caf\xc3\xa9 \xf0\x9f\x98\x80.mp4", false, "caf\xc3\xa9 \xf0\x9f\x98\x80.mp4" },
+        { "\xff.avi", true, "\xef\xbf\xbd.avi" },
+        { "caf\xe9", true, "caf\xef\xbf\xbd" },
+        { "cut \xc3", true, "cut \xef\xbf\xbd" },
+        { "\xc0\xaf overlong", true, "\xef\xbf\xbd\xef\xbf\xbd overlong" },
+        { "\xed\xa0\x80 surrogate", true, "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd surrogate" },
+        { "\xf0\x9f\x98\x80\xff", true, "\xf0\x9f\x98\x80\xef\xbf\xbd" },
+    };
+    for (const auto &row : rows) {
+        const QString name = LocalName::decode(row.bytes);
+        EXPECT_EQ(LocalName::encode(name), row.bytes);
+        EXPECT_EQ(LocalName::isRaw(name), row.raw) << row.bytes.constData();
+        EXPECT_EQ(LocalName::readable(name), QString::fromUtf8(row.readable));
+    }
+}
+
+// An index read back is what was written; anything else in the file means
+// nothing is known.
+TEST(SentIndex, DamagedOrForeignTextsMeanNothing)
+{
+    SentIndex::Entry entry { { 2, 1000, 123456789, QByteArray(64, 'a') },
+        { { QStringLiteral("a b%.mp4"), 10, 20 }, { QStringLiteral("\u65e5\u672c - part 2.avi"), 30, 40 } } };
+    const QVector<SentIndex::Entry> entries { entry,
+        { { 0, 5, 6, QByteArray(64, 'b') }, { { QStringLiteral("x"), 1, 2 } } } };
+    const QVector<SentIndex::Entry> back = SentIndex::parse(SentIndex::serialise(entries));
+    ASSERT_EQ(back.size(), 2);
+    EXPECT_TRUE(back[0].key == entry.key);
+    ASSERT_EQ(back[0].outputs.size(), 2);
+    EXPECT_EQ(back[0].outputs[1].name, entry.outputs[1].name);
+    EXPECT_EQ(back[1].outputs[0].mtimeNs, 2);
+    for (const char *text : { "", "kavo-sent 2\n", "not an index", "kavo-sent 1\n2 1 2 abc 1 2 x\n",
+             "kavo-sent 1\n2 1 2 aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa 1 2 ..\n",
+             "kavo-sent 1\n2 1 2 aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa 1 2 "
+             "a%2Fb\n" })
+        EXPECT_TRUE(SentIndex::parse(text).isEmpty()) << text;
 }
 
 } // namespace
