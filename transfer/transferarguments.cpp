@@ -126,6 +126,11 @@ QStringList transferArguments(const TransferDecision &decision, const TransferPa
         args << QStringLiteral("-f") << muxer(decision.container);
     }
     args << QStringLiteral("-progress") << QStringLiteral("pipe:1") << QStringLiteral("file:") + paths.output;
+    // A second output of the same run: the source is read once.
+    if (decision.sidecarSubtitle >= 0 && !paths.subtitleOutput.isEmpty())
+        args << QStringLiteral("-map") << QStringLiteral("0:s:%1").arg(decision.sidecarSubtitle)
+             << QStringLiteral("-c:s") << QStringLiteral("srt") << QStringLiteral("-f")
+             << QStringLiteral("srt") << QStringLiteral("file:") + paths.subtitleOutput;
     return args;
 }
 

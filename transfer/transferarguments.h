@@ -16,6 +16,9 @@ struct TransferPaths
     double segmentSeconds = 0;
     int videoKbpsCeiling = 0; // 0: the profile's rates
     QString x264Preset = QStringLiteral("fast");
+    // Where the decision's text subtitles go as SubRip, beside the video;
+    // empty: nowhere.
+    QString subtitleOutput = {};
 };
 
 // ffmpeg's arguments for a remux or transcode: the output is written in the

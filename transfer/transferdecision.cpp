@@ -305,7 +305,36 @@ void chooseAudioTracks(const MediaProbe &probe, int chosen, TransferDecision *de
     }
 }
 
-void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
+QString subtitleName(const MediaProbe::Subtitle &subtitle, int number)
+{
+    const QLocale::Language language = languageOf(subtitle.language);
+    return language == QLocale::AnyLanguage ? TransferDecision::tr("track %1").arg(number)
+                                            : QLocale::languageToString(language);
+}
+
+// The AVI holds none: the chosen text track goes beside it as a .srt.
+void chooseSidecar(const MediaProbe &probe, const QString &language, TransferDecision *decision)
+{
+    const int chosen = chooseTextSubtitle(probe, language);
+    QStringList left;
+    for (int i = 0; i < probe.subtitles.size(); ++i) {
+        if (i != chosen && probe.subtitles.at(i).text)
+            left << subtitleName(probe.subtitles.at(i), i + 1);
+    }
+    if (chosen >= 0) {
+        decision->sidecarSubtitle = chosen;
+        decision->sidecarTrack = subtitleName(probe.subtitles.at(chosen), chosen + 1);
+        decision->notes << TransferDecision::sidecarNote(decision->sidecarTrack);
+    }
+    if (!left.isEmpty())
+        decision->notes << TransferDecision::tr("other subtitles left out, as one .srt file is read: %1")
+                               .arg(left.join(QStringLiteral(", ")));
+    if (probe.hasImageSubtitles())
+        decision->notes << TransferDecision::tr(
+            "image subtitles left out: they are not text, and not burned in");
+}
+
+void chooseSubtitles(const MediaProbe &probe, const QString &language, TransferDecision *decision)
 {
     if (probe.subtitles.isEmpty())
         return;
@@ -334,12 +363,13 @@ void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
             decision->notes << TransferDecision::tr("image subtitles carried as they are: not burned in");
         break;
     case OutputContainer::Avi:
+        chooseSidecar(probe, language, decision);
+        break;
     case OutputContainer::MpegTs:
         decision->notes << (image
                 ? TransferDecision::tr("subtitles left out: not burned in, %1 cannot carry them")
                 : TransferDecision::tr("subtitles left out: %1 cannot carry them"))
-                               .arg(decision->container == OutputContainer::Avi ? QStringLiteral("AVI")
-                                                                                : QStringLiteral("MPEG-TS"));
+                               .arg(QStringLiteral("MPEG-TS"));
         break;
     }
 }
@@ -376,6 +406,11 @@ QString TransferDecision::damageText(double readSeconds, double claimedSeconds)
         .arg(QString::number(readSeconds, 'f', 0), QString::number(claimedSeconds, 'f', 0));
 }
 
+QString TransferDecision::sidecarNote(const QString &track)
+{
+    return tr("subtitles (%1) written beside it as a .srt file").arg(track);
+}
+
 QString TransferDecision::actionName(TransferAction action)
 {
     switch (action) {
@@ -408,7 +443,29 @@ int chooseAudio(const MediaProbe &probe, const QString &audioLanguage)
     return flagged.isEmpty() ? 0 : flagged.first();
 }
 
-TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile, const QString &audioLanguage)
+int chooseTextSubtitle(const MediaProbe &probe, const QString &language)
+{
+    QVector<int> text;
+    QVector<int> flagged;
+    for (int i = 0; i < probe.subtitles.size(); ++i) {
+        if (!probe.subtitles.at(i).text)
+            continue;
+        text << i;
+        if (probe.subtitles.at(i).isDefault)
+            flagged << i;
+    }
+    if (flagged.size() == 1)
+        return flagged.first();
+    const QLocale::Language wanted = languageOf(language);
+    for (int i : flagged.isEmpty() ? text : flagged) {
+        if (wanted != QLocale::AnyLanguage && languageOf(probe.subtitles.at(i).language) == wanted)
+            return i;
+    }
+    return flagged.isEmpty() ? (text.isEmpty() ? -1 : text.first()) : flagged.first();
+}
+
+TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile, const QString &audioLanguage,
+    const QString &subtitleLanguage)
 {
     const int chosen = probe.hasAudio ? chooseAudio(probe, audioLanguage) : -1;
     const MediaProbe::Audio sound = probe.hasAudio ? probe.audios.at(chosen) : MediaProbe::Audio();
@@ -499,7 +556,7 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile, c
     }
     if (probe.hasAudio)
         chooseAudioTracks(probe, chosen, &decision);
-    chooseSubtitles(probe, &decision);
+    chooseSubtitles(probe, subtitleLanguage.isEmpty() ? audioLanguage : subtitleLanguage, &decision);
 
     if (decision.action == TransferAction::Transcode) {
         const qint64 sourceKbps = videoKbps(probe);

@@ -99,6 +99,7 @@ TransferEngine::~TransferEngine()
     m_early.part.remove();
     m_split.remove();
     m_part.remove();
+    m_subtitlePart.remove();
     m_staging.remove();
     m_indexPart.remove();
 }
@@ -175,6 +176,12 @@ bool TransferEngine::allArrived() const
         && std::all_of(m_items.cbegin(), m_items.cend(), [](const TransferItem &item) {
                return item.state == TransferItem::Arrived || item.state == TransferItem::AlreadyThere;
            });
+}
+
+QString TransferEngine::subtitleName(const QString &videoName)
+{
+    const int dot = videoName.lastIndexOf(QLatin1Char('.'));
+    return (dot > 0 ? videoName.left(dot) : videoName) + QStringLiteral(".srt");
 }
 
 const PinnedFolder &TransferEngine::workFolder() const

@@ -123,6 +123,8 @@ private:
     // What a child is handed to read source: the path, or for a name that is
     // not UTF-8 (which no argument can carry) a descriptor the tool holds.
     static QString sourceFor(const QString &source, ToolRun &tool);
+    // "Name.srt" beside "Name.avi".
+    static QString subtitleName(const QString &videoName);
     // Why nothing more is written once the destination went away.
     QString goneText() const;
 
@@ -148,6 +150,7 @@ private:
     std::unique_ptr<FileWorker> m_worker;
     std::unique_ptr<FileWorker> m_writeBehind;
     PartFile m_part;
+    PartFile m_subtitlePart; // the .srt written beside the video, if any
     // The first file, copied while the files are probed on the guess that it
     // goes as it is; kept when the plan agrees, else stopped and deleted.
     struct EarlyCopy

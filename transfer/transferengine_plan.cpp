@@ -38,6 +38,12 @@ void TransferEngine::plan()
         } else if (item.size.parts > 1) {
             item.decision.notes << item.size.message;
         }
+        // Subtitles beside a split would need one file per part, each shifted.
+        if (item.size.parts > 1 && item.decision.sidecarSubtitle >= 0) {
+            item.decision.notes.removeOne(TransferDecision::sidecarNote(item.decision.sidecarTrack));
+            item.decision.notes << tr("subtitles left out: the video is split into parts");
+            item.decision.sidecarSubtitle = -1;
+        }
         // xorriso takes a copy by its name, which an argument cannot carry
         // when it is not UTF-8: ffmpeg reads it by descriptor instead.
         if (m_request.burn && item.decision.action == TransferAction::Copy && LocalName::isRaw(item.source)) {
@@ -130,8 +136,14 @@ void TransferEngine::planNames(bool fat)
         if (item.size.parts <= 1) {
             const QString wanted = source.completeBaseName()
                 + (extension.isEmpty() ? QString() : QLatin1Char('.') + extension);
-            item.name
-                = TargetNames::unique(TargetNames::clean(wanted, rules), &taken, caseBlind, rules.maxLength);
+            // With subtitles beside it, the .srt's name must be free too.
+            do {
+                item.name = TargetNames::unique(
+                    TargetNames::clean(wanted, rules), &taken, caseBlind, rules.maxLength);
+            } while (item.decision.sidecarSubtitle >= 0
+                && taken.contains(TargetNames::key(subtitleName(item.name), caseBlind)));
+            if (item.decision.sidecarSubtitle >= 0)
+                taken.insert(TargetNames::key(subtitleName(item.name), caseBlind));
             continue;
         }
         // "Name - part 1.avi" and on: the stem is cut so the longest part name fits.

@@ -76,7 +76,8 @@ void TransferEngine::probed(int index, ToolResult result)
     if (result == ToolResult::Done) {
         MediaProbe probe;
         if (MediaProbe::fromJson(tool.output(), &probe, &error)) {
-            item.decision = decide(probe, *deviceProfile(m_request.type), m_request.audioLanguage);
+            item.decision = decide(
+                probe, *deviceProfile(m_request.type), m_request.audioLanguage, m_request.subtitleLanguage);
             item.probed = true;
             if (!m_cancelled && wantsStreamCheck(probe, item.decision)) {
                 checkStream(index, probe);
@@ -135,7 +136,8 @@ void TransferEngine::streamChecked(int index, MediaProbe probe, ToolResult resul
         probe.video.qpel = stream.qpel;
         probe.video.gmc = stream.gmc;
         probe.video.bRun = stream.longestBRun;
-        item.decision = decide(probe, *deviceProfile(m_request.type), m_request.audioLanguage);
+        item.decision = decide(
+            probe, *deviceProfile(m_request.type), m_request.audioLanguage, m_request.subtitleLanguage);
         if (!m_cancelled && wantsFieldCheck(probe, item.decision)) {
             checkFields(index, probe);
             return;
@@ -180,7 +182,8 @@ void TransferEngine::fieldsChecked(int index, MediaProbe probe, ToolResult resul
     if (result == ToolResult::Done) {
         probe.video.fieldsDetected = true;
         probe.video.fieldOrder = fieldOrderSeen(tool.errorText());
-        item.decision = decide(probe, *deviceProfile(m_request.type), m_request.audioLanguage);
+        item.decision = decide(
+            probe, *deviceProfile(m_request.type), m_request.audioLanguage, m_request.subtitleLanguage);
     } else if (result != ToolResult::Cancelled) {
         item.decision.notes << tr("interlacing not checked: %1").arg(tool.failureText(result));
     }

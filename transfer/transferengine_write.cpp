@@ -109,6 +109,19 @@ void TransferEngine::convert(TransferItem &item, const QString &finalName)
         m_tool->setInheritedDescriptors({ m_part.descriptor() });
         m_moves = { m_part.move(finalName) };
         m_finals << workFolder().filePath(finalName);
+        if (item.decision.sidecarSubtitle >= 0) {
+            const QString name = subtitleName(finalName);
+            if (!m_subtitlePart.create(workFolder(), name, journal(), &error)) {
+                m_tool.reset();
+                m_part.remove();
+                endItem(TransferItem::Failed, error);
+                return;
+            }
+            paths.subtitleOutput = descriptorPath(m_subtitlePart.descriptor());
+            m_tool->setInheritedDescriptors({ m_part.descriptor(), m_subtitlePart.descriptor() });
+            m_moves.push_back(m_subtitlePart.move(name));
+            m_finals << workFolder().filePath(name);
+        }
     }
     paths.source = sourceFor(item.source, *m_tool);
     m_parser = ProgressParser();
@@ -147,6 +160,7 @@ void TransferEngine::converted(ToolResult result)
     if (result != ToolResult::Done) {
         m_split.remove();
         m_part.remove();
+        m_subtitlePart.remove();
         endItem(result == ToolResult::Cancelled ? TransferItem::Cancelled : TransferItem::Failed,
             result == ToolResult::Cancelled ? QString() : error);
         return;
@@ -249,6 +263,7 @@ void TransferEngine::commitThen(bool replace, std::function<void(bool, const QSt
     if (!m_folder.stillThere()) {
         m_split.remove();
         m_part.remove();
+        m_subtitlePart.remove();
         then(false, goneText());
         return;
     }
@@ -257,10 +272,13 @@ void TransferEngine::commitThen(bool replace, std::function<void(bool, const QSt
     m_worker = std::make_unique<FileWorker>();
     connect(m_worker.get(), &FileWorker::done, this, [this, then](bool ok, const QString &error) {
         retire(m_worker);
-        if (ok)
+        if (ok) {
             m_part.release();
-        else
+            m_subtitlePart.release();
+        } else {
             m_part.remove();
+            m_subtitlePart.remove();
+        }
         // Moved out or not, what is left of a split goes.
         m_split.remove();
         m_moves.clear();

@@ -23,6 +23,9 @@ struct TransferRequest
     // The host player's Languages/AudioLanguage (an ISO 639 code), read by
     // the caller: the sound track in it is chosen when none is flagged default.
     QString audioLanguage;
+    // Languages/SubtitleLanguage the same way, for the subtitles written
+    // beside a DVD player's video; empty: audioLanguage's.
+    QString subtitleLanguage;
     // Send a file even when the destination already holds what it would
     // make of it; otherwise such a file is left as it is.
     bool sendAgain = false;

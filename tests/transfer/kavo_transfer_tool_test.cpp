@@ -70,7 +70,7 @@ TEST(KavoTransferTool, ExitCodes)
         EXPECT_EQ(result.code, row.code) << row.line << "\n" << result.err.constData();
     }
     // Sent twice to the same place: the second time it is there already.
-    EXPECT_EQ(folderEntries(to), (QStringList { QStringLiteral(".kavo-sent"), QStringLiteral("clip.mp4") }));
+    EXPECT_EQ(folderEntries(to), QStringList { QStringLiteral("clip.mp4") });
     // The plain reason, and with --verbose the technical one beside it.
     for (const char *line : { "--type 0 --dry-run --to %1 %2", "--type 0 --dry-run --verbose --to %1 %2" }) {
         const QStringList columns
@@ -131,8 +131,7 @@ TEST(KavoTransferTool, EveryNameIsTakenAsThatFile)
     process.start(QString::fromLocal8Bit(KAVO_TRANSFER_TOOL), args("--type 2 --to out") + names);
     ASSERT_TRUE(process.waitForFinished(120000)) << "a name made a tool wait for input";
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
-    QStringList arrived = folderEntries(dir.filePath(QStringLiteral("out")));
-    arrived.removeOne(QStringLiteral(".kavo-sent"));
+    const QStringList arrived = folderEntries(dir.filePath(QStringLiteral("out")));
     EXPECT_EQ(arrived.size(), names.size()) << arrived.join(QLatin1Char(' ')).toStdString();
     for (const QString &output : arrived)
         EXPECT_TRUE(
@@ -161,11 +160,9 @@ TEST(KavoTransferTool, SentTwiceAndNamesThatAreNotUtf8)
         const char *said;
         QStringList arrived;
     } rows[] = {
-        { "", "arrived as %1/b_.avi", { QStringLiteral(".kavo-sent"), QStringLiteral("b_.avi") } },
-        { "", "already on the device as %1/b_.avi",
-            { QStringLiteral(".kavo-sent"), QStringLiteral("b_.avi") } },
-        { "--again", "arrived as %1/b_ (2).avi",
-            { QStringLiteral(".kavo-sent"), QStringLiteral("b_ (2).avi"), QStringLiteral("b_.avi") } },
+        { "", "arrived as %1/b_.avi", { QStringLiteral("b_.avi") } },
+        { "", "already on the device as %1/b_.avi", { QStringLiteral("b_.avi") } },
+        { "--again", "arrived as %1/b_ (2).avi", { QStringLiteral("b_ (2).avi"), QStringLiteral("b_.avi") } },
     };
     for (const auto &row : rows) {
         const Result result = tool("/bin/sh",

@@ -435,8 +435,8 @@ TEST_F(TransferEngineTest, SweepRemovesOnlyWhatDeadRunsMade)
     EXPECT_TRUE(run.allArrived);
     EXPECT_EQ(QDir(out).entryList(
                   QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
-        args(".clip.mp4.kavo-part .holiday.mp4.kavo-part .kavo-staging-photos .swapped.mp4.kavo-part %1 "
-             "clip.mp4 moved",
+        args(".clip.mp4.kavo-part .holiday.mp4.kavo-part .kavo-sent .kavo-staging-photos "
+             ".swapped.mp4.kavo-part %1 clip.mp4 moved",
             { QStringLiteral("clip (2).mp4") }));
     EXPECT_TRUE(QFileInfo::exists(out + QStringLiteral("/.kavo-staging-photos/a.jpg")));
     EXPECT_TRUE(QFileInfo::exists(victim + QStringLiteral("/keep")));
@@ -659,7 +659,8 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
     // What is on the volume, read past the FUSE driver.
     QByteArray listing;
     if (TestClips::run(QStringLiteral("mdir"), args("-b -i %1 ::", { image }), &listing)) {
-        EXPECT_EQ(QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 3)
+        // The two videos, the user's own file and the index of what was sent.
+        EXPECT_EQ(QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 4)
             << listing.constData();
     }
     EXPECT_TRUE(run.allArrived);
@@ -1105,4 +1106,60 @@ TEST_F(TransferEngineTest, NamesThatAreNotUtf8Arrive)
     }
     // QTemporaryDir cannot name it.
     EXPECT_EQ(::unlink(local.constData()), 0);
+}
+
+// A DVD player's AVI gets the chosen text track beside it as NAME.srt, under
+// the same base name even when only the .srt's name is taken.
+TEST_F(TransferEngineTest, SubtitlesBesideTheDvdPlayersVideo)
+{
+    QStringList srts;
+    for (const char *text : { "Hallo", "Hello" }) {
+        srts << m_dir.filePath(QLatin1String(text) + QStringLiteral(".srt"));
+        QFile file(srts.last());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("1\n00:00:00,500 --> 00:00:01,500\n") + text + "\n\n");
+    }
+    const QString source = m_dir.filePath(QStringLiteral("film.mkv"));
+    ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
+        args("-nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 -i %1 -i %2 -map 0 "
+             "-map 1 "
+             "-map 2 -c:v libx264 -preset veryfast -c:s srt -metadata:s:s:0 language=ger -metadata:s:s:1 "
+             "language=eng -disposition:s:0 0 -disposition:s:1 0 %3",
+            { srts[0], srts[1], source })));
+    const struct
+    {
+        const char *language;
+        const char *taken;
+        const char *outputs;
+        const char *text;
+    } rows[] = {
+        { "", nullptr, "film.avi film.srt", "Hallo" },
+        { "en", "film.srt", "film (2).avi film (2).srt", "Hello" },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.language);
+        const QString out = m_dir.filePath(QLatin1String("out") + QLatin1String(row.language));
+        QDir().mkpath(out);
+        if (row.taken)
+            QFile(out + QLatin1Char('/') + QLatin1String(row.taken)).open(QIODevice::WriteOnly);
+        TransferRequest request = toFolder(0, { source }, out);
+        request.subtitleLanguage = QLatin1String(row.language);
+        const Outcome run = transfer(request);
+        ASSERT_EQ(run.items.size(), 1);
+        const TransferItem &item = run.items[0];
+        ASSERT_EQ(item.state, TransferItem::Arrived) << item.error.toStdString();
+        QStringList names;
+        for (const QString &output : item.outputs)
+            names << QFileInfo(output).fileName();
+        EXPECT_EQ(names.join(QLatin1Char(' ')), QLatin1String(row.outputs));
+        ASSERT_EQ(item.outputs.size(), 2);
+        checkPlays(item.outputs[0], 0);
+        const QJsonDocument probe = QJsonDocument::fromJson(TestClips::probeJson(item.outputs[1]));
+        EXPECT_EQ(
+            probe[QLatin1String("format")][QLatin1String("format_name")].toString(), QStringLiteral("srt"));
+        QFile srt(item.outputs[1]);
+        ASSERT_TRUE(srt.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(srt.readAll().contains(row.text));
+        EXPECT_EQ(folderEntries(out).filter(QStringLiteral(".kavo-part")), QStringList());
+    }
 }

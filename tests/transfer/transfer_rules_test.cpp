@@ -210,10 +210,47 @@ TEST(TransferDecision, SubtitlesGoWhereTheContainerCarriesThem)
     const TransferDecision tv = decide(probe, *deviceProfile(2)); // stays Matroska
     EXPECT_EQ(tv.subtitles, (QVector<int> { 0, 1 }));
     EXPECT_EQ(tv.notes, QStringList { QStringLiteral("image subtitles carried as they are: not burned in") });
-    const TransferDecision dvd = decide(probe, *deviceProfile(0)); // into AVI
+    const TransferDecision dvd = decide(probe, *deviceProfile(0)); // into AVI, the text beside it
     EXPECT_TRUE(dvd.subtitles.isEmpty());
+    EXPECT_EQ(dvd.sidecarSubtitle, 1);
     EXPECT_EQ(dvd.notes,
-        QStringList { QStringLiteral("subtitles left out: not burned in, AVI cannot carry them") });
+        (QStringList { QStringLiteral("subtitles (track 2) written beside it as a .srt file"),
+            QStringLiteral("image subtitles left out: they are not text, and not burned in") }));
+}
+
+// The text track beside a DVD player's video: the one flagged default, else
+// the user's language, else the first; image tracks never.
+TEST(TransferDecision, SubtitleTrackChosenLikeTheSound)
+{
+    const auto track = [](const char *codec, const char *language, bool flagged) {
+        return QStringLiteral(
+            ",{\"codec_type\":\"subtitle\",\"codec_name\":\"%1\",\"tags\":{\"language\":\"%2\"},"
+            "\"disposition\":{\"default\":%3}}")
+            .arg(QLatin1String(codec), QLatin1String(language),
+                flagged ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    const struct
+    {
+        QString tracks;
+        const char *language;
+        int chosen;
+    } rows[] = {
+        { track("subrip", "eng", false) + track("ass", "ger", true), "fr", 1 },
+        { track("subrip", "eng", false) + track("ass", "ger", false), "de", 1 },
+        { track("subrip", "eng", false) + track("ass", "ger", false), "", 0 },
+        { track("dvd_subtitle", "eng", true) + track("subrip", "ger", false), "en", 1 },
+        { track("hdmv_pgs_subtitle", "eng", false), "en", -1 },
+    };
+    const QByteArray hd25 = QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1();
+    for (const auto &row : rows) {
+        MediaProbe probe;
+        QString error;
+        ASSERT_TRUE(MediaProbe::fromJson(
+            probeJson("matroska,webm", hd25.constData(), Aac, row.tracks.toUtf8().constData()), &probe,
+            &error));
+        EXPECT_EQ(chooseTextSubtitle(probe, QLatin1String(row.language)), row.chosen)
+            << row.tracks.toStdString();
+    }
 }
 
 TEST(TransferDecision, NotAVideo)
