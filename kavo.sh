@@ -8,6 +8,7 @@
 #   ./kavo.sh tsan            the Qt-free layers' tests under ThreadSanitizer
 #   ./kavo.sh bench           build and run the benchmarks
 #   ./kavo.sh windows         ipc/ and settings/ for Windows (mingw-w64), tested under Wine
+#   ./kavo.sh install PKG...  installs the named packages when missing (what a benchmark compares with)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -114,6 +115,10 @@ case "$command" in
         build build
         for b in build/bin/*_bench; do echo "== $b"; "$b"; done
         ;;
+    install)
+        [ $# -gt 0 ] || { echo "usage: $0 install PACKAGE..." >&2; exit 2; }
+        install_missing "$@"
+        ;;
     windows)
         install_missing "${WINDOWS_PACKAGES[@]}"
         build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
@@ -122,7 +127,7 @@ case "$command" in
         run_tests build-windows
         ;;
     *)
-        echo "usage: $0 player|test|sanitize|tsan|bench|windows" >&2
+        echo "usage: $0 player|test|sanitize|tsan|bench|windows|install" >&2
         exit 2
         ;;
 esac

@@ -580,8 +580,21 @@ bool wantsStreamCheck(const MediaProbe &probe, const TransferDecision &decision)
 
 bool wantsFieldCheck(const MediaProbe &probe, const TransferDecision &decision)
 {
-    return decision.action == TransferAction::Transcode && !probe.knowsFields()
-        && !probe.video.fieldsDetected;
+    if (decision.action != TransferAction::Transcode || probe.knowsFields() || probe.video.fieldsDetected)
+        return false;
+    // Codecs that have no fields to code: their pictures are whole.
+    static const char *const progressiveOnly[] = { "vp8", "vp9", "av1", "theora", "mpeg1video", "flv1",
+        "h263", "msmpeg4v1", "msmpeg4v2", "msmpeg4v3", "wmv1", "wmv2", "png", "gif", "webp" };
+    if (std::any_of(std::begin(progressiveOnly), std::end(progressiveOnly),
+            [&](const char *codec) { return probe.video.codec == QLatin1String(codec); }))
+        return false;
+    // Fields come from cameras and broadcasts at their own line counts; a
+    // picture scaled to any other height was made whole before, or would be
+    // beyond saving by then.
+    const MediaProbe::Video &video = probe.video;
+    const int lines = video.rotation % 180 ? video.width : video.height;
+    static const int fieldHeights[] = { 480, 486, 576, 1080, 1088 };
+    return std::find(std::begin(fieldHeights), std::end(fieldHeights), lines) != std::end(fieldHeights);
 }
 
 bool mayGoAsItIs(const QString &suffix, const DeviceProfile &profile)

@@ -165,13 +165,15 @@ void TransferEngine::checkFields(int index, const MediaProbe &probe)
     tool->setSilenceLimit(m_silenceLimit);
     connect(tool.get(), &ToolRun::done, this,
         [this, index, probe](ToolResult result) { fieldsChecked(index, probe, result); });
-    // Ten seconds of pictures tell; idet says what it saw when it ends.
+    // A hundred pictures tell, decoded alone and without the sound; idet
+    // says what it saw when it ends.
     tool->start(QStringLiteral("ffmpeg"),
         QStringList { QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-nostats"),
-            QStringLiteral("-v"), QStringLiteral("info") }
+            QStringLiteral("-v"), QStringLiteral("info"), QStringLiteral("-an"), QStringLiteral("-sn"),
+            QStringLiteral("-dn"), QStringLiteral("-flags2"), QStringLiteral("+fast") }
             + inputArguments(sourceFor(m_items.at(index).source, *tool))
             + QStringList { QStringLiteral("-map"), QStringLiteral("0:%1").arg(probe.video.index),
-                QStringLiteral("-frames:v"), QStringLiteral("250"), QStringLiteral("-vf"),
+                QStringLiteral("-frames:v"), QStringLiteral("100"), QStringLiteral("-vf"),
                 QStringLiteral("idet"), QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-") });
 }
 

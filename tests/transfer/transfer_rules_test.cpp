@@ -190,6 +190,25 @@ TEST(TransferDecision, TurnedAndInterlacedPictures)
     };
     for (const auto &[log, order] : summaries)
         EXPECT_EQ(TransferEngine::fieldOrderSeen(QLatin1String(log)), QLatin1String(order));
+    // Pictures are looked at only where fields can be and the stream is silent.
+    const struct
+    {
+        const char *video;
+        bool looked;
+    } checks[] = {
+        { "\"codec_name\":\"mpeg4\",\"width\":720,\"height\":576", true },
+        { "\"codec_name\":\"mpeg2video\",\"width\":1920,\"height\":1080", true },
+        { "\"codec_name\":\"mpeg2video\",\"width\":1920,\"height\":1080,\"field_order\":\"tt\"", false },
+        { "\"codec_name\":\"mpeg4\",\"width\":640,\"height\":360", false },
+        { "\"codec_name\":\"vp9\",\"width\":1920,\"height\":1080", false },
+        { "\"codec_name\":\"mpeg1video\",\"width\":720,\"height\":576", false },
+    };
+    for (const auto &row : checks) {
+        MediaProbe probe;
+        QString error;
+        ASSERT_TRUE(MediaProbe::fromJson(probeJson("avi", row.video, Aac), &probe, &error));
+        EXPECT_EQ(wantsFieldCheck(probe, decide(probe, *deviceProfile(2))), row.looked) << row.video;
+    }
 }
 
 TEST(TransferDecision, SubtitlesGoWhereTheContainerCarriesThem)
