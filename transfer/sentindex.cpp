@@ -48,7 +48,8 @@ bool sameOutput(int folderFd, const SentIndex::Output &output)
 {
     struct stat info;
     return ::fstatat(folderFd, QFile::encodeName(output.name).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0
-        && S_ISREG(info.st_mode) && info.st_size == output.size && mtimeOf(info) == output.mtimeNs;
+        && S_ISREG(info.st_mode) && info.st_size == output.size
+        && SentIndex::sameTime(mtimeOf(info), output.mtimeNs);
 }
 
 } // namespace
@@ -63,7 +64,7 @@ SentIndex::Key SentIndex::keyOf(const QString &source, int type, const QVector<E
     const auto isKnown = [&] {
         return !known || std::any_of(known->cbegin(), known->cend(), [&](const Entry &entry) {
             return entry.key.type == type && entry.key.size == info.st_size
-                && entry.key.mtimeNs == mtimeOf(info);
+                && sameTime(entry.key.mtimeNs, mtimeOf(info));
         });
     };
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && isKnown()) {

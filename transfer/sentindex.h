@@ -18,6 +18,13 @@ namespace Zarnet {
 class SentIndex
 {
 public:
+    // FAT keeps times to 2 s, while the kernel may show finer ones until the
+    // stick is mounted again.
+    static bool sameTime(qint64 aNs, qint64 bNs)
+    {
+        return (aNs > bNs ? aNs - bNs : bNs - aNs) <= Q_INT64_C(2000000000);
+    }
+
     // A source as it was read.
     struct Key
     {
@@ -28,7 +35,8 @@ public:
         bool isValid() const { return type >= 0 && size >= 0 && !hash.isEmpty(); }
         bool operator==(const Key &other) const
         {
-            return type == other.type && size == other.size && mtimeNs == other.mtimeNs && hash == other.hash;
+            return type == other.type && size == other.size && sameTime(mtimeNs, other.mtimeNs)
+                && hash == other.hash;
         }
     };
     // One output as it was committed.
