@@ -212,10 +212,10 @@ void compareConversions(const QTemporaryDir &dir, int rounds, bool deinterlace, 
     if (deinterlace) {
         std::vector<double> engine, undecided, plain;
         bool deinterlaced = true;
+        TransferDecision decision;
         for (int round = 0; round < rounds; ++round) {
             clear(out);
             clear(bare);
-            TransferDecision decision;
             const auto throughIt = [&] {
                 const EngineRun run = throughEngine(request("interlaced.ts"));
                 engine.push_back(run.seconds);

@@ -43,7 +43,7 @@ void videoArguments(const TransferDecision &decision, const TransferPaths &paths
     } else if (profile.video == VideoFormat::H264) {
         *args << QStringLiteral("-vf") << pictureFilter(decision) << QStringLiteral("-c:v")
               << QStringLiteral("libx264") << QStringLiteral("-preset") << paths.x264Preset
-              << QStringLiteral("-crf") << QStringLiteral("21") << QStringLiteral("-maxrate")
+              << QStringLiteral("-crf") << QStringLiteral("22") << QStringLiteral("-maxrate")
               << QStringLiteral("%1k").arg(peak) << QStringLiteral("-bufsize")
               << QStringLiteral("%1k").arg(peak) << QStringLiteral("-profile:v") << QStringLiteral("high")
               << QStringLiteral("-level:v")
