@@ -254,7 +254,8 @@ void TransferEngine::recordSent()
             done += wrote;
         }
         QString error;
-        return PartFile::commit({ move }, true, &error) ? QString() : error;
+        // Not synced: an index lost in a crash only means nothing is known.
+        return PartFile::commit({ move }, true, &error, false) ? QString() : error;
     });
 }
 
