@@ -10,6 +10,7 @@
 #   ./kavo.sh bench           build and run the benchmarks
 #   ./kavo.sh windows         ipc/ and settings/ for Windows (mingw-w64), tested under Wine
 #   ./kavo.sh format [--check] format every C++ file with clang-format; --check only names those that differ
+#   ./kavo.sh install PKG...  installs the named packages when missing (what a benchmark compares with)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -136,6 +137,10 @@ case "$command" in
         build build
         for b in build/bin/*_bench; do echo "== $b"; "$b"; done
         ;;
+    install)
+        [ $# -gt 0 ] || { echo "usage: $0 install PACKAGE..." >&2; exit 2; }
+        install_missing "$@"
+        ;;
     windows)
         install_missing "${WINDOWS_PACKAGES[@]}"
         build build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
@@ -159,7 +164,7 @@ case "$command" in
         fi
         ;;
     *)
-        echo "usage: $0 player|test|sanitize|tsan|bench|windows|format [--check]" >&2
+        echo "usage: $0 player|test|sanitize|tsan|bench|windows|format [--check]|install PKG..." >&2
         exit 2
         ;;
 esac

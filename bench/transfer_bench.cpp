@@ -6,7 +6,15 @@
 // decision, and the time from SIGTERM to kavo-transfer's exit (2 s). A copy begins while its file is probed;
 // a conversion cannot, so its figure is also given without the decision, which has its own target.
 //
-//   transfer_bench [ROUNDS]   (default 3; medians are printed)
+// Then a deinterlacing conversion through the engine vs the same command
+// bare (1.05x), and the TV conversion of three sources (interlaced MPEG-2
+// with AC-3 5.1, 10-bit HEVC, VP9) beside HandBrake's "Fast 1080p30", taking
+// turns: time (goal 0.9x HandBrake's), size (1.0x) and SSIM against the
+// source (no lower than HandBrake's). HandBrakeCLI is installed through
+// kavo.sh when missing.
+//
+//   transfer_bench [ROUNDS] [engine|deinterlace|handbrake]...
+//   (default 3 rounds of all; medians are printed)
 #include "bench/benchenvironment.h"
 #include "transfer/mediaprobe.h"
 #include "transfer/transferarguments.h"
@@ -18,12 +26,14 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include <fcntl.h>
@@ -113,6 +123,186 @@ void compare(const char *what, const std::vector<double> &engine, const std::vec
         b, b > 0 ? e / b : 0);
 }
 
+double seconds(const std::function<bool()> &work, bool *ok = nullptr)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const bool done = work();
+    if (ok)
+        *ok = done;
+    return clock.nsecsElapsed() / 1e9;
+}
+
+// The mean SSIM of a converted file's pictures against its source's, the
+// source scaled to the output's size.
+double ssim(const QString &output, const QString &source)
+{
+    QProcess process;
+    process.start(QStringLiteral("ffmpeg"),
+        { QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-nostats"),
+            QStringLiteral("-i"), output, QStringLiteral("-i"), source, QStringLiteral("-lavfi"),
+            QStringLiteral("[1:v][0:v]scale2ref[ref][out];[out]format=yuv420p[a];[ref]format=yuv420p[b];"
+                           "[a][b]ssim"),
+            QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-") });
+    process.waitForFinished(-1);
+    const QString log = QString::fromLocal8Bit(process.readAllStandardError());
+    const int at = log.lastIndexOf(QLatin1String(" All:"));
+    return at < 0 ? 0 : log.mid(at + 5).section(QLatin1Char(' '), 0, 0).toDouble();
+}
+
+QString handBrake()
+{
+    QString program = QStandardPaths::findExecutable(QStringLiteral("HandBrakeCLI"));
+    if (!program.isEmpty())
+        return program;
+    // The project's own installer, beside the build folder.
+    const QString kavo = QCoreApplication::applicationDirPath() + QStringLiteral("/../../kavo.sh");
+    if (QFileInfo(kavo).isExecutable()) {
+        std::printf("installing handbrake-cli...\n");
+        std::fflush(stdout);
+        run(kavo, { QStringLiteral("install"), QStringLiteral("handbrake-cli") });
+    }
+    return QStandardPaths::findExecutable(QStringLiteral("HandBrakeCLI"));
+}
+
+struct Source
+{
+    const char *name;
+    const char *label;
+    QStringList make; // ffmpeg's arguments before the output
+};
+
+// The deinterlacing conversion vs the same ffmpeg command bare, and the TV
+// conversion of each source beside HandBrake's.
+void compareConversions(const QTemporaryDir &dir, int rounds, bool deinterlace, bool withHandBrake)
+{
+    const auto path = [&](const char *name) -> QString { return dir.filePath(QLatin1String(name)); };
+    const QStringList quiet { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),
+        QStringLiteral("-y") };
+    const auto words = [](const char *line) { return QString::fromLatin1(line).split(QLatin1Char(' ')); };
+    const Source sources[] = {
+        { "interlaced.ts", "MPEG-2 576i + AC-3 5.1",
+            words("-f lavfi -i testsrc2=size=720x576:rate=50:duration=20,tinterlace=interleave_top -f lavfi "
+                  "-i sine=duration=20 -c:v mpeg2video -b:v 6M -flags +ilme+ildct -top 1 -c:a ac3 -ac 6 "
+                  "-b:a 448k") },
+        { "hevc10.mkv", "HEVC 10-bit 720p",
+            words("-f lavfi -i testsrc2=size=1280x720:rate=25:duration=10 -f lavfi -i sine=duration=10 "
+                  "-c:v libx265 -preset ultrafast -pix_fmt yuv420p10le -x265-params log-level=error "
+                  "-c:a aac") },
+        { "vp9.webm", "VP9 720p",
+            words("-f lavfi -i testsrc2=size=1280x720:rate=25:duration=10 -f lavfi -i sine=duration=10 "
+                  "-c:v libvpx-vp9 -deadline realtime -cpu-used 8 -b:v 2M -c:a libopus") },
+    };
+    std::printf("making the conversion sources...\n");
+    std::fflush(stdout);
+    for (const Source &source : sources) {
+        if (!run(QStringLiteral("ffmpeg"), quiet + source.make + QStringList { path(source.name) }))
+            return;
+    }
+    const QString out = path("conv-out");
+    const QString bare = path("conv-bare");
+    const auto request = [&](const char *source) {
+        TransferRequest r;
+        r.type = 2;
+        r.files = QStringList { path(source) };
+        r.destination = out;
+        return r;
+    };
+
+    if (deinterlace) {
+        std::vector<double> engine, undecided, plain;
+        bool deinterlaced = true;
+        TransferDecision decision;
+        for (int round = 0; round < rounds; ++round) {
+            clear(out);
+            clear(bare);
+            const auto throughIt = [&] {
+                const EngineRun run = throughEngine(request("interlaced.ts"));
+                engine.push_back(run.seconds);
+                undecided.push_back(run.seconds - run.decideSeconds);
+                decision = run.decision;
+                deinterlaced = deinterlaced && run.decision.deinterlace;
+            };
+            // The bare command is the engine's own: the first round learns it.
+            if (round == 0 || round % 2 == 0)
+                throughIt();
+            TransferPaths paths;
+            paths.source = path("interlaced.ts");
+            paths.output = bare + QStringLiteral("/bare.mp4");
+            const QStringList arguments = transferArguments(decision, paths);
+            plain.push_back(seconds([&] { return run(QStringLiteral("ffmpeg"), arguments); }));
+            if (round % 2 == 1)
+                throughIt();
+        }
+        std::printf("deinterlacing TV conversion of 20 s of MPEG-2 576i (%s), medians of %d rounds:\n",
+            deinterlaced ? "deinterlaced" : "NOT DEINTERLACED", rounds);
+        compare("deinterlace", engine, plain, "ffmpeg bare");
+        compare("  undecided", undecided, plain, "ffmpeg bare");
+    }
+
+    if (!withHandBrake)
+        return;
+    const QString handBrakeCli = handBrake();
+    if (handBrakeCli.isEmpty()) {
+        std::printf("HandBrake comparison skipped: handbrake-cli is missing and could not be installed\n");
+        return;
+    }
+    std::printf("TV conversion vs HandBrake \"Fast 1080p30\", medians of %d rounds, taking turns:\n", rounds);
+    for (const Source &source : sources) {
+        std::vector<double> ours, theirs;
+        double ourSize = 0;
+        double theirSize = 0;
+        double ourSsim = 0;
+        double theirSsim = 0;
+        bool ok = true;
+        for (int round = 0; round < rounds; ++round) {
+            clear(out);
+            clear(bare);
+            const QString handBrakeOut = bare + QStringLiteral("/hb.mp4");
+            const auto engineTurn = [&] {
+                const EngineRun run = throughEngine(request(source.name));
+                ok = ok && run.arrived;
+                ours.push_back(run.seconds);
+            };
+            const auto handBrakeTurn = [&] {
+                bool done = false;
+                theirs.push_back(seconds(
+                    [&] {
+                        QProcess process;
+                        process.start(handBrakeCli,
+                            { QStringLiteral("--preset"), QStringLiteral("Fast 1080p30"),
+                                QStringLiteral("-i"), path(source.name), QStringLiteral("-o"),
+                                handBrakeOut });
+                        return process.waitForFinished(-1) && process.exitCode() == 0;
+                    },
+                    &done));
+                ok = ok && done;
+            };
+            if (round % 2) {
+                handBrakeTurn();
+                engineTurn();
+            } else {
+                engineTurn();
+                handBrakeTurn();
+            }
+            const QStringList arrived = QDir(out).entryList({ QStringLiteral("*.mp4") }, QDir::Files);
+            if (round == 0 && !arrived.isEmpty()) {
+                const QString ourOut = out + QLatin1Char('/') + arrived.first();
+                ourSize = QFileInfo(ourOut).size();
+                theirSize = QFileInfo(handBrakeOut).size();
+                ourSsim = ssim(ourOut, path(source.name));
+                theirSsim = ssim(handBrakeOut, path(source.name));
+            }
+        }
+        const double time = median(ours) / std::max(1e-9, median(theirs));
+        std::printf("%-24s%s engine %6.2f s, HandBrake %6.2f s: time %.3fx (goal <= 0.9x), size %.3fx "
+                    "(goal <= 1.0x), SSIM %.4f vs %.4f (goal: no lower)\n",
+            source.label, ok ? "" : " (A RUN FAILED)", median(ours), median(theirs), time,
+            theirSize > 0 ? ourSize / theirSize : 0, ourSsim, theirSsim);
+        std::fflush(stdout);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -121,6 +311,15 @@ int main(int argc, char **argv)
     useBenchEnvironment(dir);
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    QStringList sections = app.arguments().mid(2);
+    if (sections.isEmpty())
+        sections = QStringList { QStringLiteral("engine"), QStringLiteral("deinterlace"),
+            QStringLiteral("handbrake") };
+    if (sections.contains(QLatin1String("deinterlace")) || sections.contains(QLatin1String("handbrake")))
+        compareConversions(dir, rounds, sections.contains(QLatin1String("deinterlace")),
+            sections.contains(QLatin1String("handbrake")));
+    if (!sections.contains(QLatin1String("engine")))
+        return 0;
     const QString ffmpeg = QStringLiteral("ffmpeg");
     const auto path = [&](const char *name) -> QString { return dir.filePath(QLatin1String(name)); };
     const QStringList quiet { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"),

@@ -6,6 +6,7 @@
 // failed or the run was stopped, 2 bad arguments or an unknown device.
 #include "devices/devicetype.h"
 #include "tools/stopsignals.h"
+#include "transfer/localname.h"
 #include "transfer/transferengine.h"
 #include "wizard/destinationdialog.h"
 #include "wizard/destinationstore.h"
@@ -29,8 +30,8 @@ namespace {
 enum Exit { Done = WizardCommand::Done, Failed = WizardCommand::Failed, Usage = WizardCommand::Usage };
 
 const char UsageText[]
-    = "usage: kavo-transfer --device ID --to DIR [--dry-run [--verbose]] FILE...\n"
-      "       kavo-transfer --type 0..3 --to DIR [--dry-run] FILE...\n"
+    = "usage: kavo-transfer --device ID --to DIR [--again] [--dry-run [--verbose]] FILE...\n"
+      "       kavo-transfer --type 0..3 --to DIR [--again] [--dry-run] FILE...\n"
       "       kavo-transfer --burn --type 0..3 [--disc cd|dvd|dvd-dl|bd] --iso OUT.iso [--dry-run] FILE...\n"
       "       kavo-transfer --wizard --device ID|1000 [--] [FILE...]\n"
       "       kavo-transfer --device ID --remember DIR\n"
@@ -42,6 +43,9 @@ const char UsageText[]
       "into an ISO 9660 image (Joliet, Rock Ridge, MD5s), refused at once when it cannot\n"
       "fit the disc (default dvd). --dry-run prints each file's decision and reason\n"
       "(--verbose: with the technical detail after it).\n"
+      "A file sent before from the same source (same size, time and content at both\n"
+      "ends) for the same device type, and still there, is left as it is: \"already on\n"
+      "the device\". --again sends it anyway, under the next free name.\n"
       "One line per file on stderr. Ctrl+C or SIGTERM stops and removes the parts.\n"
       "--wizard shows the transfer window instead: it asks where the device's files go\n"
       "(once; remembered per device) or, for 1000, what the disc is for, then shows\n"
@@ -139,8 +143,8 @@ public:
         QString line = QStringLiteral("[%1/%2] %3")
                            .arg(index + 1)
                            .arg(m_engine.items().size())
-                           .arg(QFileInfo(item.source).fileName());
-        if (item.decision.profile)
+                           .arg(QFileInfo(LocalName::readable(item.source)).fileName());
+        if (item.decision.profile && item.state != TransferItem::AlreadyThere)
             line += QStringLiteral(" (%1: %2)")
                         .arg(TransferDecision::actionName(item.decision.action), item.decision.reason);
         switch (item.state) {
@@ -150,6 +154,9 @@ public:
                 line += QStringLiteral(", but ") + item.decision.damage;
             if (!item.decision.notes.isEmpty())
                 line += QStringLiteral("; ") + item.decision.notes.join(QStringLiteral("; "));
+            break;
+        case TransferItem::AlreadyThere:
+            line += QStringLiteral(": already on the device as ") + item.outputs.join(QStringLiteral(", "));
             break;
         case TransferItem::Failed:
             line += QStringLiteral(": failed: ") + item.error;
@@ -185,10 +192,11 @@ void printDecisions(const TransferEngine &engine, bool verbose)
 {
     for (const TransferItem &item : engine.items()) {
         if (item.state == TransferItem::Failed && !item.decision.profile) {
-            std::printf("%s\terror\t%s\n", qPrintable(item.source), qPrintable(item.error));
+            std::printf(
+                "%s\terror\t%s\n", LocalName::encode(item.source).constData(), qPrintable(item.error));
             continue;
         }
-        QString line = item.source + QLatin1Char('\t') + TransferDecision::actionName(item.decision.action)
+        QString line = QLatin1Char('\t') + TransferDecision::actionName(item.decision.action)
             + QLatin1Char('\t') + item.decision.reason
             + (verbose ? QStringLiteral("\t") + item.decision.detail : QString()) + QStringLiteral("\t")
             + item.name;
@@ -196,7 +204,7 @@ void printDecisions(const TransferEngine &engine, bool verbose)
             line += QStringLiteral("\t") + note;
         if (item.state == TransferItem::Failed)
             line += QStringLiteral("\trefused: ") + item.error;
-        std::printf("%s\n", qPrintable(line));
+        std::printf("%s%s\n", LocalName::encode(item.source).constData(), qPrintable(line));
     }
     if (!engine.runError().isEmpty())
         std::printf("refused\t%s\n", qPrintable(engine.runError()));
@@ -258,6 +266,8 @@ int main(int argc, char **argv)
             break;
         } else if (option == QLatin1String("--dry-run")) {
             request.dryRun = true;
+        } else if (option == QLatin1String("--again")) {
+            request.sendAgain = true;
         } else if (option == QLatin1String("--verbose")) {
             verbose = true;
         } else if (option == QLatin1String("--burn")) {
@@ -277,7 +287,9 @@ int main(int argc, char **argv)
             return usage("unknown or incomplete option ", option);
         }
     }
-    request.files = arguments;
+    // Names as the system gave them: one that is not UTF-8 still names its file.
+    for (int i = argc - int(arguments.size()); i < argc; ++i)
+        request.files << LocalName::decode(QByteArray(argv[i]));
     if (!remember.isEmpty())
         return rememberDestination(device, remember, arguments);
     if (request.files.isEmpty())

@@ -1,5 +1,6 @@
 #include "transfer/fileworker.h"
 
+#include "transfer/localname.h"
 #include "transfer/partfile.h"
 
 #include <QFile>
@@ -47,7 +48,7 @@ void FileWorker::report(bool ok, const QString &error)
 
 void FileWorker::copy(const QString &source, int partDescriptor)
 {
-    m_thread = std::thread([this, path = QFile::encodeName(source), out = partDescriptor] {
+    m_thread = std::thread([this, path = LocalName::encode(source), out = partDescriptor] {
         const int in = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
         struct stat info;
         if (in < 0 || ::fstat(in, &info) != 0) {
@@ -114,6 +115,14 @@ void FileWorker::commit(const std::vector<PartFile::Move> &moves, bool replace)
         QString error;
         const bool ok = PartFile::commit(moves, replace, &error);
         report(ok, error);
+    });
+}
+
+void FileWorker::run(std::function<QString()> job)
+{
+    m_thread = std::thread([this, job = std::move(job)] {
+        const QString error = job();
+        report(error.isEmpty(), error);
     });
 }
 

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     // the final fsync finds little left; ends at cancel().
     void writeBehind(int partDescriptor);
     void commit(const std::vector<PartFile::Move> &moves, bool replace);
+    // Any other blocking work: done() is ok when job returns no error.
+    void run(std::function<QString()> job);
     void cancel();
     qint64 bytesDone() const { return m_bytes; }
     qint64 bytesTotal() const { return m_total; }

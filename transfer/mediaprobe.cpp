@@ -139,7 +139,10 @@ bool MediaProbe::fromJson(const QByteArray &json, MediaProbe *out, QString *erro
             probe.hasAudio = true;
             probe.audios.append(audio);
         } else if (type == QLatin1String("subtitle")) {
-            probe.subtitles.append({ codec, isTextSubtitle(codec) });
+            probe.subtitles.append({ codec, isTextSubtitle(codec),
+                stream.value(QLatin1String("tags")).toObject().value(QLatin1String("language")).toString(),
+                stream.value(QLatin1String("disposition")).toObject().value(QLatin1String("default")).toInt()
+                    != 0 });
         }
     }
     // MP4's stream bit rates come from its index: the bytes it says the

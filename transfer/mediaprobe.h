@@ -55,6 +55,8 @@ struct MediaProbe
     {
         QString codec;
         bool text = false;
+        QString language; // the stream's tag as it is
+        bool isDefault = false;
     };
 
     QString formatName; // "mov,mp4,m4a,3gp,3g2,mj2", "avi", "matroska,webm", "mpegts"

@@ -130,7 +130,7 @@ void PartFile::close()
     m_journal = nullptr;
 }
 
-bool PartFile::commit(const std::vector<Move> &moves, bool replace, QString *error)
+bool PartFile::commit(const std::vector<Move> &moves, bool replace, QString *error, bool durable)
 {
     std::vector<struct stat> made(moves.size());
     for (size_t i = 0; i < moves.size(); ++i) {
@@ -142,7 +142,7 @@ bool PartFile::commit(const std::vector<Move> &moves, bool replace, QString *err
             code = errno;
         else if (!S_ISREG(made[i].st_mode))
             code = EINVAL;
-        else if (::fsync(fd) != 0)
+        else if (durable && ::fsync(fd) != 0)
             code = errno;
         if (fd >= 0)
             ::close(fd);
@@ -190,7 +190,7 @@ bool PartFile::commit(const std::vector<Move> &moves, bool replace, QString *err
         }
     }
     for (const Move &move : moves) {
-        if (!syncFolder(move.toFolder)) {
+        if (durable && !syncFolder(move.toFolder)) {
             *error = writeError(errno);
             return false;
         }

@@ -55,7 +55,8 @@ public:
     // blocking, for a worker thread. Without replace an existing name is
     // never overwritten. A file swapped for another object on the way fails
     // the commit; nothing half is left.
-    static bool commit(const std::vector<Move> &moves, bool replace, QString *error);
+    // Without durable nothing is synced: for what may be lost in a crash.
+    static bool commit(const std::vector<Move> &moves, bool replace, QString *error, bool durable = true);
     // A clear text for an errno met while writing.
     static QString writeError(int error);
 

@@ -74,6 +74,8 @@ ToolRun::~ToolRun()
         m_process.kill();
         m_process.waitForFinished(2000);
     }
+    for (int fd : m_owned)
+        ::close(fd);
 }
 
 QString ToolRun::programPath(const QString &name)

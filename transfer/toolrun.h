@@ -43,6 +43,12 @@ public:
     // Descriptors the child keeps, under the same numbers: it opens what we
     // made as /proc/self/fd/N, so a name swapped meanwhile cannot redirect it.
     void setInheritedDescriptors(const QVector<int> &descriptors) { m_inherited = descriptors; }
+    // One more inherited descriptor, which this run closes when it goes.
+    void adoptDescriptor(int descriptor)
+    {
+        m_inherited << descriptor;
+        m_owned << descriptor;
+    }
 
     QByteArray output() const { return m_output; }
     QString tool() const { return m_tool; }
@@ -65,6 +71,7 @@ private:
     QTimer m_killTimer;
     QTimer m_silenceTimer;
     QVector<int> m_inherited;
+    QVector<int> m_owned;
     int m_silenceLimit = 0;
     bool m_silent = false;
     QString m_tool;

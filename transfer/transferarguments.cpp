@@ -43,7 +43,7 @@ void videoArguments(const TransferDecision &decision, const TransferPaths &paths
     } else if (profile.video == VideoFormat::H264) {
         *args << QStringLiteral("-vf") << pictureFilter(decision) << QStringLiteral("-c:v")
               << QStringLiteral("libx264") << QStringLiteral("-preset") << paths.x264Preset
-              << QStringLiteral("-crf") << QStringLiteral("21") << QStringLiteral("-maxrate")
+              << QStringLiteral("-crf") << QStringLiteral("22") << QStringLiteral("-maxrate")
               << QStringLiteral("%1k").arg(peak) << QStringLiteral("-bufsize")
               << QStringLiteral("%1k").arg(peak) << QStringLiteral("-profile:v") << QStringLiteral("high")
               << QStringLiteral("-level:v")
@@ -126,6 +126,11 @@ QStringList transferArguments(const TransferDecision &decision, const TransferPa
         args << QStringLiteral("-f") << muxer(decision.container);
     }
     args << QStringLiteral("-progress") << QStringLiteral("pipe:1") << QStringLiteral("file:") + paths.output;
+    // A second output of the same run: the source is read once.
+    if (decision.sidecarSubtitle >= 0 && !paths.subtitleOutput.isEmpty())
+        args << QStringLiteral("-map") << QStringLiteral("0:s:%1").arg(decision.sidecarSubtitle)
+             << QStringLiteral("-c:s") << QStringLiteral("srt") << QStringLiteral("-f")
+             << QStringLiteral("srt") << QStringLiteral("file:") + paths.subtitleOutput;
     return args;
 }
 

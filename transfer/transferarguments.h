@@ -15,7 +15,10 @@ struct TransferPaths
     QString output;
     double segmentSeconds = 0;
     int videoKbpsCeiling = 0; // 0: the profile's rates
-    QString x264Preset = QStringLiteral("fast");
+    QString x264Preset = QStringLiteral("veryfast");
+    // Where the decision's text subtitles go as SubRip, beside the video;
+    // empty: nowhere.
+    QString subtitleOutput = {};
 };
 
 // ffmpeg's arguments for a remux or transcode: the output is written in the

@@ -313,7 +313,36 @@ void chooseAudioTracks(const MediaProbe &probe, int chosen, TransferDecision *de
     }
 }
 
-void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
+QString subtitleName(const MediaProbe::Subtitle &subtitle, int number)
+{
+    const QLocale::Language language = languageOf(subtitle.language);
+    return language == QLocale::AnyLanguage ? TransferDecision::tr("track %1").arg(number)
+                                            : QLocale::languageToString(language);
+}
+
+// The AVI holds none: the chosen text track goes beside it as a .srt.
+void chooseSidecar(const MediaProbe &probe, const QString &language, TransferDecision *decision)
+{
+    const int chosen = chooseTextSubtitle(probe, language);
+    QStringList left;
+    for (int i = 0; i < probe.subtitles.size(); ++i) {
+        if (i != chosen && probe.subtitles.at(i).text)
+            left << subtitleName(probe.subtitles.at(i), i + 1);
+    }
+    if (chosen >= 0) {
+        decision->sidecarSubtitle = chosen;
+        decision->sidecarTrack = subtitleName(probe.subtitles.at(chosen), chosen + 1);
+        decision->notes << TransferDecision::sidecarNote(decision->sidecarTrack);
+    }
+    if (!left.isEmpty())
+        decision->notes << TransferDecision::tr("other subtitles left out, as one .srt file is read: %1")
+                               .arg(left.join(QStringLiteral(", ")));
+    if (probe.hasImageSubtitles())
+        decision->notes << TransferDecision::tr(
+            "image subtitles left out: they are not text, and not burned in");
+}
+
+void chooseSubtitles(const MediaProbe &probe, const QString &language, TransferDecision *decision)
 {
     if (probe.subtitles.isEmpty())
         return;
@@ -342,12 +371,13 @@ void chooseSubtitles(const MediaProbe &probe, TransferDecision *decision)
             decision->notes << TransferDecision::tr("image subtitles carried as they are: not burned in");
         break;
     case OutputContainer::Avi:
+        chooseSidecar(probe, language, decision);
+        break;
     case OutputContainer::MpegTs:
         decision->notes << (image
                 ? TransferDecision::tr("subtitles left out: not burned in, %1 cannot carry them")
                 : TransferDecision::tr("subtitles left out: %1 cannot carry them"))
-                               .arg(decision->container == OutputContainer::Avi ? QStringLiteral("AVI")
-                                                                                : QStringLiteral("MPEG-TS"));
+                               .arg(QStringLiteral("MPEG-TS"));
         break;
     }
 }
@@ -384,6 +414,11 @@ QString TransferDecision::damageText(double readSeconds, double claimedSeconds)
         .arg(QString::number(readSeconds, 'f', 0), QString::number(claimedSeconds, 'f', 0));
 }
 
+QString TransferDecision::sidecarNote(const QString &track)
+{
+    return tr("subtitles (%1) written beside it as a .srt file").arg(track);
+}
+
 QString TransferDecision::actionName(TransferAction action)
 {
     switch (action) {
@@ -416,7 +451,29 @@ int chooseAudio(const MediaProbe &probe, const QString &audioLanguage)
     return flagged.isEmpty() ? 0 : flagged.first();
 }
 
-TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile, const QString &audioLanguage)
+int chooseTextSubtitle(const MediaProbe &probe, const QString &language)
+{
+    QVector<int> text;
+    QVector<int> flagged;
+    for (int i = 0; i < probe.subtitles.size(); ++i) {
+        if (!probe.subtitles.at(i).text)
+            continue;
+        text << i;
+        if (probe.subtitles.at(i).isDefault)
+            flagged << i;
+    }
+    if (flagged.size() == 1)
+        return flagged.first();
+    const QLocale::Language wanted = languageOf(language);
+    for (int i : flagged.isEmpty() ? text : flagged) {
+        if (wanted != QLocale::AnyLanguage && languageOf(probe.subtitles.at(i).language) == wanted)
+            return i;
+    }
+    return flagged.isEmpty() ? (text.isEmpty() ? -1 : text.first()) : flagged.first();
+}
+
+TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile, const QString &audioLanguage,
+    const QString &subtitleLanguage)
 {
     const int chosen = probe.hasAudio ? chooseAudio(probe, audioLanguage) : -1;
     const MediaProbe::Audio sound = probe.hasAudio ? probe.audios.at(chosen) : MediaProbe::Audio();
@@ -507,7 +564,7 @@ TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile, c
     }
     if (probe.hasAudio)
         chooseAudioTracks(probe, chosen, &decision);
-    chooseSubtitles(probe, &decision);
+    chooseSubtitles(probe, subtitleLanguage.isEmpty() ? audioLanguage : subtitleLanguage, &decision);
 
     if (decision.action == TransferAction::Transcode) {
         const qint64 sourceKbps = videoKbps(probe);
@@ -531,8 +588,21 @@ bool wantsStreamCheck(const MediaProbe &probe, const TransferDecision &decision)
 
 bool wantsFieldCheck(const MediaProbe &probe, const TransferDecision &decision)
 {
-    return decision.action == TransferAction::Transcode && !probe.knowsFields()
-        && !probe.video.fieldsDetected;
+    if (decision.action != TransferAction::Transcode || probe.knowsFields() || probe.video.fieldsDetected)
+        return false;
+    // Codecs that have no fields to code: their pictures are whole.
+    static const char *const progressiveOnly[] = { "vp8", "vp9", "av1", "theora", "mpeg1video", "flv1",
+        "h263", "msmpeg4v1", "msmpeg4v2", "msmpeg4v3", "wmv1", "wmv2", "png", "gif", "webp" };
+    if (std::any_of(std::begin(progressiveOnly), std::end(progressiveOnly),
+            [&](const char *codec) { return probe.video.codec == QLatin1String(codec); }))
+        return false;
+    // Fields come from cameras and broadcasts at their own line counts; a
+    // picture scaled to any other height was made whole before, or would be
+    // beyond saving by then.
+    const MediaProbe::Video &video = probe.video;
+    const int lines = video.rotation % 180 ? video.width : video.height;
+    static const int fieldHeights[] = { 480, 486, 576, 1080, 1088 };
+    return std::find(std::begin(fieldHeights), std::end(fieldHeights), lines) != std::end(fieldHeights);
 }
 
 bool mayGoAsItIs(const QString &suffix, const DeviceProfile &profile)

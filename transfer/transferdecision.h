@@ -45,6 +45,10 @@ struct TransferDecision
     QString outputRate; // empty: the source's
     QVector<int> subtitles; // the source's subtitle streams carried along
     QString subtitleCodec; // "mov_text" or "copy"
+    // A text subtitle track (among the source's subtitle streams) written as
+    // NAME.srt beside an AVI, which holds none: DivX players read it there.
+    int sidecarSubtitle = -1;
+    QString sidecarTrack; // its language, or "track N"
     QStringList notes; // what the user should know beyond the reason
     // Set when the source turned out damaged: "the source is damaged: 3 s of
     // 6 s could be read". The file still arrives, with this said.
@@ -56,16 +60,21 @@ struct TransferDecision
     QString extension() const;
     static QString actionName(TransferAction action);
     static QString damageText(double readSeconds, double claimedSeconds);
+    static QString sidecarNote(const QString &track);
 
     Q_DECLARE_TR_FUNCTIONS(Zarnet::TransferDecision)
 };
 
-// audioLanguage: the user's ISO 639 code ("de", "ger", "deu"), or empty.
-TransferDecision decide(
-    const MediaProbe &probe, const DeviceProfile &profile, const QString &audioLanguage = {});
+// audioLanguage: the user's ISO 639 code ("de", "ger", "deu"), or empty;
+// subtitleLanguage the same for subtitles, empty: audioLanguage's.
+TransferDecision decide(const MediaProbe &probe, const DeviceProfile &profile,
+    const QString &audioLanguage = {}, const QString &subtitleLanguage = {});
 // The track a player should play: the one flagged default, else the one in
 // the user's language, else the first. An index into probe.audios.
 int chooseAudio(const MediaProbe &probe, const QString &audioLanguage);
+// The same for text subtitles: an index into probe.subtitles, or -1 when
+// none is text.
+int chooseTextSubtitle(const MediaProbe &probe, const QString &language);
 // Whether the video the decision keeps must first be read from the stream,
 // for what the probe cannot see.
 bool wantsStreamCheck(const MediaProbe &probe, const TransferDecision &decision);

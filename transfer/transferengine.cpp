@@ -1,6 +1,7 @@
 #include "transfer/transferengine.h"
 
 #include "transfer/fileworker.h"
+#include "transfer/localname.h"
 #include "transfer/toolrun.h"
 
 #include <QCoreApplication>
@@ -98,7 +99,9 @@ TransferEngine::~TransferEngine()
     m_early.part.remove();
     m_split.remove();
     m_part.remove();
+    m_subtitlePart.remove();
     m_staging.remove();
+    m_indexPart.remove();
 }
 
 bool TransferEngine::start(const TransferRequest &request, QString *error)
@@ -121,6 +124,10 @@ bool TransferEngine::start(const TransferRequest &request, QString *error)
         return false;
     if (!error->isEmpty())
         return false;
+    // A dry run reads what the destination already holds, too.
+    QString unread;
+    if (request.dryRun && !request.burn)
+        m_folder.open(request.destination, &unread);
     m_request = request;
     // Every name is taken as a local file from here on: absolute, so that no
     // tool can read it as an option or a protocol.
@@ -130,7 +137,9 @@ bool TransferEngine::start(const TransferRequest &request, QString *error)
         m_request.destination = QDir::cleanPath(QFileInfo(request.destination).absoluteFilePath());
     for (const QString &file : request.files) {
         TransferItem item;
-        item.source = QDir::cleanPath(QFileInfo(file).absoluteFilePath());
+        // By string alone: QFileInfo would lose bytes that are not UTF-8.
+        item.source = QDir::cleanPath(
+            QDir::isAbsolutePath(file) ? file : QDir::currentPath() + QLatin1Char('/') + file);
         m_items.append(item);
     }
     QString noJournal;
@@ -164,8 +173,15 @@ void TransferEngine::cancel()
 bool TransferEngine::allArrived() const
 {
     return m_runError.isEmpty()
-        && std::all_of(m_items.cbegin(), m_items.cend(),
-            [](const TransferItem &item) { return item.state == TransferItem::Arrived; });
+        && std::all_of(m_items.cbegin(), m_items.cend(), [](const TransferItem &item) {
+               return item.state == TransferItem::Arrived || item.state == TransferItem::AlreadyThere;
+           });
+}
+
+QString TransferEngine::subtitleName(const QString &videoName)
+{
+    const int dot = videoName.lastIndexOf(QLatin1Char('.'));
+    return (dot > 0 ? videoName.left(dot) : videoName) + QStringLiteral(".srt");
 }
 
 const PinnedFolder &TransferEngine::workFolder() const
@@ -268,7 +284,7 @@ void TransferEngine::report(int index, TransferProgress::Stage stage, double fra
     progress.file = std::min(index + 1, int(m_items.size()));
     progress.count = int(m_items.size());
     if (index >= 0 && index < m_items.size())
-        progress.name = QFileInfo(m_items.at(index).source).fileName();
+        progress.name = QFileInfo(LocalName::readable(m_items.at(index).source)).fileName();
     else if (m_request.burn)
         progress.name = QFileInfo(m_request.isoPath).fileName();
     progress.stage = stage;

@@ -5,6 +5,7 @@
 #include "transfer/pinnedfolder.h"
 #include "transfer/progressparser.h"
 #include "transfer/runjournal.h"
+#include "transfer/sentindex.h"
 #include "transfer/transferitem.h"
 #include "transfer/transferprogress.h"
 #include "transfer/transferrequest.h"
@@ -105,6 +106,10 @@ private:
     void copied(bool ok, const QString &error);
     // m_moves renamed into place, or nothing.
     void commit();
+    // Files the destination holds from an earlier run end AlreadyThere.
+    void findSent();
+    // The arrived file written down in the destination's index, then ended.
+    void recordSent();
     void commitThen(bool replace, std::function<void(bool, const QString &)> then);
     void makeImage();
     void imaged(ToolResult result);
@@ -117,6 +122,11 @@ private:
     // Where this file's outputs go: the destination, or a disc's staging folder.
     const PinnedFolder &workFolder() const;
     RunJournal *journal() { return m_journal.isOpen() ? &m_journal : nullptr; }
+    // What a child is handed to read source: the path, or for a name that is
+    // not UTF-8 (which no argument can carry) a descriptor the tool holds.
+    static QString sourceFor(const QString &source, ToolRun &tool);
+    // "Name.srt" beside "Name.avi".
+    static QString subtitleName(const QString &videoName);
     // Why nothing more is written once the destination went away.
     QString goneText() const;
 
@@ -142,6 +152,7 @@ private:
     std::unique_ptr<FileWorker> m_worker;
     std::unique_ptr<FileWorker> m_writeBehind;
     PartFile m_part;
+    PartFile m_subtitlePart; // the .srt written beside the video, if any
     // The first file, copied while the files are probed on the guess that it
     // goes as it is; kept when the plan agrees, else stopped and deleted.
     struct EarlyCopy
@@ -167,6 +178,7 @@ private:
     QTimer m_tick;
     QElapsedTimer m_clock;
     PinnedFolder m_staging; // converted files of a disc image
+    PartFile m_indexPart; // the destination's new index, while it is written
 };
 
 } // namespace Zarnet

@@ -2,6 +2,7 @@
 // work starts.
 #include "transfer/transferengine.h"
 
+#include "transfer/localname.h"
 #include "transfer/runjournal.h"
 #include "transfer/targetnames.h"
 
@@ -38,7 +39,23 @@ void TransferEngine::plan()
         } else if (item.size.parts > 1) {
             item.decision.notes << item.size.message;
         }
+        // Subtitles beside a split would need one file per part, each shifted.
+        if (item.size.parts > 1 && item.decision.sidecarSubtitle >= 0) {
+            item.decision.notes.removeOne(TransferDecision::sidecarNote(item.decision.sidecarTrack));
+            item.decision.notes << tr("subtitles left out: the video is split into parts");
+            item.decision.sidecarSubtitle = -1;
+        }
+        // xorriso takes a copy by its name, which an argument cannot carry
+        // when it is not UTF-8: ffmpeg reads it by descriptor instead.
+        if (m_request.burn && item.decision.action == TransferAction::Copy && LocalName::isRaw(item.source)) {
+            item.decision.action = TransferAction::Remux;
+            item.decision.detail
+                = tr("%1; the name is not UTF-8: rewritten, unchanged, to be put on the disc")
+                      .arg(item.decision.detail);
+        }
     }
+    if (!m_request.burn && !m_request.sendAgain)
+        findSent();
     planNames(fat);
     if (m_request.burn)
         planDisc();
@@ -47,6 +64,12 @@ void TransferEngine::plan()
         || first.size.parts > 1)
         dropEarlyCopy();
     emit planned();
+    for (int i = 0; i < m_items.size() && !m_request.dryRun; ++i) {
+        if (m_items.at(i).state == TransferItem::AlreadyThere) {
+            report(i, TransferProgress::Arrived, 1.0);
+            emit fileEnded(i);
+        }
+    }
     if (m_request.dryRun || !m_runError.isEmpty()) {
         m_running = false;
         emit finished(m_runError.isEmpty()
@@ -58,6 +81,29 @@ void TransferEngine::plan()
     RunJournal::sweep();
     m_current = -1;
     runNext();
+}
+
+void TransferEngine::findSent()
+{
+    if (!m_folder.isOpen())
+        return;
+    const QVector<SentIndex::Entry> entries = SentIndex::read(m_folder.descriptor());
+    if (entries.isEmpty())
+        return;
+    for (TransferItem &item : m_items) {
+        if (item.state != TransferItem::Planned)
+            continue;
+        const QStringList names = SentIndex::find(
+            m_folder.descriptor(), entries, SentIndex::keyOf(item.source, m_request.type, &entries));
+        if (names.isEmpty())
+            continue;
+        item.state = TransferItem::AlreadyThere;
+        item.name = names.first();
+        item.outputs.clear();
+        for (const QString &name : names)
+            item.outputs << m_folder.filePath(name);
+        item.decision.notes.prepend(tr("already on the device"));
+    }
 }
 
 void TransferEngine::planNames(bool fat)
@@ -84,14 +130,21 @@ void TransferEngine::planNames(bool fat)
     for (TransferItem &item : m_items) {
         if (item.state != TransferItem::Planned)
             continue;
-        const QFileInfo source(item.source);
+        // Bytes that are not UTF-8 become U+FFFD: the new name is valid text.
+        const QFileInfo source(LocalName::readable(item.source));
         const QString extension
             = item.decision.action == TransferAction::Copy ? source.suffix() : item.decision.extension();
         if (item.size.parts <= 1) {
             const QString wanted = source.completeBaseName()
                 + (extension.isEmpty() ? QString() : QLatin1Char('.') + extension);
-            item.name
-                = TargetNames::unique(TargetNames::clean(wanted, rules), &taken, caseBlind, rules.maxLength);
+            // With subtitles beside it, the .srt's name must be free too.
+            do {
+                item.name = TargetNames::unique(
+                    TargetNames::clean(wanted, rules), &taken, caseBlind, rules.maxLength);
+            } while (item.decision.sidecarSubtitle >= 0
+                && taken.contains(TargetNames::key(subtitleName(item.name), caseBlind)));
+            if (item.decision.sidecarSubtitle >= 0)
+                taken.insert(TargetNames::key(subtitleName(item.name), caseBlind));
             continue;
         }
         // "Name - part 1.avi" and on: the stem is cut so the longest part name fits.

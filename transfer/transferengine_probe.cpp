@@ -4,6 +4,7 @@
 #include "transfer/transferengine.h"
 
 #include "transfer/fileworker.h"
+#include "transfer/localname.h"
 #include "transfer/mpeg4stream.h"
 #include "transfer/targetnames.h"
 #include "transfer/toolrun.h"
@@ -16,6 +17,10 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace Zarnet {
 
 void TransferEngine::probeNext()
@@ -26,13 +31,15 @@ void TransferEngine::probeNext()
     const int limit = std::clamp(QThread::idealThreadCount(), 2, 4);
     while (!m_cancelled && m_probesRunning < limit && m_nextProbe < m_items.size()) {
         const int index = m_nextProbe++;
-        const QFileInfo info(m_items.at(index).source);
+        const QString source = m_items.at(index).source;
+        const QByteArray local = LocalName::encode(source);
+        struct stat info;
         QString error;
-        if (!info.exists())
+        if (::stat(local.constData(), &info) != 0)
             error = tr("the source does not exist");
-        else if (!info.isFile())
+        else if (!S_ISREG(info.st_mode))
             error = tr("not a video: not a file");
-        else if (!info.isReadable())
+        else if (::access(local.constData(), R_OK) != 0)
             error = tr("cannot read the source");
         if (!error.isEmpty()) {
             endProbe(index, TransferItem::Failed, error, TransferItem::Fault::Source);
@@ -50,7 +57,7 @@ void TransferEngine::probeNext()
         tool->start(QStringLiteral("ffprobe"),
             QStringList { QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-print_format"),
                 QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams") }
-                + inputArguments(info.filePath()));
+                + inputArguments(sourceFor(source, *tool)));
     }
     if (m_probesRunning > 0 || (!m_cancelled && m_nextProbe < m_items.size()))
         return;
@@ -69,7 +76,8 @@ void TransferEngine::probed(int index, ToolResult result)
     if (result == ToolResult::Done) {
         MediaProbe probe;
         if (MediaProbe::fromJson(tool.output(), &probe, &error)) {
-            item.decision = decide(probe, *deviceProfile(m_request.type), m_request.audioLanguage);
+            item.decision = decide(
+                probe, *deviceProfile(m_request.type), m_request.audioLanguage, m_request.subtitleLanguage);
             item.probed = true;
             if (!m_cancelled && wantsStreamCheck(probe, item.decision)) {
                 checkStream(index, probe);
@@ -113,7 +121,7 @@ void TransferEngine::checkStream(int index, const MediaProbe &probe)
     // brings in a VOL the container keeps apart from the frames.
     tool->start(QStringLiteral("ffmpeg"),
         QStringList { QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error") }
-            + inputArguments(m_items.at(index).source)
+            + inputArguments(sourceFor(m_items.at(index).source, *tool))
             + QStringList { QStringLiteral("-map"), QStringLiteral("0:%1").arg(probe.video.index),
                 QStringLiteral("-c"), QStringLiteral("copy"), QStringLiteral("-bsf:v"),
                 QStringLiteral("dump_extra"), QStringLiteral("-frames:v"), QStringLiteral("300"),
@@ -130,7 +138,8 @@ void TransferEngine::streamChecked(int index, MediaProbe probe, ToolResult resul
         probe.video.qpel = stream.qpel;
         probe.video.gmc = stream.gmc;
         probe.video.bRun = stream.longestBRun;
-        item.decision = decide(probe, *deviceProfile(m_request.type), m_request.audioLanguage);
+        item.decision = decide(
+            probe, *deviceProfile(m_request.type), m_request.audioLanguage, m_request.subtitleLanguage);
         if (!m_cancelled && wantsFieldCheck(probe, item.decision)) {
             checkFields(index, probe);
             return;
@@ -158,13 +167,15 @@ void TransferEngine::checkFields(int index, const MediaProbe &probe)
     tool->setSilenceLimit(m_silenceLimit);
     connect(tool.get(), &ToolRun::done, this,
         [this, index, probe](ToolResult result) { fieldsChecked(index, probe, result); });
-    // Ten seconds of pictures tell; idet says what it saw when it ends.
+    // A hundred pictures tell, decoded alone and without the sound; idet
+    // says what it saw when it ends.
     tool->start(QStringLiteral("ffmpeg"),
         QStringList { QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-nostats"),
-            QStringLiteral("-v"), QStringLiteral("info") }
-            + inputArguments(m_items.at(index).source)
+            QStringLiteral("-v"), QStringLiteral("info"), QStringLiteral("-an"), QStringLiteral("-sn"),
+            QStringLiteral("-dn"), QStringLiteral("-flags2"), QStringLiteral("+fast") }
+            + inputArguments(sourceFor(m_items.at(index).source, *tool))
             + QStringList { QStringLiteral("-map"), QStringLiteral("0:%1").arg(probe.video.index),
-                QStringLiteral("-frames:v"), QStringLiteral("250"), QStringLiteral("-vf"),
+                QStringLiteral("-frames:v"), QStringLiteral("100"), QStringLiteral("-vf"),
                 QStringLiteral("idet"), QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-") });
 }
 
@@ -175,7 +186,8 @@ void TransferEngine::fieldsChecked(int index, MediaProbe probe, ToolResult resul
     if (result == ToolResult::Done) {
         probe.video.fieldsDetected = true;
         probe.video.fieldOrder = fieldOrderSeen(tool.errorText());
-        item.decision = decide(probe, *deviceProfile(m_request.type), m_request.audioLanguage);
+        item.decision = decide(
+            probe, *deviceProfile(m_request.type), m_request.audioLanguage, m_request.subtitleLanguage);
     } else if (result != ToolResult::Cancelled) {
         item.decision.notes << tr("interlacing not checked: %1").arg(tool.failureText(result));
     }
@@ -184,6 +196,17 @@ void TransferEngine::fieldsChecked(int index, MediaProbe probe, ToolResult resul
     if (result == ToolResult::Cancelled)
         endProbe(index, TransferItem::Cancelled);
     QMetaObject::invokeMethod(this, &TransferEngine::probeNext, Qt::QueuedConnection);
+}
+
+QString TransferEngine::sourceFor(const QString &source, ToolRun &tool)
+{
+    if (!LocalName::isRaw(source))
+        return source;
+    const int fd = ::open(LocalName::encode(source).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return source; // the tool says it cannot read it
+    tool.adoptDescriptor(fd);
+    return descriptorPath(fd);
 }
 
 QString TransferEngine::fieldOrderSeen(const QString &idetLog)

@@ -3,6 +3,7 @@
 #include "transfer/transferengine.h"
 
 #include "transfer/fileworker.h"
+#include "transfer/localname.h"
 #include "transfer/toolrun.h"
 #include "transfer/transferarguments.h"
 
@@ -14,6 +15,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace Zarnet {
 
@@ -49,10 +51,11 @@ void TransferEngine::copyFile(TransferItem &item, const QString &finalName)
     // A copy's size is known: a file that cannot fit is not begun.
     QString error;
     qint64 free = 0;
-    if (!roomFor(workFolder().path(), QFileInfo(item.source).size(), &free))
+    struct stat source;
+    const qint64 size = ::stat(LocalName::encode(item.source).constData(), &source) == 0 ? source.st_size : 0;
+    if (!roomFor(workFolder().path(), size, &free))
         error = tr("The destination is full: %1 needed, %2 free.")
-                    .arg(QLocale().formattedDataSize(QFileInfo(item.source).size()),
-                        QLocale().formattedDataSize(free));
+                    .arg(QLocale().formattedDataSize(size), QLocale().formattedDataSize(free));
     if (!error.isEmpty() || !m_part.create(workFolder(), finalName, journal(), &error)) {
         endItem(TransferItem::Failed, error, TransferItem::Fault::Destination);
         return;
@@ -82,7 +85,6 @@ void TransferEngine::copied(bool ok, const QString &error)
 void TransferEngine::convert(TransferItem &item, const QString &finalName)
 {
     TransferPaths paths;
-    paths.source = item.source;
     paths.x264Preset = m_request.x264Preset;
     paths.videoKbpsCeiling = item.size.videoKbpsCeiling;
     m_moves.clear();
@@ -111,7 +113,21 @@ void TransferEngine::convert(TransferItem &item, const QString &finalName)
         m_tool->setInheritedDescriptors({ m_part.descriptor() });
         m_moves = { m_part.move(finalName) };
         m_finals << workFolder().filePath(finalName);
+        if (item.decision.sidecarSubtitle >= 0) {
+            const QString name = subtitleName(finalName);
+            if (!m_subtitlePart.create(workFolder(), name, journal(), &error)) {
+                m_tool.reset();
+                m_part.remove();
+                endItem(TransferItem::Failed, error);
+                return;
+            }
+            paths.subtitleOutput = descriptorPath(m_subtitlePart.descriptor());
+            m_tool->setInheritedDescriptors({ m_part.descriptor(), m_subtitlePart.descriptor() });
+            m_moves.push_back(m_subtitlePart.move(name));
+            m_finals << workFolder().filePath(name);
+        }
     }
+    paths.source = sourceFor(item.source, *m_tool);
     m_parser = ProgressParser();
     m_stage = TransferProgress::Converting;
     report(m_stage, 0);
@@ -149,6 +165,7 @@ void TransferEngine::converted(ToolResult result)
     if (result != ToolResult::Done) {
         m_split.remove();
         m_part.remove();
+        m_subtitlePart.remove();
         endItem(result == ToolResult::Cancelled ? TransferItem::Cancelled : TransferItem::Failed,
             result == ToolResult::Cancelled ? QString() : error, fault);
         return;
@@ -195,7 +212,55 @@ void TransferEngine::commit()
             return;
         }
         m_items[m_current].outputs = m_finals;
-        endItem(m_request.burn ? TransferItem::Planned : TransferItem::Arrived);
+        if (m_request.burn)
+            endItem(TransferItem::Planned);
+        else
+            recordSent();
+    });
+}
+
+void TransferEngine::recordSent()
+{
+    // Only a hint: a file that arrived has arrived, whether or not it is written down.
+    QString error;
+    if (!m_folder.stillThere()
+        || !m_indexPart.create(m_folder, QLatin1String(SentIndex::FileName), journal(), &error)) {
+        endItem(TransferItem::Arrived);
+        return;
+    }
+    QStringList names;
+    for (const QString &output : m_finals)
+        names << QFileInfo(output).fileName();
+    const int folder = m_folder.descriptor();
+    const int part = m_indexPart.descriptor();
+    const PartFile::Move move = m_indexPart.move(QLatin1String(SentIndex::FileName));
+    const QString source = m_items.at(m_current).source;
+    const int type = m_request.type;
+    m_worker = std::make_unique<FileWorker>();
+    connect(m_worker.get(), &FileWorker::done, this, [this](bool ok, const QString &) {
+        retire(m_worker);
+        if (ok)
+            m_indexPart.release();
+        else
+            m_indexPart.remove();
+        endItem(TransferItem::Arrived);
+    });
+    m_worker->run([folder, part, move, source, type, names]() -> QString {
+        const SentIndex::Key key = SentIndex::keyOf(source, type);
+        const QByteArray text
+            = SentIndex::serialise(SentIndex::with(folder, SentIndex::read(folder), key, names));
+        qint64 done = 0;
+        while (done < text.size()) {
+            const ssize_t wrote = ::write(part, text.constData() + done, size_t(text.size() - done));
+            if (wrote < 0 && errno == EINTR)
+                continue;
+            if (wrote <= 0)
+                return PartFile::writeError(errno);
+            done += wrote;
+        }
+        QString error;
+        // Not synced: an index lost in a crash only means nothing is known.
+        return PartFile::commit({ move }, true, &error, false) ? QString() : error;
     });
 }
 
@@ -204,6 +269,7 @@ void TransferEngine::commitThen(bool replace, std::function<void(bool, const QSt
     if (!m_folder.stillThere()) {
         m_split.remove();
         m_part.remove();
+        m_subtitlePart.remove();
         then(false, goneText());
         return;
     }
@@ -212,10 +278,13 @@ void TransferEngine::commitThen(bool replace, std::function<void(bool, const QSt
     m_worker = std::make_unique<FileWorker>();
     connect(m_worker.get(), &FileWorker::done, this, [this, then](bool ok, const QString &error) {
         retire(m_worker);
-        if (ok)
+        if (ok) {
             m_part.release();
-        else
+            m_subtitlePart.release();
+        } else {
             m_part.remove();
+            m_subtitlePart.remove();
+        }
         // Moved out or not, what is left of a split goes.
         m_split.remove();
         m_moves.clear();

@@ -69,8 +69,8 @@ TEST(KavoTransferTool, ExitCodes)
         const Result result = tool(KAVO_TRANSFER_TOOL, args(row.line, fill));
         EXPECT_EQ(result.code, row.code) << row.line << "\n" << result.err.constData();
     }
-    EXPECT_EQ(
-        folderEntries(to), (QStringList { QStringLiteral("clip (2).mp4"), QStringLiteral("clip.mp4") }));
+    // Sent twice to the same place: the second time it is there already.
+    EXPECT_EQ(folderEntries(to), QStringList { QStringLiteral("clip.mp4") });
     // The plain reason, and with --verbose the technical one beside it.
     for (const char *line : { "--type 0 --dry-run --to %1 %2", "--type 0 --dry-run --verbose --to %1 %2" }) {
         const QStringList columns
@@ -140,6 +140,39 @@ TEST(KavoTransferTool, EveryNameIsTakenAsThatFile)
     EXPECT_LT(::accept(listener, nullptr, nullptr), 0);
     EXPECT_EQ(errno, EAGAIN);
     ::close(listener);
+}
+
+// A name only the shell can give as it is (\377 is not UTF-8), sent three
+// times: arrived, already on the device, and with --again once more.
+TEST(KavoTransferTool, SentTwiceAndNamesThatAreNotUtf8)
+{
+    ASSERT_FALSE(TestClips::folder().isEmpty());
+    QTemporaryDir dir;
+    const QString to = dir.filePath(QStringLiteral("to"));
+    QDir().mkpath(to);
+    const QString script
+        = QStringLiteral("name=\"$(printf 'b\\377.avi')\"; cp -p \"$1\" \"$2/$name\" && \"$0\" "
+                         "$3 --type 0 --to \"$2/to\" \"$2/$name\"; "
+                         "code=$?; rm -f \"$2/$name\"; exit $code");
+    const struct
+    {
+        const char *options;
+        const char *said;
+        QStringList arrived;
+    } rows[] = {
+        { "", "arrived as %1/b_.avi", { QStringLiteral("b_.avi") } },
+        { "", "already on the device as %1/b_.avi", { QStringLiteral("b_.avi") } },
+        { "--again", "arrived as %1/b_ (2).avi", { QStringLiteral("b_ (2).avi"), QStringLiteral("b_.avi") } },
+    };
+    for (const auto &row : rows) {
+        const Result result = tool("/bin/sh",
+            { QStringLiteral("-c"), script, QStringLiteral(KAVO_TRANSFER_TOOL),
+                TestClips::path(TestClips::AviAspMp3), dir.path(), QLatin1String(row.options) });
+        EXPECT_EQ(result.code, 0) << result.err.constData();
+        EXPECT_TRUE(result.err.contains(QString::fromLatin1(row.said).arg(to).toUtf8()))
+            << result.err.constData();
+        EXPECT_EQ(folderEntries(to), row.arrived);
+    }
 }
 
 } // namespace

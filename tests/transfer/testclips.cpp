@@ -122,7 +122,10 @@ QString fakeFfmpeg(const QString &path, const char *ending)
 
 QStringList folderEntries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList entries
+        = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    entries.removeOne(QStringLiteral(".kavo-sent"));
+    return entries;
 }
 
 bool sameBytes(const QString &a, const QString &b)

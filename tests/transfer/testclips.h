@@ -48,6 +48,7 @@ QString shellScript(const QString &path, const QByteArray &body);
 // An ffmpeg that writes a part and its progress, then ends as told; by
 // default it hangs until stopped.
 QString fakeFfmpeg(const QString &path, const char *ending = "exec sleep 60");
-// The files a folder holds, hidden parts included, by name.
+// The files a folder holds, hidden parts included, by name; the index of
+// what was sent there is left out.
 QStringList folderEntries(const QString &folder);
 bool sameBytes(const QString &a, const QString &b);

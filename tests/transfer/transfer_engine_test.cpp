@@ -2,6 +2,7 @@
 // what arrives is checked by its own properties, and what does not arrive
 // leaves nothing behind.
 #include "tests/transfer/testclips.h"
+#include "transfer/localname.h"
 #include "transfer/mpeg4stream.h"
 #include "transfer/partfile.h"
 #include "transfer/pinnedfolder.h"
@@ -69,7 +70,7 @@ Outcome transfer(const TransferRequest &request, int cancelAfter = 0, int killDe
         if (progress.fraction >= 1.0 && progress.stage == TransferProgress::Arrived && !request.burn) {
             // 100 % only once the file is there under its own name.
             const TransferItem &item = engine.items().at(progress.file - 1);
-            EXPECT_EQ(item.state, TransferItem::Arrived);
+            EXPECT_TRUE(item.state == TransferItem::Arrived || item.state == TransferItem::AlreadyThere);
             for (const QString &output : item.outputs)
                 EXPECT_TRUE(QFileInfo::exists(output)) << output.toStdString();
         }
@@ -434,8 +435,8 @@ TEST_F(TransferEngineTest, SweepRemovesOnlyWhatDeadRunsMade)
     EXPECT_TRUE(run.allArrived);
     EXPECT_EQ(QDir(out).entryList(
                   QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
-        args(".clip.mp4.kavo-part .holiday.mp4.kavo-part .kavo-staging-photos .swapped.mp4.kavo-part %1 "
-             "clip.mp4 moved",
+        args(".clip.mp4.kavo-part .holiday.mp4.kavo-part .kavo-sent .kavo-staging-photos "
+             ".swapped.mp4.kavo-part %1 clip.mp4 moved",
             { QStringLiteral("clip (2).mp4") }));
     EXPECT_TRUE(QFileInfo::exists(out + QStringLiteral("/.kavo-staging-photos/a.jpg")));
     EXPECT_TRUE(QFileInfo::exists(victim + QStringLiteral("/keep")));
@@ -658,7 +659,8 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
     // What is on the volume, read past the FUSE driver.
     QByteArray listing;
     if (TestClips::run(QStringLiteral("mdir"), args("-b -i %1 ::", { image }), &listing)) {
-        EXPECT_EQ(QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 3)
+        // The two videos, the user's own file and the index of what was sent.
+        EXPECT_EQ(QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 4)
             << listing.constData();
     }
     EXPECT_TRUE(run.allArrived);
@@ -996,5 +998,168 @@ TEST_F(TransferEngineTest, DamagedSourceArrivesAndSaysSo)
             || damage == QLatin1String("the source is damaged: 3 s of 6 s could be read"))
             << type << damage.toStdString();
         EXPECT_EQ(run.items[1].decision.damage, QString());
+    }
+}
+
+// What a destination holds from an earlier run is left as it is; sent again,
+// for another device, or found changed, it goes under the next free name. An
+// index that is damaged or a link means nothing is known, and the sweep
+// leaves it alone.
+TEST_F(TransferEngineTest, FilesSentTwiceAreLeftAsTheyAre)
+{
+    const QString out = m_dir.filePath(QStringLiteral("out"));
+    const QString index = out + QStringLiteral("/.kavo-sent");
+    const QStringList sources { TestClips::path(TestClips::Mp4H264Aac),
+        TestClips::path(TestClips::AviAspMp3) };
+    const auto overwrite = [](const QString &file, const QByteArray &bytes) {
+        QFile::remove(file);
+        QFile f(file);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    const struct
+    {
+        const char *name;
+        int type;
+        bool again;
+        std::function<void()> before;
+        const char *states; // A arrived, T already there
+        const char *outputs;
+    } rows[] = {
+        { "first", 2, false, {}, "AA", "clip.mp4|clip (2).mp4" },
+        { "second", 2, false, {}, "TT", "clip.mp4|clip (2).mp4" },
+        { "again", 2, true, {}, "AA", "clip (3).mp4|clip (4).mp4" },
+        { "other device", 3, false, {}, "AA", "clip (5).mp4|clip (6).mp4" },
+        { "third", 2, false, {}, "TT", "clip (3).mp4|clip (4).mp4" },
+        { "changed", 2, false, [&] { overwrite(out + QStringLiteral("/clip (4).mp4"), "another file"); },
+            "TA", "clip (3).mp4|clip (7).mp4" },
+        { "damaged", 2, false, [&] { overwrite(index, "kavo-sent 1\n2 x\n"); }, "AA",
+            "clip (8).mp4|clip (9).mp4" },
+        { "a link", 2, false,
+            [&] {
+                overwrite(m_dir.filePath(QStringLiteral("elsewhere")), "kept");
+                QFile::remove(index);
+                QFile::link(m_dir.filePath(QStringLiteral("elsewhere")), index);
+            },
+            "AA", "clip (10).mp4|clip (11).mp4" },
+        { "swept", 2, false, [] { RunJournal::sweep(); }, "TT", "clip (10).mp4|clip (11).mp4" },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        if (row.before)
+            row.before();
+        TransferRequest request = toFolder(row.type, sources, out);
+        request.sendAgain = row.again;
+        const QStringList before = folderEntries(out);
+        const Outcome run = transfer(request);
+        EXPECT_TRUE(run.allArrived);
+        QString states;
+        QStringList outputs;
+        for (const TransferItem &item : run.items) {
+            states += item.state == TransferItem::Arrived  ? QLatin1Char('A')
+                : item.state == TransferItem::AlreadyThere ? QLatin1Char('T')
+                                                           : QLatin1Char('?');
+            ASSERT_EQ(item.outputs.size(), 1) << item.error.toStdString();
+            outputs << QFileInfo(item.outputs.first()).fileName();
+            EXPECT_TRUE(item.state != TransferItem::AlreadyThere
+                || item.decision.notes.contains(QStringLiteral("already on the device")));
+        }
+        EXPECT_EQ(states, QLatin1String(row.states));
+        EXPECT_EQ(outputs.join(QLatin1Char('|')), QLatin1String(row.outputs));
+        if (QLatin1String(row.states) == QLatin1String("TT")) {
+            EXPECT_EQ(folderEntries(out), before);
+        }
+        EXPECT_EQ(folderEntries(out).filter(QStringLiteral(".kavo-part")), QStringList());
+    }
+    EXPECT_FALSE(QFileInfo(index).isSymLink());
+    QFile kept(m_dir.filePath(QStringLiteral("elsewhere")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("kept"));
+}
+
+// A name that is not UTF-8 is still its file: read by descriptor, it
+// arrives under a name that is valid text.
+TEST_F(TransferEngineTest, NamesThatAreNotUtf8Arrive)
+{
+    const QByteArray local = QFile::encodeName(m_dir.path()) + "/caf\xe9 \xff.avi";
+    QFile clip(TestClips::path(TestClips::AviAspMp3));
+    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
+    const QByteArray bytes = clip.readAll();
+    const int fd = ::open(local.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, bytes.constData(), bytes.size()), bytes.size());
+    ::close(fd);
+    const QString source = LocalName::decode(local);
+    const struct
+    {
+        int type;
+        const char *name;
+    } rows[] = { { 2, "caf\xef\xbf\xbd \xef\xbf\xbd.mp4" }, { 0, "caf_ _.avi" },
+        { 3, "caf\xef\xbf\xbd \xef\xbf\xbd.mp4" } };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.type);
+        const QString out = m_dir.filePath(QString::number(row.type));
+        const Outcome run = transfer(toFolder(row.type, { source }, out));
+        ASSERT_EQ(run.items.size(), 1);
+        ASSERT_EQ(run.items[0].outputs.size(), 1) << run.items[0].error.toStdString();
+        EXPECT_EQ(run.items[0].outputs[0], out + QLatin1Char('/') + QString::fromUtf8(row.name));
+        checkPlays(run.items[0].outputs[0], row.type);
+    }
+    // QTemporaryDir cannot name it.
+    EXPECT_EQ(::unlink(local.constData()), 0);
+}
+
+// A DVD player's AVI gets the chosen text track beside it as NAME.srt, under
+// the same base name even when only the .srt's name is taken.
+TEST_F(TransferEngineTest, SubtitlesBesideTheDvdPlayersVideo)
+{
+    QStringList srts;
+    for (const char *text : { "Hallo", "Hello" }) {
+        srts << m_dir.filePath(QLatin1String(text) + QStringLiteral(".srt"));
+        QFile file(srts.last());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("1\n00:00:00,500 --> 00:00:01,500\n") + text + "\n\n");
+    }
+    const QString source = m_dir.filePath(QStringLiteral("film.mkv"));
+    ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
+        args("-nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=2 -i %1 -i %2 -map 0 "
+             "-map 1 "
+             "-map 2 -c:v libx264 -preset veryfast -c:s srt -metadata:s:s:0 language=ger -metadata:s:s:1 "
+             "language=eng -disposition:s:0 0 -disposition:s:1 0 %3",
+            { srts[0], srts[1], source })));
+    const struct
+    {
+        const char *language;
+        const char *taken;
+        const char *outputs;
+        const char *text;
+    } rows[] = {
+        { "", nullptr, "film.avi film.srt", "Hallo" },
+        { "en", "film.srt", "film (2).avi film (2).srt", "Hello" },
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.language);
+        const QString out = m_dir.filePath(QLatin1String("out") + QLatin1String(row.language));
+        QDir().mkpath(out);
+        if (row.taken)
+            QFile(out + QLatin1Char('/') + QLatin1String(row.taken)).open(QIODevice::WriteOnly);
+        TransferRequest request = toFolder(0, { source }, out);
+        request.subtitleLanguage = QLatin1String(row.language);
+        const Outcome run = transfer(request);
+        ASSERT_EQ(run.items.size(), 1);
+        const TransferItem &item = run.items[0];
+        ASSERT_EQ(item.state, TransferItem::Arrived) << item.error.toStdString();
+        QStringList names;
+        for (const QString &output : item.outputs)
+            names << QFileInfo(output).fileName();
+        EXPECT_EQ(names.join(QLatin1Char(' ')), QLatin1String(row.outputs));
+        ASSERT_EQ(item.outputs.size(), 2);
+        checkPlays(item.outputs[0], 0);
+        const QJsonDocument probe = QJsonDocument::fromJson(TestClips::probeJson(item.outputs[1]));
+        EXPECT_EQ(
+            probe[QLatin1String("format")][QLatin1String("format_name")].toString(), QStringLiteral("srt"));
+        QFile srt(item.outputs[1]);
+        ASSERT_TRUE(srt.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(srt.readAll().contains(row.text));
+        EXPECT_EQ(folderEntries(out).filter(QStringLiteral(".kavo-part")), QStringList());
     }
 }

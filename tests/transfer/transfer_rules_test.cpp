@@ -2,9 +2,11 @@
 // parser, names and sizes.
 #include "tests/transfer/testclips.h"
 #include "transfer/imageprogressparser.h"
+#include "transfer/localname.h"
 #include "transfer/mpeg4stream.h"
 #include "transfer/partfile.h"
 #include "transfer/progressparser.h"
+#include "transfer/sentindex.h"
 #include "transfer/sizeplan.h"
 #include "transfer/targetnames.h"
 #include "transfer/toolrun.h"
@@ -188,6 +190,25 @@ TEST(TransferDecision, TurnedAndInterlacedPictures)
     };
     for (const auto &[log, order] : summaries)
         EXPECT_EQ(TransferEngine::fieldOrderSeen(QLatin1String(log)), QLatin1String(order));
+    // Pictures are looked at only where fields can be and the stream is silent.
+    const struct
+    {
+        const char *video;
+        bool looked;
+    } checks[] = {
+        { "\"codec_name\":\"mpeg4\",\"width\":720,\"height\":576", true },
+        { "\"codec_name\":\"mpeg2video\",\"width\":1920,\"height\":1080", true },
+        { "\"codec_name\":\"mpeg2video\",\"width\":1920,\"height\":1080,\"field_order\":\"tt\"", false },
+        { "\"codec_name\":\"mpeg4\",\"width\":640,\"height\":360", false },
+        { "\"codec_name\":\"vp9\",\"width\":1920,\"height\":1080", false },
+        { "\"codec_name\":\"mpeg1video\",\"width\":720,\"height\":576", false },
+    };
+    for (const auto &row : checks) {
+        MediaProbe probe;
+        QString error;
+        ASSERT_TRUE(MediaProbe::fromJson(probeJson("avi", row.video, Aac), &probe, &error));
+        EXPECT_EQ(wantsFieldCheck(probe, decide(probe, *deviceProfile(2))), row.looked) << row.video;
+    }
 }
 
 TEST(TransferDecision, SubtitlesGoWhereTheContainerCarriesThem)
@@ -208,10 +229,47 @@ TEST(TransferDecision, SubtitlesGoWhereTheContainerCarriesThem)
     const TransferDecision tv = decide(probe, *deviceProfile(2)); // stays Matroska
     EXPECT_EQ(tv.subtitles, (QVector<int> { 0, 1 }));
     EXPECT_EQ(tv.notes, QStringList { QStringLiteral("image subtitles carried as they are: not burned in") });
-    const TransferDecision dvd = decide(probe, *deviceProfile(0)); // into AVI
+    const TransferDecision dvd = decide(probe, *deviceProfile(0)); // into AVI, the text beside it
     EXPECT_TRUE(dvd.subtitles.isEmpty());
+    EXPECT_EQ(dvd.sidecarSubtitle, 1);
     EXPECT_EQ(dvd.notes,
-        QStringList { QStringLiteral("subtitles left out: not burned in, AVI cannot carry them") });
+        (QStringList { QStringLiteral("subtitles (track 2) written beside it as a .srt file"),
+            QStringLiteral("image subtitles left out: they are not text, and not burned in") }));
+}
+
+// The text track beside a DVD player's video: the one flagged default, else
+// the user's language, else the first; image tracks never.
+TEST(TransferDecision, SubtitleTrackChosenLikeTheSound)
+{
+    const auto track = [](const char *codec, const char *language, bool flagged) {
+        return QStringLiteral(
+            ",{\"codec_type\":\"subtitle\",\"codec_name\":\"%1\",\"tags\":{\"language\":\"%2\"},"
+            "\"disposition\":{\"default\":%3}}")
+            .arg(QLatin1String(codec), QLatin1String(language),
+                flagged ? QStringLiteral("1") : QStringLiteral("0"));
+    };
+    const struct
+    {
+        QString tracks;
+        const char *language;
+        int chosen;
+    } rows[] = {
+        { track("subrip", "eng", false) + track("ass", "ger", true), "fr", 1 },
+        { track("subrip", "eng", false) + track("ass", "ger", false), "de", 1 },
+        { track("subrip", "eng", false) + track("ass", "ger", false), "", 0 },
+        { track("dvd_subtitle", "eng", true) + track("subrip", "ger", false), "en", 1 },
+        { track("hdmv_pgs_subtitle", "eng", false), "en", -1 },
+    };
+    const QByteArray hd25 = QString::fromLatin1(H264Hd).arg(QStringLiteral("25/1")).toLatin1();
+    for (const auto &row : rows) {
+        MediaProbe probe;
+        QString error;
+        ASSERT_TRUE(MediaProbe::fromJson(
+            probeJson("matroska,webm", hd25.constData(), Aac, row.tracks.toUtf8().constData()), &probe,
+            &error));
+        EXPECT_EQ(chooseTextSubtitle(probe, QLatin1String(row.language)), row.chosen)
+            << row.tracks.toStdString();
+    }
 }
 
 TEST(TransferDecision, NotAVideo)
@@ -597,6 +655,58 @@ TEST(TransferTexts, ReasonsAndErrorsAreTranslated)
     QCoreApplication::removeTranslator(&translator);
     for (const auto &[text, expected] : texts)
         EXPECT_EQ(text, QLatin1String(expected));
+}
+
+} // namespace
+
+namespace {
+
+// Any bytes go through a QString and back unchanged; only what is not UTF-8
+// is marked raw, and a person sees U+FFFD for it.
+TEST(LocalName, BytesSurviveTheRoundTrip)
+{
+    const struct
+    {
+        QByteArray bytes;
+        bool raw;
+        const char *readable;
+    } rows[] = {
+        { "plain.mp4", false, "plain.mp4" },
+        { "caf\xc3\xa9 \xf0\x9f\x98\x80.mp4", false, "caf\xc3\xa9 \xf0\x9f\x98\x80.mp4" },
+        { "\xff.avi", true, "\xef\xbf\xbd.avi" },
+        { "caf\xe9", true, "caf\xef\xbf\xbd" },
+        { "cut \xc3", true, "cut \xef\xbf\xbd" },
+        { "\xc0\xaf overlong", true, "\xef\xbf\xbd\xef\xbf\xbd overlong" },
+        { "\xed\xa0\x80 surrogate", true, "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd surrogate" },
+        { "\xf0\x9f\x98\x80\xff", true, "\xf0\x9f\x98\x80\xef\xbf\xbd" },
+    };
+    for (const auto &row : rows) {
+        const QString name = LocalName::decode(row.bytes);
+        EXPECT_EQ(LocalName::encode(name), row.bytes);
+        EXPECT_EQ(LocalName::isRaw(name), row.raw) << row.bytes.constData();
+        EXPECT_EQ(LocalName::readable(name), QString::fromUtf8(row.readable));
+    }
+}
+
+// An index read back is what was written; anything else in the file means
+// nothing is known.
+TEST(SentIndex, DamagedOrForeignTextsMeanNothing)
+{
+    SentIndex::Entry entry { { 2, 1000, 123456789, QByteArray(64, 'a') },
+        { { QStringLiteral("a b%.mp4"), 10, 20 }, { QStringLiteral("\u65e5\u672c - part 2.avi"), 30, 40 } } };
+    const QVector<SentIndex::Entry> entries { entry,
+        { { 0, 5, 6, QByteArray(64, 'b') }, { { QStringLiteral("x"), 1, 2 } } } };
+    const QVector<SentIndex::Entry> back = SentIndex::parse(SentIndex::serialise(entries));
+    ASSERT_EQ(back.size(), 2);
+    EXPECT_TRUE(back[0].key == entry.key);
+    ASSERT_EQ(back[0].outputs.size(), 2);
+    EXPECT_EQ(back[0].outputs[1].name, entry.outputs[1].name);
+    EXPECT_EQ(back[1].outputs[0].mtimeNs, 2);
+    for (const char *text : { "", "kavo-sent 2\n", "not an index", "kavo-sent 1\n2 1 2 abc 1 2 x\n",
+             "kavo-sent 1\n2 1 2 aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa 1 2 ..\n",
+             "kavo-sent 1\n2 1 2 aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa 1 2 "
+             "a%2Fb\n" })
+        EXPECT_TRUE(SentIndex::parse(text).isEmpty()) << text;
 }
 
 } // namespace
