@@ -47,6 +47,10 @@ bool EditTransferDeviceDialog::getDeviceInfo(unsigned &type, QString &name)
     if (index < 0)
         return false;
     ui->DeviceTypeInput->setCurrentIndex(index);
+    // A name longer than the language's limit (PlayStation®3 in Japanese) is
+    // shown whole: setText would cut it, and Save would store what was cut.
+    if (name.size() > ui->DeviceNameInput->maxLength())
+        ui->DeviceNameInput->setMaxLength(int(name.size()));
     ui->DeviceNameInput->setText(name);
     DeviceDialogSupport::focusName(*ui->DeviceNameInput);
     adjustSize();

@@ -302,6 +302,7 @@ void TransferWizardWindow::start(const TransferRequest &request)
     m_request = request;
     // The sound track in the user's language wins where none is marked default.
     m_request.audioLanguage = hostSetting("Languages", "AudioLanguage");
+    m_request.subtitleLanguage = hostSetting("Languages", "SubtitleLanguage");
     m_status->setText(
         m_request.burn ? tr("Disc image: %1").arg(m_request.isoPath) : tr("Destination: %1").arg(m_folder));
     m_change->setEnabled(!m_request.burn);

@@ -4,8 +4,10 @@
 #include "devices/transferdevices.h"
 #include "ipc/refcountedptr.h"
 #include "settings/kavosettings.h"
+#include "tests/dialogs/scriptedrunner.h"
 #include "tests/pane/panetestsupport.h"
 #include "widgets/createtransferdevicedialog.h"
+#include "widgets/edittransferdevicedialog.h"
 #include "zrt/interfacelanguage.h"
 #include "zrt/osutilities.h"
 
@@ -148,6 +150,22 @@ TEST(InterfaceLanguage, AddDialogTakesTenCharactersInJapaneseAndTwentyInGerman)
         EXPECT_EQ(
             typeLabel->text(), QCoreApplication::translate("CreateTransferDeviceDialog", "Device Type:"));
     }
+    InterfaceLanguage::uninstall();
+    qunsetenv("KAVO_LANGUAGE");
+}
+
+// The default PlayStation®3 is longer than a Japanese name may be typed:
+// editing it must not cut it.
+TEST(InterfaceLanguage, EditingALongerNameInJapaneseKeepsItWhole)
+{
+    ASSERT_EQ(start({ "--lang", "ja" }, nullptr, "", "en_US"), QLatin1String("ja"));
+    ScriptedRunner runner;
+    runner.answer([](QDialog &d) { Answers::clickButton(d, "SaveButton"); });
+    Zarnet::EditTransferDeviceDialog dialog(nullptr);
+    unsigned type = 3;
+    QString name = QString::fromUtf8("PlayStation\u00ae3");
+    ASSERT_TRUE(dialog.getDeviceInfo(type, name));
+    EXPECT_EQ(name, QString::fromUtf8("PlayStation\u00ae3"));
     InterfaceLanguage::uninstall();
     qunsetenv("KAVO_LANGUAGE");
 }
