@@ -35,7 +35,7 @@ inline BenchChild SpawnSelf(const std::vector<std::string> &arguments, bool wait
     if (pid == 0) {
         dup2(toChild[0], STDIN_FILENO);
         dup2(fromChild[1], STDOUT_FILENO);
-        std::vector<char *> argv{const_cast<char *>(self.c_str())};
+        std::vector<char *> argv { const_cast<char *>(self.c_str()) };
         for (const auto &argument : arguments)
             argv.push_back(const_cast<char *>(argument.c_str()));
         argv.push_back(nullptr);
@@ -57,7 +57,7 @@ inline BenchChild SpawnSelf(const std::vector<std::string> &arguments, bool wait
         }
     }
     close(fromChild[0]);
-    return {pid, toChild[1]};
+    return { pid, toChild[1] };
 }
 
 inline void FinishChild(const BenchChild &child)

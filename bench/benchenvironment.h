@@ -10,7 +10,7 @@
 inline void useBenchEnvironment(const QTemporaryDir &dir)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    for (const char *name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"}) {
+    for (const char *name : { "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR" }) {
         const QString path = dir.filePath(QString::fromLatin1(name));
         QDir().mkpath(path);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -22,7 +22,7 @@
 inline bool startMediaServer(QProcess &server)
 {
     server.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kavo-media-server"),
-                 {QStringLiteral("--headless"), QStringLiteral("--sharing"), QStringLiteral("on")});
+        { QStringLiteral("--headless"), QStringLiteral("--sharing"), QStringLiteral("on") });
     if (server.waitForStarted(10000))
         return true;
     std::fprintf(stderr, "kavo-media-server did not start\n");
@@ -30,8 +30,8 @@ inline bool startMediaServer(QProcess &server)
 }
 
 // A pane with both tool-bar items set up, its poll connected and answered.
-inline Zarnet::DevicePane *pollingPane(FakeHost &host, Zarnet::ZRTToolBarButton &show,
-                                       Zarnet::ZRTToolBarButton &streaming)
+inline Zarnet::DevicePane *pollingPane(
+    FakeHost &host, Zarnet::ZRTToolBarButton &show, Zarnet::ZRTToolBarButton &streaming)
 {
     auto *pane = new Zarnet::DevicePane(&host);
     pane->setupToolBarItem(QStringLiteral("ShowDeviceMenu"), &show);

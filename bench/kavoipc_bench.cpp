@@ -36,14 +36,14 @@
 namespace {
 
 constexpr size_t kRawRequestSize = 120 + 540;
-const int kPeerCounts[] = {1, 4, 16};
+const int kPeerCounts[] = { 1, 4, 16 };
 
 std::string g_root;
 
 class NullCallback : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    void OnMessage(const std::string &, const std::string &, unsigned, const void *) override {}
+    void OnMessage(const std::string &, const std::string &, unsigned, const void *) override { }
 };
 
 bool ReadFull(int fd, char *out, size_t size)
@@ -62,7 +62,7 @@ bool ReadFull(int fd, char *out, size_t size)
 
 sockaddr_un Address(const std::string &path)
 {
-    sockaddr_un address{};
+    sockaddr_un address {};
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
     return address;
@@ -79,8 +79,7 @@ int RunPeer()
     std::puts("ready");
     std::fflush(stdout);
     char c;
-    while (read(STDIN_FILENO, &c, 1) > 0) {
-    }
+    while (read(STDIN_FILENO, &c, 1) > 0) { }
     return 0;
 }
 
@@ -100,7 +99,7 @@ int RunRawListener(const std::string &path)
             continue;
         char request[kRawRequestSize];
         if (ReadFull(fd, request, sizeof(request))) {
-            const char answer[4] = {1, 0, 0, 0};
+            const char answer[4] = { 1, 0, 0, 0 };
             send(fd, answer, sizeof(answer), MSG_NOSIGNAL);
         }
         close(fd);
@@ -130,12 +129,12 @@ PeerSet &Peers(int k)
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     for (int i = 0; i < k; ++i)
-        set->children.push_back(SpawnSelf({"--peer"}, true));
+        set->children.push_back(SpawnSelf({ "--peer" }, true));
     if (!CreateWindowMessageIPC(&set->sender))
         std::abort();
     for (int i = 0; i < k; ++i) {
         set->rawPaths.push_back(raw + "/listener" + std::to_string(i));
-        set->children.push_back(SpawnSelf({"--raw", set->rawPaths.back()}, true));
+        set->children.push_back(SpawnSelf({ "--raw", set->rawPaths.back() }, true));
     }
     return *set;
 }
@@ -154,10 +153,10 @@ void StopChildren()
 // The count of callbacks called: K when every peer answered.
 int SendOnce(PeerSet &set)
 {
-    const unsigned char notice[12] = {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0};
+    const unsigned char notice[12] = { 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0 };
     int delivered = 0;
-    set.sender->Send(std::string("{bench-component}"), std::string("Device/Change"), sizeof(notice),
-                     notice, &delivered);
+    set.sender->Send(
+        std::string("{bench-component}"), std::string("Device/Change"), sizeof(notice), notice, &delivered);
     return delivered;
 }
 
@@ -255,7 +254,7 @@ void PrintIdleConnectionLatency()
     std::sort(latency.begin(), latency.end());
     std::printf("notice with %zu idle connections open: median %.2f ms, longest %.2f ms, %d of 50 heard "
                 "(target < 100 ms)\n",
-                idle.size(), latency[latency.size() / 2], latency.back(), delivered);
+        idle.size(), latency[latency.size() / 2], latency.back(), delivered);
 }
 
 BENCHMARK(BM_WindowMessageSend)->Arg(1)->Arg(4)->Arg(16)->Unit(benchmark::kMicrosecond);
@@ -305,8 +304,8 @@ int main(int argc, char **argv)
         const double send = reporter.perIteration["BM_WindowMessageSend" + suffix];
         const double raw = reporter.perIteration["BM_RawSocketRoundTrip" + suffix];
         if (send > 0 && raw > 0)
-            std::printf("K=%-2d Send %.1f us, raw %.1f us, ratio %.2f (target <= 1.50)\n", k, send, raw,
-                        send / raw);
+            std::printf(
+                "K=%-2d Send %.1f us, raw %.1f us, ratio %.2f (target <= 1.50)\n", k, send, raw, send / raw);
     }
     PrintInterleavedRatios({ std::begin(kPeerCounts), std::end(kPeerCounts) }, "");
     PrintIdleConnectionLatency();

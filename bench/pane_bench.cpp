@@ -1,9 +1,9 @@
 // The pane with 200 stored devices: setting it up (what the first click on
 // "Kavo To Go" costs), and deleting one device, which rebuilds the grid.
 // Target: each under 150 ms.
+#include "bench/benchenvironment.h"
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
-#include "bench/benchenvironment.h"
 #include "pane/devicepane.h"
 #include "settings/settingsholder.h"
 #include "tests/pane/fakehost.h"

@@ -19,7 +19,7 @@
 
 namespace {
 
-BenchChild g_peer{-1, -1};
+BenchChild g_peer { -1, -1 };
 
 int shownDevices(PaneHarness &harness)
 {
@@ -90,7 +90,7 @@ int main(int argc, char **argv)
     QTemporaryDir home;
     useBenchEnvironment(home);
     qunsetenv("KAVO_COMPONENT_ID");
-    g_peer = SpawnSelf({"peer"}, true);
+    g_peer = SpawnSelf({ "peer" }, true);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

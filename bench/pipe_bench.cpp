@@ -48,7 +48,10 @@ std::vector<double> g_frameTimes;
 class Echo : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    explicit Echo(kvds::IKavoIPC *endpoint) : m_endpoint(endpoint) {}
+    explicit Echo(kvds::IKavoIPC *endpoint)
+        : m_endpoint(endpoint)
+    {
+    }
     void OnMessage(const std::string &, const std::string &topic, unsigned length, const void *data) override
     {
         if (topic == "IPCPipeError")
@@ -102,15 +105,15 @@ private:
 int RunEchoPeer()
 {
     kvtl::RefCountedPtr<kvds::IKavoIPC> endpoint;
-    for (int attempt = 0; attempt < 100 && !kvds::CreateNamedPipeIPC(Base, false, nullptr, &endpoint); ++attempt)
+    for (int attempt = 0; attempt < 100 && !kvds::CreateNamedPipeIPC(Base, false, nullptr, &endpoint);
+         ++attempt)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     if (!endpoint)
         return 1;
     kvtl::RefCountedPtr<Echo> echo(new Echo(endpoint.get()));
     endpoint->RegisterCallback(std::string("Echo"), echo.get(), false);
     char c;
-    while (read(STDIN_FILENO, &c, 1) > 0) {
-    }
+    while (read(STDIN_FILENO, &c, 1) > 0) { }
     return 0;
 }
 
@@ -119,10 +122,11 @@ int RunEchoPeer()
 int AcceptOne(const std::string &path)
 {
     const int listenFd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
+    sockaddr_un address {};
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-    if (bind(listenFd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || listen(listenFd, 1) != 0)
+    if (bind(listenFd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+        || listen(listenFd, 1) != 0)
         return -1;
     std::puts("ready");
     std::fflush(stdout);
@@ -147,19 +151,19 @@ int RunRawPeer(const std::string &path)
 // write them: one message each.
 std::string U32(uint32_t value)
 {
-    return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
+    return { char(value), char(value >> 8), char(value >> 16), char(value >> 24) };
 }
-const std::vector<std::string> RequestFields{"Kavo", U32(0), U32(0xFFFFFFFFu), U32(6), "Player", U32(18),
-                                             "EchoStartedRequest"};
-const std::vector<std::string> ReplyFields{"Kavo", U32(1), U32(0x12345678u), U32(15), "KavoMediaServer", U32(19),
-                                           "ReplyStartedRequest", "\x01"};
+const std::vector<std::string> RequestFields { "Kavo", U32(0), U32(0xFFFFFFFFu), U32(6), "Player", U32(18),
+    "EchoStartedRequest" };
+const std::vector<std::string> ReplyFields { "Kavo", U32(1), U32(0x12345678u), U32(15), "KavoMediaServer",
+    U32(19), "ReplyStartedRequest", "\x01" };
 
 void SendFields(int fd, const std::vector<std::string> &fields)
 {
     std::vector<iovec> parts;
     std::vector<mmsghdr> headers(fields.size());
     for (const auto &field : fields)
-        parts.push_back({const_cast<char *>(field.data()), field.size()});
+        parts.push_back({ const_cast<char *>(field.data()), field.size() });
     for (size_t i = 0; i < fields.size(); ++i) {
         headers[i].msg_hdr.msg_iov = &parts[i];
         headers[i].msg_hdr.msg_iovlen = 1;
@@ -196,7 +200,7 @@ int RunFramePeer(const std::string &path)
 int ConnectTo(const std::string &path)
 {
     const int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
+    sockaddr_un address {};
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
     if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
@@ -224,7 +228,7 @@ void BM_RoundTrips(benchmark::State &state)
     }
     kvtl::RefCountedPtr<Replies> replies(new Replies);
     player->RegisterCallback(std::string("Reply"), replies.get(), false);
-    const BenchChild echoPeer = SpawnSelf({"--echo-peer"}, false);
+    const BenchChild echoPeer = SpawnSelf({ "--echo-peer" }, false);
     int delivered = 0;
     // Until the client has come, writes fail (the pipe is still listening).
     while (!player->Send(std::string("Player"), std::string("EchoWarmUp"), 0, nullptr, &delivered))
@@ -232,12 +236,12 @@ void BM_RoundTrips(benchmark::State &state)
     replies->WaitPast(0);
 
     const std::string runtime = std::getenv("XDG_RUNTIME_DIR");
-    const BenchChild rawPeer = SpawnSelf({"--raw-peer", runtime + "/raw-bench"}, true);
+    const BenchChild rawPeer = SpawnSelf({ "--raw-peer", runtime + "/raw-bench" }, true);
     const int rawFd = ConnectTo(runtime + "/raw-bench");
-    const BenchChild framePeer = SpawnSelf({"--frame-peer", runtime + "/frame-bench"}, true);
+    const BenchChild framePeer = SpawnSelf({ "--frame-peer", runtime + "/frame-bench" }, true);
     const int frameFd = ConnectTo(runtime + "/frame-bench");
     auto finishAll = [&] {
-        for (int fd : {frameFd, rawFd}) {
+        for (int fd : { frameFd, rawFd }) {
             if (fd >= 0)
                 close(fd);
         }
@@ -292,9 +296,10 @@ void BM_RoundTrips(benchmark::State &state)
 
 double ProcessCpuSeconds()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 // A server endpoint with no client: its reader finds no peer every 10 ms.
@@ -355,10 +360,10 @@ int main(int argc, char **argv)
     if (pipe > 0 && frames > 0)
         std::printf("round trip, median: endpoints %.1f us, the same frames between bare sockets %.1f us, "
                     "ratio %.2f (target <= 1.2)\n",
-                    pipe * 1e6, frames * 1e6, pipe / frames);
+            pipe * 1e6, frames * 1e6, pipe / frames);
     if (raw > 0)
         std::printf("for information: raw one-message SEQPACKET %.1f us; endpoints / raw %.2f\n", raw * 1e6,
-                    pipe / raw);
+            pipe / raw);
     std::error_code ignored;
     std::filesystem::remove_all(root, ignored);
     return 0;

@@ -58,7 +58,7 @@ void BM_RawSqlitePointQuery(benchmark::State &state)
     sqlite3_stmt *find = nullptr;
     sqlite3_prepare_v2(db, "SELECT id FROM keys WHERE parent = ?1 AND fold = ?2", -1, &find, nullptr);
     sqlite3_int64 id = 1;
-    for (const char *segment : {"SOFTWARE", "Kavo", "Settings", "Bench", "General"}) {
+    for (const char *segment : { "SOFTWARE", "Kavo", "Settings", "Bench", "General" }) {
         const std::string fold = foldBlob(segment);
         sqlite3_bind_int64(find, 1, id);
         sqlite3_bind_blob(find, 2, fold.data(), static_cast<int>(fold.size()), SQLITE_TRANSIENT);
@@ -68,7 +68,7 @@ void BM_RawSqlitePointQuery(benchmark::State &state)
     sqlite3_finalize(find);
     sqlite3_stmt *query = nullptr;
     sqlite3_prepare_v3(db, "SELECT type, data FROM vals WHERE key = ?1 AND fold = ?2", -1,
-                       SQLITE_PREPARE_PERSISTENT, &query, nullptr);
+        SQLITE_PREPARE_PERSISTENT, &query, nullptr);
     const std::string fold = foldBlob(Key);
     bool last = true;
     for (auto _ : state) {

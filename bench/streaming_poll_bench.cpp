@@ -13,10 +13,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -27,7 +27,7 @@ namespace {
 
 double cpuSeconds()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
@@ -67,9 +67,9 @@ int main(int argc, char **argv)
     server.waitForFinished(5000);
 
     const double cost = polling - idle;
-    std::printf("poll over %d s: %.1f ms CPU with the poll (%d requests answered), %.1f ms without\n", seconds,
-                polling * 1000, requests, idle * 1000);
-    std::printf("poll cost: %.1f ms per minute = %.4f%% of one core (target < 0.1%%)\n", cost * 60000 / seconds,
-                100.0 * cost / seconds);
+    std::printf("poll over %d s: %.1f ms CPU with the poll (%d requests answered), %.1f ms without\n",
+        seconds, polling * 1000, requests, idle * 1000);
+    std::printf("poll cost: %.1f ms per minute = %.4f%% of one core (target < 0.1%%)\n",
+        cost * 60000 / seconds, 100.0 * cost / seconds);
     return 0;
 }

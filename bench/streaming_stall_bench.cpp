@@ -63,7 +63,7 @@ int main(int argc, char **argv)
     const qint64 stopped = longestStall(seconds);
     kill(pid, SIGCONT);
     std::printf("media server stopped for %d s: longest GUI stall %lld ms (target < 50)\n", seconds,
-                static_cast<long long>(stopped));
+        static_cast<long long>(stopped));
     server.write("quit\n");
     server.waitForFinished(5000);
     static_cast<Orbe::Plugin *>(pane)->release();
@@ -85,8 +85,9 @@ int main(int argc, char **argv)
         ticks.push_back(tick.nsecsElapsed() / 1e6);
     }
     std::sort(ticks.begin(), ticks.end());
-    std::printf("second player's tick with the pipe names taken: median %.3f ms, longest %.3f ms (target < 5)\n",
-                ticks[ticks.size() / 2], ticks.back());
+    std::printf(
+        "second player's tick with the pipe names taken: median %.3f ms, longest %.3f ms (target < 5)\n",
+        ticks[ticks.size() / 2], ticks.back());
     static_cast<Orbe::Plugin *>(second)->release();
     first.Disconnect();
     return 0;

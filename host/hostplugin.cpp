@@ -3,7 +3,7 @@
 #include "plugin/interfaceids.h"
 
 HostPlugin::HostPlugin(Orbe::PluginContext *context, PlaybackServicesInterface *playback,
-                       MediaViewInterface *view, MediaManagerInterface *manager)
+    MediaViewInterface *view, MediaManagerInterface *manager)
     : Orbe::Plugin(context)
     , m_playback(playback)
     , m_view(view)

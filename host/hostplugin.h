@@ -13,7 +13,7 @@ class HostPlugin : public Orbe::Plugin
 {
 public:
     HostPlugin(Orbe::PluginContext *context, PlaybackServicesInterface *playback, MediaViewInterface *view,
-               MediaManagerInterface *manager);
+        MediaManagerInterface *manager);
 
     int addRef() override { return ++m_count; }
     int release() override { return m_count > 0 ? --m_count : 0; }

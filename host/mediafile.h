@@ -7,7 +7,10 @@
 class MediaFile : public kvtl::RefCountedImpl<MediaManagerInterface::MediaFileInterface>
 {
 public:
-    explicit MediaFile(const QUrl &url) : m_url(url) {}
+    explicit MediaFile(const QUrl &url)
+        : m_url(url)
+    {
+    }
     QUrl fileUrl() override { return m_url; }
 
 private:

@@ -61,12 +61,11 @@ MediaLibrary::MediaLibrary(QObject *parent)
 
 const QStringList &MediaLibrary::videoSuffixes()
 {
-    static const QStringList suffixes{
-        QStringLiteral("3gp"), QStringLiteral("avi"), QStringLiteral("divx"), QStringLiteral("flv"),
-        QStringLiteral("m2ts"), QStringLiteral("m4v"), QStringLiteral("mkv"), QStringLiteral("mov"),
-        QStringLiteral("mp4"), QStringLiteral("mpeg"), QStringLiteral("mpg"), QStringLiteral("mts"),
-        QStringLiteral("ogv"), QStringLiteral("ts"), QStringLiteral("vob"), QStringLiteral("webm"),
-        QStringLiteral("wmv")};
+    static const QStringList suffixes { QStringLiteral("3gp"), QStringLiteral("avi"), QStringLiteral("divx"),
+        QStringLiteral("flv"), QStringLiteral("m2ts"), QStringLiteral("m4v"), QStringLiteral("mkv"),
+        QStringLiteral("mov"), QStringLiteral("mp4"), QStringLiteral("mpeg"), QStringLiteral("mpg"),
+        QStringLiteral("mts"), QStringLiteral("ogv"), QStringLiteral("ts"), QStringLiteral("vob"),
+        QStringLiteral("webm"), QStringLiteral("wmv") };
     return suffixes;
 }
 
@@ -88,7 +87,7 @@ bool MediaLibrary::loadFolder(const QString &folder)
     }
     std::sort(paths.begin(), paths.end(), naturalLess);
     for (const QString &path : paths)
-        m_items.append(Item{m_nextId++, path, QFileInfo(path).completeBaseName()});
+        m_items.append(Item { m_nextId++, path, QFileInfo(path).completeBaseName() });
     emit changed();
     return true;
 }

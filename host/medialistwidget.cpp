@@ -19,9 +19,8 @@ MediaListWidget::MediaListWidget(MediaLibrary *library, QWidget *parent)
     setDefaultDropAction(Qt::CopyAction);
     setUniformItemSizes(true);
     setAlternatingRowColors(true);
-    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
-        emit playRequested(item->data(Qt::UserRole).toLongLong());
-    });
+    connect(this, &QListWidget::itemDoubleClicked, this,
+        [this](QListWidgetItem *item) { emit playRequested(item->data(Qt::UserRole).toLongLong()); });
     connect(library, &MediaLibrary::changed, this, &MediaListWidget::reload);
     reload();
 }
@@ -41,7 +40,7 @@ QList<qint64> MediaListWidget::selectedIds() const
 {
     QList<QListWidgetItem *> items = selectedItems();
     std::sort(items.begin(), items.end(),
-              [this](QListWidgetItem *a, QListWidgetItem *b) { return row(a) < row(b); });
+        [this](QListWidgetItem *a, QListWidgetItem *b) { return row(a) < row(b); });
     QList<qint64> ids;
     for (QListWidgetItem *item : items)
         ids << item->data(Qt::UserRole).toLongLong();
@@ -65,7 +64,7 @@ QList<QUrl> MediaListWidget::selectedUrls(int)
 
 QStringList MediaListWidget::mimeTypes() const
 {
-    return {QStringLiteral("text/uri-list")};
+    return { QStringLiteral("text/uri-list") };
 }
 
 QMimeData *MediaListWidget::mimeData(const QList<QListWidgetItem *> &items) const

@@ -11,7 +11,7 @@ const char *const PlayerActions::PlaybackContext = "playback_context";
 const char *const PlayerActions::LibraryContext = "library_context";
 
 namespace {
-const unsigned ContextActions[] = {CommonMenuBar::TransferTo, CommonMenuBar::Burn, CommonMenuBar::StreamTo};
+const unsigned ContextActions[] = { CommonMenuBar::TransferTo, CommonMenuBar::Burn, CommonMenuBar::StreamTo };
 } // namespace
 
 PlayerActions::PlayerActions(QObject *parent)
@@ -23,12 +23,13 @@ PlayerActions::PlayerActions(QObject *parent)
         const char *text;
         const char *objectName;
     } table[] = {
-        {CommonMenuBar::ShowDevicePane, QT_TR_NOOP("Show Kavo To Go"), "ShowDevicePaneAction"},
-        {CommonMenuBar::HideDevicePane, QT_TR_NOOP("Hide Kavo To Go"), "HideDevicePaneAction"},
-        {CommonMenuBar::TransferTo, QT_TR_NOOP("Transfer to"), "TransferToAction"},
-        {CommonMenuBar::Burn, QT_TR_NOOP("Burn to Disc\u2026"), "BurnAction"},
-        {CommonMenuBar::MediaServerSettings, QT_TR_NOOP("Media Server Settings\u2026"), "MediaServerSettingsAction"},
-        {CommonMenuBar::StreamTo, QT_TR_NOOP("Stream to Media Server"), "StreamToAction"},
+        { CommonMenuBar::ShowDevicePane, QT_TR_NOOP("Show Kavo To Go"), "ShowDevicePaneAction" },
+        { CommonMenuBar::HideDevicePane, QT_TR_NOOP("Hide Kavo To Go"), "HideDevicePaneAction" },
+        { CommonMenuBar::TransferTo, QT_TR_NOOP("Transfer to"), "TransferToAction" },
+        { CommonMenuBar::Burn, QT_TR_NOOP("Burn to Disc\u2026"), "BurnAction" },
+        { CommonMenuBar::MediaServerSettings, QT_TR_NOOP("Media Server Settings\u2026"),
+            "MediaServerSettingsAction" },
+        { CommonMenuBar::StreamTo, QT_TR_NOOP("Stream to Media Server"), "StreamToAction" },
     };
     for (const auto &entry : table) {
         auto *action = new QAction(tr(entry.text), this);
@@ -67,12 +68,12 @@ void PlayerActions::setPluginAvailable(bool available)
 
 const QList<PlayerActions::PaneSlot> &PlayerActions::paneSlots()
 {
-    static const QList<PaneSlot> table{
-        {CommonMenuBar::ShowDevicePane, SLOT(toggleDevicePane())},
-        {CommonMenuBar::HideDevicePane, SLOT(toggleDevicePane())},
-        {CommonMenuBar::Burn, SLOT(burnFilesSlot())},
-        {CommonMenuBar::MediaServerSettings, SLOT(launchKMSClicked())},
-        {CommonMenuBar::StreamTo, SLOT(streamToSlot())},
+    static const QList<PaneSlot> table {
+        { CommonMenuBar::ShowDevicePane, SLOT(toggleDevicePane()) },
+        { CommonMenuBar::HideDevicePane, SLOT(toggleDevicePane()) },
+        { CommonMenuBar::Burn, SLOT(burnFilesSlot()) },
+        { CommonMenuBar::MediaServerSettings, SLOT(launchKMSClicked()) },
+        { CommonMenuBar::StreamTo, SLOT(streamToSlot()) },
     };
     return table;
 }

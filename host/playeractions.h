@@ -15,7 +15,7 @@ class PlayerActions : public QObject
 
 public:
     static const char *const PlaybackContext; // "playback_context"
-    static const char *const LibraryContext;  // "library_context"
+    static const char *const LibraryContext; // "library_context"
 
     // The action the pane's slot is connected to, by name.
     struct PaneSlot

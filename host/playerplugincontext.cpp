@@ -16,8 +16,8 @@ PlayerPluginContext::~PlayerPluginContext()
         delete library;
 }
 
-Orbe::PluginInfo *PlayerPluginContext::addKnownPlugin(const QString &name, const QString &libraryPath,
-                                                      const QStringList &interfaceIds)
+Orbe::PluginInfo *PlayerPluginContext::addKnownPlugin(
+    const QString &name, const QString &libraryPath, const QStringList &interfaceIds)
 {
     std::lock_guard<boost::recursive_mutex> lock(m_mutex);
     Orbe::PluginInfo &record = m_known.emplace_back();
@@ -64,8 +64,8 @@ std::vector<Orbe::PluginInfo *> PlayerPluginContext::knownPlugins()
     return records;
 }
 
-PlayerPluginContext::GetPluginFunction PlayerPluginContext::resolveFromLibrary(const Orbe::PluginInfo &record,
-                                                                               QString *error)
+PlayerPluginContext::GetPluginFunction PlayerPluginContext::resolveFromLibrary(
+    const Orbe::PluginInfo &record, QString *error)
 {
     const QString path = QString::fromUtf8(record.libraryPath.c_str());
     if (path.isEmpty()) {
@@ -107,8 +107,8 @@ int PlayerPluginContext::loadPlugin(Orbe::PluginInfo *record, Orbe::Plugin **out
             }
         }
     }
-    const GetPluginFunction entry = m_resolver ? m_resolver(*record, &m_error)
-                                               : resolveFromLibrary(*record, &m_error);
+    const GetPluginFunction entry
+        = m_resolver ? m_resolver(*record, &m_error) : resolveFromLibrary(*record, &m_error);
     if (!entry) {
         if (m_error.isEmpty())
             m_error = QStringLiteral("no entry for the plug-in");

@@ -28,8 +28,8 @@ public:
     PlayerPluginContext &operator=(const PlayerPluginContext &) = delete;
 
     // The record lives as long as the context.
-    Orbe::PluginInfo *addKnownPlugin(const QString &name, const QString &libraryPath,
-                                     const QStringList &interfaceIds);
+    Orbe::PluginInfo *addKnownPlugin(
+        const QString &name, const QString &libraryPath, const QStringList &interfaceIds);
     // A plug-in the host made itself; it stays listed until released or removed.
     void addLoadedPlugin(Orbe::Plugin *plugin);
     void removeLoadedPlugin(Orbe::Plugin *plugin);

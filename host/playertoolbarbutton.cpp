@@ -45,9 +45,9 @@ void PlayerToolBarButton::afterToggle()
     if (!isPopupShown())
         return;
     watchWindow();
-    const auto siblings = parentWidget() ? parentWidget()->findChildren<PlayerToolBarButton *>(
-                                               QString(), Qt::FindDirectChildrenOnly)
-                                         : QList<PlayerToolBarButton *>();
+    const auto siblings = parentWidget()
+        ? parentWidget()->findChildren<PlayerToolBarButton *>(QString(), Qt::FindDirectChildrenOnly)
+        : QList<PlayerToolBarButton *>();
     for (PlayerToolBarButton *other : siblings) {
         if (other != this)
             other->closePopup();

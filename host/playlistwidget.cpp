@@ -18,9 +18,8 @@ PlaylistWidget::PlaylistWidget(MediaLibrary *library, int playlistId, QWidget *p
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::CopyAction);
-    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
-        emit playRequested(item->data(Qt::UserRole).toLongLong());
-    });
+    connect(this, &QListWidget::itemDoubleClicked, this,
+        [this](QListWidgetItem *item) { emit playRequested(item->data(Qt::UserRole).toLongLong()); });
     connect(library, &MediaLibrary::changed, this, &PlaylistWidget::pruneMissing);
 }
 
@@ -54,14 +53,14 @@ void PlaylistWidget::pruneMissing()
 
 QStringList PlaylistWidget::mimeTypes() const
 {
-    return {QStringLiteral("text/uri-list")};
+    return { QStringLiteral("text/uri-list") };
 }
 
 QMimeData *PlaylistWidget::mimeData(const QList<QListWidgetItem *> &items) const
 {
     QList<QListWidgetItem *> ordered = items;
     std::sort(ordered.begin(), ordered.end(),
-              [this](QListWidgetItem *a, QListWidgetItem *b) { return row(a) < row(b); });
+        [this](QListWidgetItem *a, QListWidgetItem *b) { return row(a) < row(b); });
     QStringList uris;
     for (QListWidgetItem *item : ordered)
         uris << itemUri(m_playlistId, item->data(Qt::UserRole).toLongLong(), row(item));

@@ -16,8 +16,8 @@ PluginSession::~PluginSession()
     close();
 }
 
-bool PluginSession::open(PlayerPluginContext &context, Orbe::PluginInfo *record, const ButtonFactory &makeButton,
-                         const QList<Binding> &bindings)
+bool PluginSession::open(PlayerPluginContext &context, Orbe::PluginInfo *record,
+    const ButtonFactory &makeButton, const QList<Binding> &bindings)
 {
     close();
     m_error.clear();

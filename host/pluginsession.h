@@ -40,7 +40,7 @@ public:
     // False, with a reason, when the plug-in cannot be loaded or lacks its
     // menu or tool-bar part; nothing is kept then.
     bool open(PlayerPluginContext &context, Orbe::PluginInfo *record, const ButtonFactory &makeButton,
-              const QList<Binding> &bindings);
+        const QList<Binding> &bindings);
     // Drops the player's reference; the plug-in goes when it was the last.
     void close();
 

@@ -13,8 +13,8 @@ bool CKavoIPCBase::RegisterCallback(const std::string &prefix, IKavoIPCCallback 
     return AddCallback(m_callbacks, prefix, cb, append);
 }
 
-bool CKavoIPCBase::Send(const std::string &sender, const std::string &topic, unsigned length, const void *data,
-                        int *delivered)
+bool CKavoIPCBase::Send(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data, int *delivered)
 {
     if (!delivered)
         return false;

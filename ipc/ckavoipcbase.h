@@ -27,11 +27,12 @@ public:
     using IKavoIPC::Send;
     bool RegisterCallback(const std::string &prefix, IKavoIPCCallback *cb, bool append) override;
     bool Send(const std::string &sender, const std::string &topic, unsigned length, const void *data,
-              int *delivered) override;
+        int *delivered) override;
 
     // Runs under the send lock; counts a delivery through m_delivered.
-    virtual bool SendImpl(const std::string &sender, const std::string &topic, unsigned length,
-                          const void *data) = 0;
+    virtual bool SendImpl(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data)
+        = 0;
 
 protected:
     // A copy holding its own references, so callbacks run without the lock

@@ -32,8 +32,8 @@ bool CKavoNamedPipeIPC::RegisterCallback(const std::string &prefix, IKavoIPCCall
     return true;
 }
 
-bool CKavoNamedPipeIPC::SendImpl(const std::string &sender, const std::string &topic, unsigned length,
-                                 const void *data)
+bool CKavoNamedPipeIPC::SendImpl(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data)
 {
     // The owner is usually a GUI thread: it never waits for the peer.
     if (!m_protocol->PostMessage(sender, topic, length, data))
@@ -77,8 +77,8 @@ bool CKavoNamedPipeIPC::OnPoll()
     }
 }
 
-void CKavoNamedPipeIPC::Dispatch(const std::string &sender, const std::string &topic, unsigned length,
-                                 const void *data)
+void CKavoNamedPipeIPC::Dispatch(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data)
 {
     try {
         const CallbackTable table = CopyCallbacks();

@@ -24,8 +24,8 @@ public:
 
     using CKavoIPCBase::RegisterCallback;
     bool RegisterCallback(const std::string &prefix, IKavoIPCCallback *cb, bool append) override;
-    bool SendImpl(const std::string &sender, const std::string &topic, unsigned length,
-                  const void *data) override;
+    bool SendImpl(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override;
     bool OnPoll() override;
 
 private:

@@ -13,8 +13,8 @@ constexpr uint32_t InitialCheck = 0xFFFFFFFFu;
 
 std::array<unsigned char, 4> littleEndian(uint32_t value)
 {
-    return {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-            static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+    return { static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+        static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24) };
 }
 
 } // namespace
@@ -24,20 +24,20 @@ CPipeProtocol::CPipeProtocol(ITransportIPC *transport)
 {
 }
 
-bool CPipeProtocol::WriteMessage(const std::string &sender, const std::string &topic, unsigned length,
-                                 const void *data)
+bool CPipeProtocol::WriteMessage(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data)
 {
     return writeFrame(sender, topic, length, data, false);
 }
 
-bool CPipeProtocol::PostMessage(const std::string &sender, const std::string &topic, unsigned length,
-                                const void *data)
+bool CPipeProtocol::PostMessage(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data)
 {
     return writeFrame(sender, topic, length, data, true);
 }
 
-bool CPipeProtocol::writeFrame(const std::string &sender, const std::string &topic, unsigned length,
-                               const void *data, bool post)
+bool CPipeProtocol::writeFrame(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data, bool post)
 {
     if (!m_transport || (length != 0 && !data))
         return false;
@@ -49,14 +49,14 @@ bool CPipeProtocol::writeFrame(const std::string &sender, const std::string &top
     const auto topicSize = littleEndian(static_cast<uint32_t>(topic.size()));
     // An empty field is no message at all: a message pipe cannot carry one.
     const ITransportIPC::Buffer fields[] = {
-        {magicBytes.data(), 4},
-        {lengthBytes.data(), 4},
-        {checkBytes.data(), 4},
-        {senderSize.data(), 4},
-        {sender.empty() ? nullptr : sender.data(), static_cast<unsigned>(sender.size())},
-        {topicSize.data(), 4},
-        {topic.empty() ? nullptr : topic.data(), static_cast<unsigned>(topic.size())},
-        {length ? data : nullptr, length},
+        { magicBytes.data(), 4 },
+        { lengthBytes.data(), 4 },
+        { checkBytes.data(), 4 },
+        { senderSize.data(), 4 },
+        { sender.empty() ? nullptr : sender.data(), static_cast<unsigned>(sender.size()) },
+        { topicSize.data(), 4 },
+        { topic.empty() ? nullptr : topic.data(), static_cast<unsigned>(topic.size()) },
+        { length ? data : nullptr, length },
     };
     constexpr unsigned count = sizeof fields / sizeof fields[0];
     return post ? m_transport->PostEach(fields, count) : m_transport->WriteEach(fields, count);
@@ -67,7 +67,8 @@ bool CPipeProtocol::readU32(uint32_t &value)
     unsigned char bytes[4];
     if (!m_transport->Read(bytes, sizeof bytes))
         return false;
-    value = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 | uint32_t(bytes[3]) << 24;
+    value
+        = uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 | uint32_t(bytes[3]) << 24;
     return true;
 }
 

@@ -26,16 +26,15 @@ public:
 
     explicit CPipeProtocol(ITransportIPC *transport);
 
-    bool WriteMessage(const std::string &sender, const std::string &topic, unsigned length,
-                      const void *data) override;
-    bool PostMessage(const std::string &sender, const std::string &topic, unsigned length,
-                     const void *data) override;
-    bool ReadMessage(std::string &sender, std::string &topic, unsigned &length,
-                     const char *&data) override;
+    bool WriteMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override;
+    bool PostMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override;
+    bool ReadMessage(std::string &sender, std::string &topic, unsigned &length, const char *&data) override;
 
 private:
-    bool writeFrame(const std::string &sender, const std::string &topic, unsigned length, const void *data,
-                    bool post);
+    bool writeFrame(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data, bool post);
     bool readU32(uint32_t &value);
     bool readName(std::string &name);
 

@@ -12,8 +12,9 @@ namespace kvds {
 class IKavoIPCCallback : public kvtl::IRefCounted
 {
 public:
-    virtual void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                           const void *data) = 0;
+    virtual void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data)
+        = 0;
 };
 
 // A publish/subscribe endpoint: names are UTF-8 byte strings; the wide
@@ -27,12 +28,13 @@ public:
     }
     virtual bool RegisterCallback(const std::string &prefix, IKavoIPCCallback *cb, bool append) = 0;
     virtual bool Send(const kvtl::WString &sender, const kvtl::WString &topic, unsigned length,
-                      const void *data, int *delivered)
+        const void *data, int *delivered)
     {
         return Send(kvtl::WideToUtf8(sender), kvtl::WideToUtf8(topic), length, data, delivered);
     }
-    virtual bool Send(const std::string &sender, const std::string &topic, unsigned length,
-                      const void *data, int *delivered) = 0;
+    virtual bool Send(const std::string &sender, const std::string &topic, unsigned length, const void *data,
+        int *delivered)
+        = 0;
 };
 
 } // namespace kvds

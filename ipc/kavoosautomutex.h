@@ -10,7 +10,8 @@ namespace KavoOS {
 class CAutoMutex
 {
 public:
-    explicit CAutoMutex(CKavoMutex *mutex, int32_t waitMs = -1) : m_mutex(mutex)
+    explicit CAutoMutex(CKavoMutex *mutex, int32_t waitMs = -1)
+        : m_mutex(mutex)
     {
         if (m_mutex) {
             m_mutex->SetTimeout(waitMs);

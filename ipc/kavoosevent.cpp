@@ -4,7 +4,10 @@
 
 namespace KavoOS {
 
-CKavoEvent::CKavoEvent(bool initiallySet) : m_set(initiallySet) {}
+CKavoEvent::CKavoEvent(bool initiallySet)
+    : m_set(initiallySet)
+{
+}
 
 void CKavoEvent::Set()
 {

@@ -5,9 +5,9 @@
 namespace KavoOS {
 
 CKavoMutex::CKavoMutex(const char *name, int32_t defaultWaitMs)
-    : m_lock(name ? nullptr : new (std::nothrow) std::recursive_mutex),
-      m_named(name != nullptr),
-      m_defaultWaitMs(defaultWaitMs)
+    : m_lock(name ? nullptr : new (std::nothrow) std::recursive_mutex)
+    , m_named(name != nullptr)
+    , m_defaultWaitMs(defaultWaitMs)
 {
 }
 

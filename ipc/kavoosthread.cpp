@@ -9,16 +9,16 @@ namespace KavoOS {
 
 struct CKavoThread::Shared
 {
-    std::atomic<bool> stop{false};
-    CKavoEvent finished{true};
+    std::atomic<bool> stop { false };
+    CKavoEvent finished { true };
 };
 
 CKavoThread::CKavoThread(ThreadProc proc, void *userData, int32_t value, int priority)
-    : m_value(value),
-      m_proc(proc),
-      m_userData(userData),
-      m_shared(std::make_shared<Shared>()),
-      m_priority(priority)
+    : m_value(value)
+    , m_proc(proc)
+    , m_userData(userData)
+    , m_shared(std::make_shared<Shared>())
+    , m_priority(priority)
 {
 }
 
@@ -55,12 +55,12 @@ void CKavoThread::Start()
     std::shared_ptr<Shared> shared = m_shared;
     shared->finished.Reset();
     try {
-        m_thread = std::thread([shared, proc = m_proc, userData = m_userData, value = m_value,
-                                priority = m_priority] {
-            CKavoThread::ApplyPriority(priority);
-            proc(&shared->stop, userData, value);
-            shared->finished.Set();
-        });
+        m_thread = std::thread(
+            [shared, proc = m_proc, userData = m_userData, value = m_value, priority = m_priority] {
+                CKavoThread::ApplyPriority(priority);
+                proc(&shared->stop, userData, value);
+                shared->finished.Set();
+            });
     } catch (const std::exception &) {
         shared->finished.Set();
     }

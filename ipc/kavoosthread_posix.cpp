@@ -13,7 +13,7 @@ namespace KavoOS {
 // a refusal is ignored.
 void CKavoThread::ApplyPriority(int priority)
 {
-    static const int niceOffset[] = {10, 5, 0, -5, -10};
+    static const int niceOffset[] = { 10, 5, 0, -5, -10 };
     if (priority < 0 || priority > 4 || priority == CKavoThread::PriorityNormal)
         return;
     const auto tid = static_cast<id_t>(syscall(SYS_gettid));

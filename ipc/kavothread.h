@@ -39,5 +39,5 @@ private:
     Function m_function = nullptr;
     void *m_parameter = nullptr;
     // Set by the thread itself, which may ask before m_handle is assigned.
-    std::atomic<std::thread::id> m_id{};
+    std::atomic<std::thread::id> m_id {};
 };

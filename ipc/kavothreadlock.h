@@ -10,7 +10,11 @@ public:
     class ScopeLock
     {
     public:
-        explicit ScopeLock(KavoThreadLock &lock) : m_lock(&lock) { m_lock->Lock(); }
+        explicit ScopeLock(KavoThreadLock &lock)
+            : m_lock(&lock)
+        {
+            m_lock->Lock();
+        }
         ScopeLock(const ScopeLock &) = delete;
         ScopeLock &operator=(const ScopeLock &) = delete;
         virtual ~ScopeLock() { m_lock->Unlock(); }

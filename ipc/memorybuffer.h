@@ -7,8 +7,7 @@
 namespace kvtl {
 
 // Owner of a heap array; a failed allocation leaves it empty (null Data()).
-template <class T>
-class MemoryBuffer
+template <class T> class MemoryBuffer
 {
 public:
     MemoryBuffer() = default;

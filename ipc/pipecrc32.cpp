@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::array<uint32_t, 256> makeTable()
 {
-    std::array<uint32_t, 256> table{};
+    std::array<uint32_t, 256> table {};
     for (uint32_t i = 0; i < 256; ++i) {
         uint32_t value = i;
         for (int bit = 0; bit < 8; ++bit)

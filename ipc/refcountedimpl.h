@@ -8,8 +8,7 @@ namespace kvtl {
 // The count every concrete class carries, starting at 0. Atomic because the
 // endpoints copy their callback tables on worker threads while the owner
 // takes and drops references on its own.
-template <class Interface>
-class RefCountedImpl : public Interface
+template <class Interface> class RefCountedImpl : public Interface
 {
 public:
     int32_t AddRef() override { return ++m_refCount; }
@@ -27,7 +26,7 @@ protected:
     using Interface::Interface;
 
 private:
-    std::atomic<int32_t> m_refCount{0};
+    std::atomic<int32_t> m_refCount { 0 };
 };
 
 } // namespace kvtl

@@ -3,13 +3,20 @@
 namespace kvtl {
 
 // Holds exactly one reference; safe in standard containers.
-template <class T>
-class RefCountedPtr_STLSafe
+template <class T> class RefCountedPtr_STLSafe
 {
 public:
     RefCountedPtr_STLSafe() = default;
-    RefCountedPtr_STLSafe(T *p) : m_p(p) { if (m_p) m_p->AddRef(); }
-    RefCountedPtr_STLSafe(const RefCountedPtr_STLSafe &other) : RefCountedPtr_STLSafe(other.m_p) {}
+    RefCountedPtr_STLSafe(T *p)
+        : m_p(p)
+    {
+        if (m_p)
+            m_p->AddRef();
+    }
+    RefCountedPtr_STLSafe(const RefCountedPtr_STLSafe &other)
+        : RefCountedPtr_STLSafe(other.m_p)
+    {
+    }
     virtual ~RefCountedPtr_STLSafe() { reset(); }
 
     RefCountedPtr_STLSafe &operator=(T *p)
@@ -44,8 +51,7 @@ protected:
 
 // Adds access to the raw pointer's address, so a factory can fill it with a
 // pointer that already carries the caller's reference.
-template <class T>
-class RefCountedPtr : public RefCountedPtr_STLSafe<T>
+template <class T> class RefCountedPtr : public RefCountedPtr_STLSafe<T>
 {
 public:
     using RefCountedPtr_STLSafe<T>::RefCountedPtr_STLSafe;

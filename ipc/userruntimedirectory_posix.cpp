@@ -18,12 +18,14 @@ std::string UserRuntimeDirectory(const std::string &name, const std::string &fal
                                                       : "/tmp/" + fallback + '-' + std::to_string(geteuid());
     if (mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) {
         SetLastError(errno == ENOENT || errno == ENOTDIR ? kErrorFileNotFound
-                         : errno == EACCES || errno == EPERM ? kErrorAccessDenied
-                                                             : kErrorGenFailure);
+                : errno == EACCES || errno == EPERM      ? kErrorAccessDenied
+                                                         : kErrorGenFailure);
         return {};
     }
     // As tmux does: anyone may have made it first, in /tmp above all.
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (lstat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != geteuid()
         || (info.st_mode & 077) != 0) {
         SetLastError(kErrorAccessDenied);

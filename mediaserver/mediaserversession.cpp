@@ -4,17 +4,19 @@
 
 #include <cstring>
 
-MediaServerSession::MediaServerSession(kvds::IKavoIPC *endpoint, const std::atomic<bool> *sharing, Report report)
+MediaServerSession::MediaServerSession(
+    kvds::IKavoIPC *endpoint, const std::atomic<bool> *sharing, Report report)
     : m_endpoint(endpoint)
     , m_sharing(sharing)
     , m_report(std::move(report))
 {
 }
 
-void MediaServerSession::OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                                   const void *data)
+void MediaServerSession::OnMessage(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data)
 {
-    if (sender == kvds::CKavoNamedPipeIPC::PipeErrorSender && topic == kvds::CKavoNamedPipeIPC::PipeErrorTopic) {
+    if (sender == kvds::CKavoNamedPipeIPC::PipeErrorSender
+        && topic == kvds::CKavoNamedPipeIPC::PipeErrorTopic) {
         m_report(Event::PipeError, topic, {});
         return;
     }

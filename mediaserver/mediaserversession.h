@@ -26,8 +26,8 @@ public:
     // destruction guarantees by joining the reader.
     MediaServerSession(kvds::IKavoIPC *endpoint, const std::atomic<bool> *sharing, Report report);
 
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override;
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override;
 
 private:
     kvds::IKavoIPC *m_endpoint;

@@ -10,8 +10,8 @@
 #include "zrt/zrttoolbarbutton.h"
 
 #include <QCoreApplication>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace Zarnet {
 
@@ -92,7 +92,7 @@ QObject *DevicePane::menuObject()
 QStringList DevicePane::toolBarItems(QString group)
 {
     if (group == QLatin1String("ControlButtons"))
-        return {QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming")};
+        return { QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming") };
     return {};
 }
 
@@ -118,8 +118,8 @@ void DevicePane::setupToolBarItem(QString name, QToolButton *button)
     }
 }
 
-void DevicePane::OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                           const void *data)
+void DevicePane::OnMessage(
+    const std::string &sender, const std::string &topic, unsigned length, const void *data)
 {
     // Runs on an endpoint's thread: only signals leave here.
     if (sender == mediaServerSender) {

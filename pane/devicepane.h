@@ -25,12 +25,12 @@ class QToolButton;
 namespace kvds {
 class IKavoIPCDelivery;
 class SettingsHolder;
-}
+} // namespace kvds
 
 namespace TransferDevicesLibrary {
 class TransferDevice;
 class TransferDevices;
-}
+} // namespace TransferDevicesLibrary
 
 namespace Zarnet {
 
@@ -67,8 +67,8 @@ public:
     int32_t AddRef() override { return 1; }
     int32_t Release() override { return 1; }
     int32_t GetRefCount() override { return 1; }
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override;
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override;
 
     // Called by the device buttons.
     void editDevice(TransferDeviceWidget *button);

@@ -87,7 +87,7 @@ void DevicePane::initializePane()
     }
 
     connect(this, &DevicePane::noteTransferDevicesHaveChangedExternallySignal, this,
-            &DevicePane::noteTransferDevicesHaveChangedExternally);
+        &DevicePane::noteTransferDevicesHaveChangedExternally);
 
     Ui::DevicePane::setupUi(paneWidget);
     TransferDeviceWidget::styleButtonHolder(DeviceScrollWidgetContents);
@@ -118,17 +118,15 @@ void DevicePane::initializePane()
     new FocusMark(AddDevice);
     AddDevice->installEventFilter(this);
     connect(this, &DevicePane::adjustSizeForScrollability, this, &DevicePane::adjustSizeForScrollabilitySlot,
-            Qt::QueuedConnection);
+        Qt::QueuedConnection);
     connect(this, &DevicePane::noteTransferDevicesHaveChangedInternally, this,
-            &DevicePane::noteTransferDevicesHaveChangedInternallySlot, Qt::QueuedConnection);
+        &DevicePane::noteTransferDevicesHaveChangedInternallySlot, Qt::QueuedConnection);
 
     unitSettings().EnsureSettings();
 
     if (!store->isInitialized()) {
-        store->createInitialDevices({{0, toUtf8(tr("DVD Player"))},
-                                     {1, toUtf8(tr("Blu-ray Player"))},
-                                     {2, toUtf8(tr("TV"))},
-                                     {3, toUtf8(tr("PlayStation®3"))}});
+        store->createInitialDevices({ { 0, toUtf8(tr("DVD Player")) }, { 1, toUtf8(tr("Blu-ray Player")) },
+            { 2, toUtf8(tr("TV")) }, { 3, toUtf8(tr("PlayStation®3")) } });
     }
 
     for (unsigned index = 0; index < store->count(); ++index)
@@ -277,8 +275,8 @@ void DevicePane::fitPaneToGrid()
     // Sized for at most four rows of buttons; the others scroll.
     const int rows = DeviceGrid->rowCount();
     const bool scrolls = rows > shownRows;
-    int width = std::max({DragFilesLayout->sizeHint().width(), AddDeviceLayout->sizeHint().width(),
-                          (buttonSize.width() + 7) * DeviceGrid->columnCount()})
+    int width = std::max({ DragFilesLayout->sizeHint().width(), AddDeviceLayout->sizeHint().width(),
+                    (buttonSize.width() + 7) * DeviceGrid->columnCount() })
         + 8;
     if (scrolls)
         width += DeviceScrollArea->verticalScrollBar()->sizeHint().width();
@@ -287,7 +285,7 @@ void DevicePane::fitPaneToGrid()
         width = std::min(width, available);
     paneWidget->setFixedWidth(width);
     paneWidget->setFixedHeight((buttonSize.height() + 7) * std::min(rows, shownRows)
-                               + AddDeviceLayout->sizeHint().height() + DragFilesLayout->sizeHint().height());
+        + AddDeviceLayout->sizeHint().height() + DragFilesLayout->sizeHint().height());
 }
 
 QList<TransferDeviceWidget *> DevicePane::gridButtons() const
@@ -462,9 +460,7 @@ void DevicePane::noteTransferDevicesHaveChangedInternallySlot()
     rebuildTransferMenu();
 }
 
-void DevicePane::adjustSizeForScrollabilitySlot()
-{
-}
+void DevicePane::adjustSizeForScrollabilitySlot() { }
 
 void DevicePane::syncWidgetsToTransferDevices(bool updateDevicesFromStore)
 {
@@ -599,13 +595,13 @@ bool DevicePane::deviceStillExists(TransferDeviceWidget *button)
     // A retired button's device left the store at some point; a device with
     // its id now is another one.
     if (!button->isRetired() && store) {
-        if (const std::unique_ptr<TransferDevice> stored{store->deviceById(device->deviceId())})
+        if (const std::unique_ptr<TransferDevice> stored { store->deviceById(device->deviceId()) })
             return true;
     }
     QMessageBox box(QMessageBox::Information, tr("Device Not Found"),
-                    tr("\"%1\" no longer exists: it was deleted elsewhere.")
-                        .arg(ZRTStringTools::fromStdStringUTF8(device->name())),
-                    QMessageBox::Ok, nullptr);
+        tr("\"%1\" no longer exists: it was deleted elsewhere.")
+            .arg(ZRTStringTools::fromStdStringUTF8(device->name())),
+        QMessageBox::Ok, nullptr);
     box.setTextFormat(Qt::PlainText);
     ModalRunner::current().run(box);
     return false;
@@ -663,7 +659,7 @@ void DevicePane::toggleDevicePane()
     const QPointF position = showPaneButton->pos();
     auto sendRelease = [&] {
         QMouseEvent release(QEvent::MouseButtonRelease, position, showPaneButton->mapToGlobal(position),
-                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(showPaneButton, &release);
     };
     if (paneWidget->isVisible()) {

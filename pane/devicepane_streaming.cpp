@@ -128,7 +128,8 @@ void DevicePane::disconnectPipeSlot()
 void DevicePane::streamToSlot()
 {
     QAction *streamTo = CommonMenuBar::getAction(CommonMenuBar::StreamTo);
-    const bool fromPlayback = (streamTo && streamTo->property("context").toString() == QLatin1String("playback_context"))
+    const bool fromPlayback
+        = (streamTo && streamTo->property("context").toString() == QLatin1String("playback_context"))
         || (sender() && sender()->objectName() == QLatin1String("StreamToBtn"));
 
     QUrl url;
@@ -159,7 +160,7 @@ void DevicePane::streamToSlot()
     if (streamingOn) {
         // Unique: a second press before the next response replaces the file, not adds a send.
         connect(this, &DevicePane::msgStartedResponseSignal, this, &DevicePane::sendFileNameSlot,
-                Qt::UniqueConnection);
+            Qt::UniqueConnection);
         pendingStreamFile = path;
     }
 }

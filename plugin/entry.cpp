@@ -15,7 +15,8 @@ __attribute__((constructor)) void buildInterfaceIds()
 }
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) int _getPlugin(Orbe::PluginContext *context, Orbe::Plugin **out)
+extern "C" __attribute__((visibility("default"))) int _getPlugin(
+    Orbe::PluginContext *context, Orbe::Plugin **out)
 {
     if (!out)
         return Orbe::NothingToDo;

@@ -3,8 +3,7 @@
 namespace Orbe {
 
 // The framework's allocator of id bytes; one instance per process.
-template <class T>
-class StandardAllocator
+template <class T> class StandardAllocator
 {
 public:
     virtual ~StandardAllocator() = default;

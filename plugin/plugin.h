@@ -14,7 +14,10 @@ enum Result { Ok = 0, NothingToDo = 1, NotFound = 3 };
 class Plugin
 {
 public:
-    explicit Plugin(PluginContext *context) : m_context(context) {}
+    explicit Plugin(PluginContext *context)
+        : m_context(context)
+    {
+    }
     Plugin(const Plugin &) = delete;
     Plugin &operator=(const Plugin &) = delete;
     virtual ~Plugin() = default;

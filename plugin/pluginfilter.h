@@ -12,7 +12,10 @@ class Plugin;
 class PluginInterfaceFilter
 {
 public:
-    explicit PluginInterfaceFilter(const String &id) : m_id(id) {}
+    explicit PluginInterfaceFilter(const String &id)
+        : m_id(id)
+    {
+    }
     bool operator()(const PluginInfo *info) const;
 
 private:

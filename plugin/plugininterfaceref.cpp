@@ -3,8 +3,8 @@
 #include "plugin/plugin.h"
 #include "plugin/pluginfilter.h"
 
-int PluginInterfaceRef::acquire(Orbe::PluginContext *context, const Orbe::PluginInterfaceFilter &filter,
-                                bool allowLoad)
+int PluginInterfaceRef::acquire(
+    Orbe::PluginContext *context, const Orbe::PluginInterfaceFilter &filter, bool allowLoad)
 {
     if (m_interface)
         return Orbe::NothingToDo;

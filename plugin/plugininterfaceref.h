@@ -6,14 +6,17 @@ namespace Orbe {
 class Plugin;
 class PluginContext;
 class PluginInterfaceFilter;
-}
+} // namespace Orbe
 
 // One host interface the pane uses: its id, the providing plug-in (one
 // reference held while set) and the interface pointer.
 class PluginInterfaceRef
 {
 public:
-    explicit PluginInterfaceRef(const Orbe::String &id) : m_id(id) {}
+    explicit PluginInterfaceRef(const Orbe::String &id)
+        : m_id(id)
+    {
+    }
     PluginInterfaceRef(const PluginInterfaceRef &) = delete;
     PluginInterfaceRef &operator=(const PluginInterfaceRef &) = delete;
     ~PluginInterfaceRef() { reset(); }
@@ -25,8 +28,7 @@ public:
     const Orbe::String &id() const { return m_id; }
     Orbe::Plugin *provider() const { return m_provider; }
     void *interface() const { return m_interface; }
-    template <class T>
-    T *as() const { return static_cast<T *>(m_interface); }
+    template <class T> T *as() const { return static_cast<T *>(m_interface); }
 
 private:
     Orbe::String m_id;

@@ -18,23 +18,22 @@ constexpr int ApplicationId = 0x4B565247; // "KVRG"
 constexpr int SchemaVersion = 1;
 constexpr int BusyTimeoutMs = 5000;
 
-const char *const SchemaSql =
-    "CREATE TABLE keys("
-    " id INTEGER PRIMARY KEY AUTOINCREMENT,"
-    " parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
-    " name BLOB NOT NULL,"
-    " fold BLOB NOT NULL,"
-    " UNIQUE(parent, fold));"
-    "CREATE TABLE vals("
-    " key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,"
-    " name BLOB NOT NULL,"
-    " fold BLOB NOT NULL,"
-    " type INTEGER NOT NULL,"
-    " data BLOB NOT NULL,"
-    " PRIMARY KEY(key, fold)) WITHOUT ROWID;"
-    "INSERT INTO keys(id, parent, name, fold) VALUES(1, NULL, x'', x'');"
-    "PRAGMA application_id = 1263948359;"
-    "PRAGMA user_version = 1;";
+const char *const SchemaSql = "CREATE TABLE keys("
+                              " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                              " parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
+                              " name BLOB NOT NULL,"
+                              " fold BLOB NOT NULL,"
+                              " UNIQUE(parent, fold));"
+                              "CREATE TABLE vals("
+                              " key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,"
+                              " name BLOB NOT NULL,"
+                              " fold BLOB NOT NULL,"
+                              " type INTEGER NOT NULL,"
+                              " data BLOB NOT NULL,"
+                              " PRIMARY KEY(key, fold)) WITHOUT ROWID;"
+                              "INSERT INTO keys(id, parent, name, fold) VALUES(1, NULL, x'', x'');"
+                              "PRAGMA application_id = 1263948359;"
+                              "PRAGMA user_version = 1;";
 
 // Names are UTF-16LE blobs as given; the fold column is the folded name as
 // UTF-16BE, so that byte order sorts like the units.
@@ -85,7 +84,9 @@ std::string directoryOf(const std::string &path)
 
 bool makeDirectories(const std::string &dir, mode_t mode)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(dir.c_str(), &st) == 0)
         return S_ISDIR(st.st_mode);
     const std::string parent = directoryOf(dir);
@@ -166,7 +167,9 @@ Status Hive::Acquire(Root root, bool create, std::shared_ptr<Hive> &out)
     auto found = hives.find(path);
     if (found != hives.end()) {
         std::shared_ptr<Hive> hive = found->second.lock();
-        struct stat st {};
+        struct stat st
+        {
+        };
         // A file replaced or removed behind our back is opened afresh.
         if (hive && ::stat(path.c_str(), &st) == 0 && st.st_dev == hive->m_device
             && st.st_ino == hive->m_inode) {
@@ -188,7 +191,9 @@ Status Hive::Acquire(Root root, bool create, std::shared_ptr<Hive> &out)
 Status Hive::Open(const std::string &path, bool create, unsigned folderMode, std::shared_ptr<Hive> &out)
 {
     const std::string dir = directoryOf(path);
-    struct stat st {};
+    struct stat st
+    {
+    };
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode))
         return ERROR_BADDB;
@@ -199,8 +204,7 @@ Status Hive::Open(const std::string &path, bool create, unsigned folderMode, std
             return ERROR_ACCESS_DENIED;
     }
     // The rollback journal lives beside the file, so writing needs the folder too.
-    const bool writable = ::access(dir.c_str(), W_OK) == 0
-                          && (!exists || ::access(path.c_str(), W_OK) == 0);
+    const bool writable = ::access(dir.c_str(), W_OK) == 0 && (!exists || ::access(path.c_str(), W_OK) == 0);
     if (!exists && !writable)
         return ERROR_ACCESS_DENIED;
 
@@ -254,7 +258,8 @@ Status Hive::PrepareSchema()
         Status status = ERROR_SUCCESS;
         if (rc != SQLITE_OK)
             status = ERROR_BADDB;
-        else if (appId == 0 && tables == 0 && sqlite3_exec(m_db, SchemaSql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        else if (appId == 0 && tables == 0
+            && sqlite3_exec(m_db, SchemaSql, nullptr, nullptr, nullptr) != SQLITE_OK)
             status = ERROR_BADDB;
         else if (appId == 0 && tables != 0)
             status = ERROR_BADDB;

@@ -71,7 +71,7 @@ private:
     std::string m_path;
     unsigned long m_device = 0;
     unsigned long m_inode = 0;
-    std::array<sqlite3_stmt *, StatementCount> m_statements{};
+    std::array<sqlite3_stmt *, StatementCount> m_statements {};
 };
 
 } // namespace kvreg

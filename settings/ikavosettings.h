@@ -23,7 +23,7 @@ public:
 
     virtual bool GetSubKeyCount(int32_t &count) = 0;
     virtual bool GetSubKeyNames(std::set<kvtl::WString> &names) = 0; // replaces names
-    virtual bool GetSubKeyNames(std::set<std::string> &names) = 0;   // adds to names
+    virtual bool GetSubKeyNames(std::set<std::string> &names) = 0; // adds to names
 
     // A child for a relative path ("/" or "\" between segments); out, when
     // not null, receives one reference.
@@ -32,7 +32,7 @@ public:
 
     virtual bool GetValueCount(int32_t &count) = 0;
     virtual bool GetValueNames(std::set<kvtl::WString> &names) = 0; // replaces names
-    virtual bool GetValueNames(std::set<std::string> &names) = 0;   // adds to names
+    virtual bool GetValueNames(std::set<std::string> &names) = 0; // adds to names
 
     // Integers are stored as REG_QWORD, bool and float as REG_DWORD, double
     // as REG_QWORD, text as REG_SZ, bytes as REG_BINARY.

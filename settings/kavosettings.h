@@ -25,8 +25,8 @@ public:
     ~KavoSettings() override;
 
     // The walk of CreateSettings: one object per segment, the last one opened.
-    static bool Create(const kvtl::WString &path, SettingsAccessMode mode, KavoSettings *parent,
-                       IKavoSettings **out);
+    static bool Create(
+        const kvtl::WString &path, SettingsAccessMode mode, KavoSettings *parent, IKavoSettings **out);
 
     const kvtl::WString &Path() const { return m_path; }
 
@@ -98,7 +98,7 @@ private:
 
     // One attempt per key, primary first; the checks decide what is accepted.
     bool ReadFixed(const kvtl::WString &key, uint32_t capacity, bool (*accept)(uint32_t type, uint32_t size),
-                   unsigned char *bytes);
+        unsigned char *bytes);
     bool ReadSized(const kvtl::WString &key, uint32_t wantedType, std::string &bytes);
     bool WriteValue(const kvtl::WString &key, uint32_t type, const void *data, uint32_t size);
     // size (4 or 8) low bytes of bits, little-endian.

@@ -26,14 +26,38 @@ bool KavoSettings::OpenChild(const std::string &path, IKavoSettings **out)
     return OpenChild(wide(path), out);
 }
 
-bool KavoSettings::SetQWord(const std::string &key, uint64_t value) { return SetQWord(wide(key), value); }
-bool KavoSettings::SetInt(const std::string &key, int32_t value) { return SetInt(wide(key), value); }
-bool KavoSettings::SetUInt(const std::string &key, uint32_t value) { return SetUInt(wide(key), value); }
-bool KavoSettings::SetInt64(const std::string &key, int64_t value) { return SetInt64(wide(key), value); }
-bool KavoSettings::SetUInt64(const std::string &key, uint64_t value) { return SetUInt64(wide(key), value); }
-bool KavoSettings::SetFloat(const std::string &key, float value) { return SetFloat(wide(key), value); }
-bool KavoSettings::SetDouble(const std::string &key, double value) { return SetDouble(wide(key), value); }
-bool KavoSettings::SetBool(const std::string &key, bool value) { return SetBool(wide(key), value); }
+bool KavoSettings::SetQWord(const std::string &key, uint64_t value)
+{
+    return SetQWord(wide(key), value);
+}
+bool KavoSettings::SetInt(const std::string &key, int32_t value)
+{
+    return SetInt(wide(key), value);
+}
+bool KavoSettings::SetUInt(const std::string &key, uint32_t value)
+{
+    return SetUInt(wide(key), value);
+}
+bool KavoSettings::SetInt64(const std::string &key, int64_t value)
+{
+    return SetInt64(wide(key), value);
+}
+bool KavoSettings::SetUInt64(const std::string &key, uint64_t value)
+{
+    return SetUInt64(wide(key), value);
+}
+bool KavoSettings::SetFloat(const std::string &key, float value)
+{
+    return SetFloat(wide(key), value);
+}
+bool KavoSettings::SetDouble(const std::string &key, double value)
+{
+    return SetDouble(wide(key), value);
+}
+bool KavoSettings::SetBool(const std::string &key, bool value)
+{
+    return SetBool(wide(key), value);
+}
 
 bool KavoSettings::SetString(const kvtl::WString &key, const std::string &value)
 {
@@ -57,14 +81,38 @@ bool KavoSettings::SetBinary(const std::string &key, const unsigned char *data, 
     return SetBinary(wide(key), data, size);
 }
 
-bool KavoSettings::GetQWord(const std::string &key, uint64_t &value) { return GetQWord(wide(key), value); }
-bool KavoSettings::GetInt(const std::string &key, int32_t &value) { return GetInt(wide(key), value); }
-bool KavoSettings::GetUInt(const std::string &key, uint32_t &value) { return GetUInt(wide(key), value); }
-bool KavoSettings::GetInt64(const std::string &key, int64_t &value) { return GetInt64(wide(key), value); }
-bool KavoSettings::GetUInt64(const std::string &key, uint64_t &value) { return GetUInt64(wide(key), value); }
-bool KavoSettings::GetFloat(const std::string &key, float &value) { return GetFloat(wide(key), value); }
-bool KavoSettings::GetDouble(const std::string &key, double &value) { return GetDouble(wide(key), value); }
-bool KavoSettings::GetBool(const std::string &key, bool &value) { return GetBool(wide(key), value); }
+bool KavoSettings::GetQWord(const std::string &key, uint64_t &value)
+{
+    return GetQWord(wide(key), value);
+}
+bool KavoSettings::GetInt(const std::string &key, int32_t &value)
+{
+    return GetInt(wide(key), value);
+}
+bool KavoSettings::GetUInt(const std::string &key, uint32_t &value)
+{
+    return GetUInt(wide(key), value);
+}
+bool KavoSettings::GetInt64(const std::string &key, int64_t &value)
+{
+    return GetInt64(wide(key), value);
+}
+bool KavoSettings::GetUInt64(const std::string &key, uint64_t &value)
+{
+    return GetUInt64(wide(key), value);
+}
+bool KavoSettings::GetFloat(const std::string &key, float &value)
+{
+    return GetFloat(wide(key), value);
+}
+bool KavoSettings::GetDouble(const std::string &key, double &value)
+{
+    return GetDouble(wide(key), value);
+}
+bool KavoSettings::GetBool(const std::string &key, bool &value)
+{
+    return GetBool(wide(key), value);
+}
 
 bool KavoSettings::GetString(const kvtl::WString &key, std::string &value)
 {

@@ -98,7 +98,8 @@ bool splitPath(std::u16string_view path, std::vector<std::u16string_view> &segme
     size_t start = 0;
     while (true) {
         const size_t sep = path.find(u'\\', start);
-        const std::u16string_view segment = path.substr(start, sep == std::u16string_view::npos ? sep : sep - start);
+        const std::u16string_view segment
+            = path.substr(start, sep == std::u16string_view::npos ? sep : sep - start);
         if (segment.empty() || segment.size() > MaxKeyNameLength)
             return false;
         segments.push_back(segment);
@@ -112,7 +113,10 @@ bool splitPath(std::u16string_view path, std::vector<std::u16string_view> &segme
 class Use
 {
 public:
-    Use(Hive &hive, Hive::Statement which) : m_stmt(hive.Prepared(which)) {}
+    Use(Hive &hive, Hive::Statement which)
+        : m_stmt(hive.Prepared(which))
+    {
+    }
     ~Use()
     {
         if (m_stmt) {
@@ -201,8 +205,8 @@ Status copyName(const kvtl::WString &name, char16_t *buffer, uint32_t *length)
 
 // The index-th subkey or value name in match-key order; the value walk also
 // gives the type.
-Status enumerate(const RegKey &key, Hive::Statement which, uint32_t index, char16_t *name, uint32_t *nameLength,
-                 uint32_t *type)
+Status enumerate(const RegKey &key, Hive::Statement which, uint32_t index, char16_t *name,
+    uint32_t *nameLength, uint32_t *type)
 {
     Hive *hive = hiveOf(key);
     if (!hive)
@@ -220,8 +224,9 @@ Status enumerate(const RegKey &key, Hive::Statement which, uint32_t index, char1
         return hive->StatusOf(rc);
     if (type)
         *type = static_cast<uint32_t>(sqlite3_column_int64(walkNames.get(), 1));
-    return copyName(fromLittleEndian(sqlite3_column_blob(walkNames.get(), 0), sqlite3_column_bytes(walkNames.get(), 0)),
-                    name, nameLength);
+    return copyName(
+        fromLittleEndian(sqlite3_column_blob(walkNames.get(), 0), sqlite3_column_bytes(walkNames.get(), 0)),
+        name, nameLength);
 }
 
 Status deleteKey(Root root, const kvtl::WString &path, bool tree)

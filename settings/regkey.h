@@ -14,7 +14,10 @@ public:
     struct Native;
 
     RegKey() = default;
-    explicit RegKey(std::shared_ptr<Native> native) : m_native(std::move(native)) {}
+    explicit RegKey(std::shared_ptr<Native> native)
+        : m_native(std::move(native))
+    {
+    }
 
     bool IsOpen() const { return m_native != nullptr; }
     void Close() { m_native.reset(); }

@@ -28,7 +28,10 @@ class SettingsHolder
 public:
     using ComponentIdFunction = std::string (*)();
 
-    explicit SettingsHolder(ComponentIdFunction componentId) : m_componentId(componentId) {}
+    explicit SettingsHolder(ComponentIdFunction componentId)
+        : m_componentId(componentId)
+    {
+    }
     SettingsHolder(const SettingsHolder &) = delete;
     SettingsHolder &operator=(const SettingsHolder &) = delete;
 

@@ -19,11 +19,11 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 
-const char kUsage[] =
-    "usage: kavo-ipc listen [PREFIX...]\n"
-    "       kavo-ipc send SENDER TOPIC [HEX]\n"
-    "listen prints one line per message: sender, topic, payload length and payload in hex;\n"
-    "without a prefix it prints every message. send prints the number of callbacks called.\n";
+const char kUsage[]
+    = "usage: kavo-ipc listen [PREFIX...]\n"
+      "       kavo-ipc send SENDER TOPIC [HEX]\n"
+      "listen prints one line per message: sender, topic, payload length and payload in hex;\n"
+      "without a prefix it prints every message. send prints the number of callbacks called.\n";
 
 int Usage(const char *problem)
 {
@@ -65,8 +65,8 @@ bool ValidName(const std::string &name)
 class Printer : public kvtl::RefCountedImpl<kvds::IKavoIPCCallback>
 {
 public:
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override
     {
         static const char digits[] = "0123456789abcdef";
         std::string hex;
@@ -76,8 +76,8 @@ public:
             hex.push_back(digits[bytes[i] & 15]);
         }
         std::lock_guard<std::mutex> lock(m_lock);
-        std::printf("sender=%s topic=%s length=%u data=%s\n", sender.c_str(), topic.c_str(), length,
-                    hex.c_str());
+        std::printf(
+            "sender=%s topic=%s length=%u data=%s\n", sender.c_str(), topic.c_str(), length, hex.c_str());
         std::fflush(stdout);
     }
 
@@ -132,7 +132,7 @@ int Send(int argc, char **argv)
     }
     int delivered = 0;
     if (!ipc->Send(sender, topic, static_cast<unsigned>(payload.size()),
-                   payload.empty() ? nullptr : payload.data(), &delivered)) {
+            payload.empty() ? nullptr : payload.data(), &delivered)) {
         std::fprintf(stderr, "kavo-ipc: the message could not be sent\n");
         return kExitFailed;
     }

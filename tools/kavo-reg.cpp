@@ -50,8 +50,8 @@ struct Command
 {
     std::string verb;
     bool machine = false;
-    std::string rootName;  // as printed: HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE
-    std::string below;     // the path below SOFTWARE\Kavo\, as given
+    std::string rootName; // as printed: HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE
+    std::string below; // the path below SOFTWARE\Kavo\, as given
     std::string value;
     bool hasValue = false;
     std::string type = "REG_SZ";

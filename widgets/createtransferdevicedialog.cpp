@@ -35,7 +35,7 @@ CreateTransferDeviceDialog::CreateTransferDeviceDialog(Orbe::PluginContext *cont
     connect(ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->CreateButton, &QPushButton::clicked, this, &CreateTransferDeviceDialog::createButtonClicked);
     connect(ui->RegisterDeviceButton, &QPushButton::clicked, this,
-            &CreateTransferDeviceDialog::registerDeviceButtonClicked);
+        &CreateTransferDeviceDialog::registerDeviceButtonClicked);
 }
 
 CreateTransferDeviceDialog::~CreateTransferDeviceDialog() = default;

@@ -35,7 +35,7 @@ DeleteTransferDeviceDialog::DeleteTransferDeviceDialog()
     connect(ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->DeleteButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->NoMoreCheckBox, &QCheckBox::stateChanged, this,
-            &DeleteTransferDeviceDialog::noMoreCheckBoxStateChanged);
+        &DeleteTransferDeviceDialog::noMoreCheckBoxStateChanged);
     unitSettings().EnsureSettings();
 }
 

@@ -18,8 +18,8 @@ namespace {
 constexpr int wideScriptNameLimit = 10;
 } // namespace
 
-void prepare(QDialog &dialog, QLineEdit &nameInput, QPushButton &registerButton,
-             const Orbe::PluginContext *context)
+void prepare(
+    QDialog &dialog, QLineEdit &nameInput, QPushButton &registerButton, const Orbe::PluginContext *context)
 {
     const QString language = OSUtilities::getLanguageCode();
     if (language == QLatin1String("ja") || language == QLatin1String("zh"))
@@ -34,7 +34,7 @@ void fillTypeList(QComboBox &typeInput, const char *trContext)
     typeInput.clear();
     for (const auto &entry : TransferDevicesLibrary::TransferDeviceTypes)
         typeInput.addItem(QIcon(), QCoreApplication::translate(trContext, entry.label),
-                          QVariant(static_cast<unsigned>(entry.code)));
+            QVariant(static_cast<unsigned>(entry.code)));
 }
 
 void focusName(QLineEdit &nameInput)
@@ -44,12 +44,12 @@ void focusName(QLineEdit &nameInput)
 }
 
 void confirm(QDialog &dialog, const QLineEdit &nameInput, const QComboBox &typeInput, QString &name,
-             unsigned &type, const char *trContext)
+    unsigned &type, const char *trContext)
 {
     name = nameInput.text();
     if (name.isEmpty()) {
         ModalRunner::information(QCoreApplication::translate(trContext, "Device Name Required"),
-                                 QCoreApplication::translate(trContext, "Please enter a name for this Device."));
+            QCoreApplication::translate(trContext, "Please enter a name for this Device."));
         return;
     }
     type = typeInput.currentData().toUInt();

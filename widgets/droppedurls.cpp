@@ -36,7 +36,7 @@ QList<Entry> read(const QMimeData *data)
         return entries;
     }
     for (const QUrl &url : data->urls())
-        entries.append({url.toString(), url, false});
+        entries.append({ url.toString(), url, false });
     return entries;
 }
 

@@ -16,8 +16,8 @@ namespace DroppedUrls {
 
 struct Entry
 {
-    QString text;   // as dropped
-    QUrl url;       // parsed; invalid for playlist items
+    QString text; // as dropped
+    QUrl url; // parsed; invalid for playlist items
     bool playlistItem = false;
 };
 

@@ -35,7 +35,7 @@ EditTransferDeviceDialog::EditTransferDeviceDialog(Orbe::PluginContext *context)
     connect(ui->CancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->SaveButton, &QPushButton::clicked, this, &EditTransferDeviceDialog::saveButtonClicked);
     connect(ui->RegisterDeviceButton, &QPushButton::clicked, this,
-            &EditTransferDeviceDialog::registerDeviceButtonClicked);
+        &EditTransferDeviceDialog::registerDeviceButtonClicked);
 }
 
 EditTransferDeviceDialog::~EditTransferDeviceDialog() = default;

@@ -28,74 +28,71 @@ namespace {
     QT_TRANSLATE_NOOP("Zarnet::TransferDeviceWidget", "PlayStation®3"),
 };
 
-
 // The inactive text colour is rgba() with an explicit alpha: Qt 6 rejects
 // rgba() with three components, and the name would fall back to black on the
 // dark pane.
 const QString &inactiveButtonSheet()
 {
-    static const QString sheet = QStringLiteral(
-        "QToolButton#InactiveButton {\n"
-        "border: 0px solid transparent;\n"
-        "background-color: transparent;\n"
-        "border-image: url(:/DevicePane/DeviceButton/Disabled);\n"
-        "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
-        "color: rgba(194, 194, 194, 255);\n"
-        "padding-top: 0.5em;\n"
-        "}\n"
-        "\n"
-        "QToolButton#InactiveButton:hover {\n"
-        "border-image: url(:/DevicePane/DeviceButton/Hover);\n"
-        "}\n"
-        "\n"
-        "QToolButton#InactiveButton[windowTitle=\"DVD\"] {\n"
-        "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
-        "}\n"
-        "\n"
-        "QToolButton#InactiveButton[windowTitle=\"Console\"] {\n"
-        "qproperty-icon: url(:/DevicePane/Icon/Console);\n"
-        "}\n"
-        "\n"
-        "QToolButton#InactiveButton[windowTitle=\"TV\"] {\n"
-        "qproperty-icon: url(:/DevicePane/Icon/TV);\n"
-        "}\n"
-        "\n"
-        "QToolButton#InactiveButton[windowTitle=\"BluRay\"] {\n"
-        "qproperty-icon: url(:/DevicePane/Icon/BluRay);\n"
-        "}");
+    static const QString sheet = QStringLiteral("QToolButton#InactiveButton {\n"
+                                                "border: 0px solid transparent;\n"
+                                                "background-color: transparent;\n"
+                                                "border-image: url(:/DevicePane/DeviceButton/Disabled);\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
+                                                "color: rgba(194, 194, 194, 255);\n"
+                                                "padding-top: 0.5em;\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#InactiveButton:hover {\n"
+                                                "border-image: url(:/DevicePane/DeviceButton/Hover);\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#InactiveButton[windowTitle=\"DVD\"] {\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#InactiveButton[windowTitle=\"Console\"] {\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/Console);\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#InactiveButton[windowTitle=\"TV\"] {\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/TV);\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#InactiveButton[windowTitle=\"BluRay\"] {\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/BluRay);\n"
+                                                "}");
     return sheet;
 }
 
 const QString &activeButtonSheet()
 {
-    static const QString sheet = QStringLiteral(
-        "QToolButton#ActiveButton {\n"
-        "border: 0px solid transparent;\n"
-        "border-image: url(:/DevicePane/DeviceButton/Normal);\n"
-        "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
-        "color: #C2C2C2;\n"
-        "padding-top: 0.5em;\n"
-        "}\n"
-        "\n"
-        "QToolButton#ActiveButton:hover {\n"
-        "border-image: url(:/DevicePane/DeviceButton/Hover);\n"
-        "}\n"
-        "\n"
-        "QToolButton#ActiveButton[windowTitle=\"DVD\"] {\n"
-        "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
-        "}\n"
-        "\n"
-        "QToolButton#ActiveButton[windowTitle=\"Console\"] {\n"
-        "qproperty-icon: url(:/DevicePane/Icon/Console);\n"
-        "}\n"
-        "\n"
-        "QToolButton#ActiveButton[windowTitle=\"TV\"] {\n"
-        "qproperty-icon: url(:/DevicePane/Icon/TV);\n"
-        "}\n"
-        "\n"
-        "QToolButton#ActiveButton[windowTitle=\"BluRay\"] {\n"
-        "qproperty-icon: url(:/DevicePane/Icon/BluRay);\n"
-        "}");
+    static const QString sheet = QStringLiteral("QToolButton#ActiveButton {\n"
+                                                "border: 0px solid transparent;\n"
+                                                "border-image: url(:/DevicePane/DeviceButton/Normal);\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
+                                                "color: #C2C2C2;\n"
+                                                "padding-top: 0.5em;\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#ActiveButton:hover {\n"
+                                                "border-image: url(:/DevicePane/DeviceButton/Hover);\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#ActiveButton[windowTitle=\"DVD\"] {\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/DVD);\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#ActiveButton[windowTitle=\"Console\"] {\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/Console);\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#ActiveButton[windowTitle=\"TV\"] {\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/TV);\n"
+                                                "}\n"
+                                                "\n"
+                                                "QToolButton#ActiveButton[windowTitle=\"BluRay\"] {\n"
+                                                "qproperty-icon: url(:/DevicePane/Icon/BluRay);\n"
+                                                "}");
     return sheet;
 }
 
@@ -112,8 +109,7 @@ void TransferDeviceWidget::styleButtonHolder(QWidget *holder)
 }
 
 TransferDeviceWidget::TransferDeviceWidget(Orbe::PluginContext *context, DevicePane *pane,
-                                           TransferDevicesLibrary::TransferDevice *device,
-                                           QWidget *parent)
+    TransferDevicesLibrary::TransferDevice *device, QWidget *parent)
     : QWidget(parent)
     , m_device(device)
     , m_context(context)
@@ -164,7 +160,7 @@ void TransferDeviceWidget::refresh()
 
     // Polishing again makes the holder's title selectors match the new title.
     // A button no sheet has reached yet gets them when it is placed.
-    for (QToolButton *button : {ActiveButton, InactiveButton}) {
+    for (QToolButton *button : { ActiveButton, InactiveButton }) {
         if (!button->testAttribute(Qt::WA_StyleSheet))
             continue;
         button->style()->unpolish(button);
@@ -228,8 +224,7 @@ void TransferDeviceWidget::contextMenuEvent(QContextMenuEvent *event)
     QString name = ZRTStringTools::fromStdStringUTF8(m_device->name());
     name.replace(QLatin1Char('&'), QLatin1String("&&"));
     const std::unique_ptr<ZRTMenu> menu(new ZRTMenu(nullptr));
-    menu->addAction(tr("Transfer Videos to \"%1\"").arg(name), this,
-                    &TransferDeviceWidget::invokeTransfer);
+    menu->addAction(tr("Transfer Videos to \"%1\"").arg(name), this, &TransferDeviceWidget::invokeTransfer);
     menu->addSeparator();
     QAction *edit = menu->addAction(tr("Edit"), this, &TransferDeviceWidget::editMenuItemSelected);
     QAction *remove = menu->addAction(tr("Delete"), this, &TransferDeviceWidget::deleteMenuItemSelected);
@@ -250,8 +245,8 @@ void TransferDeviceWidget::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         const QPoint centre = rect().center();
-        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre),
-                                    event->modifiers());
+        QContextMenuEvent menuEvent(
+            QContextMenuEvent::Keyboard, centre, mapToGlobal(centre), event->modifiers());
         contextMenuEvent(&menuEvent);
         return;
     }

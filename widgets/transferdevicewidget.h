@@ -36,7 +36,7 @@ public:
     // The button holds the only pointer to the record and destroys it with
     // itself, unless clearDevice() has let it go.
     TransferDeviceWidget(Orbe::PluginContext *context, DevicePane *pane,
-                         TransferDevicesLibrary::TransferDevice *device, QWidget *parent = nullptr);
+        TransferDevicesLibrary::TransferDevice *device, QWidget *parent = nullptr);
     ~TransferDeviceWidget() override;
 
     // Shows the record's current name, icon and look.

@@ -168,7 +168,8 @@ TransferWizardWindow::TransferWizardWindow(const QStringList &files, unsigned de
     m_rows->setColumnWidth(FileColumn, 200);
     // As wide as the longest action word of the language shown ("Umwandeln").
     int actionWidth = 70;
-    const TransferAction actions[] = { TransferAction::Copy, TransferAction::Remux, TransferAction::Transcode };
+    const TransferAction actions[]
+        = { TransferAction::Copy, TransferAction::Remux, TransferAction::Transcode };
     for (const TransferAction action : actions)
         actionWidth = std::max(actionWidth, m_rows->fontMetrics().horizontalAdvance(actionText(action)) + 16);
     m_rows->setColumnWidth(ActionColumn, actionWidth);

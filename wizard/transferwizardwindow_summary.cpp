@@ -147,8 +147,7 @@ void TransferWizardWindow::finished()
     else
         head = tr("%1 of %n video(s) arrived in %2.", nullptr, count).arg(arrived).arg(m_folder);
     if (already > 0)
-        head += QLatin1Char(' ')
-            + tr("%n was there already.", nullptr, already);
+        head += QLatin1Char(' ') + tr("%n was there already.", nullptr, already);
     if (!m_runNote.isEmpty())
         head += QLatin1Char(' ') + m_runNote;
     // What is there, not what was tried: a bar full above "0 of 3" misleads.

@@ -47,9 +47,11 @@ QString KavoMediaServer::raiseSocketName()
 
 bool KavoMediaServer::isOwnPeer(const QLocalSocket &socket)
 {
-    ucred credentials{};
+    ucred credentials {};
     socklen_t size = sizeof credentials;
-    return getsockopt(static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0
+    return getsockopt(
+               static_cast<int>(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &size)
+        == 0
         && credentials.uid == geteuid();
 }
 

@@ -58,11 +58,11 @@ QPainterPath gear(QPointF centre, qreal outer, qreal inner, int teeth, qreal hol
     for (int i = 0; i < teeth; ++i) {
         const qreal a = i * step;
         // Each tooth: a flank up, a flat top, a flank down, a flat root.
-        const qreal pts[4][2] = {{a - step * 0.30, inner}, {a - step * 0.17, outer},
-                                 {a + step * 0.17, outer}, {a + step * 0.30, inner}};
+        const qreal pts[4][2] = { { a - step * 0.30, inner }, { a - step * 0.17, outer },
+            { a + step * 0.17, outer }, { a + step * 0.30, inner } };
         for (int k = 0; k < 4; ++k) {
-            const QPointF pt(centre.x() + pts[k][1] * qCos(pts[k][0]),
-                             centre.y() + pts[k][1] * qSin(pts[k][0]));
+            const QPointF pt(
+                centre.x() + pts[k][1] * qCos(pts[k][0]), centre.y() + pts[k][1] * qSin(pts[k][0]));
             if (i == 0 && k == 0)
                 p.moveTo(pt);
             else
@@ -247,13 +247,13 @@ void drawConsole(QPainter &p)
     p.drawRoundedRect(QRectF(25.25, 13.25, 5.5, 17), 1.5, 1.5);
     // Face buttons.
     const QPointF face(80, 21.75);
-    const QPointF offsets[4] = {{0, -5.5}, {5.5, 0}, {0, 5.5}, {-5.5, 0}};
+    const QPointF offsets[4] = { { 0, -5.5 }, { 5.5, 0 }, { 0, 5.5 }, { -5.5, 0 } };
     for (const QPointF &o : offsets) {
         p.setBrush(QColor(0x3A, 0x3A, 0x3A));
         p.drawEllipse(face + o, 3.1, 3.1);
     }
     // Sticks.
-    for (qreal x : {40.0, 65.0}) {
+    for (qreal x : { 40.0, 65.0 }) {
         QRadialGradient stick(QPointF(x - 1.5, 33.5), 7);
         stick.setColorAt(0, QColor(0x5A, 0x5A, 0x5A));
         stick.setColorAt(1, QColor(0x1E, 0x1E, 0x1E));
@@ -261,11 +261,14 @@ void drawConsole(QPainter &p)
         p.drawEllipse(QPointF(x, 35), 6.2, 6.2);
     }
     // Home button.
-    glow(p, [] {
-        QPainterPath dot;
-        dot.addEllipse(QPointF(52.5, 18), 1.5, 1.5);
-        return dot;
-    }(), Accent, 1.0);
+    glow(
+        p,
+        [] {
+            QPainterPath dot;
+            dot.addEllipse(QPointF(52.5, 18), 1.5, 1.5);
+            return dot;
+        }(),
+        Accent, 1.0);
     p.setBrush(AccentBright);
     p.drawEllipse(QPointF(52.5, 18), 3, 3);
 }
@@ -377,7 +380,7 @@ void strokeGlyph(QPainter &p, const QPainterPath &path, State s, qreal width)
     const qreal shift = s == State::Pressed ? 1.0 : 0.0;
     QPainterPath moved = QTransform::fromTranslate(0, shift).map(path);
     p.strokePath(QTransform::fromTranslate(0, 1.5).map(moved),
-                 QPen(QColor(0, 0, 0, 110), width + 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPen(QColor(0, 0, 0, 110), width + 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     if (s == State::Hover)
         glow(p, moved, Accent, width);
     p.strokePath(moved, QPen(glyphColour(s), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -410,7 +413,7 @@ void drawStreaming(QPainter &p, State s)
     // A mast sending waves both ways.
     const QPointF centre(36, 32);
     QPainterPath waves;
-    for (qreal radius : {11.0, 20.0, 29.0}) {
+    for (qreal radius : { 11.0, 20.0, 29.0 }) {
         const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
         waves.arcMoveTo(box, 40);
         waves.arcTo(box, 40, -80);
@@ -437,7 +440,7 @@ void drawStreamTo(QPainter &p)
     // Waves rising from a screen that plays.
     const QPointF centre(49, 58);
     QPainterPath waves;
-    for (qreal radius : {16.0, 29.0, 42.0}) {
+    for (qreal radius : { 16.0, 29.0, 42.0 }) {
         const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
         waves.arcMoveTo(box, 55);
         waves.arcTo(box, 55, 70);
@@ -503,26 +506,26 @@ int main(int argc, char **argv)
         Drawing draw;
     };
     const Job jobs[] = {
-        {"controlbar-kavotogo-normal.png", 72, 72, [](QPainter &p) { drawKavoToGo(p, State::Normal); }},
-        {"controlbar-kavotogo-hover.png", 72, 72, [](QPainter &p) { drawKavoToGo(p, State::Hover); }},
-        {"controlbar-kavotogo-pressed.png", 72, 72, [](QPainter &p) { drawKavoToGo(p, State::Pressed); }},
-        {"controlbar-streaming-normal.png", 72, 72, [](QPainter &p) { drawStreaming(p, State::Normal); }},
-        {"controlbar-streaming-hover.png", 72, 72, [](QPainter &p) { drawStreaming(p, State::Hover); }},
-        {"controlbar-streaming-pressed.png", 72, 72, [](QPainter &p) { drawStreaming(p, State::Pressed); }},
-        {"kms-streamto.png", 98, 119, drawStreamTo},
-        {"kms-settings.png", 112, 112, drawSettings},
-        {"icon-dvd.png", 180, 33, drawDvd},
-        {"icon-bluray.png", 180, 30, drawBluRay},
-        {"icon-tv.png", 102, 70, drawTv},
-        {"icon-console.png", 105, 65, drawConsole},
-        {"icon-cranks.png", 46, 36, drawCranks},
-        {"devicebutton-normal.png", 115, 69, [](QPainter &p) { drawDeviceFrame(p, 0); }},
-        {"devicebutton-hover.png", 115, 69, [](QPainter &p) { drawDeviceFrame(p, 1); }},
-        {"devicebutton-disabled.png", 115, 69, [](QPainter &p) { drawDeviceFrame(p, 2); }},
-        {"addbutton-normal.png", 19, 25, [](QPainter &p) { drawAddButton(p, false); }},
-        {"addbutton-pressed.png", 19, 25, [](QPainter &p) { drawAddButton(p, true); }},
-        {"adddevice-normal.png", 28, 21, [](QPainter &p) { drawAddDevice(p, Label); }},
-        {"adddevice-hover.png", 28, 21, [](QPainter &p) { drawAddDevice(p, Accent); }},
+        { "controlbar-kavotogo-normal.png", 72, 72, [](QPainter &p) { drawKavoToGo(p, State::Normal); } },
+        { "controlbar-kavotogo-hover.png", 72, 72, [](QPainter &p) { drawKavoToGo(p, State::Hover); } },
+        { "controlbar-kavotogo-pressed.png", 72, 72, [](QPainter &p) { drawKavoToGo(p, State::Pressed); } },
+        { "controlbar-streaming-normal.png", 72, 72, [](QPainter &p) { drawStreaming(p, State::Normal); } },
+        { "controlbar-streaming-hover.png", 72, 72, [](QPainter &p) { drawStreaming(p, State::Hover); } },
+        { "controlbar-streaming-pressed.png", 72, 72, [](QPainter &p) { drawStreaming(p, State::Pressed); } },
+        { "kms-streamto.png", 98, 119, drawStreamTo },
+        { "kms-settings.png", 112, 112, drawSettings },
+        { "icon-dvd.png", 180, 33, drawDvd },
+        { "icon-bluray.png", 180, 30, drawBluRay },
+        { "icon-tv.png", 102, 70, drawTv },
+        { "icon-console.png", 105, 65, drawConsole },
+        { "icon-cranks.png", 46, 36, drawCranks },
+        { "devicebutton-normal.png", 115, 69, [](QPainter &p) { drawDeviceFrame(p, 0); } },
+        { "devicebutton-hover.png", 115, 69, [](QPainter &p) { drawDeviceFrame(p, 1); } },
+        { "devicebutton-disabled.png", 115, 69, [](QPainter &p) { drawDeviceFrame(p, 2); } },
+        { "addbutton-normal.png", 19, 25, [](QPainter &p) { drawAddButton(p, false); } },
+        { "addbutton-pressed.png", 19, 25, [](QPainter &p) { drawAddButton(p, true); } },
+        { "adddevice-normal.png", 28, 21, [](QPainter &p) { drawAddDevice(p, Label); } },
+        { "adddevice-hover.png", 28, 21, [](QPainter &p) { drawAddDevice(p, Accent); } },
     };
     int failures = 0;
     for (const Job &job : jobs)

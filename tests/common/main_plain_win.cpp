@@ -15,12 +15,11 @@ int main(int argc, char **argv)
         / ("kavo-test-" + std::to_string(GetCurrentProcessId()) + '-' + std::to_string(GetTickCount64()));
     if (error || !std::filesystem::create_directories(base, error))
         return 2;
-    for (const char *sub : {"data", "config", "runtime", "home"})
+    for (const char *sub : { "data", "config", "runtime", "home" })
         std::filesystem::create_directory(base / sub, error);
     // _putenv_s, not SetEnvironmentVariable: getenv reads the C runtime's copy.
-    const auto set = [&base](const char *name, const char *sub) {
-        _putenv_s(name, (base / sub).string().c_str());
-    };
+    const auto set
+        = [&base](const char *name, const char *sub) { _putenv_s(name, (base / sub).string().c_str()); };
     set("XDG_DATA_HOME", "data");
     set("XDG_CONFIG_HOME", "config");
     set("XDG_RUNTIME_DIR", "runtime");

@@ -17,10 +17,10 @@ TestEnvironment::TestEnvironment()
     , m_saved(new Saved)
 {
     const QString base = m_dir.path();
-    for (const char *sub : {"data", "config", "runtime", "home"})
+    for (const char *sub : { "data", "config", "runtime", "home" })
         QDir(base).mkpath(QString::fromLatin1(sub));
     QFile::setPermissions(base + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     set("XDG_DATA_HOME", base + QStringLiteral("/data"));
     set("XDG_CONFIG_HOME", base + QStringLiteral("/config"));
     set("XDG_RUNTIME_DIR", base + QStringLiteral("/runtime"));
@@ -46,6 +46,6 @@ TestEnvironment::~TestEnvironment()
 void TestEnvironment::set(const char *name, const QString &value)
 {
     m_saved->wasSet.append(qEnvironmentVariableIsSet(name));
-    m_saved->values.append({QByteArray(name), qgetenv(name)});
+    m_saved->values.append({ QByteArray(name), qgetenv(name) });
     qputenv(name, value.toLocal8Bit());
 }

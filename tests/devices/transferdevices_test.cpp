@@ -101,7 +101,7 @@ TEST_F(StoreFixture, InitialDevicesGoInOnceAndOnlyIntoANewFile)
 {
     TransferDevices *devices = store("Sender");
     ASSERT_FALSE(devices->isInitialized());
-    ASSERT_TRUE(devices->createInitialDevices({{DVDPlayer, "DVD Player"}, {TV, "TV"}}));
+    ASSERT_TRUE(devices->createInitialDevices({ { DVDPlayer, "DVD Player" }, { TV, "TV" } }));
     EXPECT_TRUE(devices->isInitialized());
     EXPECT_EQ(devices->count(), 2u);
     DevicePtr second(devices->deviceAt(1));
@@ -111,7 +111,7 @@ TEST_F(StoreFixture, InitialDevicesGoInOnceAndOnlyIntoANewFile)
     EXPECT_EQ(RecordingIPC::log().size(), 2);
     EXPECT_EQ(RecordingIPC::log().at(1).topic, "Device/Create");
 
-    EXPECT_FALSE(devices->createInitialDevices({{DVDPlayer, "again"}}));
+    EXPECT_FALSE(devices->createInitialDevices({ { DVDPlayer, "again" } }));
     EXPECT_EQ(devices->count(), 2u);
 }
 
@@ -121,7 +121,7 @@ TEST_F(StoreFixture, InitialDevicesAreRefusedWhenAnotherWriterInitialisedTheFile
     ASSERT_FALSE(devices->isInitialized());
     // Another process initialises the file after this one opened it.
     ASSERT_TRUE(SqliteFile::exec(databasePath(), QStringLiteral("UPDATE schema_data SET initialized = 1")));
-    EXPECT_FALSE(devices->createInitialDevices({{DVDPlayer, "DVD Player"}}));
+    EXPECT_FALSE(devices->createInitialDevices({ { DVDPlayer, "DVD Player" } }));
     EXPECT_TRUE(devices->isInitialized());
     EXPECT_EQ(devices->count(), 0u);
 }

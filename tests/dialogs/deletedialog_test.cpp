@@ -21,7 +21,6 @@
 
 namespace {
 
-
 const char section[] = "General";
 const char key[] = "TransferDevicesConfirmDeletions";
 
@@ -83,7 +82,8 @@ protected:
         : m_dir(testFolder() + QStringLiteral("/hives-XXXXXX"))
         , m_user("KAVO_USER_HIVE", m_dir.filePath(QStringLiteral("user.db")))
         , m_machine("KAVO_MACHINE_HIVE", m_dir.filePath(QStringLiteral("machine.db")))
-    {}
+    {
+    }
 
     QString folder() const { return m_dir.path(); }
 
@@ -141,8 +141,8 @@ TEST_F(DeleteTransferDeviceDialogForm, HasTheDescribedWidgetsAndTexts)
     EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(remove->isDefault());
     EXPECT_EQ(tabChain(dialog, QStringLiteral("NoMoreCheckBox")),
-              QStringList({QStringLiteral("NoMoreCheckBox"), QStringLiteral("DeleteButton"),
-                           QStringLiteral("CancelButton")}));
+        QStringList({ QStringLiteral("NoMoreCheckBox"), QStringLiteral("DeleteButton"),
+            QStringLiteral("CancelButton") }));
 }
 
 TEST_F(DeleteTransferDeviceDialogForm, HasOneSlot)
@@ -172,7 +172,8 @@ TEST_F(DeleteTransferDeviceDialog, AsksWithNoStoredPreferenceAndDeletesOnDelete)
 }
 
 class DeleteDialogDismissal : public FreshHives, public ::testing::WithParamInterface<ScriptedRunner::Answer>
-{};
+{
+};
 
 TEST_P(DeleteDialogDismissal, KeepsTheDevice)
 {
@@ -184,9 +185,8 @@ TEST_P(DeleteDialogDismissal, KeepsTheDevice)
 }
 
 INSTANTIATE_TEST_SUITE_P(CancelEscapeClose, DeleteDialogDismissal,
-                         ::testing::Values([](QDialog &d) { Answers::clickButton(d, "CancelButton"); },
-                                           [](QDialog &d) { Answers::pressKey(d, Qt::Key_Escape); },
-                                           Answers::closeWindow));
+    ::testing::Values([](QDialog &d) { Answers::clickButton(d, "CancelButton"); },
+        [](QDialog &d) { Answers::pressKey(d, Qt::Key_Escape); }, Answers::closeWindow));
 
 TEST_F(DeleteTransferDeviceDialog, EnterDeletes)
 {
@@ -260,8 +260,8 @@ TEST_F(DeleteTransferDeviceDialog, StoredTrueAsks)
 
 TEST_F(DeleteTransferDeviceDialog, NamesAreShownAsTyped)
 {
-    const QString names[] = {QStringLiteral("A%2B"), QStringLiteral("%1 and %2"), QStringLiteral("<b>Den</b> & Co"),
-                             QString::fromUtf8("\u5BDD\u5BA4\u306ETV")};
+    const QString names[] = { QStringLiteral("A%2B"), QStringLiteral("%1 and %2"),
+        QStringLiteral("<b>Den</b> & Co"), QString::fromUtf8("\u5BDD\u5BA4\u306ETV") };
     for (const QString &name : names) {
         ScriptedRunner runner;
         Zarnet::DeleteTransferDeviceDialog dialog;
@@ -273,7 +273,8 @@ TEST_F(DeleteTransferDeviceDialog, NamesAreShownAsTyped)
             Answers::clickButton(d, "CancelButton");
         });
         EXPECT_FALSE(dialog.confirmDeletion(name));
-        EXPECT_EQ(shown, QStringLiteral("Are you sure you wish to delete your device \"") + name + QStringLiteral("\"?"))
+        EXPECT_EQ(shown,
+            QStringLiteral("Are you sure you wish to delete your device \"") + name + QStringLiteral("\"?"))
             << name.toStdString();
         EXPECT_EQ(format, Qt::PlainText);
     }

@@ -43,8 +43,7 @@ private:
     QByteArray m_old;
 };
 
-template <typename T>
-T *child(QWidget &dialog, const char *name)
+template <typename T> T *child(QWidget &dialog, const char *name)
 {
     return dialog.findChild<T *>(QLatin1String(name));
 }
@@ -62,8 +61,9 @@ QStringList slotSignatures(const QMetaObject &meta)
 {
     QStringList result;
     for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-        result << QString::fromLatin1(meta.method(i).methodSignature()) +
-                      (meta.method(i).methodType() == QMetaMethod::Slot ? QString() : QStringLiteral(" (not a slot)"));
+        result << QString::fromLatin1(meta.method(i).methodSignature())
+                + (meta.method(i).methodType() == QMetaMethod::Slot ? QString()
+                                                                    : QStringLiteral(" (not a slot)"));
     return result;
 }
 
@@ -115,7 +115,7 @@ TEST(CreateTransferDeviceDialogForm, HasTheDescribedWidgetsAndTexts)
     EXPECT_EQ(line->minimumWidth(), 400);
 
     // Qt's auto-default stays on here; the confirm button is the default.
-    for (const char *name : {"RegisterDeviceButton", "CreateButton", "CancelButton"})
+    for (const char *name : { "RegisterDeviceButton", "CreateButton", "CancelButton" })
         EXPECT_TRUE(child<QPushButton>(dialog, name)->autoDefault()) << name;
     EXPECT_TRUE(child<QPushButton>(dialog, "CreateButton")->isDefault());
 }
@@ -134,7 +134,7 @@ TEST(EditTransferDeviceDialogForm, HasTheDescribedWidgetsAndTexts)
     EXPECT_EQ(text(dialog, "SaveButton"), QStringLiteral("Save"));
     EXPECT_EQ(text(dialog, "CancelButton"), QStringLiteral("Cancel"));
     EXPECT_EQ(text(dialog, "RegisterDeviceButton"), QStringLiteral("Register Now"));
-    for (const char *name : {"RegisterDeviceButton", "SaveButton", "CancelButton"}) {
+    for (const char *name : { "RegisterDeviceButton", "SaveButton", "CancelButton" }) {
         EXPECT_FALSE(child<QPushButton>(dialog, name)->autoDefault()) << name;
         EXPECT_FALSE(child<QPushButton>(dialog, name)->isDefault()) << name;
     }
@@ -143,9 +143,11 @@ TEST(EditTransferDeviceDialogForm, HasTheDescribedWidgetsAndTexts)
 TEST(DeviceDialogMetaObject, ListsTheConfirmSlotThenRegister)
 {
     EXPECT_EQ(slotSignatures(CreateTransferDeviceDialog::staticMetaObject),
-              QStringList({QStringLiteral("createButtonClicked()"), QStringLiteral("registerDeviceButtonClicked()")}));
+        QStringList(
+            { QStringLiteral("createButtonClicked()"), QStringLiteral("registerDeviceButtonClicked()") }));
     EXPECT_EQ(slotSignatures(EditTransferDeviceDialog::staticMetaObject),
-              QStringList({QStringLiteral("saveButtonClicked()"), QStringLiteral("registerDeviceButtonClicked()")}));
+        QStringList(
+            { QStringLiteral("saveButtonClicked()"), QStringLiteral("registerDeviceButtonClicked()") }));
 }
 
 TEST(DeviceDialogTabOrder, FollowsTheFormTopToBottom)
@@ -153,14 +155,14 @@ TEST(DeviceDialogTabOrder, FollowsTheFormTopToBottom)
     FakePluginContext context;
     CreateTransferDeviceDialog create(&context);
     EXPECT_EQ(tabChain(create, QStringLiteral("DeviceTypeInput")),
-              QStringList({QStringLiteral("DeviceTypeInput"), QStringLiteral("DeviceNameInput"),
-                           QStringLiteral("RegisterDeviceButton"), QStringLiteral("CreateButton"),
-                           QStringLiteral("CancelButton")}));
+        QStringList({ QStringLiteral("DeviceTypeInput"), QStringLiteral("DeviceNameInput"),
+            QStringLiteral("RegisterDeviceButton"), QStringLiteral("CreateButton"),
+            QStringLiteral("CancelButton") }));
     EditTransferDeviceDialog edit(&context);
     EXPECT_EQ(tabChain(edit, QStringLiteral("DeviceTypeInput")),
-              QStringList({QStringLiteral("DeviceTypeInput"), QStringLiteral("DeviceNameInput"),
-                           QStringLiteral("RegisterDeviceButton"), QStringLiteral("SaveButton"),
-                           QStringLiteral("CancelButton")}));
+        QStringList({ QStringLiteral("DeviceTypeInput"), QStringLiteral("DeviceNameInput"),
+            QStringLiteral("RegisterDeviceButton"), QStringLiteral("SaveButton"),
+            QStringLiteral("CancelButton") }));
 }
 
 // Typing at once names the device; the type stays where it was.
@@ -210,8 +212,9 @@ TEST(CreateTransferDeviceDialog, OffersTheFourTypesWithTheirCodes)
     unsigned type = 99;
     QString name;
     EXPECT_FALSE(dialog.getDeviceInfo(type, name));
-    EXPECT_EQ(labels, QStringList({QStringLiteral("DVD Player"), QStringLiteral("Blu-ray Player"),
-                                   QStringLiteral("TV"), QString::fromUtf8("PlayStation\u00ae3")}));
+    EXPECT_EQ(labels,
+        QStringList({ QStringLiteral("DVD Player"), QStringLiteral("Blu-ray Player"), QStringLiteral("TV"),
+            QString::fromUtf8("PlayStation\u00ae3") }));
     ASSERT_EQ(codes.size(), 4);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(codes[i].typeId(), QMetaType::UInt) << i;
@@ -325,8 +328,7 @@ class DeviceDialogDismissal : public ::testing::TestWithParam<ScriptedRunner::An
 {
 protected:
     // Changes both fields, then dismisses: nothing may come out.
-    template <typename Dialog>
-    void expectNothingReturned(unsigned initialType)
+    template <typename Dialog> void expectNothingReturned(unsigned initialType)
     {
         ScriptedRunner runner;
         Dialog dialog(nullptr);
@@ -356,9 +358,8 @@ TEST_P(DeviceDialogDismissal, EditReturnsFalseAndLeavesTheOutputs)
 }
 
 INSTANTIATE_TEST_SUITE_P(CancelEscapeClose, DeviceDialogDismissal,
-                         ::testing::Values([](QDialog &d) { Answers::clickButton(d, "CancelButton"); },
-                                           [](QDialog &d) { Answers::pressKey(d, Qt::Key_Escape); },
-                                           Answers::closeWindow));
+    ::testing::Values([](QDialog &d) { Answers::clickButton(d, "CancelButton"); },
+        [](QDialog &d) { Answers::pressKey(d, Qt::Key_Escape); }, Answers::closeWindow));
 
 // ---- "Register Now" -----------------------------------------------------------
 
@@ -405,7 +406,8 @@ struct LimitCase
 };
 
 class DeviceNameLimit : public ::testing::TestWithParam<LimitCase>
-{};
+{
+};
 
 TEST_P(DeviceNameLimit, CutsTypedNamesAtTheLimit)
 {
@@ -413,8 +415,9 @@ TEST_P(DeviceNameLimit, CutsTypedNamesAtTheLimit)
     ScriptedRunner runner;
     CreateTransferDeviceDialog dialog(nullptr);
     runner.answer([](QDialog &d) {
-        Answers::typeName(d, QString::fromUtf8("\u5BDD\u5BA4\u306EDVD\u30D7\u30EC\u30FC\u30E4\u30FC\u30FC\u30FC"
-                                               "ABCDEFGHIJKLMNOP"));
+        Answers::typeName(d,
+            QString::fromUtf8("\u5BDD\u5BA4\u306EDVD\u30D7\u30EC\u30FC\u30E4\u30FC\u30FC\u30FC"
+                              "ABCDEFGHIJKLMNOP"));
         Answers::clickButton(d, "CreateButton");
     });
     unsigned type = 0;
@@ -442,9 +445,9 @@ TEST_P(DeviceNameLimit, EditCutsTheIncomingName)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DeviceNameLimit,
-                         ::testing::Values(LimitCase{"ja", 10}, LimitCase{"zh", 10}, LimitCase{"en", 20},
-                                           LimitCase{"de", 20}),
-                         [](const auto &info) { return std::string(info.param.language); });
+    ::testing::Values(
+        LimitCase { "ja", 10 }, LimitCase { "zh", 10 }, LimitCase { "en", 20 }, LimitCase { "de", 20 }),
+    [](const auto &info) { return std::string(info.param.language); });
 
 // ---- edit preselection --------------------------------------------------------
 
@@ -487,7 +490,7 @@ TEST(EditTransferDeviceDialog, SavingUnchangedValuesReturnsThem)
 
 TEST(EditTransferDeviceDialog, UnknownTypeShowsNothingAndChangesNothing)
 {
-    for (unsigned unknown : {4u, 1000u, 0xFFFFFFFFu}) {
+    for (unsigned unknown : { 4u, 1000u, 0xFFFFFFFFu }) {
         ScriptedRunner runner; // no answers: any run fails the test
         EditTransferDeviceDialog dialog(nullptr);
         unsigned type = unknown;

@@ -29,7 +29,8 @@ void saveScreenshot(QWidget &dialog, const char *name)
 
 std::string describe(const QWidget *w)
 {
-    const QString text = QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
+    const QString text
+        = QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
     return text.toStdString();
 }
 
@@ -43,8 +44,9 @@ void expectNothingClipped(QDialog &dialog)
     const auto widgets = dialog.findChildren<QWidget *>();
     int checked = 0;
     for (QWidget *w : widgets) {
-        if (!w->isVisible() || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)
-                                 || qobject_cast<QComboBox *>(w) || qobject_cast<QLineEdit *>(w)))
+        if (!w->isVisible()
+            || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)
+                || qobject_cast<QComboBox *>(w) || qobject_cast<QLineEdit *>(w)))
             continue;
         if (w->window() != &dialog)
             continue;
@@ -113,8 +115,9 @@ TEST(DialogLook, AddADeviceJapaneseLimit)
     ScriptedRunner runner;
     Zarnet::CreateTransferDeviceDialog dialog(&context);
     runner.answer([](QDialog &d) {
-        Answers::typeName(d, QString::fromUtf8("\u5BDD\u5BA4\u306E\u30D6\u30EB\u30FC\u30EC\u30A4\u30D7\u30EC"
-                                               "\u30FC\u30E4\u30FC"));
+        Answers::typeName(d,
+            QString::fromUtf8("\u5BDD\u5BA4\u306E\u30D6\u30EB\u30FC\u30EC\u30A4\u30D7\u30EC"
+                              "\u30FC\u30E4\u30FC"));
         EXPECT_EQ(d.findChild<QLineEdit *>(QStringLiteral("DeviceNameInput"))->text().size(), 10);
         expectNothingClipped(d);
         saveScreenshot(d, "add-a-device-ja-limit");

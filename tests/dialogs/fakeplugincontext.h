@@ -10,8 +10,8 @@ public:
     std::vector<Orbe::PluginInfo *> knownPlugins() override { return {}; }
     boost::recursive_mutex &mutex() override { return m_mutex; }
     int loadPlugin(Orbe::PluginInfo *, Orbe::Plugin **) override { return 3; }
-    void pluginReleasing(Orbe::Plugin *) override {}
-    void pluginReleased(Orbe::Plugin *) override {}
+    void pluginReleasing(Orbe::Plugin *) override { }
+    void pluginReleased(Orbe::Plugin *) override { }
 
 private:
     boost::recursive_mutex m_mutex;

@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>

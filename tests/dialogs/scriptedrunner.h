@@ -23,7 +23,7 @@ public:
     {
         QString className;
         QString title;
-        QString text;                // message boxes only
+        QString text; // message boxes only
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
         bool hasParent = false;

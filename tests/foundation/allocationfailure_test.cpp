@@ -63,16 +63,46 @@ public:
 
 } // namespace
 
-void *operator new(std::size_t size) { return allocate(size, false); }
-void *operator new[](std::size_t size) { return allocate(size, false); }
-void *operator new(std::size_t size, const std::nothrow_t &) noexcept { return allocate(size, true); }
-void *operator new[](std::size_t size, const std::nothrow_t &) noexcept { return allocate(size, true); }
-void operator delete(void *memory) noexcept { std::free(memory); }
-void operator delete[](void *memory) noexcept { std::free(memory); }
-void operator delete(void *memory, std::size_t) noexcept { std::free(memory); }
-void operator delete[](void *memory, std::size_t) noexcept { std::free(memory); }
-void operator delete(void *memory, const std::nothrow_t &) noexcept { std::free(memory); }
-void operator delete[](void *memory, const std::nothrow_t &) noexcept { std::free(memory); }
+void *operator new(std::size_t size)
+{
+    return allocate(size, false);
+}
+void *operator new[](std::size_t size)
+{
+    return allocate(size, false);
+}
+void *operator new(std::size_t size, const std::nothrow_t &) noexcept
+{
+    return allocate(size, true);
+}
+void *operator new[](std::size_t size, const std::nothrow_t &) noexcept
+{
+    return allocate(size, true);
+}
+void operator delete(void *memory) noexcept
+{
+    std::free(memory);
+}
+void operator delete[](void *memory) noexcept
+{
+    std::free(memory);
+}
+void operator delete(void *memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
+void operator delete[](void *memory, std::size_t) noexcept
+{
+    std::free(memory);
+}
+void operator delete(void *memory, const std::nothrow_t &) noexcept
+{
+    std::free(memory);
+}
+void operator delete[](void *memory, const std::nothrow_t &) noexcept
+{
+    std::free(memory);
+}
 
 TEST(AllocationFailure, EndpointsAnswerWithResults)
 {
@@ -81,7 +111,9 @@ TEST(AllocationFailure, EndpointsAnswerWithResults)
     kvtl::RefCountedPtr<Counting> heard(new Counting);
     auto *endpoint = static_cast<KavoIPC *>(window.get());
     // A registration either happens whole or not at all.
-    EXPECT_GT(WithEachAllocationFailing([&] { window->RegisterCallback(std::string("Device/"), heard.get(), false); }), 1);
+    EXPECT_GT(WithEachAllocationFailing(
+                  [&] { window->RegisterCallback(std::string("Device/"), heard.get(), false); }),
+        1);
     ASSERT_TRUE(window->RegisterCallback(std::string("Device/"), heard.get(), false));
 
     std::string message(528 + 2, '\0');
@@ -92,14 +124,13 @@ TEST(AllocationFailure, EndpointsAnswerWithResults)
     int answered = 0;
     WithEachAllocationFailing([&] {
         answered += endpoint->OnCopyData(endpoint->WindowName().c_str(), KavoIPC::kCopyDataTag, bytes,
-                                         static_cast<uint32_t>(message.size()));
+            static_cast<uint32_t>(message.size()));
     });
     EXPECT_EQ(heard->count, answered);
     EXPECT_GE(answered, 1);
     int delivered = -1;
-    WithEachAllocationFailing([&] {
-        window->Send(std::string("me"), std::string("Other/"), 0, nullptr, &delivered);
-    });
+    WithEachAllocationFailing(
+        [&] { window->Send(std::string("me"), std::string("Other/"), 0, nullptr, &delivered); });
     // Still whole afterwards.
     EXPECT_TRUE(window->Send(std::string("me"), std::string("Device/Create"), 0, nullptr, &delivered));
     EXPECT_EQ(delivered, 1);

@@ -28,7 +28,7 @@ TEST(DevicePanePlugin, AnswersTheMenuAndToolBarIdsOnly)
 
     auto *toolBar = static_cast<ToolBarInterface *>(pane);
     EXPECT_EQ(toolBar->toolBarItems(QStringLiteral("ControlButtons")),
-              (QStringList{QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming")}));
+        (QStringList { QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming") }));
     EXPECT_TRUE(toolBar->toolBarItems(QStringLiteral("Other")).isEmpty());
     EXPECT_TRUE(toolBar->toolBarItems(QString()).isEmpty());
 
@@ -44,12 +44,14 @@ TEST(DevicePanePlugin, MetacastFindsEveryPart)
     QObject *object = pane;
     EXPECT_EQ(object->qt_metacast("Zarnet::DevicePane"), static_cast<void *>(pane));
     EXPECT_EQ(object->qt_metacast("MenuInterface"), static_cast<void *>(static_cast<MenuInterface *>(pane)));
-    EXPECT_EQ(object->qt_metacast("ToolBarInterface"), static_cast<void *>(static_cast<ToolBarInterface *>(pane)));
-    EXPECT_EQ(object->qt_metacast("Ui::DevicePane"), static_cast<void *>(static_cast<Ui::DevicePane *>(pane)));
+    EXPECT_EQ(
+        object->qt_metacast("ToolBarInterface"), static_cast<void *>(static_cast<ToolBarInterface *>(pane)));
+    EXPECT_EQ(
+        object->qt_metacast("Ui::DevicePane"), static_cast<void *>(static_cast<Ui::DevicePane *>(pane)));
     EXPECT_EQ(object->qt_metacast("Ui::MediaServerFunctionPane"),
-              static_cast<void *>(static_cast<Ui::MediaServerFunctionPane *>(pane)));
+        static_cast<void *>(static_cast<Ui::MediaServerFunctionPane *>(pane)));
     EXPECT_EQ(object->qt_metacast("kvds::IKavoIPCCallback"),
-              static_cast<void *>(static_cast<kvds::IKavoIPCCallback *>(pane)));
+        static_cast<void *>(static_cast<kvds::IKavoIPCCallback *>(pane)));
     EXPECT_EQ(object->qt_metacast("Orbe::Plugin"), static_cast<void *>(static_cast<Orbe::Plugin *>(pane)));
     EXPECT_EQ(object->qt_metacast("QObject"), static_cast<void *>(object));
     EXPECT_EQ(object->qt_metacast("Unknown"), nullptr);

@@ -45,7 +45,8 @@ class Provider : public Orbe::Plugin
 {
 public:
     Provider(Orbe::PluginContext *context, Orbe::PluginInfo *info, std::vector<std::string> *events = nullptr)
-        : Orbe::Plugin(context), m_events(events)
+        : Orbe::Plugin(context)
+        , m_events(events)
     {
         setPluginInfo(info);
     }
@@ -107,14 +108,14 @@ TEST(OrbePlugin, ReleaseDeletesBetweenTheTwoNotifications)
     EXPECT_EQ(plugin->release(), 1);
     EXPECT_TRUE(context.events.empty());
     EXPECT_EQ(plugin->release(), 0);
-    EXPECT_EQ(context.events, (std::vector<std::string>{"releasing", "deleted", "released"}));
+    EXPECT_EQ(context.events, (std::vector<std::string> { "releasing", "deleted", "released" }));
 }
 
 TEST(FindPlugin, NullOutIsABadArgument)
 {
     RecordingContext context;
     EXPECT_EQ(Orbe::findPlugin(&context, nullptr, Orbe::PluginInterfaceFilter(Orbe::menuInterfaceId()), true),
-              Orbe::NothingToDo);
+        Orbe::NothingToDo);
 }
 
 TEST(FindPlugin, LowerRecordWinsAndTiesKeepListOrder)
@@ -122,18 +123,18 @@ TEST(FindPlugin, LowerRecordWinsAndTiesKeepListOrder)
     RecordingContext context;
     std::vector<Orbe::PluginInfo> records(3);
     for (auto &record : records)
-        record.interfaceIds = {Orbe::String("x"), Orbe::playbackServicesInterfaceId()};
+        record.interfaceIds = { Orbe::String("x"), Orbe::playbackServicesInterfaceId() };
     // records[0] has the lowest address.
     Provider high(&context, recordFor(records, 2));
     Provider low(&context, recordFor(records, 0));
     Provider lowToo(&context, recordFor(records, 0));
     Provider other(&context, recordFor(records, 1));
-    context.loaded = {&high, &other, &low, &lowToo};
+    context.loaded = { &high, &other, &low, &lowToo };
 
     Orbe::Plugin *found = nullptr;
-    ASSERT_EQ(Orbe::findPlugin(&context, &found, Orbe::PluginInterfaceFilter(Orbe::playbackServicesInterfaceId()),
-                               false),
-              Orbe::Ok);
+    ASSERT_EQ(Orbe::findPlugin(
+                  &context, &found, Orbe::PluginInterfaceFilter(Orbe::playbackServicesInterfaceId()), false),
+        Orbe::Ok);
     EXPECT_EQ(found, &low);
     EXPECT_EQ(low.refCount(), 2);
     EXPECT_EQ(lowToo.refCount(), 1);
@@ -144,16 +145,16 @@ TEST(FindPlugin, FilterPassesOnlyRecordsListingTheId)
 {
     RecordingContext context;
     std::vector<Orbe::PluginInfo> records(2);
-    records[0].interfaceIds = {Orbe::mediaViewInterfaceId()};
-    records[1].interfaceIds = {Orbe::mediaViewInterfaceId(), Orbe::playbackServicesInterfaceId()};
+    records[0].interfaceIds = { Orbe::mediaViewInterfaceId() };
+    records[1].interfaceIds = { Orbe::mediaViewInterfaceId(), Orbe::playbackServicesInterfaceId() };
     Provider viewOnly(&context, &records[0]);
     Provider both(&context, &records[1]);
     Provider noRecord(&context, nullptr);
-    context.loaded = {&noRecord, &viewOnly, &both};
+    context.loaded = { &noRecord, &viewOnly, &both };
     Orbe::Plugin *found = nullptr;
-    ASSERT_EQ(Orbe::findPlugin(&context, &found, Orbe::PluginInterfaceFilter(Orbe::playbackServicesInterfaceId()),
-                               false),
-              Orbe::Ok);
+    ASSERT_EQ(Orbe::findPlugin(
+                  &context, &found, Orbe::PluginInterfaceFilter(Orbe::playbackServicesInterfaceId()), false),
+        Orbe::Ok);
     EXPECT_EQ(found, &both);
 }
 
@@ -161,9 +162,9 @@ TEST(FindPlugin, NoProviderLoadsOnlyWhenAllowed)
 {
     RecordingContext context;
     std::vector<Orbe::PluginInfo> records(2);
-    records[0].interfaceIds = {Orbe::playbackServicesInterfaceId()};
-    records[1].interfaceIds = {Orbe::mediaViewInterfaceId()};
-    context.known = {&records[1], &records[0]};
+    records[0].interfaceIds = { Orbe::playbackServicesInterfaceId() };
+    records[1].interfaceIds = { Orbe::mediaViewInterfaceId() };
+    context.known = { &records[1], &records[0] };
     Orbe::Plugin *found = nullptr;
     const Orbe::PluginInterfaceFilter filter(Orbe::playbackServicesInterfaceId());
     EXPECT_EQ(Orbe::findPlugin(&context, &found, filter, false), Orbe::NotFound);
@@ -174,7 +175,7 @@ TEST(FindPlugin, NoProviderLoadsOnlyWhenAllowed)
     EXPECT_EQ(context.loadCalls, 1);
 
     // Nothing known provides it: no load at all.
-    context.known = {&records[1]};
+    context.known = { &records[1] };
     EXPECT_EQ(Orbe::findPlugin(&context, &found, filter, true), Orbe::NotFound);
     EXPECT_EQ(context.loadCalls, 1);
 }
@@ -183,9 +184,9 @@ TEST(PluginInterfaceRef, AcquireHoldsOneReferenceAndASecondCallIsANoOp)
 {
     RecordingContext context;
     Orbe::PluginInfo record;
-    record.interfaceIds = {Orbe::playbackServicesInterfaceId()};
+    record.interfaceIds = { Orbe::playbackServicesInterfaceId() };
     Provider provider(&context, &record);
-    context.loaded = {&provider};
+    context.loaded = { &provider };
 
     const Orbe::PluginInterfaceFilter filter(Orbe::playbackServicesInterfaceId());
     PluginInterfaceRef ref(Orbe::playbackServicesInterfaceId());
@@ -204,13 +205,13 @@ TEST(PluginInterfaceRef, RefusedInterfaceReleasesTheProvider)
 {
     RecordingContext context;
     Orbe::PluginInfo record;
-    record.interfaceIds = {Orbe::playbackServicesInterfaceId()};
+    record.interfaceIds = { Orbe::playbackServicesInterfaceId() };
     Provider provider(&context, &record);
     provider.refuse = true;
-    context.loaded = {&provider};
+    context.loaded = { &provider };
     PluginInterfaceRef ref(Orbe::playbackServicesInterfaceId());
     EXPECT_EQ(ref.acquire(&context, Orbe::PluginInterfaceFilter(Orbe::playbackServicesInterfaceId()), true),
-              Orbe::NotFound);
+        Orbe::NotFound);
     EXPECT_EQ(provider.refCount(), 1);
     EXPECT_EQ(ref.provider(), nullptr);
     EXPECT_EQ(ref.interface(), nullptr);

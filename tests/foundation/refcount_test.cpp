@@ -16,7 +16,10 @@ class Counted : public kvtl::IRefCounted
 class Object : public kvtl::RefCountedImpl<Counted>
 {
 public:
-    explicit Object(int *destroyed) : m_destroyed(destroyed) {}
+    explicit Object(int *destroyed)
+        : m_destroyed(destroyed)
+    {
+    }
     ~Object() override { ++*m_destroyed; }
 
 private:

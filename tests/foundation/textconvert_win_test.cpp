@@ -19,11 +19,12 @@ const wchar_t *wide(const WString &text)
 
 TEST(TextConvertWin, AgreesWithTheSystemOnWellFormedText)
 {
-    const WString samples[] = {u"A", u"K\u00E4se", u"\u20AC 5", u"\u65E5\u672C", WString{u'x', char16_t(0xD83D), char16_t(0xDE00)}};
+    const WString samples[] = { u"A", u"K\u00E4se", u"\u20AC 5", u"\u65E5\u672C",
+        WString { u'x', char16_t(0xD83D), char16_t(0xDE00) } };
     for (const WString &sample : samples) {
         char utf8[64] = {};
-        const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide(sample), static_cast<int>(sample.size()), utf8,
-                                              sizeof utf8, nullptr, nullptr);
+        const int bytes = WideCharToMultiByte(
+            CP_UTF8, 0, wide(sample), static_cast<int>(sample.size()), utf8, sizeof utf8, nullptr, nullptr);
         ASSERT_GT(bytes, 0);
         EXPECT_EQ(kvtl::WideToUtf8(sample), std::string(utf8, static_cast<size_t>(bytes)));
 

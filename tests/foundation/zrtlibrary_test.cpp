@@ -33,11 +33,12 @@ TEST(ZRTLibrary, FixEmExTurnsLengthsIntoPixelsOfTheWidgetFont)
     QFont font = widget.font();
     font.setPixelSize(20);
     widget.setFont(font);
-    widget.setStyleSheet(QStringLiteral("QMenu::item { padding-left: 1em; width: 0.4em; margin: 2ex; } /* 10px */"));
+    widget.setStyleSheet(
+        QStringLiteral("QMenu::item { padding-left: 1em; width: 0.4em; margin: 2ex; } /* 10px */"));
     Zarnet::OSUtilities::FixEmExStyleSheet(&widget);
     const int ex = qRound(2 * QFontMetricsF(font).xHeight());
-    EXPECT_EQ(widget.styleSheet(), QStringLiteral("QMenu::item { padding-left: 20px; width: 8px; margin: %1px; } /* 10px */")
-                                       .arg(ex));
+    EXPECT_EQ(widget.styleSheet(),
+        QStringLiteral("QMenu::item { padding-left: 20px; width: 8px; margin: %1px; } /* 10px */").arg(ex));
 
     // Nothing to change: the sheet stays as it was.
     widget.setStyleSheet(QStringLiteral("QMenu { color: #EEEEEE; }"));
@@ -48,7 +49,8 @@ TEST(ZRTLibrary, FixEmExTurnsLengthsIntoPixelsOfTheWidgetFont)
 
 TEST(ZRTLibrary, StringToolsRoundTripUtf8)
 {
-    const QString text = QString::fromUtf8("Wohnzimmer \xe2\x80\x94 \xe3\x83\x86\xe3\x83\xac\xe3\x83\x93 %1 \"&\"");
+    const QString text
+        = QString::fromUtf8("Wohnzimmer \xe2\x80\x94 \xe3\x83\x86\xe3\x83\xac\xe3\x83\x93 %1 \"&\"");
     const std::string bytes = Zarnet::ZRTStringTools::toStdStringUTF8(text);
     EXPECT_EQ(bytes, "Wohnzimmer \xe2\x80\x94 \xe3\x83\x86\xe3\x83\xac\xe3\x83\x93 %1 \"&\"");
     EXPECT_EQ(Zarnet::ZRTStringTools::fromStdStringUTF8(bytes), text);
@@ -72,8 +74,8 @@ TEST(ZRTLibrary, TransferWizardShowsTheFilesAndLogsTheCall)
     qputenv("KAVO_TRANSFER_LOG", log.toLocal8Bit());
     // Without the wizard program the files are listed in a window of our own.
     qputenv("KAVO_TRANSFER_TOOL", dir.filePath(QStringLiteral("missing")).toLocal8Bit());
-    const QList<QUrl> urls{QUrl::fromLocalFile(QStringLiteral("/videos/a b.mp4")),
-                           QUrl(QStringLiteral("kavo_playlist_item:/1/2/3"))};
+    const QList<QUrl> urls { QUrl::fromLocalFile(QStringLiteral("/videos/a b.mp4")),
+        QUrl(QStringLiteral("kavo_playlist_item:/1/2/3")) };
     EXPECT_EQ(Zarnet::TransferWizard::transferFiles(urls, QString(), 10001), 0);
     Zarnet::TransferWizard::transferFiles({}, QString(), Zarnet::TransferWizard::BurnTarget);
     qunsetenv("KAVO_TRANSFER_LOG");
@@ -100,7 +102,8 @@ TEST(ZRTLibrary, TransferWizardHookReplacesTheWindow)
         target = id + static_cast<unsigned>(urls.size());
         return 5;
     });
-    EXPECT_EQ(Zarnet::TransferWizard::transferFiles({QUrl(QStringLiteral("file:///x"))}, QString(), 10000), 5);
+    EXPECT_EQ(
+        Zarnet::TransferWizard::transferFiles({ QUrl(QStringLiteral("file:///x")) }, QString(), 10000), 5);
     Zarnet::TransferWizard::setHook(nullptr);
     EXPECT_EQ(target, 10001u);
 }
@@ -120,7 +123,10 @@ TEST(ZRTLibrary, MediaServerIsFoundThroughTheOverride)
     qputenv("KAVO_MEDIA_SERVER", program.toLocal8Bit());
     EXPECT_TRUE(Zarnet::KavoMediaServer::IsKMSInstalled());
     int launches = 0;
-    Zarnet::KavoMediaServer::setLaunchHook([&] { ++launches; return 0; });
+    Zarnet::KavoMediaServer::setLaunchHook([&] {
+        ++launches;
+        return 0;
+    });
     EXPECT_EQ(Zarnet::KavoMediaServer::launchKMS(), 0);
     Zarnet::KavoMediaServer::setLaunchHook(nullptr);
     EXPECT_EQ(launches, 1);

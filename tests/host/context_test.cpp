@@ -4,13 +4,13 @@
 #include "host/medialibrary.h"
 #include "host/playerplugincontext.h"
 #include "plugin/interfaceids.h"
-#include "tests/host/hostfakes.h"
 #include "plugin/mediamanagerinterface.h"
 #include "plugin/mediaviewinterface.h"
 #include "plugin/playbackservicesinterface.h"
 #include "plugin/plugin.h"
 #include "plugin/pluginfilter.h"
 #include "plugin/plugininterfaceref.h"
+#include "tests/host/hostfakes.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +34,10 @@ std::vector<std::string> &journal()
 class RecordingPlugin : public Orbe::Plugin
 {
 public:
-    explicit RecordingPlugin(Orbe::PluginContext *context) : Orbe::Plugin(context) {}
+    explicit RecordingPlugin(Orbe::PluginContext *context)
+        : Orbe::Plugin(context)
+    {
+    }
     ~RecordingPlugin() override
     {
         const auto loaded = context()->loadedPlugins();
@@ -90,21 +93,21 @@ protected:
 TEST_F(ContextTest, LoadingListsThePluginUnderItsRecordUntilItIsReleased)
 {
     useEntry(&makeRecording);
-    Orbe::PluginInfo *record = context.addKnownPlugin(QStringLiteral("pane"), QStringLiteral("/nowhere.so"),
-                                                      {QStringLiteral("x.Menu")});
+    Orbe::PluginInfo *record = context.addKnownPlugin(
+        QStringLiteral("pane"), QStringLiteral("/nowhere.so"), { QStringLiteral("x.Menu") });
     Orbe::Plugin *plugin = nullptr;
     ASSERT_EQ(context.loadPlugin(record, &plugin), Orbe::Ok);
     ASSERT_NE(plugin, nullptr);
     EXPECT_EQ(plugin->pluginInfo(), record);
     EXPECT_EQ(plugin->refCount(), 1);
-    EXPECT_EQ(context.loadedPlugins(), std::vector<Orbe::Plugin *>{plugin});
+    EXPECT_EQ(context.loadedPlugins(), std::vector<Orbe::Plugin *> { plugin });
 
     const void *identity = plugin;
     EXPECT_EQ(plugin->release(), 0);
     // pluginReleasing took it off the list before the destructor ran.
-    EXPECT_EQ(journal(), (std::vector<std::string>{"_getPlugin", "deleted"}));
+    EXPECT_EQ(journal(), (std::vector<std::string> { "_getPlugin", "deleted" }));
     EXPECT_TRUE(context.loadedPlugins().empty());
-    EXPECT_EQ(context.releasedPlugins(), std::vector<const void *>{identity});
+    EXPECT_EQ(context.releasedPlugins(), std::vector<const void *> { identity });
 }
 
 TEST_F(ContextTest, ASecondLoadOfTheSameRecordSharesTheObject)
@@ -148,7 +151,8 @@ TEST_F(ContextTest, BadArgumentsAndRefusalsAreResults)
 TEST_F(ContextTest, LibrariesThatCannotServeAreRefusedWithAReason)
 {
     Orbe::Plugin *plugin = nullptr;
-    Orbe::PluginInfo *missing = context.addKnownPlugin(QStringLiteral("a"), QStringLiteral("/no/such/lib.so"), {});
+    Orbe::PluginInfo *missing
+        = context.addKnownPlugin(QStringLiteral("a"), QStringLiteral("/no/such/lib.so"), {});
     EXPECT_EQ(context.loadPlugin(missing, &plugin), Orbe::NotFound);
     EXPECT_FALSE(context.errorString().isEmpty());
 
@@ -156,7 +160,8 @@ TEST_F(ContextTest, LibrariesThatCannotServeAreRefusedWithAReason)
     EXPECT_EQ(context.loadPlugin(noPath, &plugin), Orbe::NotFound);
 
     // A real library without the entry.
-    Orbe::PluginInfo *noEntry = context.addKnownPlugin(QStringLiteral("c"), QStringLiteral(KAVO_ZRT_LIBRARY), {});
+    Orbe::PluginInfo *noEntry
+        = context.addKnownPlugin(QStringLiteral("c"), QStringLiteral(KAVO_ZRT_LIBRARY), {});
     EXPECT_EQ(context.loadPlugin(noEntry, &plugin), Orbe::NotFound);
     EXPECT_TRUE(context.errorString().contains(QStringLiteral("_getPlugin")));
     EXPECT_EQ(plugin, nullptr);
@@ -165,7 +170,7 @@ TEST_F(ContextTest, LibrariesThatCannotServeAreRefusedWithAReason)
 TEST_F(ContextTest, FindPluginLoadsAKnownProviderOnlyWhenAllowed)
 {
     useEntry(&makeRecording);
-    context.addKnownPlugin(QStringLiteral("pane"), QString(), {QStringLiteral("x.Menu")});
+    context.addKnownPlugin(QStringLiteral("pane"), QString(), { QStringLiteral("x.Menu") });
     Orbe::Plugin *found = nullptr;
     const Orbe::PluginInterfaceFilter filter(Orbe::String("x.Menu"));
     EXPECT_EQ(Orbe::findPlugin(&context, &found, filter, false), Orbe::NotFound);
@@ -188,25 +193,27 @@ TEST_F(ContextTest, ThePlayersServicesAreFoundThroughTheLoadedList)
     EmptyView view;
     MediaLibrary library;
     HostPlugin host(&context, &playback, &view, &library);
-    host.setPluginInfo(context.addKnownPlugin(
-        QStringLiteral("player"), QString(),
-        {interfaceName(Orbe::playbackServicesInterfaceId()), interfaceName(Orbe::mediaViewInterfaceId()),
-         interfaceName(Orbe::mediaManagerInterfaceId())}));
+    host.setPluginInfo(context.addKnownPlugin(QStringLiteral("player"), QString(),
+        { interfaceName(Orbe::playbackServicesInterfaceId()), interfaceName(Orbe::mediaViewInterfaceId()),
+            interfaceName(Orbe::mediaManagerInterfaceId()) }));
     context.addLoadedPlugin(&host);
 
     PluginInterfaceRef playbackRef(Orbe::playbackServicesInterfaceId());
-    ASSERT_EQ(playbackRef.acquire(&context, Orbe::PluginInterfaceFilter(Orbe::playbackServicesInterfaceId()), true),
-              Orbe::Ok);
+    ASSERT_EQ(
+        playbackRef.acquire(&context, Orbe::PluginInterfaceFilter(Orbe::playbackServicesInterfaceId()), true),
+        Orbe::Ok);
     EXPECT_EQ(playbackRef.provider(), &host);
     EXPECT_EQ(playbackRef.as<PlaybackServicesInterface>(), &playback);
     EXPECT_EQ(playbackRef.as<PlaybackServicesInterface>()->currentItemId(), 7);
 
     PluginInterfaceRef viewRef(Orbe::mediaViewInterfaceId());
-    ASSERT_EQ(viewRef.acquire(&context, Orbe::PluginInterfaceFilter(Orbe::mediaViewInterfaceId()), true), Orbe::Ok);
+    ASSERT_EQ(
+        viewRef.acquire(&context, Orbe::PluginInterfaceFilter(Orbe::mediaViewInterfaceId()), true), Orbe::Ok);
     EXPECT_EQ(viewRef.as<MediaViewInterface>(), &view);
     PluginInterfaceRef managerRef(Orbe::mediaManagerInterfaceId());
-    ASSERT_EQ(managerRef.acquire(&context, Orbe::PluginInterfaceFilter(Orbe::mediaManagerInterfaceId()), true),
-              Orbe::Ok);
+    ASSERT_EQ(
+        managerRef.acquire(&context, Orbe::PluginInterfaceFilter(Orbe::mediaManagerInterfaceId()), true),
+        Orbe::Ok);
     EXPECT_EQ(managerRef.as<MediaManagerInterface>(), static_cast<MediaManagerInterface *>(&library));
     EXPECT_EQ(host.refCount(), 4);
 
@@ -248,7 +255,7 @@ TEST(MediaLibraryTest, ListsVideoFilesByNameAndResolvesTheirIds)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QDir(dir.path()).mkpath(QStringLiteral("sub"));
-    for (const char *name : {"clip10.mp4", "clip9.MKV", "notes.txt", "sub/deep.avi", "cover.jpg"}) {
+    for (const char *name : { "clip10.mp4", "clip9.MKV", "notes.txt", "sub/deep.avi", "cover.jpg" }) {
         QFile file(dir.filePath(QLatin1String(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
@@ -258,7 +265,8 @@ TEST(MediaLibraryTest, ListsVideoFilesByNameAndResolvesTheirIds)
     for (const MediaLibrary::Item &item : library.items())
         titles << item.title;
     // Numbers in names sort as numbers; the suffix's case does not matter.
-    EXPECT_EQ(titles, (QStringList{QStringLiteral("clip9"), QStringLiteral("clip10"), QStringLiteral("deep")}));
+    EXPECT_EQ(
+        titles, (QStringList { QStringLiteral("clip9"), QStringLiteral("clip10"), QStringLiteral("deep") }));
 
     const MediaLibrary::Item &first = library.items().first();
     kvtl::RefCountedPtr<MediaManagerInterface::MediaFileInterface> file;

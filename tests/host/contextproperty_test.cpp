@@ -37,7 +37,8 @@ protected:
     {
         FakePane::calls().clear();
         FakePane::offerMenu = true;
-        window.pluginContext().setEntryResolver([](const Orbe::PluginInfo &, QString *) { return &FakePane::entry; });
+        window.pluginContext().setEntryResolver(
+            [](const Orbe::PluginInfo &, QString *) { return &FakePane::entry; });
         ASSERT_TRUE(window.loadPlugin(QStringLiteral("/fake.so")));
     }
 
@@ -48,8 +49,8 @@ protected:
 
 TEST_F(ContextPropertyTest, EachMenuSetsItsContextWhileItOpens)
 {
-    for (unsigned id : {unsigned(CommonMenuBar::TransferTo), unsigned(CommonMenuBar::Burn),
-                        unsigned(CommonMenuBar::StreamTo)}) {
+    for (unsigned id : { unsigned(CommonMenuBar::TransferTo), unsigned(CommonMenuBar::Burn),
+             unsigned(CommonMenuBar::StreamTo) }) {
         openAndClose(window.playbackMenu());
         EXPECT_EQ(contextOf(window, id), QStringLiteral("playback_context")) << id;
         openAndClose(window.libraryContextMenu());
@@ -86,7 +87,7 @@ TEST_F(ContextPropertyTest, TheKeyboardActsOnTheLibraryEvenAfterThePlaybackMenu)
     ASSERT_EQ(contextOf(window, CommonMenuBar::Burn), QStringLiteral("playback_context"));
     FakePane::calls().clear();
     QTest::keyClick(&window, Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(FakePane::calls(), QStringList{QStringLiteral("burnFilesSlot library_context")});
+    EXPECT_EQ(FakePane::calls(), QStringList { QStringLiteral("burnFilesSlot library_context") });
     QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(FakePane::calls().last(), QStringLiteral("toggleDevicePane"));
 }

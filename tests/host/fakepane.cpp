@@ -60,13 +60,14 @@ QStringList FakePane::toolBarItems(QString group)
 {
     calls() << QStringLiteral("toolBarItems ") + group;
     if (group == QLatin1String("ControlButtons"))
-        return {QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming")};
+        return { QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming") };
     return {};
 }
 
 void FakePane::setupToolBarItem(QString name, QToolButton *button)
 {
-    calls() << QStringLiteral("setupToolBarItem %1 %2").arg(name, button ? button->objectName() : QStringLiteral("null"));
+    calls() << QStringLiteral("setupToolBarItem %1 %2")
+                   .arg(name, button ? button->objectName() : QStringLiteral("null"));
 }
 
 namespace {

@@ -12,10 +12,13 @@
 class StillPlayback : public PlaybackServicesInterface
 {
 public:
-    explicit StillPlayback(qint64 currentId = 0) : m_currentId(currentId) {}
+    explicit StillPlayback(qint64 currentId = 0)
+        : m_currentId(currentId)
+    {
+    }
     qint64 currentItemId() override { return m_currentId; }
     QUrl itemUrl(qint64) override { return QUrl(); }
-    void afterFilesTransferred() override {}
+    void afterFilesTransferred() override { }
 
 private:
     qint64 m_currentId;

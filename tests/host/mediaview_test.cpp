@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        for (const char *name : {"a.mp4", "b.mkv", "c.avi", "d e.mov"}) {
+        for (const char *name : { "a.mp4", "b.mkv", "c.avi", "d e.mov" }) {
             QFile file(dir.filePath(QLatin1String(name)));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
@@ -49,8 +49,8 @@ TEST_F(MediaViewTest, TheSelectionComesTopToBottomWhateverTheOrderItWasMadeIn)
     list.item(3)->setSelected(true);
     list.item(1)->setSelected(true);
     EXPECT_FALSE(list.isSelectionEmpty());
-    EXPECT_EQ(list.selectedUrls(0), (QList<QUrl>{fileUrl(1), fileUrl(3)}));
-    EXPECT_EQ(list.selectedIds(), (QList<qint64>{id(1), id(3)}));
+    EXPECT_EQ(list.selectedUrls(0), (QList<QUrl> { fileUrl(1), fileUrl(3) }));
+    EXPECT_EQ(list.selectedIds(), (QList<qint64> { id(1), id(3) }));
 }
 
 TEST_F(MediaViewTest, ALibraryDragCarriesFileUrls)
@@ -58,10 +58,11 @@ TEST_F(MediaViewTest, ALibraryDragCarriesFileUrls)
     MediaListWidget list(&library);
     EXPECT_EQ(list.selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_TRUE(list.dragEnabled());
-    const QList<QListWidgetItem *> items{list.item(0), list.item(3)};
-    std::unique_ptr<QMimeData> data(list.model()->mimeData({list.indexFromItem(items[0]), list.indexFromItem(items[1])}));
+    const QList<QListWidgetItem *> items { list.item(0), list.item(3) };
+    std::unique_ptr<QMimeData> data(
+        list.model()->mimeData({ list.indexFromItem(items[0]), list.indexFromItem(items[1]) }));
     ASSERT_TRUE(data);
-    EXPECT_EQ(data->urls(), (QList<QUrl>{fileUrl(0), fileUrl(3)}));
+    EXPECT_EQ(data->urls(), (QList<QUrl> { fileUrl(0), fileUrl(3) }));
     // A space in the name travels percent-encoded.
     EXPECT_TRUE(data->data(QStringLiteral("text/uri-list")).contains("d%20e.mov"));
 }
@@ -75,10 +76,10 @@ TEST_F(MediaViewTest, APlaylistDragCarriesPlaylistItemUrisInRowOrder)
     playlist.append(9999); // not in the library: ignored
     ASSERT_EQ(playlist.count(), 3);
     std::unique_ptr<QMimeData> data(
-        playlist.model()->mimeData({playlist.model()->index(2, 0), playlist.model()->index(0, 0)}));
+        playlist.model()->mimeData({ playlist.model()->index(2, 0), playlist.model()->index(0, 0) }));
     ASSERT_TRUE(data);
     const QByteArray expected = "kavo_playlist_item:/5/" + QByteArray::number(id(2)) + "/0\r\n"
-                                + "kavo_playlist_item:/5/" + QByteArray::number(id(1)) + "/2\r\n";
+        + "kavo_playlist_item:/5/" + QByteArray::number(id(1)) + "/2\r\n";
     EXPECT_EQ(data->data(QStringLiteral("text/uri-list")), expected);
     EXPECT_EQ(PlaylistWidget::itemUri(1, 123, 7), QStringLiteral("kavo_playlist_item:/1/123/7"));
 }

@@ -38,7 +38,7 @@ protected:
     {
         QList<PluginSession::Binding> list;
         for (const PlayerActions::PaneSlot &entry : PlayerActions::paneSlots())
-            list << PluginSession::Binding{actions.action(entry.actionId), entry.slot};
+            list << PluginSession::Binding { actions.action(entry.actionId), entry.slot };
         return list;
     }
 
@@ -61,16 +61,18 @@ TEST_F(NegotiationTest, ThePlayerCallsThePluginInTheContractsOrder)
             return button;
         },
         bindings()));
-    EXPECT_EQ(FakePane::calls(), (QStringList{
-                                     QStringLiteral("_getPlugin"),
-                                     QStringLiteral("queryInterface Menu"),
-                                     QStringLiteral("queryInterface ToolBar"),
-                                     QStringLiteral("toolBarItems ControlButtons"),
-                                     QStringLiteral("setupToolBarItem ShowDeviceMenu ShowDeviceMenu"),
-                                     QStringLiteral("setupToolBarItem Streaming Streaming"),
-                                     QStringLiteral("menuObject"),
-                                 }));
-    EXPECT_EQ(session.toolBarItems(), (QStringList{QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming")}));
+    EXPECT_EQ(FakePane::calls(),
+        (QStringList {
+            QStringLiteral("_getPlugin"),
+            QStringLiteral("queryInterface Menu"),
+            QStringLiteral("queryInterface ToolBar"),
+            QStringLiteral("toolBarItems ControlButtons"),
+            QStringLiteral("setupToolBarItem ShowDeviceMenu ShowDeviceMenu"),
+            QStringLiteral("setupToolBarItem Streaming Streaming"),
+            QStringLiteral("menuObject"),
+        }));
+    EXPECT_EQ(session.toolBarItems(),
+        (QStringList { QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming") }));
     ASSERT_EQ(session.buttons().size(), 2);
     // The buttons are the player library's class, as the plug-in expects.
     EXPECT_TRUE(qobject_cast<Zarnet::ZRTToolBarButton *>(session.buttons().first()));
@@ -81,12 +83,13 @@ TEST_F(NegotiationTest, ThePlayerCallsThePluginInTheContractsOrder)
     actions.action(CommonMenuBar::HideDevicePane)->trigger();
     actions.action(CommonMenuBar::MediaServerSettings)->trigger();
     actions.action(CommonMenuBar::TransferTo)->trigger(); // the pane's own submenu; no slot
-    EXPECT_EQ(FakePane::calls(), (QStringList{QStringLiteral("toggleDevicePane"), QStringLiteral("toggleDevicePane"),
-                                             QStringLiteral("launchKMSClicked")}));
+    EXPECT_EQ(FakePane::calls(),
+        (QStringList { QStringLiteral("toggleDevicePane"), QStringLiteral("toggleDevicePane"),
+            QStringLiteral("launchKMSClicked") }));
 
     FakePane::calls().clear();
     session.close();
-    EXPECT_EQ(FakePane::calls(), QStringList{QStringLiteral("deleted")});
+    EXPECT_EQ(FakePane::calls(), QStringList { QStringLiteral("deleted") });
     EXPECT_TRUE(context.loadedPlugins().empty());
     EXPECT_EQ(context.releasedPlugins().size(), 1u);
     // Released: the actions reach nothing any more.
@@ -109,8 +112,9 @@ TEST_F(NegotiationTest, APluginWithoutItsMenuPartIsReleasedAndReported)
         bindings()));
     EXPECT_FALSE(session.errorString().isEmpty());
     EXPECT_EQ(made, 0);
-    EXPECT_EQ(FakePane::calls(), (QStringList{QStringLiteral("_getPlugin"), QStringLiteral("queryInterface Menu"),
-                                             QStringLiteral("queryInterface ToolBar"), QStringLiteral("deleted")}));
+    EXPECT_EQ(FakePane::calls(),
+        (QStringList { QStringLiteral("_getPlugin"), QStringLiteral("queryInterface Menu"),
+            QStringLiteral("queryInterface ToolBar"), QStringLiteral("deleted") }));
     EXPECT_TRUE(context.loadedPlugins().empty());
 }
 
@@ -118,9 +122,10 @@ TEST_F(NegotiationTest, ASlotThePluginLacksIsReportedAndTheOthersStillWork)
 {
     PluginSession session;
     QList<PluginSession::Binding> list = bindings();
-    list << PluginSession::Binding{actions.action(CommonMenuBar::TransferTo), SLOT(noSuchSlot())};
-    ASSERT_TRUE(session.open(context, record, [](const QString &) { return nullptr; }, list));
-    EXPECT_EQ(session.unboundSlots(), QStringList{QStringLiteral("noSuchSlot()")});
+    list << PluginSession::Binding { actions.action(CommonMenuBar::TransferTo), SLOT(noSuchSlot()) };
+    ASSERT_TRUE(session.open(
+        context, record, [](const QString &) { return nullptr; }, list));
+    EXPECT_EQ(session.unboundSlots(), QStringList { QStringLiteral("noSuchSlot()") });
     FakePane::calls().clear();
     actions.action(CommonMenuBar::Burn)->trigger();
     EXPECT_EQ(FakePane::calls().size(), 1);
@@ -129,10 +134,11 @@ TEST_F(NegotiationTest, ASlotThePluginLacksIsReportedAndTheOthersStillWork)
 TEST_F(NegotiationTest, TheWindowGivesThePluginItsButtonsOnTheControlBar)
 {
     PlayerWindow window;
-    window.pluginContext().setEntryResolver([](const Orbe::PluginInfo &, QString *) { return &FakePane::entry; });
+    window.pluginContext().setEntryResolver(
+        [](const Orbe::PluginInfo &, QString *) { return &FakePane::entry; });
     EXPECT_FALSE(window.playerActions()->action(CommonMenuBar::Burn)->isEnabled());
     ASSERT_TRUE(window.loadPlugin(QStringLiteral("/fake.so")));
-    for (const char *item : {"ShowDeviceMenu", "Streaming"}) {
+    for (const char *item : { "ShowDeviceMenu", "Streaming" }) {
         QToolButton *button = window.pluginButton(QLatin1String(item));
         ASSERT_TRUE(button) << item;
         EXPECT_EQ(button->parentWidget(), window.controlBar());

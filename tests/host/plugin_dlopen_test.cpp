@@ -6,12 +6,12 @@
 #include "host/playerplugincontext.h"
 #include "host/playertoolbarbutton.h"
 #include "plugin/interfaceids.h"
-#include "tests/host/hostfakes.h"
-#include "plugin/menuinterface.h"
 #include "plugin/mediaviewinterface.h"
+#include "plugin/menuinterface.h"
 #include "plugin/playbackservicesinterface.h"
 #include "plugin/plugin.h"
 #include "plugin/toolbarinterface.h"
+#include "tests/host/hostfakes.h"
 
 #include <QMetaObject>
 #include <QToolBar>
@@ -35,9 +35,8 @@ TEST(PluginDlopenTest, TheBuiltPluginNegotiatesAsThePlayerExpects)
     MediaLibrary media;
     HostPlugin host(&context, &playback, &view, &media);
     host.setPluginInfo(context.addKnownPlugin(QStringLiteral("player"), QString(),
-                                              {interfaceName(Orbe::playbackServicesInterfaceId()),
-                                               interfaceName(Orbe::mediaViewInterfaceId()),
-                                               interfaceName(Orbe::mediaManagerInterfaceId())}));
+        { interfaceName(Orbe::playbackServicesInterfaceId()), interfaceName(Orbe::mediaViewInterfaceId()),
+            interfaceName(Orbe::mediaManagerInterfaceId()) }));
     context.addLoadedPlugin(&host);
     PlayerActions actions; // the numbered commands the pane fetches
 
@@ -58,7 +57,7 @@ TEST(PluginDlopenTest, TheBuiltPluginNegotiatesAsThePlayerExpects)
 
     auto *toolBar = static_cast<ToolBarInterface *>(toolBarPart);
     const QStringList items = toolBar->toolBarItems(QStringLiteral("ControlButtons"));
-    EXPECT_EQ(items, (QStringList{QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming")}));
+    EXPECT_EQ(items, (QStringList { QStringLiteral("ShowDeviceMenu"), QStringLiteral("Streaming") }));
     EXPECT_TRUE(toolBar->toolBarItems(QStringLiteral("Other")).isEmpty());
 
     QToolBar bar;
@@ -80,14 +79,14 @@ TEST(PluginDlopenTest, TheBuiltPluginNegotiatesAsThePlayerExpects)
     for (const PlayerActions::PaneSlot &entrySlot : PlayerActions::paneSlots()) {
         const QByteArray signature = QMetaObject::normalizedSignature(entrySlot.slot + 1);
         EXPECT_GE(menuObject->metaObject()->indexOfSlot(signature.constData()), 0) << signature.constData();
-        EXPECT_TRUE(QObject::connect(actions.action(entrySlot.actionId), SIGNAL(triggered()), menuObject,
-                                     entrySlot.slot));
+        EXPECT_TRUE(QObject::connect(
+            actions.action(entrySlot.actionId), SIGNAL(triggered()), menuObject, entrySlot.slot));
     }
 
     const void *identity = plugin;
     EXPECT_EQ(plugin->release(), 0);
-    EXPECT_EQ(context.releasedPlugins(), std::vector<const void *>{identity});
+    EXPECT_EQ(context.releasedPlugins(), std::vector<const void *> { identity });
     const auto loaded = context.loadedPlugins();
-    EXPECT_EQ(loaded, std::vector<Orbe::Plugin *>{&host});
+    EXPECT_EQ(loaded, std::vector<Orbe::Plugin *> { &host });
     context.removeLoadedPlugin(&host);
 }

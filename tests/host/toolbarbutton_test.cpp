@@ -27,7 +27,7 @@ protected:
         second = new PlayerToolBarButton(bar);
         bar->addWidget(first);
         bar->addWidget(second);
-        for (auto *popup : {&firstPopup, &secondPopup}) {
+        for (auto *popup : { &firstPopup, &secondPopup }) {
             *popup = std::make_unique<QWidget>(nullptr, Qt::Tool | Qt::FramelessWindowHint);
             (*popup)->resize(200, 120);
         }
@@ -40,7 +40,7 @@ protected:
 
     void TearDown() override
     {
-        for (auto *popup : {firstPopup.get(), secondPopup.get()}) {
+        for (auto *popup : { firstPopup.get(), secondPopup.get() }) {
             if (popup)
                 popup->hide();
         }
@@ -86,15 +86,15 @@ TEST_F(ToolBarButtonTest, ASentReleaseFollowsAPopupThePluginShowed)
 {
     // What the pane does when its menu command opens the pane.
     firstPopup->show();
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(first->pos()), first->mapToGlobal(QPointF(first->pos())),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(first->pos()),
+        first->mapToGlobal(QPointF(first->pos())), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(first, &release);
     EXPECT_TRUE(first->isChecked());
     EXPECT_TRUE(standsOn(firstPopup.get(), first));
 
     // And when it hides it again: the release comes first, then the hide.
-    QMouseEvent again(QEvent::MouseButtonRelease, QPointF(first->pos()), first->mapToGlobal(QPointF(first->pos())),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent again(QEvent::MouseButtonRelease, QPointF(first->pos()),
+        first->mapToGlobal(QPointF(first->pos())), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(first, &again);
     firstPopup->hide();
     EXPECT_FALSE(first->isChecked());

@@ -24,7 +24,7 @@ int ConnectTo(const std::string &socketPath)
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return -1;
-    sockaddr_un address{};
+    sockaddr_un address {};
     address.sun_family = AF_UNIX;
     std::strncpy(address.sun_path, socketPath.c_str(), sizeof(address.sun_path) - 1);
     if (connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0) {
@@ -50,7 +50,7 @@ int SendRawRequest(const std::string &socketPath, const RawRequest &request)
     const int fd = ConnectTo(socketPath);
     if (fd < 0)
         return -2;
-    const timeval timeout{10, 0};
+    const timeval timeout { 10, 0 };
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof(timeout));
     size_t sent = 0;
     while (sent < bytes.size()) {
@@ -71,8 +71,8 @@ int SendRawRequest(const std::string &socketPath, const RawRequest &request)
     close(fd);
     if (got != 4)
         return -1;
-    return static_cast<int32_t>(uint32_t(answer[0]) | uint32_t(answer[1]) << 8
-                                | uint32_t(answer[2]) << 16 | uint32_t(answer[3]) << 24);
+    return static_cast<int32_t>(uint32_t(answer[0]) | uint32_t(answer[1]) << 8 | uint32_t(answer[2]) << 16
+        | uint32_t(answer[3]) << 24);
 }
 
 std::string BuildMessage(const std::string &sender, const std::string &topic, const std::string &payload)
@@ -94,7 +94,9 @@ std::string WindowDirectory()
 
 bool FileExists(const std::string &path)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     return lstat(path.c_str(), &st) == 0;
 }
 

@@ -26,20 +26,22 @@ public:
         std::thread::id thread;
     };
 
-    explicit RecordingCallback(std::string label = {}, std::vector<std::string> *order = nullptr,
-                               std::mutex *orderLock = nullptr)
-        : m_label(std::move(label)), m_order(order), m_orderLock(orderLock)
+    explicit RecordingCallback(
+        std::string label = {}, std::vector<std::string> *order = nullptr, std::mutex *orderLock = nullptr)
+        : m_label(std::move(label))
+        , m_order(order)
+        , m_orderLock(orderLock)
     {
     }
 
-    void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                   const void *data) override
+    void OnMessage(
+        const std::string &sender, const std::string &topic, unsigned length, const void *data) override
     {
         {
             std::lock_guard<std::mutex> lock(m_lock);
-            m_messages.push_back({sender, topic,
-                                  data ? std::string(static_cast<const char *>(data), length) : std::string(),
-                                  data == nullptr, std::this_thread::get_id()});
+            m_messages.push_back(
+                { sender, topic, data ? std::string(static_cast<const char *>(data), length) : std::string(),
+                    data == nullptr, std::this_thread::get_id() });
         }
         if (m_order) {
             std::lock_guard<std::mutex> lock(*m_orderLock);

@@ -28,7 +28,7 @@ TEST(CKavoMutexTest, ExcludesOtherThreadsUntilFullyLeft)
     CKavoMutex mutex;
     ASSERT_EQ(mutex.Lock(), 0);
     ASSERT_EQ(mutex.Lock(), 0);
-    std::atomic<bool> entered{false};
+    std::atomic<bool> entered { false };
     std::thread other([&] {
         mutex.Lock();
         entered = true;
@@ -61,7 +61,7 @@ TEST(CAutoMutexTest, NullMutexDoesNothing)
 TEST(CAutoMutexTest, HoldsForScopeAndReleasesOnce)
 {
     CKavoMutex mutex;
-    std::atomic<bool> entered{false};
+    std::atomic<bool> entered { false };
     std::thread other;
     {
         CAutoMutex guard(&mutex, -1);
@@ -83,7 +83,7 @@ TEST(CAutoMutexTest, HoldsForScopeAndReleasesOnce)
 TEST(KavoThreadLockTest, ScopeLockIsRecursive)
 {
     KavoThreadLock lock;
-    std::atomic<bool> entered{false};
+    std::atomic<bool> entered { false };
     std::thread other;
     {
         KavoThreadLock::ScopeLock outer(lock);
@@ -111,7 +111,7 @@ void Record(void *parameter)
 
 TEST(KavoThreadTest, TrampolineCallsFunctionWithParameterAndDestructorJoins)
 {
-    std::atomic<std::thread::id> seen{};
+    std::atomic<std::thread::id> seen {};
     {
         KavoThread thread;
         thread.SetFunction(&Record, &seen);

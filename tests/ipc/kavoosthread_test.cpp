@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 using KavoOS::CKavoEvent;
@@ -16,12 +16,12 @@ namespace {
 
 struct Probe
 {
-    std::atomic<int> runs{0};
-    std::atomic<int> passes{0};
-    std::atomic<int32_t> value{0};
-    std::atomic<bool> sawStopAtStart{false};
+    std::atomic<int> runs { 0 };
+    std::atomic<int> passes { 0 };
+    std::atomic<int32_t> value { 0 };
+    std::atomic<bool> sawStopAtStart { false };
     CKavoEvent started;
-    CKavoEvent release{true};
+    CKavoEvent release { true };
 };
 
 // Loops until stopped.
@@ -78,7 +78,7 @@ TEST(CKavoThreadTest, WorkerGetsUserDataValueAndClearedFlag)
 // held until a waiting stop, which then does not block.
 TEST(CKavoThreadTest, WaitingStopAfterTheWorkerEndsLetsGo)
 {
-    for (const bool looping : {false, true}) {
+    for (const bool looping : { false, true }) {
         Probe probe;
         CKavoThread thread(looping ? &Looping : &OneShot, &probe, 7);
         thread.Start();
@@ -113,7 +113,7 @@ TEST(CKavoThreadTest, NoWaitStopKeepsHandleUntilWaitingStop)
 // with the flag cleared.
 TEST(CKavoThreadTest, StartAgainRunsAFreshWorker)
 {
-    for (const bool stopFirst : {true, false}) {
+    for (const bool stopFirst : { true, false }) {
         Probe probe;
         CKavoThread thread(&Looping, &probe, 3);
         thread.Start();
@@ -191,9 +191,15 @@ TEST(CKavoEventTest, ManualResetReleasesEveryWaiterUntilReset)
     CKavoEvent event;
     EXPECT_FALSE(event.IsSet());
     EXPECT_FALSE(event.Wait(0));
-    std::atomic<int> woken{0};
-    std::thread a([&] { event.Wait(-1); ++woken; });
-    std::thread b([&] { event.Wait(-1); ++woken; });
+    std::atomic<int> woken { 0 };
+    std::thread a([&] {
+        event.Wait(-1);
+        ++woken;
+    });
+    std::thread b([&] {
+        event.Wait(-1);
+        ++woken;
+    });
     event.Set();
     a.join();
     b.join();
@@ -215,7 +221,7 @@ TEST(CKavoThreadTest, StartDuringAnotherThreadsStopLeavesThatStopFree)
         CKavoThread thread(&Looping, &probe, 0);
         thread.Start();
         ASSERT_TRUE(probe.started.Wait(5000));
-        std::atomic<bool> stopped{false};
+        std::atomic<bool> stopped { false };
         std::thread stopper([&] {
             thread.Stop(false);
             stopped = true;

@@ -47,7 +47,7 @@ protected:
 
     bool StartServer(ChildProcess &server, const char *sharing)
     {
-        return server.start({KAVO_MEDIA_SERVER, "--headless", "--sharing", sharing})
+        return server.start({ KAVO_MEDIA_SERVER, "--headless", "--sharing", sharing })
             && server.waitForLine(std::string("sharing ") + sharing);
     }
 
@@ -59,16 +59,17 @@ protected:
     }
 
     bool StartConnected(ChildProcess &server, const char *sharing, RefCountedPtr<kvds::IKavoIPC> &player,
-                        PipeRecorder *recorder)
+        PipeRecorder *recorder)
     {
-        return StartServer(server, sharing) && OpenPlayer(player, recorder) && server.waitForLine("connected");
+        return StartServer(server, sharing) && OpenPlayer(player, recorder)
+            && server.waitForLine("connected");
     }
 
     static bool Request(kvds::IKavoIPC *player, const std::string &name, const std::string &payload = {})
     {
         int delivered = 0;
         return player->Send(std::string("Player"), Prefix + name, static_cast<unsigned>(payload.size()),
-                            payload.empty() ? nullptr : payload.data(), &delivered)
+                   payload.empty() ? nullptr : payload.data(), &delivered)
             && delivered == 1;
     }
 
@@ -191,7 +192,7 @@ TEST_F(MediaServerTest, ALineOnTheRaiseSocketBringsItForward)
     ChildProcess server;
     ASSERT_TRUE(StartServer(server, "on"));
     const std::string path = RuntimeDir() + "/KavoMediaServer/raise";
-    sockaddr_un address{};
+    sockaddr_un address {};
     address.sun_family = AF_UNIX;
     ASSERT_LT(path.size(), sizeof address.sun_path);
     path.copy(address.sun_path, path.size());
@@ -202,7 +203,9 @@ TEST_F(MediaServerTest, ALineOnTheRaiseSocketBringsItForward)
     close(fd);
     EXPECT_TRUE(server.waitForLine("raise"));
     // The user's own folder, closed to others, as for every other socket.
-    struct stat folder{};
+    struct stat folder
+    {
+    };
     ASSERT_EQ(lstat((RuntimeDir() + "/KavoMediaServer").c_str(), &folder), 0);
     EXPECT_EQ(folder.st_mode & 0777, 0700u);
 }

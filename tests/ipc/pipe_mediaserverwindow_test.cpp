@@ -31,7 +31,7 @@ protected:
     {
         int delivered = 0;
         return player->Send(std::string("Player"), Prefix + name, static_cast<unsigned>(payload.size()),
-                            payload.empty() ? nullptr : payload.data(), &delivered);
+            payload.empty() ? nullptr : payload.data(), &delivered);
     }
     // The answer to one more StartedRequest.
     std::string Answer()
@@ -42,7 +42,7 @@ protected:
         return recorder->Messages()[before].payload;
     }
 
-    RefCountedPtr<PipeRecorder> recorder{new PipeRecorder};
+    RefCountedPtr<PipeRecorder> recorder { new PipeRecorder };
     RefCountedPtr<kvds::IKavoIPC> player;
 };
 
@@ -73,7 +73,7 @@ TEST_F(MediaServerWindowTest, SwitchSetsTheAnswerAndStreamedFilesAreListed)
     ASSERT_TRUE(Request("StreamFileRequest", path.toUtf8().toStdString() + '\0'));
     ASSERT_TRUE(QTest::qWaitFor([&] { return files->count() == 1; }, 10000));
     EXPECT_EQ(files->item(0)->text(), path);
-    EXPECT_EQ(server.streamedFiles(), QStringList{path});
+    EXPECT_EQ(server.streamedFiles(), QStringList { path });
     EXPECT_EQ(streamed.count(), 1);
 
     // Switched from elsewhere (the console), the switch follows.

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <memory>
 #include <mutex>
-#include <csignal>
 #include <thread>
 #include <tuple>
 
@@ -45,7 +45,7 @@ bool sendText(IKavoIPC *endpoint, const std::string &topic, const std::string &p
 {
     int delivered = -1;
     const bool sent = endpoint->Send("Player", topic, static_cast<unsigned>(payload.size()),
-                                     payload.empty() ? nullptr : payload.data(), &delivered);
+        payload.empty() ? nullptr : payload.data(), &delivered);
     return sent && delivered == 1;
 }
 
@@ -131,9 +131,13 @@ TEST_F(PipeIpcTest, EveryMatchingPrefixIsServedInKeyOrderWithItsPrefixRemoved)
     };
     struct Ordered : PipeRecorder
     {
-        Ordered(std::string label, std::shared_ptr<Log> log) : label(std::move(label)), log(std::move(log)) {}
-        void OnMessage(const std::string &sender, const std::string &topic, unsigned length,
-                       const void *data) override
+        Ordered(std::string label, std::shared_ptr<Log> log)
+            : label(std::move(label))
+            , log(std::move(log))
+        {
+        }
+        void OnMessage(
+            const std::string &sender, const std::string &topic, unsigned length, const void *data) override
         {
             {
                 std::lock_guard<std::mutex> guard(log->lock);
@@ -159,7 +163,8 @@ TEST_F(PipeIpcTest, EveryMatchingPrefixIsServedInKeyOrderWithItsPrefixRemoved)
     ASSERT_TRUE(dev2->WaitFor(2));
     {
         std::lock_guard<std::mutex> guard(log->lock);
-        EXPECT_EQ(log->order, (std::vector<std::string>{"Dev1:XY", "Dev2:XY", "DevX:Y", "Dev1:", "Dev2:"}));
+        EXPECT_EQ(
+            log->order, (std::vector<std::string> { "Dev1:XY", "Dev2:XY", "DevX:Y", "Dev1:", "Dev2:" }));
     }
     EXPECT_EQ(other->Count(), 0u);
     const auto messages = dev1->Messages();
@@ -175,8 +180,11 @@ TEST_F(PipeIpcTest, SendChecksItsArgumentsAndCountsAWrittenFrame)
     RefCountedPtr<PipeRecorder> recorder(new PipeRecorder);
     ASSERT_TRUE(server->RegisterCallback(std::string("T"), recorder.get(), false));
     const std::tuple<std::string, std::string, unsigned> refused[] = {
-        {std::string(257, 's'), "T", 0}, {"s", "", 0}, {"s", std::string(257, 'T'), 0}, {"", "T", 0},
-        {"s", "T", 3},
+        { std::string(257, 's'), "T", 0 },
+        { "s", "", 0 },
+        { "s", std::string(257, 'T'), 0 },
+        { "", "T", 0 },
+        { "s", "T", 3 },
     };
     for (const auto &[sender, topic, length] : refused) {
         int delivered = 7;
@@ -227,7 +235,7 @@ TEST_F(PipeIpcTest, PeerGoneGivesEachRegistrationOneNoticeAndNothingMore)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     ASSERT_EQ(first->Count(), 3u); // once for each key it is registered under
     ASSERT_EQ(second->Count(), 1u);
-    for (const auto &message : {first->Messages()[1], first->Messages()[2], second->Messages()[0]}) {
+    for (const auto &message : { first->Messages()[1], first->Messages()[2], second->Messages()[0] }) {
         EXPECT_EQ(message.sender, "_KavoPipeIPC_::");
         EXPECT_EQ(message.topic, "IPCPipeError");
         EXPECT_TRUE(message.dataNull);
@@ -267,7 +275,7 @@ TEST_F(PipeIpcTest, BadFramesAreSkippedAndTheNextGoodFrameArrives)
     ASSERT_TRUE(u32(kvds::CPipeProtocol::Magic) && u32(0) && u32(0xFFFFFFFF) && u32(100000));
     // An altered payload.
     ASSERT_TRUE(u32(kvds::CPipeProtocol::Magic) && u32(3) && u32(0xCADBBE3D) && u32(1) && raw.Write("S", 1)
-                && u32(1) && raw.Write("T", 1) && raw.Write("abd", 3));
+        && u32(1) && raw.Write("T", 1) && raw.Write("abd", 3));
     kvds::CPipeProtocol protocol(&raw);
     protocol.AddRef();
     ASSERT_TRUE(protocol.WriteMessage("S", "Tgood", 3, "abc"));
@@ -290,7 +298,7 @@ TEST_F(PipeIpcTest, PeerDyingMidFrameGivesOneNotice)
     RefCountedPtr<PipeRecorder> recorder(new PipeRecorder);
     ASSERT_TRUE(server->RegisterCallback(std::string("T"), recorder.get(), false));
     ChildProcess peer;
-    ASSERT_TRUE(peer.start({PipePeerProgram(), "partial", base}));
+    ASSERT_TRUE(peer.start({ PipePeerProgram(), "partial", base }));
     ASSERT_TRUE(peer.waitForLine("partial"));
     peer.wait();
     ASSERT_TRUE(recorder->WaitFor(1));
@@ -305,7 +313,7 @@ TEST_F(PipeIpcTest, MessagesBothWaysWithAPeerProcess)
     RefCountedPtr<PipeRecorder> recorder(new PipeRecorder);
     ASSERT_TRUE(server->RegisterCallback(std::string("Reply"), recorder.get(), false));
     ChildProcess peer;
-    ASSERT_TRUE(peer.start({PipePeerProgram(), "echo", base}));
+    ASSERT_TRUE(peer.start({ PipePeerProgram(), "echo", base }));
     ASSERT_TRUE(peer.waitForLine("ready"));
     for (int i = 0; i < 20; ++i)
         ASSERT_TRUE(sendText(server.get(), "Echo" + std::to_string(i), std::string(i * 100, 'x')));

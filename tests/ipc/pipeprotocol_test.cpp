@@ -53,11 +53,11 @@ public:
     void PushU32(uint32_t value) { messages.push_back(u32(value)); }
     static std::string u32(uint32_t value)
     {
-        return std::string{char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
+        return std::string { char(value), char(value >> 8), char(value >> 16), char(value >> 24) };
     }
     // A frame written field by field, as a peer would.
     void PushFrame(const std::string &sender, const std::string &topic, const std::string &payload,
-                   uint32_t magic = CPipeProtocol::Magic, int checkDelta = 0)
+        uint32_t magic = CPipeProtocol::Magic, int checkDelta = 0)
     {
         PushU32(magic);
         PushU32(static_cast<uint32_t>(payload.size()));
@@ -89,7 +89,7 @@ Read readOne(CPipeProtocol &protocol, std::string sender = "old-sender", std::st
     unsigned length = 99;
     const char *data = "not null";
     const bool ok = protocol.ReadMessage(sender, topic, length, data);
-    return {ok, sender, topic, length, data};
+    return { ok, sender, topic, length, data };
 }
 
 std::string joined(const std::deque<std::string> &messages)
@@ -119,7 +119,7 @@ TEST(PipeProtocol, TwentySevenByteFrameOneWritePerField)
     ASSERT_TRUE(protocol.WriteMessage("Player", "X", 0, nullptr));
     const std::string expected("\x4B\x61\x76\x6F\x00\x00\x00\x00\xFF\xFF\xFF\xFF\x06\x00\x00\x00"
                                "Player\x01\x00\x00\x00X",
-                               27);
+        27);
     EXPECT_EQ(joined(transport.messages), expected);
     // magic, length, check, sender length, sender, topic length, topic; no payload write.
     ASSERT_EQ(transport.messages.size(), 7u);
@@ -153,14 +153,14 @@ TEST(PipeProtocol, WriteStopsAtTheFirstFailedField)
 TEST(PipeTransportBatch, DefaultWritesEachBufferOrNothing)
 {
     MessageTransport transport;
-    const kvds::ITransportIPC::Buffer bad[] = {{"ab", 2}, {"c", 0}};
+    const kvds::ITransportIPC::Buffer bad[] = { { "ab", 2 }, { "c", 0 } };
     EXPECT_FALSE(transport.WriteEach(bad, 2));
-    const kvds::ITransportIPC::Buffer alsoBad[] = {{"ab", 2}, {nullptr, 1}};
+    const kvds::ITransportIPC::Buffer alsoBad[] = { { "ab", 2 }, { nullptr, 1 } };
     EXPECT_FALSE(transport.WriteEach(alsoBad, 2));
     EXPECT_TRUE(transport.messages.empty());
-    const kvds::ITransportIPC::Buffer good[] = {{"ab", 2}, {nullptr, 0}, {"c", 1}};
+    const kvds::ITransportIPC::Buffer good[] = { { "ab", 2 }, { nullptr, 0 }, { "c", 1 } };
     EXPECT_TRUE(transport.WriteEach(good, 3));
-    EXPECT_EQ(transport.messages, (std::deque<std::string>{"ab", "c"}));
+    EXPECT_EQ(transport.messages, (std::deque<std::string> { "ab", "c" }));
 }
 
 TEST(PipeProtocol, RoundTripThroughMessages)
@@ -170,7 +170,7 @@ TEST(PipeProtocol, RoundTripThroughMessages)
     CPipeProtocol reader(&transport);
     const std::string payload("with\0zero", 9);
     ASSERT_TRUE(writer.WriteMessage("KavoMediaServer", "DevicePane->KavoMediaServerDialogStartedResponse",
-                                    static_cast<unsigned>(payload.size()), payload.data()));
+        static_cast<unsigned>(payload.size()), payload.data()));
     const Read got = readOne(reader);
     ASSERT_TRUE(got.ok);
     EXPECT_EQ(got.sender, "KavoMediaServer");
@@ -242,10 +242,10 @@ TEST(PipeProtocol, OversizedNamesAndPayloadAreRefusedBeforeTheyAreRead)
     const std::string magic = u32(CPipeProtocol::Magic);
     // The fields of a frame up to the oversized one, and the reads it takes.
     const std::pair<std::deque<std::string>, size_t> refused[] = {
-        {{magic, u32(0), u32(0xFFFFFFFF), u32(257)}, 4}, // the sender bytes are never asked for
-        {{magic, u32(0), u32(0xFFFFFFFF), u32(1), "S", u32(0xFFFFFFFF)}, 6},
+        { { magic, u32(0), u32(0xFFFFFFFF), u32(257) }, 4 }, // the sender bytes are never asked for
+        { { magic, u32(0), u32(0xFFFFFFFF), u32(1), "S", u32(0xFFFFFFFF) }, 6 },
         // no buffer of that size may be attempted
-        {{magic, u32(0xFFFFFFF0), u32(0), u32(1), "S", u32(1), "T"}, 7},
+        { { magic, u32(0xFFFFFFF0), u32(0), u32(1), "S", u32(1), "T" }, 7 },
     };
     for (const auto &[fields, reads] : refused) {
         transport.messages = fields;
@@ -257,8 +257,8 @@ TEST(PipeProtocol, OversizedNamesAndPayloadAreRefusedBeforeTheyAreRead)
     }
 
     // The largest accepted sizes still pass.
-    transport.PushFrame(std::string(256, 's'), std::string(256, 't'),
-                        std::string(CPipeProtocol::MaxPayloadLength, 'p'));
+    transport.PushFrame(
+        std::string(256, 's'), std::string(256, 't'), std::string(CPipeProtocol::MaxPayloadLength, 'p'));
     const Read got = readOne(protocol);
     ASSERT_TRUE(got.ok);
     EXPECT_EQ(got.length, CPipeProtocol::MaxPayloadLength);

@@ -12,9 +12,9 @@
 #include <thread>
 #include <vector>
 
+using KavoOS::CNamedPipe;
 using kvds::CPipeTransport;
 using kvds::ITransportIPC;
-using KavoOS::CNamedPipe;
 
 namespace {
 
@@ -33,7 +33,7 @@ public:
         ++polls;
         return polls < stopAfter;
     }
-    std::atomic<int> polls{0};
+    std::atomic<int> polls { 0 };
     int stopAfter = 1 << 30;
 };
 
@@ -51,8 +51,8 @@ public:
         lastError = KavoOS::GetLastError();
         return lastError == KavoOS::kErrorPipeListening;
     }
-    std::atomic<int> reads{0};
-    std::atomic<uint32_t> lastError{0};
+    std::atomic<int> reads { 0 };
+    std::atomic<uint32_t> lastError { 0 };
     ITransportIPC *m_transport = nullptr;
 };
 
@@ -126,7 +126,7 @@ TEST_F(PipeTransportTest, WriteEachSendsEveryBufferAsItsOwnMessageOrNothing)
 {
     const std::string base = UniqueBase("each");
     CPipeTransport server(base, true, nullptr);
-    const ITransportIPC::Buffer one[] = {{"x", 1}};
+    const ITransportIPC::Buffer one[] = { { "x", 1 } };
     EXPECT_FALSE(server.WriteEach(one, 1)); // not connected
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidHandle);
     ASSERT_TRUE(server.Connect());
@@ -134,15 +134,15 @@ TEST_F(PipeTransportTest, WriteEachSendsEveryBufferAsItsOwnMessageOrNothing)
     ASSERT_TRUE(client.Connect());
 
     // A bad buffer anywhere refuses the whole run before anything is sent.
-    const ITransportIPC::Buffer dataWithoutBytes[] = {{"a", 1}, {"b", 0}};
+    const ITransportIPC::Buffer dataWithoutBytes[] = { { "a", 1 }, { "b", 0 } };
     EXPECT_FALSE(server.WriteEach(dataWithoutBytes, 2));
     EXPECT_EQ(KavoOS::GetLastError(), KavoOS::kErrorInvalidParameter);
-    const ITransportIPC::Buffer bytesWithoutData[] = {{"a", 1}, {nullptr, 2}};
+    const ITransportIPC::Buffer bytesWithoutData[] = { { "a", 1 }, { nullptr, 2 } };
     EXPECT_FALSE(server.WriteEach(bytesWithoutData, 2));
-    const ITransportIPC::Buffer nothing[] = {{nullptr, 0}};
+    const ITransportIPC::Buffer nothing[] = { { nullptr, 0 } };
     EXPECT_TRUE(server.WriteEach(nothing, 1));
 
-    const ITransportIPC::Buffer frame[] = {{"abc", 3}, {nullptr, 0}, {"de", 2}, {"f", 1}};
+    const ITransportIPC::Buffer frame[] = { { "abc", 3 }, { nullptr, 0 }, { "de", 2 }, { "f", 1 } };
     ASSERT_TRUE(server.WriteEach(frame, 4));
     char buffer[3];
     ASSERT_TRUE(client.Read(buffer, 3));
@@ -170,9 +170,9 @@ TEST_F(PipeTransportTest, WriteEachLargerThanTheSocketBufferArrivesInOrder)
     for (unsigned i = 0; i < Count; ++i)
         messages.push_back(std::string(Size, char('a' + i % 26)) + std::to_string(i % 10));
     for (const std::string &message : messages)
-        buffers.push_back({message.data(), static_cast<unsigned>(message.size())});
+        buffers.push_back({ message.data(), static_cast<unsigned>(message.size()) });
 
-    std::atomic<unsigned> good{0};
+    std::atomic<unsigned> good { 0 };
     std::thread reader([&] {
         std::string buffer(Size + 1, '\0');
         for (unsigned i = 0; i < Count; ++i) {
@@ -195,7 +195,7 @@ TEST_F(PipeTransportTest, WriteEachToAPeerThatStopsReadingTimesOutOnce)
     CPipeTransport &server = pair.server;
 
     const std::string message(1000, 'x');
-    const std::vector<ITransportIPC::Buffer> buffers(3000, {message.data(), 1000});
+    const std::vector<ITransportIPC::Buffer> buffers(3000, { message.data(), 1000 });
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(server.WriteEach(buffers.data(), static_cast<unsigned>(buffers.size())));
     const auto elapsed = std::chrono::steady_clock::now() - start;
@@ -241,8 +241,8 @@ TEST_F(PipeTransportTest, ReadSoonAfterAMessageStillWaitsAndStillWakes)
             return false;
         }
         ITransportIPC *transport = nullptr;
-        std::atomic<bool> gotFirst{false};
-        std::atomic<uint32_t> lastError{0};
+        std::atomic<bool> gotFirst { false };
+        std::atomic<uint32_t> lastError { 0 };
     } twice;
     twice.transport = &client;
     client.SetCallback(&twice);
@@ -327,4 +327,3 @@ TEST_F(PipeTransportTest, DisconnectOfAClosedTransportClearsAndSucceedsWithoutPa
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_EQ(poll.polls, 0);
 }
-

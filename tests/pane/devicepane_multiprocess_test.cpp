@@ -73,7 +73,7 @@ public:
     {
         m_process.write("grid\n");
         if (!waitFor("grid"))
-            return {QStringLiteral("no answer")};
+            return { QStringLiteral("no answer") };
         QStringList lines;
         QDeadlineTimer deadline(20000);
         while (!deadline.hasExpired()) {
@@ -93,7 +93,7 @@ public:
     {
         m_process.write("counts\n");
         const QStringList words = lineStarting("counts ").split(QLatin1Char(' '));
-        return words.size() == 3 ? QList<int>{words[1].toInt(), words[2].toInt()} : QList<int>{};
+        return words.size() == 3 ? QList<int> { words[1].toInt(), words[2].toInt() } : QList<int> {};
     }
 
     // Polls until the grid matches; the change travels between processes.
@@ -116,9 +116,9 @@ private:
 
 namespace {
 
-const QStringList defaultGrid{QStringLiteral("0 0 10000 DVD Player"),
-                              QStringLiteral("1 0 10001 Blu-ray Player"), QStringLiteral("2 0 10002 TV"),
-                              QString::fromUtf8("3 0 10003 PlayStation\u00ae3")};
+const QStringList defaultGrid { QStringLiteral("0 0 10000 DVD Player"),
+    QStringLiteral("1 0 10001 Blu-ray Player"), QStringLiteral("2 0 10002 TV"),
+    QString::fromUtf8("3 0 10003 PlayStation\u00ae3") };
 
 QString joined(const QStringList &lines)
 {
@@ -130,7 +130,7 @@ QString joined(const QStringList &lines)
 struct TwoPlayers
 {
     explicit TwoPlayers(const QString &firstId = QStringLiteral("PlayerOne"),
-                        const QString &secondId = QStringLiteral("PlayerTwo"))
+        const QString &secondId = QStringLiteral("PlayerTwo"))
         : first(firstId)
     {
         ready = first.waitFor("ready") && first.grid() == defaultGrid;
@@ -155,19 +155,18 @@ TEST(PaneAcrossProcesses, TwoPlayersOnANewProfileAddTheDefaultsOnce)
     EXPECT_TRUE(second.gridBecomes(defaultGrid)) << joined(second.grid()).toStdString();
 }
 
-
 // With component ids of their own, and both with the default one: the
 // sender shows its own change once and does not take its own notice for
 // one from elsewhere.
 TEST(PaneAcrossProcesses, ChangesShowInTheOtherPlayerAndOnceInTheSender)
 {
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-    for (const bool ownIds : {true, false}) {
+    for (const bool ownIds : { true, false }) {
         SCOPED_TRACE(ownIds ? "own component ids" : "the default component id");
         const QTemporaryDir data;
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
         TwoPlayers players(ownIds ? QStringLiteral("PlayerOne") : QString(),
-                           ownIds ? QStringLiteral("PlayerTwo") : QString());
+            ownIds ? QStringLiteral("PlayerTwo") : QString());
         ASSERT_TRUE(players.ready);
         Player &first = players.first;
         Player &second = *players.second;
@@ -189,10 +188,9 @@ TEST(PaneAcrossProcesses, ChangesShowInTheOtherPlayerAndOnceInTheSender)
         EXPECT_GT(first.counts().value(0), after[0]);
 
         ASSERT_TRUE(first.command("remove 0 0"));
-        const QStringList afterRemoval{QStringLiteral("0 0 10001 Blu-ray Player"),
-                                       QStringLiteral("1 0 10002 Lounge TV"),
-                                       QString::fromUtf8("2 0 10003 PlayStation\u00ae3"),
-                                       QStringLiteral("3 0 10004 Kitchen TV")};
+        const QStringList afterRemoval { QStringLiteral("0 0 10001 Blu-ray Player"),
+            QStringLiteral("1 0 10002 Lounge TV"), QString::fromUtf8("2 0 10003 PlayStation\u00ae3"),
+            QStringLiteral("3 0 10004 Kitchen TV") };
         EXPECT_EQ(first.grid(), afterRemoval);
         EXPECT_TRUE(second.gridBecomes(afterRemoval)) << joined(second.grid()).toStdString();
     }
@@ -241,27 +239,29 @@ TEST(PaneDuringOutsideChanges, ActingOnADeviceDeletedElsewhereSaysSo)
     struct Case
     {
         const char *what;
-        QStringList open;   // in the first player; the last answer is checked
-        QString opened;     // that answer
+        QStringList open; // in the first player; the last answer is checked
+        QString opened; // that answer
         QStringList change; // in the second player
-        QStringList after;  // both grids from then on
+        QStringList after; // both grids from then on
         const char *act;
-        const char *gone;   // the device's name
+        const char *gone; // the device's name
     };
     const Case cases[] = {
-        {"Delete confirmed", {QStringLiteral("menu 1 0"), QStringLiteral("choose Delete")},
-         QStringLiteral("dialog Delete Your Device|"), {QStringLiteral("remove 1 0")},
-         {QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10002 TV"), playStation}, "reply accept",
-         "Blu-ray Player"},
-        {"Edit chosen from an open menu", {QStringLiteral("menu 0 0")},
-         QStringLiteral("menu Transfer Videos to \"DVD Player\"||Edit|Delete"),
-         {QStringLiteral("add 2 Kitchen TV"), QStringLiteral("remove 0 0")},
-         {QStringLiteral("0 0 10001 Blu-ray Player"), QStringLiteral("1 0 10002 TV"), playStation, kitchen},
-         "choose Edit", "DVD Player"},
-        {"Edit saved", {QStringLiteral("menu 2 0"), QStringLiteral("choose Edit")},
-         QStringLiteral("dialog Edit Your Device|"), {QStringLiteral("remove 2 0")},
-         {QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10001 Blu-ray Player"), playStation},
-         "reply save Lounge TV", "TV"},
+        { "Delete confirmed", { QStringLiteral("menu 1 0"), QStringLiteral("choose Delete") },
+            QStringLiteral("dialog Delete Your Device|"), { QStringLiteral("remove 1 0") },
+            { QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10002 TV"), playStation },
+            "reply accept", "Blu-ray Player" },
+        { "Edit chosen from an open menu", { QStringLiteral("menu 0 0") },
+            QStringLiteral("menu Transfer Videos to \"DVD Player\"||Edit|Delete"),
+            { QStringLiteral("add 2 Kitchen TV"), QStringLiteral("remove 0 0") },
+            { QStringLiteral("0 0 10001 Blu-ray Player"), QStringLiteral("1 0 10002 TV"), playStation,
+                kitchen },
+            "choose Edit", "DVD Player" },
+        { "Edit saved", { QStringLiteral("menu 2 0"), QStringLiteral("choose Edit") },
+            QStringLiteral("dialog Edit Your Device|"), { QStringLiteral("remove 2 0") },
+            { QStringLiteral("0 0 10000 DVD Player"), QStringLiteral("1 0 10001 Blu-ray Player"),
+                playStation },
+            "reply save Lounge TV", "TV" },
     };
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     for (const Case &c : cases) {
@@ -275,15 +275,16 @@ TEST(PaneDuringOutsideChanges, ActingOnADeviceDeletedElsewhereSaysSo)
         Player &other = *players.second;
         for (const QString &command : c.open)
             ASSERT_TRUE(first.command(command.toUtf8()));
-        ASSERT_EQ(first.lineStarting((c.opened.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ')).toUtf8()), c.opened);
+        ASSERT_EQ(first.lineStarting((c.opened.section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ')).toUtf8()),
+            c.opened);
         for (const QString &command : c.change)
             ASSERT_TRUE(other.command(command.toUtf8()));
         EXPECT_TRUE(first.gridBecomes(c.after)) << joined(first.grid()).toStdString();
 
         ASSERT_TRUE(first.command(c.act));
         EXPECT_EQ(first.lineStarting("dialog "),
-                  QStringLiteral("dialog Device Not Found|\"%1\" no longer exists: it was deleted elsewhere.")
-                      .arg(QString::fromUtf8(c.gone)));
+            QStringLiteral("dialog Device Not Found|\"%1\" no longer exists: it was deleted elsewhere.")
+                .arg(QString::fromUtf8(c.gone)));
         ASSERT_TRUE(first.command("reply accept"));
         // Nothing else was deleted, nothing came back.
         EXPECT_EQ(first.grid(), c.after);
@@ -300,13 +301,12 @@ TEST(PaneDuringOutsideChanges, UnrecognizedFileBoxOpenWhileDevicesChangeElsewher
     Player &other = *players.second;
     ASSERT_TRUE(first.command("drop 0 0 kavo_playlist_item:/5/x/7"));
     ASSERT_EQ(first.lineStarting("dialog "),
-              QStringLiteral("dialog Unrecognized File|This file was not recognized."));
+        QStringLiteral("dialog Unrecognized File|This file was not recognized."));
 
     ASSERT_TRUE(other.command("remove 0 0"));
     ASSERT_TRUE(other.command("add 2 Kitchen TV"));
-    const QStringList expected{QStringLiteral("0 0 10001 Blu-ray Player"), QStringLiteral("1 0 10002 TV"),
-                               QString::fromUtf8("2 0 10003 PlayStation\u00ae3"),
-                               QStringLiteral("3 0 10004 Kitchen TV")};
+    const QStringList expected { QStringLiteral("0 0 10001 Blu-ray Player"), QStringLiteral("1 0 10002 TV"),
+        QString::fromUtf8("2 0 10003 PlayStation\u00ae3"), QStringLiteral("3 0 10004 Kitchen TV") };
     EXPECT_TRUE(first.gridBecomes(expected)) << joined(first.grid()).toStdString();
     ASSERT_TRUE(first.command("reply accept"));
     EXPECT_EQ(first.grid(), expected);

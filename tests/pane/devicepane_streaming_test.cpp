@@ -37,7 +37,7 @@ public:
         m_lines.clear();
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/kavo-media-server"),
-                        {QStringLiteral("--headless"), QStringLiteral("--sharing"), QString::fromLatin1(sharing)});
+            { QStringLiteral("--headless"), QStringLiteral("--sharing"), QString::fromLatin1(sharing) });
         m_process.waitForStarted(10000);
     }
     void stop()
@@ -80,8 +80,7 @@ private:
 };
 
 // Runs the GUI thread until the condition holds; bounded, never forever.
-template <class Condition>
-bool waitUntil(Condition condition, int ms = 20000)
+template <class Condition> bool waitUntil(Condition condition, int ms = 20000)
 {
     return QTest::qWaitFor(condition, ms);
 }
@@ -93,8 +92,11 @@ protected:
     {
         // The media server program sits beside the tests.
         qputenv("KAVO_MEDIA_SERVER",
-                (QCoreApplication::applicationDirPath() + QStringLiteral("/kavo-media-server")).toLocal8Bit());
-        Zarnet::KavoMediaServer::setLaunchHook([this] { ++launches; return 0; });
+            (QCoreApplication::applicationDirPath() + QStringLiteral("/kavo-media-server")).toLocal8Bit());
+        Zarnet::KavoMediaServer::setLaunchHook([this] {
+            ++launches;
+            return 0;
+        });
         harness.setUp();
         harness.pane->setupToolBarItem(QStringLiteral("Streaming"), &harness.streamingButton);
         streamTo = harness.streamingButton.popup()->findChild<QToolButton *>(QStringLiteral("StreamToBtn"));
@@ -144,7 +146,8 @@ TEST_F(StreamingPane, TwoPressesBeforeAResponseSendTheSecondPathOnce)
     ASSERT_TRUE(waitUntil([&] { return showsOn(); }));
     // A non-Latin name must reach the server unchanged.
     const QString first = video(QStringLiteral("first.mp4"));
-    const QString second = video(QString::fromUtf8("\xd0\xb2\xd0\xb8\xd0\xb4\xd0\xb5\xd0\xbe \xe6\x98\xa0\xe7\x94\xbb.mp4"));
+    const QString second
+        = video(QString::fromUtf8("\xd0\xb2\xd0\xb8\xd0\xb4\xd0\xb5\xd0\xbe \xe6\x98\xa0\xe7\x94\xbb.mp4"));
     play(first);
     streamTo->click();
     play(second);
@@ -154,7 +157,7 @@ TEST_F(StreamingPane, TwoPressesBeforeAResponseSendTheSecondPathOnce)
     ASSERT_TRUE(waitUntil([&] { return !server.streamed().isEmpty(); }));
     // Two more polls: nothing else goes out.
     QTest::qWait(2500);
-    EXPECT_EQ(server.streamed(), QStringList{second});
+    EXPECT_EQ(server.streamed(), QStringList { second });
 }
 
 TEST_F(StreamingPane, SharingOffWarnsLaunchesAndNeverSendsLater)
@@ -163,7 +166,7 @@ TEST_F(StreamingPane, SharingOffWarnsLaunchesAndNeverSendsLater)
     ASSERT_TRUE(waitUntil([&] { return server.lines().contains(QStringLiteral("StartedRequest")); }));
     play(video(QStringLiteral("movie.mp4")));
     streamTo->click();
-    EXPECT_EQ(harness.runner.shown, QStringList{QStringLiteral("Error Of Stream To...")});
+    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Error Of Stream To...") });
     EXPECT_EQ(launches, 1);
     server.command("sharing on");
     ASSERT_TRUE(waitUntil([&] { return showsOn(); }));
@@ -186,14 +189,14 @@ TEST_F(StreamingPane, KilledServerShowsOffAndARestartedOneGetsThePendingPath)
     harness.pane->updateStreamingStateSlot(false);
     server = std::make_unique<MediaServerProcess>("on");
     EXPECT_TRUE(waitUntil([&] { return showsOn(); }));
-    EXPECT_TRUE(waitUntil([&] { return server->streamed() == QStringList{path}; }))
+    EXPECT_TRUE(waitUntil([&] { return server->streamed() == QStringList { path }; }))
         << server->lines().join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(StreamingPane, NothingPlayingOrAMissingFileIsReported)
 {
     streamTo->click();
-    EXPECT_EQ(harness.runner.shown, QStringList{QStringLiteral("Video Not Found")});
+    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Video Not Found") });
     play(dir.filePath(QStringLiteral("gone.mp4")));
     streamTo->click();
     EXPECT_EQ(harness.runner.shown.size(), 2);
@@ -201,7 +204,7 @@ TEST_F(StreamingPane, NothingPlayingOrAMissingFileIsReported)
 
     // From the host's menu with the library context: the selection is the source.
     harness.action(2017)->setProperty("context", QStringLiteral("library_context"));
-    harness.host.selection = {QUrl::fromLocalFile(video(QStringLiteral("picked.mp4")))};
+    harness.host.selection = { QUrl::fromLocalFile(video(QStringLiteral("picked.mp4"))) };
     harness.pane->streamToSlot();
     EXPECT_EQ(harness.runner.shown.last(), QStringLiteral("Error Of Stream To..."));
     EXPECT_EQ(launches, 1);
@@ -209,7 +212,8 @@ TEST_F(StreamingPane, NothingPlayingOrAMissingFileIsReported)
 
 TEST_F(StreamingPane, FunctionButtonsFitTheirTexts)
 {
-    QToolButton *settings = harness.streamingButton.popup()->findChild<QToolButton *>(QStringLiteral("SettingsBtn"));
+    QToolButton *settings
+        = harness.streamingButton.popup()->findChild<QToolButton *>(QStringLiteral("SettingsBtn"));
     ASSERT_TRUE(streamTo && settings);
     EXPECT_EQ(streamTo->size(), settings->size());
     const int h = QFontMetrics(streamTo->parentWidget()->font()).height();
@@ -245,7 +249,8 @@ TEST_F(StreamingPane, AStoppedServerNeverStallsTheWindowAndIsFoundAgain)
     const QStringList lines = server.lines();
     EXPECT_TRUE(on) << lines.join(QLatin1Char('|')).toStdString();
     EXPECT_LT(longest, 1000);
-    EXPECT_TRUE(lines.filter(QStringLiteral("dwLastError")).isEmpty()) << lines.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(lines.filter(QStringLiteral("dwLastError")).isEmpty())
+        << lines.join(QLatin1Char('|')).toStdString();
 }
 
 // A second player finds the pipe names taken: its ticks fail without pausing.

@@ -1,10 +1,10 @@
 #include "devices/transferdevice.h"
 #include "devices/transferdevices.h"
 #include "settings/settingsholder.h"
-#include "zrt/osutilities.h"
 #include "tests/pane/panetestsupport.h"
 #include "widgets/transferdevicewidget.h"
 #include "widgets/zrttoolbarmenu.h"
+#include "zrt/osutilities.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,7 +39,9 @@ QWidget *paneOf(Zarnet::DevicePane *)
 QGridLayout *grid(Zarnet::DevicePane *pane)
 {
     QWidget *paneWidget = paneOf(pane);
-    auto *contents = paneWidget ? paneWidget->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents")) : nullptr;
+    auto *contents = paneWidget
+        ? paneWidget->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents"))
+        : nullptr;
     return contents ? qobject_cast<QGridLayout *>(contents->layout()) : nullptr;
 }
 
@@ -95,11 +97,11 @@ TEST(DevicePane, FirstRunCreatesFourDevicesInTheFirstColumnAndTheSubmenu)
     EXPECT_EQ(grid(pane)->columnCount(), 1);
 
     // Each button shows its type's icon, which the pane's sheet picks by title.
-    const QSize images[] = {QSize(180, 33), QSize(180, 30), QSize(102, 70), QSize(105, 65)};
+    const QSize images[] = { QSize(180, 33), QSize(180, 30), QSize(102, 70), QSize(105, 65) };
     for (int row = 0; row < 4; ++row) {
         Zarnet::TransferDeviceWidget *button = buttonAt(pane, row, 0);
         ASSERT_NE(button, nullptr);
-        for (QToolButton *face : {button->ActiveButton, button->InactiveButton}) {
+        for (QToolButton *face : { button->ActiveButton, button->InactiveButton }) {
             const QList<QSize> sizes = face->icon().availableSizes();
             EXPECT_EQ(sizes.value(0), images[row]) << row << " " << face->objectName().toStdString();
         }
@@ -161,7 +163,7 @@ TEST(DevicePane, CancelledAddChangesNothing)
     settle();
     pane->addDeviceButtonClicked();
     settle();
-    EXPECT_EQ(harness.runner.shown, QStringList{QStringLiteral("Add a Device")});
+    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Add a Device") });
     EXPECT_EQ(TransferDevices::instance("KavoPlayer")->count(), 4u);
 }
 
@@ -193,7 +195,7 @@ TEST(DevicePane, DeleteRebuildsTheGridFromTheStore)
     pane->deleteDevice(buttonAt(pane, 1, 0), true);
     settle();
 
-    EXPECT_EQ(harness.runner.shown, QStringList{QStringLiteral("Delete Your Device")});
+    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Delete Your Device") });
     EXPECT_EQ(nameAt(pane, 0, 0), "DVD Player");
     EXPECT_EQ(nameAt(pane, 1, 0), "TV");
     EXPECT_EQ(nameAt(pane, 2, 0), "PlayStation\u00ae3");
@@ -237,18 +239,19 @@ TEST(DevicePane, OwnNoticesAreIgnoredForeignOnesReloadEveryRecord)
     settle();
     {
         // Another writer changes the row behind the pane's back.
-        const std::unique_ptr<TransferDevice> other(TransferDevices::instance("KavoPlayer")->deviceById(10002));
+        const std::unique_ptr<TransferDevice> other(
+            TransferDevices::instance("KavoPlayer")->deviceById(10002));
         ASSERT_TRUE(other);
         other->setName("Lounge TV");
     }
     settle();
-    const unsigned char payload[12] = {1, 0, 0, 0, 0x12, 0x27, 0, 0, 1, 0, 0, 0};
+    const unsigned char payload[12] = { 1, 0, 0, 0, 0x12, 0x27, 0, 0, 1, 0, 0, 0 };
     pane->OnMessage("KavoPlayer", "Device/Change", sizeof payload, payload);
     settle();
     EXPECT_EQ(nameAt(pane, 2, 0), "TV");
     EXPECT_EQ(buttonAt(pane, 2, 0)->findChild<QToolButton *>(QStringLiteral("ActiveButton"))->text()
-                  + buttonAt(pane, 2, 0)->findChild<QToolButton *>(QStringLiteral("InactiveButton"))->text(),
-              QStringLiteral("TVTV"));
+            + buttonAt(pane, 2, 0)->findChild<QToolButton *>(QStringLiteral("InactiveButton"))->text(),
+        QStringLiteral("TVTV"));
 
     pane->OnMessage("kavo-devices", "Device/Other", sizeof payload, payload);
     settle();
@@ -256,7 +259,8 @@ TEST(DevicePane, OwnNoticesAreIgnoredForeignOnesReloadEveryRecord)
 
     // Not a device notice.
     {
-        const std::unique_ptr<TransferDevice> other(TransferDevices::instance("KavoPlayer")->deviceById(10002));
+        const std::unique_ptr<TransferDevice> other(
+            TransferDevices::instance("KavoPlayer")->deviceById(10002));
         other->setName("Attic TV");
     }
     pane->OnMessage("kavo-devices", "Devices", 0, nullptr);
@@ -276,7 +280,7 @@ TEST(DevicePane, StartedResponseOfNoBytesReadsAsOff)
     pane->OnMessage("KavoMediaServer", "StartedResponse", 1, &off);
     pane->OnMessage("KavoMediaServer", "StartedResponse", 0, nullptr);
     pane->OnMessage("KavoMediaServer", "StartStopResponse", 1, &on);
-    EXPECT_EQ(states, (QList<bool>{true, false, false}));
+    EXPECT_EQ(states, (QList<bool> { true, false, false }));
 }
 
 TEST(DevicePane, ToggleBeforeInitialisationDoesNothing)

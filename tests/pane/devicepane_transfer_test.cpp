@@ -31,13 +31,13 @@ TEST(PaneTransfer, SubmenuEntryHandsTheSelectionToItsDevice)
     PaneHarness harness;
     harness.setUp();
     settle();
-    harness.host.selection = {fileA, fileB};
+    harness.host.selection = { fileA, fileB };
     harness.action(2010)->setProperty("context", QStringLiteral("library_context"));
     submenuEntry(harness, 1)->trigger();
 
     ASSERT_EQ(harness.transfers.size(), 1u);
     EXPECT_EQ(harness.transfers[0].target, 10001u);
-    EXPECT_EQ(harness.transfers[0].urls, (QList<QUrl>{fileA, fileB}));
+    EXPECT_EQ(harness.transfers[0].urls, (QList<QUrl> { fileA, fileB }));
     EXPECT_EQ(harness.host.transferredNotices, 1);
 }
 
@@ -58,7 +58,7 @@ TEST(PaneTransfer, PlaybackContextWithNothingPlayingStillCallsTheWizard)
     PaneHarness harness;
     harness.setUp();
     settle();
-    harness.host.selection = {fileA};
+    harness.host.selection = { fileA };
     harness.action(2010)->setProperty("context", QStringLiteral("playback_context"));
     submenuEntry(harness, 0)->trigger();
     ASSERT_EQ(harness.transfers.size(), 1u);
@@ -69,7 +69,7 @@ TEST(PaneTransfer, PlaybackContextWithNothingPlayingStillCallsTheWizard)
     harness.host.items.insert(42, fileB);
     submenuEntry(harness, 0)->trigger();
     ASSERT_EQ(harness.transfers.size(), 2u);
-    EXPECT_EQ(harness.transfers[1].urls, QList<QUrl>{fileB});
+    EXPECT_EQ(harness.transfers[1].urls, QList<QUrl> { fileB });
 }
 
 TEST(PaneTransfer, BurnUsesItsOwnContextAndTarget)
@@ -77,7 +77,7 @@ TEST(PaneTransfer, BurnUsesItsOwnContextAndTarget)
     PaneHarness harness;
     harness.setUp();
     settle();
-    harness.host.selection = {fileA};
+    harness.host.selection = { fileA };
     harness.host.playingId = 7;
     harness.host.items.insert(7, fileB);
     harness.action(2010)->setProperty("context", QStringLiteral("playback_context"));
@@ -86,8 +86,8 @@ TEST(PaneTransfer, BurnUsesItsOwnContextAndTarget)
     harness.pane->burnFilesSlot();
     ASSERT_EQ(harness.transfers.size(), 2u);
     EXPECT_EQ(harness.transfers[0].target, 1000u);
-    EXPECT_EQ(harness.transfers[0].urls, QList<QUrl>{fileA});
-    EXPECT_EQ(harness.transfers[1].urls, QList<QUrl>{fileB});
+    EXPECT_EQ(harness.transfers[0].urls, QList<QUrl> { fileA });
+    EXPECT_EQ(harness.transfers[1].urls, QList<QUrl> { fileB });
 }
 
 TEST(PaneTransfer, EmptyStoreOffersAddADeviceWhichTransfersNothing)
@@ -105,8 +105,8 @@ TEST(PaneTransfer, EmptyStoreOffersAddADeviceWhichTransfersNothing)
     EXPECT_EQ(entries[0].first, QStringLiteral("Add a Device..."));
     EXPECT_EQ(entries[0].second, 0u);
 
-    harness.host.selection = {fileA};
+    harness.host.selection = { fileA };
     submenuEntry(harness, 0)->trigger();
-    EXPECT_EQ(harness.runner.shown, QStringList{QStringLiteral("Add a Device")});
+    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Add a Device") });
     EXPECT_TRUE(harness.transfers.empty());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ipc/refcountedimpl.h"
 #include "plugin/interfaceids.h"
 #include "plugin/mediamanagerinterface.h"
 #include "plugin/mediaviewinterface.h"
@@ -7,7 +8,6 @@
 #include "plugin/plugin.h"
 #include "plugin/plugincontext.h"
 #include "plugin/plugininfo.h"
-#include "ipc/refcountedimpl.h"
 
 #include <QHash>
 #include <QList>
@@ -24,10 +24,11 @@ class FakeHost : public Orbe::PluginContext,
                  public MediaManagerInterface
 {
 public:
-    FakeHost() : m_services(this)
+    FakeHost()
+        : m_services(this)
     {
-        m_info.interfaceIds = {Orbe::playbackServicesInterfaceId(), Orbe::mediaViewInterfaceId(),
-                               Orbe::mediaManagerInterfaceId()};
+        m_info.interfaceIds = { Orbe::playbackServicesInterfaceId(), Orbe::mediaViewInterfaceId(),
+            Orbe::mediaManagerInterfaceId() };
         m_services.setPluginInfo(&m_info);
         m_loaded.push_back(&m_services);
     }
@@ -35,7 +36,7 @@ public:
 
     // What the test controls.
     qint64 playingId = 0;
-    QHash<qint64, QUrl> items;        // playback items and media files by id
+    QHash<qint64, QUrl> items; // playback items and media files by id
     QList<QUrl> selection;
     int transferredNotices = 0;
     int mediaManagerLookups = 0;
@@ -46,9 +47,8 @@ public:
     std::vector<Orbe::PluginInfo *> knownPlugins() override { return {}; }
     boost::recursive_mutex &mutex() override { return m_mutex; }
     int loadPlugin(Orbe::PluginInfo *, Orbe::Plugin **) override { return Orbe::NotFound; }
-    void pluginReleasing(Orbe::Plugin *) override {}
-    void pluginReleased(Orbe::Plugin *plugin)
-        override
+    void pluginReleasing(Orbe::Plugin *) override { }
+    void pluginReleased(Orbe::Plugin *plugin) override
     {
         m_loaded.erase(std::remove(m_loaded.begin(), m_loaded.end(), plugin), m_loaded.end());
     }
@@ -76,7 +76,10 @@ private:
     class MediaFile : public kvtl::RefCountedImpl<MediaFileInterface>
     {
     public:
-        explicit MediaFile(const QUrl &url) : m_url(url) {}
+        explicit MediaFile(const QUrl &url)
+            : m_url(url)
+        {
+        }
         QUrl fileUrl() override { return m_url; }
 
     private:
@@ -87,7 +90,12 @@ private:
     class Services : public Orbe::Plugin
     {
     public:
-        explicit Services(FakeHost *host) : Orbe::Plugin(host), m_host(host) { addRef(); }
+        explicit Services(FakeHost *host)
+            : Orbe::Plugin(host)
+            , m_host(host)
+        {
+            addRef();
+        }
         int queryInterface(const Orbe::String &id, void **out) override
         {
             *out = nullptr;

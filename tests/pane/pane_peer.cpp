@@ -50,7 +50,8 @@ void say(const QString &line)
 QGridLayout *grid(PaneHarness &harness)
 {
     QWidget *pane = harness.showButton.popup();
-    QWidget *contents = pane ? pane->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents")) : nullptr;
+    QWidget *contents
+        = pane ? pane->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents")) : nullptr;
     return contents ? qobject_cast<QGridLayout *>(contents->layout()) : nullptr;
 }
 
@@ -81,7 +82,7 @@ void printGrid(PaneHarness &harness)
                 if (!button || !button->device())
                     continue;
                 QToolButton *face = button->ButtonStack->currentIndex() == 1 ? button->ActiveButton
-                                                                              : button->InactiveButton;
+                                                                             : button->InactiveButton;
                 QString shown = face->text();
                 shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
                 out += QStringLiteral("\n%1 %2 %3 %4")
@@ -143,9 +144,9 @@ int main(int argc, char **argv)
     int external = 0;
     int internal = 0;
     QObject::connect(harness.pane, &Zarnet::DevicePane::noteTransferDevicesHaveChangedExternallySignal,
-                     [&] { ++external; });
-    QObject::connect(harness.pane, &Zarnet::DevicePane::noteTransferDevicesHaveChangedInternally,
-                     [&] { ++internal; });
+        [&] { ++external; });
+    QObject::connect(
+        harness.pane, &Zarnet::DevicePane::noteTransferDevicesHaveChangedInternally, [&] { ++internal; });
     HeldDialog held;
     auto holdDialogs = [&] { harness.runner.answer = [&](QDialog &dialog) { return held.run(dialog); }; };
 
@@ -229,8 +230,8 @@ int main(int argc, char **argv)
                     }
                     say(QStringLiteral("menu ") + entries.join(QLatin1Char('|')));
                 });
-                QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                        button->mapToGlobal(QPoint(5, 5)));
+                QContextMenuEvent event(
+                    QContextMenuEvent::Mouse, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
                 QApplication::sendEvent(button, &event);
             });
         } else if (command == QLatin1String("choose")) {

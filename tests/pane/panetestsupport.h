@@ -10,8 +10,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
-#include <QMenu>
 #include <QList>
+#include <QMenu>
 #include <QUrl>
 
 #include <functional>
@@ -35,7 +35,7 @@ public:
 // Presses the add or edit dialog's confirm button, as a person would.
 inline int confirm(QDialog &dialog)
 {
-    for (const char *name : {"CreateButton", "SaveButton"}) {
+    for (const char *name : { "CreateButton", "SaveButton" }) {
         if (auto *button = dialog.findChild<QAbstractButton *>(QLatin1String(name))) {
             button->click();
             return dialog.result();
@@ -60,10 +60,10 @@ public:
     {
         Zarnet::ModalRunner::install(&runner);
         Zarnet::TransferWizard::setHook([this](const QList<QUrl> &urls, const QString &, unsigned target) {
-            transfers.push_back({urls, target});
+            transfers.push_back({ urls, target });
             return 0;
         });
-        for (unsigned id : {1240u, 1241u, 2010u, 2015u, 2016u, 2017u}) {
+        for (unsigned id : { 1240u, 1241u, 2010u, 2015u, 2016u, 2017u }) {
             auto *action = new QAction(QString::number(id), &actionOwner);
             Zarnet::CommonMenuBar::setAction(id, action);
         }
@@ -97,7 +97,7 @@ public:
         QList<QPair<QString, unsigned>> entries;
         if (QMenu *menu = action(2010)->menu()) {
             for (QAction *entry : menu->actions())
-                entries.append({entry->text(), entry->data().toUInt()});
+                entries.append({ entry->text(), entry->data().toUInt() });
         }
         return entries;
     }

@@ -25,7 +25,7 @@ void deleteBoth(const std::string &root)
 // m_dir holds the test's root key; the test main gives the process its own.
 void HiveTest::SetUp()
 {
-    static std::atomic<int> counter{0};
+    static std::atomic<int> counter { 0 };
     m_oldRoot = variable("KAVO_REGISTRY_ROOT");
     const std::string base = m_oldRoot.empty() ? "Software\\KavoTests" : m_oldRoot;
     m_dir = base + "\\Test" + std::to_string(GetCurrentProcessId()) + '-' + std::to_string(++counter);
@@ -44,9 +44,9 @@ void HiveTest::blockUserHive()
 {
     deleteBoth(m_dir);
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, m_dir.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, m_dir.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE,
+                  nullptr, &key, nullptr),
+        ERROR_SUCCESS);
     RegCloseKey(key);
 }
 

@@ -46,9 +46,9 @@ TEST_F(RegistryFileTest, ADatabaseOfAnotherProgramIsLeftAlone)
 {
     sqlite3 *db = nullptr;
     ASSERT_EQ(sqlite3_open(userHive().c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE notes(text); INSERT INTO notes VALUES('keep');", nullptr, nullptr,
-                           nullptr),
-              SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "CREATE TABLE notes(text); INSERT INTO notes VALUES('keep');", nullptr,
+                  nullptr, nullptr),
+        SQLITE_OK);
     sqlite3_close(db);
     const std::string before = readFile(userHive());
     RegKey key;
@@ -126,7 +126,9 @@ TEST_F(RegistryFileTest, MissingFoldersAreMadePrivateForTheUserAndReadableForThe
     ASSERT_EQ(CreateKey(Root::LocalMachine, u"SOFTWARE\\Kavo", key), ERROR_SUCCESS);
     const mode_t mask = umask(0);
     umask(mask);
-    struct stat st {};
+    struct stat st
+    {
+    };
     ASSERT_EQ(stat((dir() + "/u/Kavo").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u & ~mask);
     ASSERT_EQ(stat((dir() + "/m/Kavo").c_str(), &st), 0);

@@ -31,7 +31,8 @@ bool sameKey(const RegKey &writer, const RegKey &other)
         return false;
     uint32_t seen = 0;
     uint32_t size = 4;
-    const bool same = QueryValue(other, u"SameKeyStamp", nullptr, &seen, &size) == ERROR_SUCCESS && seen == stamp;
+    const bool same
+        = QueryValue(other, u"SameKeyStamp", nullptr, &seen, &size) == ERROR_SUCCESS && seen == stamp;
     DeleteValue(writer, u"SameKeyStamp");
     return same;
 }
@@ -51,7 +52,7 @@ TEST_F(RegistryTest, CreateThenOpenIgnoresCaseButKeepsIt)
     ASSERT_EQ(CreateKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\Settings\\MixedCase", created), ERROR_SUCCESS);
     RegKey opened;
     ASSERT_EQ(OpenKey(Root::CurrentUser, u"software\\KAVO\\settings\\mixedcase", Access::ReadWrite, opened),
-              ERROR_SUCCESS);
+        ERROR_SUCCESS);
     EXPECT_TRUE(sameKey(created, opened));
 
     RegKey parent;
@@ -69,7 +70,8 @@ TEST_F(RegistryTest, NonAsciiNamesFoldUnitByUnit)
     RegKey key;
     ASSERT_EQ(CreateKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\\u00e4\u03c9", key), ERROR_SUCCESS);
     RegKey upper;
-    EXPECT_EQ(OpenKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\\u00c4\u03a9", Access::Read, upper), ERROR_SUCCESS);
+    EXPECT_EQ(
+        OpenKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\\u00c4\u03a9", Access::Read, upper), ERROR_SUCCESS);
     EXPECT_TRUE(sameKey(key, upper));
     // Sharp s has no single-unit capital, so "SS" is another name.
     RegKey sharp;
@@ -84,7 +86,8 @@ TEST_F(RegistryTest, EmptySegmentsAndOverlongNamesAreRefused)
     EXPECT_EQ(CreateKey(Root::CurrentUser, u"\\SOFTWARE", key), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(CreateKey(Root::CurrentUser, u"SOFTWARE\\\\Kavo", key), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(CreateKey(Root::CurrentUser, u"SOFTWARE\\", key), ERROR_INVALID_PARAMETER);
-    EXPECT_EQ(CreateKey(Root::CurrentUser, u"SOFTWARE\\" + kvtl::WString(256, u'k'), key), ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(
+        CreateKey(Root::CurrentUser, u"SOFTWARE\\" + kvtl::WString(256, u'k'), key), ERROR_INVALID_PARAMETER);
     EXPECT_EQ(CreateKey(Root::CurrentUser, u"SOFTWARE\\" + kvtl::WString(255, u'k'), key), ERROR_SUCCESS);
 }
 
@@ -92,7 +95,7 @@ TEST_F(RegistryTest, QueryReportsSizeAndRefusesSmallBuffers)
 {
     RegKey key;
     ASSERT_EQ(CreateKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\V", key), ERROR_SUCCESS);
-    const unsigned char bytes[6] = {1, 2, 3, 4, 5, 6};
+    const unsigned char bytes[6] = { 1, 2, 3, 4, 5, 6 };
     ASSERT_EQ(SetValue(key, u"Blob", REG_BINARY, bytes, 6), ERROR_SUCCESS);
 
     uint32_t type = 0;
@@ -101,7 +104,7 @@ TEST_F(RegistryTest, QueryReportsSizeAndRefusesSmallBuffers)
     EXPECT_EQ(type, REG_BINARY);
     EXPECT_EQ(size, 6u);
 
-    unsigned char small[4] = {9, 9, 9, 9};
+    unsigned char small[4] = { 9, 9, 9, 9 };
     size = 4;
     EXPECT_EQ(QueryValue(key, u"Blob", &type, small, &size), ERROR_MORE_DATA);
     EXPECT_EQ(size, 6u);
@@ -164,7 +167,8 @@ TEST_F(RegistryTest, DeleteKeyNeedsALeafAndDeleteTreeTakesEverything)
     EXPECT_EQ(DeleteKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\T\\A"), ERROR_ACCESS_DENIED);
     EXPECT_EQ(DeleteTree(Root::CurrentUser, u"SOFTWARE\\Kavo\\T"), ERROR_SUCCESS);
     RegKey gone;
-    EXPECT_EQ(OpenKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\T\\A\\B", Access::Read, gone), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(
+        OpenKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\T\\A\\B", Access::Read, gone), ERROR_FILE_NOT_FOUND);
     // The old handle now names a deleted key; it never reaches a new key of the same path.
     EXPECT_EQ(SetValue(leaf, u"v", REG_DWORD, &one, 4), ERROR_KEY_DELETED);
     RegKey again;
@@ -194,7 +198,8 @@ TEST_F(RegistryTest, ReadOnlyHandleCannotWrite)
 TEST_F(RegistryTest, NamesEndAtTheFirstZeroUnit)
 {
     RegKey key;
-    ASSERT_EQ(CreateKey(Root::CurrentUser, kvtl::WString(u"SOFTWARE\\Kavo\\Z\0hidden", 22), key), ERROR_SUCCESS);
+    ASSERT_EQ(
+        CreateKey(Root::CurrentUser, kvtl::WString(u"SOFTWARE\\Kavo\\Z\0hidden", 22), key), ERROR_SUCCESS);
     RegKey plain;
     EXPECT_EQ(OpenKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\Z", Access::Read, plain), ERROR_SUCCESS);
     EXPECT_TRUE(sameKey(key, plain));
@@ -205,7 +210,7 @@ TEST_F(RegistryTest, SeparateRootsAreSeparateTrees)
     RegKey user;
     ASSERT_EQ(CreateKey(Root::CurrentUser, u"SOFTWARE\\Kavo\\Only", user), ERROR_SUCCESS);
     RegKey machine;
-    EXPECT_EQ(OpenKey(Root::LocalMachine, u"SOFTWARE\\Kavo\\Only", Access::Read, machine), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(
+        OpenKey(Root::LocalMachine, u"SOFTWARE\\Kavo\\Only", Access::Read, machine), ERROR_FILE_NOT_FOUND);
     ASSERT_EQ(CreateKey(Root::LocalMachine, u"SOFTWARE\\Kavo\\Only", machine), ERROR_SUCCESS);
 }
-

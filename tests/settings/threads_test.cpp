@@ -26,7 +26,7 @@ TEST_F(SettingsThreadsTest, ObjectsOnSeveralThreadsShareOneHive)
 {
     constexpr int Threads = 4;
     constexpr int Rounds = 60;
-    std::atomic<int> failures{0};
+    std::atomic<int> failures { 0 };
     std::vector<std::thread> workers;
     for (int t = 0; t < Threads; ++t) {
         workers.emplace_back([t, &failures] {
@@ -38,8 +38,8 @@ TEST_F(SettingsThreadsTest, ObjectsOnSeveralThreadsShareOneHive)
                     continue;
                 }
                 int32_t back = -1;
-                if (!s->SetInt(prefix + std::to_string(round % 5), round) || !s->GetInt(prefix + std::to_string(round % 5), back)
-                    || back != round)
+                if (!s->SetInt(prefix + std::to_string(round % 5), round)
+                    || !s->GetInt(prefix + std::to_string(round % 5), back) || back != round)
                     ++failures;
                 std::set<std::string> names;
                 if (!s->GetValueNames(names))

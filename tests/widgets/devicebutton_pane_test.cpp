@@ -23,7 +23,8 @@ namespace {
 Zarnet::TransferDeviceWidget *firstButton(PaneHarness &harness)
 {
     QWidget *pane = harness.showButton.popup();
-    auto *contents = pane ? pane->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents")) : nullptr;
+    auto *contents
+        = pane ? pane->findChild<QWidget *>(QStringLiteral("DeviceScrollWidgetContents")) : nullptr;
     auto *grid = contents ? qobject_cast<QGridLayout *>(contents->layout()) : nullptr;
     QLayoutItem *item = grid ? grid->itemAtPosition(0, 0) : nullptr;
     return item ? qobject_cast<Zarnet::TransferDeviceWidget *>(item->widget()) : nullptr;
@@ -119,7 +120,7 @@ TEST(DeviceButtonInPane, DeleteAsksThenRemovesTheDevice)
     harness.runner.answer = [](QDialog &) { return int(QDialog::Accepted); };
     choose(button, QStringLiteral("Delete"));
     settle();
-    EXPECT_EQ(harness.runner.shown, QStringList{QStringLiteral("Delete Your Device")});
+    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Delete Your Device") });
     EXPECT_EQ(storedCount(), before - 1);
     EXPECT_EQ(TransferDevicesLibrary::TransferDevices::instance("KavoPlayer")->deviceById(id), nullptr);
     Zarnet::TransferDeviceWidget *now = firstButton(harness);

@@ -46,17 +46,17 @@ struct DropFiles
 TEST(DroppedUrls, PlaylistItemsNeedThreeDecimalNumbers)
 {
     const std::pair<const char *, qint64> cases[] = {
-        {"kavo_playlist_item:/5/123/7", 123},
-        {"KAVO_PLAYLIST_ITEM:/5/123/7", 123},
-        {"kavo_playlist_item://player/5/123/7", 123},
-        {"kavo_playlist_item:/5/18446744073709551615/7", -1 /* the largest, as unsigned */},
-        {"kavo_playlist_item:/5/x/7", 0},
-        {"kavo_playlist_item:/5/123", 0},
-        {"kavo_playlist_item:/5/123/7/9", 0},
-        {"kavo_playlist_item:/5/+123/7", 0},
-        {"kavo_playlist_item:/5/0x7b/7", 0},
-        {"kavo_playlist_item:/5/18446744073709551616/7", 0},
-        {"file:///5/123/7", 0},
+        { "kavo_playlist_item:/5/123/7", 123 },
+        { "KAVO_PLAYLIST_ITEM:/5/123/7", 123 },
+        { "kavo_playlist_item://player/5/123/7", 123 },
+        { "kavo_playlist_item:/5/18446744073709551615/7", -1 /* the largest, as unsigned */ },
+        { "kavo_playlist_item:/5/x/7", 0 },
+        { "kavo_playlist_item:/5/123", 0 },
+        { "kavo_playlist_item:/5/123/7/9", 0 },
+        { "kavo_playlist_item:/5/+123/7", 0 },
+        { "kavo_playlist_item:/5/0x7b/7", 0 },
+        { "kavo_playlist_item:/5/18446744073709551616/7", 0 },
+        { "file:///5/123/7", 0 },
     };
     for (const auto &[text, expected] : cases) {
         quint64 id = 0;
@@ -94,34 +94,34 @@ TEST(DeviceButtonDrop, HandsWhatItCanToTheWizardAndSaysWhatItCannot)
         const char *what;
         QStringList uris;
         QStringList toWizard; // empty: nothing handed over
-        QString box;          // empty: none shown
+        QString box; // empty: none shown
     };
     const QString web = QStringLiteral("https://example.com/a.mp4");
     const Case cases[] = {
-        {"no URLs", {}, {}, {}},
-        {"only comments", {QStringLiteral("# from a file manager")}, {}, {}},
-        {"only web addresses", {web, QStringLiteral("http://example.com/b.mkv")}, {}, {}},
-        {"a file and a web address", {files.url(QStringLiteral("a.mp4")), web},
-         {files.url(QStringLiteral("a.mp4")), web}, {}},
-        {"a file named with a blank", {files.url(QStringLiteral("my clip.mkv"))},
-         {files.url(QStringLiteral("my clip.mkv"))}, {}},
-        {"a playlist item the player knows", {QStringLiteral("kavo_playlist_item:/5/123/7")},
-         {files.url(QStringLiteral("a.mp4"))}, {}},
-        {"a playlist item it does not know", {QStringLiteral("kavo_playlist_item:/5/999/7")},
-         {QStringLiteral("kavo_playlist_item:/5/999/7")}, {}},
-        {"a malformed playlist item", {QStringLiteral("kavo_playlist_item:/5/x/7")}, {},
-         QStringLiteral("Unrecognized File|This file was not recognized.")},
-        {"two malformed playlist items",
-         {QStringLiteral("kavo_playlist_item:/5/x/7"), QStringLiteral("kavo_playlist_item:/1/2")}, {},
-         QStringLiteral("Unrecognized Files|These files were not recognized.")},
-        {"a folder", {files.url(QString())}, {files.url(QString())}, {}},
-        {"a file that has vanished", {files.url(QStringLiteral("gone.mp4"))}, {},
-         QStringLiteral("File Not Found|This file no longer exists.")},
-        {"a playlist item whose file has vanished", {QStringLiteral("kavo_playlist_item:/5/124/7")}, {},
-         QStringLiteral("File Not Found|This file no longer exists.")},
-        {"a vanished file beside one that is there",
-         {files.url(QStringLiteral("gone.mp4")), files.url(QStringLiteral("a.mp4"))},
-         {files.url(QStringLiteral("a.mp4"))}, {}},
+        { "no URLs", {}, {}, {} },
+        { "only comments", { QStringLiteral("# from a file manager") }, {}, {} },
+        { "only web addresses", { web, QStringLiteral("http://example.com/b.mkv") }, {}, {} },
+        { "a file and a web address", { files.url(QStringLiteral("a.mp4")), web },
+            { files.url(QStringLiteral("a.mp4")), web }, {} },
+        { "a file named with a blank", { files.url(QStringLiteral("my clip.mkv")) },
+            { files.url(QStringLiteral("my clip.mkv")) }, {} },
+        { "a playlist item the player knows", { QStringLiteral("kavo_playlist_item:/5/123/7") },
+            { files.url(QStringLiteral("a.mp4")) }, {} },
+        { "a playlist item it does not know", { QStringLiteral("kavo_playlist_item:/5/999/7") },
+            { QStringLiteral("kavo_playlist_item:/5/999/7") }, {} },
+        { "a malformed playlist item", { QStringLiteral("kavo_playlist_item:/5/x/7") }, {},
+            QStringLiteral("Unrecognized File|This file was not recognized.") },
+        { "two malformed playlist items",
+            { QStringLiteral("kavo_playlist_item:/5/x/7"), QStringLiteral("kavo_playlist_item:/1/2") }, {},
+            QStringLiteral("Unrecognized Files|These files were not recognized.") },
+        { "a folder", { files.url(QString()) }, { files.url(QString()) }, {} },
+        { "a file that has vanished", { files.url(QStringLiteral("gone.mp4")) }, {},
+            QStringLiteral("File Not Found|This file no longer exists.") },
+        { "a playlist item whose file has vanished", { QStringLiteral("kavo_playlist_item:/5/124/7") }, {},
+            QStringLiteral("File Not Found|This file no longer exists.") },
+        { "a vanished file beside one that is there",
+            { files.url(QStringLiteral("gone.mp4")), files.url(QStringLiteral("a.mp4")) },
+            { files.url(QStringLiteral("a.mp4")) }, {} },
     };
     const auto dropOn = [button](const QMimeData &data) {
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

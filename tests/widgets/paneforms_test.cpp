@@ -15,7 +15,8 @@ namespace {
 void expectMargins(QLayout *layout, int left, int top, int right, int bottom)
 {
     ASSERT_NE(layout, nullptr);
-    EXPECT_EQ(layout->contentsMargins(), QMargins(left, top, right, bottom)) << layout->objectName().toStdString();
+    EXPECT_EQ(layout->contentsMargins(), QMargins(left, top, right, bottom))
+        << layout->objectName().toStdString();
 }
 
 void expectPolicy(QWidget *widget, QSizePolicy::Policy h, QSizePolicy::Policy v)
@@ -48,7 +49,8 @@ TEST(DevicePaneForm, BuildsTheWidgetTree)
     EXPECT_EQ(widget.minimumSize(), QSize(135, 378));
     EXPECT_EQ(widget.maximumSize(), QSize(505, 378));
     expectPolicy(&widget, QSizePolicy::Preferred, QSizePolicy::Preferred);
-    EXPECT_EQ(widget.styleSheet(), QStringLiteral("QWidget#DevicePane {\n     background: transparent;\n}\n"));
+    EXPECT_EQ(
+        widget.styleSheet(), QStringLiteral("QWidget#DevicePane {\n     background: transparent;\n}\n"));
     EXPECT_EQ(widget.windowTitle(), QStringLiteral("Kavo To Go"));
 
     EXPECT_EQ(widget.layout(), ui.verticalLayout);
@@ -61,8 +63,9 @@ TEST(DevicePaneForm, BuildsTheWidgetTree)
     EXPECT_EQ(ui.DeviceMenu->parentWidget(), &widget);
     expectPolicy(ui.DeviceMenu, QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
     EXPECT_EQ(ui.DeviceMenu->styleSheet(),
-              QStringLiteral("QFrame#DeviceMenu {\n     background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 "
-                             "rgba(17, 17, 17, F0), stop:1 rgba(34, 34, 34, F0));\n\t border: 1px solid #303030;\n}"));
+        QStringLiteral(
+            "QFrame#DeviceMenu {\n     background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 "
+            "rgba(17, 17, 17, F0), stop:1 rgba(34, 34, 34, F0));\n\t border: 1px solid #303030;\n}"));
     EXPECT_EQ(ui.DeviceMenu->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(ui.DeviceMenu->frameShadow(), QFrame::Plain);
     EXPECT_EQ(ui.DeviceMenu->lineWidth(), 0);
@@ -84,13 +87,15 @@ TEST(DevicePaneForm, BuildsTheWidgetTree)
     EXPECT_EQ(ui.DragFilesLayout->itemAt(0)->widget(), ui.DragFilesLabel);
     EXPECT_EQ(ui.DragFilesLabel->objectName(), QStringLiteral("DragFilesLabel"));
     EXPECT_EQ(ui.DragFilesLabel->parentWidget(), ui.DeviceMenu);
-    EXPECT_EQ(ui.DragFilesLabel->styleSheet(), QStringLiteral("QLabel {\ncolor: #A2A2A2;\nbackground: none;\n}"));
+    EXPECT_EQ(
+        ui.DragFilesLabel->styleSheet(), QStringLiteral("QLabel {\ncolor: #A2A2A2;\nbackground: none;\n}"));
     EXPECT_EQ(ui.DragFilesLabel->text(), QStringLiteral("Drag Files Below..."));
 
     QScrollArea *area = ui.DeviceScrollArea;
     EXPECT_EQ(area->objectName(), QStringLiteral("DeviceScrollArea"));
     expectPolicy(area, QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
-    EXPECT_EQ(area->styleSheet(), QStringLiteral("QScrollArea#DeviceScrollArea {\nbackground: transparent;\n}\n"));
+    EXPECT_EQ(
+        area->styleSheet(), QStringLiteral("QScrollArea#DeviceScrollArea {\nbackground: transparent;\n}\n"));
     EXPECT_EQ(area->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(area->frameShadow(), QFrame::Plain);
     EXPECT_EQ(area->lineWidth(), 0);
@@ -106,8 +111,8 @@ TEST(DevicePaneForm, BuildsTheWidgetTree)
     EXPECT_EQ(contents->maximumSize(), QSize(16777215, 16777215));
     EXPECT_EQ(contents->layoutDirection(), Qt::RightToLeft);
     EXPECT_EQ(contents->styleSheet(),
-              QStringLiteral("QWidget#DeviceScrollWidgetContents {\nbackground: transparent;\n}\n\n"
-                             "QWidget#DeviceScrollWidgetContents:selected {\nbackground: blue;\n}"));
+        QStringLiteral("QWidget#DeviceScrollWidgetContents {\nbackground: transparent;\n}\n\n"
+                       "QWidget#DeviceScrollWidgetContents:selected {\nbackground: blue;\n}"));
     EXPECT_EQ(contents->layout(), ui.DeviceGrid);
     EXPECT_EQ(ui.DeviceGrid->objectName(), QStringLiteral("DeviceGrid"));
     expectMargins(ui.DeviceGrid, 0, 0, 0, 0);
@@ -134,14 +139,17 @@ TEST(DevicePaneForm, BuildsTheWidgetTree)
     EXPECT_EQ(add->text(), QStringLiteral("Add a Device"));
     const QString addStyle = add->styleSheet();
     EXPECT_TRUE(addStyle.startsWith(QStringLiteral(
-        "QToolButton#AddDevice {\nbackground: transparent;\nborder-image: url(:/DevicePane/AddButton/Normal) 0 9 0 9;\n"
-        "border-left: 0.7em;\nborder-right: 0.7em;\npadding-top: 0.4em;\npadding-bottom: 0.4em;\ncolor: #A2A2A2;\n"
+        "QToolButton#AddDevice {\nbackground: transparent;\nborder-image: url(:/DevicePane/AddButton/Normal) "
+        "0 9 0 9;\n"
+        "border-left: 0.7em;\nborder-right: 0.7em;\npadding-top: 0.4em;\npadding-bottom: 0.4em;\ncolor: "
+        "#A2A2A2;\n"
         "font-weight: bold;\nqproperty-icon: url(:/DevicePane/AddDevice/Normal);\n}\n\n/*{\n")));
-    EXPECT_TRUE(addStyle.contains(QStringLiteral(
-        "padding-right: -6px;\n}*/\n\nQToolButton#AddDevice:pressed {\nborder-image: "
-        "url(:/DevicePane/AddButton/Pressed) 0 13 0 13;\ncolor: #35B1EA;\n}\n\nQToolButton#AddDevice:hover {\n"
-        "qproperty-icon: url(:/DevicePane/AddDevice/Hover);\ncolor: #35B1EA\n}\n\n"
-        "QToolButton#AddDevice:disabled {\ncolor: rgb(200, 200, 200);\n}")));
+    EXPECT_TRUE(addStyle.contains(
+        QStringLiteral("padding-right: -6px;\n}*/\n\nQToolButton#AddDevice:pressed {\nborder-image: "
+                       "url(:/DevicePane/AddButton/Pressed) 0 13 0 13;\ncolor: "
+                       "#35B1EA;\n}\n\nQToolButton#AddDevice:hover {\n"
+                       "qproperty-icon: url(:/DevicePane/AddDevice/Hover);\ncolor: #35B1EA\n}\n\n"
+                       "QToolButton#AddDevice:disabled {\ncolor: rgb(200, 200, 200);\n}")));
     EXPECT_TRUE(addStyle.endsWith(QStringLiteral("color: rgb(200, 200, 200);\n}")));
 }
 
@@ -221,7 +229,7 @@ TEST(MediaServerFunctionPaneForm, BuildsTheWidgetTree)
     EXPECT_EQ(widget.size(), QSize(201, 271));
     expectPolicy(&widget, QSizePolicy::Fixed, QSizePolicy::Preferred);
     EXPECT_EQ(widget.styleSheet(),
-              QStringLiteral("QWidget#MediaServerFunctionPane\n{\n       background: transparent;\n} "));
+        QStringLiteral("QWidget#MediaServerFunctionPane\n{\n       background: transparent;\n} "));
     EXPECT_EQ(widget.windowTitle(), QStringLiteral("KMS"));
 
     EXPECT_EQ(widget.layout(), ui.horizontalLayout);
@@ -238,12 +246,13 @@ TEST(MediaServerFunctionPaneForm, BuildsTheWidgetTree)
     EXPECT_EQ(menu->frameShadow(), QFrame::Plain);
     EXPECT_EQ(menu->lineWidth(), 0);
     EXPECT_EQ(menu->styleSheet(),
-              QStringLiteral("QFrame#MediaServerFunctionMenu \n{\n      background: qlineargradient(x1:0, y1:0, x2:1, "
-                             "y2:0, stop:0 rgba(17, 17, 17, F0), stop:1 rgba(34, 34, 34, F0)); \n      border: 1px "
-                             "solid #303030; \n}\n\nQToolButton{\n       border: 0px;\n       border-image: "
-                             "url(:/DevicePane/DeviceButton/Normal);\n       font: bold;\n       color: #C2C2C2;\n"
-                             "      padding-top: 0.5em;\n}\n       \nQToolButton:hover \n{\n      border-image: "
-                             "url(:/DevicePane/DeviceButton/Hover);\n}\n   "));
+        QStringLiteral(
+            "QFrame#MediaServerFunctionMenu \n{\n      background: qlineargradient(x1:0, y1:0, x2:1, "
+            "y2:0, stop:0 rgba(17, 17, 17, F0), stop:1 rgba(34, 34, 34, F0)); \n      border: 1px "
+            "solid #303030; \n}\n\nQToolButton{\n       border: 0px;\n       border-image: "
+            "url(:/DevicePane/DeviceButton/Normal);\n       font: bold;\n       color: #C2C2C2;\n"
+            "      padding-top: 0.5em;\n}\n       \nQToolButton:hover \n{\n      border-image: "
+            "url(:/DevicePane/DeviceButton/Hover);\n}\n   "));
 
     EXPECT_EQ(menu->layout(), ui.MediaServerFunctionLayout);
     EXPECT_EQ(ui.MediaServerFunctionLayout->objectName(), QStringLiteral("MediaServerFunctionLayout"));
@@ -251,7 +260,7 @@ TEST(MediaServerFunctionPaneForm, BuildsTheWidgetTree)
     EXPECT_EQ(ui.MediaServerFunctionLayout->itemAtPosition(0, 0)->widget(), ui.StreamToBtn);
     EXPECT_EQ(ui.MediaServerFunctionLayout->itemAtPosition(1, 0)->widget(), ui.SettingsBtn);
 
-    for (QToolButton *button : {ui.StreamToBtn, ui.SettingsBtn}) {
+    for (QToolButton *button : { ui.StreamToBtn, ui.SettingsBtn }) {
         EXPECT_EQ(button->parentWidget(), menu);
         expectPolicy(button, QSizePolicy::Preferred, QSizePolicy::Preferred);
         EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -270,17 +279,17 @@ TEST(MediaServerFunctionPaneForm, BuildsTheWidgetTree)
 TEST(PaneStyles, ToolBarButtonSheets)
 {
     EXPECT_EQ(Zarnet::PaneStyles::showDeviceMenuButton(),
-              QStringLiteral("QToolButton { image: url(:/ControlBar/KavoToGo/Normal); }QToolButton::hover { image: "
-                             "url(:/ControlBar/KavoToGo/Hover); }QToolButton::hover:pressed { image: "
-                             "url(:/ControlBar/KavoToGo/Pressed); }"));
+        QStringLiteral("QToolButton { image: url(:/ControlBar/KavoToGo/Normal); }QToolButton::hover { image: "
+                       "url(:/ControlBar/KavoToGo/Hover); }QToolButton::hover:pressed { image: "
+                       "url(:/ControlBar/KavoToGo/Pressed); }"));
     EXPECT_EQ(Zarnet::PaneStyles::streamingOff(),
-              QStringLiteral("QToolButton { image: url(:/ControlBar/Streaming/Normal);}QToolButton::hover { image: "
-                             "url(:/ControlBar/Streaming/Hover); }QToolButton::hover:pressed { image: "
-                             "url(:/ControlBar/Streaming/Pressed); }"));
+        QStringLiteral("QToolButton { image: url(:/ControlBar/Streaming/Normal);}QToolButton::hover { image: "
+                       "url(:/ControlBar/Streaming/Hover); }QToolButton::hover:pressed { image: "
+                       "url(:/ControlBar/Streaming/Pressed); }"));
     EXPECT_EQ(Zarnet::PaneStyles::streamingOn(),
-              QStringLiteral("QToolButton { image: url(:/ControlBar/Streaming/Hover);}QToolButton::hover { image: "
-                             "url(:/ControlBar/Streaming/Hover); }QToolButton::hover:pressed { image: "
-                             "url(:/ControlBar/Streaming/Pressed); }"));
+        QStringLiteral("QToolButton { image: url(:/ControlBar/Streaming/Hover);}QToolButton::hover { image: "
+                       "url(:/ControlBar/Streaming/Hover); }QToolButton::hover:pressed { image: "
+                       "url(:/ControlBar/Streaming/Pressed); }"));
     // Built once: every call hands out the same text.
     EXPECT_EQ(&Zarnet::PaneStyles::streamingOn(), &Zarnet::PaneStyles::streamingOn());
 }

@@ -15,16 +15,26 @@ struct Expected
 };
 
 const Expected images[] = {
-    {":/ControlBar/KavoToGo/Normal", 72, 72},   {":/ControlBar/KavoToGo/Hover", 72, 72},
-    {":/ControlBar/KavoToGo/Pressed", 72, 72},  {":/ControlBar/Streaming/Normal", 72, 72},
-    {":/ControlBar/Streaming/Hover", 72, 72},   {":/ControlBar/Streaming/Pressed", 72, 72},
-    {":/DevicePane/KMS/StreamTo", 98, 119},     {":/DevicePane/KMS/Settings", 112, 112},
-    {":/DevicePane/Icon/DVD", 180, 33},         {":/DevicePane/Icon/BluRay", 180, 30},
-    {":/DevicePane/Icon/TV", 102, 70},          {":/DevicePane/Icon/Console", 105, 65},
-    {":/DevicePane/Icon/Cranks", 46, 36},       {":/DevicePane/DeviceButton/Normal", 115, 69},
-    {":/DevicePane/DeviceButton/Hover", 115, 69}, {":/DevicePane/DeviceButton/Disabled", 115, 69},
-    {":/DevicePane/AddButton/Normal", 19, 25},  {":/DevicePane/AddButton/Pressed", 19, 25},
-    {":/DevicePane/AddDevice/Normal", 28, 21},  {":/DevicePane/AddDevice/Hover", 28, 21},
+    { ":/ControlBar/KavoToGo/Normal", 72, 72 },
+    { ":/ControlBar/KavoToGo/Hover", 72, 72 },
+    { ":/ControlBar/KavoToGo/Pressed", 72, 72 },
+    { ":/ControlBar/Streaming/Normal", 72, 72 },
+    { ":/ControlBar/Streaming/Hover", 72, 72 },
+    { ":/ControlBar/Streaming/Pressed", 72, 72 },
+    { ":/DevicePane/KMS/StreamTo", 98, 119 },
+    { ":/DevicePane/KMS/Settings", 112, 112 },
+    { ":/DevicePane/Icon/DVD", 180, 33 },
+    { ":/DevicePane/Icon/BluRay", 180, 30 },
+    { ":/DevicePane/Icon/TV", 102, 70 },
+    { ":/DevicePane/Icon/Console", 105, 65 },
+    { ":/DevicePane/Icon/Cranks", 46, 36 },
+    { ":/DevicePane/DeviceButton/Normal", 115, 69 },
+    { ":/DevicePane/DeviceButton/Hover", 115, 69 },
+    { ":/DevicePane/DeviceButton/Disabled", 115, 69 },
+    { ":/DevicePane/AddButton/Normal", 19, 25 },
+    { ":/DevicePane/AddButton/Pressed", 19, 25 },
+    { ":/DevicePane/AddDevice/Normal", 28, 21 },
+    { ":/DevicePane/AddDevice/Hover", 28, 21 },
 };
 
 } // namespace

@@ -11,7 +11,7 @@ class QToolButton;
 namespace TransferDevicesLibrary {
 class TransferDevice;
 class TransferDevices;
-}
+} // namespace TransferDevicesLibrary
 
 namespace Zarnet {
 class TransferDeviceWidget;

@@ -112,7 +112,8 @@ protected:
     void fill(TestDevicePane &pane, const std::vector<Seed> &seeds)
     {
         for (const Seed &seed : seeds) {
-            TransferDevicesLibrary::TransferDevice *device = makeDevice(seed.type, seed.name, seed.configured);
+            TransferDevicesLibrary::TransferDevice *device
+                = makeDevice(seed.type, seed.name, seed.configured);
             ASSERT_NE(device, nullptr);
             removed.push_back(store()->deviceById(device->deviceId()));
             pane.addDevice(device);
@@ -132,12 +133,12 @@ protected:
         for (int i = 0; i < pane.grid()->count(); ++i) {
             auto *button = qobject_cast<Zarnet::TransferDeviceWidget *>(pane.grid()->itemAt(i)->widget());
             ASSERT_NE(button, nullptr);
-            QToolButton *shown = button->ButtonStack->currentIndex() == 1 ? button->ActiveButton
-                                                                            : button->InactiveButton;
+            QToolButton *shown
+                = button->ButtonStack->currentIndex() == 1 ? button->ActiveButton : button->InactiveButton;
             const QRect face = inside(shown, pane.frame);
             // The name sits in the lower third, under the icon.
-            const QRect nameBand(face.left(), face.top() + face.height() * 2 / 3, face.width(),
-                                 face.height() / 3);
+            const QRect nameBand(
+                face.left(), face.top() + face.height() * 2 / 3, face.width(), face.height() / 3);
             EXPECT_GT(lightIn(image, nameBand).brightest, 150) << shown->text().toStdString();
             // A name wider than its button is elided there, and whole in the tip.
             if (QFontMetrics(shown->font()).horizontalAdvance(shown->text()) > face.width()) {
@@ -151,10 +152,12 @@ protected:
 TEST_F(PaneScreenshots, FourDevicesAsOnFirstRun)
 {
     TestDevicePane pane;
-    fill(pane, {{0, "DVD Player", false},
-                {1, "Blu-ray Player", false},
-                {2, "TV", false},
-                {3, "PlayStation\xc2\xae" "3", false}});
+    fill(pane,
+        { { 0, "DVD Player", false }, { 1, "Blu-ray Player", false }, { 2, "TV", false },
+            { 3,
+                "PlayStation\xc2\xae"
+                "3",
+                false } });
     const QImage image = render(pane.frame);
     ASSERT_TRUE(save(image, QStringLiteral("pane-4-devices.png")));
     EXPECT_EQ(pane.grid()->columnCount(), 1);
@@ -164,11 +167,14 @@ TEST_F(PaneScreenshots, FourDevicesAsOnFirstRun)
 TEST_F(PaneScreenshots, FiveDevicesInTwoColumns)
 {
     TestDevicePane pane;
-    fill(pane, {{0, "DVD Player", true},
-                {1, "Blu-ray Player", false},
-                {2, "Living Room TV", true},  // longer than the button
-                {3, "PlayStation\xc2\xae" "3", true},
-                {2, "Bedroom TV", false}});
+    fill(pane,
+        { { 0, "DVD Player", true }, { 1, "Blu-ray Player", false },
+            { 2, "Living Room TV", true }, // longer than the button
+            { 3,
+                "PlayStation\xc2\xae"
+                "3",
+                true },
+            { 2, "Bedroom TV", false } });
     const QImage image = render(pane.frame);
     ASSERT_TRUE(save(image, QStringLiteral("pane-5-devices.png")));
     EXPECT_EQ(pane.grid()->columnCount(), 2);
@@ -180,10 +186,12 @@ TEST_F(PaneScreenshots, DeviceButtonsInBothLooksAndEveryType)
     // One row per look, one column per type, as the pane would size them.
     TestDevicePane pane;
     std::vector<Seed> seeds;
-    const char *names[] = {"DVD Player", "Blu-ray Player", "TV", "PlayStation\xc2\xae" "3"};
+    const char *names[] = { "DVD Player", "Blu-ray Player", "TV",
+        "PlayStation\xc2\xae"
+        "3" };
     for (int configured = 1; configured >= 0; --configured)
         for (int type = 0; type < 4; ++type)
-            seeds.push_back({type, names[type], configured == 1});
+            seeds.push_back({ type, names[type], configured == 1 });
     for (const Seed &seed : seeds) {
         TransferDevicesLibrary::TransferDevice *device = makeDevice(seed.type, seed.name, seed.configured);
         ASSERT_NE(device, nullptr);
@@ -192,7 +200,7 @@ TEST_F(PaneScreenshots, DeviceButtonsInBothLooksAndEveryType)
         const QImage single = render(button);
         const QString file = QStringLiteral("devicebutton-%1-%2.png")
                                  .arg(button->ActiveButton->windowTitle().toLower(),
-                                      seed.configured ? QStringLiteral("active") : QStringLiteral("inactive"));
+                                     seed.configured ? QStringLiteral("active") : QStringLiteral("inactive"));
         ASSERT_TRUE(save(single, file));
     }
     const QImage image = render(pane.frame);
@@ -207,7 +215,7 @@ TEST_F(PaneScreenshots, StreamingPopup)
     popup.frame->adjustSize();
     const QImage image = render(popup.frame);
     ASSERT_TRUE(save(image, QStringLiteral("streaming-popup.png")));
-    for (QToolButton *button : {popup.StreamToBtn, popup.SettingsBtn}) {
+    for (QToolButton *button : { popup.StreamToBtn, popup.SettingsBtn }) {
         const QRect face = inside(button, popup.frame);
         EXPECT_GT(lightIn(image, face.adjusted(0, face.height() * 2 / 3, 0, 0)).brightest, 150);
         EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), face.width());
@@ -218,7 +226,7 @@ TEST_F(PaneScreenshots, AllImagesOnThePanel)
 {
     // Every image of the resource tree at three times its size, on the panel's colour.
     QStringList paths;
-    for (const char *root : {":/ControlBar", ":/DevicePane"}) {
+    for (const char *root : { ":/ControlBar", ":/DevicePane" }) {
         QDirIterator it(QString::fromLatin1(root), QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext())
             paths << it.next();
@@ -254,14 +262,16 @@ TEST_F(PaneScreenshots, ManyDevicesWithLongNamesAndKeyboardFocus)
     TestDevicePane pane;
     pane.harness.showButton.resize(1280, 720);
     pane.harness.showButton.show();
-    const char *rooms[] = {"Living Room Television", "Kids' Bedroom Blu-ray Player", "R&D Lab TV",
-                           "Guest House PlayStation\xc2\xae" "3", "Kitchen", "Den DVD"};
+    const char *rooms[] = { "Living Room Television", "Kids' Bedroom Blu-ray Player", "R&D Lab TV",
+        "Guest House PlayStation\xc2\xae"
+        "3",
+        "Kitchen", "Den DVD" };
     std::vector<Seed> seeds;
     std::vector<std::string> names;
     for (int i = 0; i < 40; ++i)
         names.push_back(std::string(rooms[i % 6]) + " " + std::to_string(i + 1));
     for (int i = 0; i < 40; ++i)
-        seeds.push_back({i % 4, names[i].c_str(), i % 3 != 0});
+        seeds.push_back({ i % 4, names[i].c_str(), i % 3 != 0 });
     fill(pane, seeds);
     auto *area = pane.frame->findChild<QScrollArea *>(QStringLiteral("DeviceScrollArea"));
     ASSERT_NE(area, nullptr);

@@ -21,9 +21,9 @@
 #include <vector>
 
 using TransferDevicesLibrary::TransferDevice;
-using Zarnet::TransferDeviceWidget;
 using widgetstest::makeDevice;
 using widgetstest::store;
+using Zarnet::TransferDeviceWidget;
 
 namespace {
 
@@ -41,7 +41,7 @@ protected:
     {
         TransferDeviceWidget::styleButtonHolder(&holder);
         Zarnet::TransferWizard::setHook([this](const QList<QUrl> &urls, const QString &text, unsigned id) {
-            calls.push_back({urls, text, id});
+            calls.push_back({ urls, text, id });
             return 0;
         });
     }
@@ -112,9 +112,9 @@ TEST(DeviceButtonForm, BuildsTheWidgetTree)
     EXPECT_EQ(widget.sizePolicy().horizontalPolicy(), QSizePolicy::Preferred);
     EXPECT_EQ(widget.sizePolicy().verticalPolicy(), QSizePolicy::Preferred);
 
-    for (QBoxLayout *layout : {static_cast<QBoxLayout *>(ui.horizontalLayout_2),
-                               static_cast<QBoxLayout *>(ui.horizontalLayout),
-                               static_cast<QBoxLayout *>(ui.horizontalLayout_3)}) {
+    for (QBoxLayout *layout :
+        { static_cast<QBoxLayout *>(ui.horizontalLayout_2), static_cast<QBoxLayout *>(ui.horizontalLayout),
+            static_cast<QBoxLayout *>(ui.horizontalLayout_3) }) {
         EXPECT_EQ(layout->spacing(), 0) << layout->objectName().toStdString();
         EXPECT_EQ(layout->contentsMargins(), QMargins(0, 0, 0, 0)) << layout->objectName().toStdString();
     }
@@ -132,7 +132,7 @@ TEST(DeviceButtonForm, BuildsTheWidgetTree)
     EXPECT_EQ(ui.InactivePage->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
     EXPECT_EQ(ui.ActivePage->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
 
-    for (QToolButton *b : {ui.InactiveButton, ui.ActiveButton}) {
+    for (QToolButton *b : { ui.InactiveButton, ui.ActiveButton }) {
         EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         EXPECT_EQ(b->sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
         EXPECT_EQ(b->sizePolicy().verticalPolicy(), QSizePolicy::Expanding);
@@ -159,7 +159,8 @@ TEST(DeviceButtonLook, HolderCarriesBothSheetsAfterItsOwn)
     holder.setStyleSheet(QStringLiteral("QWidget#Holder { background: black; }"));
     TransferDeviceWidget::styleButtonHolder(&holder);
     const QString all = holder.styleSheet();
-    ASSERT_TRUE(all.startsWith(QStringLiteral("QWidget#Holder { background: black; }\n\nQToolButton#InactiveButton {")));
+    ASSERT_TRUE(all.startsWith(
+        QStringLiteral("QWidget#Holder { background: black; }\n\nQToolButton#InactiveButton {")));
     const qsizetype start = all.indexOf(QStringLiteral("QToolButton#InactiveButton {"));
     const qsizetype split = all.indexOf(QStringLiteral("QToolButton#ActiveButton {"));
     ASSERT_GT(split, start);
@@ -167,20 +168,24 @@ TEST(DeviceButtonLook, HolderCarriesBothSheetsAfterItsOwn)
     const QString active = all.mid(split);
     EXPECT_TRUE(inactive.startsWith(QStringLiteral(
         "QToolButton#InactiveButton {\nborder: 0px solid transparent;\nbackground-color: transparent;\n"
-        "border-image: url(:/DevicePane/DeviceButton/Disabled);\nqproperty-icon: url(:/DevicePane/Icon/DVD);\n"
+        "border-image: url(:/DevicePane/DeviceButton/Disabled);\nqproperty-icon: "
+        "url(:/DevicePane/Icon/DVD);\n"
         "color: rgba(194, 194, 194, 255);\npadding-top: 0.5em;\n}")));
-    EXPECT_TRUE(active.startsWith(QStringLiteral(
-        "QToolButton#ActiveButton {\nborder: 0px solid transparent;\nborder-image: "
-        "url(:/DevicePane/DeviceButton/Normal);\nqproperty-icon: url(:/DevicePane/Icon/DVD);\ncolor: #C2C2C2;\n"
-        "padding-top: 0.5em;\n}")));
-    for (const QString &name : {QStringLiteral("InactiveButton"), QStringLiteral("ActiveButton")}) {
+    EXPECT_TRUE(active.startsWith(
+        QStringLiteral("QToolButton#ActiveButton {\nborder: 0px solid transparent;\nborder-image: "
+                       "url(:/DevicePane/DeviceButton/Normal);\nqproperty-icon: "
+                       "url(:/DevicePane/Icon/DVD);\ncolor: #C2C2C2;\n"
+                       "padding-top: 0.5em;\n}")));
+    for (const QString &name : { QStringLiteral("InactiveButton"), QStringLiteral("ActiveButton") }) {
         const QString &sheet = name == QLatin1String("ActiveButton") ? active : inactive;
         EXPECT_TRUE(sheet.contains(QStringLiteral("QToolButton#%1:hover {\nborder-image: "
-                                                  "url(:/DevicePane/DeviceButton/Hover);\n}").arg(name)));
-        for (const QString &key : {QStringLiteral("DVD"), QStringLiteral("Console"), QStringLiteral("TV"),
-                                   QStringLiteral("BluRay")}) {
+                                                  "url(:/DevicePane/DeviceButton/Hover);\n}")
+                                       .arg(name)));
+        for (const QString &key : { QStringLiteral("DVD"), QStringLiteral("Console"), QStringLiteral("TV"),
+                 QStringLiteral("BluRay") }) {
             EXPECT_TRUE(sheet.contains(QStringLiteral("QToolButton#%1[windowTitle=\"%2\"] {\nqproperty-icon: "
-                                                      "url(:/DevicePane/Icon/%2);\n}").arg(name, key)))
+                                                      "url(:/DevicePane/Icon/%2);\n}")
+                                           .arg(name, key)))
                 << name.toStdString() << " " << key.toStdString();
         }
     }
@@ -200,10 +205,9 @@ TEST(DeviceButtonLook, HolderCarriesBothSheetsAfterItsOwn)
 TEST(DeviceButtonMeta, SlotsInOrderAndNoSignals)
 {
     const QMetaObject &meta = TransferDeviceWidget::staticMetaObject;
-    const QStringList expected = {QStringLiteral("invokeTransfer()"),
-                                  QStringLiteral("contextMenuEvent(QContextMenuEvent*)"),
-                                  QStringLiteral("editMenuItemSelected()"),
-                                  QStringLiteral("deleteMenuItemSelected()")};
+    const QStringList expected
+        = { QStringLiteral("invokeTransfer()"), QStringLiteral("contextMenuEvent(QContextMenuEvent*)"),
+              QStringLiteral("editMenuItemSelected()"), QStringLiteral("deleteMenuItemSelected()") };
     ASSERT_EQ(meta.methodCount() - meta.methodOffset(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         const QMetaMethod m = meta.method(meta.methodOffset() + i);
@@ -211,25 +215,25 @@ TEST(DeviceButtonMeta, SlotsInOrderAndNoSignals)
         EXPECT_EQ(m.methodType(), QMetaMethod::Slot);
         EXPECT_EQ(m.access(), QMetaMethod::Public);
     }
-    EXPECT_EQ(meta.method(meta.methodOffset() + 1).parameterNames(), QList<QByteArray>{"event"});
+    EXPECT_EQ(meta.method(meta.methodOffset() + 1).parameterNames(), QList<QByteArray> { "event" });
     EXPECT_STREQ(meta.className(), "Zarnet::TransferDeviceWidget");
 }
 
 TEST_F(DeviceButtonTest, ShowsNameIconAndLook)
 {
-    const std::pair<int, QString> types[] = {{0, QStringLiteral("DVD")}, {1, QStringLiteral("BluRay")},
-                                             {2, QStringLiteral("TV")}, {3, QStringLiteral("Console")}};
-    const QSize images[] = {QSize(180, 33), QSize(180, 30), QSize(102, 70), QSize(105, 65)};
+    const std::pair<int, QString> types[] = { { 0, QStringLiteral("DVD") }, { 1, QStringLiteral("BluRay") },
+        { 2, QStringLiteral("TV") }, { 3, QStringLiteral("Console") } };
+    const QSize images[] = { QSize(180, 33), QSize(180, 30), QSize(102, 70), QSize(105, 65) };
     for (const auto &[type, key] : types) {
-        for (bool configured : {false, true}) {
+        for (bool configured : { false, true }) {
             auto widget = button(type, "Player " + std::to_string(type), configured);
             ASSERT_NE(widget, nullptr);
             EXPECT_EQ(widget->ActiveButton->text(), QStringLiteral("Player %1").arg(type));
             EXPECT_EQ(widget->InactiveButton->text(), QStringLiteral("Player %1").arg(type));
             EXPECT_EQ(widget->ActiveButton->windowTitle(), key);
             EXPECT_EQ(widget->InactiveButton->windowTitle(), key);
-            EXPECT_EQ(widget->ButtonStack->currentWidget(),
-                      configured ? widget->ActivePage : widget->InactivePage);
+            EXPECT_EQ(
+                widget->ButtonStack->currentWidget(), configured ? widget->ActivePage : widget->InactivePage);
             EXPECT_EQ(iconImageSize(widget->ActiveButton), images[type]) << key.toStdString();
             EXPECT_EQ(iconImageSize(widget->InactiveButton), images[type]) << key.toStdString();
             EXPECT_TRUE(widget->acceptDrops());
@@ -269,8 +273,8 @@ TEST_F(DeviceButtonTest, IconFollowsTheTitleAfterATypeChange)
 
 TEST_F(DeviceButtonTest, NamesShowAsTyped)
 {
-    const std::string names[] = {"100% %1 Player", "Tom & Jerry's &TV", "\"Kids\" room", "<b>Den</b>",
-                                 "\xd7\xa1\xd7\x9c\xd7\x95\xd7\x9f" /* Hebrew: living room */};
+    const std::string names[] = { "100% %1 Player", "Tom & Jerry's &TV", "\"Kids\" room", "<b>Den</b>",
+        "\xd7\xa1\xd7\x9c\xd7\x95\xd7\x9f" /* Hebrew: living room */ };
     for (const std::string &name : names) {
         auto widget = button(2, name, true);
         ASSERT_NE(widget, nullptr);
@@ -280,7 +284,8 @@ TEST_F(DeviceButtonTest, NamesShowAsTyped)
         shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
         EXPECT_EQ(shown, expected);
         // The tip is rich text, so markup in a name is escaped there.
-        EXPECT_EQ(widget->ActiveButton->toolTip(), QStringLiteral("<qt>%1</qt>").arg(expected.toHtmlEscaped()));
+        EXPECT_EQ(
+            widget->ActiveButton->toolTip(), QStringLiteral("<qt>%1</qt>").arg(expected.toHtmlEscaped()));
     }
 }
 
@@ -356,7 +361,7 @@ TEST_F(DeviceButtonTest, ScreenReadersHearTheWholeNameAndType)
 {
     auto widget = button(2, "Living Room Television", true);
     ASSERT_NE(widget, nullptr);
-    for (QToolButton *face : {widget->ActiveButton, widget->InactiveButton}) {
+    for (QToolButton *face : { widget->ActiveButton, widget->InactiveButton }) {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(face);
         ASSERT_NE(accessible, nullptr);
         EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Living Room Television, TV"));
@@ -397,10 +402,10 @@ TEST_F(DeviceButtonTest, KeyboardFocusIsMarkedAndTheKeyboardMenuOpensAtTheButton
     };
     EXPECT_TRUE(opensOnTheButton([&] {
         // What the window system sends for the Menu key: to the focused button.
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(60, 35),
-                                widget->ActiveButton->mapToGlobal(QPoint(60, 35)));
+        QContextMenuEvent event(
+            QContextMenuEvent::Keyboard, QPoint(60, 35), widget->ActiveButton->mapToGlobal(QPoint(60, 35)));
         QApplication::sendEvent(widget->ActiveButton, &event);
     }));
-    EXPECT_TRUE(opensOnTheButton(
-        [&] { QTest::keyClick(widget->ActiveButton, Qt::Key_F10, Qt::ShiftModifier); }));
+    EXPECT_TRUE(
+        opensOnTheButton([&] { QTest::keyClick(widget->ActiveButton, Qt::Key_F10, Qt::ShiftModifier); }));
 }

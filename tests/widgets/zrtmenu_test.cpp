@@ -29,12 +29,11 @@ TEST(ZRTMenu, CarriesTheMenuLookWithEmLengthsInPixels)
 TEST(ZRTMenu, RulesComeInTheirOrder)
 {
     const QString sheet = ZRTMenu::menuStyleSheet();
-    const QStringList selectors = {
-        QStringLiteral("QMenu {"), QStringLiteral("QMenu::item {"), QStringLiteral("QMenu::item:checked {"),
-        QStringLiteral("QMenu::item:selected {"), QStringLiteral("QMenu::item:disabled {"),
-        QStringLiteral("QMenu::separator {"), QStringLiteral("QMenu::right-arrow {"),
-        QStringLiteral("QMenu::indicator:non-exclusive:checked {"),
-        QStringLiteral("QMenu::indicator:exclusive:checked {")};
+    const QStringList selectors = { QStringLiteral("QMenu {"), QStringLiteral("QMenu::item {"),
+        QStringLiteral("QMenu::item:checked {"), QStringLiteral("QMenu::item:selected {"),
+        QStringLiteral("QMenu::item:disabled {"), QStringLiteral("QMenu::separator {"),
+        QStringLiteral("QMenu::right-arrow {"), QStringLiteral("QMenu::indicator:non-exclusive:checked {"),
+        QStringLiteral("QMenu::indicator:exclusive:checked {") };
     qsizetype last = -1;
     for (const QString &selector : selectors) {
         const qsizetype at = sheet.indexOf(selector);
@@ -75,14 +74,14 @@ TEST(ZRTToolBarMenu, SwallowsClicks)
     ZRTToolBarMenu panel;
     panel.resize(100, 100);
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&panel, &press);
     EXPECT_TRUE(press.isAccepted());
 
     // A plain frame lets the same click through.
     QFrame plain;
     QMouseEvent again(QEvent::MouseButtonPress, QPointF(10, 10), QPointF(10, 10), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+        Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&plain, &again);
     EXPECT_FALSE(again.isAccepted());
 }

@@ -44,9 +44,9 @@ protected:
 TEST(ZRTToolBarButtonMeta, SlotsInOrderWithTheirAccess)
 {
     const QMetaObject &meta = ZRTToolBarButton::staticMetaObject;
-    const QStringList expected = {QStringLiteral("setPopup(QWidget*)"), QStringLiteral("setEnabledSlot(bool)"),
-                                  QStringLiteral("setVisibleSlot(bool)"), QStringLiteral("hidePopup()"),
-                                  QStringLiteral("placePopup()")};
+    const QStringList expected = { QStringLiteral("setPopup(QWidget*)"),
+        QStringLiteral("setEnabledSlot(bool)"), QStringLiteral("setVisibleSlot(bool)"),
+        QStringLiteral("hidePopup()"), QStringLiteral("placePopup()") };
     ASSERT_EQ(meta.methodCount() - meta.methodOffset(), expected.size());
     for (int i = 0; i < expected.size(); ++i) {
         const QMetaMethod m = meta.method(meta.methodOffset() + i);
@@ -54,9 +54,9 @@ TEST(ZRTToolBarButtonMeta, SlotsInOrderWithTheirAccess)
         EXPECT_EQ(m.methodType(), QMetaMethod::Slot);
         EXPECT_EQ(m.access(), i < 3 ? QMetaMethod::Public : QMetaMethod::Protected) << i;
     }
-    EXPECT_EQ(meta.method(meta.methodOffset()).parameterNames(), QList<QByteArray>{"popup"});
-    EXPECT_EQ(meta.method(meta.methodOffset() + 1).parameterNames(), QList<QByteArray>{"state"});
-    EXPECT_EQ(meta.method(meta.methodOffset() + 2).parameterNames(), QList<QByteArray>{"state"});
+    EXPECT_EQ(meta.method(meta.methodOffset()).parameterNames(), QList<QByteArray> { "popup" });
+    EXPECT_EQ(meta.method(meta.methodOffset() + 1).parameterNames(), QList<QByteArray> { "state" });
+    EXPECT_EQ(meta.method(meta.methodOffset() + 2).parameterNames(), QList<QByteArray> { "state" });
     EXPECT_STREQ(meta.className(), "Zarnet::ZRTToolBarButton");
 }
 
@@ -161,8 +161,8 @@ TEST_F(ToolBarButtonTest, ASentReleaseFollowsThePluginsShowAndHide)
     button->setPopup(popup.get());
     button->setCheckable(true);
     auto release = [this] {
-        QMouseEvent event(QEvent::MouseButtonRelease, QPointF(button->pos()), button->mapToGlobal(QPointF(0, 0)),
-                          Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent event(QEvent::MouseButtonRelease, QPointF(button->pos()),
+            button->mapToGlobal(QPointF(0, 0)), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(button, &event);
     };
     popup->show();
