@@ -4,7 +4,6 @@
 #include "devices/transferdevices.h"
 #include "ipc/refcountedptr.h"
 #include "settings/kavosettings.h"
-#include "tests/dialogs/scriptedrunner.h"
 #include "tests/pane/panetestsupport.h"
 #include "widgets/createtransferdevicedialog.h"
 #include "widgets/edittransferdevicedialog.h"
@@ -160,11 +159,14 @@ TEST(InterfaceLanguage, EditingALongerNameInJapaneseKeepsItWhole)
 {
     ASSERT_EQ(start({ "--lang", "ja" }, nullptr, "", "en_US"), QLatin1String("ja"));
     ScriptedRunner runner;
-    runner.answer([](QDialog &d) { Answers::clickButton(d, "SaveButton"); });
+    runner.answer = confirm;
+    Zarnet::ModalRunner::install(&runner);
     Zarnet::EditTransferDeviceDialog dialog(nullptr);
     unsigned type = 3;
     QString name = QString::fromUtf8("PlayStation\u00ae3");
-    ASSERT_TRUE(dialog.getDeviceInfo(type, name));
+    const bool saved = dialog.getDeviceInfo(type, name);
+    Zarnet::ModalRunner::install(nullptr);
+    ASSERT_TRUE(saved);
     EXPECT_EQ(name, QString::fromUtf8("PlayStation\u00ae3"));
     InterfaceLanguage::uninstall();
     qunsetenv("KAVO_LANGUAGE");
