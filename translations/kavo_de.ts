@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AudioTrackPlayer</name>
+    <message>
+        <location filename="../host/audiotrackplayer.cpp" line="+266"/>
+        <source>Track %1</source>
+        <translation>Spur %1</translation>
+    </message>
+</context>
+<context>
     <name>CreateTransferDeviceDialog</name>
     <message>
         <location filename="../widgets/createtransferdevicedialog.ui" line="+17"/>
@@ -168,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+26"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
         <source>Share my videos on the home network</source>
         <translation>Meine Videos im Heimnetz freigeben</translation>
     </message>
@@ -228,7 +236,7 @@
         <translation>Die Videos, die der Player mit „Streamen an…“ übergeben hat; sie werden unter „Now streaming“ freigegeben.</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>A player is connected.</source>
         <translation>Ein Player ist verbunden.</translation>
     </message>
@@ -295,7 +303,7 @@
         <translation>Medienserver-Einstellungen…</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Stream to Media Server</source>
         <translation>An Medienserver streamen</translation>
     </message>
@@ -303,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+110"/>
+        <location filename="../host/playerwindow.cpp" line="+111"/>
         <source>Kavo Player</source>
         <translation>Kavo Player</translation>
     </message>
@@ -344,13 +352,13 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
-        <location line="+217"/>
+        <location line="+79"/>
+        <location line="+233"/>
         <source>&amp;Play</source>
         <translation>&amp;Wiedergeben</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-307"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
@@ -390,7 +398,12 @@
         <translation>&amp;Wiedergabe</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>&amp;Audio Track</source>
+        <translation>&amp;Audiospur</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;Tools</source>
         <translation>E&amp;xtras</translation>
     </message>
@@ -440,7 +453,7 @@
         <translation>Kavo To Go ist nicht verfügbar: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+36"/>
+        <location line="+52"/>
         <source>%n video(s) in %1</source>
         <translation>
             <numerusform>%n Video in %1</numerusform>
@@ -506,6 +519,184 @@
         <location filename="../mediaserver/sharingsettings.cpp" line="+67"/>
         <source>%1 on %2</source>
         <translation>%1 auf %2</translation>
+    </message>
+</context>
+<context>
+    <name>TvPanel</name>
+    <message>
+        <location filename="../mediaserver/tvpanel.cpp" line="+38"/>
+        <source>&amp;Play on this TV</source>
+        <translation>Auf diesem Fernseher &amp;wiedergeben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+144"/>
+        <source>P&amp;ause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <location line="-143"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>No TV found yet. Check that the TV is switched on, is on the same network as this computer, and has its DLNA or &quot;media sharing&quot; setting on.</source>
+        <translation>Noch kein Fernseher gefunden. Prüfen Sie, ob der Fernseher eingeschaltet ist, sich im selben Netzwerk wie dieser Computer befindet und seine DLNA- bzw. „Medienfreigabe“-Einstellung aktiviert ist.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TVs</source>
+        <translation>Fernseher</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The TVs and players on your home network that can play a video.</source>
+        <translation>Die Fernseher und Player in Ihrem Heimnetz, die ein Video abspielen können.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play on this TV</source>
+        <translation>Auf diesem Fernseher wiedergeben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Plays the video on the TV chosen in the list.</source>
+        <translation>Spielt das Video auf dem in der Liste gewählten Fernseher ab.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pauses the TV, or goes on playing.</source>
+        <translation>Hält den Fernseher an oder setzt die Wiedergabe fort.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stops playing on the TV.</source>
+        <translation>Beendet die Wiedergabe auf dem Fernseher.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Where the TV is in the video; drag to go elsewhere.</source>
+        <translation>Wo sich der Fernseher im Video befindet; ziehen Sie, um an eine andere Stelle zu springen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Play on a &amp;TV:</source>
+        <translation>Auf einem &amp;Fernseher wiedergeben:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>The TV cannot play this video as it is: converting it for the TV, %1 % done.</source>
+        <translation>Der Fernseher kann dieses Video so nicht abspielen: Es wird für den Fernseher konvertiert, %1 % erledigt.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>To play: %1</source>
+        <translation>Wiederzugeben: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use &quot;Stream to ...&quot; in the player to play a video on a TV.</source>
+        <translation>Verwenden Sie „Streamen an…“ im Player, um ein Video auf einem Fernseher abzuspielen.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Getting the video ready for the TV...</source>
+        <translation>Das Video wird für den Fernseher vorbereitet...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TV cannot play this video as it is: converting it for the TV...</source>
+        <translation>Der Fernseher kann dieses Video so nicht abspielen: Es wird für den Fernseher konvertiert...</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Playing</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Starting...</source>
+        <translation>Wird gestartet...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 on the TV: %2 of %3</source>
+        <translation>%1 auf dem Fernseher: %2 von %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pl&amp;ay</source>
+        <translation>Abs&amp;pielen</translation>
+    </message>
+</context>
+<context>
+    <name>TvStreamer</name>
+    <message>
+        <location filename="../mediaserver/tvstreamer.cpp" line="+35"/>
+        <source>The TV left the network, or stopped answering.</source>
+        <translation>Der Fernseher hat das Netzwerk verlassen oder antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV refused &quot;%1&quot;: %2</source>
+        <translation>Der Fernseher hat „%1“ abgelehnt: %2</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Sharing is off. Switch on &quot;Share my videos on the home network&quot; to play on a TV.</source>
+        <translation>Die Freigabe ist ausgeschaltet. Aktivieren Sie „Meine Videos im Heimnetz freigeben“, um auf einem Fernseher abzuspielen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV is no longer on the network.</source>
+        <translation>Der Fernseher ist nicht mehr im Netzwerk.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV could not be offered the video: check that the file is still there and that the TV is on the same network.</source>
+        <translation>Dem Fernseher konnte das Video nicht angeboten werden: Prüfen Sie, ob die Datei noch vorhanden ist und sich der Fernseher im selben Netzwerk befindet.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>The TV cannot play this kind of video, not even converted.</source>
+        <translation>Der Fernseher kann diese Art von Video nicht abspielen, auch nicht konvertiert.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The video could not be converted for the TV: no room for it in %1.</source>
+        <translation>Das Video konnte nicht für den Fernseher konvertiert werden: kein Platz dafür in %1.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+15"/>
+        <source>The video could not be converted for the TV: %1</source>
+        <translation>Das Video konnte nicht für den Fernseher konvertiert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -754,7 +945,7 @@
         <translation>DVD-Player</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Blu-ray Player</source>
         <translation>Blu-ray-Player</translation>
     </message>
@@ -764,7 +955,7 @@
         <translation>Fernseher</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>PlayStation®3</source>
         <translation>PlayStation®3</translation>
     </message>
@@ -775,12 +966,12 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../widgets/transferdevicewidget.cpp" line="+239"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+234"/>
         <source>The device list is read-only.</source>
         <translation>Die Geräteliste ist schreibgeschützt.</translation>
     </message>
     <message>
-        <location line="+354"/>
+        <location line="+352"/>
         <source>Add a Device...</source>
         <translation>Gerät hinzufügen…</translation>
     </message>
@@ -795,7 +986,7 @@
         <translation>„%1“ existiert nicht mehr: Das Gerät wurde an anderer Stelle gelöscht.</translation>
     </message>
     <message>
-        <location filename="../pane/devicepane_streaming.cpp" line="+145"/>
+        <location filename="../pane/devicepane_streaming.cpp" line="+146"/>
         <location line="+6"/>
         <source>Video Not Found</source>
         <translation>Video nicht gefunden</translation>
@@ -855,7 +1046,7 @@
     </message>
     <message>
         <location filename="../host/playertour_steps.cpp" line="-200"/>
-        <location filename="../widgets/edittransferdevicedialog.cpp" line="+29"/>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+33"/>
         <source>Edit Your Device</source>
         <translation>Gerät bearbeiten</translation>
     </message>
@@ -863,13 +1054,13 @@
 <context>
     <name>Zarnet::FileWorker</name>
     <message>
-        <location filename="../transfer/fileworker.cpp" line="+54"/>
-        <location line="+16"/>
+        <location filename="../transfer/fileworker.cpp" line="+56"/>
+        <location line="+17"/>
         <source>cannot read the source: %1</source>
         <translation>Quelle kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>the source got shorter while it was copied</source>
         <translation>die Quelle ist während des Kopierens kürzer geworden</translation>
     </message>
@@ -964,7 +1155,7 @@
 <context>
     <name>Zarnet::ToolRun</name>
     <message>
-        <location filename="../transfer/toolrun.cpp" line="+89"/>
+        <location filename="../transfer/toolrun.cpp" line="+91"/>
         <source>done</source>
         <translation>abgeschlossen</translation>
     </message>
@@ -1171,11 +1362,12 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+39"/>
         <source>track %1</source>
         <translation>Spur %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="-10"/>
         <source>sound: %1 first</source>
         <translation>Ton: %1 zuerst</translation>
     </message>
@@ -1185,7 +1377,17 @@
         <translation>weggelassen, da AVI nur eine Tonspur aufnimmt: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+27"/>
+        <source>other subtitles left out, as one .srt file is read: %1</source>
+        <translation>andere Untertitel weggelassen, da nur eine .srt-Datei gelesen wird: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>image subtitles left out: they are not text, and not burned in</source>
+        <translation>Bilduntertitel weggelassen: Sie sind kein Text und werden nicht eingebrannt</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>image subtitles stay as they are: not burned in</source>
         <translation>Bilduntertitel bleiben unverändert: nicht eingebrannt</translation>
     </message>
@@ -1200,7 +1402,7 @@
         <translation>Bilduntertitel unverändert übernommen: nicht eingebrannt</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>subtitles left out: not burned in, %1 cannot carry them</source>
         <translation>Untertitel weggelassen: nicht eingebrannt, %1 kann sie nicht aufnehmen</translation>
     </message>
@@ -1210,7 +1412,7 @@
         <translation>Untertitel weggelassen: %1 kann sie nicht aufnehmen</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>the source is damaged: the decoder met errors in it</source>
         <translation>die Quelle ist beschädigt: Der Decoder ist auf Fehler gestoßen</translation>
     </message>
@@ -1220,7 +1422,12 @@
         <translation>die Quelle ist beschädigt: %1 s von %2 s konnten gelesen werden</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+6"/>
+        <source>subtitles (%1) written beside it as a .srt file</source>
+        <translation>Untertitel (%1) als .srt-Datei daneben geschrieben</translation>
+    </message>
+    <message>
+        <location line="+77"/>
         <source>This %1 does not play %2 files: putting the video, unchanged, into %3.</source>
         <translation>Dieses Gerät (%1) spielt keine %2-Dateien ab: Das Video wird unverändert in %3 verpackt.</translation>
     </message>
@@ -1288,7 +1495,7 @@
 <context>
     <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../widgets/transferdevicewidget.cpp" line="-214"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-209"/>
         <source>DVD Player</source>
         <translation>DVD-Player</translation>
     </message>
@@ -1308,7 +1515,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+120"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1318,7 +1525,7 @@
         <translation>Videos an „%1“ übertragen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
@@ -1371,7 +1578,7 @@
 <context>
     <name>Zarnet::TransferEngine</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="+107"/>
+        <location filename="../transfer/transferengine.cpp" line="+110"/>
         <source>this transfer has started already</source>
         <translation>diese Übertragung wurde bereits gestartet</translation>
     </message>
@@ -1401,14 +1608,12 @@
         <translation>der Zielordner existiert nicht</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+460"/>
+        <location line="+74"/>
         <source>The destination is no longer there.</source>
         <translation>Das Ziel ist nicht mehr vorhanden.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+2"/>
         <source>The USB stick “%1” was removed.</source>
         <translation>Der USB-Stick „%1“ wurde entfernt.</translation>
     </message>
@@ -1443,7 +1648,7 @@
         <translation>ca. %1 passen nicht auf %2 (%3)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>cannot make a folder beside the disc image: %1</source>
         <translation>neben dem Disc-Image kann kein Ordner erstellt werden: %1</translation>
     </message>
@@ -1459,7 +1664,7 @@
         <translation>Disc-Image kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_plan.cpp" line="+33"/>
+        <location filename="../transfer/transferengine_plan.cpp" line="+35"/>
         <source>It is too long for one file on this device: splitting it, unchanged, into %1 parts.</source>
         <translation>Das Video ist für eine einzelne Datei auf diesem Gerät zu lang: Es wird unverändert in %1 Teile aufgeteilt.</translation>
     </message>
@@ -1469,7 +1674,22 @@
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_probe.cpp" line="+32"/>
+        <location line="+7"/>
+        <source>subtitles left out: the video is split into parts</source>
+        <translation>Untertitel weggelassen: Das Video wird in Teile aufgeteilt</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1; the name is not UTF-8: rewritten, unchanged, to be put on the disc</source>
+        <translation>%1; der Name ist kein UTF-8: unverändert umgeschrieben, um auf die Disc geschrieben zu werden</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>already on the device</source>
+        <translation>bereits auf dem Gerät</translation>
+    </message>
+    <message>
+        <location filename="../transfer/transferengine_probe.cpp" line="+39"/>
         <source>the source does not exist</source>
         <translation>die Quelle existiert nicht</translation>
     </message>
@@ -1484,7 +1704,7 @@
         <translation>Quelle kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>not a video: %1</source>
         <translation>kein Video: %1</translation>
     </message>
@@ -1494,7 +1714,7 @@
         <translation>ffprobe hat %1 s lang nichts daraus gelesen</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+55"/>
         <source>QPel, GMC and B-frame runs not checked: %1</source>
         <translation>QPel, GMC und B-Frame-Folgen nicht geprüft: %1</translation>
     </message>
@@ -1504,17 +1724,17 @@
         <translation>kein VOL-Header im Stream</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>interlacing not checked: %1</source>
         <translation>Zeilensprung nicht geprüft: %1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_write.cpp" line="+51"/>
+        <location filename="../transfer/transferengine_write.cpp" line="+57"/>
         <source>The destination is full: %1 needed, %2 free.</source>
         <translation>Das Ziel ist voll: %1 benötigt, %2 frei.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+143"/>
         <source>ffmpeg wrote nothing</source>
         <translation>ffmpeg hat nichts geschrieben</translation>
     </message>
@@ -1522,7 +1742,7 @@
 <context>
     <name>Zarnet::TransferProgress</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="-114"/>
+        <location filename="../transfer/transferengine.cpp" line="-129"/>
         <source>probing</source>
         <translation>wird analysiert</translation>
     </message>
@@ -1593,7 +1813,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-410"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+44"/>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -1608,7 +1828,7 @@
         <translation>Umwandeln</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>DVD Player</source>
         <translation>DVD-Player</translation>
     </message>
@@ -1628,7 +1848,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+76"/>
         <source>%1× real time</source>
         <translation>%1× Echtzeit</translation>
     </message>
@@ -1649,34 +1869,39 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+236"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Erneut versuchen</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="+1"/>
+        <source>&amp;Send Again</source>
+        <translation>&amp;Erneut senden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Open folder</source>
         <translation>Ordner ö&amp;ffnen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+284"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-20"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-281"/>
+        <location line="+3"/>
         <source>Burn to Disc</source>
         <translation>Auf Disc brennen</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+164"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-166"/>
         <source>Transfer Videos</source>
         <translation>Videos übertragen</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="+11"/>
         <source>Videos</source>
         <translation>Videos</translation>
     </message>
@@ -1721,7 +1946,12 @@
         <translation>Ziel ändern</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+16"/>
+        <source>Send again what is already on the device</source>
+        <translation>Erneut senden, was bereits auf dem Gerät ist</translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>Waiting</source>
         <translation>Wartet</translation>
     </message>
@@ -1751,7 +1981,7 @@
         <translation>Es wurden keine Videos gewählt.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-22"/>
         <source>The list of devices cannot be read, so nothing was transferred.</source>
         <translation>Die Geräteliste kann nicht gelesen werden. Es wurde nichts übertragen.</translation>
     </message>
@@ -1767,7 +1997,7 @@
     </message>
     <message numerus="yes">
         <location line="+8"/>
-        <location line="+114"/>
+        <location line="+160"/>
         <source>%n video(s) to %1</source>
         <translation>
             <numerusform>%n Video an %1</numerusform>
@@ -1775,8 +2005,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="-113"/>
-        <location line="+114"/>
+        <location line="-159"/>
+        <location line="+160"/>
         <source>Transferring %n video(s) to %1</source>
         <translation>
             <numerusform>%n Video wird an %1 übertragen</numerusform>
@@ -1784,7 +2014,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+46"/>
+        <location line="+39"/>
         <source>%n video(s)</source>
         <translation>
             <numerusform>%n Video</numerusform>
@@ -1792,7 +2022,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+33"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>a disc of %n video(s) for a %1</source>
         <translation>
             <numerusform>Disc mit %n Video für %1</numerusform>
@@ -1808,7 +2038,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+187"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+148"/>
         <source>%1 of %n video(s) arrived in %2.</source>
         <translation>
             <numerusform>%1 von %n Video in %2 angekommen.</numerusform>
@@ -1816,7 +2046,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+81"/>
+        <location line="+2"/>
+        <source>%n was there already.</source>
+        <translation>
+            <numerusform>%n war bereits vorhanden.</numerusform>
+            <numerusform>%n waren bereits vorhanden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+27"/>
         <source>%1 of %n video(s) arrived</source>
         <translation>
             <numerusform>%1 von %n Video angekommen</numerusform>
@@ -1824,7 +2062,7 @@
         </translation>
     </message>
     <message>
-        <location line="-454"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-191"/>
         <source>The USB stick “%1” that %2 plays from is not plugged in.</source>
         <translation>Der USB-Stick „%1“, von dem %2 abspielt, ist nicht angeschlossen.</translation>
     </message>
@@ -1839,15 +2077,15 @@
         <translation>A&amp;nderen Ordner wählen…</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+14"/>
+        <location line="+131"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+11"/>
         <location line="+16"/>
-        <location line="+161"/>
-        <location line="+353"/>
         <source>Nothing was transferred.</source>
         <translation>Es wurde nichts übertragen.</translation>
     </message>
     <message>
-        <location line="-519"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-5"/>
         <source>The folder chosen before, %1, is gone.</source>
         <translation>Der zuvor gewählte Ordner %1 ist nicht mehr vorhanden.</translation>
     </message>
@@ -1857,12 +2095,32 @@
         <translation>Es wurde nichts übertragen: %1</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+68"/>
+        <source>Stopping, to start again in %1…</source>
+        <translation>Wird angehalten, um in %1 neu zu starten…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Nothing is left to send; the next transfer goes to %1.</source>
+        <translation>Es ist nichts mehr zu senden; die nächste Übertragung geht nach %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The next transfer goes to %1.</source>
+        <translation>Die nächste Übertragung geht nach %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 had arrived in %2 before the change.</source>
+        <translation>%1 war vor der Änderung in %2 angekommen.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>The destination %1 is no longer there, so nothing was transferred.</source>
         <translation>Das Ziel %1 ist nicht mehr vorhanden. Es wurde nichts übertragen.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
         <source>&amp;Wait for “%1”</source>
         <translation>Auf „%1“ &amp;warten</translation>
     </message>
@@ -1882,12 +2140,12 @@
         <translation>Warten auf den USB-Stick „%1“. Schließen Sie ihn an, oder klicken Sie auf „Abbrechen“.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="-11"/>
         <source>No disc was made.</source>
         <translation>Es wurde keine Disc erstellt.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-125"/>
         <source>Disc image: %1</source>
         <translation>Disc-Image: %1</translation>
     </message>
@@ -1897,12 +2155,12 @@
         <translation>Ziel: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>The transfer could not start: %1</source>
         <translation>Die Übertragung konnte nicht gestartet werden: %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>%1: %2, %3</source>
         <translation>%1: %2, %3</translation>
     </message>
@@ -1922,7 +2180,7 @@
         <translation>%1 % – %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="-141"/>
         <source>On the disc</source>
         <translation>Auf der Disc</translation>
     </message>
@@ -1932,7 +2190,7 @@
         <translation>Angekommen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Arrived, but %1</source>
         <translation>Angekommen, aber %1</translation>
     </message>
@@ -1943,18 +2201,29 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+150"/>
-        <location line="+7"/>
+        <location line="+118"/>
+        <location line="+12"/>
         <source>Stopped</source>
         <translation>Gestoppt</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-127"/>
+        <location line="+122"/>
+        <source>Already on the device</source>
+        <translation>Bereits auf dem Gerät</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Already on the device as %1</source>
+        <translation>Bereits auf dem Gerät als %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>✗ %1 is on the disc as %2, but differs there from the image</source>
         <translation>✗ %1 ist als %2 auf der Disc, weicht dort aber vom Image ab</translation>
     </message>
@@ -1974,17 +2243,22 @@
         <translation>✓ %1 ist als %2 angekommen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>= %1 is already on the device as %2</source>
+        <translation>= %1 ist bereits auf dem Gerät als %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>✗ %1 failed: %2</source>
         <translation>✗ %1 fehlgeschlagen: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>– %1 was stopped; nothing of it was left behind</source>
         <translation>– %1 wurde gestoppt; nichts davon ist zurückgeblieben</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The disc image was not made: %1</source>
         <translation>Das Disc-Image wurde nicht erstellt: %1</translation>
     </message>
@@ -1999,7 +2273,7 @@
         <translation>Das Disc-Image wurde nicht erstellt.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+19"/>
         <source>Checking the disc in %1…</source>
         <translation>Disc in %1 wird geprüft…</translation>
     </message>
@@ -2039,7 +2313,7 @@
         <translation>Die Disc in %1 wurde gebrannt und geprüft.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+21"/>
         <source>The disc is ready</source>
         <translation>Die Disc ist fertig</translation>
     </message>
@@ -2055,12 +2329,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+29"/>
+        <location line="+34"/>
         <source>No disc was made</source>
         <translation>Es wurde keine Disc erstellt</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-27"/>
+        <source>%1, %2 there already</source>
+        <translation>%1, %2 bereits vorhanden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Stopped — %1</source>
         <translation>Gestoppt – %1</translation>
     </message>
@@ -2086,7 +2365,7 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+26"/>
         <source>Stop making the disc? Nothing of it is kept.</source>
         <translation>Erstellen der Disc stoppen? Davon wird nichts behalten.</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>PlayerWindow</name>
     <message numerus="yes">
-        <location filename="../host/playerwindow.cpp" line="+451"/>
+        <location filename="../host/playerwindow.cpp" line="+477"/>
         <source>%n video(s) in %1</source>
         <translation>
             <numerusform>%n video in %1</numerusform>
@@ -15,8 +15,8 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message numerus="yes">
-        <location filename="../wizard/transferwizardwindow.cpp" line="+321"/>
-        <location line="+114"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+42"/>
+        <location line="+160"/>
         <source>%n video(s) to %1</source>
         <translation>
             <numerusform>%n video to %1</numerusform>
@@ -24,8 +24,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="-113"/>
-        <location line="+114"/>
+        <location line="-159"/>
+        <location line="+160"/>
         <source>Transferring %n video(s) to %1</source>
         <translation>
             <numerusform>Transferring %n video to %1</numerusform>
@@ -33,7 +33,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+46"/>
+        <location line="+39"/>
         <source>%n video(s)</source>
         <translation>
             <numerusform>%n video</numerusform>
@@ -41,7 +41,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+33"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+39"/>
         <source>a disc of %n video(s) for a %1</source>
         <translation>
             <numerusform>a disc of %n video for a %1</numerusform>
@@ -57,7 +57,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+187"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+148"/>
         <source>%1 of %n video(s) arrived in %2.</source>
         <translation>
             <numerusform>%1 of %n video arrived in %2.</numerusform>
@@ -65,7 +65,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+81"/>
+        <location line="+2"/>
+        <source>%n was there already.</source>
+        <translation>
+            <numerusform>%n was there already.</numerusform>
+            <numerusform>%n were there already.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+27"/>
         <source>%1 of %n video(s) arrived</source>
         <translation>
             <numerusform>%1 of %n video arrived</numerusform>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AudioTrackPlayer</name>
+    <message>
+        <location filename="../host/audiotrackplayer.cpp" line="+266"/>
+        <source>Track %1</source>
+        <translation>Pista %1</translation>
+    </message>
+</context>
+<context>
     <name>CreateTransferDeviceDialog</name>
     <message>
         <location filename="../widgets/createtransferdevicedialog.ui" line="+17"/>
@@ -168,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+26"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
         <source>Share my videos on the home network</source>
         <translation>Compartir mis vídeos en la red doméstica</translation>
     </message>
@@ -228,7 +236,7 @@
         <translation>Los vídeos que el reproductor entregó con «Transmitir a…»; se comparten en «Now streaming».</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>A player is connected.</source>
         <translation>Hay un reproductor conectado.</translation>
     </message>
@@ -295,7 +303,7 @@
         <translation>Configuración del servidor multimedia…</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Stream to Media Server</source>
         <translation>Transmitir al servidor multimedia</translation>
     </message>
@@ -303,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+110"/>
+        <location filename="../host/playerwindow.cpp" line="+111"/>
         <source>Kavo Player</source>
         <translation>Kavo Player</translation>
     </message>
@@ -344,13 +352,13 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
-        <location line="+217"/>
+        <location line="+79"/>
+        <location line="+233"/>
         <source>&amp;Play</source>
         <translation>&amp;Reproducir</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-307"/>
         <source>&amp;Stop</source>
         <translation>&amp;Detener</translation>
     </message>
@@ -390,7 +398,12 @@
         <translation>&amp;Reproducción</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>&amp;Audio Track</source>
+        <translation>Pista de &amp;audio</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;Tools</source>
         <translation>&amp;Herramientas</translation>
     </message>
@@ -440,7 +453,7 @@
         <translation>Kavo To Go no está disponible: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+36"/>
+        <location line="+52"/>
         <source>%n video(s) in %1</source>
         <translation>
             <numerusform>%n vídeo en %1</numerusform>
@@ -506,6 +519,184 @@
         <location filename="../mediaserver/sharingsettings.cpp" line="+67"/>
         <source>%1 on %2</source>
         <translation>%1 en %2</translation>
+    </message>
+</context>
+<context>
+    <name>TvPanel</name>
+    <message>
+        <location filename="../mediaserver/tvpanel.cpp" line="+38"/>
+        <source>&amp;Play on this TV</source>
+        <translation>&amp;Reproducir en este televisor</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+144"/>
+        <source>P&amp;ause</source>
+        <translation>&amp;Pausa</translation>
+    </message>
+    <message>
+        <location line="-143"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Detener</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>No TV found yet. Check that the TV is switched on, is on the same network as this computer, and has its DLNA or &quot;media sharing&quot; setting on.</source>
+        <translation>Todavía no se ha encontrado ningún televisor. Compruebe que el televisor está encendido, que está en la misma red que este equipo y que tiene activada la opción DLNA o «uso compartido de medios».</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TVs</source>
+        <translation>Televisores</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The TVs and players on your home network that can play a video.</source>
+        <translation>Los televisores y reproductores de su red doméstica que pueden reproducir un vídeo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play on this TV</source>
+        <translation>Reproducir en este televisor</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Plays the video on the TV chosen in the list.</source>
+        <translation>Reproduce el vídeo en el televisor elegido en la lista.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pauses the TV, or goes on playing.</source>
+        <translation>Pone el televisor en pausa, o continúa la reproducción.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stops playing on the TV.</source>
+        <translation>Detiene la reproducción en el televisor.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Where the TV is in the video; drag to go elsewhere.</source>
+        <translation>Dónde está el televisor en el vídeo; arrastre para ir a otro punto.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Play on a &amp;TV:</source>
+        <translation>Reproducir en un &amp;televisor:</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>The TV cannot play this video as it is: converting it for the TV, %1 % done.</source>
+        <translation>El televisor no puede reproducir este vídeo tal cual: convirtiéndolo para el televisor, %1 % hecho.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>To play: %1</source>
+        <translation>Para reproducir: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use &quot;Stream to ...&quot; in the player to play a video on a TV.</source>
+        <translation>Use «Transmitir a…» en el reproductor para reproducir un vídeo en un televisor.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Getting the video ready for the TV...</source>
+        <translation>Preparando el vídeo para el televisor...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TV cannot play this video as it is: converting it for the TV...</source>
+        <translation>El televisor no puede reproducir este vídeo tal cual: convirtiéndolo para el televisor...</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Playing</source>
+        <translation>Reproduciendo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Starting...</source>
+        <translation>Iniciando...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 on the TV: %2 of %3</source>
+        <translation>%1 en el televisor: %2 de %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pl&amp;ay</source>
+        <translation>Re&amp;producir</translation>
+    </message>
+</context>
+<context>
+    <name>TvStreamer</name>
+    <message>
+        <location filename="../mediaserver/tvstreamer.cpp" line="+35"/>
+        <source>The TV left the network, or stopped answering.</source>
+        <translation>El televisor salió de la red o dejó de responder.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV refused &quot;%1&quot;: %2</source>
+        <translation>El televisor rechazó «%1»: %2</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Sharing is off. Switch on &quot;Share my videos on the home network&quot; to play on a TV.</source>
+        <translation>El uso compartido está desactivado. Active «Compartir mis vídeos en la red doméstica» para reproducir en un televisor.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV is no longer on the network.</source>
+        <translation>El televisor ya no está en la red.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV could not be offered the video: check that the file is still there and that the TV is on the same network.</source>
+        <translation>No se pudo ofrecer el vídeo al televisor: compruebe que el archivo sigue ahí y que el televisor está en la misma red.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>The TV cannot play this kind of video, not even converted.</source>
+        <translation>El televisor no puede reproducir este tipo de vídeo, ni siquiera convertido.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The video could not be converted for the TV: no room for it in %1.</source>
+        <translation>No se pudo convertir el vídeo para el televisor: no hay espacio en %1.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+15"/>
+        <source>The video could not be converted for the TV: %1</source>
+        <translation>No se pudo convertir el vídeo para el televisor: %1</translation>
     </message>
 </context>
 <context>
@@ -754,7 +945,7 @@
         <translation>Lector DVD</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Blu-ray Player</source>
         <translation>Lector Blu-ray</translation>
     </message>
@@ -764,7 +955,7 @@
         <translation>Televisor</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>PlayStation®3</source>
         <translation>PlayStation®3</translation>
     </message>
@@ -775,12 +966,12 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../widgets/transferdevicewidget.cpp" line="+239"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+234"/>
         <source>The device list is read-only.</source>
         <translation>La lista de dispositivos es de solo lectura.</translation>
     </message>
     <message>
-        <location line="+354"/>
+        <location line="+352"/>
         <source>Add a Device...</source>
         <translation>Añadir un dispositivo…</translation>
     </message>
@@ -795,7 +986,7 @@
         <translation>«%1» ya no existe: se eliminó desde otro lugar.</translation>
     </message>
     <message>
-        <location filename="../pane/devicepane_streaming.cpp" line="+145"/>
+        <location filename="../pane/devicepane_streaming.cpp" line="+146"/>
         <location line="+6"/>
         <source>Video Not Found</source>
         <translation>No se encontró el vídeo</translation>
@@ -855,7 +1046,7 @@
     </message>
     <message>
         <location filename="../host/playertour_steps.cpp" line="-200"/>
-        <location filename="../widgets/edittransferdevicedialog.cpp" line="+29"/>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+33"/>
         <source>Edit Your Device</source>
         <translation>Editar el dispositivo</translation>
     </message>
@@ -863,13 +1054,13 @@
 <context>
     <name>Zarnet::FileWorker</name>
     <message>
-        <location filename="../transfer/fileworker.cpp" line="+54"/>
-        <location line="+16"/>
+        <location filename="../transfer/fileworker.cpp" line="+56"/>
+        <location line="+17"/>
         <source>cannot read the source: %1</source>
         <translation>no se puede leer el origen: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>the source got shorter while it was copied</source>
         <translation>el origen se acortó mientras se copiaba</translation>
     </message>
@@ -964,7 +1155,7 @@
 <context>
     <name>Zarnet::ToolRun</name>
     <message>
-        <location filename="../transfer/toolrun.cpp" line="+89"/>
+        <location filename="../transfer/toolrun.cpp" line="+91"/>
         <source>done</source>
         <translation>finalizó</translation>
     </message>
@@ -1171,11 +1362,12 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+39"/>
         <source>track %1</source>
         <translation>pista %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="-10"/>
         <source>sound: %1 first</source>
         <translation>sonido: primero %1</translation>
     </message>
@@ -1185,7 +1377,17 @@
         <translation>omitidas, ya que AVI solo admite una pista de audio: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+27"/>
+        <source>other subtitles left out, as one .srt file is read: %1</source>
+        <translation>otros subtítulos omitidos, ya que se lee un solo archivo .srt: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>image subtitles left out: they are not text, and not burned in</source>
+        <translation>subtítulos de imagen omitidos: no son texto y no se incrustan</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>image subtitles stay as they are: not burned in</source>
         <translation>los subtítulos de imagen se mantienen tal cual: no se incrustan</translation>
     </message>
@@ -1200,7 +1402,7 @@
         <translation>subtítulos de imagen conservados tal cual: no se incrustan</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>subtitles left out: not burned in, %1 cannot carry them</source>
         <translation>subtítulos omitidos: no se incrustan y %1 no puede contenerlos</translation>
     </message>
@@ -1210,7 +1412,7 @@
         <translation>subtítulos omitidos: %1 no puede contenerlos</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>the source is damaged: the decoder met errors in it</source>
         <translation>el origen está dañado: el descodificador encontró errores</translation>
     </message>
@@ -1220,7 +1422,12 @@
         <translation>el origen está dañado: se pudieron leer %1 s de %2 s</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+6"/>
+        <source>subtitles (%1) written beside it as a .srt file</source>
+        <translation>subtítulos (%1) escritos al lado como archivo .srt</translation>
+    </message>
+    <message>
+        <location line="+77"/>
         <source>This %1 does not play %2 files: putting the video, unchanged, into %3.</source>
         <translation>Este dispositivo (%1) no reproduce archivos %2: el vídeo se coloca, sin cambios, en %3.</translation>
     </message>
@@ -1288,7 +1495,7 @@
 <context>
     <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../widgets/transferdevicewidget.cpp" line="-214"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-209"/>
         <source>DVD Player</source>
         <translation>Reproductor de DVD</translation>
     </message>
@@ -1308,7 +1515,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+120"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1318,7 +1525,7 @@
         <translation>Transferir vídeos a «%1»</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Edit</source>
         <translation>Editar</translation>
     </message>
@@ -1371,7 +1578,7 @@
 <context>
     <name>Zarnet::TransferEngine</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="+107"/>
+        <location filename="../transfer/transferengine.cpp" line="+110"/>
         <source>this transfer has started already</source>
         <translation>esta transferencia ya se ha iniciado</translation>
     </message>
@@ -1401,14 +1608,12 @@
         <translation>la carpeta de destino no existe</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+460"/>
+        <location line="+74"/>
         <source>The destination is no longer there.</source>
         <translation>El destino ya no está disponible.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+2"/>
         <source>The USB stick “%1” was removed.</source>
         <translation>Se quitó la memoria USB «%1».</translation>
     </message>
@@ -1443,7 +1648,7 @@
         <translation>unos %1 no caben en %2 (%3)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>cannot make a folder beside the disc image: %1</source>
         <translation>no se puede crear una carpeta junto a la imagen de disco: %1</translation>
     </message>
@@ -1459,7 +1664,7 @@
         <translation>no se puede escribir la imagen de disco: %1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_plan.cpp" line="+33"/>
+        <location filename="../transfer/transferengine_plan.cpp" line="+35"/>
         <source>It is too long for one file on this device: splitting it, unchanged, into %1 parts.</source>
         <translation>Es demasiado largo para un solo archivo en este dispositivo: se divide, sin cambios, en %1 partes.</translation>
     </message>
@@ -1469,7 +1674,22 @@
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_probe.cpp" line="+32"/>
+        <location line="+7"/>
+        <source>subtitles left out: the video is split into parts</source>
+        <translation>subtítulos omitidos: el vídeo se divide en partes</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1; the name is not UTF-8: rewritten, unchanged, to be put on the disc</source>
+        <translation>%1; el nombre no está en UTF-8: reescrito, sin cambios, para grabarlo en el disco</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>already on the device</source>
+        <translation>ya está en el dispositivo</translation>
+    </message>
+    <message>
+        <location filename="../transfer/transferengine_probe.cpp" line="+39"/>
         <source>the source does not exist</source>
         <translation>el origen no existe</translation>
     </message>
@@ -1484,7 +1704,7 @@
         <translation>no se puede leer el origen</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>not a video: %1</source>
         <translation>no es un vídeo: %1</translation>
     </message>
@@ -1494,7 +1714,7 @@
         <translation>ffprobe no leyó nada durante %1 s</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+55"/>
         <source>QPel, GMC and B-frame runs not checked: %1</source>
         <translation>QPel, GMC y secuencias de fotogramas B sin comprobar: %1</translation>
     </message>
@@ -1504,17 +1724,17 @@
         <translation>no hay encabezado VOL en la secuencia</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>interlacing not checked: %1</source>
         <translation>entrelazado sin comprobar: %1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_write.cpp" line="+51"/>
+        <location filename="../transfer/transferengine_write.cpp" line="+57"/>
         <source>The destination is full: %1 needed, %2 free.</source>
         <translation>El destino está lleno: se necesitan %1 y hay %2 libres.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+143"/>
         <source>ffmpeg wrote nothing</source>
         <translation>ffmpeg no escribió nada</translation>
     </message>
@@ -1522,7 +1742,7 @@
 <context>
     <name>Zarnet::TransferProgress</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="-114"/>
+        <location filename="../transfer/transferengine.cpp" line="-129"/>
         <source>probing</source>
         <translation>analizando</translation>
     </message>
@@ -1593,7 +1813,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-410"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+44"/>
         <source>Copy</source>
         <translation>Copiar</translation>
     </message>
@@ -1608,7 +1828,7 @@
         <translation>Convertir</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>DVD Player</source>
         <translation>Reproductor de DVD</translation>
     </message>
@@ -1628,7 +1848,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+76"/>
         <source>%1× real time</source>
         <translation>%1× tiempo real</translation>
     </message>
@@ -1649,34 +1869,39 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+236"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Reintentar</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="+1"/>
+        <source>&amp;Send Again</source>
+        <translation>&amp;Enviar de nuevo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Open folder</source>
         <translation>&amp;Abrir carpeta</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+284"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-20"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="-281"/>
+        <location line="+3"/>
         <source>Burn to Disc</source>
         <translation>Grabar en disco</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+164"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-166"/>
         <source>Transfer Videos</source>
         <translation>Transferir vídeos</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="+11"/>
         <source>Videos</source>
         <translation>Vídeos</translation>
     </message>
@@ -1721,7 +1946,12 @@
         <translation>Cambiar el destino</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+16"/>
+        <source>Send again what is already on the device</source>
+        <translation>Enviar de nuevo lo que ya está en el dispositivo</translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>Waiting</source>
         <translation>En espera</translation>
     </message>
@@ -1751,7 +1981,7 @@
         <translation>No se eligió ningún vídeo.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-22"/>
         <source>The list of devices cannot be read, so nothing was transferred.</source>
         <translation>No se puede leer la lista de dispositivos, por lo que no se transfirió nada.</translation>
     </message>
@@ -1767,7 +1997,7 @@
     </message>
     <message numerus="yes">
         <location line="+8"/>
-        <location line="+114"/>
+        <location line="+160"/>
         <source>%n video(s) to %1</source>
         <translation>
             <numerusform>%n vídeo a %1</numerusform>
@@ -1775,8 +2005,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="-113"/>
-        <location line="+114"/>
+        <location line="-159"/>
+        <location line="+160"/>
         <source>Transferring %n video(s) to %1</source>
         <translation>
             <numerusform>Transfiriendo %n vídeo a %1</numerusform>
@@ -1784,7 +2014,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+46"/>
+        <location line="+39"/>
         <source>%n video(s)</source>
         <translation>
             <numerusform>%n vídeo</numerusform>
@@ -1792,7 +2022,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+33"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>a disc of %n video(s) for a %1</source>
         <translation>
             <numerusform>un disco de %n vídeo para %1</numerusform>
@@ -1808,7 +2038,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+187"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+148"/>
         <source>%1 of %n video(s) arrived in %2.</source>
         <translation>
             <numerusform>Llegó %1 de %n vídeo a %2.</numerusform>
@@ -1816,7 +2046,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+81"/>
+        <location line="+2"/>
+        <source>%n was there already.</source>
+        <translation>
+            <numerusform>%n ya estaba allí.</numerusform>
+            <numerusform>%n ya estaban allí.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+27"/>
         <source>%1 of %n video(s) arrived</source>
         <translation>
             <numerusform>Llegó %1 de %n vídeo</numerusform>
@@ -1824,7 +2062,7 @@
         </translation>
     </message>
     <message>
-        <location line="-454"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-191"/>
         <source>The USB stick “%1” that %2 plays from is not plugged in.</source>
         <translation>La memoria USB «%1» desde la que reproduce %2 no está conectada.</translation>
     </message>
@@ -1839,15 +2077,15 @@
         <translation>Elegir &amp;otra carpeta…</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+14"/>
+        <location line="+131"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+11"/>
         <location line="+16"/>
-        <location line="+161"/>
-        <location line="+353"/>
         <source>Nothing was transferred.</source>
         <translation>No se transfirió nada.</translation>
     </message>
     <message>
-        <location line="-519"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-5"/>
         <source>The folder chosen before, %1, is gone.</source>
         <translation>La carpeta elegida anteriormente, %1, ya no existe.</translation>
     </message>
@@ -1857,12 +2095,32 @@
         <translation>No se transfirió nada: %1</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+68"/>
+        <source>Stopping, to start again in %1…</source>
+        <translation>Deteniendo, para volver a empezar en %1…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Nothing is left to send; the next transfer goes to %1.</source>
+        <translation>No queda nada por enviar; la próxima transferencia irá a %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The next transfer goes to %1.</source>
+        <translation>La próxima transferencia irá a %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 had arrived in %2 before the change.</source>
+        <translation>%1 había llegado a %2 antes del cambio.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>The destination %1 is no longer there, so nothing was transferred.</source>
         <translation>El destino %1 ya no está disponible, por lo que no se transfirió nada.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
         <source>&amp;Wait for “%1”</source>
         <translation>Es&amp;perar a «%1»</translation>
     </message>
@@ -1882,12 +2140,12 @@
         <translation>Esperando la memoria USB «%1». Conéctela o pulse Cancelar.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="-11"/>
         <source>No disc was made.</source>
         <translation>No se creó ningún disco.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-125"/>
         <source>Disc image: %1</source>
         <translation>Imagen de disco: %1</translation>
     </message>
@@ -1897,12 +2155,12 @@
         <translation>Destino: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>The transfer could not start: %1</source>
         <translation>No se pudo iniciar la transferencia: %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>%1: %2, %3</source>
         <translation>%1: %2, %3</translation>
     </message>
@@ -1922,7 +2180,7 @@
         <translation>%1 % — %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="-141"/>
         <source>On the disc</source>
         <translation>En el disco</translation>
     </message>
@@ -1932,7 +2190,7 @@
         <translation>Llegó</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Arrived, but %1</source>
         <translation>Llegó, pero %1</translation>
     </message>
@@ -1943,18 +2201,29 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+150"/>
-        <location line="+7"/>
+        <location line="+118"/>
+        <location line="+12"/>
         <source>Stopped</source>
         <translation>Detenido</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-127"/>
+        <location line="+122"/>
+        <source>Already on the device</source>
+        <translation>Ya está en el dispositivo</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Already on the device as %1</source>
+        <translation>Ya está en el dispositivo como %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>✗ %1 is on the disc as %2, but differs there from the image</source>
         <translation>✗ %1 está en el disco como %2, pero difiere de la imagen</translation>
     </message>
@@ -1974,17 +2243,22 @@
         <translation>✓ %1 llegó como %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>= %1 is already on the device as %2</source>
+        <translation>= %1 ya está en el dispositivo como %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>✗ %1 failed: %2</source>
         <translation>✗ %1 falló: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>– %1 was stopped; nothing of it was left behind</source>
         <translation>– %1 se detuvo; no quedó nada de él</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The disc image was not made: %1</source>
         <translation>No se creó la imagen de disco: %1</translation>
     </message>
@@ -1999,7 +2273,7 @@
         <translation>No se creó la imagen de disco.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+19"/>
         <source>Checking the disc in %1…</source>
         <translation>Comprobando el disco en %1…</translation>
     </message>
@@ -2039,7 +2313,7 @@
         <translation>El disco en %1 se grabó y se comprobó.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+21"/>
         <source>The disc is ready</source>
         <translation>El disco está listo</translation>
     </message>
@@ -2055,12 +2329,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+29"/>
+        <location line="+34"/>
         <source>No disc was made</source>
         <translation>No se creó ningún disco</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-27"/>
+        <source>%1, %2 there already</source>
+        <translation>%1, %2 ya estaban allí</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Stopped — %1</source>
         <translation>Detenido — %1</translation>
     </message>
@@ -2086,7 +2365,7 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+26"/>
         <source>Stop making the disc? Nothing of it is kept.</source>
         <translation>¿Detener la creación del disco? No se conservará nada.</translation>
     </message>

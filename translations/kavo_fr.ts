@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AudioTrackPlayer</name>
+    <message>
+        <location filename="../host/audiotrackplayer.cpp" line="+266"/>
+        <source>Track %1</source>
+        <translation>Piste %1</translation>
+    </message>
+</context>
+<context>
     <name>CreateTransferDeviceDialog</name>
     <message>
         <location filename="../widgets/createtransferdevicedialog.ui" line="+17"/>
@@ -168,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+26"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
         <source>Share my videos on the home network</source>
         <translation>Partager mes vidéos sur le réseau domestique</translation>
     </message>
@@ -228,7 +236,7 @@
         <translation>Les vidéos transmises par le lecteur avec «&#xa0;Diffuser vers…&#xa0;»&#xa0;; elles sont partagées sous «&#xa0;Now streaming&#xa0;».</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>A player is connected.</source>
         <translation>Un lecteur est connecté.</translation>
     </message>
@@ -295,7 +303,7 @@
         <translation>Paramètres du serveur multimédia…</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Stream to Media Server</source>
         <translation>Diffuser vers le serveur multimédia</translation>
     </message>
@@ -303,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+110"/>
+        <location filename="../host/playerwindow.cpp" line="+111"/>
         <source>Kavo Player</source>
         <translation>Kavo Player</translation>
     </message>
@@ -344,13 +352,13 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
-        <location line="+217"/>
+        <location line="+79"/>
+        <location line="+233"/>
         <source>&amp;Play</source>
         <translation>&amp;Lire</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-307"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
@@ -390,7 +398,12 @@
         <translation>L&amp;ecture</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>&amp;Audio Track</source>
+        <translation>Piste &amp;audio</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;Tools</source>
         <translation>&amp;Outils</translation>
     </message>
@@ -440,7 +453,7 @@
         <translation>Kavo To Go n’est pas disponible&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+36"/>
+        <location line="+52"/>
         <source>%n video(s) in %1</source>
         <translation>
             <numerusform>%n vidéo dans %1</numerusform>
@@ -506,6 +519,184 @@
         <location filename="../mediaserver/sharingsettings.cpp" line="+67"/>
         <source>%1 on %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>TvPanel</name>
+    <message>
+        <location filename="../mediaserver/tvpanel.cpp" line="+38"/>
+        <source>&amp;Play on this TV</source>
+        <translation>&amp;Lire sur ce téléviseur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+144"/>
+        <source>P&amp;ause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <location line="-143"/>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>No TV found yet. Check that the TV is switched on, is on the same network as this computer, and has its DLNA or &quot;media sharing&quot; setting on.</source>
+        <translation>Aucun téléviseur trouvé pour l’instant. Vérifiez que le téléviseur est allumé, qu’il est sur le même réseau que cet ordinateur et que son option DLNA ou « partage de médias » est activée.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TVs</source>
+        <translation>Téléviseurs</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The TVs and players on your home network that can play a video.</source>
+        <translation>Les téléviseurs et lecteurs de votre réseau domestique qui peuvent lire une vidéo.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play on this TV</source>
+        <translation>Lire sur ce téléviseur</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Plays the video on the TV chosen in the list.</source>
+        <translation>Lit la vidéo sur le téléviseur choisi dans la liste.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pauses the TV, or goes on playing.</source>
+        <translation>Met le téléviseur en pause, ou reprend la lecture.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stops playing on the TV.</source>
+        <translation>Arrête la lecture sur le téléviseur.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Where the TV is in the video; drag to go elsewhere.</source>
+        <translation>Position du téléviseur dans la vidéo ; faites glisser pour aller ailleurs.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Play on a &amp;TV:</source>
+        <translation>Lire sur un &amp;téléviseur :</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>The TV cannot play this video as it is: converting it for the TV, %1 % done.</source>
+        <translation>Le téléviseur ne peut pas lire cette vidéo telle quelle : conversion pour le téléviseur, %1 % effectués.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>To play: %1</source>
+        <translation>À lire : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use &quot;Stream to ...&quot; in the player to play a video on a TV.</source>
+        <translation>Utilisez « Diffuser vers… » dans le lecteur pour lire une vidéo sur un téléviseur.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Getting the video ready for the TV...</source>
+        <translation>Préparation de la vidéo pour le téléviseur...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TV cannot play this video as it is: converting it for the TV...</source>
+        <translation>Le téléviseur ne peut pas lire cette vidéo telle quelle : conversion pour le téléviseur...</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Playing</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Starting...</source>
+        <translation>Démarrage...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 on the TV: %2 of %3</source>
+        <translation>%1 sur le téléviseur : %2 sur %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pl&amp;ay</source>
+        <translation>Re&amp;prendre</translation>
+    </message>
+</context>
+<context>
+    <name>TvStreamer</name>
+    <message>
+        <location filename="../mediaserver/tvstreamer.cpp" line="+35"/>
+        <source>The TV left the network, or stopped answering.</source>
+        <translation>Le téléviseur a quitté le réseau, ou ne répond plus.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV refused &quot;%1&quot;: %2</source>
+        <translation>Le téléviseur a refusé « %1 » : %2</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Sharing is off. Switch on &quot;Share my videos on the home network&quot; to play on a TV.</source>
+        <translation>Le partage est désactivé. Activez « Partager mes vidéos sur le réseau domestique » pour lire sur un téléviseur.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV is no longer on the network.</source>
+        <translation>Le téléviseur n’est plus sur le réseau.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV could not be offered the video: check that the file is still there and that the TV is on the same network.</source>
+        <translation>Impossible de proposer la vidéo au téléviseur : vérifiez que le fichier est toujours là et que le téléviseur est sur le même réseau.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>The TV cannot play this kind of video, not even converted.</source>
+        <translation>Le téléviseur ne peut pas lire ce type de vidéo, même convertie.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The video could not be converted for the TV: no room for it in %1.</source>
+        <translation>Impossible de convertir la vidéo pour le téléviseur : pas de place dans %1.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+15"/>
+        <source>The video could not be converted for the TV: %1</source>
+        <translation>Impossible de convertir la vidéo pour le téléviseur : %1</translation>
     </message>
 </context>
 <context>
@@ -754,7 +945,7 @@
         <translation>Lecteur DVD</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Blu-ray Player</source>
         <translation>Lecteur BD</translation>
     </message>
@@ -764,7 +955,7 @@
         <translation>Téléviseur</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>PlayStation®3</source>
         <translation>PlayStation®3</translation>
     </message>
@@ -775,12 +966,12 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../widgets/transferdevicewidget.cpp" line="+239"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+234"/>
         <source>The device list is read-only.</source>
         <translation>La liste des appareils est en lecture seule.</translation>
     </message>
     <message>
-        <location line="+354"/>
+        <location line="+352"/>
         <source>Add a Device...</source>
         <translation>Ajouter un appareil…</translation>
     </message>
@@ -795,7 +986,7 @@
         <translation>«&#xa0;%1&#xa0;» n’existe plus&#xa0;: l’appareil a été supprimé ailleurs.</translation>
     </message>
     <message>
-        <location filename="../pane/devicepane_streaming.cpp" line="+145"/>
+        <location filename="../pane/devicepane_streaming.cpp" line="+146"/>
         <location line="+6"/>
         <source>Video Not Found</source>
         <translation>Vidéo introuvable</translation>
@@ -855,7 +1046,7 @@
     </message>
     <message>
         <location filename="../host/playertour_steps.cpp" line="-200"/>
-        <location filename="../widgets/edittransferdevicedialog.cpp" line="+29"/>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+33"/>
         <source>Edit Your Device</source>
         <translation>Modifier l’appareil</translation>
     </message>
@@ -863,13 +1054,13 @@
 <context>
     <name>Zarnet::FileWorker</name>
     <message>
-        <location filename="../transfer/fileworker.cpp" line="+54"/>
-        <location line="+16"/>
+        <location filename="../transfer/fileworker.cpp" line="+56"/>
+        <location line="+17"/>
         <source>cannot read the source: %1</source>
         <translation>impossible de lire la source&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>the source got shorter while it was copied</source>
         <translation>la source a raccourci pendant la copie</translation>
     </message>
@@ -964,7 +1155,7 @@
 <context>
     <name>Zarnet::ToolRun</name>
     <message>
-        <location filename="../transfer/toolrun.cpp" line="+89"/>
+        <location filename="../transfer/toolrun.cpp" line="+91"/>
         <source>done</source>
         <translation>terminé</translation>
     </message>
@@ -1171,11 +1362,12 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+39"/>
         <source>track %1</source>
         <translation>piste %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="-10"/>
         <source>sound: %1 first</source>
         <translation>son&#xa0;: %1 en premier</translation>
     </message>
@@ -1185,7 +1377,17 @@
         <translation>omis, car un AVI ne contient qu’une piste audio&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+27"/>
+        <source>other subtitles left out, as one .srt file is read: %1</source>
+        <translation>autres sous-titres omis, car un seul fichier .srt est lu : %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>image subtitles left out: they are not text, and not burned in</source>
+        <translation>sous-titres image omis : ce n’est pas du texte, et ils ne sont pas incrustés</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>image subtitles stay as they are: not burned in</source>
         <translation>les sous-titres image restent tels quels&#xa0;: non incrustés</translation>
     </message>
@@ -1200,7 +1402,7 @@
         <translation>sous-titres image conservés tels quels&#xa0;: non incrustés</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>subtitles left out: not burned in, %1 cannot carry them</source>
         <translation>sous-titres omis&#xa0;: non incrustés, %1 ne peut pas les contenir</translation>
     </message>
@@ -1210,7 +1412,7 @@
         <translation>sous-titres omis&#xa0;: %1 ne peut pas les contenir</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>the source is damaged: the decoder met errors in it</source>
         <translation>la source est endommagée&#xa0;: le décodeur y a rencontré des erreurs</translation>
     </message>
@@ -1220,7 +1422,12 @@
         <translation>la source est endommagée&#xa0;: %1 s sur %2 s ont pu être lues</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+6"/>
+        <source>subtitles (%1) written beside it as a .srt file</source>
+        <translation>sous-titres (%1) écrits à côté dans un fichier .srt</translation>
+    </message>
+    <message>
+        <location line="+77"/>
         <source>This %1 does not play %2 files: putting the video, unchanged, into %3.</source>
         <translation>Cet appareil (%1) ne lit pas les fichiers %2&#xa0;: la vidéo est placée, inchangée, dans un fichier %3.</translation>
     </message>
@@ -1288,7 +1495,7 @@
 <context>
     <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../widgets/transferdevicewidget.cpp" line="-214"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-209"/>
         <source>DVD Player</source>
         <translation>Lecteur DVD</translation>
     </message>
@@ -1308,7 +1515,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+120"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1318,7 +1525,7 @@
         <translation>Transférer des vidéos vers «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
@@ -1371,7 +1578,7 @@
 <context>
     <name>Zarnet::TransferEngine</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="+107"/>
+        <location filename="../transfer/transferengine.cpp" line="+110"/>
         <source>this transfer has started already</source>
         <translation>ce transfert a déjà commencé</translation>
     </message>
@@ -1401,14 +1608,12 @@
         <translation>le dossier de destination n’existe pas</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+460"/>
+        <location line="+74"/>
         <source>The destination is no longer there.</source>
         <translation>La destination n’est plus disponible.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+2"/>
         <source>The USB stick “%1” was removed.</source>
         <translation>La clé USB «&#xa0;%1&#xa0;» a été retirée.</translation>
     </message>
@@ -1443,7 +1648,7 @@
         <translation>environ %1 ne tient pas sur %2 (%3)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>cannot make a folder beside the disc image: %1</source>
         <translation>impossible de créer un dossier à côté de l’image disque&#xa0;: %1</translation>
     </message>
@@ -1459,7 +1664,7 @@
         <translation>impossible d’écrire l’image disque&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_plan.cpp" line="+33"/>
+        <location filename="../transfer/transferengine_plan.cpp" line="+35"/>
         <source>It is too long for one file on this device: splitting it, unchanged, into %1 parts.</source>
         <translation>La vidéo est trop longue pour un seul fichier sur cet appareil&#xa0;: découpage, sans modification, en %1 parties.</translation>
     </message>
@@ -1469,7 +1674,22 @@
         <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_probe.cpp" line="+32"/>
+        <location line="+7"/>
+        <source>subtitles left out: the video is split into parts</source>
+        <translation>sous-titres omis : la vidéo est découpée en parties</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1; the name is not UTF-8: rewritten, unchanged, to be put on the disc</source>
+        <translation>%1 ; le nom n’est pas en UTF-8 : réécrit, sans modification, pour être gravé sur le disque</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>already on the device</source>
+        <translation>déjà sur l’appareil</translation>
+    </message>
+    <message>
+        <location filename="../transfer/transferengine_probe.cpp" line="+39"/>
         <source>the source does not exist</source>
         <translation>la source n’existe pas</translation>
     </message>
@@ -1484,7 +1704,7 @@
         <translation>impossible de lire la source</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>not a video: %1</source>
         <translation>pas une vidéo&#xa0;: %1</translation>
     </message>
@@ -1494,7 +1714,7 @@
         <translation>ffprobe n’en a rien lu pendant %1 s</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+55"/>
         <source>QPel, GMC and B-frame runs not checked: %1</source>
         <translation>QPel, GMC et suites d’images B non vérifiés&#xa0;: %1</translation>
     </message>
@@ -1504,17 +1724,17 @@
         <translation>aucun en-tête VOL dans le flux</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>interlacing not checked: %1</source>
         <translation>entrelacement non vérifié&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_write.cpp" line="+51"/>
+        <location filename="../transfer/transferengine_write.cpp" line="+57"/>
         <source>The destination is full: %1 needed, %2 free.</source>
         <translation>La destination est pleine&#xa0;: %1 nécessaires, %2 libres.</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+143"/>
         <source>ffmpeg wrote nothing</source>
         <translation>ffmpeg n’a rien écrit</translation>
     </message>
@@ -1522,7 +1742,7 @@
 <context>
     <name>Zarnet::TransferProgress</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="-114"/>
+        <location filename="../transfer/transferengine.cpp" line="-129"/>
         <source>probing</source>
         <translation>analyse</translation>
     </message>
@@ -1593,7 +1813,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-410"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+44"/>
         <source>Copy</source>
         <translation>Copier</translation>
     </message>
@@ -1608,7 +1828,7 @@
         <translation>Convertir</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>DVD Player</source>
         <translation>Lecteur DVD</translation>
     </message>
@@ -1628,7 +1848,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+76"/>
         <source>%1× real time</source>
         <translation>%1× temps réel</translation>
     </message>
@@ -1649,34 +1869,39 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+236"/>
         <source>&amp;Try Again</source>
         <translation>&amp;Réessayer</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="+1"/>
+        <source>&amp;Send Again</source>
+        <translation>&amp;Renvoyer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Open folder</source>
         <translation>&amp;Ouvrir le dossier</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+284"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-20"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="-281"/>
+        <location line="+3"/>
         <source>Burn to Disc</source>
         <translation>Graver sur disque</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+164"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-166"/>
         <source>Transfer Videos</source>
         <translation>Transférer des vidéos</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="+11"/>
         <source>Videos</source>
         <translation>Vidéos</translation>
     </message>
@@ -1721,7 +1946,12 @@
         <translation>Modifier la destination</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+16"/>
+        <source>Send again what is already on the device</source>
+        <translation>Renvoyer ce qui est déjà sur l’appareil</translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>Waiting</source>
         <translation>En attente</translation>
     </message>
@@ -1751,7 +1981,7 @@
         <translation>Aucune vidéo n’a été choisie.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-22"/>
         <source>The list of devices cannot be read, so nothing was transferred.</source>
         <translation>Impossible de lire la liste des appareils&#xa0;: rien n’a été transféré.</translation>
     </message>
@@ -1767,7 +1997,7 @@
     </message>
     <message numerus="yes">
         <location line="+8"/>
-        <location line="+114"/>
+        <location line="+160"/>
         <source>%n video(s) to %1</source>
         <translation>
             <numerusform>%n vidéo vers %1</numerusform>
@@ -1775,8 +2005,8 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="-113"/>
-        <location line="+114"/>
+        <location line="-159"/>
+        <location line="+160"/>
         <source>Transferring %n video(s) to %1</source>
         <translation>
             <numerusform>Transfert de %n vidéo vers %1</numerusform>
@@ -1784,7 +2014,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+46"/>
+        <location line="+39"/>
         <source>%n video(s)</source>
         <translation>
             <numerusform>%n vidéo</numerusform>
@@ -1792,7 +2022,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+33"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>a disc of %n video(s) for a %1</source>
         <translation>
             <numerusform>un disque de %n vidéo pour %1</numerusform>
@@ -1808,7 +2038,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+187"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+148"/>
         <source>%1 of %n video(s) arrived in %2.</source>
         <translation>
             <numerusform>%1 vidéo sur %n est arrivée dans %2.</numerusform>
@@ -1816,7 +2046,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+81"/>
+        <location line="+2"/>
+        <source>%n was there already.</source>
+        <translation>
+            <numerusform>%n y était déjà.</numerusform>
+            <numerusform>%n y étaient déjà.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+27"/>
         <source>%1 of %n video(s) arrived</source>
         <translation>
             <numerusform>%1 vidéo sur %n arrivée</numerusform>
@@ -1824,7 +2062,7 @@
         </translation>
     </message>
     <message>
-        <location line="-454"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-191"/>
         <source>The USB stick “%1” that %2 plays from is not plugged in.</source>
         <translation>La clé USB «&#xa0;%1&#xa0;» que lit %2 n’est pas branchée.</translation>
     </message>
@@ -1839,15 +2077,15 @@
         <translation>&amp;Choisir un autre dossier…</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+14"/>
+        <location line="+131"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+11"/>
         <location line="+16"/>
-        <location line="+161"/>
-        <location line="+353"/>
         <source>Nothing was transferred.</source>
         <translation>Rien n’a été transféré.</translation>
     </message>
     <message>
-        <location line="-519"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-5"/>
         <source>The folder chosen before, %1, is gone.</source>
         <translation>Le dossier choisi précédemment, %1, n’existe plus.</translation>
     </message>
@@ -1857,12 +2095,32 @@
         <translation>Rien n’a été transféré&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+68"/>
+        <source>Stopping, to start again in %1…</source>
+        <translation>Arrêt, pour recommencer dans %1…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Nothing is left to send; the next transfer goes to %1.</source>
+        <translation>Il ne reste rien à envoyer ; le prochain transfert ira vers %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The next transfer goes to %1.</source>
+        <translation>Le prochain transfert ira vers %1.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 had arrived in %2 before the change.</source>
+        <translation>%1 était arrivé dans %2 avant le changement.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>The destination %1 is no longer there, so nothing was transferred.</source>
         <translation>La destination %1 n’est plus disponible&#xa0;: rien n’a été transféré.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
         <source>&amp;Wait for “%1”</source>
         <translation>&amp;Attendre «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -1882,12 +2140,12 @@
         <translation>En attente de la clé USB «&#xa0;%1&#xa0;». Branchez-la ou cliquez sur Annuler.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="-11"/>
         <source>No disc was made.</source>
         <translation>Aucun disque n’a été créé.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-125"/>
         <source>Disc image: %1</source>
         <translation>Image disque&#xa0;: %1</translation>
     </message>
@@ -1897,12 +2155,12 @@
         <translation>Destination&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>The transfer could not start: %1</source>
         <translation>Le transfert n’a pas pu démarrer&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>%1: %2, %3</source>
         <translation>%1&#xa0;: %2, %3</translation>
     </message>
@@ -1922,7 +2180,7 @@
         <translation>%1&#xa0;% — %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="-141"/>
         <source>On the disc</source>
         <translation>Sur le disque</translation>
     </message>
@@ -1932,7 +2190,7 @@
         <translation>Arrivée</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Arrived, but %1</source>
         <translation>Arrivée, mais %1</translation>
     </message>
@@ -1943,18 +2201,29 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+150"/>
-        <location line="+7"/>
+        <location line="+118"/>
+        <location line="+12"/>
         <source>Stopped</source>
         <translation>Arrêté</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-127"/>
+        <location line="+122"/>
+        <source>Already on the device</source>
+        <translation>Déjà sur l’appareil</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Already on the device as %1</source>
+        <translation>Déjà sur l’appareil sous le nom %1</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>✗ %1 is on the disc as %2, but differs there from the image</source>
         <translation>✗ %1 est sur le disque sous le nom %2, mais diffère de l’image</translation>
     </message>
@@ -1974,17 +2243,22 @@
         <translation>✓ %1 est arrivée sous le nom %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>= %1 is already on the device as %2</source>
+        <translation>= %1 est déjà sur l’appareil sous le nom %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>✗ %1 failed: %2</source>
         <translation>✗ %1 a échoué&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>– %1 was stopped; nothing of it was left behind</source>
         <translation>– %1 a été arrêtée&#xa0;; rien n’en a été conservé</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The disc image was not made: %1</source>
         <translation>L’image disque n’a pas été créée&#xa0;: %1</translation>
     </message>
@@ -1999,7 +2273,7 @@
         <translation>L’image disque n’a pas été créée.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+19"/>
         <source>Checking the disc in %1…</source>
         <translation>Vérification du disque dans %1…</translation>
     </message>
@@ -2039,7 +2313,7 @@
         <translation>Le disque dans %1 a été gravé et vérifié.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+21"/>
         <source>The disc is ready</source>
         <translation>Le disque est prêt</translation>
     </message>
@@ -2055,12 +2329,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+29"/>
+        <location line="+34"/>
         <source>No disc was made</source>
         <translation>Aucun disque n’a été créé</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-27"/>
+        <source>%1, %2 there already</source>
+        <translation>%1, %2 déjà présents</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Stopped — %1</source>
         <translation>Arrêté — %1</translation>
     </message>
@@ -2086,7 +2365,7 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+26"/>
         <source>Stop making the disc? Nothing of it is kept.</source>
         <translation>Arrêter la création du disque&#xa0;? Rien n’en sera conservé.</translation>
     </message>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AudioTrackPlayer</name>
+    <message>
+        <location filename="../host/audiotrackplayer.cpp" line="+266"/>
+        <source>Track %1</source>
+        <translation>トラック %1</translation>
+    </message>
+</context>
+<context>
     <name>CreateTransferDeviceDialog</name>
     <message>
         <location filename="../widgets/createtransferdevicedialog.ui" line="+17"/>
@@ -168,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+26"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
         <source>Share my videos on the home network</source>
         <translation>ホーム ネットワークで動画を共有する</translation>
     </message>
@@ -228,7 +236,7 @@
         <translation>プレーヤーから [ストリーミング...] で渡された動画です。「Now streaming」の下で共有されます。</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>A player is connected.</source>
         <translation>プレーヤーが接続されています。</translation>
     </message>
@@ -295,7 +303,7 @@
         <translation>メディア サーバーの設定…</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Stream to Media Server</source>
         <translation>メディア サーバーへストリーミング</translation>
     </message>
@@ -303,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+110"/>
+        <location filename="../host/playerwindow.cpp" line="+111"/>
         <source>Kavo Player</source>
         <translation>Kavo プレーヤー</translation>
     </message>
@@ -344,13 +352,13 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
-        <location line="+217"/>
+        <location line="+79"/>
+        <location line="+233"/>
         <source>&amp;Play</source>
         <translation>再生(&amp;P)</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-307"/>
         <source>&amp;Stop</source>
         <translation>停止(&amp;S)</translation>
     </message>
@@ -390,7 +398,12 @@
         <translation>再生(&amp;P)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>&amp;Audio Track</source>
+        <translation>オーディオ トラック(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;Tools</source>
         <translation>ツール(&amp;T)</translation>
     </message>
@@ -440,7 +453,7 @@
         <translation>Kavo To Go を使用できません: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+36"/>
+        <location line="+52"/>
         <source>%n video(s) in %1</source>
         <translation>
             <numerusform>%1 内の動画: %n 本</numerusform>
@@ -505,6 +518,184 @@
         <location filename="../mediaserver/sharingsettings.cpp" line="+67"/>
         <source>%1 on %2</source>
         <translation>%2 の %1</translation>
+    </message>
+</context>
+<context>
+    <name>TvPanel</name>
+    <message>
+        <location filename="../mediaserver/tvpanel.cpp" line="+38"/>
+        <source>&amp;Play on this TV</source>
+        <translation>このテレビで再生(&amp;P)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+144"/>
+        <source>P&amp;ause</source>
+        <translation>一時停止(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="-143"/>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>No TV found yet. Check that the TV is switched on, is on the same network as this computer, and has its DLNA or &quot;media sharing&quot; setting on.</source>
+        <translation>テレビが見つかりません。テレビの電源が入っていること、このコンピューターと同じネットワークにあること、DLNA または「メディア共有」の設定がオンになっていることを確認してください。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TVs</source>
+        <translation>テレビ</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The TVs and players on your home network that can play a video.</source>
+        <translation>ホーム ネットワーク上の、動画を再生できるテレビとプレーヤーです。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play on this TV</source>
+        <translation>このテレビで再生</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Plays the video on the TV chosen in the list.</source>
+        <translation>一覧で選んだテレビで動画を再生します。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pauses the TV, or goes on playing.</source>
+        <translation>テレビを一時停止するか、再生を続けます。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stops playing on the TV.</source>
+        <translation>テレビでの再生を停止します。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Position</source>
+        <translation>再生位置</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Where the TV is in the video; drag to go elsewhere.</source>
+        <translation>テレビで再生中の位置です。ドラッグすると別の位置に移動します。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Play on a &amp;TV:</source>
+        <translation>テレビで再生(&amp;T):</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>The TV cannot play this video as it is: converting it for the TV, %1 % done.</source>
+        <translation>このままではテレビで再生できません: テレビ用に変換中です (%1 % 完了)。</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>To play: %1</source>
+        <translation>再生する動画: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use &quot;Stream to ...&quot; in the player to play a video on a TV.</source>
+        <translation>テレビで動画を再生するには、プレーヤーの「ストリーミング...」を使用してください。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Getting the video ready for the TV...</source>
+        <translation>テレビ用に動画を準備しています...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TV cannot play this video as it is: converting it for the TV...</source>
+        <translation>このままではテレビで再生できません: テレビ用に変換しています...</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Playing</source>
+        <translation>再生中</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paused</source>
+        <translation>一時停止中</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stopped</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Starting...</source>
+        <translation>開始しています...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 on the TV: %2 of %3</source>
+        <translation>テレビで%1: %2 / %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pl&amp;ay</source>
+        <translation>再生(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>TvStreamer</name>
+    <message>
+        <location filename="../mediaserver/tvstreamer.cpp" line="+35"/>
+        <source>The TV left the network, or stopped answering.</source>
+        <translation>テレビがネットワークから切断されたか、応答しなくなりました。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV refused &quot;%1&quot;: %2</source>
+        <translation>テレビが「%1」を拒否しました: %2</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Sharing is off. Switch on &quot;Share my videos on the home network&quot; to play on a TV.</source>
+        <translation>共有がオフです。テレビで再生するには、「ホーム ネットワークで動画を共有する」をオンにしてください。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV is no longer on the network.</source>
+        <translation>テレビはネットワーク上にありません。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV could not be offered the video: check that the file is still there and that the TV is on the same network.</source>
+        <translation>テレビに動画を提供できませんでした。ファイルがまだあること、テレビが同じネットワークにあることを確認してください。</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>The TV cannot play this kind of video, not even converted.</source>
+        <translation>テレビはこの種類の動画を再生できません。変換しても再生できません。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The video could not be converted for the TV: no room for it in %1.</source>
+        <translation>テレビ用に動画を変換できませんでした: %1 に空き容量がありません。</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+15"/>
+        <source>The video could not be converted for the TV: %1</source>
+        <translation>テレビ用に動画を変換できませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -753,7 +944,7 @@
         <translation>DVD プレーヤー</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Blu-ray Player</source>
         <translation>BD プレーヤー</translation>
     </message>
@@ -763,7 +954,7 @@
         <translation>テレビ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>PlayStation®3</source>
         <translation>PlayStation®3</translation>
     </message>
@@ -774,12 +965,12 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../widgets/transferdevicewidget.cpp" line="+239"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+234"/>
         <source>The device list is read-only.</source>
         <translation>デバイスの一覧は読み取り専用です。</translation>
     </message>
     <message>
-        <location line="+354"/>
+        <location line="+352"/>
         <source>Add a Device...</source>
         <translation>デバイスの追加...</translation>
     </message>
@@ -794,7 +985,7 @@
         <translation>「%1」はもう存在しません。別の場所で削除されました。</translation>
     </message>
     <message>
-        <location filename="../pane/devicepane_streaming.cpp" line="+145"/>
+        <location filename="../pane/devicepane_streaming.cpp" line="+146"/>
         <location line="+6"/>
         <source>Video Not Found</source>
         <translation>動画が見つかりません</translation>
@@ -854,7 +1045,7 @@
     </message>
     <message>
         <location filename="../host/playertour_steps.cpp" line="-200"/>
-        <location filename="../widgets/edittransferdevicedialog.cpp" line="+29"/>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+33"/>
         <source>Edit Your Device</source>
         <translation>デバイスの編集</translation>
     </message>
@@ -862,13 +1053,13 @@
 <context>
     <name>Zarnet::FileWorker</name>
     <message>
-        <location filename="../transfer/fileworker.cpp" line="+54"/>
-        <location line="+16"/>
+        <location filename="../transfer/fileworker.cpp" line="+56"/>
+        <location line="+17"/>
         <source>cannot read the source: %1</source>
         <translation>元のファイルを読み取れません: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>the source got shorter while it was copied</source>
         <translation>コピー中に元のファイルが短くなりました</translation>
     </message>
@@ -963,7 +1154,7 @@
 <context>
     <name>Zarnet::ToolRun</name>
     <message>
-        <location filename="../transfer/toolrun.cpp" line="+89"/>
+        <location filename="../transfer/toolrun.cpp" line="+91"/>
         <source>done</source>
         <translation>完了しました</translation>
     </message>
@@ -1170,11 +1361,12 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+39"/>
         <source>track %1</source>
         <translation>トラック %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="-10"/>
         <source>sound: %1 first</source>
         <translation>音声トラック: %1 を先頭に配置</translation>
     </message>
@@ -1184,7 +1376,17 @@
         <translation>AVI には音声トラックを 1 つしか格納できないため除外: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+27"/>
+        <source>other subtitles left out, as one .srt file is read: %1</source>
+        <translation>他の字幕は除外 (.srt ファイルは 1 つしか読み込まれないため): %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>image subtitles left out: they are not text, and not burned in</source>
+        <translation>画像字幕は除外: テキストではなく、焼き込みもされていません</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>image subtitles stay as they are: not burned in</source>
         <translation>画像字幕はそのまま (焼き込みなし)</translation>
     </message>
@@ -1199,7 +1401,7 @@
         <translation>画像字幕はそのまま格納 (焼き込みなし)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>subtitles left out: not burned in, %1 cannot carry them</source>
         <translation>字幕は除外: 焼き込みはせず、%1 には格納できません</translation>
     </message>
@@ -1209,7 +1411,7 @@
         <translation>字幕は除外: %1 には格納できません</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>the source is damaged: the decoder met errors in it</source>
         <translation>元のファイルが破損しています: デコード中にエラーが発生しました</translation>
     </message>
@@ -1219,7 +1421,12 @@
         <translation>元のファイルが破損しています: %2 秒中 %1 秒しか読み取れませんでした</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+6"/>
+        <source>subtitles (%1) written beside it as a .srt file</source>
+        <translation>字幕 (%1) を .srt ファイルとして横に書き込み</translation>
+    </message>
+    <message>
+        <location line="+77"/>
         <source>This %1 does not play %2 files: putting the video, unchanged, into %3.</source>
         <translation>この%1は %2 ファイルを再生できないため、動画を変更せずに %3 に詰め替えます。</translation>
     </message>
@@ -1287,7 +1494,7 @@
 <context>
     <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../widgets/transferdevicewidget.cpp" line="-214"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-209"/>
         <source>DVD Player</source>
         <translation>DVD プレーヤー</translation>
     </message>
@@ -1307,7 +1514,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+120"/>
         <source>%1, %2</source>
         <translation>%1、%2</translation>
     </message>
@@ -1317,7 +1524,7 @@
         <translation>「%1」に動画を転送</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Edit</source>
         <translation>編集</translation>
     </message>
@@ -1370,7 +1577,7 @@
 <context>
     <name>Zarnet::TransferEngine</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="+107"/>
+        <location filename="../transfer/transferengine.cpp" line="+110"/>
         <source>this transfer has started already</source>
         <translation>この転送は既に開始されています</translation>
     </message>
@@ -1400,14 +1607,12 @@
         <translation>転送先フォルダーが存在しません</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+460"/>
+        <location line="+74"/>
         <source>The destination is no longer there.</source>
         <translation>転送先が見つからなくなりました。</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+2"/>
         <source>The USB stick “%1” was removed.</source>
         <translation>USB メモリ「%1」が取り外されました。</translation>
     </message>
@@ -1442,7 +1647,7 @@
         <translation>約 %1 は %2 (%3) に収まりません</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>cannot make a folder beside the disc image: %1</source>
         <translation>ディスク イメージと同じ場所にフォルダーを作成できません: %1</translation>
     </message>
@@ -1458,7 +1663,7 @@
         <translation>ディスク イメージを保存できません: %1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_plan.cpp" line="+33"/>
+        <location filename="../transfer/transferengine_plan.cpp" line="+35"/>
         <source>It is too long for one file on this device: splitting it, unchanged, into %1 parts.</source>
         <translation>このデバイスの 1 ファイルに収まらない長さのため、変更せずに %1 個に分割します。</translation>
     </message>
@@ -1468,7 +1673,22 @@
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_probe.cpp" line="+32"/>
+        <location line="+7"/>
+        <source>subtitles left out: the video is split into parts</source>
+        <translation>字幕は除外: 動画が複数に分割されています</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1; the name is not UTF-8: rewritten, unchanged, to be put on the disc</source>
+        <translation>%1; 名前が UTF-8 ではありません: ディスクに書き込むため、内容はそのままで書き換えました</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>already on the device</source>
+        <translation>既にデバイス上にあります</translation>
+    </message>
+    <message>
+        <location filename="../transfer/transferengine_probe.cpp" line="+39"/>
         <source>the source does not exist</source>
         <translation>元のファイルが存在しません</translation>
     </message>
@@ -1483,7 +1703,7 @@
         <translation>元のファイルを読み取れません</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>not a video: %1</source>
         <translation>動画ではありません: %1</translation>
     </message>
@@ -1493,7 +1713,7 @@
         <translation>ffprobe が %1 秒間何も読み取れませんでした</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+55"/>
         <source>QPel, GMC and B-frame runs not checked: %1</source>
         <translation>QPel、GMC、連続 B フレームは未確認: %1</translation>
     </message>
@@ -1503,17 +1723,17 @@
         <translation>ストリームに VOL ヘッダーがありません</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>interlacing not checked: %1</source>
         <translation>インターレースは未確認: %1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_write.cpp" line="+51"/>
+        <location filename="../transfer/transferengine_write.cpp" line="+57"/>
         <source>The destination is full: %1 needed, %2 free.</source>
         <translation>転送先の空き領域が不足しています (必要: %1、空き: %2)。</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+143"/>
         <source>ffmpeg wrote nothing</source>
         <translation>ffmpeg は何も出力しませんでした</translation>
     </message>
@@ -1521,7 +1741,7 @@
 <context>
     <name>Zarnet::TransferProgress</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="-114"/>
+        <location filename="../transfer/transferengine.cpp" line="-129"/>
         <source>probing</source>
         <translation>解析中</translation>
     </message>
@@ -1592,7 +1812,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-410"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+44"/>
         <source>Copy</source>
         <translation>コピー</translation>
     </message>
@@ -1607,7 +1827,7 @@
         <translation>変換</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>DVD Player</source>
         <translation>DVD プレーヤー</translation>
     </message>
@@ -1627,7 +1847,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+76"/>
         <source>%1× real time</source>
         <translation>%1 倍速</translation>
     </message>
@@ -1648,34 +1868,39 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+236"/>
         <source>&amp;Try Again</source>
         <translation>再試行(&amp;T)</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="+1"/>
+        <source>&amp;Send Again</source>
+        <translation>再送信(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Open folder</source>
         <translation>フォルダーを開く(&amp;O)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+284"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-20"/>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <location line="-281"/>
+        <location line="+3"/>
         <source>Burn to Disc</source>
         <translation>ディスクに書き込む</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+164"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-166"/>
         <source>Transfer Videos</source>
         <translation>動画の転送</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="+11"/>
         <source>Videos</source>
         <translation>動画</translation>
     </message>
@@ -1720,7 +1945,12 @@
         <translation>転送先の変更</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+16"/>
+        <source>Send again what is already on the device</source>
+        <translation>既にデバイス上にあるものを再送信します</translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>Waiting</source>
         <translation>待機中</translation>
     </message>
@@ -1750,7 +1980,7 @@
         <translation>動画が選択されませんでした。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-22"/>
         <source>The list of devices cannot be read, so nothing was transferred.</source>
         <translation>デバイスの一覧を読み取れないため、何も転送されませんでした。</translation>
     </message>
@@ -1766,29 +1996,29 @@
     </message>
     <message numerus="yes">
         <location line="+8"/>
-        <location line="+114"/>
+        <location line="+160"/>
         <source>%n video(s) to %1</source>
         <translation>
             <numerusform>動画 %n 本を %1 へ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="-113"/>
-        <location line="+114"/>
+        <location line="-159"/>
+        <location line="+160"/>
         <source>Transferring %n video(s) to %1</source>
         <translation>
             <numerusform>動画 %n 本を %1 に転送しています</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+46"/>
+        <location line="+39"/>
         <source>%n video(s)</source>
         <translation>
             <numerusform>動画 %n 本</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+33"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>a disc of %n video(s) for a %1</source>
         <translation>
             <numerusform>%1 用の動画 %n 本のディスク</numerusform>
@@ -1802,21 +2032,28 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+187"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+148"/>
         <source>%1 of %n video(s) arrived in %2.</source>
         <translation>
             <numerusform>動画 %n 本中 %1 本が %2 に転送されました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+81"/>
+        <location line="+2"/>
+        <source>%n was there already.</source>
+        <translation>
+            <numerusform>%n 件は既にありました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+27"/>
         <source>%1 of %n video(s) arrived</source>
         <translation>
             <numerusform>動画 %n 本中 %1 本を転送しました</numerusform>
         </translation>
     </message>
     <message>
-        <location line="-454"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-191"/>
         <source>The USB stick “%1” that %2 plays from is not plugged in.</source>
         <translation>%2 が再生に使う USB メモリ「%1」が接続されていません。</translation>
     </message>
@@ -1831,15 +2068,15 @@
         <translation>別の転送先を選択(&amp;C)…</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+14"/>
+        <location line="+131"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+11"/>
         <location line="+16"/>
-        <location line="+161"/>
-        <location line="+353"/>
         <source>Nothing was transferred.</source>
         <translation>何も転送されませんでした。</translation>
     </message>
     <message>
-        <location line="-519"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-5"/>
         <source>The folder chosen before, %1, is gone.</source>
         <translation>前回選択したフォルダー %1 が見つかりません。</translation>
     </message>
@@ -1849,12 +2086,32 @@
         <translation>何も転送されませんでした: %1</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+68"/>
+        <source>Stopping, to start again in %1…</source>
+        <translation>停止しています。%1 で再開します…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Nothing is left to send; the next transfer goes to %1.</source>
+        <translation>送信するものは残っていません。次の転送先は %1 です。</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The next transfer goes to %1.</source>
+        <translation>次の転送先は %1 です。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 had arrived in %2 before the change.</source>
+        <translation>変更前に %1 が %2 に転送されていました。</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>The destination %1 is no longer there, so nothing was transferred.</source>
         <translation>転送先 %1 が見つからなくなったため、何も転送されませんでした。</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
         <source>&amp;Wait for “%1”</source>
         <translation>「%1」を待つ(&amp;W)</translation>
     </message>
@@ -1874,12 +2131,12 @@
         <translation>USB メモリ「%1」を待っています。接続するか、[キャンセル] を押してください。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="-11"/>
         <source>No disc was made.</source>
         <translation>ディスクは作成されませんでした。</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-125"/>
         <source>Disc image: %1</source>
         <translation>ディスク イメージ: %1</translation>
     </message>
@@ -1889,12 +2146,12 @@
         <translation>転送先: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>The transfer could not start: %1</source>
         <translation>転送を開始できませんでした: %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>%1: %2, %3</source>
         <translation>%1: %2、%3</translation>
     </message>
@@ -1914,7 +2171,7 @@
         <translation>%1 % — %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="-141"/>
         <source>On the disc</source>
         <translation>ディスクに収録</translation>
     </message>
@@ -1924,7 +2181,7 @@
         <translation>転送完了</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Arrived, but %1</source>
         <translation>転送完了 (ただし、%1)</translation>
     </message>
@@ -1935,18 +2192,29 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+150"/>
-        <location line="+7"/>
+        <location line="+118"/>
+        <location line="+12"/>
         <source>Stopped</source>
         <translation>中止</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-127"/>
+        <location line="+122"/>
+        <source>Already on the device</source>
+        <translation>既にデバイス上にあります</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Already on the device as %1</source>
+        <translation>既に %1 としてデバイス上にあります</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>✗ %1 is on the disc as %2, but differs there from the image</source>
         <translation>✗ %1 はディスクに %2 として収録されていますが、イメージと内容が異なります</translation>
     </message>
@@ -1966,17 +2234,22 @@
         <translation>✓ %1 は %2 として転送されました</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>= %1 is already on the device as %2</source>
+        <translation>= %1 は既に %2 としてデバイス上にあります</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>✗ %1 failed: %2</source>
         <translation>✗ %1 は失敗しました: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>– %1 was stopped; nothing of it was left behind</source>
         <translation>– %1 は中止されました。途中までのファイルは残っていません</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The disc image was not made: %1</source>
         <translation>ディスク イメージは作成されませんでした: %1</translation>
     </message>
@@ -1991,7 +2264,7 @@
         <translation>ディスク イメージは作成されませんでした。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+19"/>
         <source>Checking the disc in %1…</source>
         <translation>%1 のディスクを検証しています…</translation>
     </message>
@@ -2031,7 +2304,7 @@
         <translation>%1 のディスクへの書き込みと検証が完了しました。</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+21"/>
         <source>The disc is ready</source>
         <translation>ディスクが完成しました</translation>
     </message>
@@ -2047,12 +2320,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+29"/>
+        <location line="+34"/>
         <source>No disc was made</source>
         <translation>ディスクは作成されませんでした</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-27"/>
+        <source>%1, %2 there already</source>
+        <translation>%1、%2 は既にありました</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Stopped — %1</source>
         <translation>中止 — %1</translation>
     </message>
@@ -2078,7 +2356,7 @@
         <translation>閉じる</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+26"/>
         <source>Stop making the disc? Nothing of it is kept.</source>
         <translation>ディスクの作成を中止しますか? 作成途中のものは何も残りません。</translation>
     </message>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AudioTrackPlayer</name>
+    <message>
+        <location filename="../host/audiotrackplayer.cpp" line="+266"/>
+        <source>Track %1</source>
+        <translation>音轨 %1</translation>
+    </message>
+</context>
+<context>
     <name>CreateTransferDeviceDialog</name>
     <message>
         <location filename="../widgets/createtransferdevicedialog.ui" line="+17"/>
@@ -168,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+26"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
         <source>Share my videos on the home network</source>
         <translation>在家庭网络中共享我的视频</translation>
     </message>
@@ -228,7 +236,7 @@
         <translation>播放器通过“流式传输到...”交给媒体服务器的视频；它们在“Now streaming”下共享。</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+77"/>
         <source>A player is connected.</source>
         <translation>播放器已连接。</translation>
     </message>
@@ -295,7 +303,7 @@
         <translation>媒体服务器设置…</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Stream to Media Server</source>
         <translation>流式传输到媒体服务器</translation>
     </message>
@@ -303,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+110"/>
+        <location filename="../host/playerwindow.cpp" line="+111"/>
         <source>Kavo Player</source>
         <translation>Kavo 播放器</translation>
     </message>
@@ -344,13 +352,13 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
-        <location line="+217"/>
+        <location line="+79"/>
+        <location line="+233"/>
         <source>&amp;Play</source>
         <translation>播放(&amp;P)</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-307"/>
         <source>&amp;Stop</source>
         <translation>停止(&amp;S)</translation>
     </message>
@@ -390,7 +398,12 @@
         <translation>播放(&amp;P)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
+        <source>&amp;Audio Track</source>
+        <translation>音轨(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;Tools</source>
         <translation>工具(&amp;T)</translation>
     </message>
@@ -440,7 +453,7 @@
         <translation>Kavo To Go 不可用：%1</translation>
     </message>
     <message numerus="yes">
-        <location line="+36"/>
+        <location line="+52"/>
         <source>%n video(s) in %1</source>
         <translation>
             <numerusform>%1 中有 %n 个视频</numerusform>
@@ -505,6 +518,184 @@
         <location filename="../mediaserver/sharingsettings.cpp" line="+67"/>
         <source>%1 on %2</source>
         <translation>%2 上的 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TvPanel</name>
+    <message>
+        <location filename="../mediaserver/tvpanel.cpp" line="+38"/>
+        <source>&amp;Play on this TV</source>
+        <translation>在此电视上播放(&amp;P)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+144"/>
+        <source>P&amp;ause</source>
+        <translation>暂停(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="-143"/>
+        <source>&amp;Stop</source>
+        <translation>停止(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>No TV found yet. Check that the TV is switched on, is on the same network as this computer, and has its DLNA or &quot;media sharing&quot; setting on.</source>
+        <translation>尚未找到电视。请检查电视是否已开机、是否与此计算机位于同一网络，以及其 DLNA 或“媒体共享”设置是否已打开。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TVs</source>
+        <translation>电视</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The TVs and players on your home network that can play a video.</source>
+        <translation>家庭网络中可以播放视频的电视和播放机。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Play on this TV</source>
+        <translation>在此电视上播放</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Plays the video on the TV chosen in the list.</source>
+        <translation>在列表中所选的电视上播放视频。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pauses the TV, or goes on playing.</source>
+        <translation>暂停电视，或继续播放。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Stops playing on the TV.</source>
+        <translation>停止在电视上播放。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Position</source>
+        <translation>播放位置</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Where the TV is in the video; drag to go elsewhere.</source>
+        <translation>电视在视频中的播放位置；拖动可跳到其他位置。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Play on a &amp;TV:</source>
+        <translation>在电视上播放(&amp;T)：</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>The TV cannot play this video as it is: converting it for the TV, %1 % done.</source>
+        <translation>电视无法直接播放此视频：正在为电视转换，已完成 %1 %。</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>To play: %1</source>
+        <translation>要播放：%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Use &quot;Stream to ...&quot; in the player to play a video on a TV.</source>
+        <translation>要在电视上播放视频，请使用播放器中的“流式传输到...”。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Getting the video ready for the TV...</source>
+        <translation>正在为电视准备视频...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The TV cannot play this video as it is: converting it for the TV...</source>
+        <translation>电视无法直接播放此视频：正在为电视转换...</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Playing</source>
+        <translation>正在播放</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paused</source>
+        <translation>已暂停</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Starting...</source>
+        <translation>正在启动...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 on the TV: %2 of %3</source>
+        <translation>电视上%1：%2 / %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pl&amp;ay</source>
+        <translation>播放(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>TvStreamer</name>
+    <message>
+        <location filename="../mediaserver/tvstreamer.cpp" line="+35"/>
+        <source>The TV left the network, or stopped answering.</source>
+        <translation>电视已离开网络，或不再响应。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV refused &quot;%1&quot;: %2</source>
+        <translation>电视拒绝了“%1”：%2</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Sharing is off. Switch on &quot;Share my videos on the home network&quot; to play on a TV.</source>
+        <translation>共享已关闭。要在电视上播放，请打开“在家庭网络中共享我的视频”。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV is no longer on the network.</source>
+        <translation>电视已不在网络中。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The TV could not be offered the video: check that the file is still there and that the TV is on the same network.</source>
+        <translation>无法向电视提供视频：请检查文件是否仍在，以及电视是否位于同一网络。</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>The TV cannot play this kind of video, not even converted.</source>
+        <translation>电视无法播放此类视频，即使转换后也不行。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>The video could not be converted for the TV: no room for it in %1.</source>
+        <translation>无法为电视转换视频：%1 中没有足够空间。</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <location line="+15"/>
+        <source>The video could not be converted for the TV: %1</source>
+        <translation>无法为电视转换视频：%1</translation>
     </message>
 </context>
 <context>
@@ -753,7 +944,7 @@
         <translation>DVD 播放机</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Blu-ray Player</source>
         <translation>蓝光播放机</translation>
     </message>
@@ -763,7 +954,7 @@
         <translation>电视</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>PlayStation®3</source>
         <translation>PlayStation®3</translation>
     </message>
@@ -774,12 +965,12 @@
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../widgets/transferdevicewidget.cpp" line="+239"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="+234"/>
         <source>The device list is read-only.</source>
         <translation>设备列表为只读。</translation>
     </message>
     <message>
-        <location line="+354"/>
+        <location line="+352"/>
         <source>Add a Device...</source>
         <translation>添加设备...</translation>
     </message>
@@ -794,7 +985,7 @@
         <translation>“%1”已不存在：它已在别处被删除。</translation>
     </message>
     <message>
-        <location filename="../pane/devicepane_streaming.cpp" line="+145"/>
+        <location filename="../pane/devicepane_streaming.cpp" line="+146"/>
         <location line="+6"/>
         <source>Video Not Found</source>
         <translation>找不到视频</translation>
@@ -854,7 +1045,7 @@
     </message>
     <message>
         <location filename="../host/playertour_steps.cpp" line="-200"/>
-        <location filename="../widgets/edittransferdevicedialog.cpp" line="+29"/>
+        <location filename="../widgets/edittransferdevicedialog.cpp" line="+33"/>
         <source>Edit Your Device</source>
         <translation>编辑设备</translation>
     </message>
@@ -862,13 +1053,13 @@
 <context>
     <name>Zarnet::FileWorker</name>
     <message>
-        <location filename="../transfer/fileworker.cpp" line="+54"/>
-        <location line="+16"/>
+        <location filename="../transfer/fileworker.cpp" line="+56"/>
+        <location line="+17"/>
         <source>cannot read the source: %1</source>
         <translation>无法读取源文件：%1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>the source got shorter while it was copied</source>
         <translation>复制过程中源文件变短了</translation>
     </message>
@@ -963,7 +1154,7 @@
 <context>
     <name>Zarnet::ToolRun</name>
     <message>
-        <location filename="../transfer/toolrun.cpp" line="+89"/>
+        <location filename="../transfer/toolrun.cpp" line="+91"/>
         <source>done</source>
         <translation>已完成</translation>
     </message>
@@ -1170,11 +1361,12 @@
     </message>
     <message>
         <location line="+12"/>
+        <location line="+39"/>
         <source>track %1</source>
         <translation>音轨 %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="-10"/>
         <source>sound: %1 first</source>
         <translation>音轨：%1 排在首位</translation>
     </message>
@@ -1184,7 +1376,17 @@
         <translation>已省略（AVI 只能容纳一条音轨）：%1</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+27"/>
+        <source>other subtitles left out, as one .srt file is read: %1</source>
+        <translation>已省略其他字幕，因为只读取一个 .srt 文件：%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>image subtitles left out: they are not text, and not burned in</source>
+        <translation>已省略图像字幕：它们不是文本，也未烧录到视频中</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>image subtitles stay as they are: not burned in</source>
         <translation>图像字幕保持原样：未烧录到画面中</translation>
     </message>
@@ -1199,7 +1401,7 @@
         <translation>图像字幕按原样保留：未烧录到画面中</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>subtitles left out: not burned in, %1 cannot carry them</source>
         <translation>已省略字幕：未烧录到画面中，%1 无法容纳它们</translation>
     </message>
@@ -1209,7 +1411,7 @@
         <translation>已省略字幕：%1 无法容纳它们</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
         <source>the source is damaged: the decoder met errors in it</source>
         <translation>源文件已损坏：解码器在其中遇到错误</translation>
     </message>
@@ -1219,7 +1421,12 @@
         <translation>源文件已损坏：%2 秒中只能读取 %1 秒</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+6"/>
+        <source>subtitles (%1) written beside it as a .srt file</source>
+        <translation>字幕 (%1) 已作为 .srt 文件写在旁边</translation>
+    </message>
+    <message>
+        <location line="+77"/>
         <source>This %1 does not play %2 files: putting the video, unchanged, into %3.</source>
         <translation>此%1无法播放 %2 文件：正在将视频原样重新封装为 %3。</translation>
     </message>
@@ -1287,7 +1494,7 @@
 <context>
     <name>Zarnet::TransferDeviceWidget</name>
     <message>
-        <location filename="../widgets/transferdevicewidget.cpp" line="-214"/>
+        <location filename="../widgets/transferdevicewidget.cpp" line="-209"/>
         <source>DVD Player</source>
         <translation>DVD 播放机</translation>
     </message>
@@ -1307,7 +1514,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+120"/>
         <source>%1, %2</source>
         <translation>%1，%2</translation>
     </message>
@@ -1317,7 +1524,7 @@
         <translation>将视频传输到“%1”</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Edit</source>
         <translation>编辑</translation>
     </message>
@@ -1370,7 +1577,7 @@
 <context>
     <name>Zarnet::TransferEngine</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="+107"/>
+        <location filename="../transfer/transferengine.cpp" line="+110"/>
         <source>this transfer has started already</source>
         <translation>此传输已经开始</translation>
     </message>
@@ -1400,14 +1607,12 @@
         <translation>目标文件夹不存在</translation>
     </message>
     <message>
-        <location line="+61"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+460"/>
+        <location line="+74"/>
         <source>The destination is no longer there.</source>
         <translation>目标位置已不存在。</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../wizard/transferwizardwindow.cpp" line="+2"/>
         <source>The USB stick “%1” was removed.</source>
         <translation>U 盘“%1”已被拔出。</translation>
     </message>
@@ -1442,7 +1647,7 @@
         <translation>约 %1，%2（%3）容纳不下</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>cannot make a folder beside the disc image: %1</source>
         <translation>无法在光盘映像旁创建文件夹：%1</translation>
     </message>
@@ -1458,7 +1663,7 @@
         <translation>无法写入光盘映像：%1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_plan.cpp" line="+33"/>
+        <location filename="../transfer/transferengine_plan.cpp" line="+35"/>
         <source>It is too long for one file on this device: splitting it, unchanged, into %1 parts.</source>
         <translation>视频太长，无法在此设备上作为单个文件保存：正在将其原样拆分为 %1 个部分。</translation>
     </message>
@@ -1468,7 +1673,22 @@
         <translation>%1；%2</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_probe.cpp" line="+32"/>
+        <location line="+7"/>
+        <source>subtitles left out: the video is split into parts</source>
+        <translation>已省略字幕：视频被拆分为多个部分</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1; the name is not UTF-8: rewritten, unchanged, to be put on the disc</source>
+        <translation>%1；名称不是 UTF-8：已原样重写，以便写入光盘</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>already on the device</source>
+        <translation>已在设备上</translation>
+    </message>
+    <message>
+        <location filename="../transfer/transferengine_probe.cpp" line="+39"/>
         <source>the source does not exist</source>
         <translation>源文件不存在</translation>
     </message>
@@ -1483,7 +1703,7 @@
         <translation>无法读取源文件</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>not a video: %1</source>
         <translation>不是视频：%1</translation>
     </message>
@@ -1493,7 +1713,7 @@
         <translation>ffprobe 在 %1 秒内未读取到任何内容</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+55"/>
         <source>QPel, GMC and B-frame runs not checked: %1</source>
         <translation>未检查 QPel、GMC 和连续 B 帧：%1</translation>
     </message>
@@ -1503,17 +1723,17 @@
         <translation>流中没有 VOL 头</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+42"/>
         <source>interlacing not checked: %1</source>
         <translation>未检查隔行扫描：%1</translation>
     </message>
     <message>
-        <location filename="../transfer/transferengine_write.cpp" line="+51"/>
+        <location filename="../transfer/transferengine_write.cpp" line="+57"/>
         <source>The destination is full: %1 needed, %2 free.</source>
         <translation>目标位置空间不足：需要 %1，可用 %2。</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+143"/>
         <source>ffmpeg wrote nothing</source>
         <translation>ffmpeg 未写出任何内容</translation>
     </message>
@@ -1521,7 +1741,7 @@
 <context>
     <name>Zarnet::TransferProgress</name>
     <message>
-        <location filename="../transfer/transferengine.cpp" line="-114"/>
+        <location filename="../transfer/transferengine.cpp" line="-129"/>
         <source>probing</source>
         <translation>正在分析</translation>
     </message>
@@ -1592,7 +1812,7 @@
 <context>
     <name>Zarnet::TransferWizardWindow</name>
     <message>
-        <location filename="../wizard/transferwizardwindow.cpp" line="-410"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+44"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
@@ -1607,7 +1827,7 @@
         <translation>转换</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>DVD Player</source>
         <translation>DVD 播放机</translation>
     </message>
@@ -1627,7 +1847,7 @@
         <translation>PlayStation®3</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+76"/>
         <source>%1× real time</source>
         <translation>%1 倍速</translation>
     </message>
@@ -1648,34 +1868,39 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+316"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+236"/>
         <source>&amp;Try Again</source>
         <translation>重试(&amp;T)</translation>
     </message>
     <message>
-        <location line="-315"/>
+        <location line="+1"/>
+        <source>&amp;Send Again</source>
+        <translation>再次发送(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>&amp;Open folder</source>
         <translation>打开文件夹(&amp;O)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+284"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-20"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location line="-281"/>
+        <location line="+3"/>
         <source>Burn to Disc</source>
         <translation>刻录到光盘</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+164"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-166"/>
         <source>Transfer Videos</source>
         <translation>传输视频</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="+11"/>
         <source>Videos</source>
         <translation>视频</translation>
     </message>
@@ -1720,7 +1945,12 @@
         <translation>更改目标位置</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+16"/>
+        <source>Send again what is already on the device</source>
+        <translation>再次发送已在设备上的内容</translation>
+    </message>
+    <message>
+        <location line="+52"/>
         <source>Waiting</source>
         <translation>等待中</translation>
     </message>
@@ -1750,7 +1980,7 @@
         <translation>未选择任何视频。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-22"/>
         <source>The list of devices cannot be read, so nothing was transferred.</source>
         <translation>无法读取设备列表，因此未传输任何内容。</translation>
     </message>
@@ -1766,29 +1996,29 @@
     </message>
     <message numerus="yes">
         <location line="+8"/>
-        <location line="+114"/>
+        <location line="+160"/>
         <source>%n video(s) to %1</source>
         <translation>
             <numerusform>%n 个视频到 %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="-113"/>
-        <location line="+114"/>
+        <location line="-159"/>
+        <location line="+160"/>
         <source>Transferring %n video(s) to %1</source>
         <translation>
             <numerusform>正在将 %n 个视频传输到 %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+46"/>
+        <location line="+39"/>
         <source>%n video(s)</source>
         <translation>
             <numerusform>%n 个视频</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+33"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+18"/>
         <source>a disc of %n video(s) for a %1</source>
         <translation>
             <numerusform>用于 %1 的光盘，含 %n 个视频</numerusform>
@@ -1802,21 +2032,28 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+187"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+148"/>
         <source>%1 of %n video(s) arrived in %2.</source>
         <translation>
             <numerusform>%n 个视频中有 %1 个已送达 %2。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+81"/>
+        <location line="+2"/>
+        <source>%n was there already.</source>
+        <translation>
+            <numerusform>%n 个已经在那里。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+27"/>
         <source>%1 of %n video(s) arrived</source>
         <translation>
             <numerusform>%n 个视频中有 %1 个已送达</numerusform>
         </translation>
     </message>
     <message>
-        <location line="-454"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-191"/>
         <source>The USB stick “%1” that %2 plays from is not plugged in.</source>
         <translation>%2 播放所用的 U 盘“%1”未插入。</translation>
     </message>
@@ -1831,15 +2068,15 @@
         <translation>选择其他位置(&amp;C)…</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+14"/>
+        <location line="+131"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="+11"/>
         <location line="+16"/>
-        <location line="+161"/>
-        <location line="+353"/>
         <source>Nothing was transferred.</source>
         <translation>未传输任何内容。</translation>
     </message>
     <message>
-        <location line="-519"/>
+        <location filename="../wizard/transferwizardwindow_destination.cpp" line="-5"/>
         <source>The folder chosen before, %1, is gone.</source>
         <translation>之前选择的文件夹 %1 已不存在。</translation>
     </message>
@@ -1849,12 +2086,32 @@
         <translation>未传输任何内容：%1</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+68"/>
+        <source>Stopping, to start again in %1…</source>
+        <translation>正在停止，将在 %1 中重新开始…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Nothing is left to send; the next transfer goes to %1.</source>
+        <translation>没有剩余要发送的内容；下一次传输将发送到 %1。</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The next transfer goes to %1.</source>
+        <translation>下一次传输将发送到 %1。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 had arrived in %2 before the change.</source>
+        <translation>更改前，%1 已送达 %2。</translation>
+    </message>
+    <message>
+        <location line="+33"/>
         <source>The destination %1 is no longer there, so nothing was transferred.</source>
         <translation>目标位置 %1 已不存在，因此未传输任何内容。</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+12"/>
         <source>&amp;Wait for “%1”</source>
         <translation>等待“%1”(&amp;W)</translation>
     </message>
@@ -1874,12 +2131,12 @@
         <translation>正在等待 U 盘“%1”。请插入 U 盘，或按“取消”。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="-11"/>
         <source>No disc was made.</source>
         <translation>未制作光盘。</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="-125"/>
         <source>Disc image: %1</source>
         <translation>光盘映像：%1</translation>
     </message>
@@ -1889,12 +2146,12 @@
         <translation>目标位置：%1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>The transfer could not start: %1</source>
         <translation>无法开始传输：%1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+22"/>
         <source>%1: %2, %3</source>
         <translation>%1：%2，%3</translation>
     </message>
@@ -1914,7 +2171,7 @@
         <translation>%1% — %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="-141"/>
         <source>On the disc</source>
         <translation>已在光盘上</translation>
     </message>
@@ -1924,7 +2181,7 @@
         <translation>已送达</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Arrived, but %1</source>
         <translation>已送达，但%1</translation>
     </message>
@@ -1935,18 +2192,29 @@
     </message>
     <message>
         <location line="+3"/>
-        <location line="+150"/>
-        <location line="+7"/>
+        <location line="+118"/>
+        <location line="+12"/>
         <source>Stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-127"/>
+        <location line="+122"/>
+        <source>Already on the device</source>
+        <translation>已在设备上</translation>
+    </message>
+    <message>
+        <location line="-117"/>
+        <source>Already on the device as %1</source>
+        <translation>已作为 %1 在设备上</translation>
+    </message>
+    <message>
+        <location line="+29"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>✗ %1 is on the disc as %2, but differs there from the image</source>
         <translation>✗ %1 已作为 %2 写入光盘，但与映像中的内容不一致</translation>
     </message>
@@ -1966,17 +2234,22 @@
         <translation>✓ %1 已作为 %2 送达</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
+        <source>= %1 is already on the device as %2</source>
+        <translation>= %1 已作为 %2 在设备上</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>✗ %1 failed: %2</source>
         <translation>✗ %1 失败：%2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>– %1 was stopped; nothing of it was left behind</source>
         <translation>– %1 已停止；未留下任何残余文件</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>The disc image was not made: %1</source>
         <translation>未制作光盘映像：%1</translation>
     </message>
@@ -1991,7 +2264,7 @@
         <translation>未制作光盘映像。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/transferwizardwindow_disc.cpp" line="+19"/>
         <source>Checking the disc in %1…</source>
         <translation>正在校验 %1 中的光盘…</translation>
     </message>
@@ -2031,7 +2304,7 @@
         <translation>%1 中的光盘已刻录并通过校验。</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../wizard/transferwizardwindow_summary.cpp" line="+21"/>
         <source>The disc is ready</source>
         <translation>光盘已制作完成</translation>
     </message>
@@ -2047,12 +2320,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+29"/>
+        <location line="+34"/>
         <source>No disc was made</source>
         <translation>未制作光盘</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-27"/>
+        <source>%1, %2 there already</source>
+        <translation>%1，%2 个已经在那里</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Stopped — %1</source>
         <translation>已停止 — %1</translation>
     </message>
@@ -2078,7 +2356,7 @@
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location filename="../wizard/transferwizardwindow.cpp" line="+26"/>
         <source>Stop making the disc? Nothing of it is kept.</source>
         <translation>要停止制作光盘吗？已制作的部分都不会保留。</translation>
     </message>
