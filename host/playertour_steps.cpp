@@ -642,7 +642,10 @@ bool PlayerTour::rememberDestination(unsigned deviceId)
 
 bool PlayerTour::probeOutputs(const QString &folder, int expected)
 {
-    const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    // Hidden too, so a part left behind shows; only the engine's index of
+    // what it sent there is not a video.
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    files.removeAll(QStringLiteral(".kavo-sent"));
     for (const QString &file : files) {
         QProcess probe;
         probe.start(QStringLiteral("ffprobe"),

@@ -594,9 +594,10 @@ TEST_F(TransferWizardTest, DestinationAskedOnceAndAgainForAReusedId)
 {
     const unsigned id = addDevice(TransferDevicesLibrary::TV, "Den TV");
     EXPECT_TRUE(run(clip(), id)->succeeded());
-    run(clip(), id);
+    EXPECT_TRUE(run(clip(), id)->succeeded());
     EXPECT_EQ(m_asked, 1);
-    EXPECT_EQ(folderEntries(m_to), TwoClips);
+    // The same file sent to the same place again is known there: not copied twice.
+    EXPECT_EQ(folderEntries(m_to), QStringList { QStringLiteral("clip.mp4") });
 
     // The highest id is given out again after a delete.
     TransferDevice *old = store()->deviceById(id);
@@ -803,7 +804,9 @@ TEST_F(TransferWizardTest, ARememberedStickIsFoundWhereverItIsMounted)
     plugIn(a);
     ASSERT_TRUE(ended());
     EXPECT_EQ(m_asked, 1);
-    EXPECT_EQ(folderEntries(m_to), TwoClips);
+    EXPECT_TRUE(waiting->succeeded());
+    EXPECT_EQ(folderEntries(m_to), QStringList { QStringLiteral("clip.mp4") })
+        << "already there from the first run";
 }
 
 TEST_F(TransferWizardTest, DeviceLookupTellsWhatItFound)
