@@ -64,10 +64,10 @@ int main(int argc, char **argv)
     }
     qputenv("KAVO_SHARE_INTERFACES", network.serverLink.toUtf8());
     const QString clip = home.filePath(u"clip.mp4"_s);
-    if (TvNetwork::run({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                           u"testsrc=size=640x360:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s,
-                           u"-t"_s, u"20"_s, u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s,
-                           u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s, u"aac"_s, u"-shortest"_s, clip },
+    if (runCommand({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                       u"testsrc=size=640x360:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s, u"-t"_s,
+                       u"20"_s, u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s,
+                       u"yuv420p"_s, u"-c:a"_s, u"aac"_s, u"-shortest"_s, clip },
             nullptr, 120000)
         != 0) {
         std::fprintf(stderr, "ffmpeg could not make the clip\n");

@@ -43,7 +43,6 @@ public:
     QString path() const { return m_path; }
     QString name() const { return m_name; }
     int descriptor() const { return m_fd; }
-    int folderDescriptor() const { return m_folderFd; }
     // The move of this part to its final name in the same folder.
     Move move(const QString &finalName) const { return { m_folderFd, m_name, m_folderFd, finalName }; }
     // Deletes the part, if what is at its name is still it.

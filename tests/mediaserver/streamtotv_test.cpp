@@ -57,9 +57,9 @@ protected:
     bool makeClip(const QString &name, const QStringList &codecs, int seconds = 30)
     {
         m_clip = m_files.filePath(name);
-        return TvNetwork::run(QStringList { u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                                  u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s,
-                                  u"-t"_s, QString::number(seconds) }
+        return runCommand(QStringList { u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                              u"testsrc=size=320x240:rate=25"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine"_s,
+                              u"-t"_s, QString::number(seconds) }
                        + codecs + QStringList { u"-shortest"_s, m_clip },
                    nullptr, 60000)
             == 0;

@@ -95,9 +95,9 @@ TEST(StreamToTvWindowTest, PlaysTheHandedOverFileOnTheChosenTv)
     qputenv("KAVO_SHARE_INTERFACES", network.serverLink.toUtf8());
     QTemporaryDir files;
     const QString clip = files.filePath(u"Holiday.mp4"_s);
-    ASSERT_EQ(TvNetwork::run({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
-                                 u"testsrc=size=320x240:rate=25"_s, u"-t"_s, u"30"_s, u"-c:v"_s, u"libx264"_s,
-                                 u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s, clip },
+    ASSERT_EQ(runCommand({ u"ffmpeg"_s, u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                             u"testsrc=size=320x240:rate=25"_s, u"-t"_s, u"30"_s, u"-c:v"_s, u"libx264"_s,
+                             u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s, clip },
                   nullptr, 60000),
         0);
 

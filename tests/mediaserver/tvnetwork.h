@@ -4,6 +4,8 @@
 // addresses: the media server in one, a test renderer (gmediarender, which
 // refuses loopback) in the other. Made by the constructor, removed by the
 // destructor; names carry the pid, so parallel runs do not meet.
+#include "tests/mediaserver/runcommand.h"
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -15,22 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 class TvNetwork
 {
 public:
-    // A command's exit code (-1 when it did not end in time) and output.
-    static int run(const QStringList &command, QByteArray *output = nullptr, int timeoutMs = 10000)
-    {
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(command.first(), command.mid(1));
-        if (!process.waitForFinished(timeoutMs)) {
-            process.kill();
-            process.waitForFinished(2000);
-            return -1;
-        }
-        if (output)
-            *output = process.readAll();
-        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    }
-
     TvNetwork()
     {
         static int count = 0;
@@ -39,10 +25,10 @@ public:
         renderer = QStringLiteral("kavo-tv-r-") + id;
         serverLink = QStringLiteral("kvs") + id;
         rendererLink = QStringLiteral("kvr") + id;
-        if (geteuid() != 0 || run({ u"ip"_s, u"netns"_s, u"add"_s, server }) != 0)
+        if (geteuid() != 0 || runCommand({ u"ip"_s, u"netns"_s, u"add"_s, server }) != 0)
             return;
         m_made = 1;
-        if (run({ u"ip"_s, u"netns"_s, u"add"_s, renderer }) != 0)
+        if (runCommand({ u"ip"_s, u"netns"_s, u"add"_s, renderer }) != 0)
             return;
         m_made = 2;
         const QStringList steps[] = {
@@ -59,7 +45,7 @@ public:
             { u"ip"_s, u"-n"_s, renderer, u"route"_s, u"add"_s, u"224.0.0.0/4"_s, u"dev"_s, rendererLink },
         };
         for (const QStringList &step : steps) {
-            if (run(step) != 0)
+            if (runCommand(step) != 0)
                 return;
         }
         m_ready = true;
@@ -67,9 +53,9 @@ public:
     ~TvNetwork()
     {
         if (m_made >= 2)
-            run({ u"ip"_s, u"netns"_s, u"del"_s, renderer });
+            runCommand({ u"ip"_s, u"netns"_s, u"del"_s, renderer });
         if (m_made >= 1)
-            run({ u"ip"_s, u"netns"_s, u"del"_s, server });
+            runCommand({ u"ip"_s, u"netns"_s, u"del"_s, server });
     }
     TvNetwork(const TvNetwork &) = delete;
     TvNetwork &operator=(const TvNetwork &) = delete;
