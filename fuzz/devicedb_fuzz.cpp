@@ -1,6 +1,7 @@
 // A device database file that another program or a damaged disk controls,
 // opened and read through the store, one fresh file per input (the schema
-// made once and laid down again, so that an input costs what it controls).
+// made once and laid down again, the file in memory, so that an input costs
+// what it controls).
 //
 // The first input byte picks how the rest is used:
 //   even: the whole file as it lies on disk;
@@ -12,13 +13,13 @@
 #include "devices/transferdevices.h"
 #include "fuzz/fuzzfolder.h"
 #include "fuzz/fuzzinput.h"
+#include "fuzz/memoryfiles.h"
 
 #include <QCoreApplication>
 
 #include <sqlite3.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -54,13 +55,13 @@ void prepare()
         static char name[] = "devicedb_fuzz";
         static char *argv[] = { name, nullptr };
         new QCoreApplication(argc, argv);
-        UseLockFreeSqlite();
+        MemoryFiles::install();
         sqlite3 *db = nullptr;
         if (sqlite3_open(g_file.c_str(), &db) != SQLITE_OK
             || sqlite3_exec(db, Schema, nullptr, nullptr, nullptr) != SQLITE_OK)
             std::abort();
         sqlite3_close(db);
-        g_schemaFile = FileBytes(g_file);
+        g_schemaFile = MemoryFiles::bytes(g_file);
         if (g_schemaFile.empty())
             std::abort();
         return true;
@@ -111,17 +112,9 @@ void insertRows(sqlite3 *db, const char *sql, int columns, int rows, FuzzInput &
     sqlite3_finalize(statement);
 }
 
-void writeFile(const std::string &bytes)
-{
-    FILE *file = std::fopen(g_file.c_str(), "wb");
-    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
-        std::abort();
-    std::fclose(file);
-}
-
 void writeRecords(FuzzInput &in)
 {
-    writeFile(g_schemaFile);
+    MemoryFiles::put(g_file, g_schemaFile);
     sqlite3 *db = nullptr;
     if (sqlite3_open(g_file.c_str(), &db) != SQLITE_OK)
         std::abort();
@@ -149,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 1 || size > 1 << 16)
         return 0;
     for (const char *suffix : { "", "-journal", "-wal", "-shm" })
-        std::remove((g_file + suffix).c_str());
+        MemoryFiles::remove(g_file + suffix);
     FuzzInput in(data, size);
     const bool records = in.byte() & 1;
     bool change = false;
@@ -157,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         change = in.byte() & 1;
         writeRecords(in);
     } else {
-        writeFile(in.rest());
+        MemoryFiles::put(g_file, in.rest());
     }
 
     TransferDevices *store = TransferDevices::instance("fuzz", nullptr);

@@ -1,6 +1,7 @@
 // A settings hive file that another program or a damaged disk controls, read
 // through the settings store, one fresh file per input (the seeded hive made
-// once and laid down again, so that an input costs what it controls).
+// once and laid down again, the file in memory, so that an input costs what
+// it controls).
 //
 // The first input byte picks how the rest is used:
 //   even: the whole user hive file as it lies on disk;
@@ -11,6 +12,7 @@
 // The second byte picks the access mode the hive is read with.
 #include "fuzz/fuzzfolder.h"
 #include "fuzz/fuzzinput.h"
+#include "fuzz/memoryfiles.h"
 #include "ipc/refcountedptr.h"
 #include "ipc/textconvert.h"
 #include "settings/kavosettings.h"
@@ -19,9 +21,8 @@
 #include <sqlite3.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 
@@ -30,14 +31,6 @@ namespace {
 std::string g_hive;
 std::string g_seededHive; // a hive made by the store, with its one key, as bytes
 
-void writeFile(const std::string &bytes)
-{
-    FILE *file = std::fopen(g_hive.c_str(), "wb");
-    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
-        std::abort();
-    std::fclose(file);
-}
-
 void prepare()
 {
     static const bool prepared = [] {
@@ -45,7 +38,10 @@ void prepare()
         g_hive = root + "/user.db";
         setenv("KAVO_USER_HIVE", g_hive.c_str(), 1);
         setenv("KAVO_MACHINE_HIVE", (root + "/machine.db").c_str(), 1);
-        UseLockFreeSqlite();
+        MemoryFiles::install();
+        // The registry looks for its file on disk before SQLite opens it; an
+        // empty one stands there for the hive in memory.
+        std::ofstream(g_hive).flush();
         {
             kvtl::RefCountedPtr<kvds::IKavoSettings> key;
             if (!kvds::CreateSettings("Settings/Fuzz/General", kvds::CreateUser, &key)
@@ -53,7 +49,7 @@ void prepare()
                 std::abort();
         }
         // The store keeps the hive's connection while a key is open; none is now.
-        g_seededHive = FileBytes(g_hive);
+        g_seededHive = MemoryFiles::bytes(g_hive);
         if (g_seededHive.empty())
             std::abort();
         return true;
@@ -81,7 +77,7 @@ void bind(sqlite3_stmt *statement, int index, const std::string &bytes)
 
 void writeRecords(FuzzInput &in)
 {
-    writeFile(g_seededHive);
+    MemoryFiles::put(g_hive, g_seededHive);
     sqlite3 *db = nullptr;
     if (sqlite3_open(g_hive.c_str(), &db) != SQLITE_OK)
         std::abort();
@@ -178,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (size < 2 || size > 1 << 16)
         return 0;
     for (const char *suffix : { "", "-journal", "-wal", "-shm" })
-        std::remove((g_hive + suffix).c_str());
+        MemoryFiles::remove(g_hive + suffix);
     FuzzInput in(data, size);
     const bool records = in.byte() & 1;
     static const kvds::SettingsAccessMode modes[]
@@ -187,7 +183,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (records)
         writeRecords(in);
     else
-        writeFile(in.rest());
+        MemoryFiles::put(g_hive, in.rest());
 
     // The objects go before the next input, and with them the hive's connection.
     kvtl::RefCountedPtr<kvds::IKavoSettings> key;
