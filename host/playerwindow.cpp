@@ -36,6 +36,7 @@ using Zarnet::CommonMenuBar;
 
 namespace {
 constexpr int StatusMessageMs = 8000;
+constexpr int NowPlayingPadding = 8;
 constexpr int StartingPlaylistLength = 3;
 
 QString idText(const Orbe::String &id)
@@ -332,7 +333,8 @@ void PlayerWindow::buildControlBar()
                        "QToolBar#ControlBar QToolButton:checked { background: rgba(255, 255, 255, 36); "
                        "border-color: #5a5f66; }"
                        "QToolBar#ControlBar QToolButton:disabled { background: transparent; }"
-                       "QLabel#NowPlayingLabel { color: #e0e0e0; padding-left: 8px; }"));
+                       "QLabel#NowPlayingLabel { color: #e0e0e0; padding-left: %1px; }")
+            .arg(NowPlayingPadding));
     addToolBar(Qt::BottomToolBarArea, m_controlBar);
 
     for (const char *name : { "PreviousAction", "PlayAction", "StopAction", "NextAction" }) {
@@ -504,10 +506,16 @@ void PlayerWindow::showNowPlaying()
     const QString title = m_nowPlaying->title();
     if (title.isEmpty()) {
         m_nowPlayingLabel->setText(tr("Nothing playing"));
+        m_nowPlayingLabel->setToolTip(QString());
         m_view->showMessage(tr("Double-click a video, or select it and press Enter, to play it."));
         return;
     }
-    m_nowPlayingLabel->setText(tr("Now playing: %1").arg(title));
+    // The bar gives the label a fixed width: a long title ends in an
+    // ellipsis there, and is told whole on hover.
+    const int room = m_nowPlayingLabel->maximumWidth() - 2 * NowPlayingPadding;
+    m_nowPlayingLabel->setText(
+        m_nowPlayingLabel->fontMetrics().elidedText(tr("Now playing: %1").arg(title), Qt::ElideRight, room));
+    m_nowPlayingLabel->setToolTip(title);
     // The title stands until the first frame replaces it.
     m_view->showMessage(QStringLiteral("\u25B6  ") + title);
     statusBar()->showMessage(tr("Playing %1").arg(title), StatusMessageMs);

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QSettings>
 #include <QSplitter>
@@ -175,6 +176,30 @@ TEST_F(PlaybackTest, TheEndStartsTheNextItemAndADamagedFileShowsWhyThenTheNextPl
         << "after the damaged file: " << services->currentItemId();
     // Past the last item the player comes to rest.
     EXPECT_TRUE(QTest::qWaitFor([&] { return services->currentItemId() == 0; }, WaitMs));
+}
+
+TEST_F(PlaybackTest, ALongTitleEndsInAnEllipsisInTheBarAndIsToldWholeOnHover)
+{
+    QTemporaryDir folder;
+    const QString longTitle
+        = QStringLiteral("A long day at the lake with the whole family ").repeated(4).trimmed();
+    for (const QString &title : { QStringLiteral("Lake"), longTitle })
+        ASSERT_TRUE(QFile::copy(QDir(clips->path()).filePath(QStringLiteral("1 short.mp4")),
+            QDir(folder.path()).filePath(title + QStringLiteral(".mp4"))));
+    PlayerWindow window;
+    ASSERT_TRUE(window.openMediaFolder(folder.path()));
+    window.show();
+    auto *label = window.findChild<QLabel *>(QStringLiteral("NowPlayingLabel"));
+    ASSERT_NE(label, nullptr);
+    for (const MediaLibrary::Item &item : window.library()->items()) {
+        window.nowPlaying()->play(item.id);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return label->toolTip() == item.title; }, WaitMs))
+            << item.title.toStdString();
+        const bool cut = item.title == longTitle;
+        EXPECT_EQ(label->text().endsWith(QChar(0x2026)), cut) << label->text().toStdString();
+        EXPECT_EQ(label->text().contains(item.title), !cut) << label->text().toStdString();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->maximumWidth());
+    }
 }
 
 TEST_F(PlaybackTest, FullScreenOnDoubleClickOrFAndBackOnEsc)
