@@ -1,4 +1,4 @@
-#include "tests/dialogs/scriptedrunner.h"
+#include "tests/common/scriptedrunner.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
