@@ -35,10 +35,10 @@ int RunPeer(QApplication &app)
     PaneHarness harness;
     harness.setUp();
     int added = 0;
-    harness.runner.answer = [&added](QDialog &dialog) {
+    const ScriptedRunner::Answer add = [&added](QDialog &dialog) {
         auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("DeviceNameInput"));
         name->setText(QStringLiteral("Bench %1").arg(++added));
-        return confirm(dialog);
+        Answers::confirm(dialog);
     };
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
@@ -47,6 +47,7 @@ int RunPeer(QApplication &app)
             app.quit();
             return;
         }
+        harness.runner.answer(add);
         harness.pane->addDeviceButtonClicked();
     });
     std::printf("ready\n");
@@ -85,6 +86,8 @@ int main(int argc, char **argv)
     if (argc > 1 && std::string(argv[1]) == "peer") {
         // Paths come from the benchmark that started this copy.
         QApplication app(argc, argv);
+        // Its add dialog is its only window: closing it must not end it.
+        app.setQuitOnLastWindowClosed(false);
         return RunPeer(app);
     }
     QTemporaryDir home;

@@ -1,7 +1,7 @@
 // The delete dialog and the "Do not ask me again" preference, against a real
 // user hive in the test's own folder.
 #include "settings/settingsholder.h"
-#include "tests/dialogs/scriptedrunner.h"
+#include "tests/common/scriptedrunner.h"
 #include "widgets/deletetransferdevicedialog.h"
 #include "zrt/osutilities.h"
 

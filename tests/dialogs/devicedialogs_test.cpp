@@ -1,6 +1,6 @@
 // The add and edit dialogs, answered by ScriptedRunner on the offscreen platform.
+#include "tests/common/scriptedrunner.h"
 #include "tests/dialogs/fakeplugincontext.h"
-#include "tests/dialogs/scriptedrunner.h"
 #include "widgets/createtransferdevicedialog.h"
 #include "widgets/edittransferdevicedialog.h"
 

@@ -1,7 +1,7 @@
 // How the dialogs look as they are run: every text fits, nothing sticks out.
 // With KAVO_SCREENSHOTS set to a folder, each case also saves a picture there.
+#include "tests/common/scriptedrunner.h"
 #include "tests/dialogs/fakeplugincontext.h"
-#include "tests/dialogs/scriptedrunner.h"
 #include "widgets/createtransferdevicedialog.h"
 #include "widgets/deletetransferdevicedialog.h"
 #include "widgets/edittransferdevicedialog.h"

@@ -153,7 +153,7 @@ TEST_F(StreamingPane, TwoPressesBeforeAResponseSendTheSecondPathOnce)
     play(second);
     streamTo->click();
     EXPECT_EQ(launches, 2);
-    EXPECT_TRUE(harness.runner.shown.isEmpty());
+    EXPECT_TRUE(harness.runner.titles().isEmpty());
     ASSERT_TRUE(waitUntil([&] { return !server.streamed().isEmpty(); }));
     // Two more polls: nothing else goes out.
     QTest::qWait(2500);
@@ -165,8 +165,9 @@ TEST_F(StreamingPane, SharingOffWarnsLaunchesAndNeverSendsLater)
     MediaServerProcess server("off");
     ASSERT_TRUE(waitUntil([&] { return server.lines().contains(QStringLiteral("StartedRequest")); }));
     play(video(QStringLiteral("movie.mp4")));
+    harness.runner.answer(Answers::acceptBox);
     streamTo->click();
-    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Error Of Stream To...") });
+    EXPECT_EQ(harness.runner.titles(), QStringList { QStringLiteral("Error Of Stream To...") });
     EXPECT_EQ(launches, 1);
     server.command("sharing on");
     ASSERT_TRUE(waitUntil([&] { return showsOn(); }));
@@ -195,18 +196,20 @@ TEST_F(StreamingPane, KilledServerShowsOffAndARestartedOneGetsThePendingPath)
 
 TEST_F(StreamingPane, NothingPlayingOrAMissingFileIsReported)
 {
+    for (int box = 0; box < 3; ++box)
+        harness.runner.answer(Answers::acceptBox);
     streamTo->click();
-    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Video Not Found") });
+    EXPECT_EQ(harness.runner.titles(), QStringList { QStringLiteral("Video Not Found") });
     play(dir.filePath(QStringLiteral("gone.mp4")));
     streamTo->click();
-    EXPECT_EQ(harness.runner.shown.size(), 2);
+    EXPECT_EQ(harness.runner.runs().size(), 2u);
     EXPECT_EQ(launches, 0);
 
     // From the host's menu with the library context: the selection is the source.
     harness.action(2017)->setProperty("context", QStringLiteral("library_context"));
     harness.host.selection = { QUrl::fromLocalFile(video(QStringLiteral("picked.mp4"))) };
     harness.pane->streamToSlot();
-    EXPECT_EQ(harness.runner.shown.last(), QStringLiteral("Error Of Stream To..."));
+    EXPECT_EQ(harness.runner.titles().last(), QStringLiteral("Error Of Stream To..."));
     EXPECT_EQ(launches, 1);
 }
 

@@ -50,7 +50,7 @@ TEST(PaneTransfer, EmptySelectionTransfersNothingSilently)
     harness.pane->burnFilesSlot();
     EXPECT_TRUE(harness.transfers.empty());
     EXPECT_EQ(harness.host.transferredNotices, 0);
-    EXPECT_TRUE(harness.runner.shown.isEmpty());
+    EXPECT_TRUE(harness.runner.titles().isEmpty());
 }
 
 TEST(PaneTransfer, PlaybackContextWithNothingPlayingStillCallsTheWizard)
@@ -106,7 +106,8 @@ TEST(PaneTransfer, EmptyStoreOffersAddADeviceWhichTransfersNothing)
     EXPECT_EQ(entries[0].second, 0u);
 
     harness.host.selection = { fileA };
+    harness.runner.answer([](QDialog &d) { Answers::clickButton(d, "CancelButton"); });
     submenuEntry(harness, 0)->trigger();
-    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Add a Device") });
+    EXPECT_EQ(harness.runner.titles(), QStringList { QStringLiteral("Add a Device") });
     EXPECT_TRUE(harness.transfers.empty());
 }

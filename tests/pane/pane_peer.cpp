@@ -25,16 +25,18 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include <unistd.h>
 
@@ -96,41 +98,53 @@ void printGrid(PaneHarness &harness)
     say(out + QStringLiteral("\nend"));
 }
 
-// Holds each dialog open in an event loop of its own until "reply".
-struct HeldDialog
+// Runs each dialog in its real modal loop, in place of the harness's
+// scripted runner: a command that knows its answer sets next, which acts on
+// the dialog; any other dialog stays open, shown as "dialog TITLE|TEXT",
+// until "reply" answers the newest one.
+class PeerRunner : public Zarnet::ModalRunner
 {
-    QDialog *dialog = nullptr;
-    QEventLoop *loop = nullptr;
-    int result = QDialog::Rejected;
+public:
+    PeerRunner() { install(this); }
+    ~PeerRunner() override { install(nullptr); }
 
-    int run(QDialog &shown)
+    ScriptedRunner::Answer next;
+
+    int run(QDialog &dialog) override
     {
-        const auto *box = qobject_cast<QMessageBox *>(&shown);
-        say(QStringLiteral("dialog %1|%2").arg(shown.windowTitle(), box ? box->text() : QString()));
-        QEventLoop wait;
-        HeldDialog outer = *this;
-        dialog = &shown;
-        loop = &wait;
-        result = QDialog::Rejected;
-        wait.exec();
-        const int answer = result;
-        *this = outer;
-        return answer;
+        if (ScriptedRunner::Answer act = std::exchange(next, nullptr)) {
+            QTimer::singleShot(0, &dialog, [&dialog, act] { act(dialog); });
+            return dialog.exec();
+        }
+        const auto *box = qobject_cast<QMessageBox *>(&dialog);
+        say(QStringLiteral("dialog %1|%2").arg(dialog.windowTitle(), box ? box->text() : QString()));
+        m_held.push_back(&dialog);
+        const int result = dialog.exec();
+        m_held.pop_back();
+        return result;
     }
 
     bool reply(const QString &how, const QString &name)
     {
-        if (!loop)
+        QDialog *dialog = m_held.empty() ? nullptr : m_held.back().data();
+        if (!dialog)
             return false;
         if (how == QLatin1String("accept")) {
-            result = QDialog::Accepted;
+            if (qobject_cast<QMessageBox *>(dialog))
+                Answers::acceptBox(*dialog);
+            else
+                Answers::confirm(*dialog);
         } else if (how == QLatin1String("save")) {
             fill(*dialog, -1, name);
-            result = confirm(*dialog);
+            Answers::confirm(*dialog);
+        } else {
+            dialog->reject();
         }
-        loop->quit();
         return true;
     }
+
+private:
+    std::vector<QPointer<QDialog>> m_held;
 };
 
 } // namespace
@@ -139,6 +153,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Its dialogs are its only windows: closing one must not end it.
+    app.setQuitOnLastWindowClosed(false);
     PaneHarness harness;
     harness.setUp();
     int external = 0;
@@ -147,8 +163,7 @@ int main(int argc, char **argv)
         [&] { ++external; });
     QObject::connect(
         harness.pane, &Zarnet::DevicePane::noteTransferDevicesHaveChangedInternally, [&] { ++internal; });
-    HeldDialog held;
-    auto holdDialogs = [&] { harness.runner.answer = [&](QDialog &dialog) { return held.run(dialog); }; };
+    PeerRunner runner;
 
     std::function<void(const QString &)> perform;
     // Lines are taken one at a time, each from the event loop, so that one
@@ -186,24 +201,24 @@ int main(int argc, char **argv)
             int type = 0;
             words >> type;
             const QString name = words.readAll().trimmed();
-            harness.runner.answer = [type, name](QDialog &dialog) {
+            runner.next = [type, name](QDialog &dialog) {
                 fill(dialog, type, name);
-                return confirm(dialog);
+                Answers::confirm(dialog);
             };
             harness.pane->addDeviceButtonClicked();
         } else if (command == QLatin1String("rename")) {
             int row = 0, column = 0;
             words >> row >> column;
             const QString name = words.readAll().trimmed();
-            harness.runner.answer = [name](QDialog &dialog) {
+            runner.next = [name](QDialog &dialog) {
                 fill(dialog, -1, name);
-                return confirm(dialog);
+                Answers::confirm(dialog);
             };
             harness.pane->editDevice(buttonAt(harness, row, column));
         } else if (command == QLatin1String("remove")) {
             int row = 0, column = 0;
             words >> row >> column;
-            harness.runner.answer = [](QDialog &) { return int(QDialog::Accepted); };
+            runner.next = Answers::confirm;
             harness.pane->deleteDevice(buttonAt(harness, row, column), true);
         } else if (command == QLatin1String("grid")) {
             QCoreApplication::processEvents();
@@ -217,7 +232,6 @@ int main(int argc, char **argv)
             int row = 0, column = 0;
             words >> row >> column;
             QPointer<Zarnet::TransferDeviceWidget> button = buttonAt(harness, row, column);
-            holdDialogs();
             // Opened from the event loop, so this handler returns first.
             QTimer::singleShot(0, [button] {
                 if (!button)
@@ -252,7 +266,6 @@ int main(int argc, char **argv)
             words >> row >> column;
             QPointer<Zarnet::TransferDeviceWidget> button = buttonAt(harness, row, column);
             const QStringList uris = words.readAll().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            holdDialogs();
             QTimer::singleShot(0, [button, uris] {
                 if (!button)
                     return;
@@ -267,7 +280,7 @@ int main(int argc, char **argv)
         } else if (command == QLatin1String("reply")) {
             QString how;
             words >> how;
-            if (!held.reply(how, words.readAll().trimmed())) {
+            if (!runner.reply(how, words.readAll().trimmed())) {
                 say(QStringLiteral("no dialog"));
                 return;
             }
@@ -275,6 +288,8 @@ int main(int argc, char **argv)
             app.quit();
             return;
         }
+        // A command's answer is for its own dialog only.
+        runner.next = nullptr;
         say(QStringLiteral("done"));
     };
     say(QStringLiteral("ready"));

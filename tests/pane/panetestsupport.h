@@ -1,48 +1,18 @@
 #pragma once
 
 #include "pane/devicepane.h"
+#include "tests/common/scriptedrunner.h"
 #include "tests/pane/fakehost.h"
-#include "widgets/modalrunner.h"
 #include "zrt/commonmenubar.h"
 #include "zrt/transferwizard.h"
 #include "zrt/zrttoolbarbutton.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QDialog>
 #include <QList>
 #include <QMenu>
 #include <QUrl>
 
-#include <functional>
 #include <memory>
-
-// Answers every modal run with a function of the test's, and remembers the
-// window titles it was asked to show.
-class ScriptedRunner : public Zarnet::ModalRunner
-{
-public:
-    std::function<int(QDialog &)> answer = [](QDialog &) { return int(QDialog::Rejected); };
-    QStringList shown;
-
-    int run(QDialog &dialog) override
-    {
-        shown << dialog.windowTitle();
-        return answer(dialog);
-    }
-};
-
-// Presses the add or edit dialog's confirm button, as a person would.
-inline int confirm(QDialog &dialog)
-{
-    for (const char *name : { "CreateButton", "SaveButton" }) {
-        if (auto *button = dialog.findChild<QAbstractButton *>(QLatin1String(name))) {
-            button->click();
-            return dialog.result();
-        }
-    }
-    return int(QDialog::Rejected);
-}
 
 struct TransferCall
 {
@@ -58,7 +28,6 @@ class PaneHarness
 public:
     PaneHarness()
     {
-        Zarnet::ModalRunner::install(&runner);
         Zarnet::TransferWizard::setHook([this](const QList<QUrl> &urls, const QString &, unsigned target) {
             transfers.push_back({ urls, target });
             return 0;
@@ -72,7 +41,6 @@ public:
     {
         if (pane)
             pane->release();
-        Zarnet::ModalRunner::install(nullptr);
         Zarnet::TransferWizard::setHook(nullptr);
     }
 

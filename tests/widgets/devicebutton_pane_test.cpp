@@ -99,9 +99,10 @@ TEST(DeviceButtonInPane, EditOpensThePanesEditDialog)
     ASSERT_NE(button, nullptr);
     const std::string before = button->device()->name();
 
+    harness.runner.answer([](QDialog &d) { Answers::clickButton(d, "CancelButton"); });
     choose(button, QStringLiteral("Edit"));
     settle();
-    EXPECT_EQ(harness.runner.shown.size(), 1);
+    EXPECT_EQ(harness.runner.runs().size(), 1u);
     // Declined: nothing changed.
     EXPECT_EQ(firstButton(harness)->device()->name(), before);
 }
@@ -117,10 +118,10 @@ TEST(DeviceButtonInPane, DeleteAsksThenRemovesTheDevice)
     ASSERT_NE(button, nullptr);
     const unsigned id = button->device()->deviceId();
 
-    harness.runner.answer = [](QDialog &) { return int(QDialog::Accepted); };
+    harness.runner.answer(Answers::confirm);
     choose(button, QStringLiteral("Delete"));
     settle();
-    EXPECT_EQ(harness.runner.shown, QStringList { QStringLiteral("Delete Your Device") });
+    EXPECT_EQ(harness.runner.titles(), QStringList { QStringLiteral("Delete Your Device") });
     EXPECT_EQ(storedCount(), before - 1);
     EXPECT_EQ(TransferDevicesLibrary::TransferDevices::instance("KavoPlayer")->deviceById(id), nullptr);
     Zarnet::TransferDeviceWidget *now = firstButton(harness);

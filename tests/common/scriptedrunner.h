@@ -35,6 +35,8 @@ public:
 
     void answer(Answer answer) { m_answers.push_back(std::move(answer)); }
     const std::deque<Run> &runs() const { return m_runs; }
+    // The window titles of the runs so far, in order.
+    QStringList titles() const;
     bool allAnswered() const { return m_answers.empty(); }
 
     int run(QDialog &dialog) override;
@@ -55,4 +57,6 @@ void typeName(QDialog &dialog, const QString &text);
 void closeWindow(QDialog &dialog);
 // The OK of a message box.
 void acceptBox(QDialog &dialog);
+// The confirm button of the add, edit or delete dialog: Create, Save or Delete.
+void confirm(QDialog &dialog);
 } // namespace Answers

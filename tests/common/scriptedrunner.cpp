@@ -1,4 +1,4 @@
-#include "tests/dialogs/scriptedrunner.h"
+#include "tests/common/scriptedrunner.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -54,6 +54,14 @@ int ScriptedRunner::run(QDialog &dialog)
     const int result = dialog.exec();
     m_runs[index].result = result;
     return result;
+}
+
+QStringList ScriptedRunner::titles() const
+{
+    QStringList titles;
+    for (const Run &run : m_runs)
+        titles << run.title;
+    return titles;
 }
 
 QStringList tabChain(QWidget &dialog, const QString &from)
@@ -118,6 +126,17 @@ void acceptBox(QDialog &dialog)
     QAbstractButton *ok = box->button(QMessageBox::Ok);
     ASSERT_NE(ok, nullptr);
     QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+void confirm(QDialog &dialog)
+{
+    QAbstractButton *button = nullptr;
+    for (const char *name : { "CreateButton", "SaveButton", "DeleteButton" }) {
+        if (!button)
+            button = dialog.findChild<QAbstractButton *>(QLatin1String(name));
+    }
+    ASSERT_NE(button, nullptr) << dialog.windowTitle().toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 } // namespace Answers
