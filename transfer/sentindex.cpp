@@ -17,7 +17,9 @@ const char SentIndex::FileName[] = ".kavo-sent";
 
 namespace {
 
-const QByteArray Header = QByteArrayLiteral("kavo-sent 1");
+// 2: BLAKE2b, five times faster than the SHA-256 of 1 where SHA has no
+// instructions of its own; an index of 1 is read as nothing known.
+const QByteArray Header = QByteArrayLiteral("kavo-sent 2");
 constexpr qint64 Edge = qint64(1) << 20;
 // Far more than any stick holds; a bigger file is not one of ours.
 constexpr qint64 MaxBytes = qint64(4) << 20;
@@ -68,7 +70,7 @@ SentIndex::Key SentIndex::keyOf(const QString &source, int type, const QVector<E
         });
     };
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && isKnown()) {
-        QCryptographicHash hash(QCryptographicHash::Sha256);
+        QCryptographicHash hash(QCryptographicHash::Blake2b_256);
         const qint64 head = std::min<qint64>(info.st_size, Edge);
         const qint64 tail = std::min<qint64>(info.st_size - head, Edge);
         if (readAt(fd, 0, head, &hash) && readAt(fd, info.st_size - tail, tail, &hash)) {
@@ -151,7 +153,7 @@ QVector<SentIndex::Entry> SentIndex::with(
     return entries;
 }
 
-// "kavo-sent 1", then a line for each output: type, source size, source
+// "kavo-sent 2", then a line for each output: type, source size, source
 // time (ns), source hash, output size, output time, output name (UTF-8,
 // percent-encoded); the lines of one entry follow each other.
 QByteArray SentIndex::serialise(const QVector<Entry> &entries)

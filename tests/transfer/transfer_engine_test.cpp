@@ -1032,7 +1032,7 @@ TEST_F(TransferEngineTest, FilesSentTwiceAreLeftAsTheyAre)
         { "third", 2, false, {}, "TT", "clip (3).mp4|clip (4).mp4" },
         { "changed", 2, false, [&] { overwrite(out + QStringLiteral("/clip (4).mp4"), "another file"); },
             "TA", "clip (3).mp4|clip (7).mp4" },
-        { "damaged", 2, false, [&] { overwrite(index, "kavo-sent 1\n2 x\n"); }, "AA",
+        { "damaged", 2, false, [&] { overwrite(index, "kavo-sent 2\n2 x\n"); }, "AA",
             "clip (8).mp4|clip (9).mp4" },
         { "a link", 2, false,
             [&] {
