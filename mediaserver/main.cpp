@@ -47,6 +47,8 @@ bool parse(int argc, char **argv, Options &options)
 int runHeadless(int argc, char **argv, const Options &options)
 {
     QCoreApplication app(argc, argv);
+    // The names TVs show are in the user's language here too.
+    Zarnet::InterfaceLanguage::install();
     MediaServer server(false);
     SharingService sharing(&server);
     server.setSharing(options.sharingGiven ? options.sharing : SharingSettings::sharing());

@@ -3,6 +3,7 @@
 #include "mediaserver/mediaserver.h"
 #include "mediaserver/sharingservice.h"
 #include "mediaserver/tvpanel.h"
+#include "mediaserver/upnpserver.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -48,8 +49,8 @@ MediaServerWindow::MediaServerWindow(
     describe(
         m_status, tr("Player connection"), tr("Whether the Kavo player is connected to the media server."));
     describe(m_files, tr("Streamed files"),
-        tr("The videos the player handed over with \"Stream to ...\"; they are shared under \"Now "
-           "streaming\"."));
+        tr("The videos the player handed over with \"Stream to ...\"; they are shared under \"%1\".")
+            .arg(UpnpServer::title(UpnpServer::Container::NowStreaming)));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_sharing);

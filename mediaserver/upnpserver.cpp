@@ -3,6 +3,7 @@
 #include "mediaserver/fileserver.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -429,6 +430,12 @@ void UpnpServer::quietEngineLog()
     g_log_set_writer_func(dropStructuredLog, nullptr, nullptr);
 }
 
+QString UpnpServer::title(Container container)
+{
+    return container == Container::Videos ? QCoreApplication::translate("UpnpServer", "Videos")
+                                          : QCoreApplication::translate("UpnpServer", "Now streaming");
+}
+
 bool UpnpServer::start(const QString &name, const QString &configFolder)
 {
     if (m_engine)
@@ -440,8 +447,9 @@ bool UpnpServer::start(const QString &name, const QString &configFolder)
     // The root's title is the name clients show.
     engine->root = rygel_simple_container_new_root(utf8(name).constData());
     auto *root = RYGEL_MEDIA_CONTAINER(engine->root);
-    engine->videos = rygel_simple_container_new("videos", root, "Videos");
-    engine->streaming = rygel_simple_container_new("streaming", root, "Now streaming");
+    engine->videos = rygel_simple_container_new("videos", root, utf8(title(Container::Videos)).constData());
+    engine->streaming
+        = rygel_simple_container_new("streaming", root, utf8(title(Container::NowStreaming)).constData());
     engine->listings[0].id = "videos";
     engine->listings[0].container = engine->videos;
     engine->listings[1].id = "streaming";

@@ -20,6 +20,8 @@ class UpnpServer
 {
 public:
     enum class Container { Videos, NowStreaming };
+    // The name TVs show for a container, in the user's language.
+    static QString title(Container container);
 
     UpnpServer();
     ~UpnpServer();

@@ -176,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+29"/>
         <source>Share my videos on the home network</source>
         <translation>Meine Videos im Heimnetz freigeben</translation>
     </message>
@@ -232,8 +232,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;Now streaming&quot;.</source>
-        <translation>Die Videos, die der Player mit „Streamen an…“ übergeben hat; sie werden unter „Now streaming“ freigegeben.</translation>
+        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;%1&quot;.</source>
+        <translation>Die Videos, die der Player mit „Streamen an…“ übergeben hat; sie werden unter „%1“ freigegeben.</translation>
     </message>
     <message>
         <location line="+77"/>
@@ -311,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+111"/>
+        <location filename="../host/playerwindow.cpp" line="+112"/>
         <source>Kavo Player</source>
         <translation>Kavo Player</translation>
     </message>
@@ -353,12 +353,12 @@
     <message>
         <location line="+3"/>
         <location line="+79"/>
-        <location line="+233"/>
+        <location line="+240"/>
         <source>&amp;Play</source>
         <translation>&amp;Wiedergeben</translation>
     </message>
     <message>
-        <location line="-307"/>
+        <location line="-314"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
@@ -438,7 +438,7 @@
         <translation>Steuerung</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>Kavo To Go: your devices (Ctrl+D)</source>
         <translation>Kavo To Go: Ihre Geräte (Strg+D)</translation>
     </message>
@@ -471,17 +471,17 @@
         <translation>Keine Wiedergabe</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Double-click a video, or select it and press Enter, to play it.</source>
         <translation>Doppelklicken Sie auf ein Video, oder markieren Sie es und drücken Sie die Eingabetaste, um es abzuspielen.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Now playing: %1</source>
         <translation>Wiedergabe: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Playing %1</source>
         <translation>%1 wird abgespielt</translation>
     </message>
@@ -697,6 +697,19 @@
         <location line="+15"/>
         <source>The video could not be converted for the TV: %1</source>
         <translation>Das Video konnte nicht für den Fernseher konvertiert werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpnpServer</name>
+    <message>
+        <location filename="../mediaserver/upnpserver.cpp" line="+435"/>
+        <source>Videos</source>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now streaming</source>
+        <translation>Gerade gestreamt</translation>
     </message>
 </context>
 <context>

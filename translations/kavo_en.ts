@@ -4,7 +4,7 @@
 <context>
     <name>PlayerWindow</name>
     <message numerus="yes">
-        <location filename="../host/playerwindow.cpp" line="+477"/>
+        <location filename="../host/playerwindow.cpp" line="+479"/>
         <source>%n video(s) in %1</source>
         <translation>
             <numerusform>%n video in %1</numerusform>

@@ -176,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+29"/>
         <source>Share my videos on the home network</source>
         <translation>Compartir mis vídeos en la red doméstica</translation>
     </message>
@@ -232,8 +232,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;Now streaming&quot;.</source>
-        <translation>Los vídeos que el reproductor entregó con «Transmitir a…»; se comparten en «Now streaming».</translation>
+        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;%1&quot;.</source>
+        <translation>Los vídeos que el reproductor entregó con «Transmitir a…»; se comparten en «%1».</translation>
     </message>
     <message>
         <location line="+77"/>
@@ -311,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+111"/>
+        <location filename="../host/playerwindow.cpp" line="+112"/>
         <source>Kavo Player</source>
         <translation>Kavo Player</translation>
     </message>
@@ -353,12 +353,12 @@
     <message>
         <location line="+3"/>
         <location line="+79"/>
-        <location line="+233"/>
+        <location line="+240"/>
         <source>&amp;Play</source>
         <translation>&amp;Reproducir</translation>
     </message>
     <message>
-        <location line="-307"/>
+        <location line="-314"/>
         <source>&amp;Stop</source>
         <translation>&amp;Detener</translation>
     </message>
@@ -438,7 +438,7 @@
         <translation>Controles</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>Kavo To Go: your devices (Ctrl+D)</source>
         <translation>Kavo To Go: sus dispositivos (Ctrl+D)</translation>
     </message>
@@ -471,17 +471,17 @@
         <translation>No se está reproduciendo nada</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Double-click a video, or select it and press Enter, to play it.</source>
         <translation>Para reproducir un vídeo, haga doble clic en él, o selecciónelo y pulse Intro.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Now playing: %1</source>
         <translation>Reproduciendo: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Playing %1</source>
         <translation>Reproduciendo %1</translation>
     </message>
@@ -697,6 +697,19 @@
         <location line="+15"/>
         <source>The video could not be converted for the TV: %1</source>
         <translation>No se pudo convertir el vídeo para el televisor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpnpServer</name>
+    <message>
+        <location filename="../mediaserver/upnpserver.cpp" line="+435"/>
+        <source>Videos</source>
+        <translation>Vídeos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now streaming</source>
+        <translation>Transmitiendo ahora</translation>
     </message>
 </context>
 <context>

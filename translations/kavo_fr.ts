@@ -176,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+29"/>
         <source>Share my videos on the home network</source>
         <translation>Partager mes vidéos sur le réseau domestique</translation>
     </message>
@@ -232,8 +232,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;Now streaming&quot;.</source>
-        <translation>Les vidéos transmises par le lecteur avec «&#xa0;Diffuser vers…&#xa0;»&#xa0;; elles sont partagées sous «&#xa0;Now streaming&#xa0;».</translation>
+        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;%1&quot;.</source>
+        <translation>Les vidéos transmises par le lecteur avec «&#xa0;Diffuser vers…&#xa0;»&#xa0;; elles sont partagées sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <location line="+77"/>
@@ -311,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+111"/>
+        <location filename="../host/playerwindow.cpp" line="+112"/>
         <source>Kavo Player</source>
         <translation>Kavo Player</translation>
     </message>
@@ -353,12 +353,12 @@
     <message>
         <location line="+3"/>
         <location line="+79"/>
-        <location line="+233"/>
+        <location line="+240"/>
         <source>&amp;Play</source>
         <translation>&amp;Lire</translation>
     </message>
     <message>
-        <location line="-307"/>
+        <location line="-314"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
@@ -438,7 +438,7 @@
         <translation>Commandes</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>Kavo To Go: your devices (Ctrl+D)</source>
         <translation>Kavo To Go&#xa0;: vos appareils (Ctrl+D)</translation>
     </message>
@@ -471,17 +471,17 @@
         <translation>Aucune lecture en cours</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Double-click a video, or select it and press Enter, to play it.</source>
         <translation>Pour lire une vidéo, double-cliquez dessus, ou sélectionnez-la et appuyez sur Entrée.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Now playing: %1</source>
         <translation>En lecture&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Playing %1</source>
         <translation>Lecture de %1</translation>
     </message>
@@ -542,7 +542,7 @@
     <message>
         <location line="+14"/>
         <source>No TV found yet. Check that the TV is switched on, is on the same network as this computer, and has its DLNA or &quot;media sharing&quot; setting on.</source>
-        <translation>Aucun téléviseur trouvé pour l’instant. Vérifiez que le téléviseur est allumé, qu’il est sur le même réseau que cet ordinateur et que son option DLNA ou « partage de médias » est activée.</translation>
+        <translation>Aucun téléviseur trouvé pour l’instant. Vérifiez que le téléviseur est allumé, qu’il est sur le même réseau que cet ordinateur et que son option DLNA ou «&#xa0;partage de médias&#xa0;» est activée.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -592,27 +592,27 @@
     <message>
         <location line="+0"/>
         <source>Where the TV is in the video; drag to go elsewhere.</source>
-        <translation>Position du téléviseur dans la vidéo ; faites glisser pour aller ailleurs.</translation>
+        <translation>Position du téléviseur dans la vidéo&#xa0;; faites glisser pour aller ailleurs.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Play on a &amp;TV:</source>
-        <translation>Lire sur un &amp;téléviseur :</translation>
+        <translation>Lire sur un &amp;téléviseur&#xa0;:</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>The TV cannot play this video as it is: converting it for the TV, %1 % done.</source>
-        <translation>Le téléviseur ne peut pas lire cette vidéo telle quelle : conversion pour le téléviseur, %1 % effectués.</translation>
+        <translation>Le téléviseur ne peut pas lire cette vidéo telle quelle&#xa0;: conversion pour le téléviseur, %1&#xa0;% effectués.</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>To play: %1</source>
-        <translation>À lire : %1</translation>
+        <translation>À lire&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Use &quot;Stream to ...&quot; in the player to play a video on a TV.</source>
-        <translation>Utilisez « Diffuser vers… » dans le lecteur pour lire une vidéo sur un téléviseur.</translation>
+        <translation>Utilisez «&#xa0;Diffuser vers…&#xa0;» dans le lecteur pour lire une vidéo sur un téléviseur.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -622,7 +622,7 @@
     <message>
         <location line="+3"/>
         <source>The TV cannot play this video as it is: converting it for the TV...</source>
-        <translation>Le téléviseur ne peut pas lire cette vidéo telle quelle : conversion pour le téléviseur...</translation>
+        <translation>Le téléviseur ne peut pas lire cette vidéo telle quelle&#xa0;: conversion pour le téléviseur...</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -647,7 +647,7 @@
     <message>
         <location line="+1"/>
         <source>%1 on the TV: %2 of %3</source>
-        <translation>%1 sur le téléviseur : %2 sur %3</translation>
+        <translation>%1 sur le téléviseur&#xa0;: %2 sur %3</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -665,12 +665,12 @@
     <message>
         <location line="+5"/>
         <source>The TV refused &quot;%1&quot;: %2</source>
-        <translation>Le téléviseur a refusé « %1 » : %2</translation>
+        <translation>Le téléviseur a refusé «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Sharing is off. Switch on &quot;Share my videos on the home network&quot; to play on a TV.</source>
-        <translation>Le partage est désactivé. Activez « Partager mes vidéos sur le réseau domestique » pour lire sur un téléviseur.</translation>
+        <translation>Le partage est désactivé. Activez «&#xa0;Partager mes vidéos sur le réseau domestique&#xa0;» pour lire sur un téléviseur.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -680,7 +680,7 @@
     <message>
         <location line="+5"/>
         <source>The TV could not be offered the video: check that the file is still there and that the TV is on the same network.</source>
-        <translation>Impossible de proposer la vidéo au téléviseur : vérifiez que le fichier est toujours là et que le téléviseur est sur le même réseau.</translation>
+        <translation>Impossible de proposer la vidéo au téléviseur&#xa0;: vérifiez que le fichier est toujours là et que le téléviseur est sur le même réseau.</translation>
     </message>
     <message>
         <location line="+39"/>
@@ -690,13 +690,26 @@
     <message>
         <location line="+31"/>
         <source>The video could not be converted for the TV: no room for it in %1.</source>
-        <translation>Impossible de convertir la vidéo pour le téléviseur : pas de place dans %1.</translation>
+        <translation>Impossible de convertir la vidéo pour le téléviseur&#xa0;: pas de place dans %1.</translation>
     </message>
     <message>
         <location line="+22"/>
         <location line="+15"/>
         <source>The video could not be converted for the TV: %1</source>
-        <translation>Impossible de convertir la vidéo pour le téléviseur : %1</translation>
+        <translation>Impossible de convertir la vidéo pour le téléviseur&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpnpServer</name>
+    <message>
+        <location filename="../mediaserver/upnpserver.cpp" line="+435"/>
+        <source>Videos</source>
+        <translation>Vidéos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now streaming</source>
+        <translation>En cours de diffusion</translation>
     </message>
 </context>
 <context>
@@ -1379,12 +1392,12 @@
     <message>
         <location line="+27"/>
         <source>other subtitles left out, as one .srt file is read: %1</source>
-        <translation>autres sous-titres omis, car un seul fichier .srt est lu : %1</translation>
+        <translation>autres sous-titres omis, car un seul fichier .srt est lu&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>image subtitles left out: they are not text, and not burned in</source>
-        <translation>sous-titres image omis : ce n’est pas du texte, et ils ne sont pas incrustés</translation>
+        <translation>sous-titres image omis&#xa0;: ce n’est pas du texte, et ils ne sont pas incrustés</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1676,12 +1689,12 @@
     <message>
         <location line="+7"/>
         <source>subtitles left out: the video is split into parts</source>
-        <translation>sous-titres omis : la vidéo est découpée en parties</translation>
+        <translation>sous-titres omis&#xa0;: la vidéo est découpée en parties</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1; the name is not UTF-8: rewritten, unchanged, to be put on the disc</source>
-        <translation>%1 ; le nom n’est pas en UTF-8 : réécrit, sans modification, pour être gravé sur le disque</translation>
+        <translation>%1&#xa0;; le nom n’est pas en UTF-8&#xa0;: réécrit, sans modification, pour être gravé sur le disque</translation>
     </message>
     <message>
         <location line="+52"/>
@@ -2102,7 +2115,7 @@
     <message>
         <location line="+11"/>
         <source>Nothing is left to send; the next transfer goes to %1.</source>
-        <translation>Il ne reste rien à envoyer ; le prochain transfert ira vers %1.</translation>
+        <translation>Il ne reste rien à envoyer&#xa0;; le prochain transfert ira vers %1.</translation>
     </message>
     <message>
         <location line="+19"/>

@@ -176,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+29"/>
         <source>Share my videos on the home network</source>
         <translation>ホーム ネットワークで動画を共有する</translation>
     </message>
@@ -232,8 +232,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;Now streaming&quot;.</source>
-        <translation>プレーヤーから [ストリーミング...] で渡された動画です。「Now streaming」の下で共有されます。</translation>
+        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;%1&quot;.</source>
+        <translation>プレーヤーから [ストリーミング...] で渡された動画です。「%1」の下で共有されます。</translation>
     </message>
     <message>
         <location line="+77"/>
@@ -311,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+111"/>
+        <location filename="../host/playerwindow.cpp" line="+112"/>
         <source>Kavo Player</source>
         <translation>Kavo プレーヤー</translation>
     </message>
@@ -353,12 +353,12 @@
     <message>
         <location line="+3"/>
         <location line="+79"/>
-        <location line="+233"/>
+        <location line="+240"/>
         <source>&amp;Play</source>
         <translation>再生(&amp;P)</translation>
     </message>
     <message>
-        <location line="-307"/>
+        <location line="-314"/>
         <source>&amp;Stop</source>
         <translation>停止(&amp;S)</translation>
     </message>
@@ -438,7 +438,7 @@
         <translation>コントロール</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>Kavo To Go: your devices (Ctrl+D)</source>
         <translation>Kavo To Go: デバイス (Ctrl+D)</translation>
     </message>
@@ -470,17 +470,17 @@
         <translation>再生していません</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Double-click a video, or select it and press Enter, to play it.</source>
         <translation>動画をダブルクリックするか、選択して Enter キーを押すと再生します。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Now playing: %1</source>
         <translation>再生中: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Playing %1</source>
         <translation>%1 を再生中</translation>
     </message>
@@ -696,6 +696,19 @@
         <location line="+15"/>
         <source>The video could not be converted for the TV: %1</source>
         <translation>テレビ用に動画を変換できませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpnpServer</name>
+    <message>
+        <location filename="../mediaserver/upnpserver.cpp" line="+435"/>
+        <source>Videos</source>
+        <translation>動画</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now streaming</source>
+        <translation>ストリーミング中</translation>
     </message>
 </context>
 <context>

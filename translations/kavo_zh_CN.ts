@@ -176,7 +176,7 @@
 <context>
     <name>MediaServerWindow</name>
     <message>
-        <location filename="../mediaserver/mediaserverwindow.cpp" line="+28"/>
+        <location filename="../mediaserver/mediaserverwindow.cpp" line="+29"/>
         <source>Share my videos on the home network</source>
         <translation>在家庭网络中共享我的视频</translation>
     </message>
@@ -232,8 +232,8 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;Now streaming&quot;.</source>
-        <translation>播放器通过“流式传输到...”交给媒体服务器的视频；它们在“Now streaming”下共享。</translation>
+        <source>The videos the player handed over with &quot;Stream to ...&quot;; they are shared under &quot;%1&quot;.</source>
+        <translation>播放器通过“流式传输到...”交给媒体服务器的视频；它们在“%1”下共享。</translation>
     </message>
     <message>
         <location line="+77"/>
@@ -311,7 +311,7 @@
 <context>
     <name>PlayerWindow</name>
     <message>
-        <location filename="../host/playerwindow.cpp" line="+111"/>
+        <location filename="../host/playerwindow.cpp" line="+112"/>
         <source>Kavo Player</source>
         <translation>Kavo 播放器</translation>
     </message>
@@ -353,12 +353,12 @@
     <message>
         <location line="+3"/>
         <location line="+79"/>
-        <location line="+233"/>
+        <location line="+240"/>
         <source>&amp;Play</source>
         <translation>播放(&amp;P)</translation>
     </message>
     <message>
-        <location line="-307"/>
+        <location line="-314"/>
         <source>&amp;Stop</source>
         <translation>停止(&amp;S)</translation>
     </message>
@@ -438,7 +438,7 @@
         <translation>控制</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>Kavo To Go: your devices (Ctrl+D)</source>
         <translation>Kavo To Go：你的设备 (Ctrl+D)</translation>
     </message>
@@ -470,17 +470,17 @@
         <translation>未在播放</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Double-click a video, or select it and press Enter, to play it.</source>
         <translation>双击视频，或选中视频后按 Enter 键，即可播放。</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+7"/>
         <source>Now playing: %1</source>
         <translation>正在播放：%1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Playing %1</source>
         <translation>正在播放 %1</translation>
     </message>
@@ -696,6 +696,19 @@
         <location line="+15"/>
         <source>The video could not be converted for the TV: %1</source>
         <translation>无法为电视转换视频：%1</translation>
+    </message>
+</context>
+<context>
+    <name>UpnpServer</name>
+    <message>
+        <location filename="../mediaserver/upnpserver.cpp" line="+435"/>
+        <source>Videos</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Now streaming</source>
+        <translation>正在流式传输</translation>
     </message>
 </context>
 <context>

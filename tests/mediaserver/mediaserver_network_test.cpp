@@ -271,6 +271,15 @@ TEST_F(MediaServerNetworkTest, OffAtFirstStartAndTheSwitchIsKept)
     EXPECT_FALSE(discover().isEmpty());
 }
 
+TEST_F(MediaServerNetworkTest, TheContainersAreNamedInTheUsersLanguage)
+{
+    ASSERT_TRUE(startServer({ u"--sharing"_s, u"on"_s, u"--lang"_s, u"ja"_s }, "sharing on"));
+    const QString location = discover();
+    ASSERT_FALSE(location.isEmpty());
+    const QString root = browse(location, u"0"_s);
+    EXPECT_TRUE(root.contains(u"<dc:title>\u52d5\u753b</dc:title>"_s)) << root.toStdString();
+}
+
 TEST_F(MediaServerNetworkTest, ASecondStartWithSharingOffSwitchesTheRunningOne)
 {
     ASSERT_TRUE(startServer({ u"--sharing"_s, u"on"_s }, {}));
