@@ -34,6 +34,8 @@ public:
     // Any other blocking work: done() is ok when job returns no error.
     void run(std::function<QString()> job);
     void cancel();
+    // For a job of run() that can stop early.
+    bool isCancelled() const { return m_cancelled; }
     qint64 bytesDone() const { return m_bytes; }
     qint64 bytesTotal() const { return m_total; }
     // A copy that failed because of its source, not of where it went.

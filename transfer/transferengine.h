@@ -97,6 +97,7 @@ private:
     void dropEarlyCopy();
     bool adoptEarlyCopy(const QString &finalName);
     void plan();
+    void planAfterSent(bool fat);
     void planNames(bool fat);
     void planDisc();
     void runNext();
@@ -106,8 +107,10 @@ private:
     void copied(bool ok, const QString &error);
     // m_moves renamed into place, or nothing.
     void commit();
-    // Files the destination holds from an earlier run end AlreadyThere.
-    void findSent();
+    // Files the destination holds from an earlier run end AlreadyThere; the
+    // sources are read on a worker, then comes then(). False: nothing to look
+    // for, then() is not called.
+    bool findSent(std::function<void()> then);
     // The arrived file written down in the destination's index, then ended.
     void recordSent();
     void commitThen(bool replace, std::function<void(bool, const QString &)> then);

@@ -2,6 +2,7 @@
 // work starts.
 #include "transfer/transferengine.h"
 
+#include "transfer/fileworker.h"
 #include "transfer/localname.h"
 #include "transfer/runjournal.h"
 #include "transfer/targetnames.h"
@@ -11,6 +12,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <memory>
 
 namespace Zarnet {
 
@@ -54,8 +56,13 @@ void TransferEngine::plan()
                       .arg(item.decision.detail);
         }
     }
-    if (!m_request.burn && !m_request.sendAgain)
-        findSent();
+    if (!m_request.burn && !m_request.sendAgain && findSent([this, fat] { planAfterSent(fat); }))
+        return;
+    planAfterSent(fat);
+}
+
+void TransferEngine::planAfterSent(bool fat)
+{
     planNames(fat);
     if (m_request.burn)
         planDisc();
@@ -83,27 +90,48 @@ void TransferEngine::plan()
     runNext();
 }
 
-void TransferEngine::findSent()
+bool TransferEngine::findSent(std::function<void()> then)
 {
     if (!m_folder.isOpen())
-        return;
-    const QVector<SentIndex::Entry> entries = SentIndex::read(m_folder.descriptor());
-    if (entries.isEmpty())
-        return;
-    for (TransferItem &item : m_items) {
-        if (item.state != TransferItem::Planned)
-            continue;
-        const QStringList names = SentIndex::find(
-            m_folder.descriptor(), entries, SentIndex::keyOf(item.source, m_request.type, &entries));
-        if (names.isEmpty())
-            continue;
-        item.state = TransferItem::AlreadyThere;
-        item.name = names.first();
-        item.outputs.clear();
-        for (const QString &name : names)
-            item.outputs << m_folder.filePath(name);
-        item.decision.notes.prepend(tr("already on the device"));
+        return false;
+    QVector<int> indexes;
+    QStringList sources;
+    for (int i = 0; i < m_items.size(); ++i) {
+        if (m_items.at(i).state == TransferItem::Planned) {
+            indexes << i;
+            sources << m_items.at(i).source;
+        }
     }
+    if (indexes.isEmpty())
+        return false;
+    // A file sent before is read, 2 MiB of it, from wherever it lies: never
+    // on this thread, which may be a window's.
+    auto found = std::make_shared<QVector<QStringList>>(sources.size());
+    m_worker = std::make_unique<FileWorker>();
+    FileWorker *worker = m_worker.get();
+    connect(worker, &FileWorker::done, this, [this, indexes, found, then](bool, const QString &) {
+        retire(m_worker);
+        for (int i = 0; i < indexes.size(); ++i) {
+            const QStringList &names = found->at(i);
+            if (names.isEmpty())
+                continue;
+            TransferItem &item = m_items[indexes.at(i)];
+            item.state = TransferItem::AlreadyThere;
+            item.name = names.first();
+            item.outputs.clear();
+            for (const QString &name : names)
+                item.outputs << m_folder.filePath(name);
+            item.decision.notes.prepend(tr("already on the device"));
+        }
+        then();
+    });
+    worker->run([worker, found, sources, folder = m_folder.descriptor(), type = m_request.type]() -> QString {
+        const QVector<SentIndex::Entry> entries = SentIndex::read(folder);
+        for (int i = 0; i < sources.size() && !entries.isEmpty() && !worker->isCancelled(); ++i)
+            (*found)[i] = SentIndex::find(folder, entries, SentIndex::keyOf(sources.at(i), type, &entries));
+        return QString();
+    });
+    return true;
 }
 
 void TransferEngine::planNames(bool fat)
