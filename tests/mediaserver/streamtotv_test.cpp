@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace {
 
 const char Prefix[] = "DevicePane->KavoMediaServerDialog";
@@ -162,6 +164,27 @@ TEST_F(StreamToTvTest, PlaysTheHandedOverFileWithWorkingControls)
     // A TV switched off leaves the list.
     m_renderer.terminate();
     EXPECT_FALSE(waitFor("renderer lost " + m_udn.toUtf8(), 30000).isNull());
+}
+
+TEST_F(StreamToTvTest, ATvThatStopsAnsweringIsDroppedWhileTheServerAnswersOn)
+{
+    ASSERT_TRUE(makeClip(u"hung.mp4"_s,
+        { u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s,
+            u"aac"_s }));
+    ASSERT_TRUE(start({}));
+    ASSERT_TRUE(handOver());
+    ASSERT_FALSE(waitFor("StreamFileRequest").isNull());
+    m_server.write("play " + m_udn.toUtf8() + '\n');
+    ASSERT_EQ(waitFor("state PLAYING", 30000), QByteArray(""));
+    // Hung, not gone: its sockets still accept, nothing answers. (timeout,
+    // which runs it, leads its process group.)
+    ASSERT_EQ(::kill(-pid_t(m_renderer.processId()), SIGSTOP), 0);
+    m_server.write("pause\nping\n");
+    // The server's own loop answers at once, long before the TV's action runs out of time.
+    EXPECT_FALSE(waitFor("unknown command: ping").isNull());
+    EXPECT_FALSE(waitFor("failed", 60000).isNull());
+    EXPECT_FALSE(waitFor("renderer lost " + m_udn.toUtf8()).isNull());
+    ::kill(-pid_t(m_renderer.processId()), SIGCONT);
 }
 
 TEST_F(StreamToTvTest, ATvThatCannotPlayTheFormatGetsAConvertedCopy)
