@@ -108,6 +108,16 @@ protected:
         return m_player->Send("Player", std::string(Prefix) + "StreamFileRequest",
             static_cast<unsigned>(path.size()), path.constData(), &delivered);
     }
+    // An H.264 clip handed over and played on the test TV, which plays it as it is.
+    bool playHandedOver(const QString &name)
+    {
+        return makeClip(name,
+                   { u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s,
+                       u"-c:a"_s, u"aac"_s })
+            && start({}) && handOver() && !waitFor("StreamFileRequest").isNull()
+            && m_server.write("play " + m_udn.toUtf8() + '\n') > 0 && waitFor("playing ") == m_udn.toUtf8()
+            && waitFor("state PLAYING", 30000) == QByteArray("");
+    }
     // The position reported once the renderer is at or past atLeast seconds.
     int positionReaching(int atLeast)
     {
@@ -129,15 +139,7 @@ protected:
 
 TEST_F(StreamToTvTest, PlaysTheHandedOverFileWithWorkingControls)
 {
-    ASSERT_TRUE(makeClip(u"handed over.mp4"_s,
-        { u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s,
-            u"aac"_s }));
-    ASSERT_TRUE(start({}));
-    ASSERT_TRUE(handOver());
-    ASSERT_FALSE(waitFor("StreamFileRequest").isNull());
-    m_server.write("play " + m_udn.toUtf8() + '\n');
-    ASSERT_EQ(waitFor("playing "), m_udn.toUtf8());
-    ASSERT_EQ(waitFor("state PLAYING", 30000), QByteArray(""));
+    ASSERT_TRUE(playHandedOver(u"handed over.mp4"_s));
     EXPECT_GE(positionReaching(2), 2);
     // Seeking near the end: reported within a few polls, long before
     // playing on would get there (20 polls or more).
@@ -168,14 +170,7 @@ TEST_F(StreamToTvTest, PlaysTheHandedOverFileWithWorkingControls)
 
 TEST_F(StreamToTvTest, ATvThatStopsAnsweringIsDroppedWhileTheServerAnswersOn)
 {
-    ASSERT_TRUE(makeClip(u"hung.mp4"_s,
-        { u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-c:a"_s,
-            u"aac"_s }));
-    ASSERT_TRUE(start({}));
-    ASSERT_TRUE(handOver());
-    ASSERT_FALSE(waitFor("StreamFileRequest").isNull());
-    m_server.write("play " + m_udn.toUtf8() + '\n');
-    ASSERT_EQ(waitFor("state PLAYING", 30000), QByteArray(""));
+    ASSERT_TRUE(playHandedOver(u"hung.mp4"_s));
     // Hung, not gone: its sockets still accept, nothing answers. (timeout,
     // which runs it, leads its process group.)
     ASSERT_EQ(::kill(-pid_t(m_renderer.processId()), SIGSTOP), 0);
