@@ -27,6 +27,10 @@ TestEnvironment::TestEnvironment()
     set("HOME", base + QStringLiteral("/home"));
     set("KAVO_USER_HIVE", base + QStringLiteral("/config/user.db"));
     set("KAVO_MACHINE_HIVE", base + QStringLiteral("/config/machine.db"));
+    // Nor the user's session bus, nor one launched for a test: with an X
+    // display and no address, libdbus would start one (and, when it cannot,
+    // leak what it read).
+    set("DBUS_SESSION_BUS_ADDRESS", QStringLiteral("unix:path=") + base + QStringLiteral("/runtime/no-bus"));
     // A media server a test starts shares on no network; the network tests
     // name their namespace's loopback.
     set("KAVO_SHARE_INTERFACES", QStringLiteral("none"));

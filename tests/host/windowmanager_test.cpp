@@ -127,7 +127,7 @@ TEST_F(WindowManagerTest, PaneStaysAbovePlayerAndTakesAVideoDraggedFromTheLibrar
     ASSERT_TRUE(window.loadPlugin(QStringLiteral(KAVO_PLUGIN_PATH))) << qPrintable(window.pluginError());
     window.setGeometry(100, 100, 1000, 640);
     window.show();
-    ASSERT_TRUE(waitFor([&] { return stacking().contains(window.winId()); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return stacking().contains(window.winId()); }, 30000));
 
     auto *button
         = qobject_cast<Zarnet::ZRTToolBarButton *>(window.pluginButton(QStringLiteral("ShowDeviceMenu")));
@@ -136,7 +136,7 @@ TEST_F(WindowManagerTest, PaneStaysAbovePlayerAndTakesAVideoDraggedFromTheLibrar
         at(button->mapToGlobal(button->rect().center())) << QStringLiteral("click") << QStringLiteral("1"));
     QWidget *pane = button->popup();
     ASSERT_NE(pane, nullptr);
-    ASSERT_TRUE(waitFor([&] { return pane->isVisible() && stacking().contains(pane->winId()); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return pane->isVisible() && stacking().contains(pane->winId()); }, 30000));
     QWidget *device = nullptr;
     ASSERT_TRUE(waitFor(
         [&] {
