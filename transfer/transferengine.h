@@ -107,9 +107,10 @@ private:
     void copied(bool ok, const QString &error);
     // m_moves renamed into place, or nothing.
     void commit();
-    // Files the destination holds from an earlier run end AlreadyThere; the
-    // sources are read on a worker, then comes then(). False: nothing to look
-    // for, then() is not called.
+    // Files the destination holds from an earlier run end AlreadyThere. The
+    // sources are read on a worker, and then() carries on the plan once they
+    // are; a cancel meanwhile ends the run instead. False when there is
+    // nothing to look up (then() is not called).
     bool findSent(std::function<void()> then);
     // The arrived file written down in the destination's index, then ended.
     void recordSent();

@@ -111,6 +111,11 @@ bool TransferEngine::findSent(std::function<void()> then)
     FileWorker *worker = m_worker.get();
     connect(worker, &FileWorker::done, this, [this, indexes, found, then](bool, const QString &) {
         retire(m_worker);
+        // Stopped while it looked: nothing was planned, as when stopped while probing.
+        if (m_cancelled) {
+            endRun();
+            return;
+        }
         for (int i = 0; i < indexes.size(); ++i) {
             const QStringList &names = found->at(i);
             if (names.isEmpty())
