@@ -62,7 +62,13 @@ void prepare()
             std::abort();
         sqlite3_close(db);
         g_schemaFile = MemoryFiles::bytes(g_file);
-        if (g_schemaFile.empty())
+        // The store opens its file through Qt's SQLite driver, which must use
+        // this SQLite: one of its own would read an empty file on disk, never
+        // the input.
+        TransferDevices *store = TransferDevices::instance("fuzz", nullptr);
+        const bool sameSqlite = store->isOpen() && !std::filesystem::exists(g_file);
+        delete store;
+        if (g_schemaFile.empty() || !sameSqlite)
             std::abort();
         return true;
     }();

@@ -15,6 +15,7 @@ struct Content
 {
     std::string data;
     std::vector<std::unique_ptr<char[]>> shared; // the WAL index's regions
+    int mappers = 0; // handles that map them
 };
 
 using Files = std::map<std::string, std::shared_ptr<Content>>;
@@ -36,6 +37,7 @@ struct Handle
     sqlite3_file base;
     std::shared_ptr<Content> *content; // the handle's struct is SQLite's memory, not constructed
     std::string *deleteOnClose;
+    bool mapped;
 };
 
 Content &contentOf(sqlite3_file *file)
@@ -46,8 +48,13 @@ Content &contentOf(sqlite3_file *file)
 int closeFile(sqlite3_file *file)
 {
     auto *handle = reinterpret_cast<Handle *>(file);
+    if (handle->mapped)
+        --(*handle->content)->mappers;
     if (handle->deleteOnClose) {
-        files().erase(*handle->deleteOnClose);
+        // Only this handle's file: the name may have been given to another since.
+        const auto found = files().find(*handle->deleteOnClose);
+        if (found != files().end() && found->second == *handle->content)
+            files().erase(found);
         delete handle->deleteOnClose;
     }
     delete handle->content;
@@ -123,6 +130,11 @@ int deviceCharacteristics(sqlite3_file *)
 
 int mapShared(sqlite3_file *file, int region, int regionSize, int extend, void volatile **out)
 {
+    auto *handle = reinterpret_cast<Handle *>(file);
+    if (!handle->mapped) {
+        handle->mapped = true;
+        ++contentOf(file).mappers;
+    }
     auto &regions = contentOf(file).shared;
     if (size_t(region) >= regions.size()) {
         if (!extend) {
@@ -146,10 +158,17 @@ void sharedBarrier(sqlite3_file *)
     __sync_synchronize();
 }
 
+// The regions go with the last handle that maps them, whoever asks first.
 int unmapShared(sqlite3_file *file, int deleteIt)
 {
-    if (deleteIt)
-        contentOf(file).shared.clear();
+    auto *handle = reinterpret_cast<Handle *>(file);
+    Content &content = contentOf(file);
+    if (handle->mapped) {
+        handle->mapped = false;
+        --content.mappers;
+    }
+    if (deleteIt && content.mappers == 0)
+        content.shared.clear();
     return SQLITE_OK;
 }
 
@@ -162,6 +181,7 @@ int openFile(sqlite3_vfs *, const char *name, sqlite3_file *file, int flags, int
     auto *handle = reinterpret_cast<Handle *>(file);
     handle->base.pMethods = nullptr;
     handle->deleteOnClose = nullptr;
+    handle->mapped = false;
     std::shared_ptr<Content> content;
     if (!name) {
         content = std::make_shared<Content>(); // a temporary file nobody else names

@@ -6,7 +6,8 @@
 // store and the registry run unchanged over them, while an input no longer
 // pays for the system calls (a stat before every read, a sync per write)
 // that say nothing about the content under test. Installed as SQLite's
-// default file layer; there are no locks, as one thread uses it.
+// default file layer. Every lock is granted: the harness and the code under
+// test take turns on a file, one connection at a time, on one thread.
 class MemoryFiles
 {
 public:
