@@ -27,6 +27,8 @@ TestEnvironment::TestEnvironment()
     set("HOME", base + QStringLiteral("/home"));
     set("KAVO_USER_HIVE", base + QStringLiteral("/config/user.db"));
     set("KAVO_MACHINE_HIVE", base + QStringLiteral("/config/machine.db"));
+    // English unless a test says otherwise, whatever the machine's locale.
+    set("KAVO_LANGUAGE", QStringLiteral("en"));
     // Nor the user's session bus, nor one launched for a test: with an X
     // display and no address, libdbus would start one (and, when it cannot,
     // leak what it read).

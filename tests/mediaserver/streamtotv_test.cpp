@@ -175,7 +175,7 @@ TEST_F(StreamToTvTest, ATvThatStopsAnsweringIsDroppedWhileTheServerAnswersOn)
     // which runs it, leads its process group.)
     ASSERT_EQ(::kill(-pid_t(m_renderer.processId()), SIGSTOP), 0);
     m_server.write("pause\nping\n");
-    // The server's own loop answers at once, long before the TV's action runs out of time.
+    // The server's own loop answers before the TV's action runs out of time.
     EXPECT_FALSE(waitFor("unknown command: ping").isNull());
     EXPECT_FALSE(waitFor("failed", 60000).isNull());
     EXPECT_FALSE(waitFor("renderer lost " + m_udn.toUtf8()).isNull());

@@ -113,7 +113,15 @@ public:
     int run(QDialog &dialog) override
     {
         if (ScriptedRunner::Answer act = std::exchange(next, nullptr)) {
-            QTimer::singleShot(0, &dialog, [&dialog, act] { act(dialog); });
+            QTimer::singleShot(0, &dialog, [&dialog, act] {
+                act(dialog);
+                // An answer that missed leaves the dialog open: the parent
+                // hears why instead of waiting for a peer that never returns.
+                if (dialog.isVisible()) {
+                    say(QStringLiteral("unanswered %1").arg(dialog.windowTitle()));
+                    dialog.reject();
+                }
+            });
             return dialog.exec();
         }
         const auto *box = qobject_cast<QMessageBox *>(&dialog);
