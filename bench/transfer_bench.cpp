@@ -305,11 +305,13 @@ void compareConversions(const QTemporaryDir &dir, int rounds, bool deinterlace, 
             }
         }
         const double time = median(ours) / std::max(1e-9, median(theirs));
+        const QByteArray sameSound = theirSameSoundSize > 0
+            ? QByteArray::number(ourSize / theirSameSoundSize, 'f', 3) + 'x'
+            : QByteArray("n/a (that HandBrake run failed)");
         std::printf("%-24s%s engine %6.2f s, HandBrake %6.2f s: time %.3fx (goal <= 0.9x), size %.3fx "
-                    "(goal <= 1.0x; %.3fx with the sound kept alike), SSIM %.4f vs %.4f (goal: no lower)\n",
+                    "(goal <= 1.0x; %s with the sound kept alike), SSIM %.4f vs %.4f (goal: no lower)\n",
             source.label, ok ? "" : " (A RUN FAILED)", median(ours), median(theirs), time,
-            theirSize > 0 ? ourSize / theirSize : 0,
-            theirSameSoundSize > 0 ? ourSize / theirSameSoundSize : 0, ourSsim, theirSsim);
+            theirSize > 0 ? ourSize / theirSize : 0, sameSound.constData(), ourSsim, theirSsim);
         std::fflush(stdout);
     }
 }

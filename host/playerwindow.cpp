@@ -343,6 +343,8 @@ void PlayerWindow::buildControlBar()
     }
     m_nowPlayingLabel = new QLabel(m_controlBar);
     m_nowPlayingLabel->setObjectName(QStringLiteral("NowPlayingLabel"));
+    // A title is a file name, never markup.
+    m_nowPlayingLabel->setTextFormat(Qt::PlainText);
     m_nowPlayingLabel->setMaximumWidth(260);
     m_controlBar->addWidget(m_nowPlayingLabel);
     m_controls = new PlaybackControls(m_player, m_controlBar);
