@@ -96,24 +96,48 @@ protected:
     {
         TransferWizardWindow::setRunner(nullptr);
         RemovableVolumes::setSystemRoot(QStringLiteral("/"));
+        qunsetenv("KAVO_FFMPEG");
     }
 
     static TransferDevices *store() { return TransferDevices::instance(OSUtilities::getComponentIdUTF8()); }
 
     static QStringList clip() { return { TestClips::path(TestClips::Mp4H264Aac) }; }
 
-    // A TV that remembers where its videos go: a folder, or a folder on a stick.
-    static unsigned tvThatRemembers(const char *name, const QString &path, const QString &uuid = {})
+    // Where a device's videos go: a folder, or a folder on the stick with that UUID.
+    static void remember(unsigned id, const char *name, const QString &path, const QString &uuid = {},
+        int type = TransferDevicesLibrary::TV, const char *label = "KAVOSTICK")
     {
-        const unsigned id = addDevice(TransferDevicesLibrary::TV, name);
         DestinationStore::Destination place;
         place.kind
             = uuid.isEmpty() ? DestinationStore::Destination::Folder : DestinationStore::Destination::Volume;
         place.path = path;
         place.uuid = uuid;
-        place.label = QStringLiteral("KAVOSTICK");
-        EXPECT_TRUE(DestinationStore::save(id, QString::fromUtf8(name), TransferDevicesLibrary::TV, place));
+        place.label = QString::fromUtf8(label);
+        EXPECT_TRUE(DestinationStore::save(id, QString::fromUtf8(name), type, place));
+    }
+    static unsigned tvThatRemembers(const char *name, const QString &path, const QString &uuid = {})
+    {
+        const unsigned id = addDevice(TransferDevicesLibrary::TV, name);
+        remember(id, name, path, uuid);
         return id;
+    }
+
+    // A converter that writes its part, then hangs or does what ending says.
+    void fakeConverter(const QByteArray &ending = {})
+    {
+        const QString path = m_bin.filePath(QStringLiteral("ffmpeg"));
+        qputenv("KAVO_FFMPEG",
+            (ending.isEmpty() ? fakeFfmpeg(path) : fakeFfmpeg(path, ending.constData())).toLocal8Bit());
+    }
+
+    static QPushButton *button(QWidget &window, const char *name)
+    {
+        return window.findChild<QPushButton *>(QLatin1String(name));
+    }
+    static QProgressBar *bar(TransferWizardWindow &window, int row)
+    {
+        return qobject_cast<QProgressBar *>(window.rows()->itemWidget(
+            window.rows()->topLevelItem(row), TransferWizardWindow::ProgressColumn));
     }
 
     static unsigned addDevice(int type, const char *name)
@@ -157,10 +181,11 @@ protected:
         return QDialog::Rejected;
     }
 
-    std::unique_ptr<TransferWizardWindow> start(const QStringList &files, unsigned id)
+    template <class Window = TransferWizardWindow>
+    std::unique_ptr<Window> start(const QStringList &files, unsigned id)
     {
         m_ended = false;
-        auto window = std::make_unique<TransferWizardWindow>(files, id);
+        auto window = std::make_unique<Window>(files, id);
         QObject::connect(window.get(), &TransferWizardWindow::ended, [this] { m_ended = true; });
         window->show();
         window->begin();
@@ -179,6 +204,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    QTemporaryDir m_bin;
     QString m_to;
     QString m_iso;
     QString m_disc; // burned to as a drive when set
@@ -233,9 +259,8 @@ TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
     for (int i = 0; i < 3; ++i) {
         QTreeWidgetItem *row = list->topLevelItem(i);
         EXPECT_EQ(row->text(TransferWizardWindow::ActionColumn), QLatin1String(rows[i].action)) << i;
-        auto *bar = qobject_cast<QProgressBar *>(list->itemWidget(row, TransferWizardWindow::ProgressColumn));
-        ASSERT_TRUE(bar);
-        EXPECT_EQ(bar->format(), QLatin1String(rows[i].progress)) << i;
+        ASSERT_TRUE(bar(*window, i));
+        EXPECT_EQ(bar(*window, i)->format(), QLatin1String(rows[i].progress)) << i;
         EXPECT_FALSE(row->text(TransferWizardWindow::ReasonColumn).isEmpty()) << i;
         EXPECT_TRUE(row->data(0, Qt::AccessibleTextRole).toString().startsWith(row->text(0))) << i;
     }
@@ -248,9 +273,7 @@ TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
     EXPECT_FALSE(window->succeeded());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("2 of 3 videos arrived"));
     EXPECT_EQ(window->findChild<QProgressBar *>(QStringLiteral("TransferOverall"))->value(), 2000 / 3);
-    auto *failedBar = qobject_cast<QProgressBar *>(
-        list->itemWidget(list->topLevelItem(2), TransferWizardWindow::ProgressColumn));
-    EXPECT_EQ(failedBar->value(), 0);
+    EXPECT_EQ(bar(*window, 2)->value(), 0);
     EXPECT_FALSE(list->topLevelItem(2)->icon(TransferWizardWindow::FileColumn).isNull());
     EXPECT_TRUE(window->retryFiles().isEmpty()); // the video is at fault, not the destination
     EXPECT_EQ(openedByOpenFolder(*window), QList<QUrl> { QUrl::fromLocalFile(m_to) });
@@ -259,8 +282,7 @@ TEST_F(TransferWizardTest, RowsAndSummaryMatchWhatArrived)
 TEST_F(TransferWizardTest, CancelFromTheWindowLeavesNothing)
 {
     const unsigned id = addDevice(TransferDevicesLibrary::DVDPlayer, "Bedroom DVD");
-    QTemporaryDir bin;
-    qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.filePath(QStringLiteral("ffmpeg"))).toLocal8Bit());
+    fakeConverter();
     m_click = QStringLiteral("Stop");
     const auto window = start({ TestClips::path(TestClips::MkvH264Mp3Srt), clip().first() }, id);
     // The hanging converter has written its part.
@@ -272,7 +294,6 @@ TEST_F(TransferWizardTest, CancelFromTheWindowLeavesNothing)
     m_click = QStringLiteral("Stop");
     QTest::keyClick(window.get(), Qt::Key_Escape);
     ASSERT_TRUE(ended());
-    qunsetenv("KAVO_FFMPEG");
     EXPECT_EQ(m_boxes, QStringList(2, QStringLiteral("StopTransfer")));
     EXPECT_EQ(folderEntries(m_to), QStringList());
     EXPECT_TRUE(window->summary().startsWith(QStringLiteral("0 of 2 videos arrived")))
@@ -301,24 +322,19 @@ TEST_F(TransferWizardTest, ADestinationThatFailsCanBeChanged)
     EXPECT_NE(dialog.result(), QDialog::Accepted);
 
     // Remembered read-only from before: asked again instead of failing.
-    const unsigned id = addDevice(TransferDevicesLibrary::TV, "Den TV");
-    DestinationStore::Destination remembered;
-    remembered.kind = DestinationStore::Destination::Folder;
-    remembered.path = ro;
-    ASSERT_TRUE(DestinationStore::save(id, QStringLiteral("Den TV"), TransferDevicesLibrary::TV, remembered));
+    const unsigned id = tvThatRemembers("Den TV", ro);
     EXPECT_TRUE(run(clip(), id)->succeeded());
     EXPECT_EQ(m_asked, 1);
 
     // Full mid-run: the summary offers the files again, elsewhere.
-    remembered.path = full;
-    ASSERT_TRUE(DestinationStore::save(id, QStringLiteral("Den TV"), TransferDevicesLibrary::TV, remembered));
+    remember(id, "Den TV", full);
     m_to = m_dir.filePath(QStringLiteral("elsewhere"));
     QDir().mkpath(m_to);
     auto window = run(clip(), id);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Nothing arrived"));
     EXPECT_EQ(window->retryFiles(), clip());
-    auto *tryAgain = window->findChild<QPushButton *>(QStringLiteral("TryAgain"));
-    auto *another = window->findChild<QPushButton *>(QStringLiteral("ChooseAnotherFolder"));
+    auto *tryAgain = button(*window, "TryAgain");
+    auto *another = button(*window, "ChooseAnotherFolder");
     ASSERT_TRUE(tryAgain && another);
     EXPECT_TRUE(tryAgain->isVisible() && another->isVisible());
     saveScreenshot(*window, QStringLiteral("wizard-failed-destination.png"));
@@ -333,7 +349,7 @@ TEST_F(TransferWizardTest, ADestinationThatFailsCanBeChanged)
     // No file manager at all: the window stays and says where the files are.
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", m_dir.filePath(QStringLiteral("none")).toLocal8Bit());
-    window->findChild<QPushButton *>(QStringLiteral("OpenFolder"))->click();
+    button(*window, "OpenFolder")->click();
     qputenv("PATH", path);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->findChild<QLabel *>(QStringLiteral("TransferStatus"))->text().contains(m_to));
@@ -344,13 +360,12 @@ TEST_F(TransferWizardTest, ARememberedDestinationChangesUntilAVideoArrived)
     const QString before = m_dir.filePath(QStringLiteral("before"));
     QDir().mkpath(before);
     const unsigned id = tvThatRemembers("Study TV", before);
-    QTemporaryDir bin;
-    qputenv("KAVO_FFMPEG", fakeFfmpeg(bin.filePath(QStringLiteral("ffmpeg"))).toLocal8Bit());
+    fakeConverter();
     const QString mkv = TestClips::path(TestClips::MkvH264Mp3Srt);
 
     // Once a video is there the others follow it: one folder, not two halves.
     auto together = start({ clip().first(), mkv }, id);
-    auto *change = together->findChild<QPushButton *>(QStringLiteral("ChangeDestination"));
+    auto *change = button(*together, "ChangeDestination");
     ASSERT_TRUE(QTest::qWaitFor([&] { return folderEntries(before).size() == 2; }, TransferMs));
     // The arrival reaches the window after the next part is begun.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !change->isEnabled(); }, TransferMs));
@@ -359,7 +374,7 @@ TEST_F(TransferWizardTest, ARememberedDestinationChangesUntilAVideoArrived)
 
     // Until then "Change…" stops the run, removes its part and starts over there.
     auto window = start({ mkv }, id);
-    change = window->findChild<QPushButton *>(QStringLiteral("ChangeDestination"));
+    change = button(*window, "ChangeDestination");
     // Planned, and the converter's part written.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
@@ -412,28 +427,23 @@ private:
 TEST_F(TransferWizardTest, AlreadyOnTheDeviceAndSentAgain)
 {
     const unsigned id = addDevice(TransferDevicesLibrary::TV, "Attic TV");
-    AlreadyThereWindow window(clip(), id);
-    QObject::connect(&window, &TransferWizardWindow::ended, [this] { m_ended = true; });
-    window.show();
-    window.begin();
+    const auto window = start<AlreadyThereWindow>(clip(), id);
     ASSERT_TRUE(ended());
-    auto *bar = qobject_cast<QProgressBar *>(
-        window.rows()->itemWidget(window.rows()->topLevelItem(0), TransferWizardWindow::ProgressColumn));
-    EXPECT_EQ(bar->format(), QStringLiteral("Already on the device"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Already on the device"));
-    EXPECT_TRUE(window.summary().contains(QStringLiteral("clip.mp4 is already on the device as clip.mp4")))
-        << window.summary().toStdString();
-    EXPECT_TRUE(window.succeeded());
-    auto *again = window.findChild<QPushButton *>(QStringLiteral("SendAgain"));
+    EXPECT_EQ(bar(*window, 0)->format(), QStringLiteral("Already on the device"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Already on the device"));
+    EXPECT_TRUE(window->summary().contains(QStringLiteral("clip.mp4 is already on the device as clip.mp4")))
+        << window->summary().toStdString();
+    EXPECT_TRUE(window->succeeded());
+    auto *again = button(*window, "SendAgain");
     ASSERT_TRUE(again && again->isVisible());
-    saveScreenshot(window, QStringLiteral("wizard-already-there.png"));
+    saveScreenshot(*window, QStringLiteral("wizard-already-there.png"));
 
     m_ended = false;
     again->click();
-    EXPECT_TRUE(window.request().sendAgain);
-    EXPECT_EQ(window.request().files, clip());
+    EXPECT_TRUE(window->request().sendAgain);
+    EXPECT_EQ(window->request().files, clip());
     ASSERT_TRUE(ended());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("1 of 1 video arrived"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("1 of 1 video arrived"));
 }
 
 // A stick of our own, on a loop device: plugged in and pulled for real. FAT
@@ -514,11 +524,7 @@ TEST_F(TransferWizardTest, APulledStickIsWaitedForAndGetsWhatDidNotArrive)
 
     // The converter writes its part, then ends once the stick is gone.
     const QString pulled = m_dir.filePath(QStringLiteral("pulled"));
-    QTemporaryDir bin;
-    qputenv("KAVO_FFMPEG",
-        fakeFfmpeg(bin.filePath(QStringLiteral("ffmpeg")),
-            QStringLiteral("while [ ! -e '%1' ]; do sleep 0.05; done").arg(pulled).toUtf8().constData())
-            .toLocal8Bit());
+    fakeConverter(QStringLiteral("while [ ! -e '%1' ]; do sleep 0.05; done").arg(pulled).toUtf8());
     const QStringList files { TestClips::path(TestClips::MkvH264Mp3Srt), clip().first() };
     const QString videos = point + QStringLiteral("/Videos");
     auto window = start(files, id);
@@ -531,7 +537,7 @@ TEST_F(TransferWizardTest, APulledStickIsWaitedForAndGetsWhatDidNotArrive)
     EXPECT_TRUE(window->summary().contains(QStringLiteral("The USB stick “KAVOSTICK” was removed.")))
         << window->summary().toStdString();
     EXPECT_EQ(window->retryFiles(), files);
-    auto *wait = window->findChild<QPushButton *>(QStringLiteral("TryAgain"));
+    auto *wait = button(*window, "TryAgain");
     ASSERT_TRUE(wait && wait->isVisible());
     EXPECT_EQ(wait->text(), QStringLiteral("&Wait for “KAVOSTICK”"));
     saveScreenshot(*window, QStringLiteral("wizard-stick-pulled.png"));
@@ -611,20 +617,15 @@ TEST_F(TransferWizardTest, DestinationAskedOnceAndAgainForAReusedId)
 TEST_F(TransferWizardTest, ARememberedStickThatIsAbsent)
 {
     const unsigned id = addDevice(TransferDevicesLibrary::BluRayPlayer, "Lounge Blu-ray");
-    DestinationStore::Destination stick;
-    stick.kind = DestinationStore::Destination::Volume;
-    stick.uuid = QStringLiteral("0000-DEAD");
-    stick.label = QStringLiteral("HOLIDAYS");
-    stick.path = QStringLiteral("Videos");
-    ASSERT_TRUE(DestinationStore::save(
-        id, QStringLiteral("Lounge Blu-ray"), TransferDevicesLibrary::BluRayPlayer, stick));
+    remember(id, "Lounge Blu-ray", QStringLiteral("Videos"), QStringLiteral("0000-DEAD"),
+        TransferDevicesLibrary::BluRayPlayer, "HOLIDAYS");
 
     // Waiting, then giving up.
     m_click = QStringLiteral("Wait for It");
     const auto waiting = start(clip(), id);
     EXPECT_TRUE(waiting->isWaitingForVolume());
     EXPECT_EQ(m_boxes, QStringList { QStringLiteral("VolumeAbsent") });
-    waiting->findChild<QPushButton *>(QStringLiteral("CancelTransfer"))->click();
+    button(*waiting, "CancelTransfer")->click();
     EXPECT_FALSE(waiting->isWaitingForVolume());
     EXPECT_EQ(waiting->summary(), QStringLiteral("Nothing was transferred."));
 
