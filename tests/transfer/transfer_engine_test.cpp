@@ -126,6 +126,28 @@ TransferRequest toDisc(int type, const QStringList &files, const QString &iso)
     return request;
 }
 
+// A new file with these bytes in place of whatever had the name.
+bool writeFile(const QString &path, const QByteArray &bytes = {})
+{
+    QFile::remove(path);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList fileNames(const QStringList &paths)
+{
+    QStringList names;
+    for (const QString &path : paths)
+        names << QFileInfo(path).fileName();
+    return names;
+}
+
 QStringList allClips()
 {
     QStringList clips;
@@ -284,10 +306,7 @@ TEST_F(TransferEngineTest, EveryOutputMeetsItsDevice)
 TEST_F(TransferEngineTest, BadFilesFailAloneAndTheOthersArrive)
 {
     const QString text = m_dir.filePath(QStringLiteral("notes.mp4"));
-    QFile file(text);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a video at all\n");
-    file.close();
+    ASSERT_TRUE(writeFile(text, "not a video at all\n"));
     const QString out = m_dir.filePath(QStringLiteral("out"));
     const Outcome run = transfer(toFolder(2,
         { m_dir.filePath(QStringLiteral("missing.mp4")), text, m_dir.path(),
@@ -403,7 +422,7 @@ TEST_F(TransferEngineTest, SweepRemovesOnlyWhatDeadRunsMade)
     QDir().mkpath(out + QStringLiteral("/.kavo-staging-photos"));
     QDir().mkpath(victim);
     for (const char *name : { "out/.holiday.mp4.kavo-part", "out/.kavo-staging-photos/a.jpg", "victim/keep" })
-        ASSERT_TRUE(QFile(m_dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
+        ASSERT_TRUE(writeFile(m_dir.filePath(QLatin1String(name))));
     const QByteArray photos = QFile::encodeName(out + QStringLiteral("/.kavo-staging-photos"));
     const struct timeval old[2] = { { ::time(nullptr) - 1200, 0 }, { ::time(nullptr) - 1200, 0 } };
     ASSERT_EQ(::utimes(photos.constData(), old), 0);
@@ -430,7 +449,7 @@ TEST_F(TransferEngineTest, SweepRemovesOnlyWhatDeadRunsMade)
     ASSERT_EQ(status, 0);
     ASSERT_TRUE(
         QFile::rename(out + QStringLiteral("/.swapped.mp4.kavo-part"), out + QStringLiteral("/moved")));
-    ASSERT_TRUE(QFile(out + QStringLiteral("/.swapped.mp4.kavo-part")).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(writeFile(out + QStringLiteral("/.swapped.mp4.kavo-part")));
     const Outcome run = transfer(toFolder(2, { TestClips::path(TestClips::Mp4H264Aac) }, out));
     EXPECT_TRUE(run.allArrived);
     EXPECT_EQ(QDir(out).entryList(
@@ -521,11 +540,8 @@ TEST_F(TransferEngineTest, SharedFolderRacedByAnotherUserLosesNothing)
     QDir().mkpath(shared);
     QDir().mkpath(victim);
     ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 0777), 0);
-    for (int i = 0; i < 200; ++i) {
-        QFile file(victim + QStringLiteral("/v%1").arg(i));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("keep");
-    }
+    for (int i = 0; i < 200; ++i)
+        ASSERT_TRUE(writeFile(victim + QStringLiteral("/v%1").arg(i), "keep"));
     const QByteArray script = "cd '" + QFile::encodeName(shared)
         + "'; end=$(($(date +%s) + 4))\n"
           "while [ $(date +%s) -lt $end ]; do\n"
@@ -562,11 +578,8 @@ TEST_F(TransferEngineTest, SharedFolderRacedByAnotherUserLosesNothing)
     EXPECT_GT(runs, 1);
     const QStringList left = QDir(victim).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     EXPECT_EQ(left.size(), 200);
-    for (const QString &name : left) {
-        QFile file(victim + QLatin1Char('/') + name);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), QByteArray("keep")) << name.toStdString();
-    }
+    for (const QString &name : left)
+        EXPECT_EQ(readFile(victim + QLatin1Char('/') + name), QByteArray("keep")) << name.toStdString();
 }
 
 TEST_F(TransferEngineTest, LongDvdVideosAreSplitIntoPlayableParts)
@@ -647,7 +660,7 @@ TEST_F(TransferEngineTest, FatNamesAndCaseCollisionsOnARealFatVolume)
         || !TestClips::run(QStringLiteral("fusefat"), args("-o rw+ %1 %2", { image, mountPoint })))
         GTEST_SKIP() << "no FAT volume through fusefat here";
     ASSERT_TRUE(TargetNames::isFat32(TargetNames::fileSystemType(mountPoint)));
-    ASSERT_TRUE(QFile(mountPoint + QStringLiteral("/MOVIE_ ONE.mp4")).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(writeFile(mountPoint + QStringLiteral("/MOVIE_ ONE.mp4")));
     const QStringList sources { m_dir.filePath(QStringLiteral("a/movie: one.mp4")),
         m_dir.filePath(QStringLiteral("b/Movie? One..mp4")) };
     for (const QString &source : sources)
@@ -981,13 +994,9 @@ TEST_F(TransferEngineTest, DamagedSourceArrivesAndSaysSo)
         args("-nostdin -v error -y -f lavfi -i testsrc=size=320x240:rate=25:duration=6 -c:v libx264 -preset "
              "veryfast -g 25 -movflags +faststart %1",
             { whole })));
-    QFile in(whole);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QByteArray bytes = readFile(whole);
     const QString cut = m_dir.filePath(QStringLiteral("cut.mp4"));
-    QFile out(cut);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(in.read(in.size() / 2));
-    out.close();
+    ASSERT_TRUE(writeFile(cut, bytes.left(bytes.size() / 2)));
     for (const int type : { 2, 0 }) {
         const Outcome run = transfer(toFolder(type, { cut, whole }, m_dir.filePath(QString::number(type))));
         ASSERT_EQ(run.items.size(), 2);
@@ -1011,11 +1020,6 @@ TEST_F(TransferEngineTest, FilesSentTwiceAreLeftAsTheyAre)
     const QString index = out + QStringLiteral("/.kavo-sent");
     const QStringList sources { TestClips::path(TestClips::Mp4H264Aac),
         TestClips::path(TestClips::AviAspMp3) };
-    const auto overwrite = [](const QString &file, const QByteArray &bytes) {
-        QFile::remove(file);
-        QFile f(file);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    };
     const struct
     {
         const char *name;
@@ -1030,13 +1034,13 @@ TEST_F(TransferEngineTest, FilesSentTwiceAreLeftAsTheyAre)
         { "again", 2, true, {}, "AA", "clip (3).mp4|clip (4).mp4" },
         { "other device", 3, false, {}, "AA", "clip (5).mp4|clip (6).mp4" },
         { "third", 2, false, {}, "TT", "clip (3).mp4|clip (4).mp4" },
-        { "changed", 2, false, [&] { overwrite(out + QStringLiteral("/clip (4).mp4"), "another file"); },
+        { "changed", 2, false, [&] { writeFile(out + QStringLiteral("/clip (4).mp4"), "another file"); },
             "TA", "clip (3).mp4|clip (7).mp4" },
-        { "damaged", 2, false, [&] { overwrite(index, "kavo-sent 2\n2 x\n"); }, "AA",
+        { "damaged", 2, false, [&] { writeFile(index, "kavo-sent 2\n2 x\n"); }, "AA",
             "clip (8).mp4|clip (9).mp4" },
         { "a link", 2, false,
             [&] {
-                overwrite(m_dir.filePath(QStringLiteral("elsewhere")), "kept");
+                writeFile(m_dir.filePath(QStringLiteral("elsewhere")), "kept");
                 QFile::remove(index);
                 QFile::link(m_dir.filePath(QStringLiteral("elsewhere")), index);
             },
@@ -1059,7 +1063,7 @@ TEST_F(TransferEngineTest, FilesSentTwiceAreLeftAsTheyAre)
                 : item.state == TransferItem::AlreadyThere ? QLatin1Char('T')
                                                            : QLatin1Char('?');
             ASSERT_EQ(item.outputs.size(), 1) << item.error.toStdString();
-            outputs << QFileInfo(item.outputs.first()).fileName();
+            outputs += fileNames(item.outputs);
             EXPECT_TRUE(item.state != TransferItem::AlreadyThere
                 || item.decision.notes.contains(QStringLiteral("already on the device")));
         }
@@ -1071,9 +1075,7 @@ TEST_F(TransferEngineTest, FilesSentTwiceAreLeftAsTheyAre)
         EXPECT_EQ(folderEntries(out).filter(QStringLiteral(".kavo-part")), QStringList());
     }
     EXPECT_FALSE(QFileInfo(index).isSymLink());
-    QFile kept(m_dir.filePath(QStringLiteral("elsewhere")));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("kept"));
+    EXPECT_EQ(readFile(m_dir.filePath(QStringLiteral("elsewhere"))), QByteArray("kept"));
 }
 
 // A name that is not UTF-8 is still its file: read by descriptor, it
@@ -1081,9 +1083,8 @@ TEST_F(TransferEngineTest, FilesSentTwiceAreLeftAsTheyAre)
 TEST_F(TransferEngineTest, NamesThatAreNotUtf8Arrive)
 {
     const QByteArray local = QFile::encodeName(m_dir.path()) + "/caf\xe9 \xff.avi";
-    QFile clip(TestClips::path(TestClips::AviAspMp3));
-    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
-    const QByteArray bytes = clip.readAll();
+    const QByteArray bytes = readFile(TestClips::path(TestClips::AviAspMp3));
+    ASSERT_FALSE(bytes.isEmpty());
     const int fd = ::open(local.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::write(fd, bytes.constData(), bytes.size()), bytes.size());
@@ -1115,9 +1116,7 @@ TEST_F(TransferEngineTest, SubtitlesBesideTheDvdPlayersVideo)
     QStringList srts;
     for (const char *text : { "Hallo", "Hello" }) {
         srts << m_dir.filePath(QLatin1String(text) + QStringLiteral(".srt"));
-        QFile file(srts.last());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray("1\n00:00:00,500 --> 00:00:01,500\n") + text + "\n\n");
+        ASSERT_TRUE(writeFile(srts.last(), QByteArray("1\n00:00:00,500 --> 00:00:01,500\n") + text + "\n\n"));
     }
     const QString source = m_dir.filePath(QStringLiteral("film.mkv"));
     ASSERT_TRUE(TestClips::run(QStringLiteral("ffmpeg"),
@@ -1141,25 +1140,20 @@ TEST_F(TransferEngineTest, SubtitlesBesideTheDvdPlayersVideo)
         const QString out = m_dir.filePath(QLatin1String("out") + QLatin1String(row.language));
         QDir().mkpath(out);
         if (row.taken)
-            QFile(out + QLatin1Char('/') + QLatin1String(row.taken)).open(QIODevice::WriteOnly);
+            ASSERT_TRUE(writeFile(out + QLatin1Char('/') + QLatin1String(row.taken)));
         TransferRequest request = toFolder(0, { source }, out);
         request.subtitleLanguage = QLatin1String(row.language);
         const Outcome run = transfer(request);
         ASSERT_EQ(run.items.size(), 1);
         const TransferItem &item = run.items[0];
         ASSERT_EQ(item.state, TransferItem::Arrived) << item.error.toStdString();
-        QStringList names;
-        for (const QString &output : item.outputs)
-            names << QFileInfo(output).fileName();
-        EXPECT_EQ(names.join(QLatin1Char(' ')), QLatin1String(row.outputs));
+        EXPECT_EQ(fileNames(item.outputs).join(QLatin1Char(' ')), QLatin1String(row.outputs));
         ASSERT_EQ(item.outputs.size(), 2);
         checkPlays(item.outputs[0], 0);
         const QJsonDocument probe = QJsonDocument::fromJson(TestClips::probeJson(item.outputs[1]));
         EXPECT_EQ(
             probe[QLatin1String("format")][QLatin1String("format_name")].toString(), QStringLiteral("srt"));
-        QFile srt(item.outputs[1]);
-        ASSERT_TRUE(srt.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(srt.readAll().contains(row.text));
+        EXPECT_TRUE(readFile(item.outputs[1]).contains(row.text));
         EXPECT_EQ(folderEntries(out).filter(QStringLiteral(".kavo-part")), QStringList());
     }
 }
