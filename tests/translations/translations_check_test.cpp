@@ -49,18 +49,10 @@ void check(QXmlStreamReader &xml, const QString &context, bool pluralsOnly, QStr
             const auto type = xml.attributes().value(QLatin1String("type"));
             unfinished = type == QLatin1String("unfinished") || type == QLatin1String("vanished")
                 || type == QLatin1String("obsolete");
-            QString text;
-            while (xml.readNext() != QXmlStreamReader::EndElement
-                || xml.name() != QLatin1String("translation")) {
-                if (xml.isCharacters())
-                    text += xml.text();
-                else if (xml.isStartElement())
-                    translations << xml.readElementText();
-                if (xml.atEnd())
-                    break;
-            }
-            if (translations.isEmpty())
-                translations << text;
+            if (!numerus)
+                translations << xml.readElementText();
+            while (numerus && xml.readNextStartElement()) // one numerusform per plural
+                translations << xml.readElementText();
         } else {
             xml.skipCurrentElement();
         }
