@@ -11,16 +11,11 @@
 
 extern char **environ;
 
-namespace {
-ChildProcessCheck *g_check = nullptr;
-}
-
 // The test main's check, run by hand around a child left running and one
 // that was waited for.
 TEST(ChildProcessCheck, FailsATestThatLeavesAChildRunningAndEndsIt)
 {
     ChildProcessCheck check;
-    g_check = &check;
     const ::testing::TestInfo &info = *::testing::UnitTest::GetInstance()->current_test_info();
     check.OnTestStart(info);
     ChildProcess waited;
@@ -34,8 +29,7 @@ TEST(ChildProcessCheck, FailsATestThatLeavesAChildRunningAndEndsIt)
     char *argv[] = { sh, dashC, script, nullptr };
     ASSERT_EQ(posix_spawn(&left, sh, nullptr, nullptr, argv, environ), 0);
     EXPECT_TRUE(ChildProcessCheck::runningChildren().count(left));
-    EXPECT_NONFATAL_FAILURE(g_check->OnTestEnd(*::testing::UnitTest::GetInstance()->current_test_info()),
-        "left its child process");
+    EXPECT_NONFATAL_FAILURE(check.OnTestEnd(info), "left its child process");
     EXPECT_FALSE(ChildProcessCheck::runningChildren().count(left));
     EXPECT_NE(kill(left, 0), 0) << "ended and reaped";
 }

@@ -170,12 +170,14 @@ TEST_F(AudioTrackTest, WithASoundDeviceTheSoundKeepsToThePictureThroughSeekPause
     const auto inStep = [&] {
         return player.soundPosition() >= 0 && qAbs(player.soundPosition() - player.position()) < 250;
     };
+    const auto expectInStepPast = [&](qint64 at) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return player.position() > at && inStep(); }, WaitMs))
+            << player.soundPosition() << " against " << player.position();
+    };
     player.play(QUrl::fromLocalFile(path()));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return player.position() > 800 && inStep(); }, WaitMs))
-        << player.soundPosition() << " against " << player.position();
+    expectInStepPast(800);
     player.seek(2500);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return player.position() > 2600 && inStep(); }, WaitMs))
-        << player.soundPosition() << " against " << player.position();
+    expectInStepPast(2600);
     player.pause();
     QTest::qWait(300);
     const qint64 paused = player.soundPosition();
@@ -184,6 +186,5 @@ TEST_F(AudioTrackTest, WithASoundDeviceTheSoundKeepsToThePictureThroughSeekPause
     player.setAudioTrack(1);
     player.resume();
     EXPECT_EQ(player.decodedAudioStream(), 2);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return player.position() > paused + 300 && inStep(); }, WaitMs))
-        << player.soundPosition() << " against " << player.position();
+    expectInStepPast(paused + 300);
 }

@@ -78,6 +78,15 @@ bool HasPendingConnection(int listenFd)
     return true;
 }
 
+// How many callbacks a send from `from` reached; -1 when the send failed.
+int Delivered(const RefCountedPtr<kvds::IKavoIPC> &from, const char *topic, const std::string &payload = {})
+{
+    int delivered = 0;
+    const bool sent = from->Send(std::string("S"), std::string(topic), static_cast<unsigned>(payload.size()),
+        payload.empty() ? nullptr : payload.data(), &delivered);
+    return sent ? delivered : -1;
+}
+
 // A two-party rendezvous that gives up after a while, so a broken endpoint
 // fails the test instead of hanging it.
 class Rendezvous
@@ -512,41 +521,32 @@ TEST_F(KavoIPCTest, ASendReachesWindowsMadeSinceTheLastAndNotThoseGone)
     RefCountedPtr<RecordingCallback> heard(new RecordingCallback);
     sender->RegisterCallback(std::string("T"), heard.get(), true);
     std::vector<RefCountedPtr<kvds::IKavoIPC>> others;
-    int delivered = 0;
-    for (int count = 1; count <= 7; ++count) {
-        if (count <= 4) {
-            if (count > 1) {
-                others.push_back(MakeEndpoint());
-                others.back()->RegisterCallback(std::string("T"), heard.get(), true);
-            }
-        } else {
+    // Three windows come, then go, with a send after each step.
+    for (int step = 0; step < 7; ++step) {
+        if (step >= 4) {
             others.pop_back();
+        } else if (step > 0) {
+            others.push_back(MakeEndpoint());
+            others.back()->RegisterCallback(std::string("T"), heard.get(), true);
         }
-        ASSERT_TRUE(sender->Send(std::string("S"), std::string("T"), 0, nullptr, &delivered));
-        EXPECT_EQ(delivered, static_cast<int>(others.size()) + 1) << count;
+        EXPECT_EQ(Delivered(sender, "T"), static_cast<int>(others.size()) + 1) << step;
     }
 }
 
 // Woken only to call a callback of its own.
 TEST_F(KavoIPCTest, TheOwnWindowCountsOnlyWhenOneOfItsCallbacksMatches)
 {
-    struct Case
-    {
-        const char *ownPrefix;
-        int delivered;
-    };
-    for (const Case &c : { Case { nullptr, 1 }, Case { "Other/", 1 }, Case { "Device/", 2 } }) {
+    for (const char *ownPrefix : { static_cast<const char *>(nullptr), "Other/", "Device/" }) {
+        const bool matches = ownPrefix && std::strcmp(ownPrefix, "Device/") == 0;
         auto sender = MakeEndpoint();
         auto peer = MakeEndpoint();
         RefCountedPtr<RecordingCallback> own(new RecordingCallback);
         RefCountedPtr<RecordingCallback> theirs(new RecordingCallback);
         peer->RegisterCallback(std::string("Device/"), theirs.get(), true);
-        if (c.ownPrefix)
-            sender->RegisterCallback(std::string(c.ownPrefix), own.get(), true);
-        int delivered = 0;
-        ASSERT_TRUE(sender->Send(std::string("S"), std::string("Device/Change"), 0, nullptr, &delivered));
-        EXPECT_EQ(delivered, c.delivered);
-        EXPECT_EQ(own->Count(), static_cast<size_t>(c.delivered - 1));
+        if (ownPrefix)
+            sender->RegisterCallback(std::string(ownPrefix), own.get(), true);
+        EXPECT_EQ(Delivered(sender, "Device/Change"), matches ? 2 : 1);
+        EXPECT_EQ(own->Count(), matches ? 1u : 0u);
         EXPECT_EQ(theirs->Count(), 1u);
     }
 }
@@ -565,10 +565,7 @@ TEST_F(KavoIPCTest, PayloadsOnBothSidesOfTheHeadersReadArriveWhole)
         std::string payload(length, '\0');
         for (size_t i = 0; i < length; ++i)
             payload[i] = static_cast<char>('a' + (i * 7 + length) % 26);
-        int delivered = 0;
-        ASSERT_TRUE(sender->Send(
-            std::string("S"), std::string("T"), static_cast<unsigned>(length), payload.data(), &delivered));
-        EXPECT_EQ(delivered, 1) << length;
+        EXPECT_EQ(Delivered(sender, "T", payload), 1) << length;
         ASSERT_EQ(heard->Count(), ++count);
         EXPECT_EQ(heard->Messages().back().payload, payload) << length;
     }

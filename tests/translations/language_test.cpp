@@ -56,21 +56,23 @@ QString start(
     return InterfaceLanguage::install();
 }
 
-struct Choice
+// Leaves the next test the process's own language.
+void restore()
 {
-    std::vector<std::string> arguments;
-    const char *variable;
-    const char *setting;
-    const char *locale;
-    const char *loaded;
-    const char *code;
-};
+    InterfaceLanguage::uninstall();
+    qunsetenv("KAVO_LANGUAGE");
+    QLocale::setDefault(QLocale::system());
+}
 
 } // namespace
 
 TEST(InterfaceLanguage, OptionThenVariableThenSettingThenLocaleAndEnglishWithoutATranslation)
 {
-    const Choice choices[] = {
+    const struct
+    {
+        std::vector<std::string> arguments;
+        const char *variable, *setting, *locale, *loaded, *code;
+    } choices[] = {
         { { "--lang", "de" }, "ja", "fr", "es_ES", "de", "de" },
         { { "--lang=zh_CN" }, nullptr, "", "de_DE", "zh_CN", "zh" },
         { {}, "ja", "fr", "de_DE", "ja", "ja" },
@@ -82,14 +84,17 @@ TEST(InterfaceLanguage, OptionThenVariableThenSettingThenLocaleAndEnglishWithout
         { {}, nullptr, "pt_BR", "de_DE", "en", "en" },
         { {}, nullptr, "", "en_US", "en", "en" },
     };
-    for (const Choice &choice : choices) {
-        SCOPED_TRACE(choice.loaded + std::string(" via ")
-            + (choice.arguments.empty() ? "" : choice.arguments[0]) + " "
-            + (choice.variable ? choice.variable : "-") + " " + choice.setting + " " + choice.locale);
+    for (const auto &choice : choices) {
+        SCOPED_TRACE(::testing::Message()
+            << choice.loaded << " via " << (choice.arguments.empty() ? "" : choice.arguments.back()) << " "
+            << (choice.variable ? choice.variable : "-") << " " << choice.setting << " " << choice.locale);
         EXPECT_EQ(start(choice.arguments, choice.variable, choice.setting, choice.locale),
             QLatin1String(choice.loaded));
         EXPECT_EQ(InterfaceLanguage::current(), QLatin1String(choice.loaded));
         EXPECT_EQ(Zarnet::OSUtilities::getLanguageCode(), QLatin1String(choice.code));
+        // An option is passed on to the processes this one starts.
+        if (!choice.arguments.empty())
+            EXPECT_EQ(qgetenv("KAVO_LANGUAGE"), QByteArray(choice.loaded));
         // Our texts and Qt's own buttons speak it, or stay English.
         const QString add = QCoreApplication::translate("DevicePane", "Add a Device");
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
@@ -97,12 +102,7 @@ TEST(InterfaceLanguage, OptionThenVariableThenSettingThenLocaleAndEnglishWithout
         EXPECT_EQ(add == QLatin1String("Add a Device"), english) << add.toStdString();
         EXPECT_EQ(cancel == QLatin1String("Cancel"), english) << cancel.toStdString();
     }
-    // Passed on to the processes this one starts.
-    start({ "--lang", "fr" }, nullptr, "", "en_US");
-    EXPECT_EQ(qgetenv("KAVO_LANGUAGE"), QByteArray("fr"));
-    InterfaceLanguage::uninstall();
-    qunsetenv("KAVO_LANGUAGE");
-    QLocale::setDefault(QLocale::system());
+    restore();
 }
 
 TEST(InterfaceLanguage, JapaneseFirstRunCreatesTheDefaultDevicesUnderJapaneseNames)
@@ -123,8 +123,7 @@ TEST(InterfaceLanguage, JapaneseFirstRunCreatesTheDefaultDevicesUnderJapaneseNam
             EXPECT_EQ(expected == QString::fromUtf8(defaults[i]), i == 3) << expected.toStdString();
         }
     }
-    InterfaceLanguage::uninstall();
-    qunsetenv("KAVO_LANGUAGE");
+    restore();
 }
 
 TEST(InterfaceLanguage, AddDialogTakesTenCharactersInJapaneseAndTwentyInGerman)
@@ -148,6 +147,5 @@ TEST(InterfaceLanguage, AddDialogTakesTenCharactersInJapaneseAndTwentyInGerman)
         EXPECT_EQ(
             typeLabel->text(), QCoreApplication::translate("CreateTransferDeviceDialog", "Device Type:"));
     }
-    InterfaceLanguage::uninstall();
-    qunsetenv("KAVO_LANGUAGE");
+    restore();
 }
