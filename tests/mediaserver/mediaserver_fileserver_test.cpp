@@ -77,29 +77,26 @@ TEST_F(FileServerTest, AnswersRawRequests)
     FileServer server;
     ASSERT_TRUE(server.listen({ u"127.0.0.1"_s }));
     server.setFiles({ m_video });
-    EXPECT_EQ(FileServer::path(m_video), "/media/v0a1.mp4");
+    const QByteArray get = "GET /media/v0a1.mp4 HTTP/1.1\r\n";
     const struct
     {
         QByteArray request;
         bool halfClose;
         QByteArray expected;
     } cases[] = {
-        { "GET /media/v0a1.mp4 HTTP/1.1\r\nRange: bytes=2-4\r\nConnection: close\r\n\r\n", false,
-            "Content-Range: bytes 2-4/10\r\n" },
-        { "GET /media/v0a1.mp4 HTTP/1.1\r\nRange: bytes=2-4\r\nConnection: close\r\n\r\n", false,
-            "\r\n\r\n234" },
+        { get + "Range: bytes=2-4\r\nConnection: close\r\n\r\n", false, "Content-Range: bytes 2-4/10\r\n" },
+        { get + "Range: bytes=2-4\r\nConnection: close\r\n\r\n", false, "\r\n\r\n234" },
         { "GET http://127.0.0.1/media/v0a1?x HTTP/1.1\r\nConnection: close\r\n\r\n", false,
             "\r\n\r\n0123456789" },
         { "HEAD /media/v0a1.mp4 HTTP/1.0\r\n\r\n", false, "Connection: close\r\n\r\n" },
-        { "GET /media/v0a1.mp4 HTTP/1.1\r\nRange: bytes=0-0\r\n\r\n", true, "\r\n\r\n0" },
-        { "GET /media/v0a1.mp4 HTTP/1.1\r\nRange: bytes=9-\r\n\r\nGET /media/v0a1.mp4 HTTP/1.1\r\nRange: "
-          "bytes=0-1\r\n\r\n",
-            true, "\r\n\r\n9HTTP/1.1 206 Partial Content" },
-        { "GET /media/v0a1.mp4 HTTP/1.1\r\nRange: bytes=3-1\r\n\r\n", true, "200 OK" },
+        { get + "Range: bytes=0-0\r\n\r\n", true, "\r\n\r\n0" },
+        { get + "Range: bytes=9-\r\n\r\n" + get + "Range: bytes=0-1\r\n\r\n", true,
+            "\r\n\r\n9HTTP/1.1 206 Partial Content" },
+        { get + "Range: bytes=3-1\r\n\r\n", true, "200 OK" },
         { "GET /media/v0a1/../../etc/passwd HTTP/1.1\r\n\r\n", true, "404 Not Found" },
         { "GET /media/v0a2.mp4 HTTP/1.1\r\n\r\n", true, "404 Not Found" },
         { "GET /media/v0a1.mp4\r\n\r\n", false, "400 Bad Request" },
-        { "GET /media/v0a1.mp4 HTTP/1.1\r\nX: " + QByteArray(9000, 'x') + "\r\n\r\n", false, "431 " },
+        { get + "X: " + QByteArray(9000, 'x') + "\r\n\r\n", false, "431 " },
     };
     for (const auto &c : cases)
         EXPECT_TRUE(exchange("127.0.0.1", server.port(), c.request, c.halfClose).contains(c.expected))

@@ -127,10 +127,8 @@ TEST(StreamToTvWindowTest, PlaysTheHandedOverFileOnTheChosenTv)
             30000))
             << labelText(window, u"TvState"_s).toStdString();
         EXPECT_TRUE(labelText(window, u"TvState"_s).startsWith(u"Playing"_s));
-        const QImage shot = window.grab().toImage();
-        EXPECT_FALSE(shot.isNull());
         if (qEnvironmentVariableIsSet("KAVO_SCREENSHOT"))
-            shot.save(qEnvironmentVariable("KAVO_SCREENSHOT"));
+            window.grab().save(qEnvironmentVariable("KAVO_SCREENSHOT"));
 
         const struct
         {
