@@ -1139,8 +1139,9 @@ TEST_F(TransferEngineTest, SubtitlesBesideTheDvdPlayersVideo)
         SCOPED_TRACE(row.language);
         const QString out = m_dir.filePath(QLatin1String("out") + QLatin1String(row.language));
         QDir().mkpath(out);
-        if (row.taken)
+        if (row.taken) {
             ASSERT_TRUE(writeFile(out + QLatin1Char('/') + QLatin1String(row.taken)));
+        }
         TransferRequest request = toFolder(0, { source }, out);
         request.subtitleLanguage = QLatin1String(row.language);
         const Outcome run = transfer(request);

@@ -93,8 +93,9 @@ TEST(InterfaceLanguage, OptionThenVariableThenSettingThenLocaleAndEnglishWithout
         EXPECT_EQ(InterfaceLanguage::current(), QLatin1String(choice.loaded));
         EXPECT_EQ(Zarnet::OSUtilities::getLanguageCode(), QLatin1String(choice.code));
         // An option is passed on to the processes this one starts.
-        if (!choice.arguments.empty())
+        if (!choice.arguments.empty()) {
             EXPECT_EQ(qgetenv("KAVO_LANGUAGE"), QByteArray(choice.loaded));
+        }
         // Our texts and Qt's own buttons speak it, or stay English.
         const QString add = QCoreApplication::translate("DevicePane", "Add a Device");
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
