@@ -1,5 +1,7 @@
 #include "transfer/runjournal.h"
 
+#include "transfer/wholefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,37 +65,6 @@ QVector<RunJournal::Entry> parse(const QByteArray &text)
             entries.append(entry);
     }
     return entries;
-}
-
-bool replaceContents(int fd, const QByteArray &text)
-{
-    if (::ftruncate(fd, 0) != 0)
-        return false;
-    qsizetype done = 0;
-    while (done < text.size()) {
-        const ssize_t written = ::pwrite(fd, text.constData() + done, size_t(text.size() - done), done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
-QByteArray readAll(int fd)
-{
-    QByteArray text;
-    char buffer[4096];
-    for (off_t offset = 0;;) {
-        const ssize_t got = ::pread(fd, buffer, sizeof buffer, offset);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            return text;
-        text.append(buffer, got);
-        offset += got;
-    }
 }
 
 // Empties the folder fd, which lies on device; a folder of another device
@@ -206,7 +177,7 @@ void RunJournal::forget(const QString &folder, const QString &name)
 void RunJournal::write()
 {
     if (m_fd >= 0)
-        replaceContents(m_fd, serialise(m_entries));
+        WholeFile::replace(m_fd, serialise(m_entries));
 }
 
 int RunJournal::sweep()
@@ -227,7 +198,7 @@ int RunJournal::sweep()
             continue;
         }
         QVector<Entry> left;
-        for (const Entry &entry : parse(readAll(fd))) {
+        for (const Entry &entry : parse(WholeFile::read(fd))) {
             const int dirFd
                 = ::open(QFile::encodeName(entry.folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
             if (dirFd < 0) {
@@ -241,7 +212,7 @@ int RunJournal::sweep()
         if (left.isEmpty())
             ::unlink(path.constData());
         else
-            replaceContents(fd, serialise(left));
+            WholeFile::replace(fd, serialise(left));
         ::close(fd);
     }
     return removed;

@@ -1,6 +1,7 @@
 #include "transfer/sentindex.h"
 
 #include "transfer/localname.h"
+#include "transfer/wholefile.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -94,17 +95,7 @@ QVector<SentIndex::Entry> SentIndex::read(int folderFd)
     QByteArray text;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
         && info.st_size <= MaxBytes) {
-        text.resize(int(info.st_size));
-        qint64 done = 0;
-        while (done < text.size()) {
-            const ssize_t got = ::read(fd, text.data() + done, size_t(text.size() - done));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                break;
-            done += got;
-        }
-        text.truncate(int(done));
+        text = WholeFile::read(fd, MaxBytes);
     }
     ::close(fd);
     return parse(text);

@@ -6,6 +6,7 @@
 #include "transfer/localname.h"
 #include "transfer/toolrun.h"
 #include "transfer/transferarguments.h"
+#include "transfer/wholefile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -249,15 +250,8 @@ void TransferEngine::recordSent()
         const SentIndex::Key key = SentIndex::keyOf(source, type);
         const QByteArray text
             = SentIndex::serialise(SentIndex::with(folder, SentIndex::read(folder), key, names));
-        qint64 done = 0;
-        while (done < text.size()) {
-            const ssize_t wrote = ::write(part, text.constData() + done, size_t(text.size() - done));
-            if (wrote < 0 && errno == EINTR)
-                continue;
-            if (wrote <= 0)
-                return PartFile::writeError(errno);
-            done += wrote;
-        }
+        if (!WholeFile::replace(part, text))
+            return PartFile::writeError(errno);
         QString error;
         // Not synced: an index lost in a crash only means nothing is known.
         return PartFile::commit({ move }, true, &error, false) ? QString() : error;
